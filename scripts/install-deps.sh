@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs every Debian package the project needs to build, run and test.
+# Packages already present are left alone; run as root (or with sudo).
+set -euo pipefail
+
+packages=(
+  # toolchain and test frameworks
+  build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  # the Qt 6 widgets toolkit behind the platform layer
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  # fonts: Liberation Serif stands in for the print face
+  fonts-liberation fonts-dejavu-core
+  # real printing through CUPS to a PDF printer, and reading the PDFs back
+  cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils
+  # checking the installer's desktop entries, and a display for manual runs
+  desktop-file-utils xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
