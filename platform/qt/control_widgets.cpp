@@ -1,0 +1,145 @@
+#include "platform/qt/control_widgets.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QValidator>
+
+#include "platform/qt/list_box.h"
+#include "platform/qt/qt_text.h"
+
+namespace platform::qt {
+
+namespace {
+
+bool has(const ControlSpec& spec, unsigned note) { return (spec.style & note) != 0; }
+
+// A box without horizontal scrolling takes no more text than it can show.
+class FitsBoxValidator final : public QValidator {
+public:
+    explicit FitsBoxValidator(QLineEdit* box) : QValidator(box), box(box) {}
+
+    State validate(QString& input, int&) const override {
+        // The line edit keeps a two-pixel margin inside its frame.
+        const int frame = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) : 0;
+        const int room = box->width() - 2 * (frame + 2);
+        return box->fontMetrics().horizontalAdvance(input) <= room ? Acceptable : Invalid;
+    }
+
+private:
+    QLineEdit* box;
+};
+
+QWidget* makePanel(const ControlSpec& spec, QWidget* client) {
+    auto* panel = new QFrame(client);
+    if (has(spec, style::Sunken)) {
+        panel->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+        panel->setLineWidth(2);
+    }
+    return panel;
+}
+
+QWidget* makeLabel(const ControlSpec& spec, QWidget* client) {
+    auto* label = new QLabel(toQt(spec.caption), client);
+    label->setTextFormat(Qt::PlainText);  // "&" and "<" are shown as they are
+    Qt::Alignment horizontal = Qt::AlignLeft;
+    if (has(spec, style::AlignRight)) horizontal = Qt::AlignRight;
+    if (has(spec, style::AlignCentre)) horizontal = Qt::AlignHCenter;
+    label->setAlignment(horizontal | (has(spec, style::CentreVertically) ? Qt::AlignVCenter : Qt::AlignTop));
+    label->setIndent(0);
+    if (has(spec, style::StaticEdge)) {
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+    }
+    return label;
+}
+
+QWidget* makeTextBox(const ControlSpec& spec, QWidget* client) {
+    auto* box = new QLineEdit(toQt(spec.caption), client);
+    box->setFrame(!has(spec, style::Borderless));
+    box->setReadOnly(has(spec, style::ReadOnly));
+    if (spec.maxLength > 0) box->setMaxLength(spec.maxLength);
+    if (has(spec, style::NoHorizontalScroll)) box->setValidator(new FitsBoxValidator(box));
+    return box;
+}
+
+QWidget* makeDropDownList(QWidget* client) {
+    auto* list = new QComboBox(client);
+    list->setEditable(false);
+    list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return list;
+}
+
+QWidget* makePushButton(const ControlSpec& spec, QWidget* client) {
+    auto* button = new QPushButton(toQt(spec.caption), client);
+    button->setAutoDefault(false);  // focus does not make a button the default one
+    button->setDefault(has(spec, style::DefaultButton));
+    return button;
+}
+
+QWidget* makeGroupBox(const ControlSpec& spec, QWidget* client) {
+    auto* group = new QGroupBox(toQt(spec.caption), client);
+    group->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return group;
+}
+
+QWidget* makeWidget(const ControlSpec& spec, QWidget* client) {
+    switch (spec.kind) {
+        case ControlKind::Panel: return makePanel(spec, client);
+        case ControlKind::PushButton: return makePushButton(spec, client);
+        case ControlKind::Label: return makeLabel(spec, client);
+        case ControlKind::ListBox: return new ListBoxView(client);
+        case ControlKind::TextBox: return makeTextBox(spec, client);
+        case ControlKind::DropDownList: return makeDropDownList(client);
+        case ControlKind::RadioButton: return new QRadioButton(toQt(spec.caption), client);
+        case ControlKind::CheckBox: return new QCheckBox(toQt(spec.caption), client);
+        case ControlKind::GroupBox: return makeGroupBox(spec, client);
+    }
+    return new QWidget(client);
+}
+
+Qt::FocusPolicy focusPolicyOf(const ControlSpec& spec) {
+    switch (spec.kind) {
+        case ControlKind::Panel:
+        case ControlKind::Label:
+        case ControlKind::GroupBox: return Qt::NoFocus;
+        default: return has(spec, style::NoTabStop) ? Qt::ClickFocus : Qt::StrongFocus;
+    }
+}
+
+// The list shows whole rows only, and a drop-down list's height is that of
+// its opened list: it closes to one line.
+QRect placeOf(const ControlSpec& spec, const DialogUnits& units, QWidget* widget) {
+    QRect place = units.rect(spec.x, spec.y, spec.width, spec.height);
+    if (auto* list = dynamic_cast<ListBoxView*>(widget)) {
+        const int frame = list->frameWidth();
+        const int rows = std::max(1, (place.height() - 2 * frame) / list->rowHeight());
+        place.setHeight(2 * frame + rows * list->rowHeight());
+    } else if (auto* dropDown = dynamic_cast<QComboBox*>(widget)) {
+        const int closed = std::min(place.height(), dropDown->sizeHint().height());
+        const int itemHeight = std::max(1, dropDown->fontMetrics().height());
+        dropDown->setMaxVisibleItems(std::max(1, (place.height() - closed) / itemHeight));
+        place.setHeight(closed);
+    }
+    return place;
+}
+
+}  // namespace
+
+QWidget* makeControlWidget(const ControlSpec& spec, const DialogUnits& units, QWidget* client) {
+    QWidget* widget = makeWidget(spec, client);
+    widget->setObjectName(QString::number(spec.id));
+    widget->setFocusPolicy(focusPolicyOf(spec));
+    widget->setGeometry(placeOf(spec, units, widget));
+    if (spec.kind == ControlKind::GroupBox) widget->lower();  // drawn behind the controls it frames
+    return widget;
+}
+
+}  // namespace platform::qt

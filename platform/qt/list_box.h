@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QListView>
+#include <QStyledItemDelegate>
+#include <functional>
+#include <vector>
+
+namespace platform::qt {
+
+// The rows of a list box: plain texts, kept in a model so that tens of
+// thousands of rows cost one string each.
+class RowListModel final : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    void clear();
+    void insert(int row, const QString& text);
+    void remove(int row);
+
+private:
+    std::vector<QString> rows;
+};
+
+// Draws a row's tab-separated parts at the list's tab stops.
+class TabbedRowDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    std::vector<int> tabStops;  // pixels from the text origin, ascending
+    static constexpr int TextMargin = 2;  // pixels between the row's left edge and the text origin
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+};
+
+// The list box: extended selection, a vertical scroll bar always shown, and
+// one notification for each user action that changed the selection or the
+// caret row. Changes made through code send nothing.
+class ListBoxView final : public QListView {
+public:
+    explicit ListBoxView(QWidget* parent);
+
+    RowListModel* const rows;
+    TabbedRowDelegate* const delegate;
+    std::function<void()> onSelectionChange;
+    std::function<void()> onDoubleClick;
+
+    int rowHeight() const;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+    // Runs one user event through the list and notifies once if it changed the selection.
+    void asUserAction(const std::function<void()>& action);
+    bool inUserAction = false;
+    bool selectionMoved = false;
+    bool doubleClicked = false;
+};
+
+}  // namespace platform::qt

@@ -1,0 +1,30 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QApplication>
+
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_text_measure.h"
+#include "platform/qt/qt_windows.h"
+
+namespace platform::qt {
+
+struct QtPlatform::Parts {
+    Parts(int& argc, char** argv) : application(argc, argv), measure(QApplication::font()) {}
+
+    QApplication application;
+    QtWindows windows;
+    QtMessageBoxes messageBoxes;
+    QtTextMeasure measure;
+};
+
+QtPlatform::QtPlatform(int& argc, char** argv) : parts(std::make_unique<Parts>(argc, argv)) {}
+
+QtPlatform::~QtPlatform() = default;
+
+Windows& QtPlatform::windows() { return parts->windows; }
+
+MessageBoxes& QtPlatform::messageBoxes() { return parts->messageBoxes; }
+
+const TextMeasure& QtPlatform::screenMeasure() { return parts->measure; }
+
+}  // namespace platform::qt

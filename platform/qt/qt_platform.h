@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/message_box.h"
+#include "platform/text_measure.h"
+#include "platform/window.h"
+
+namespace platform::qt {
+
+// The Qt toolkit behind the platform interfaces. A program creates one, first
+// thing in main, and keeps it until it ends; this header holds no Qt, so the
+// program's own code needs none.
+class QtPlatform {
+public:
+    QtPlatform(int& argc, char** argv);
+    ~QtPlatform();
+
+    Windows& windows();
+    MessageBoxes& messageBoxes();
+    // Measures in the font the list boxes use.
+    const TextMeasure& screenMeasure();
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts;
+};
+
+}  // namespace platform::qt
