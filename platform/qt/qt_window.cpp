@@ -86,7 +86,9 @@ void QtWindow::addControls() {
     for (const ControlSpec& controlSpec : spec.controls) {
         QWidget* widget = makeControlWidget(controlSpec, units, client);
         if (spec.background) {
-            widget->setPalette(QApplication::palette());
+            QPalette own = QApplication::palette();
+            own.setBrush(QPalette::Window, own.window());  // set explicitly, so not inherited from the client
+            widget->setPalette(own);
             widget->setAutoFillBackground(paintsOwnBackground(controlSpec.kind));
         }
         if (auto* radio = dynamic_cast<QRadioButton*>(widget)) {

@@ -294,10 +294,16 @@ void ScriptedWindows::setMenuItemCaption(WindowHandle handle, int menu, int posi
 
 namespace {
 
-// The control a user can act on: the window still runs, the control is shown and enabled.
-ScriptedControl& reachable(ScriptedUser& user, int id) {
+// The window the user acts on, which must still be running.
+ScriptedWindow& running(ScriptedUser& user) {
     ScriptedWindow& window = user.ui.window(user.window);
     if (window.ended) fail("window \"" + window.spec.caption + "\" has already ended");
+    return window;
+}
+
+// The control a user can act on: shown and enabled in a running window.
+ScriptedControl& reachable(ScriptedUser& user, int id) {
+    ScriptedWindow& window = running(user);
     ScriptedControl& control = user.ui.control(user.window, id);
     if (!control.visible || !control.enabled) fail(describe(window, id) + " is hidden or disabled");
     return control;
@@ -341,22 +347,26 @@ void ScriptedUser::click(int id) {
 }
 
 void ScriptedUser::chooseMenuItem(int menu, int position) {
-    ScriptedWindow& owner = ui.window(window);
-    if (owner.ended) fail("window \"" + owner.spec.caption + "\" has already ended");
-    const MenuItemSpec& item = menuItem(owner, menu, position);
+    const MenuItemSpec& item = menuItem(running(*this), menu, position);
     if (item.separator || !item.enabled) fail("menu item \"" + item.caption + "\" cannot be chosen");
     sendCommand(*this, item.id);
 }
 
 void ScriptedUser::pressEnter() {
-    for (const auto& control : state().controls)
+    for (const auto& control : running(*this).controls)
         if (control.defaultLook && control.enabled && control.visible) return sendCommand(*this, control.spec.id);
     sendCommand(*this, EnterCommand);
 }
 
-void ScriptedUser::pressEscape() { sendCommand(*this, EscapeCommand); }
+void ScriptedUser::pressEscape() {
+    running(*this);
+    sendCommand(*this, EscapeCommand);
+}
 
-void ScriptedUser::closeBox() { ui.send(window, {MessageKind::CloseRequest}); }
+void ScriptedUser::closeBox() {
+    running(*this);
+    ui.send(window, {MessageKind::CloseRequest});
+}
 
 void ScriptedUser::typeKeys(int id, std::string_view keys) {
     for (char key : keys) {

@@ -1,0 +1,61 @@
+#include "mainwindow/book_list.h"
+
+#include <algorithm>
+
+#include "mainwindow/main_window.h"
+#include "mainwindow/main_window_layout.h"
+#include "mainwindow/status_line.h"
+
+namespace {
+
+// A row: the mark column, then the record's list text with its own tabs.
+std::string rowText(const Catalogue& catalogue, int record) {
+    const bool isMarked = testFlag(catalogue.records[record].flags, marked) != 0;
+    return (isMarked ? "x\t" : " \t") + catalogue.listTexts[record];
+}
+
+}  // namespace
+
+void fillBookList(MainWindow& main) {
+    Catalogue& catalogue = main.catalogue;
+    const platform::WindowHandle window = main.state.window;
+    main.windows.setListTabStops(window, BookListId, {AuthorTabStop, TitleTabStop, DateTabStop});
+    main.windows.setListRedraw(window, BookListId, false);
+    main.windows.clearList(window, BookListId);
+
+    // Records whose shown flag was cleared since the view was built leave the
+    // view too, so that row r still shows record viewOrder[r].
+    const auto hidden = [&](std::int16_t record) { return testFlag(catalogue.records[record].flags, shown) == 0; };
+    catalogue.viewOrder.erase(std::remove_if(catalogue.viewOrder.begin() + 1, catalogue.viewOrder.end(), hidden),
+                              catalogue.viewOrder.end());
+    for (int row = 1; row <= viewCount(catalogue); ++row)
+        main.windows.appendListRow(window, BookListId, rowText(catalogue, catalogue.viewOrder[row]));
+    catalogue.selectedRow = std::clamp(catalogue.selectedRow, 1, std::max(1, viewCount(catalogue)));
+
+    main.windows.setListRedraw(window, BookListId, true);
+    main.windows.setFocus(window, BookListId);
+    setStatus(main, 2, catalogue.viewCaption);
+    setStatus(main, 3, markedCountText(catalogue.markedCount));
+    setStatus(main, 4, "");
+    catalogue.listStale = false;
+}
+
+void toggleRowMark(MainWindow& main, int row) {
+    Catalogue& catalogue = main.catalogue;
+    if (row < 1 || row > viewCount(catalogue)) return;
+    const platform::WindowHandle window = main.state.window;
+    const int record = catalogue.viewOrder[row];
+    main.windows.setListRedraw(window, BookListId, false);
+    main.windows.deleteListRow(window, BookListId, row - 1);
+    toggleFlag(catalogue.records[record].flags, marked);
+    catalogue.markedCount += testFlag(catalogue.records[record].flags, marked) != 0 ? 1 : -1;
+    main.windows.insertListRow(window, BookListId, row - 1, rowText(catalogue, record));
+    main.windows.setListRedraw(window, BookListId, true);
+    setStatus(main, 3, markedCountText(catalogue.markedCount));
+}
+
+void markSelectedRows(MainWindow& main) {
+    const std::vector<int> selected = main.windows.selectedListRows(main.state.window, BookListId);
+    if (selected.size() < 2) return;
+    for (int listRow : selected) toggleRowMark(main, listRow + 1);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "core/catalogue.h"
+#include "platform/message_box.h"
+#include "platform/window.h"
+
+// The main window's own state; the program keeps one for the whole run.
+struct MainWindowState {
+    bool deletedPending = false;    // records were deleted since start-up or the last Undelete
+    std::string startDirectory;     // the working directory at start-up
+    std::string helpPath;           // startDirectory + "/quorvels.hlp", however long
+    platform::WindowHandle window;  // the main window while it exists; none before and after
+};
+
+// What the main window's procedures work on. The program owns each part and
+// tests build their own.
+struct MainWindow {
+    Catalogue& catalogue;
+    MainWindowState& state;
+    platform::Windows& windows;
+    platform::MessageBoxes& messages;
+};
+
+// Builds the main window from its table and runs it until it is closed.
+void runMainWindow(MainWindow& main);
+
+// The main window's handler: every message of the window arrives here.
+void handleMainWindowMessage(MainWindow& main, platform::WindowHandle window, const platform::Message& message);

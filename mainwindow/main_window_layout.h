@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/window_spec.h"
+
+// Identifiers of the main window's controls and the commands they send.
+inline constexpr int ToolbarPanelId = 600;
+inline constexpr int MarkButtonId = 601;
+inline constexpr int CaseButtonId = 602;
+inline constexpr int SortButtonId = 603;
+inline constexpr int PrintButtonId = 604;
+inline constexpr int DataButtonId = 605;
+inline constexpr int AddButtonId = 606;
+inline constexpr int EditButtonId = 607;
+inline constexpr int FindButtonId = 608;
+inline constexpr int ListButtonId = 609;
+inline constexpr int QuitButtonId = 610;
+inline constexpr int StatusPanelId = 700;  // all four frames; nothing addresses them
+inline constexpr int BookListId = 800;
+
+// Status field n (1 to 4) is the label with identifier StatusPanelId + n.
+constexpr int statusLabelId(int field) { return StatusPanelId + field; }
+
+// The book list's tab stops, in dialog units from its left edge: the author,
+// title and date columns.
+inline constexpr int AuthorTabStop = 10;
+inline constexpr int TitleTabStop = 120;
+inline constexpr int DateTabStop = 320;
+
+// The main window as it is built: caption, frame, colours, icon and controls.
+platform::WindowSpec mainWindowSpec();

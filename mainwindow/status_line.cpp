@@ -1,0 +1,32 @@
+#include "mainwindow/status_line.h"
+
+#include "mainwindow/main_window.h"
+#include "mainwindow/main_window_layout.h"
+
+std::string decimalForm(int number) { return (number < 0 ? "" : " ") + std::to_string(number); }
+
+std::string markedCountText(int markedCount) {
+    return markedCount == 0 ? std::string() : decimalForm(markedCount) + " marked";
+}
+
+std::string positionText(int row, int rowCount) { return decimalForm(row) + " of " + decimalForm(rowCount); }
+
+std::string fileDisplay(const std::string& fileName, const std::string& startDirectory) {
+    const auto slash = fileName.rfind('/');
+    if (slash != std::string::npos && fileName.compare(0, slash, startDirectory) == 0 && slash == startDirectory.size())
+        return fileName.substr(slash + 1);
+    return fileName;
+}
+
+void setStatus(MainWindow& main, int field, const std::string& text) {
+    if (!main.state.window) return;
+    std::string shown = text;
+    switch (field) {
+        case 1: shown = text.empty() ? fileDisplay(main.catalogue.fileName, main.state.startDirectory) : "Status: " + text; break;
+        case 2:
+        case 3: break;
+        case 4: shown = positionText(main.catalogue.selectedRow, viewCount(main.catalogue)); break;
+        default: return;
+    }
+    main.windows.setText(main.state.window, statusLabelId(field), shown);
+}

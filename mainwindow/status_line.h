@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+struct MainWindow;
+
+// The texts of the status line. Numbers take the decimal form: their digits
+// after one blank, or after "-" when negative.
+std::string decimalForm(int number);
+std::string markedCountText(int markedCount);  // " 3 marked"; "" for none
+std::string positionText(int row, int rowCount);  // " 3 of  120"
+// The bare file name when the file lies in startDirectory itself, else the
+// whole path; "" without a file.
+std::string fileDisplay(const std::string& fileName, const std::string& startDirectory);
+
+// Status field 1 shows "Status: " and a non-empty text, or the file display
+// for an empty one; field 4 always shows the position text; fields 2 and 3
+// show the text as given. Before the window exists nothing happens.
+void setStatus(MainWindow& main, int field, const std::string& text);

@@ -1,0 +1,332 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "platform/qt/list_box.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_text_measure.h"
+#include "tests/support/qt_application.h"
+
+namespace {
+
+using namespace platform;
+using platform::qt::DialogUnits;
+using platform::qt::ListBoxView;
+using platform::qt::QtWindow;
+using platform::qt::QtWindows;
+
+WindowSpec sampleDialog() {
+    WindowSpec spec;
+    spec.caption = "Sample \x96 dialog";  // an en dash in Windows-1252
+    spec.width = 300;
+    spec.height = 150;
+    spec.controls = {
+        {ControlKind::GroupBox, "Group", -1, 2, 2, 296, 146},
+        {ControlKind::TextBox, "", 11, 5, 5, 100, 12},
+        {ControlKind::ListBox, "", 12, 5, 20, 290, 60},
+        {ControlKind::DropDownList, "", 13, 110, 5, 80, 60},
+        {ControlKind::RadioButton, "One", 21, 5, 85, 60, 10, style::GroupStart},
+        {ControlKind::RadioButton, "Two", 22, 5, 95, 60, 10},
+        {ControlKind::RadioButton, "Small", 23, 70, 85, 60, 10, style::GroupStart},
+        {ControlKind::RadioButton, "Large", 24, 70, 95, 60, 10},
+        {ControlKind::CheckBox, "Keep", 25, 140, 85, 60, 10},
+        {ControlKind::PushButton, "&Go", 30, 5, 120, 50, 20, style::DefaultButton},
+        {ControlKind::PushButton, "&Cancel", EscapeCommand, 60, 120, 50, 20},
+        {ControlKind::Label, "R&D", 41, 200, 5, 40, 10, style::AlignRight | style::StaticEdge},
+    };
+    spec.menus = {{"&File", {{"&Open", 101}, menuSeparator(), {"E&xit", 105, false}}}};
+    return spec;
+}
+
+struct QtWindowsTest : ::testing::Test {
+    QtWindows windows;
+    std::vector<Message> received;
+
+    void run(const WindowSpec& spec, const std::function<void(QtWindow&, WindowHandle)>& whileShown) {
+        runQtWindow(windows, spec, [&](WindowHandle, const Message& message) { received.push_back(message); }, whileShown);
+    }
+
+    std::vector<Message> receivedOf(MessageKind kind) const {
+        std::vector<Message> found;
+        for (const auto& message : received)
+            if (message.kind == kind) found.push_back(message);
+        return found;
+    }
+
+    std::vector<int> commands() const {
+        std::vector<int> ids;
+        for (const auto& message : receivedOf(MessageKind::Command)) ids.push_back(message.id);
+        return ids;
+    }
+};
+
+TEST_F(QtWindowsTest, ControlsArePlacedInDialogUnitsAndNamedByIdentifier) {
+    run(sampleDialog(), [&](QtWindow& window, WindowHandle) {
+        const DialogUnits units = DialogUnits::of(QApplication::font());
+        EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Sample \u2013 dialog"));
+        EXPECT_EQ(window.clientArea()->size(), QSize(units.x(300), units.y(150)));
+        EXPECT_EQ(window.clientArea()->y(), window.findChild<QMenuBar*>()->height());
+        for (const ControlSpec& spec : sampleDialog().controls) {
+            QWidget* widget = window.control(spec.id);
+            ASSERT_NE(widget, nullptr) << spec.id;
+            EXPECT_EQ(widget->objectName(), QString::number(spec.id));
+            const QRect expected = units.rect(spec.x, spec.y, spec.width, spec.height);
+            EXPECT_EQ(widget->pos(), expected.topLeft()) << spec.id;
+            EXPECT_EQ(widget->width(), expected.width()) << spec.id;
+            if (spec.kind == ControlKind::ListBox || spec.kind == ControlKind::DropDownList)
+                EXPECT_LE(widget->height(), expected.height()) << spec.id;
+            else
+                EXPECT_EQ(widget->height(), expected.height()) << spec.id;
+        }
+        // The list shows whole rows only.
+        auto* list = window.control<ListBoxView>(12);
+        EXPECT_EQ((list->height() - 2 * list->frameWidth()) % list->rowHeight(), 0);
+        EXPECT_EQ(window.control<QLabel>(41)->text(), "R&D");
+    });
+}
+
+TEST_F(QtWindowsTest, WindowsHaveAFixedSizeAndNoMaximiseBox) {
+    WindowSpec spec = sampleDialog();
+    spec.minimiseBox = true;
+    run(spec, [&](QtWindow& window, WindowHandle) {
+        EXPECT_EQ(window.minimumSize(), window.maximumSize());
+        EXPECT_EQ(window.size(), window.maximumSize());
+        EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+        EXPECT_TRUE(window.windowFlags() & Qt::WindowCloseButtonHint);
+    });
+}
+
+TEST_F(QtWindowsTest, ButtonsEnterEscapeAndMenuItemsSendCommands) {
+    run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
+        QTest::mouseClick(window.control<QPushButton>(30), Qt::LeftButton);
+        QTest::keyClick(&window, Qt::Key_Return);
+        windows.setDefaultButton(handle, 30, false);
+        QTest::keyClick(&window, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        window.menuItem(1, 1)->trigger();
+        windows.setMenuItemEnabled(handle, 1, 3, true);
+        windows.setMenuItemCaption(handle, 1, 3, "&Quit");
+        EXPECT_EQ(window.menuItem(1, 3)->text(), "&Quit");
+        window.menuItem(1, 3)->trigger();
+        EXPECT_TRUE(window.menuItem(1, 2)->isSeparator());
+    });
+    EXPECT_EQ(commands(), (std::vector<int>{30, 30, EnterCommand, EscapeCommand, 101, 105}));
+}
+
+TEST_F(QtWindowsTest, TheCloseBoxAsksTheHandlerAndTheWindowStays) {
+    run(sampleDialog(), [&](QtWindow& window, WindowHandle) {
+        window.close();
+        EXPECT_TRUE(window.isVisible());
+    });
+    EXPECT_EQ(receivedOf(MessageKind::CloseRequest).size(), 1u);
+    EXPECT_EQ(received.back().kind, MessageKind::Destroy);
+}
+
+TEST_F(QtWindowsTest, OnlyTheUsersEditsOfATextBoxAreReported) {
+    run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
+        auto* box = window.control<QLineEdit>(11);
+        windows.setText(handle, 11, "Caf\xE9");
+        EXPECT_EQ(box->text(), QString::fromUtf8("Caf\u00E9"));
+        EXPECT_TRUE(receivedOf(MessageKind::TextEdited).empty());
+        windows.setText(handle, 11, "Smithers");
+        windows.selectText(handle, 11, 3, 8);
+        QTest::keyClicks(box, "t");
+        EXPECT_EQ(windows.text(handle, 11), "Smit");
+    });
+    const auto edits = receivedOf(MessageKind::TextEdited);
+    ASSERT_EQ(edits.size(), 1u);
+    EXPECT_EQ(edits[0].id, 11);
+}
+
+TEST_F(QtWindowsTest, RadioGroupsAndCheckBoxes) {
+    run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
+        windows.setChecked(handle, 21, true);
+        windows.setChecked(handle, 23, true);
+        QTest::mouseClick(window.control<QRadioButton>(22), Qt::LeftButton, {}, QPoint(4, 4));
+        EXPECT_FALSE(windows.isChecked(handle, 21));
+        EXPECT_TRUE(windows.isChecked(handle, 22));
+        EXPECT_TRUE(windows.isChecked(handle, 23));
+        windows.setChecked(handle, 22, false);
+        EXPECT_FALSE(windows.isChecked(handle, 22));
+        QTest::mouseClick(window.control<QCheckBox>(25), Qt::LeftButton, {}, QPoint(4, 4));
+        EXPECT_TRUE(windows.isChecked(handle, 25));
+    });
+    EXPECT_EQ(commands(), (std::vector<int>{22, 25}));
+}
+
+TEST_F(QtWindowsTest, DropDownEntriesAreAddedWithoutSelection) {
+    run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
+        for (const char* entry : {"", "Spy", "Mystery"}) windows.addDropDownEntry(handle, 13, entry);
+        EXPECT_EQ(windows.selectedDropDownEntry(handle, 13), -1);
+        windows.selectDropDownEntry(handle, 13, 2);
+        EXPECT_EQ(window.control<QComboBox>(13)->currentText(), "Mystery");
+        windows.selectDropDownEntry(handle, 13, -1);
+        EXPECT_EQ(windows.selectedDropDownEntry(handle, 13), -1);
+    });
+}
+
+// Clicks, with modifiers, in the middle of a list row.
+void clickRow(ListBoxView* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const QPoint centre = list->visualRect(list->rows->index(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, centre);
+}
+
+TEST_F(QtWindowsTest, ListsReportTheUsersSelectionOnly) {
+    std::vector<int> caretAtNotification;
+    run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
+        auto* list = window.control<ListBoxView>(12);
+        for (const char* row : {"a", "b", "c", "d"}) windows.appendListRow(handle, 12, row);
+        windows.setListRowSelected(handle, 12, 1, true);
+        windows.setListRowSelected(handle, 12, 3, true);
+        EXPECT_EQ(windows.selectedListRows(handle, 12), (std::vector<int>{1, 3}));
+        EXPECT_EQ(windows.listCaretRow(handle, 12), 3);
+        EXPECT_TRUE(receivedOf(MessageKind::ListSelectionChange).empty());
+
+        windows.deleteListRow(handle, 12, 1);
+        windows.insertListRow(handle, 12, 1, "B");
+        EXPECT_EQ(windows.selectedListRows(handle, 12), std::vector<int>{3});
+        EXPECT_EQ(list->rows->data(list->rows->index(1), Qt::DisplayRole).toString(), "B");
+
+        clickRow(list, 0);
+        caretAtNotification.push_back(windows.listCaretRow(handle, 12));
+        clickRow(list, 2, Qt::ControlModifier);
+        caretAtNotification.push_back(windows.listCaretRow(handle, 12));
+        EXPECT_EQ(windows.selectedListRows(handle, 12), (std::vector<int>{0, 2}));
+        // A double click is a click, then the second press.
+        clickRow(list, 1);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->rows->index(1)).center());
+        EXPECT_EQ(windows.listCaretRow(handle, 12), 1);
+    });
+    std::vector<MessageKind> kinds;
+    for (const auto& message : received)
+        if (message.id == 12) kinds.push_back(message.kind);
+    // A double click's first click selects the row; then comes the double click.
+    using enum MessageKind;
+    EXPECT_EQ(kinds, (std::vector<MessageKind>{ListSelectionChange, ListSelectionChange, ListSelectionChange, ListDoubleClick}));
+    EXPECT_EQ(caretAtNotification, (std::vector<int>{0, 2}));
+}
+
+TEST_F(QtWindowsTest, TheTopRowFollowsScrolling) {
+    run(sampleDialog(), [&](QtWindow&, WindowHandle handle) {
+        for (int row = 0; row < 100; ++row) windows.appendListRow(handle, 12, "row " + std::to_string(row));
+        EXPECT_EQ(windows.listTopRow(handle, 12), 0);
+        windows.setListTopRow(handle, 12, 40);
+        EXPECT_EQ(windows.listTopRow(handle, 12), 40);
+        windows.clearList(handle, 12);
+        EXPECT_EQ(windows.listRowCount(handle, 12), 0);
+        EXPECT_EQ(windows.listCaretRow(handle, 12), -1);
+    });
+}
+
+// The left edges of the inked runs in a horizontal band of an image; runs
+// closer than `gap` pixels belong together.
+std::vector<int> inkRuns(const QImage& image, int top, int bottom, int gap) {
+    std::vector<int> starts;
+    int lastInk = -gap - 1;
+    for (int x = 0; x < image.width(); ++x) {
+        bool ink = false;
+        for (int y = top; y < bottom && !ink; ++y) ink = qGray(image.pixel(x, y)) < 128;
+        if (!ink) continue;
+        if (x - lastInk > gap) starts.push_back(x);
+        lastInk = x;
+    }
+    return starts;
+}
+
+TEST_F(QtWindowsTest, ListRowsAreDrawnInColumnsAtTheTabStops) {
+    run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
+        auto* list = window.control<ListBoxView>(12);
+        windows.setListTabStops(handle, 12, {10, 120, 200});
+        windows.appendListRow(handle, 12, "x\tAUTHOR\tTITLE\t01-01-2000");
+        windows.appendListRow(handle, 12, " \tNO DATE");
+        QApplication::processEvents();  // lays the rows out
+        const QImage image = list->viewport()->grab().toImage();
+        const DialogUnits units = window.dialogUnits();
+        const QRect row = list->visualRect(list->rows->index(0));
+        const int origin = row.left() + platform::qt::TabbedRowDelegate::TextMargin;
+        const std::vector<int> expected = {origin, origin + units.x(10), origin + units.x(120), origin + units.x(200)};
+        const std::vector<int> runs = inkRuns(image, row.top(), row.bottom(), units.x(4));
+        ASSERT_EQ(runs.size(), expected.size());
+        for (std::size_t column = 0; column < runs.size(); ++column) {
+            EXPECT_GE(runs[column], expected[column]) << column;
+            EXPECT_LE(runs[column], expected[column] + 2) << column;  // the glyph's own left bearing
+        }
+        const QRect second = list->visualRect(list->rows->index(1));
+        EXPECT_EQ(inkRuns(image, second.top(), second.bottom(), units.x(4)).size(), 1u);
+    });
+}
+
+TEST_F(QtWindowsTest, AWindowOwnedByAnotherOpensAtItsOffsetFromTheOwnersClientArea) {
+    WindowSpec inner = sampleDialog();
+    inner.caption = "Inner";
+    inner.menus.clear();
+    inner.placement = Placement::FromOwnerClientArea;
+    inner.offsetX = 50;
+    inner.offsetY = -5;
+    QPoint expected, actual;
+    run(sampleDialog(), [&](QtWindow& outer, WindowHandle handle) {
+        const DialogUnits units = outer.dialogUnits();
+        expected = outer.clientArea()->mapToGlobal(QPoint(0, 0)) + QPoint(units.x(50), units.y(-5));
+        windows.runWindow(inner, handle, [&](WindowHandle dialog, const Message& message) {
+            if (message.kind != MessageKind::Init) return;
+            QTimer::singleShot(0, [&, dialog] {
+                actual = windows.find(dialog)->pos();
+                EXPECT_TRUE(windows.find(dialog)->isModal());
+                windows.endWindow(dialog);
+            });
+        });
+    });
+    EXPECT_EQ(actual, expected);
+}
+
+TEST_F(QtWindowsTest, TheBackgroundColourIsTheWindowsAloneControlsKeepTheirs) {
+    WindowSpec spec = sampleDialog();
+    spec.background = Colour{192, 255, 255};
+    run(spec, [&](QtWindow& window, WindowHandle) {
+        const QImage client = window.clientArea()->grab().toImage();
+        EXPECT_EQ(QColor(client.pixel(client.width() - 1, client.height() - 1)), QColor(192, 255, 255));
+        const QWidget* label = window.control(41);
+        EXPECT_TRUE(label->autoFillBackground());
+        EXPECT_EQ(label->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Window));
+    });
+}
+
+TEST(QtTextMeasure, FindsTheLongestPrefixThatFits) {
+    qtApplication();
+    const QFont font = QApplication::font();
+    const platform::qt::QtTextMeasure measure(font);
+    const QFontMetrics metrics(font);
+    const std::string text = "The Name of the Rose";
+    const int width = metrics.horizontalAdvance("The Name of");
+    EXPECT_EQ(measure.fittingPrefix(text, width), std::string("The Name of").size());
+    EXPECT_EQ(measure.fittingPrefix(text, width - 1), std::string("The Name o").size());
+    EXPECT_EQ(measure.fittingPrefix(text, 100000), text.size());
+    EXPECT_EQ(measure.fittingPrefix(text, 0), 0u);
+    EXPECT_EQ(measure.fittingPrefix("\xC9mile Zola", 100000), 10u);  // one byte per character
+}
+
+TEST(QtMessageBoxes, ShowTheConvertedTextAndReturnTheButtonPressed) {
+    qtApplication();
+    QString shownText;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shownText = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    platform::qt::QtMessageBoxes boxes;
+    EXPECT_EQ(boxes.messageBox("File has changed...\r\nSave it now? \x80", "Save File", Buttons::YesNo, Icon::Question),
+              Answer::No);
+    EXPECT_EQ(shownText, QString::fromUtf8("File has changed...\nSave it now? \u20AC"));
+}
+
+}  // namespace
