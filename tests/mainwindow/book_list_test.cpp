@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include "mainwindow/book_list.h"
+#include "mainwindow/main_window_layout.h"
+#include "mainwindow/status_line.h"
+#include "tests/mainwindow/main_window_harness.h"
+
+namespace {
+
+using platform::scripted::ScriptedUser;
+
+std::string field(const ScriptedUser& user, int number) { return user.text(statusLabelId(number)); }
+const std::vector<std::string>& rows(const ScriptedUser& user) { return user.control(BookListId).rows; }
+
+struct BookList : MainWindowHarness, ::testing::Test {
+    BookList() {
+        addBook(catalogue, "Eco, Umberto", "The Name of the Rose", "03-14-1998", 2, 8);
+        addBook(catalogue, "Austen, Jane", "Emma");
+        addBook(catalogue, "Herbert, Frank", "Dune", "07-01-2003", 11, 9);
+        // As a freshly loaded catalogue: nothing current, nothing changed.
+        catalogue.currentRecord = 0;
+        catalogue.changed = false;
+        rebuildView(catalogue);
+    }
+
+    void mark(int record) {
+        setFlag(catalogue.records[record].flags, marked, true);
+        ++catalogue.markedCount;
+    }
+};
+
+TEST_F(BookList, AnEmptyCatalogueOpensWithAnEmptyListAndItsStatusFields) {
+    Catalogue empty;
+    rebuildView(empty);
+    MainWindowState emptyState;
+    MainWindow emptyWindow{empty, emptyState, ui, ui};
+    ui.queueScript([](ScriptedUser& user) {
+        EXPECT_EQ(user.state().spec.caption, "Quorvels - Lectorium");
+        EXPECT_TRUE(rows(user).empty());
+        EXPECT_EQ(field(user, 1), "");
+        EXPECT_EQ(field(user, 2), "View All by Author");
+        EXPECT_EQ(field(user, 3), "");
+        EXPECT_EQ(field(user, 4), " 1 of  0");
+        user.closeBox();
+    });
+    runMainWindow(emptyWindow);
+    EXPECT_FALSE(emptyState.window);
+    EXPECT_FALSE(empty.listStale);
+}
+
+TEST_F(BookList, RowsShowTheMarkAndTheListTextAtTheTabStops) {
+    mark(2);  // Eco
+    state.startDirectory = "/home/ann";
+    catalogue.fileName = "/home/ann/books.pmr";
+    run([](ScriptedUser& user) {
+        EXPECT_EQ(rows(user), (std::vector<std::string>{" \tAusten, Jane\tEmma", "x\tEco, Umberto\tThe Name of the Rose\t03-14-1998",
+                                                        " \tHerbert, Frank\tDune\t07-01-2003"}));
+        EXPECT_EQ(user.control(BookListId).tabStops, (std::vector<int>{10, 120, 320}));
+        EXPECT_EQ(user.control(BookListId).selected, (std::vector<bool>{true, false, false}));
+        EXPECT_EQ(user.state().focus, BookListId);
+        EXPECT_EQ(field(user, 1), "books.pmr");
+        EXPECT_EQ(field(user, 3), " 1 marked");
+        EXPECT_EQ(field(user, 4), " 1 of  3");
+    });
+}
+
+TEST_F(BookList, ChoosingARowMakesItTheCurrentRecord) {
+    run([&](ScriptedUser& user) {
+        user.clickRow(BookListId, 2);
+        EXPECT_EQ(catalogue.selectedRow, 3);
+        EXPECT_EQ(authorOf(catalogue, catalogue.currentRecord), "Herbert, Frank");
+        EXPECT_EQ(field(user, 4), " 3 of  3");
+    });
+}
+
+TEST_F(BookList, ADoubleClickTogglesTheMarkAndKeepsTheRowSelected) {
+    run([&](ScriptedUser& user) {
+        user.doubleClickRow(BookListId, 1);
+        EXPECT_EQ(rows(user)[1], "x\tEco, Umberto\tThe Name of the Rose\t03-14-1998");
+        EXPECT_EQ(field(user, 3), " 1 marked");
+        EXPECT_EQ(user.ui.selectedListRows(user.window, BookListId), std::vector<int>{1});
+        EXPECT_EQ(user.ui.listCaretRow(user.window, BookListId), 1);
+        EXPECT_TRUE(user.control(BookListId).redraw);
+
+        user.doubleClickRow(BookListId, 1);
+        EXPECT_EQ(rows(user)[1].substr(0, 2), " \t");
+        EXPECT_EQ(field(user, 3), "");
+        EXPECT_EQ(field(user, 4), " 2 of  3");
+    });
+    EXPECT_EQ(catalogue.markedCount, 0);
+    EXPECT_FALSE(catalogue.changed);
+}
+
+TEST_F(BookList, TogglingAMarkKeepsTheWholeRowText) {
+    addBook(catalogue, "Garcia Marquez, Gabriel", "One Hundred Years of Solitude", "05-05-1990");
+    run([&](ScriptedUser& user) {
+        const std::string whole = rows(user)[2];
+        ASSERT_GT(whole.size(), 49u);
+        toggleRowMark(main, 3);
+        EXPECT_EQ(rows(user)[2], "x" + whole.substr(1));
+        EXPECT_FALSE(catalogue.listStale);
+    });
+}
+
+TEST_F(BookList, MarkSelectedRowsNeedsTwoOrMoreSelectedRows) {
+    mark(3);  // Herbert
+    run([&](ScriptedUser& user) {
+        user.clickRow(BookListId, 0);
+        markSelectedRows(main);
+        EXPECT_EQ(catalogue.markedCount, 1);
+
+        user.selectRows(BookListId, {0, 2});
+        markSelectedRows(main);
+        EXPECT_EQ(rows(user)[0].substr(0, 1), "x");
+        EXPECT_EQ(rows(user)[1].substr(0, 1), " ");
+        EXPECT_EQ(rows(user)[2].substr(0, 1), " ");  // it was marked already
+        EXPECT_EQ(field(user, 3), " 1 marked");
+    });
+    EXPECT_EQ(catalogue.markedCount, 1);
+    EXPECT_NE(testFlag(catalogue.records[1].flags, marked), 0);  // Austen
+}
+
+TEST_F(BookList, ToggleRowMarkIgnoresRowsOutsideTheView) {
+    run([&](ScriptedUser& user) {
+        toggleRowMark(main, 0);
+        toggleRowMark(main, 4);
+        EXPECT_EQ(rows(user).size(), 3u);
+    });
+    EXPECT_EQ(catalogue.markedCount, 0);
+}
+
+TEST_F(BookList, RecordsHiddenSinceTheViewWasBuiltLeaveTheList) {
+    catalogue.selectedRow = 3;
+    run([&](ScriptedUser& user) {
+        // A search that matched nothing clears every shown flag without rebuilding the view.
+        for (int record = 1; record <= recordCount(catalogue); ++record) setFlag(catalogue.records[record].flags, shown, false);
+        fillBookList(main);
+        EXPECT_TRUE(rows(user).empty());
+        EXPECT_EQ(viewCount(catalogue), 0);
+        EXPECT_EQ(field(user, 4), " 1 of  0");
+    });
+}
+
+TEST_F(BookList, SetStatusBeforeTheWindowExistsDoesNothing) {
+    setStatus(main, 1, "Opening file...");
+    EXPECT_TRUE(ui.windows.empty());
+    run([&](ScriptedUser& user) {
+        setStatus(main, 1, "Opening file...");
+        EXPECT_EQ(field(user, 1), "Status: Opening file...");
+        setStatus(main, 4, "ignored");
+        EXPECT_EQ(field(user, 4), " 1 of  3");
+    });
+}
+
+TEST_F(BookList, TheQuitButtonClosesTheWindow) {
+    ui.queueScript([](ScriptedUser& user) {
+        user.pressEnter();
+        user.pressEscape();
+        user.click(QuitButtonId);
+    });
+    runMainWindow(main);
+    EXPECT_FALSE(state.window);
+}
+
+}  // namespace

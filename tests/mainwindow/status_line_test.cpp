@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include "mainwindow/status_line.h"
+
+namespace {
+
+TEST(StatusLine, NumbersTakeTheDecimalFormWithItsSignPosition) {
+    EXPECT_EQ(decimalForm(0), " 0");
+    EXPECT_EQ(decimalForm(120), " 120");
+    EXPECT_EQ(decimalForm(-3), "-3");
+    EXPECT_EQ(positionText(3, 120), " 3 of  120");
+    EXPECT_EQ(positionText(1, 0), " 1 of  0");
+    EXPECT_EQ(markedCountText(0), "");
+    EXPECT_EQ(markedCountText(1), " 1 marked");
+    EXPECT_EQ(markedCountText(32767), " 32767 marked");
+}
+
+TEST(StatusLine, AFileInTheStartFolderShowsAsItsBareName) {
+    EXPECT_EQ(fileDisplay("/home/ann/books/mine.pmr", "/home/ann/books"), "mine.pmr");
+    EXPECT_EQ(fileDisplay("/home/ann/other/mine.pmr", "/home/ann/books"), "/home/ann/other/mine.pmr");
+    EXPECT_EQ(fileDisplay("/home/ann/Books/mine.pmr", "/home/ann/books"), "/home/ann/Books/mine.pmr");
+    EXPECT_EQ(fileDisplay("/home/ann/books/sub/mine.pmr", "/home/ann/books"), "/home/ann/books/sub/mine.pmr");
+    EXPECT_EQ(fileDisplay("/home/ann/bookshelf.pmr", "/home/ann/books"), "/home/ann/bookshelf.pmr");
+    EXPECT_EQ(fileDisplay("mine.pmr", "/home/ann/books"), "mine.pmr");
+    EXPECT_EQ(fileDisplay("", "/home/ann/books"), "");
+}
+
+}  // namespace
