@@ -1,5 +1,6 @@
 #include "core/read_date.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -89,5 +90,7 @@ std::string formatReadDate(std::uint16_t packed) {
     const int year = DateEpoch + (packed >> 9);
     const int month = (packed >> 5) & 0x0F;
     const int day = packed & 0x1F;
-    return twoDigits(std::to_string(month)) + "-" + twoDigits(std::to_string(day)) + "-" + std::to_string(year);
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d-%02d-%d", month, day, year);
+    return text;
 }
