@@ -13,7 +13,6 @@
 #include <stdexcept>
 #include <thread>
 
-#include "platform/qt_print/qt_print_surface.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "printing/print_books.h"
 
@@ -71,16 +70,12 @@ std::string collapseBlanks(const std::string& line) {
 
 }  // namespace
 
-fs::path printOnPdfPrinter(Catalogue& catalogue, const PrintOptions& options) {
+fs::path printOnPdfPrinter(platform::PrintSurface& printer, Catalogue& catalogue, const PrintOptions& options) {
     const fs::path folder = QUORVELS_PDF_DIR;
     const PrinterTurn turn;
     const std::set<fs::path> before = pdfFilesIn(folder);
-    {
-        const auto printer = platform::qt_print::openDefaultPrinter();
-        if (!printer) throw std::runtime_error("there is no default printer");
-        platform::scripted::ScriptedMessageBoxes noErrorExpected;
-        printBooks(catalogue, options, printer.get(), noErrorExpected);
-    }
+    platform::scripted::ScriptedMessageBoxes noErrorExpected;
+    printBooks(catalogue, options, &printer, noErrorExpected);
     const auto pdf = waitForNewPdf(folder, before);
     if (!pdf) throw std::runtime_error("no complete PDF appeared in " + folder.string() + " within a minute");
     return *pdf;

@@ -25,33 +25,55 @@ std::string bookLine(const Catalogue& catalogue, int record) {
     return platform::cp1252ToUtf8(line);
 }
 
-std::vector<std::string> bookLinesInViewOrder(const Catalogue& catalogue) {
-    std::vector<std::string> lines;
-    for (int row = 1; row <= viewCount(catalogue); ++row) lines.push_back(bookLine(catalogue, catalogue.viewOrder[row]));
-    return lines;
-}
-
-// Lines of print per page on the default printer, from its own metrics.
-int linesPerPage() {
-    const auto printer = platform::qt_print::openDefaultPrinter();
-    if (!printer) throw std::runtime_error("there is no default printer");
-    return printer->pageHeight() / printer->lineHeight(makePrintFont(*printer, NormalSizeValue).characterHeight);
-}
-
-// The records' lines split into pages of `perPage`.
-std::vector<std::vector<std::string>> paginate(const std::vector<std::string>& lines, int perPage) {
+// The records' first lines in view order, split into pages of `perPage`.
+std::vector<std::vector<std::string>> bookLinesByPage(const Catalogue& catalogue, int perPage) {
     std::vector<std::vector<std::string>> pages;
-    for (std::size_t i = 0; i < lines.size(); i += perPage)
-        pages.emplace_back(lines.begin() + i, lines.begin() + std::min(lines.size(), i + perPage));
+    for (int row = 1; row <= viewCount(catalogue); ++row) {
+        if ((row - 1) % perPage == 0) pages.emplace_back();
+        pages.back().push_back(bookLine(catalogue, catalogue.viewOrder[row]));
+    }
     return pages;
 }
 
-TEST(RealPrint, BookListComesOutWithHeadingsPageNumbersAndRecordsInViewOrder) {
+// The PDF's pages as text; the PDF itself is not kept.
+std::vector<std::vector<std::string>> readBack(const std::filesystem::path& pdf) {
+    const auto pages = pdfPages(pdf);
+    std::filesystem::remove(pdf);
+    return pages;
+}
+
+// The default printer is opened once, as the program does at start-up.
+struct RealPrint : testing::Test {
+    static void SetUpTestSuite() { printer = platform::qt_print::openDefaultPrinter(); }
+    static void TearDownTestSuite() { printer.reset(); }
+    void SetUp() override { ASSERT_NE(printer, nullptr) << "there is no default printer"; }
+
+    static int linesPerPage() {
+        return printer->pageHeight() / printer->lineHeight(makePrintFont(*printer, NormalSizeValue).characterHeight);
+    }
+
+    static inline std::unique_ptr<platform::PrintSurface> printer;
+};
+
+// Gross faults of units show here: points for pixels, or the printer's own
+// resolution instead of 300 dpi. A4 and Letter are both near 2400 units wide
+// inside their margins; the face's line is about 1.15 times its characters'
+// height, and a dash a third of it wide.
+TEST_F(RealPrint, SurfaceMeasuresInDeviceUnitsAt300DotsPerInch) {
+    EXPECT_GT(printer->pageWidth(), 2200);
+    EXPECT_LT(printer->pageWidth(), 2551);
+    EXPECT_GT(printer->pageHeight(), 3000);
+    EXPECT_LT(printer->pageHeight(), 3508);
+    EXPECT_NEAR(printer->lineHeight(46), 53, 3);
+    EXPECT_NEAR(printer->textWidth(std::string(100, '-'), 46), 1533, 100);
+}
+
+TEST_F(RealPrint, BookListComesOutWithHeadingsPageNumbersAndRecordsInViewOrder) {
     Catalogue catalogue = sampleBooks(Books);
-    const auto expected = paginate(bookLinesInViewOrder(catalogue), linesPerPage() - HeadingLines);
+    const auto expected = bookLinesByPage(catalogue, linesPerPage() - HeadingLines);
     ASSERT_GE(expected.size(), 2u);
 
-    const auto pages = pdfPages(printOnPdfPrinter(catalogue, {.allListed = true, .normalFont = true, .bookData = false}));
+    const auto pages = readBack(printOnPdfPrinter(*printer, catalogue, {.allListed = true, .bookData = false}));
 
     ASSERT_EQ(pages.size(), expected.size());
     for (std::size_t page = 0; page < pages.size(); ++page) {
@@ -64,11 +86,11 @@ TEST(RealPrint, BookListComesOutWithHeadingsPageNumbersAndRecordsInViewOrder) {
 
 // Book Data: every record sits between two rules, its first line right after
 // the rule above it.
-TEST(RealPrint, BookDataComesOutWithHeadingsPageNumbersAndRecordsBetweenRules) {
+TEST_F(RealPrint, BookDataComesOutWithHeadingsPageNumbersAndRecordsBetweenRules) {
     Catalogue catalogue = sampleBooks(Books);
-    const auto expected = paginate(bookLinesInViewOrder(catalogue), (linesPerPage() - HeadingLines) / 3);
+    const auto expected = bookLinesByPage(catalogue, (linesPerPage() - HeadingLines) / 3);
 
-    const auto pages = pdfPages(printOnPdfPrinter(catalogue, {.allListed = true, .normalFont = true, .bookData = true}));
+    const auto pages = readBack(printOnPdfPrinter(*printer, catalogue, {.allListed = true, .bookData = true}));
 
     ASSERT_EQ(pages.size(), expected.size());
     for (std::size_t page = 0; page < pages.size(); ++page) {
@@ -82,6 +104,19 @@ TEST(RealPrint, BookDataComesOutWithHeadingsPageNumbersAndRecordsBetweenRules) {
             if (lines[i] == "<rule>") afterRules.push_back(lines[i + 1]);
         EXPECT_EQ(afterRules, expected[page]);
     }
+}
+
+// The program keeps one printer for its whole run; marked-only printing on it
+// twice prints the marked books, then a job of one empty page.
+TEST_F(RealPrint, OnePrinterPrintsJobAfterJob) {
+    Catalogue catalogue = sampleBooks(5);
+    setFlag(catalogue.records[catalogue.viewOrder[2]].flags, marked, true);
+    catalogue.markedCount = 1;
+    const std::vector<std::vector<std::string>> marked = {
+        {"List of Books Page 1", bookLine(catalogue, catalogue.viewOrder[2])}};
+
+    EXPECT_EQ(readBack(printOnPdfPrinter(*printer, catalogue, {})), marked);
+    EXPECT_EQ(readBack(printOnPdfPrinter(*printer, catalogue, {})).size(), 0u);  // no text on its one page
 }
 
 }  // namespace
