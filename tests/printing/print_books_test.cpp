@@ -251,6 +251,17 @@ TEST_F(PrintBooks, RuleDashCountRoundsHalvesToEven) {
     }
 }
 
+TEST_F(PrintBooks, FacesWithoutHeightOrWidthNeitherDivideByZeroNorDrawRules) {
+    printer.lineGap = -Height;  // line height 0
+    printer.byteWidth = 0;      // dashes without width
+    Catalogue catalogue = catalogueOf(2);
+    print(catalogue, allData);
+
+    ASSERT_EQ(printer.pages.size(), 1u);  // lines one unit apart
+    EXPECT_EQ(column(printer.pages[0], ColumnA), (std::vector<std::string>{"Book Data", "Author 01", "Author 02"}));
+    EXPECT_EQ(printer.pages[0].back().y, TopMargin + 7);  // the second record's disposition, in slot 7
+}
+
 TEST_F(PrintBooks, ErrorsAreReportedAndChangeNothing) {
     struct Case {
         int code;
