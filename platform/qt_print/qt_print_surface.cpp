@@ -1,5 +1,7 @@
 #include "platform/qt_print/qt_print_surface.h"
 
+#include <algorithm>
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
