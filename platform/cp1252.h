@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Conversion between Windows-1252 bytes, the form every text takes inside the
+// programs and their files, and Unicode, the form the toolkit takes. The five
+// bytes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for
+// the control characters of the same value, so every byte string survives a
+// round trip.
+
+std::u32string cp1252ToUnicode(std::string_view text);
+std::string cp1252ToUtf8(std::string_view text);
+
+// Characters Windows-1252 cannot hold, and bytes that are not well-formed
+// UTF-8, become `replacement`.
+std::string utf8ToCp1252(std::string_view text, char replacement = '?');
+
+// True when `text` is well-formed UTF-8 and every character has a
+// Windows-1252 byte.
+bool utf8FitsCp1252(std::string_view text);
+
+}  // namespace platform
