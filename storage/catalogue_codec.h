@@ -8,7 +8,7 @@
 
 #include "core/catalogue.h"
 
-// The byte layout of Part 2.1, apart from the disk: decoding file bytes into
+// The byte layout of a catalogue file, apart from the disk: decoding file bytes into
 // the record, author and read-date tables, and encoding a catalogue with its
 // deleted records purged.
 
@@ -49,7 +49,7 @@ struct PurgePlan {
     std::string problem;                        // non-empty: the catalogue cannot be written
 };
 
-// Plans the purge of Part 2.1 (deleted records, their read dates and unused
+// Plans the purge a save makes (deleted records, their read dates and unused
 // authors) and checks that the result can be written: indices inside their
 // tables, distinct read dates, no text longer than 255 bytes, no more than
 // MaxRecords records or MaxAuthors authors to write.

@@ -9,7 +9,7 @@
 #include "platform/message_box.h"
 
 // The start of every catalogue file: the program's name, one blank and the
-// version, 13 bytes without a length byte or terminator (Part 2.1).
+// version, 13 bytes without a length byte or terminator.
 inline constexpr std::string_view FileMagic = "Quorvels 2.00";
 
 // The status field that shows the file and the progress of loads and saves.
@@ -37,7 +37,7 @@ struct StorageUi {
 //
 // A file is refused, with a message that names it, when it cannot be read
 // (missing, no permission, a folder), when its first 13 bytes are not
-// FileMagic (the "Data Error" message of Part 2.1), or when it is damaged: a
+// FileMagic (the "Data Error" message), or when it is damaged: a
 // negative count, a record whose author or read-date index lies outside its
 // table, two records sharing one read date, read dates out of order, or an
 // end before the data its counts declare. After a refusal nothing in memory has changed except that

@@ -9,7 +9,7 @@
 
 // The settings file remembers the last catalogue between runs: one line, the
 // full path of that catalogue, then a carriage return and a line feed. It lives
-// in the folder the program was started in (Part 2.2).
+// in the folder the program was started in.
 inline constexpr std::string_view SettingsFileName = "quorvels.ini";
 
 // startDirectory + "/quorvels.ini".

@@ -1,4 +1,4 @@
-// The catalogue file of Part 2.1: the byte layout, loading, saving with the
+// The catalogue file: the byte layout, loading, saving with the
 // purge of deleted records, and round trips.
 #include <gtest/gtest.h>
 
@@ -409,7 +409,7 @@ TEST(CatalogueRoundTrip, MarksAndBitsThreeToSevenSurvive) {
 }
 
 TEST(CatalogueRoundTrip, ProperCaseWithAuthorsEqualAfterConversion) {
-    // Two spellings that proper case makes equal stay two entries (Part 1.4);
+    // Two spellings that proper case makes equal stay two entries;
     // such a file must save and load like any other.
     Catalogue c = capitals();
     add(c, "SMITH,JOHN", "FIRST");

@@ -1,4 +1,4 @@
-// confirmSaveChanges (Part 2.1): the prompt, and saveCancelled whenever the
+// confirmSaveChanges: the prompt, and saveCancelled whenever the
 // changes were not saved after a Yes.
 #include <gtest/gtest.h>
 

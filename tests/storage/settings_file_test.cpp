@@ -1,4 +1,4 @@
-// The settings file of Part 2.2: one line naming the last catalogue.
+// The settings file: one line naming the last catalogue.
 #include <gtest/gtest.h>
 
 #include "storage/settings_file.h"

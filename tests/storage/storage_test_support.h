@@ -1,7 +1,7 @@
 #pragma once
 
 // Helpers of the storage tests: temporary folders, file bytes, catalogue files
-// built by hand from the layout of Part 2.1, a file seam that hands out fixed
+// built by hand from the file layout, a file seam that hands out fixed
 // bytes, and a text form of a catalogue for exact comparisons.
 
 #include <sys/mount.h>
@@ -99,7 +99,7 @@ inline std::string shortText(const std::string& text) {
     return std::string(1, static_cast<char>(static_cast<unsigned char>(text.size()))) + text;
 }
 
-// A catalogue file put together field by field as Part 2.1 lays it out.
+// A catalogue file put together field by field as the file layout has it.
 struct Layout {
     std::string bytes = "Quorvels 2.00";
 
