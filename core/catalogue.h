@@ -21,14 +21,14 @@ enum ViewMode : std::uint8_t { ViewAll = 0, BooksRead = 1, BooksUnread = 2, Book
 // The open catalogue. Every table is numbered from 1; entry 0 exists and holds
 // nothing, so any index read from a file or a view has a defined meaning.
 struct Catalogue {
-    std::vector<BookRecord> records{1};   // 1..recordCount, in author-then-title order
-    std::vector<std::string> authors{1};  // 1..authorCount, ascending without regard to case
-    std::vector<std::uint16_t> readDates{1};  // 1..recordCount, ascending packed dates
+    std::vector<BookRecord> records = std::vector<BookRecord>(1); // 1..recordCount, in author-then-title order
+    std::vector<std::string> authors = std::vector<std::string>(1);  // 1..authorCount, ascending without regard to case
+    std::vector<std::uint16_t> readDates = std::vector<std::uint16_t>(1);  // 1..recordCount, ascending packed dates
 
     // The view: record numbers of the rows in display order (1..viewCount),
     // and the list line of every shown record, indexed by record number.
-    std::vector<std::int16_t> viewOrder{1};
-    std::vector<std::string> listTexts{1};
+    std::vector<std::int16_t> viewOrder = std::vector<std::int16_t>(1);
+    std::vector<std::string> listTexts = std::vector<std::string>(1);
     int selectedRow = 1;  // view position of currentRecord; 1 when it is not shown
 
     ViewMode viewMode = ViewAll;

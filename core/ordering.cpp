@@ -104,9 +104,17 @@ InsertResult insertRecord(Catalogue& catalogue, const std::string& author, const
     return InsertResult::Inserted;
 }
 
+namespace {
+
+std::string_view fittedPrefix(const Catalogue& catalogue, std::string_view text, int width) {
+    if (catalogue.screenMeasure == nullptr) return text;
+    return text.substr(0, catalogue.screenMeasure->fittingPrefix(text, width));
+}
+
+}  // namespace
+
 std::string fitTextToWidth(const Catalogue& catalogue, std::string_view text, int width) {
-    if (catalogue.screenMeasure == nullptr) return std::string(text);
-    return std::string(text.substr(0, catalogue.screenMeasure->fittingPrefix(text, width)));
+    return std::string(fittedPrefix(catalogue, text, width));
 }
 
 std::string viewCaptionOf(const Catalogue& catalogue) {
@@ -117,21 +125,22 @@ std::string viewCaptionOf(const Catalogue& catalogue) {
 
 void rebuildView(Catalogue& catalogue) {
     const int count = recordCount(catalogue);
-    catalogue.listTexts.assign(catalogue.records.size(), std::string());
+    catalogue.listTexts.resize(catalogue.records.size());
     catalogue.viewOrder.assign(1, 0);
     std::vector<std::int16_t> dateSlots(catalogue.sortByDate ? count + 1 : 0, 0);
 
     for (int i = 1; i <= count; ++i) {
         const BookRecord& record = catalogue.records[i];
+        std::string& line = catalogue.listTexts[i];  // reused, so rebuilding allocates little
+        line.clear();
         if (!testFlag(record.flags, shown)) continue;
-        std::string line = fitTextToWidth(catalogue, authorOf(catalogue, i), AuthorListWidth);
+        line += fittedPrefix(catalogue, authorOf(catalogue, i), AuthorListWidth);
         line += '\t';
-        line += fitTextToWidth(catalogue, record.title, TitleListWidth);
+        line += fittedPrefix(catalogue, record.title, TitleListWidth);
         if (const auto date = readDateOf(catalogue, i); date != 0) {
             line += '\t';
             line += formatReadDate(date);
         }
-        catalogue.listTexts[i] = std::move(line);
         if (catalogue.sortByDate)
             dateSlots[record.dateIndex] = static_cast<std::int16_t>(i);
         else

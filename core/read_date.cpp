@@ -1,5 +1,6 @@
 #include "core/read_date.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -27,6 +28,8 @@ Field readField(const std::string& text) {
     return field;
 }
 
+// The fields between separators, at least three, each without surrounding
+// blanks so that "6 / 30 / 2005" rewrites as 06-30-2005.
 std::vector<std::string> splitFields(const std::string& text, const char* separators) {
     std::vector<std::string> fields(1);
     for (char ch : text) {
@@ -36,6 +39,10 @@ std::vector<std::string> splitFields(const std::string& text, const char* separa
             fields.back() += ch;
     }
     fields.resize(std::max<std::size_t>(fields.size(), 3));
+    for (std::string& field : fields) {
+        const auto first = field.find_first_not_of(' ');
+        field = first == std::string::npos ? "" : field.substr(first, field.find_last_not_of(' ') - first + 1);
+    }
     return fields;
 }
 
@@ -89,5 +96,7 @@ std::string formatReadDate(std::uint16_t packed) {
     const int year = DateEpoch + (packed >> 9);
     const int month = (packed >> 5) & 0x0F;
     const int day = packed & 0x1F;
-    return twoDigits(std::to_string(month)) + "-" + twoDigits(std::to_string(day)) + "-" + std::to_string(year);
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d-%02d-%d", month, day, year);
+    return text;
 }

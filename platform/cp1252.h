@@ -3,17 +3,23 @@
 #include <string>
 #include <string_view>
 
-// Conversion between the Windows-1252 bytes the catalogue holds and the UTF-8
-// text of the toolkit. Every byte maps to exactly one character: the five
-// bytes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to
-// the control characters of the same number, as Windows itself maps them, so
-// any byte string survives the round trip unchanged.
+namespace platform {
 
-std::string cp1252ToUtf8(std::string_view bytes);
+// Conversion between Windows-1252 bytes, the form every text takes inside the
+// programs and their files, and Unicode, the form the toolkit takes. The five
+// bytes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for
+// the control characters of the same value, so every byte string survives a
+// round trip.
 
-// Characters Windows-1252 cannot hold become `replacement`; malformed UTF-8
-// sequences likewise, one replacement per bad byte.
-std::string utf8ToCp1252(std::string_view utf8, char replacement = '?');
+std::u32string cp1252ToUnicode(std::string_view text);
+std::string cp1252ToUtf8(std::string_view text);
 
-// True when every character of valid UTF-8 `utf8` has a Windows-1252 byte.
-bool utf8FitsCp1252(std::string_view utf8);
+// Characters Windows-1252 cannot hold, and bytes that are not well-formed
+// UTF-8, become `replacement`.
+std::string utf8ToCp1252(std::string_view text, char replacement = '?');
+
+// True when `text` is well-formed UTF-8 and every character has a
+// Windows-1252 byte.
+bool utf8FitsCp1252(std::string_view text);
+
+}  // namespace platform

@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test. Exits non-zero when
-# any test fails.
+# Installs what is missing, builds, and runs every test: the optimised build,
+# the same suite under the address, undefined-behaviour and leak sanitizers,
+# and a bounded run of every fuzz target. Exits non-zero when any fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --preset release
+
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j2
+ctest --preset sanitize
+
+bash scripts/fuzz.sh "${QUORVELS_FUZZ_SECONDS:-60}"

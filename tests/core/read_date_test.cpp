@@ -54,6 +54,7 @@ TEST(ReadDate, MonthAndDayRanges) {
     EXPECT_TRUE(parse("0-1-2005").illegal);
     EXPECT_TRUE(parse("1-0-2005").illegal);
     EXPECT_FALSE(parse(" 7/ 4/1999").illegal);
+    EXPECT_EQ(parse("6-30  - 26").text, "06-30-2026");  // blanks around fields never reach the normal form
 }
 
 TEST(ReadDate, IllegalDatesAreStillRewrittenInNormalForm) {

@@ -4,10 +4,9 @@
 #include <string>
 
 #include "core/catalogue.h"
-#include "core/ordering.h"
-#include "core/read_date.h"
 #include "mainwindow/main_window.h"
 #include "platform/scripted/scripted_windows.h"
+#include "tests/core/catalogue_builders.h"
 
 // A catalogue, a main-window state and a scripted screen, wired together as
 // the program wires its own.
@@ -26,9 +25,3 @@ struct MainWindowHarness {
         runMainWindow(main);
     }
 };
-
-// Adds a book; `date` is "" for an unread one, else in the form MM-DD-YYYY.
-inline void addBook(Catalogue& catalogue, const std::string& author, const std::string& title,
-                    const std::string& date = "", std::uint8_t category = 0, std::uint8_t review = 0) {
-    insertRecord(catalogue, author, title, "", date.empty() ? 0 : packReadDate(date), category, review);
-}

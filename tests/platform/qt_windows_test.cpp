@@ -13,7 +13,7 @@
 #include "platform/qt/list_box.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_text_measure.h"
-#include "tests/support/qt_application.h"
+#include "tests/support/run_qt_window.h"
 
 namespace {
 
@@ -301,7 +301,6 @@ TEST_F(QtWindowsTest, TheBackgroundColourIsTheWindowsAloneControlsKeepTheirs) {
 }
 
 TEST(QtTextMeasure, FindsTheLongestPrefixThatFits) {
-    qtApplication();
     const QFont font = QApplication::font();
     const platform::qt::QtTextMeasure measure(font);
     const QFontMetrics metrics(font);
@@ -315,7 +314,6 @@ TEST(QtTextMeasure, FindsTheLongestPrefixThatFits) {
 }
 
 TEST(QtMessageBoxes, ShowTheConvertedTextAndReturnTheButtonPressed) {
-    qtApplication();
     QString shownText;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

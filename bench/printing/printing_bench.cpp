@@ -1,0 +1,33 @@
+// A print run of every record onto the recording surface, at the sizes a
+// catalogue reaches: the cost of the layout itself, without a printer.
+#include <benchmark/benchmark.h>
+
+#include "core/catalogue.h"
+#include "platform/scripted/recording_print_surface.h"
+#include "platform/scripted/scripted_message_boxes.h"
+#include "printing/print_books.h"
+#include "tests/support/large_catalogue.h"
+
+namespace {
+
+void printAll(benchmark::State& state, bool bookData) {
+    Catalogue catalogue = makeLargeCatalogue(static_cast<int>(state.range(0)));
+    platform::scripted::ScriptedMessageBoxes boxes;
+    const PrintOptions options{.allListed = true, .normalFont = true, .bookData = bookData};
+    std::size_t pages = 0;
+    for (auto _ : state) {
+        platform::scripted::RecordingPrintSurface printer;
+        printBooks(catalogue, options, &printer, boxes);
+        pages = printer.pages.size();
+        benchmark::DoNotOptimize(printer.pages.data());
+    }
+    state.counters["pages"] = static_cast<double>(pages);
+}
+
+void BM_PrintBookList(benchmark::State& state) { printAll(state, false); }
+void BM_PrintBookData(benchmark::State& state) { printAll(state, true); }
+
+}  // namespace
+
+BENCHMARK(BM_PrintBookList)->Arg(5000)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintBookData)->Arg(5000)->Arg(32767)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,95 @@
+// Loading and saving catalogue files at the sizes a catalogue reaches: the
+// whole operation through the real file system (a save includes its fsync
+// calls), and the in-memory encoding and decoding alone.
+#include <benchmark/benchmark.h>
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+#include "core/catalogue.h"
+#include "platform/scripted/fixed_width_measure.h"
+#include "platform/scripted/scripted_message_boxes.h"
+#include "platform/system/posix_files.h"
+#include "storage/catalogue_codec.h"
+#include "storage/catalogue_file.h"
+#include "tests/support/large_catalogue.h"
+
+namespace {
+
+const platform::scripted::FixedWidthMeasure measure(6);
+
+// A folder for the benchmark's files, removed at the end.
+struct BenchFolder {
+    BenchFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "quorvels-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        path = pattern;
+    }
+    ~BenchFolder() { std::filesystem::remove_all(path); }
+    std::string path;
+};
+
+Catalogue makeCatalogue(int size) {
+    Catalogue catalogue = makeLargeCatalogue(size);
+    catalogue.screenMeasure = &measure;
+    return catalogue;
+}
+
+void BM_SaveCatalogue(benchmark::State& state) {
+    BenchFolder folder;
+    Catalogue catalogue = makeCatalogue(static_cast<int>(state.range(0)));
+    catalogue.fileName = folder.path + "/bench.pmr";
+    platform::scripted::ScriptedMessageBoxes messages;
+    StorageUi ui{messages, platform::systemFiles(), {}, {}};
+    for (auto _ : state) {
+        catalogue.changed = true;
+        if (!saveCatalogue(catalogue, ui)) state.SkipWithError("the save failed");
+    }
+    state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(catalogue.fileName));
+}
+
+void BM_LoadCatalogue(benchmark::State& state) {
+    BenchFolder folder;
+    Catalogue source = makeCatalogue(static_cast<int>(state.range(0)));
+    source.fileName = folder.path + "/bench.pmr";
+    source.changed = true;
+    platform::scripted::ScriptedMessageBoxes messages;
+    StorageUi ui{messages, platform::systemFiles(), {}, {}};
+    if (!saveCatalogue(source, ui)) state.SkipWithError("the save failed");
+    for (auto _ : state) {
+        Catalogue catalogue;
+        catalogue.screenMeasure = &measure;
+        catalogue.fileName = source.fileName;
+        if (!loadCatalogue(catalogue, ui)) state.SkipWithError("the load failed");
+        benchmark::DoNotOptimize(catalogue.viewOrder.data());
+    }
+}
+
+void BM_EncodeCatalogue(benchmark::State& state) {
+    const Catalogue catalogue = makeCatalogue(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        const PurgePlan plan = planPurge(catalogue);
+        std::string bytes = encodeCatalogue(catalogue, plan);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+
+void BM_DecodeCatalogue(benchmark::State& state) {
+    const Catalogue source = makeCatalogue(static_cast<int>(state.range(0)));
+    const std::string bytes = encodeCatalogue(source, planPurge(source));
+    for (auto _ : state) {
+        Catalogue catalogue;
+        if (decodeCatalogue(bytes, catalogue).status != DecodeResult::Loaded) state.SkipWithError("decode failed");
+        benchmark::DoNotOptimize(catalogue.records.data());
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_SaveCatalogue)->Arg(5000)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadCatalogue)->Arg(5000)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EncodeCatalogue)->Arg(5000)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeCatalogue)->Arg(5000)->Arg(32767)->Unit(benchmark::kMillisecond);

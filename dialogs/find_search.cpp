@@ -1,0 +1,40 @@
+#include "dialogs/find_search.h"
+
+#include "core/letter_case.h"
+
+namespace {
+
+std::string searchText(const std::string& typed) {
+    const auto first = typed.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return toLowerAscii(std::string_view(typed).substr(first, typed.find_last_not_of(' ') - first + 1));
+}
+
+bool contains(const std::string& field, const std::string& wanted) {
+    return wanted.empty() || toLowerAscii(field).find(wanted) != std::string::npos;
+}
+
+}  // namespace
+
+FindCriteria makeFindCriteria(const std::string& author, const std::string& title, const std::string& disposition,
+                              int categoryPosition) {
+    return {searchText(author), searchText(title), searchText(disposition),
+            static_cast<std::uint8_t>(categoryPosition > 0 ? categoryPosition : 0)};
+}
+
+bool hasNoCondition(const FindCriteria& criteria) {
+    return criteria.author.empty() && criteria.title.empty() && criteria.disposition.empty() && criteria.category == 0;
+}
+
+bool runFind(Catalogue& catalogue, const FindCriteria& criteria) {
+    bool any = false;
+    for (int i = 1; i <= recordCount(catalogue); ++i) {
+        BookRecord& record = catalogue.records[i];
+        const bool match = contains(authorOf(catalogue, i), criteria.author) && contains(record.title, criteria.title) &&
+                           contains(record.disposition, criteria.disposition) &&
+                           (criteria.category == 0 || record.category == criteria.category);
+        setFlag(record.flags, shown, match);
+        any = any || match;
+    }
+    return any;
+}

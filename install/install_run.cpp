@@ -1,0 +1,99 @@
+#include "install/install_run.h"
+
+#include <filesystem>
+
+#include "platform/executable_suffix.h"
+#include "platform/system/desktop_entry.h"
+#include "platform/system/file_key_store.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+inline constexpr const char* ProgramName = "Folimarch";
+const std::string uninstallerName = std::string("unInstall") + platform::ExecutableSuffix;
+const std::string programName = std::string("quorvels") + platform::ExecutableSuffix;
+
+std::string withFinalSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+// Copies one file over any older copy; a file that is already the target
+// (installing from the install folder itself) is left as it is.
+std::string copyProductFile(const std::string& from, const std::string& to) {
+    std::error_code error;
+    if (fs::exists(to, error) && fs::equivalent(from, to, error)) return "";
+    fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
+    return error ? error.message() : "";
+}
+
+// "<what>: <why>" lines of everything that went wrong.
+void noteFailure(std::vector<std::string>& failures, const std::string& what, const std::string& why) {
+    if (!why.empty()) failures.push_back(what + ": " + why);
+}
+
+std::string registerUninstallEntry(platform::KeyStore& keys, const std::string& installFolder) {
+    if (!keys.keyExists(platform::UninstallParentKey)) return "the list of installed programs is missing";
+    const std::string key = std::string(platform::UninstallParentKey) + "\\Quorvels";
+    if (!keys.createKey(key) || !keys.setString(key, "DisplayName", ProgramName) ||
+        !keys.setString(key, "UninstallString", installFolder + uninstallerName))
+        return "the list of installed programs cannot be written";
+    return "";
+}
+
+}  // namespace
+
+std::vector<std::string> installFiles() { return {programName, "quorvels.hlp", "quorvels.cnt", uninstallerName}; }
+
+std::string defaultInstallFolder(const std::string& dataFolder) {
+    return withFinalSlash(dataFolder) + ProgramName + "/";
+}
+
+std::string installFolderOf(const InstallChoice& choice, const InstallServices& services) {
+    std::string folder = choice.folderText;
+    if (folder == "~" || folder.rfind("~/", 0) == 0) folder = services.homeFolder + folder.substr(1);
+    if (folder.empty() || folder.front() != '/') folder = withFinalSlash(services.sourceFolder) + folder;
+    return withFinalSlash(folder);
+}
+
+std::string createShortcut(const std::string& folder, const std::string& installFolder) {
+    return platform::writeDesktopEntry(folder + "/" + ProgramName + ".desktop",
+                                       {ProgramName, installFolder + programName, installFolder});
+}
+
+void runInstall(InstallServices& services, const InstallChoice& choice) {
+    const std::string source = withFinalSlash(services.sourceFolder);
+    std::string missing;
+    std::error_code error;
+    for (const std::string& name : installFiles())
+        if (!fs::is_regular_file(source + name, error)) missing += "\r\n" + name;
+    if (!missing.empty()) {
+        services.messages.messageBox("Not all install files are present..." + missing, "", platform::Buttons::Ok,
+                                     platform::Icon::None);
+        return;
+    }
+
+    const std::string folder = installFolderOf(choice, services);
+    std::vector<std::string> failures;
+    fs::create_directories(folder, error);
+    if (error || !fs::is_directory(folder, error)) {
+        noteFailure(failures, "The folder " + folder + " could not be created", error ? error.message() : "not a folder");
+    } else {
+        for (const std::string& name : installFiles())
+            noteFailure(failures, "Copying " + name, copyProductFile(source + name, folder + name));
+    }
+    noteFailure(failures, "The uninstall entry", registerUninstallEntry(services.keys, folder));
+    if (choice.desktopShortcut)
+        noteFailure(failures, "The desktop shortcut", createShortcut(services.desktopFolder, folder));
+    if (choice.menuShortcut)
+        noteFailure(failures, "The program menu shortcut", createShortcut(services.programsFolder, folder));
+
+    if (failures.empty()) {
+        services.messages.messageBox("Quorvels successfully installed", "", platform::Buttons::Ok, platform::Icon::None);
+        return;
+    }
+    std::string text = "Quorvels was not installed completely:";
+    for (const std::string& failure : failures) text += "\r\n" + failure;
+    services.messages.messageBox(text, "", platform::Buttons::Ok, platform::Icon::Exclamation);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// A small hierarchical store of string values, standing in for the system
+// registry: keys are paths with "\" between their levels, and both key names
+// and value names compare without regard to letter case.
+struct KeyStore {
+    virtual ~KeyStore() = default;
+
+    virtual bool keyExists(const std::string& key) const = 0;
+    // Creates the key, or opens it when it exists; false when the store cannot be written.
+    virtual bool createKey(const std::string& key) = 0;
+    // Sets a value of an existing key; false when the key is missing or the store cannot be written.
+    virtual bool setString(const std::string& key, const std::string& name, const std::string& value) = 0;
+    virtual std::optional<std::string> queryString(const std::string& key, const std::string& name) const = 0;
+    // Deletes a key with its values; false when it was not there or the store cannot be written.
+    virtual bool deleteKey(const std::string& key) = 0;
+};
+
+}  // namespace platform

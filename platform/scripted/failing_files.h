@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace platform::scripted {
+
+// Wraps a Files implementation (normally the real one) and makes the n-th call,
+// counted from 0 over every operation, fail with `error` instead of reaching
+// it. Every call is recorded by name, so a test can first count the calls of
+// an operation and then fail each of them in turn.
+struct FailingFiles final : Files {
+    explicit FailingFiles(Files& inner) : inner(inner) {}
+
+    Files& inner;
+    int failAt = -1;  // -1: no call fails
+    int error = EIO;
+    std::vector<std::string> calls;
+
+    // The name of the call that was made to fail, "" when none was.
+    std::string failedCall() const {
+        return failAt >= 0 && failAt < static_cast<int>(calls.size()) ? calls[failAt] : std::string();
+    }
+
+    int readFile(const std::string& p, std::size_t max, std::string& c) override {
+        return fails("readFile") ? error : inner.readFile(p, max, c);
+    }
+    int status(const std::string& p, bool follow, FileInfo& i) override {
+        return fails("status") ? error : inner.status(p, follow, i);
+    }
+    int checkWritable(const std::string& p) override { return fails("checkWritable") ? error : inner.checkWritable(p); }
+    int readLink(const std::string& p, std::string& t) override {
+        return fails("readLink") ? error : inner.readLink(p, t);
+    }
+    int createNew(const std::string& p, unsigned mode, Handle& h) override {
+        return fails("createNew") ? error : inner.createNew(p, mode, h);
+    }
+    int setPermissions(Handle h, unsigned perms) override {
+        return fails("setPermissions") ? error : inner.setPermissions(h, perms);
+    }
+    int setOwner(Handle h, std::uint32_t o, std::uint32_t g) override {
+        return fails("setOwner") ? error : inner.setOwner(h, o, g);
+    }
+    int write(Handle h, std::string_view b) override { return fails("write") ? error : inner.write(h, b); }
+    int sync(Handle h) override { return fails("sync") ? error : inner.sync(h); }
+    int close(Handle h) override {
+        if (fails("close")) {
+            inner.close(h);  // a handle is gone even when close reports an error
+            return error;
+        }
+        return inner.close(h);
+    }
+    int rename(const std::string& f, const std::string& t) override {
+        return fails("rename") ? error : inner.rename(f, t);
+    }
+    int remove(const std::string& p) override { return fails("remove") ? error : inner.remove(p); }
+    int syncDirectory(const std::string& d) override {
+        return fails("syncDirectory") ? error : inner.syncDirectory(d);
+    }
+
+private:
+    bool fails(const char* name) {
+        calls.emplace_back(name);
+        return static_cast<int>(calls.size()) - 1 == failAt;
+    }
+};
+
+}  // namespace platform::scripted

@@ -1,0 +1,98 @@
+#include "platform/system/file_key_store.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/system/special_folders.h"
+
+namespace platform {
+
+namespace {
+
+std::string folded(const std::string& text) {
+    std::string result = text;
+    for (char& ch : result)
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+    return result;
+}
+
+bool fitsOnOneLine(const std::string& text) { return text.find_first_of("\r\n") == std::string::npos; }
+
+}  // namespace
+
+FileKeyStore::FileKeyStore(std::string path) : path_(std::move(path)) {
+    read();
+    keys_.try_emplace(folded(UninstallParentKey), Key{UninstallParentKey, {}});
+}
+
+std::string FileKeyStore::defaultPath() { return configFolder() + "/quorvels-keys.ini"; }
+
+void FileKeyStore::read() {
+    std::ifstream file(path_, std::ios::binary);
+    std::string line;
+    Key* current = nullptr;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            const std::string name = line.substr(1, line.size() - 2);
+            current = &keys_.try_emplace(folded(name), Key{name, {}}).first->second;
+        } else if (const auto equals = line.find('='); current != nullptr && equals != std::string::npos) {
+            const std::string name = line.substr(0, equals);
+            current->values[folded(name)] = {name, line.substr(equals + 1)};
+        }
+    }
+}
+
+bool FileKeyStore::write() const {
+    std::error_code error;
+    const std::filesystem::path target(path_);
+    if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
+    const std::string temporary = path_ + ".new";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        for (const auto& [foldedName, key] : keys_) {
+            file << '[' << key.name << "]\n";
+            for (const auto& [foldedValue, value] : key.values) file << value.first << '=' << value.second << '\n';
+        }
+        file.flush();
+        if (!file) {
+            std::filesystem::remove(temporary, error);
+            return false;
+        }
+    }
+    std::filesystem::rename(temporary, target, error);
+    if (error) std::filesystem::remove(temporary, error);
+    return !error;
+}
+
+bool FileKeyStore::keyExists(const std::string& key) const { return keys_.count(folded(key)) != 0; }
+
+bool FileKeyStore::createKey(const std::string& key) {
+    if (key.empty() || !fitsOnOneLine(key) || key.find(']') != std::string::npos) return false;
+    keys_.try_emplace(folded(key), Key{key, {}});
+    return write();
+}
+
+bool FileKeyStore::setString(const std::string& key, const std::string& name, const std::string& value) {
+    const auto found = keys_.find(folded(key));
+    if (found == keys_.end() || name.empty() || name.find('=') != std::string::npos || !fitsOnOneLine(name) ||
+        !fitsOnOneLine(value))
+        return false;
+    found->second.values[folded(name)] = {name, value};
+    return write();
+}
+
+std::optional<std::string> FileKeyStore::queryString(const std::string& key, const std::string& name) const {
+    const auto found = keys_.find(folded(key));
+    if (found == keys_.end()) return std::nullopt;
+    const auto value = found->second.values.find(folded(name));
+    if (value == found->second.values.end()) return std::nullopt;
+    return value->second.second;
+}
+
+bool FileKeyStore::deleteKey(const std::string& key) {
+    if (keys_.erase(folded(key)) == 0) return false;
+    return write();
+}
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "platform/key_store.h"
+
+namespace platform {
+
+// A key store kept in one text file, read when it is opened and written
+// whole (through a temporary file and a rename) after every change:
+//   [SOFTWARE\Vendor\Key]
+//   Name=value
+// The parent key of the system's list of installed programs always exists.
+class FileKeyStore final : public KeyStore {
+public:
+    explicit FileKeyStore(std::string path);
+
+    bool keyExists(const std::string& key) const override;
+    bool createKey(const std::string& key) override;
+    bool setString(const std::string& key, const std::string& name, const std::string& value) override;
+    std::optional<std::string> queryString(const std::string& key, const std::string& name) const override;
+    bool deleteKey(const std::string& key) override;
+
+    // The store of the user's configuration folder.
+    static std::string defaultPath();
+
+private:
+    struct Key {
+        std::string name;                                // as first created
+        std::map<std::string, std::pair<std::string, std::string>> values;  // folded name -> (name, value)
+    };
+
+    void read();
+    bool write() const;
+
+    std::string path_;
+    std::map<std::string, Key> keys_;  // by folded key path
+};
+
+inline constexpr const char* UninstallParentKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
+}  // namespace platform

@@ -1,0 +1,12 @@
+#include "printing/print_text.h"
+
+#include "platform/print_surface.h"
+
+PrintFont makePrintFont(const platform::PrintSurface& printer, int sizeValue) {
+    return {printer.screenDotsPerInchY() * sizeValue / 72};
+}
+
+void printText(platform::PrintSurface& printer, std::string_view text, int x, int y, int sizeValue) {
+    const std::string_view drawn = text.substr(0, LongestDrawnText);
+    if (!drawn.empty()) printer.drawText(x, y, drawn, makePrintFont(printer, sizeValue).characterHeight);
+}

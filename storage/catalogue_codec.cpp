@@ -1,0 +1,240 @@
+#include "storage/catalogue_codec.h"
+
+#include <cstring>
+
+#include "core/ordering.h"
+#include "storage/catalogue_file.h"
+
+static_assert(FileMagic.size() == 13, "the magic is 13 bytes");
+
+namespace {
+
+// Reads the little-endian fields of the layout. A read that finds fewer bytes
+// than it asks for fills the rest with zero bytes and does not fail; the
+// position still moves on, so the caller can tell that the file ended early.
+class Reader {
+public:
+    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
+
+    void read(char* out, std::size_t n) {
+        const std::size_t available = position_ < bytes_.size() ? std::min(n, bytes_.size() - position_) : 0;
+        if (available > 0) std::memcpy(out, bytes_.data() + position_, available);
+        if (available < n) std::memset(out + available, 0, n - available);
+        position_ += n;
+    }
+    std::uint8_t byte() {
+        char c;
+        read(&c, 1);
+        return static_cast<std::uint8_t>(c);
+    }
+    std::uint16_t word() {
+        const unsigned low = byte();
+        const unsigned high = byte();
+        return static_cast<std::uint16_t>(low | high << 8);
+    }
+    std::int16_t signedWord() { return static_cast<std::int16_t>(word()); }
+    std::string shortText() {
+        std::string text(byte(), '\0');
+        read(text.data(), text.size());
+        return text;
+    }
+    bool endedEarly() const { return position_ > bytes_.size(); }
+
+private:
+    std::string_view bytes_;
+    std::size_t position_ = 0;
+};
+
+class Writer {
+public:
+    explicit Writer(std::size_t expected) { bytes_.reserve(expected); }
+    void byte(std::uint8_t value) { bytes_.push_back(static_cast<char>(value)); }
+    void word(std::uint16_t value) {
+        byte(static_cast<std::uint8_t>(value & 0xFF));
+        byte(static_cast<std::uint8_t>(value >> 8));
+    }
+    void shortText(const std::string& text) {  // length checked by planPurge
+        byte(static_cast<std::uint8_t>(text.size()));
+        bytes_ += text;
+    }
+    void raw(std::string_view text) { bytes_ += text; }
+    std::string take() { return std::move(bytes_); }
+
+private:
+    std::string bytes_;
+};
+
+DecodeResult damaged(std::string problem) { return {DecodeResult::Damaged, std::move(problem)}; }
+
+std::string describeText(const std::string& text) {
+    return "\"" + (text.size() > 40 ? text.substr(0, 40) + "..." : text) + "\"";
+}
+
+}  // namespace
+
+DecodeResult decodeCatalogue(std::string_view bytes, Catalogue& tables) {
+    Reader reader(bytes);
+    char magic[FileMagic.size()];
+    reader.read(magic, sizeof magic);
+    if (std::string_view(magic, sizeof magic) != FileMagic) return {DecodeResult::WrongMagic, {}};
+
+    const int records = reader.signedWord();
+    const int authors = reader.signedWord();
+    if (records < 0 || records > MaxRecords)
+        return damaged("it declares " + std::to_string(records) + " records");
+    if (authors < 0 || authors > MaxAuthors)
+        return damaged("it declares " + std::to_string(authors) + " authors");
+
+    std::vector<BookRecord> recordTable(records + 1);
+    for (int i = 1; i <= records; ++i) {
+        BookRecord& record = recordTable[i];
+        record.authorIndex = reader.signedWord();
+        record.dateIndex = reader.signedWord();
+        record.category = reader.byte();
+        record.review = reader.byte();
+        record.flags = reader.byte();
+        record.title = reader.shortText();
+        record.disposition = reader.shortText();
+    }
+    std::vector<std::string> authorTable(authors + 1);
+    for (int i = 1; i <= authors; ++i) authorTable[i] = reader.shortText();
+    std::vector<std::uint16_t> dateTable(records + 1, 0);
+    for (int i = 1; i <= records; ++i) dateTable[i] = reader.word();
+
+    // Only the counts may be missing (a file of the magic alone is the empty
+    // catalogue); blank authors and "unread" dates made up from missing bytes
+    // would otherwise pass for data and be written back by the next save.
+    if (reader.endedEarly() && (records > 0 || authors > 0))
+        return damaged("it ends after " + std::to_string(bytes.size()) +
+                       " bytes, before the end of the records, authors and read dates it declares");
+
+    std::vector<int> dateOwner(records + 1, 0);
+    for (int i = 1; i <= records; ++i) {
+        const BookRecord& record = recordTable[i];
+        if (record.authorIndex < 1 || record.authorIndex > authors)
+            return damaged("record " + std::to_string(i) + " names author " + std::to_string(record.authorIndex) +
+                           ", but the file holds " + std::to_string(authors) + " authors");
+        if (record.dateIndex < 1 || record.dateIndex > records)
+            return damaged("record " + std::to_string(i) + " names read date " + std::to_string(record.dateIndex) +
+                           ", but the file holds " + std::to_string(records) + " read dates");
+        int& owner = dateOwner[record.dateIndex];
+        if (owner != 0)
+            return damaged("records " + std::to_string(owner) + " and " + std::to_string(i) + " share read date " +
+                           std::to_string(record.dateIndex));
+        owner = i;
+    }
+    // insertRecord keeps the dates ascending whatever else happens, so any
+    // file of the original layout has them so; code may rely on it.
+    for (int d = 2; d <= records; ++d)
+        if (dateTable[d - 1] > dateTable[d])
+            return damaged("its read dates are out of order at entry " + std::to_string(d));
+
+    tables.records = std::move(recordTable);
+    tables.authors = std::move(authorTable);
+    tables.readDates = std::move(dateTable);
+    return {};
+}
+
+PurgePlan planPurge(const Catalogue& catalogue) {
+    PurgePlan plan;
+    const int records = recordCount(catalogue);
+    const int authors = authorCount(catalogue);
+    auto refuse = [&](std::string problem) {
+        plan.problem = std::move(problem);
+        return plan;
+    };
+    if (catalogue.readDates.size() != catalogue.records.size())
+        return refuse("its read-date table does not match its records");
+
+    plan.newRecordNumber.assign(records + 1, 0);
+    plan.newAuthorIndex.assign(authors + 1, 0);
+    plan.newDateIndex.assign(records + 1, 0);
+    std::vector<char> authorUsed(authors + 1, 0);
+    std::vector<char> dateUsed(records + 1, 0);
+    for (int i = 1; i <= records; ++i) {
+        const BookRecord& record = catalogue.records[i];
+        if (testFlag(record.flags, deleted)) continue;
+        if (record.authorIndex < 1 || record.authorIndex > authors || record.dateIndex < 1 || record.dateIndex > records)
+            return refuse("record " + std::to_string(i) + " points outside the author or read-date table");
+        if (dateUsed[record.dateIndex]) return refuse("two records share read date " + std::to_string(record.dateIndex));
+        const std::string& author = catalogue.authors[record.authorIndex];
+        if (author.size() > MaxTextBytes)
+            return refuse("the author " + describeText(author) + " is " + std::to_string(author.size()) +
+                          " bytes long; a text can hold at most 255");
+        for (const std::string* text : {&record.title, &record.disposition})
+            if (text->size() > MaxTextBytes)
+                return refuse(std::string(text == &record.title ? "the title" : "the disposition") + " of the book " +
+                              describeText(record.title) + " by " + describeText(author) + " is " +
+                              std::to_string(text->size()) + " bytes long; a text can hold at most 255");
+        authorUsed[record.authorIndex] = 1;
+        dateUsed[record.dateIndex] = 1;
+        plan.keptRecords.push_back(i);
+        plan.newRecordNumber[i] = static_cast<int>(plan.keptRecords.size());
+    }
+    for (int a = 1; a <= authors; ++a)
+        if (authorUsed[a]) plan.newAuthorIndex[a] = ++plan.authorCount;
+    int date = 0;
+    for (int d = 1; d <= records; ++d)
+        if (dateUsed[d]) plan.newDateIndex[d] = ++date;
+    if (static_cast<int>(plan.keptRecords.size()) > MaxRecords || plan.authorCount > MaxAuthors)
+        return refuse("it holds more than " + std::to_string(MaxRecords) + " records or authors");
+    return plan;
+}
+
+std::string encodeCatalogue(const Catalogue& catalogue, const PurgePlan& plan) {
+    std::size_t expected = FileMagic.size() + 4 + plan.keptRecords.size() * 11;
+    for (const int i : plan.keptRecords)
+        expected += catalogue.records[i].title.size() + catalogue.records[i].disposition.size();
+    Writer writer(expected + static_cast<std::size_t>(plan.authorCount) * 24);
+
+    writer.raw(FileMagic);
+    writer.word(static_cast<std::uint16_t>(plan.keptRecords.size()));
+    writer.word(static_cast<std::uint16_t>(plan.authorCount));
+    for (const int i : plan.keptRecords) {
+        const BookRecord& record = catalogue.records[i];
+        writer.word(static_cast<std::uint16_t>(plan.newAuthorIndex[record.authorIndex]));
+        writer.word(static_cast<std::uint16_t>(plan.newDateIndex[record.dateIndex]));
+        writer.byte(record.category);
+        writer.byte(record.review);
+        std::uint8_t flags = record.flags;
+        setFlag(flags, shown, true);
+        writer.byte(flags);
+        writer.shortText(record.title);
+        writer.shortText(record.disposition);
+    }
+    for (std::size_t a = 1; a < plan.newAuthorIndex.size(); ++a)
+        if (plan.newAuthorIndex[a] != 0) writer.shortText(catalogue.authors[a]);
+    for (std::size_t d = 1; d < plan.newDateIndex.size(); ++d)
+        if (plan.newDateIndex[d] != 0) writer.word(catalogue.readDates[d]);
+    return writer.take();
+}
+
+void applyPurge(Catalogue& catalogue, const PurgePlan& plan) {
+    const bool recordsDropped = static_cast<int>(plan.keptRecords.size()) != recordCount(catalogue);
+    const bool authorsDropped = plan.authorCount != authorCount(catalogue);
+
+    std::vector<BookRecord> records(1);
+    records.reserve(plan.keptRecords.size() + 1);
+    for (const int i : plan.keptRecords) {
+        BookRecord& record = records.emplace_back(std::move(catalogue.records[i]));
+        record.authorIndex = static_cast<std::int16_t>(plan.newAuthorIndex[record.authorIndex]);
+        record.dateIndex = static_cast<std::int16_t>(plan.newDateIndex[record.dateIndex]);
+        setFlag(record.flags, shown, true);
+    }
+    std::vector<std::string> authors(1);
+    authors.reserve(plan.authorCount + 1);
+    for (std::size_t a = 1; a < plan.newAuthorIndex.size(); ++a)
+        if (plan.newAuthorIndex[a] != 0) authors.push_back(std::move(catalogue.authors[a]));
+    std::vector<std::uint16_t> dates(1, 0);
+    dates.reserve(plan.keptRecords.size() + 1);
+    for (std::size_t d = 1; d < plan.newDateIndex.size(); ++d)
+        if (plan.newDateIndex[d] != 0) dates.push_back(catalogue.readDates[d]);
+
+    catalogue.records = std::move(records);
+    catalogue.authors = std::move(authors);
+    catalogue.readDates = std::move(dates);
+    const int current = catalogue.currentRecord;
+    catalogue.currentRecord =
+        current >= 1 && current < static_cast<int>(plan.newRecordNumber.size()) ? plan.newRecordNumber[current] : 0;
+    if (recordsDropped || authorsDropped) rebuildView(catalogue);
+}

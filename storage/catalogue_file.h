@@ -1,0 +1,75 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/catalogue.h"
+#include "platform/files.h"
+#include "platform/message_box.h"
+
+// The start of every catalogue file: the program's name, one blank and the
+// version, 13 bytes without a length byte or terminator.
+inline constexpr std::string_view FileMagic = "Quorvels 2.00";
+
+// The status field that shows the file and the progress of loads and saves.
+inline constexpr int FileStatusField = 1;
+
+// How storage reaches the user and the disk.
+struct StorageUi {
+    platform::MessageBoxes& messages;
+    // The file operations; platform::systemFiles() in the program, a wrapper
+    // that fails chosen calls in tests.
+    platform::Files& files;
+    // Sets a status field (1 to 4) to a text; "" makes field 1 show the file
+    // display. May be empty (before the main window exists).
+    std::function<void(int field, const std::string& text)> setStatus;
+    // The main window's Save As command, used by confirmSaveChanges when the
+    // catalogue has no name yet. It asks for a name and saves; may be empty.
+    std::function<void()> saveAs;
+};
+
+// Reads the file named by catalogue.fileName into the catalogue and rebuilds
+// the view. On success the catalogue's records, authors and read dates are
+// those of the file, `changed` is clear, `markedCount` is recounted,
+// `upperCase` follows the first author and `lettersInForm` is false;
+// `currentRecord` stays as it was unless the file has fewer records (then 0).
+//
+// A file is refused, with a message that names it, when it cannot be read
+// (missing, no permission, a folder), when its first 13 bytes are not
+// FileMagic (the "Data Error" message), or when it is damaged: a
+// negative count, a record whose author or read-date index lies outside its
+// table, two records sharing one read date, read dates out of order, or an
+// end before the data its counts declare. After a refusal nothing in memory has changed except that
+// `fileName` is set back to previousFileName, so that a later save cannot
+// write this catalogue over the refused file. Loading never creates or
+// changes a file.
+//
+// With an empty fileName nothing is read; the view is rebuilt. Returns true
+// only when a file was loaded.
+bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const std::string& previousFileName = {});
+
+// Writes the catalogue to catalogue.fileName when `changed` is set: drops the
+// deleted records, the read dates they owned and the authors no remaining
+// record uses, sets `shown` on every remaining record and replaces the file
+// atomically (see storage/atomic_file.h). Returns true when the file now holds
+// the catalogue (or nothing had to be written) and `changed` is clear.
+//
+// When the save fails (no permission, read-only file or folder, disk full,
+// folder gone, a text longer than 255 bytes, ...) a message names the file and
+// the reason, the file on disk is untouched, no temporary file is left, the
+// catalogue in memory is exactly as before (the deleted records still there)
+// and `changed` stays set; the result is false.
+bool saveCatalogue(Catalogue& catalogue, StorageUi& ui);
+
+// Asks whether unsaved changes are to be saved before they would be lost.
+// Returns saveCancelled: true when the user chose Cancel, or chose Yes and the
+// changes were not saved after all (the Save As dialog was cancelled or the
+// save failed), so that the program keeps running with its changes.
+bool confirmSaveChanges(Catalogue& catalogue, StorageUi& ui);
+
+// For the Open command on a name that does not exist: creates the file holding
+// FileMagic alone, an empty catalogue (also when it exists but is empty). A
+// file with any content is left alone. Returns false, after a message naming
+// the file and the reason, when it could not be created.
+bool createEmptyCatalogueFile(const std::string& path, StorageUi& ui);

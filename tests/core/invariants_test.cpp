@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "core/letter_case.h"
+#include "tests/core/catalogue_builders.h"
+#include "tests/support/catalogue_invariants.h"
+#include "tests/support/large_catalogue.h"
+
+namespace {
+
+// Texts of letters and single inner blanks: the letter-case conversion keeps
+// their folded order, so every invariant must hold at every step.
+std::string randomText(std::mt19937& random, const char* alphabet) {
+    std::uniform_int_distribution<int> length(1, 7), coin(0, 3);
+    const std::string letters(alphabet);
+    std::uniform_int_distribution<std::size_t> pick(0, letters.size() - 1);
+    std::string text;
+    for (int i = length(random); i > 0; --i) {
+        text += letters[pick(random)];
+        if (i > 1 && coin(random) == 0) text += ' ';
+    }
+    return text;
+}
+
+TEST(Invariants, HoldAfterRandomInsertionsAndCaseSwitches) {
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        std::mt19937 random(seed);
+        std::uniform_int_distribution<int> action(0, 19), month(1, 12), day(1, 28), year(1980, 2026), coin(0, 2);
+        Catalogue c;
+        for (int step = 0; step < 150; ++step) {
+            const int what = action(random);
+            if (what == 0) {
+                toggleLetterCase(c);
+            } else if (what == 1) {
+                c.sortByDate = !c.sortByDate;
+                c.viewMode = static_cast<ViewMode>(step % 4);
+                rebuildView(c);
+            } else {
+                std::string date;
+                if (coin(random) != 0) date = std::to_string(month(random)) + "/" + std::to_string(day(random)) + "/" + std::to_string(year(random));
+                addBook(c, randomText(random, "abcABC"), randomText(random, "xyzXYZ"), date);
+                const auto row = std::find(c.viewOrder.begin() + 1, c.viewOrder.end(), c.currentRecord);
+                ASSERT_EQ(c.selectedRow, row == c.viewOrder.end() ? 1 : row - c.viewOrder.begin()) << "seed " << seed;
+            }
+            const auto breaks = invariantBreaks(c);
+            ASSERT_TRUE(breaks.empty()) << "seed " << seed << " step " << step << ": " << breaks.front();
+        }
+        // Every record's texts are in the form upperCase names.
+        for (int i = 1; i <= recordCount(c); ++i) {
+            const std::string& title = c.records[i].title;
+            EXPECT_EQ(title, c.upperCase ? toUpperAscii(title) : properCase(title)) << "seed " << seed;
+        }
+    }
+}
+
+TEST(Invariants, HoldForGeneratedLargeCatalogues) {
+    const Catalogue c = makeLargeCatalogue(2000, 7);
+    const auto breaks = invariantBreaks(c);
+    EXPECT_TRUE(breaks.empty()) << (breaks.empty() ? "" : breaks.front());
+    EXPECT_EQ(viewCount(c), 2000);
+}
+
+}  // namespace

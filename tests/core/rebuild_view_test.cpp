@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "core/vocabularies.h"
+#include "platform/scripted/fixed_width_measure.h"
+#include "tests/core/catalogue_builders.h"
+
+namespace {
+
+using Rows = std::vector<std::string>;
+
+// Four books: two read, two unread, inserted out of order.
+Catalogue shelf() {
+    Catalogue catalogue;
+    catalogue.upperCase = true;
+    addBook(catalogue, "CHRISTIE", "ENDLESS NIGHT", "7-1-2001");
+    addBook(catalogue, "AUSTEN", "EMMA");
+    addBook(catalogue, "BRONTE", "JANE EYRE", "3-9-1995");
+    addBook(catalogue, "DICKENS", "BLEAK HOUSE");
+    return catalogue;
+}
+
+Rows viewIn(Catalogue catalogue, ViewMode mode, bool byDate) {
+    catalogue.viewMode = mode;
+    catalogue.sortByDate = byDate;
+    rebuildView(catalogue);
+    return viewRows(catalogue);
+}
+
+TEST(RebuildView, EveryModeInBothOrders) {
+    const Catalogue c = shelf();
+    EXPECT_EQ(viewIn(c, ViewAll, false), (Rows{"AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT", "DICKENS BLEAK HOUSE"}));
+    EXPECT_EQ(viewIn(c, ViewAll, true), (Rows{"DICKENS BLEAK HOUSE", "AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
+    EXPECT_EQ(viewIn(c, BooksRead, false), (Rows{"BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
+    EXPECT_EQ(viewIn(c, BooksRead, true), (Rows{"BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
+    EXPECT_EQ(viewIn(c, BooksUnread, false), (Rows{"AUSTEN EMMA", "DICKENS BLEAK HOUSE"}));
+    EXPECT_EQ(viewIn(c, BooksUnread, true), (Rows{"DICKENS BLEAK HOUSE", "AUSTEN EMMA"}));
+}
+
+TEST(RebuildView, FoundViewHoldsExactlyTheShownRecords) {
+    Catalogue c = shelf();
+    for (int i = 1; i <= recordCount(c); ++i) setFlag(c.records[i].flags, shown, i % 2 == 0);
+    EXPECT_EQ(viewIn(c, BooksFound, false), (Rows{"BRONTE JANE EYRE", "DICKENS BLEAK HOUSE"}));
+    for (int i = 1; i <= recordCount(c); ++i) setFlag(c.records[i].flags, shown, false);
+    EXPECT_TRUE(viewIn(c, BooksFound, true).empty());
+}
+
+TEST(RebuildView, CaptionNamesModeAndOrderButNotForUnread) {
+    Catalogue c = shelf();
+    const std::pair<ViewMode, bool> cases[] = {{ViewAll, false}, {BooksRead, true}, {BooksUnread, true}, {BooksFound, true}};
+    const char* expected[] = {"View All by Author", "Books Read by Date", "Books Unread", "Books Found by Date"};
+    for (int i = 0; i < 4; ++i) {
+        c.viewMode = cases[i].first;
+        c.sortByDate = cases[i].second;
+        rebuildView(c);
+        EXPECT_EQ(c.viewCaption, expected[i]);
+    }
+    Catalogue empty;
+    rebuildView(empty);
+    EXPECT_EQ(empty.viewCaption, "View All by Author");
+    EXPECT_EQ(viewCount(empty), 0);
+    EXPECT_EQ(empty.selectedRow, 1);
+}
+
+TEST(RebuildView, SelectedRowFollowsTheCurrentRecordOrFallsToOne) {
+    Catalogue c = shelf();
+    c.currentRecord = 3;  // CHRISTIE
+    rebuildView(c);
+    EXPECT_EQ(c.selectedRow, 3);
+    c.sortByDate = true;
+    rebuildView(c);
+    EXPECT_EQ(c.selectedRow, 4);
+    c.viewMode = BooksUnread;
+    rebuildView(c);
+    EXPECT_EQ(c.selectedRow, 1);
+}
+
+TEST(RebuildView, ListLinesCutAuthorAndTitleToTheirWidths) {
+    const platform::scripted::FixedWidthMeasure measure(10);  // 20 bytes of author, 38 of title
+    Catalogue c;
+    c.upperCase = true;
+    c.screenMeasure = &measure;
+    const std::string author(30, 'A');
+    const std::string title(50, 'T');
+    addBook(c, author, title, "12-25-2005");
+    addBook(c, "SHORT", "UNREAD");
+    EXPECT_EQ(c.listTexts[1], std::string(20, 'A') + "\t" + std::string(38, 'T') + "\t12-25-2005");
+    EXPECT_EQ(c.listTexts[2], "SHORT\tUNREAD");
+    EXPECT_EQ(c.records[1].title, title);  // the stored title stays whole
+}
+
+TEST(Vocabularies, CodesBeyondTheTablesReadAsEmpty) {
+    EXPECT_EQ(categoryName(2), "Mystery");
+    EXPECT_EQ(categoryName(14), "");
+    EXPECT_EQ(categoryName(15), "");
+    EXPECT_EQ(categoryName(255), "");
+    EXPECT_EQ(reviewName(1), "Couldn't finish");
+    EXPECT_EQ(reviewName(10), "");
+    EXPECT_EQ(reviewName(11), "");
+}
+
+TEST(Flags, BitsAreAddressedByNumber) {
+    std::uint8_t flags = 0x7C;  // bits 3 to 7 as a foreign file may hold them
+    setFlag(flags, marked, true);
+    setFlag(flags, shown, true);
+    EXPECT_EQ(flags, 0xFE);
+    EXPECT_TRUE(testFlag(flags, marked));
+    EXPECT_FALSE(testFlag(flags, deleted));
+    toggleFlag(flags, deleted);
+    toggleFlag(flags, marked);
+    EXPECT_EQ(flags, 0x7F);
+    setFlag(flags, shown, false);
+    EXPECT_EQ(flags, 0x7D);
+}
+
+}  // namespace

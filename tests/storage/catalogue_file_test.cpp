@@ -1,0 +1,645 @@
+// The catalogue file: the byte layout, loading, saving with the
+// purge of deleted records, and round trips.
+#include <gtest/gtest.h>
+
+#include <cctype>
+
+#include "core/letter_case.h"
+#include "core/ordering.h"
+#include "core/read_date.h"
+#include "storage/catalogue_codec.h"
+#include "storage/catalogue_file.h"
+#include "tests/storage/storage_test_support.h"
+#include "tests/support/catalogue_invariants.h"
+#include "tests/support/large_catalogue.h"
+
+namespace {
+
+using namespace storage_test;
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+// A catalogue in capitals, so that insertion changes no byte but a to z.
+Catalogue capitals() {
+    Catalogue c;
+    c.upperCase = true;
+    return c;
+}
+
+void add(Catalogue& c, const std::string& author, const std::string& title, const std::string& disposition = "",
+         std::uint16_t date = 0, int category = 0, int review = 0) {
+    ASSERT_EQ(insertRecord(c, author, title, disposition, date, static_cast<std::uint8_t>(category),
+                           static_cast<std::uint8_t>(review)),
+              InsertResult::Inserted);
+}
+
+// Saves c to path (which it names), insisting on success.
+void save(Catalogue& c, const std::string& path) {
+    Ui ui;
+    c.fileName = path;
+    c.changed = true;
+    ASSERT_TRUE(saveCatalogue(c, ui.storage)) << (ui.messages.shown.empty() ? "" : ui.messages.shown[0].text);
+    EXPECT_TRUE(ui.messages.shown.empty());
+    EXPECT_FALSE(c.changed);
+}
+
+Catalogue load(const std::string& path) {
+    Ui ui;
+    Catalogue c;
+    c.fileName = path;
+    EXPECT_TRUE(loadCatalogue(c, ui.storage)) << (ui.messages.shown.empty() ? "" : ui.messages.shown[0].text);
+    return c;
+}
+
+const std::uint16_t Christmas2005 = 0x3399;  // 12-25-2005
+const std::uint16_t LeapDay2004 = 0x305D;    // 02-29-2004
+
+TEST(CatalogueFile, MagicIsTheNameABlankAndTheVersion) {
+    EXPECT_EQ(FileMagic, "Quorvels 2.00");
+    EXPECT_EQ(FileMagic.size(), 13u);
+}
+
+TEST(CatalogueFile, SaveWritesTheLayoutByteForByte) {
+    TempDir dir;
+    Catalogue c = capitals();
+    add(c, "ADAMS, DOUGLAS", "HITCHHIKER", "LENT TO SAM", Christmas2005, 6, 8);
+    add(c, "BRONTE, EMILY", "WUTHERING HEIGHTS", "", 0, 4, 5);
+    add(c, "ADAMS, DOUGLAS", "RESTAURANT", "", LeapDay2004, 6, 7);
+    setFlag(c.records[2].flags, marked, true);
+    c.records[3].flags |= 0x7C;  // bits 3 to 7, as a foreign file may hold them
+    save(c, dir / "books.pmr");
+
+    // Dates ascending: 0 (Wuthering), 02-29-2004 (Restaurant), 12-25-2005 (Hitchhiker).
+    const std::string expected = Layout{}
+                                     .counts(3, 2)
+                                     .record(1, 3, 6, 8, 0x02, "HITCHHIKER", "LENT TO SAM")
+                                     .record(1, 2, 6, 7, 0x82, "RESTAURANT", "")
+                                     .record(2, 1, 4, 5, 0x7E, "WUTHERING HEIGHTS", "")
+                                     .author("ADAMS, DOUGLAS")
+                                     .author("BRONTE, EMILY")
+                                     .date(0)
+                                     .date(LeapDay2004)
+                                     .date(Christmas2005)
+                                     .bytes;
+    EXPECT_EQ(readBytes(dir / "books.pmr"), expected);
+}
+
+TEST(CatalogueFile, EmptyCatalogueIsMagicAndTwoZeroCounts) {
+    TempDir dir;
+    Catalogue c;
+    save(c, dir / "empty.pmr");
+    EXPECT_EQ(readBytes(dir / "empty.pmr"), Layout{}.counts(0, 0).bytes);
+}
+
+TEST(CatalogueFile, LoadReadsEveryFieldOfAFileBuiltFromTheLayout) {
+    TempDir dir;
+    writeBytes(dir / "in.pmr", Layout{}
+                                   .counts(3, 2)
+                                   .record(1, 2, 14, 10, 0x82, "DUNE", "GIVEN AWAY")
+                                   .record(2, 3, 200, 99, 0x7E, "EMMA", "")
+                                   .record(2, 1, 0, 0, 0x83, "PERSUASION", "\x80\xFF")
+                                   .author("HERBERT, FRANK")
+                                   .author("AUSTEN, JANE")  // out of order: tolerated
+                                   .date(0)
+                                   .date(LeapDay2004)
+                                   .date(Christmas2005)
+                                   .bytes);
+    Ui ui;
+    Catalogue c;
+    c.fileName = dir / "in.pmr";
+    c.changed = true;
+    c.lettersInForm = true;
+    c.currentRecord = 2;
+    ASSERT_TRUE(loadCatalogue(c, ui.storage));
+    EXPECT_TRUE(ui.messages.shown.empty());
+
+    ASSERT_EQ(recordCount(c), 3);
+    ASSERT_EQ(authorCount(c), 2);
+    EXPECT_EQ(c.records[1].title, "DUNE");
+    EXPECT_EQ(c.records[1].disposition, "GIVEN AWAY");
+    EXPECT_EQ(c.records[1].category, 14);
+    EXPECT_EQ(c.records[1].review, 10);
+    EXPECT_EQ(c.records[1].flags, 0x82);
+    EXPECT_EQ(c.records[2].category, 200);
+    EXPECT_EQ(c.records[2].review, 99);
+    EXPECT_EQ(c.records[2].flags, 0x7E);
+    EXPECT_EQ(c.records[3].disposition, "\x80\xFF");
+    EXPECT_EQ(authorOf(c, 1), "HERBERT, FRANK");
+    EXPECT_EQ(authorOf(c, 3), "AUSTEN, JANE");
+    EXPECT_EQ(readDateOf(c, 1), LeapDay2004);
+    EXPECT_EQ(readDateOf(c, 2), Christmas2005);
+    EXPECT_EQ(readDateOf(c, 3), 0);
+
+    EXPECT_FALSE(c.changed);
+    EXPECT_EQ(c.markedCount, 2);
+    EXPECT_TRUE(c.upperCase);
+    EXPECT_FALSE(c.lettersInForm);
+    EXPECT_EQ(c.fileName, dir / "in.pmr");
+    EXPECT_EQ(c.currentRecord, 2);
+    // Record 3 is deleted but shown, as the file says; the view follows the flags.
+    EXPECT_EQ(viewCount(c), 3);
+    EXPECT_EQ(c.selectedRow, 2);
+    EXPECT_EQ(c.viewCaption, "View All by Author");
+    EXPECT_TRUE(invariantBreaks(c, false).empty());
+    const std::vector<std::pair<int, std::string>> statuses{{1, "Opening file..."}, {1, ""}};
+    EXPECT_EQ(ui.statuses, statuses);
+}
+
+TEST(CatalogueFile, ProperCaseFirstAuthorMeansProperCase) {
+    TempDir dir;
+    writeBytes(dir / "p.pmr", Layout{}.counts(1, 1).record(1, 1, 0, 0, 2, "Emma", "").author("Austen, Jane").date(0).bytes);
+    EXPECT_FALSE(load(dir / "p.pmr").upperCase);
+}
+
+TEST(CatalogueFile, MagicAloneIsAnEmptyCatalogueInCapitals) {
+    TempDir dir;
+    writeBytes(dir / "new.pmr", std::string(FileMagic));
+    Catalogue c = load(dir / "new.pmr");
+    EXPECT_EQ(recordCount(c), 0);
+    EXPECT_EQ(authorCount(c), 0);
+    EXPECT_EQ(viewCount(c), 0);
+    EXPECT_TRUE(c.upperCase);
+    EXPECT_EQ(c.viewCaption, "View All by Author");
+    EXPECT_EQ(readBytes(dir / "new.pmr"), FileMagic);  // loading changed nothing
+}
+
+TEST(CatalogueFile, MissingCountBytesReadAsZero) {
+    TempDir dir;
+    for (const std::string& tail : {std::string(1, '\0'), std::string(2, '\0'), std::string(3, '\0'), std::string(4, '\0')}) {
+        writeBytes(dir / "short.pmr", std::string(FileMagic) + tail);
+        Catalogue c = load(dir / "short.pmr");
+        EXPECT_EQ(recordCount(c), 0);
+        EXPECT_EQ(authorCount(c), 0);
+    }
+}
+
+TEST(CatalogueFile, TrailingBytesAreIgnored) {
+    TempDir dir;
+    const std::string file = Layout{}.counts(1, 1).record(1, 1, 1, 1, 2, "T", "D").author("A").date(Christmas2005).bytes;
+    writeBytes(dir / "tail.pmr", file + "trailing junk \x01\x02\xFF");
+    Catalogue c = load(dir / "tail.pmr");
+    ASSERT_EQ(recordCount(c), 1);
+    EXPECT_EQ(c.records[1].title, "T");
+    EXPECT_EQ(readDateOf(c, 1), Christmas2005);
+    // A later save writes the catalogue without the tail.
+    save(c, dir / "tail.pmr");
+    EXPECT_EQ(readBytes(dir / "tail.pmr"), file);
+}
+
+TEST(CatalogueFile, WrongMagicInAnyByteGivesTheDataErrorAndChangesNothing) {
+    TempDir dir;
+    Catalogue c = capitals();
+    add(c, "KEPT", "IN MEMORY");
+    c.fileName = dir / "previous.pmr";
+    c.changed = true;
+    for (std::size_t at = 0; at < FileMagic.size(); ++at) {
+        for (const bool letterCase : {false, true}) {
+            std::string file = Layout{}.counts(0, 0).bytes;
+            if (letterCase && std::isalpha(static_cast<unsigned char>(file[at])))
+                file[at] = static_cast<char>(file[at] ^ 0x20);  // the same letter in the other case
+            else
+                file[at] = static_cast<char>(file[at] + 1);
+            writeBytes(dir / "other.pmr", file);
+            const std::string before = dump(c);
+            Ui ui;
+            ui.messages.expect(Answer::Ok);
+            c.fileName = dir / "other.pmr";
+            EXPECT_FALSE(loadCatalogue(c, ui.storage, dir / "previous.pmr"));
+            ASSERT_EQ(ui.messages.shown.size(), 1u);
+            EXPECT_EQ(ui.messages.shown[0].text,
+                      "File Name: " + (dir / "other.pmr") + "\r\nWrong version of Books Program            ");
+            EXPECT_EQ(ui.messages.shown[0].caption, "Data Error");
+            EXPECT_EQ(ui.messages.shown[0].buttons, Buttons::Ok);
+            EXPECT_EQ(ui.messages.shown[0].icon, Icon::Exclamation);
+            EXPECT_EQ(c.fileName, dir / "previous.pmr");
+            EXPECT_EQ(dump(c), before);
+            EXPECT_EQ(readBytes(dir / "other.pmr"), file);
+        }
+    }
+}
+
+TEST(CatalogueFile, AnEmptyFileHasTheWrongMagic) {
+    TempDir dir;
+    writeBytes(dir / "empty.pmr", "");
+    Ui ui;
+    ui.messages.expect(Answer::Ok);
+    Catalogue c;
+    c.fileName = dir / "empty.pmr";
+    EXPECT_FALSE(loadCatalogue(c, ui.storage));
+    ASSERT_EQ(ui.messages.shown.size(), 1u);
+    EXPECT_EQ(ui.messages.shown[0].caption, "Data Error");
+    EXPECT_EQ(c.fileName, "");
+    EXPECT_EQ(readBytes(dir / "empty.pmr"), "");
+}
+
+TEST(CatalogueFile, AMissingFileIsReportedAndNotCreated) {
+    TempDir dir;
+    Catalogue c = capitals();
+    add(c, "KEPT", "BOOK");
+    c.fileName = dir / "old.pmr";
+    const std::string before = dump(c);
+    Ui ui;
+    ui.messages.expect(Answer::Ok);
+    c.fileName = dir / "missing.pmr";
+    EXPECT_FALSE(loadCatalogue(c, ui.storage, dir / "old.pmr"));
+    ASSERT_EQ(ui.messages.shown.size(), 1u);
+    EXPECT_EQ(ui.messages.shown[0].text, "File Name: " + (dir / "missing.pmr") +
+                                             "\r\nThe file could not be read: No such file or directory.\r\n"
+                                             "Nothing was loaded.");
+    EXPECT_EQ(ui.messages.shown[0].caption, "File Error");
+    EXPECT_EQ(ui.messages.shown[0].buttons, Buttons::Ok);
+    EXPECT_EQ(ui.messages.shown[0].icon, Icon::Exclamation);
+    EXPECT_FALSE(exists(dir / "missing.pmr"));
+    EXPECT_EQ(dump(c), before);
+    const std::vector<std::pair<int, std::string>> statuses{{1, "Opening file..."}, {1, ""}};
+    EXPECT_EQ(ui.statuses, statuses);
+}
+
+TEST(CatalogueFile, AFolderOrAnUnreadableFileIsReported) {
+    TempDir dir;
+    fs::create_directory(dir / "folder.pmr");
+    Ui ui;
+    ui.messages.expect(Answer::Ok);
+    Catalogue c;
+    c.fileName = dir / "folder.pmr";
+    EXPECT_FALSE(loadCatalogue(c, ui.storage));
+    ASSERT_EQ(ui.messages.shown.size(), 1u);
+    EXPECT_NE(ui.messages.shown[0].text.find("Is a directory"), std::string::npos);
+
+    writeBytes(dir / "secret.pmr", Layout{}.counts(0, 0).bytes);
+    ::chmod((dir / "secret.pmr").c_str(), 0);
+    AsUnprivilegedUser nobody;
+    ui.messages.expect(Answer::Ok);
+    c.fileName = dir / "secret.pmr";
+    EXPECT_FALSE(loadCatalogue(c, ui.storage));
+    ASSERT_EQ(ui.messages.shown.size(), 2u);
+    EXPECT_NE(ui.messages.shown[1].text.find("Permission denied"), std::string::npos);
+    EXPECT_EQ(c.fileName, "");
+}
+
+TEST(CatalogueFile, AReadErrorIsReportedWithTheSystemsReason) {
+    TempDir dir;
+    writeBytes(dir / "c.pmr", Layout{}.counts(0, 0).bytes);
+    FailingFiles files(platform::systemFiles());
+    files.failAt = 0;
+    Ui ui(files);
+    ui.messages.expect(Answer::Ok);
+    Catalogue c = capitals();
+    add(c, "KEPT", "BOOK");
+    c.fileName = dir / "old.pmr";
+    const std::string before = dump(c);
+    c.fileName = dir / "c.pmr";
+    EXPECT_FALSE(loadCatalogue(c, ui.storage, dir / "old.pmr"));
+    EXPECT_EQ(files.failedCall(), "readFile");
+    EXPECT_EQ(ui.messages.shown.at(0).text, "File Name: " + (dir / "c.pmr") +
+                                                "\r\nThe file could not be read: Input/output error.\r\n"
+                                                "Nothing was loaded.");
+    EXPECT_EQ(dump(c), before);
+}
+
+TEST(CatalogueFile, LoadingNeverWritesToTheFileOrItsFolder) {
+    TempDir dir;
+    const std::string file = Layout{}.counts(1, 1).record(1, 1, 0, 0, 2, "T", "").author("A").date(0).bytes;
+    writeBytes(dir / "c.pmr", file);
+    ::chmod((dir / "c.pmr").c_str(), 0444);
+    ::chmod(dir.path().c_str(), 0555);
+    struct stat before {};
+    ::stat((dir / "c.pmr").c_str(), &before);
+    Catalogue c = load(dir / "c.pmr");
+    EXPECT_EQ(recordCount(c), 1);
+    struct stat after {};
+    ::stat((dir / "c.pmr").c_str(), &after);
+    EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
+    EXPECT_EQ(before.st_ino, after.st_ino);
+    EXPECT_EQ(readBytes(dir / "c.pmr"), file);
+    EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"c.pmr"});
+}
+
+TEST(CatalogueFile, CurrentRecordStaysUnlessTheNewFileIsShorter) {
+    TempDir dir;
+    writeBytes(dir / "two.pmr",
+               Layout{}.counts(2, 1).record(1, 1, 0, 0, 2, "A", "").record(1, 2, 0, 0, 2, "B", "").author("X").date(0).date(0).bytes);
+    Ui ui;
+    Catalogue c;
+    c.currentRecord = 2;
+    c.fileName = dir / "two.pmr";
+    ASSERT_TRUE(loadCatalogue(c, ui.storage));
+    EXPECT_EQ(c.currentRecord, 2);
+    EXPECT_EQ(c.selectedRow, 2);
+    c.currentRecord = 7;
+    ASSERT_TRUE(loadCatalogue(c, ui.storage));
+    EXPECT_EQ(c.currentRecord, 0);
+    EXPECT_EQ(c.selectedRow, 1);
+}
+
+TEST(CatalogueFile, NoFileNameLoadsNothingAndBuildsTheView) {
+    Ui ui;
+    Catalogue c;
+    EXPECT_FALSE(loadCatalogue(c, ui.storage));
+    EXPECT_TRUE(ui.messages.shown.empty());
+    EXPECT_EQ(c.viewCaption, "View All by Author");
+    EXPECT_TRUE(c.listStale);
+    const std::vector<std::pair<int, std::string>> statuses{{1, ""}};
+    EXPECT_EQ(ui.statuses, statuses);
+}
+
+// --- round trips ---------------------------------------------------------
+
+// Saves, loads back, compares, and checks that a second save is identical.
+void roundTrip(Catalogue& c) {
+    TempDir dir;
+    save(c, dir / "rt.pmr");
+    const std::string first = readBytes(dir / "rt.pmr");
+    Catalogue back = load(dir / "rt.pmr");
+    EXPECT_EQ(books(back), books(c));
+    EXPECT_EQ(authorCount(back), authorCount(c));
+    EXPECT_EQ(back.authors, c.authors);
+    EXPECT_EQ(back.readDates, c.readDates);
+    for (int i = 1; i <= recordCount(c); ++i) {
+        EXPECT_EQ(back.records[i].authorIndex, c.records[i].authorIndex);
+        EXPECT_EQ(back.records[i].dateIndex, c.records[i].dateIndex);
+        EXPECT_EQ(back.records[i].flags, c.records[i].flags);
+    }
+    EXPECT_EQ(back.markedCount, c.markedCount);
+    EXPECT_TRUE(invariantBreaks(back, false).empty());
+    save(back, dir / "rt.pmr");
+    EXPECT_EQ(readBytes(dir / "rt.pmr"), first);
+}
+
+TEST(CatalogueRoundTrip, Empty) {
+    Catalogue c;
+    roundTrip(c);
+}
+
+TEST(CatalogueRoundTrip, OneRecord) {
+    Catalogue c = capitals();
+    add(c, "TOLKIEN, J.R.R.", "THE HOBBIT", "ON THE SHELF", Christmas2005, 6, 9);
+    roundTrip(c);
+}
+
+TEST(CatalogueRoundTrip, EveryCategoryAndReviewCode) {
+    Catalogue c = capitals();
+    for (int category = 0; category <= 14; ++category)
+        for (int review = 0; review <= 10; ++review)
+            add(c, "AUTHOR " + std::to_string(category), "TITLE " + std::to_string(review), "", 0, category, review);
+    roundTrip(c);
+}
+
+TEST(CatalogueRoundTrip, TextsOf255BytesAndEveryHighByte) {
+    Catalogue c = capitals();
+    std::string high;
+    for (int b = 0x80; b <= 0xFF; ++b) high += static_cast<char>(b);
+    add(c, std::string(255, 'A'), std::string(255, 'T'), std::string(255, 'd'));
+    add(c, "\xC9MILE \xC0" + high.substr(0, 60), high, high);
+    add(c, "B", "", "");
+    roundTrip(c);
+    EXPECT_EQ(c.records[1].title.size(), 255u);
+}
+
+TEST(CatalogueRoundTrip, MarksAndBitsThreeToSevenSurvive) {
+    Catalogue c = capitals();
+    add(c, "A", "ONE");
+    add(c, "B", "TWO");
+    add(c, "C", "THREE");
+    c.records[1].flags |= 0x80;
+    c.records[2].flags |= 0xFC;
+    c.markedCount = 2;
+    roundTrip(c);
+}
+
+TEST(CatalogueRoundTrip, ProperCaseWithAuthorsEqualAfterConversion) {
+    // Two spellings that proper case makes equal stay two entries;
+    // such a file must save and load like any other.
+    Catalogue c = capitals();
+    add(c, "SMITH,JOHN", "FIRST");
+    add(c, "SMITH, JOHN", "SECOND");
+    add(c, "SMITH, JO", "THIRD");
+    toggleLetterCase(c);
+    ASSERT_EQ(c.authors, (std::vector<std::string>{"", "Smith, Jo", "Smith, John", "Smith, John"}));
+    roundTrip(c);
+    TempDir dir;
+    save(c, dir / "p.pmr");
+    EXPECT_FALSE(load(dir / "p.pmr").upperCase);
+}
+
+TEST(CatalogueRoundTrip, LargestCatalogue) {
+    Catalogue c = makeLargeCatalogue(MaxRecords);
+    roundTrip(c);
+}
+
+// --- saving --------------------------------------------------------------
+
+TEST(CatalogueSave, NothingIsWrittenWhileUnchanged) {
+    TempDir dir;
+    Ui ui;
+    Catalogue c = capitals();
+    add(c, "A", "B");
+    c.changed = false;
+    c.fileName = dir / "none.pmr";
+    EXPECT_TRUE(saveCatalogue(c, ui.storage));
+    EXPECT_FALSE(exists(dir / "none.pmr"));
+    const std::vector<std::pair<int, std::string>> statuses{{1, "Saving file..."}, {1, ""}};
+    EXPECT_EQ(ui.statuses, statuses);
+}
+
+TEST(CatalogueSave, AfterDeleteOnlyTheKeptRecordsTheirDatesAndAuthorsAreWritten) {
+    TempDir dir;
+    Catalogue c = capitals();
+    add(c, "ADAMS", "ONE", "", Christmas2005);
+    add(c, "BAKER", "GONE", "", LeapDay2004);  // Baker goes with his only book
+    add(c, "ADAMS", "TWO", "", 0);
+    add(c, "CLARK", "THREE", "", LeapDay2004);
+    add(c, "ADAMS", "GONE TOO", "", 0x2021);
+    for (int i = 1; i <= recordCount(c); ++i)
+        if (c.records[i].title.rfind("GONE", 0) == 0) {
+            setFlag(c.records[i].flags, deleted, true);
+            setFlag(c.records[i].flags, shown, false);
+        }
+    const std::vector<std::string> kept = books(c, true);
+    c.currentRecord = 5;  // THREE, by Clark
+    ASSERT_EQ(c.records[5].title, "THREE");
+    rebuildView(c);
+    save(c, dir / "d.pmr");
+
+    EXPECT_EQ(recordCount(c), 3);
+    EXPECT_EQ(c.authors, (std::vector<std::string>{"", "ADAMS", "CLARK"}));
+    EXPECT_EQ(books(c), kept);
+    EXPECT_TRUE(invariantBreaks(c).empty());
+    EXPECT_EQ(c.currentRecord, 3);
+    EXPECT_EQ(c.records[c.currentRecord].title, "THREE");
+    EXPECT_EQ(viewCount(c), 3);
+
+    // The file, field by field: ONE (12-25-2005), TWO (undated), THREE (02-29-2004).
+    const std::string expected = Layout{}
+                                     .counts(3, 2)
+                                     .record(1, 3, 0, 0, 2, "ONE", "")
+                                     .record(1, 1, 0, 0, 2, "TWO", "")
+                                     .record(2, 2, 0, 0, 2, "THREE", "")
+                                     .author("ADAMS")
+                                     .author("CLARK")
+                                     .date(0)
+                                     .date(LeapDay2004)
+                                     .date(Christmas2005)
+                                     .bytes;
+    EXPECT_EQ(readBytes(dir / "d.pmr"), expected);
+    Catalogue back = load(dir / "d.pmr");
+    EXPECT_EQ(books(back), kept);
+
+    // A second save writes the same file again.
+    save(c, dir / "d.pmr");
+    EXPECT_EQ(readBytes(dir / "d.pmr"), expected);
+}
+
+TEST(CatalogueSave, AfterFindOrListAllExactlyTheUndeletedRecordsAreWritten) {
+    TempDir dir;
+    Catalogue c = capitals();
+    for (int i = 0; i < 8; ++i) add(c, "AUTHOR " + std::to_string(i % 3), "TITLE " + std::to_string(i), "", 0);
+    // Every combination of shown and deleted, as Find and List All leave them.
+    for (int i = 1; i <= 8; ++i) {
+        setFlag(c.records[i].flags, shown, i % 2 == 0);
+        setFlag(c.records[i].flags, deleted, i % 4 >= 2);
+    }
+    c.viewMode = BooksFound;
+    rebuildView(c);
+    const std::vector<std::string> kept = books(c, true);
+    save(c, dir / "f.pmr");
+    const std::string bytes = readBytes(dir / "f.pmr");
+    EXPECT_EQ(static_cast<unsigned char>(bytes[13]), 4);  // R equals the blocks written
+    EXPECT_EQ(bytes[14], 0);
+    Catalogue back = load(dir / "f.pmr");
+    EXPECT_EQ(books(back), kept);
+    for (int i = 1; i <= recordCount(back); ++i) {
+        EXPECT_TRUE(testFlag(back.records[i].flags, shown));
+        EXPECT_FALSE(testFlag(back.records[i].flags, deleted));
+    }
+    EXPECT_TRUE(invariantBreaks(back).empty());
+    EXPECT_EQ(books(c), kept);  // memory holds what was written
+}
+
+TEST(CatalogueSave, AShorterCatalogueOverALongerFileLoadsBackExactly) {
+    TempDir dir;
+    Catalogue c = makeLargeCatalogue(500);
+    save(c, dir / "s.pmr");
+    for (int i = 1; i <= recordCount(c); ++i)
+        if (i % 10 != 0) setFlag(c.records[i].flags, deleted, true);
+    save(c, dir / "s.pmr");
+    EXPECT_EQ(recordCount(c), 50);
+    Catalogue back = load(dir / "s.pmr");
+    EXPECT_EQ(books(back), books(c));
+    EXPECT_EQ(back.authors, c.authors);
+    EXPECT_TRUE(invariantBreaks(back).empty());
+}
+
+TEST(CatalogueSave, AnUnusedAuthorFromAFileIsDroppedAtTheNextSave) {
+    TempDir dir;
+    writeBytes(dir / "u.pmr",
+               Layout{}.counts(1, 3).record(3, 1, 0, 0, 2, "BOOK", "").author("AARON").author("BOB").author("CAROL").date(0).bytes);
+    Catalogue c = load(dir / "u.pmr");
+    EXPECT_EQ(authorOf(c, 1), "CAROL");
+    save(c, dir / "u.pmr");
+    EXPECT_EQ(readBytes(dir / "u.pmr"), Layout{}.counts(1, 1).record(1, 1, 0, 0, 2, "BOOK", "").author("CAROL").date(0).bytes);
+    EXPECT_EQ(authorOf(c, 1), "CAROL");
+}
+
+TEST(CatalogueSave, ATextOver255BytesIsRefusedAndNothingIsWritten) {
+    TempDir dir;
+    const std::string old = Layout{}.counts(0, 0).bytes;
+    writeBytes(dir / "t.pmr", old);
+    for (int field = 0; field < 3; ++field) {
+        Catalogue c = capitals();
+        add(c, "AUTHOR", "TITLE", "DISPOSITION");
+        if (field == 0) c.authors[1] = std::string(256, 'A');
+        if (field == 1) c.records[1].title = std::string(300, 'T');
+        if (field == 2) c.records[1].disposition = std::string(256, 'd');
+        c.fileName = dir / "t.pmr";
+        const std::string before = dump(c);
+        Ui ui;
+        ui.messages.expect(Answer::Ok);
+        EXPECT_FALSE(saveCatalogue(c, ui.storage));
+        ASSERT_EQ(ui.messages.shown.size(), 1u);
+        const std::string& text = ui.messages.shown[0].text;
+        EXPECT_EQ(text.rfind("File Name: " + (dir / "t.pmr") + "\r\nThe catalogue could not be saved: the ", 0), 0u) << text;
+        EXPECT_NE(text.find("a text can hold at most 255.\r\nNothing was written and the changes are kept."),
+                  std::string::npos)
+            << text;
+        EXPECT_EQ(ui.messages.shown[0].caption, "File Error");
+        EXPECT_EQ(ui.messages.shown[0].icon, Icon::Stop);
+        EXPECT_EQ(dump(c), before);
+        EXPECT_TRUE(c.changed);
+        EXPECT_EQ(readBytes(dir / "t.pmr"), old);
+        EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"t.pmr"});
+    }
+}
+
+TEST(CatalogueSave, ALongTextInADeletedRecordIsNoObstacle) {
+    TempDir dir;
+    Catalogue c = capitals();
+    add(c, "AUTHOR", "TITLE");
+    add(c, "OTHER", "LONG");
+    c.records[2].title = std::string(400, 'L');
+    setFlag(c.records[2].flags, deleted, true);
+    save(c, dir / "l.pmr");
+    EXPECT_EQ(recordCount(c), 1);
+}
+
+TEST(CatalogueSave, WithoutAFileNameNothingIsWritten) {
+    Ui ui;
+    ui.messages.expect(Answer::Ok);
+    Catalogue c = capitals();
+    add(c, "A", "B");
+    EXPECT_FALSE(saveCatalogue(c, ui.storage));
+    EXPECT_TRUE(c.changed);
+    ASSERT_EQ(ui.messages.shown.size(), 1u);
+    EXPECT_NE(ui.messages.shown[0].text.find("Save As"), std::string::npos);
+}
+
+TEST(CatalogueSave, StatusShowsSavingThenTheFile) {
+    TempDir dir;
+    Ui ui;
+    Catalogue c = capitals();
+    add(c, "A", "B");
+    c.fileName = dir / "s.pmr";
+    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    const std::vector<std::pair<int, std::string>> statuses{{1, "Saving file..."}, {1, ""}};
+    EXPECT_EQ(ui.statuses, statuses);
+}
+
+TEST(CatalogueSave, ANewFileGetsTheUsualPermissions) {
+    TempDir dir;
+    const mode_t old = ::umask(022);
+    Catalogue c = capitals();
+    add(c, "A", "B");
+    save(c, dir / "n.pmr");
+    ::umask(old);
+    EXPECT_EQ(permissionsOf(dir / "n.pmr"), 0644u);
+    EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"n.pmr"});
+}
+
+// --- the Open command's new file ------------------------------------------
+
+TEST(CreateEmptyCatalogueFile, CreatesTheMagicForAMissingOrEmptyFileOnly) {
+    TempDir dir;
+    Ui ui;
+    EXPECT_TRUE(createEmptyCatalogueFile(dir / "new.pmr", ui.storage));
+    EXPECT_EQ(readBytes(dir / "new.pmr"), FileMagic);
+    writeBytes(dir / "empty.pmr", "");
+    EXPECT_TRUE(createEmptyCatalogueFile(dir / "empty.pmr", ui.storage));
+    EXPECT_EQ(readBytes(dir / "empty.pmr"), FileMagic);
+    writeBytes(dir / "other.pmr", "something else");
+    EXPECT_TRUE(createEmptyCatalogueFile(dir / "other.pmr", ui.storage));
+    EXPECT_EQ(readBytes(dir / "other.pmr"), "something else");
+    EXPECT_TRUE(ui.messages.shown.empty());
+
+    ui.messages.expect(Answer::Ok);
+    EXPECT_FALSE(createEmptyCatalogueFile(dir / "no/such/folder.pmr", ui.storage));
+    ASSERT_EQ(ui.messages.shown.size(), 1u);
+    EXPECT_NE(ui.messages.shown[0].text.find("No such file or directory"), std::string::npos);
+
+    Catalogue c;
+    c.fileName = dir / "new.pmr";
+    EXPECT_TRUE(loadCatalogue(c, ui.storage));
+    EXPECT_EQ(recordCount(c), 0);
+}
+
+}  // namespace

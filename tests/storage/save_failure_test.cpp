@@ -1,0 +1,339 @@
+// Saves that fail for real (read-only folder and file, a full file system, a
+// vanished folder), saves through symbolic links, every system call of a save
+// failing in turn, and saves killed part-way. The old file is always whole.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <time.h>
+
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+#include "core/ordering.h"
+#include "storage/atomic_file.h"
+#include "storage/catalogue_codec.h"
+#include "storage/catalogue_file.h"
+#include "tests/storage/storage_test_support.h"
+#include "tests/support/large_catalogue.h"
+
+namespace {
+
+using namespace storage_test;
+using platform::Answer;
+using platform::Icon;
+
+// The file on disk before the save: a valid small catalogue.
+std::string oldFile() {
+    return Layout{}.counts(1, 1).record(1, 1, 1, 1, 2, "OLD BOOK", "").author("OLD AUTHOR").date(0).bytes;
+}
+
+// An unsaved catalogue of `size` books, one of them deleted.
+Catalogue unsaved(const std::string& fileName, int size = 40) {
+    Catalogue c = makeLargeCatalogue(size);
+    setFlag(c.records[2].flags, deleted, true);
+    c.changed = true;
+    c.fileName = fileName;
+    return c;
+}
+
+// Tries a save that must fail; checks that the message names the file and the
+// reason and that nothing changed anywhere.
+void expectFailedSave(Catalogue& c, StorageUi& ui, platform::scripted::ScriptedMessageBoxes& messages,
+                      const std::string& reason, const std::string& oldBytes, const std::string& folder) {
+    const std::string before = dump(c);
+    const std::set<std::string> names = namesIn(folder);
+    messages.expect(Answer::Ok);
+    EXPECT_FALSE(saveCatalogue(c, ui));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const std::string& text = messages.shown[0].text;
+    EXPECT_EQ(text.rfind("File Name: " + c.fileName + "\r\n", 0), 0u) << text;
+    EXPECT_NE(text.find("The catalogue could not be saved: " + reason), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nNothing was written and the changes are kept."), std::string::npos) << text;
+    EXPECT_EQ(messages.shown[0].caption, "File Error");
+    EXPECT_EQ(messages.shown[0].icon, Icon::Stop);
+    EXPECT_TRUE(c.changed);
+    EXPECT_EQ(dump(c), before);  // the deleted record is still there to undelete
+    EXPECT_EQ(readBytes(c.fileName), oldBytes);
+    EXPECT_EQ(namesIn(folder), names);  // no temporary file left
+}
+
+TEST(SaveFailure, ReadOnlyFolderByPermissions) {
+    TempDir dir;
+    const std::string folder = dir / "ro";
+    fs::create_directory(folder);
+    writeBytes(folder + "/c.pmr", oldFile());
+    ::chmod((folder + "/c.pmr").c_str(), 0666);  // the file itself may be written
+    ::chmod(folder.c_str(), 0555);
+    Ui ui;
+    Catalogue c = unsaved(folder + "/c.pmr");
+    AsUnprivilegedUser nobody;  // root would not be stopped by the folder's bits
+    expectFailedSave(c, ui.storage, ui.messages, "Permission denied.", oldFile(), folder);
+}
+
+TEST(SaveFailure, ReadOnlyFileSystem) {
+    if (::geteuid() != 0) GTEST_SKIP() << "mounting needs root";
+    TempDir dir;
+    TmpfsMount mount(dir / "mnt", "size=64k");
+    if (!mount.mounted()) GTEST_SKIP() << "tmpfs cannot be mounted here";
+    writeBytes(dir / "mnt/c.pmr", oldFile());
+    ASSERT_TRUE(mount.remountReadOnly());
+    Ui ui;
+    Catalogue c = unsaved(dir / "mnt/c.pmr");
+    expectFailedSave(c, ui.storage, ui.messages, "Read-only file system.", oldFile(), dir / "mnt");
+}
+
+TEST(SaveFailure, ReadOnlyFile) {
+    TempDir dir;
+    writeBytes(dir / "c.pmr", oldFile());
+    ::chmod((dir / "c.pmr").c_str(), 0444);
+    Ui ui;
+    Catalogue c = unsaved(dir / "c.pmr");
+    // Even the superuser leaves a file without write permission alone.
+    expectFailedSave(c, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(), dir.path());
+    EXPECT_EQ(permissionsOf(dir / "c.pmr"), 0444u);
+}
+
+TEST(SaveFailure, FileOfAnotherUserWithoutWritePermission) {
+    TempDir dir;
+    writeBytes(dir / "c.pmr", oldFile());
+    ::chmod((dir / "c.pmr").c_str(), 0644);  // root's file; the folder is open to all
+    Ui ui;
+    Catalogue c = unsaved(dir / "c.pmr");
+    AsUnprivilegedUser nobody;
+    if (::faccessat(AT_FDCWD, (dir / "c.pmr").c_str(), W_OK, AT_EACCESS) == 0) GTEST_SKIP() << "the file is this user's own";
+    expectFailedSave(c, ui.storage, ui.messages, "Permission denied.", oldFile(), dir.path());
+}
+
+TEST(SaveFailure, FullFileSystem) {
+    if (::geteuid() != 0) GTEST_SKIP() << "mounting needs root";
+    TempDir dir;
+    TmpfsMount mount(dir / "small", "size=16k");
+    if (!mount.mounted()) GTEST_SKIP() << "tmpfs cannot be mounted here";
+    writeBytes(dir / "small/c.pmr", oldFile());
+    Ui ui;
+    Catalogue c = unsaved(dir / "small/c.pmr", 2000);  // some 80 KB: cannot fit
+    expectFailedSave(c, ui.storage, ui.messages, "No space left on device.", oldFile(), dir / "small");
+    // Once there is room the same catalogue saves.
+    ui.messages.shown.clear();
+    Catalogue small = unsaved(dir / "small/c.pmr", 20);
+    EXPECT_TRUE(saveCatalogue(small, ui.storage));
+    EXPECT_EQ(recordCount(small), 19);
+}
+
+TEST(SaveFailure, FolderGone) {
+    TempDir dir;
+    fs::create_directory(dir / "gone");
+    Ui ui;
+    Catalogue c = unsaved(dir / "gone/c.pmr");
+    fs::remove(dir / "gone");
+    const std::string before = dump(c);
+    ui.messages.expect(Answer::Ok);
+    EXPECT_FALSE(saveCatalogue(c, ui.storage));
+    ASSERT_EQ(ui.messages.shown.size(), 1u);
+    EXPECT_NE(ui.messages.shown[0].text.find("could not be saved: No such file or directory."), std::string::npos);
+    EXPECT_EQ(dump(c), before);
+    EXPECT_FALSE(exists(dir / "gone"));
+}
+
+TEST(SaveFailure, TargetIsAFolder) {
+    TempDir dir;
+    fs::create_directory(dir / "c.pmr");
+    Ui ui;
+    Catalogue c = unsaved(dir / "c.pmr");
+    ui.messages.expect(Answer::Ok);
+    EXPECT_FALSE(saveCatalogue(c, ui.storage));
+    EXPECT_NE(ui.messages.shown.at(0).text.find("Is a directory"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(dir / "c.pmr"));
+}
+
+// --- what a save keeps -----------------------------------------------------
+
+TEST(AtomicSave, PermissionBitsAndOwnerOfTheReplacedFileAreKept) {
+    TempDir dir;
+    writeBytes(dir / "c.pmr", oldFile());
+    ::chmod((dir / "c.pmr").c_str(), 0640);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown((dir / "c.pmr").c_str(), 65534, 65534), 0);
+    }
+    Ui ui;
+    Catalogue c = unsaved(dir / "c.pmr");
+    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    EXPECT_EQ(permissionsOf(dir / "c.pmr"), 0640u);
+    if (root) {
+        struct stat st {};
+        ::stat((dir / "c.pmr").c_str(), &st);
+        EXPECT_EQ(st.st_uid, 65534u);
+        EXPECT_EQ(st.st_gid, 65534u);
+    }
+    EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"c.pmr"});
+}
+
+TEST(AtomicSave, ThroughASymbolicLinkTheTargetIsReplacedAndTheLinkKept) {
+    TempDir dir;
+    fs::create_directory(dir / "real");
+    writeBytes(dir / "real/c.pmr", oldFile());
+    ::chmod((dir / "real/c.pmr").c_str(), 0600);
+    fs::create_symlink("real/c.pmr", dir / "relative.pmr");
+    fs::create_symlink(dir / "relative.pmr", dir / "chain.pmr");  // a link to a link
+    Ui ui;
+    Catalogue c = unsaved(dir / "chain.pmr");
+    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    EXPECT_TRUE(fs::is_symlink(dir / "chain.pmr"));
+    EXPECT_TRUE(fs::is_symlink(dir / "relative.pmr"));
+    EXPECT_EQ(fs::read_symlink(dir / "relative.pmr"), "real/c.pmr");
+    EXPECT_EQ(permissionsOf(dir / "real/c.pmr"), 0600u);
+    Catalogue back;
+    back.fileName = dir / "real/c.pmr";
+    ASSERT_TRUE(loadCatalogue(back, ui.storage));
+    EXPECT_EQ(books(back), books(c));
+    EXPECT_EQ(namesIn(dir / "real"), std::set<std::string>{"c.pmr"});
+    EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"chain.pmr", "real", "relative.pmr"}));
+}
+
+TEST(AtomicSave, ADanglingLinkGetsItsTargetCreated) {
+    TempDir dir;
+    fs::create_symlink("new.pmr", dir / "link.pmr");
+    Ui ui;
+    Catalogue c = unsaved(dir / "link.pmr");
+    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.pmr"));
+    EXPECT_TRUE(fs::is_regular_file(dir / "new.pmr"));
+}
+
+TEST(AtomicSave, AFailureThroughALinkNamesTheLinkedFile) {
+    TempDir dir;
+    writeBytes(dir / "target.pmr", oldFile());
+    ::chmod((dir / "target.pmr").c_str(), 0444);
+    fs::create_symlink("target.pmr", dir / "link.pmr");
+    Ui ui;
+    Catalogue c = unsaved(dir / "link.pmr");
+    expectFailedSave(c, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(), dir.path());
+    EXPECT_NE(ui.messages.shown[0].text.find("Linked file: " + (dir / "target.pmr") + "\r\n"), std::string::npos);
+    EXPECT_TRUE(fs::is_symlink(dir / "link.pmr"));
+}
+
+TEST(AtomicSave, ALinkLoopIsReported) {
+    TempDir dir;
+    fs::create_symlink("b.pmr", dir / "a.pmr");
+    fs::create_symlink("a.pmr", dir / "b.pmr");
+    Ui ui;
+    Catalogue c = unsaved(dir / "a.pmr");
+    ui.messages.expect(Answer::Ok);
+    EXPECT_FALSE(saveCatalogue(c, ui.storage));
+    EXPECT_NE(ui.messages.shown.at(0).text.find(std::strerror(ELOOP)), std::string::npos);
+}
+
+TEST(AtomicSave, TheSystemCallsComeInTheSafeOrder) {
+    TempDir dir;
+    writeBytes(dir / "c.pmr", oldFile());
+    FailingFiles files(platform::systemFiles());
+    Ui ui(files);
+    Catalogue c = unsaved(dir / "c.pmr");
+    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    const std::vector<std::string> expected{"status", "status", "checkWritable", "createNew", "setOwner",
+                                            "setPermissions", "write", "sync", "close", "rename", "syncDirectory"};
+    EXPECT_EQ(files.calls, expected);
+}
+
+// Each system call of a save fails in turn: before the rename the old file is
+// untouched and nothing is left; a failed owner change is no reason to stop;
+// a failed flush of the folder after the rename leaves the new file in place
+// but the changes counted as unsaved.
+TEST(AtomicSave, EveryCallFailingInTurnLeavesTheOldOrTheNewFileWhole) {
+    TempDir dir;
+    Catalogue reference = unsaved(dir / "c.pmr");
+    const std::string newBytes = encodeCatalogue(reference, planPurge(reference));
+    std::size_t callCount = 0;
+    {
+        writeBytes(dir / "c.pmr", oldFile());
+        FailingFiles files(platform::systemFiles());
+        Ui ui(files);
+        Catalogue c = unsaved(dir / "c.pmr");
+        ASSERT_TRUE(saveCatalogue(c, ui.storage));
+        callCount = files.calls.size();
+    }
+    for (std::size_t k = 0; k < callCount; ++k) {
+        writeBytes(dir / "c.pmr", oldFile());
+        FailingFiles files(platform::systemFiles());
+        files.failAt = static_cast<int>(k);
+        Ui ui(files);
+        ui.messages.expect(Answer::Ok);
+        Catalogue c = unsaved(dir / "c.pmr");
+        const std::string before = dump(c);
+        const bool saved = saveCatalogue(c, ui.storage);
+        const std::string failed = files.failedCall();
+        SCOPED_TRACE("failing call " + std::to_string(k) + ": " + failed);
+        EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"c.pmr"});
+        if (failed == "setOwner") {
+            EXPECT_TRUE(saved);
+            EXPECT_EQ(readBytes(dir / "c.pmr"), newBytes);
+        } else if (failed == "syncDirectory") {
+            EXPECT_FALSE(saved);
+            EXPECT_EQ(readBytes(dir / "c.pmr"), newBytes);
+            EXPECT_TRUE(c.changed);
+            EXPECT_EQ(recordCount(c), recordCount(reference) - 1);  // memory is what was written
+            ASSERT_EQ(ui.messages.shown.size(), 1u);
+            EXPECT_NE(ui.messages.shown[0].text.find("could not confirm"), std::string::npos);
+        } else {
+            EXPECT_FALSE(saved);
+            EXPECT_EQ(readBytes(dir / "c.pmr"), oldFile());
+            EXPECT_EQ(dump(c), before);
+            ASSERT_EQ(ui.messages.shown.size(), 1u);
+            EXPECT_NE(ui.messages.shown[0].text.find("could not be saved: Input/output error."), std::string::npos);
+        }
+    }
+}
+
+// Saves killed at random moments by SIGKILL (as a crash would end them): the
+// file is always the whole old catalogue or the whole new one.
+TEST(AtomicSave, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
+    TempDir dir;
+    Catalogue big = makeLargeCatalogue(3000, 7);
+    Catalogue small = makeLargeCatalogue(200, 9);
+    const std::string bigBytes = encodeCatalogue(big, planPurge(big));
+    const std::string smallBytes = encodeCatalogue(small, planPurge(small));
+    writeBytes(dir / "c.pmr", smallBytes);
+    std::mt19937 random(42);
+    std::uniform_int_distribution<long> delay(0, 3'000'000);  // nanoseconds
+    int sawBig = 0;
+    int sawSmall = 0;
+    for (int run = 0; run < 40; ++run) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            platform::scripted::ScriptedMessageBoxes messages;
+            StorageUi ui{messages, platform::systemFiles(), {}, {}};
+            for (int i = 0;; ++i) {
+                Catalogue& c = i % 2 == 0 ? big : small;
+                c.fileName = dir / "c.pmr";
+                c.changed = true;
+                if (!saveCatalogue(c, ui)) ::_exit(1);
+            }
+        }
+        const timespec wait{0, delay(random)};
+        ::nanosleep(&wait, nullptr);
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the saving child stopped by itself";
+        const std::string now = readBytes(dir / "c.pmr");
+        ASSERT_TRUE(now == bigBytes || now == smallBytes) << "run " << run << ": a file of " << now.size() << " bytes";
+        (now == bigBytes ? sawBig : sawSmall)++;
+        // A killed save may leave its temporary file (a crash cannot clean up);
+        // it never takes the catalogue's name.
+        for (const std::string& name : namesIn(dir.path())) {
+            if (name != "c.pmr") {
+                EXPECT_EQ(name.rfind(".c.pmr.", 0), 0u) << name;
+            }
+        }
+    }
+    EXPECT_GT(sawBig + sawSmall, 0);
+    std::printf("killed saves: %d left the big file, %d the small one; %zu were killed before their rename\n", sawBig,
+                sawSmall, namesIn(dir.path()).size() - 1);
+}
+
+}  // namespace

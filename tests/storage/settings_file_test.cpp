@@ -1,0 +1,162 @@
+// The settings file: one line naming the last catalogue.
+#include <gtest/gtest.h>
+
+#include "storage/settings_file.h"
+#include "tests/storage/storage_test_support.h"
+
+namespace {
+
+using namespace storage_test;
+using platform::Answer;
+
+TEST(SettingsFile, ItLivesInTheStartDirectory) {
+    EXPECT_EQ(settingsPath("/home/ann/books"), "/home/ann/books/quorvels.ini");
+    EXPECT_EQ(settingsPath("/"), "/quorvels.ini");
+    EXPECT_EQ(settingsPath("/home/ann/"), "/home/ann/quorvels.ini");
+    EXPECT_EQ(settingsPath(""), "quorvels.ini");
+}
+
+TEST(SettingsFile, FirstStartWithoutAFileGivesNoCatalogueAndWritesNothing) {
+    TempDir dir;
+    Catalogue c;
+    c.fileName = "stale";
+    readSettings(c, dir.path(), platform::systemFiles());
+    EXPECT_EQ(c.fileName, "");
+    int error = -1;
+    EXPECT_EQ(readSettings(dir.path(), platform::systemFiles(), &error), "");
+    EXPECT_EQ(error, 0);  // a missing file is the normal first start
+    EXPECT_TRUE(namesIn(dir.path()).empty());
+}
+
+TEST(SettingsFile, OnlyTheFirstLineIsReadWithoutItsLineEnd) {
+    TempDir dir;
+    writeBytes(dir / "quorvels.ini", "/data/books.pmr\r\n/data/other.pmr\r\nmore\r\n");
+    EXPECT_EQ(readSettings(dir.path(), platform::systemFiles()), "/data/books.pmr");
+    writeBytes(dir / "quorvels.ini", "/data/unix.pmr\nsecond\n");
+    EXPECT_EQ(readSettings(dir.path(), platform::systemFiles()), "/data/unix.pmr");
+    writeBytes(dir / "quorvels.ini", "/data/no line end.pmr");
+    EXPECT_EQ(readSettings(dir.path(), platform::systemFiles()), "/data/no line end.pmr");
+    writeBytes(dir / "quorvels.ini", "");
+    EXPECT_EQ(readSettings(dir.path(), platform::systemFiles()), "");
+    writeBytes(dir / "quorvels.ini", "\r\n/data/second.pmr\r\n");
+    EXPECT_EQ(readSettings(dir.path(), platform::systemFiles()), "");
+}
+
+TEST(SettingsFile, AWriteLeavesExactlyOneLine) {
+    TempDir dir;
+    writeBytes(dir / "quorvels.ini", "/old/first.pmr\r\n/old/second.pmr\r\n");
+    Ui ui;
+    Catalogue c;
+    c.fileName = "/data/books.pmr";
+    EXPECT_TRUE(writeSettings(c, dir.path(), ui.storage));
+    EXPECT_EQ(readBytes(dir / "quorvels.ini"), "/data/books.pmr\r\n");
+    EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"quorvels.ini"});
+}
+
+TEST(SettingsFile, APathWithBlanksAndHighBytesIsKeptWhole) {
+    TempDir dir;
+    Ui ui;
+    Catalogue c;
+    c.fileName = "/home/ann/My Books/caf\xE9 list 2005.pmr";
+    EXPECT_TRUE(writeSettings(c, dir.path(), ui.storage));
+    EXPECT_EQ(readBytes(dir / "quorvels.ini"), c.fileName + "\r\n");
+    Catalogue next;
+    readSettings(next, dir.path(), platform::systemFiles());
+    EXPECT_EQ(next.fileName, c.fileName);
+}
+
+TEST(SettingsFile, WrittenAfterOpenAndAfterSaveAs) {
+    TempDir dir;
+    Ui ui;
+    Catalogue c;
+    // Open: fileName := the chosen path, then writeSettings.
+    c.fileName = dir / "opened.pmr";
+    ASSERT_TRUE(writeSettings(c, dir.path(), ui.storage));
+    EXPECT_EQ(readBytes(dir / "quorvels.ini"), (dir / "opened.pmr") + "\r\n");
+    // Save As: fileName := the new path, then writeSettings.
+    c.fileName = dir / "saved as.pmr";
+    ASSERT_TRUE(writeSettings(c, dir.path(), ui.storage));
+    EXPECT_EQ(readBytes(dir / "quorvels.ini"), (dir / "saved as.pmr") + "\r\n");
+    Catalogue next;
+    readSettings(next, dir.path(), platform::systemFiles());
+    EXPECT_EQ(next.fileName, dir / "saved as.pmr");
+}
+
+TEST(SettingsFile, AFailedWriteIsReportedAndTheOldFileStays) {
+    TempDir dir;
+    writeBytes(dir / "quorvels.ini", "/old.pmr\r\n");
+    ::chmod((dir / "quorvels.ini").c_str(), 0444);
+    Ui ui;
+    ui.messages.expect(Answer::Ok);
+    Catalogue c;
+    c.fileName = "/new.pmr";
+    EXPECT_FALSE(writeSettings(c, dir.path(), ui.storage));
+    ASSERT_EQ(ui.messages.shown.size(), 1u);
+    EXPECT_EQ(ui.messages.shown[0].text,
+              "File Name: " + (dir / "quorvels.ini") +
+                  "\r\nThe settings file could not be written: Permission denied (the file is read-only).\r\n"
+                  "The catalogue /new.pmr will not be opened at the next start.");
+    EXPECT_EQ(ui.messages.shown[0].caption, "File Error");
+    EXPECT_EQ(readBytes(dir / "quorvels.ini"), "/old.pmr\r\n");
+    EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"quorvels.ini"});
+}
+
+TEST(SettingsFile, AMissingStartDirectoryIsReported) {
+    TempDir dir;
+    Ui ui;
+    ui.messages.expect(Answer::Ok);
+    Catalogue c;
+    c.fileName = "/new.pmr";
+    EXPECT_FALSE(writeSettings(c, dir / "gone", ui.storage));
+    ASSERT_EQ(ui.messages.shown.size(), 1u);
+    EXPECT_NE(ui.messages.shown[0].text.find("No such file or directory"), std::string::npos);
+}
+
+TEST(SettingsFile, ANameWithALineBreakIsNotWritten) {
+    TempDir dir;
+    writeBytes(dir / "quorvels.ini", "/old.pmr\r\n");
+    Ui ui;
+    ui.messages.expect(Answer::Ok);
+    Catalogue c;
+    c.fileName = "/odd\nname.pmr";
+    EXPECT_FALSE(writeSettings(c, dir.path(), ui.storage));
+    EXPECT_NE(ui.messages.shown.at(0).text.find("line break"), std::string::npos);
+    EXPECT_EQ(readBytes(dir / "quorvels.ini"), "/old.pmr\r\n");
+}
+
+TEST(SettingsFile, AnUnreadableSettingsFileGivesNoCatalogueAndSaysWhy) {
+    TempDir dir;
+    fs::create_directory(dir / "quorvels.ini");
+    int error = 0;
+    EXPECT_EQ(readSettings(dir.path(), platform::systemFiles(), &error), "");
+    EXPECT_EQ(error, EISDIR);
+}
+
+TEST(SettingsFile, EveryCallOfTheWriteFailingInTurnLeavesTheOldFile) {
+    TempDir dir;
+    Catalogue c;
+    c.fileName = "/new.pmr";
+    std::size_t calls = 0;
+    {
+        writeBytes(dir / "quorvels.ini", "/old.pmr\r\n");
+        FailingFiles files(platform::systemFiles());
+        Ui ui(files);
+        ASSERT_TRUE(writeSettings(c, dir.path(), ui.storage));
+        calls = files.calls.size();
+    }
+    for (std::size_t k = 0; k < calls; ++k) {
+        writeBytes(dir / "quorvels.ini", "/old.pmr\r\n");
+        FailingFiles files(platform::systemFiles());
+        files.failAt = static_cast<int>(k);
+        Ui ui(files);
+        ui.messages.expect(Answer::Ok);
+        const bool written = writeSettings(c, dir.path(), ui.storage);
+        SCOPED_TRACE(files.failedCall());
+        const std::string now = readBytes(dir / "quorvels.ini");
+        EXPECT_TRUE(now == "/old.pmr\r\n" || now == "/new.pmr\r\n");
+        EXPECT_EQ(written, now == "/new.pmr\r\n");
+        EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"quorvels.ini"});
+    }
+}
+
+}  // namespace

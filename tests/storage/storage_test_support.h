@@ -1,0 +1,245 @@
+#pragma once
+
+// Helpers of the storage tests: temporary folders, file bytes, catalogue files
+// built by hand from the file layout, a file seam that hands out fixed
+// bytes, and a text form of a catalogue for exact comparisons.
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <set>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/catalogue.h"
+#include "platform/files.h"
+#include "platform/scripted/failing_files.h"
+#include "platform/scripted/scripted_message_boxes.h"
+#include "platform/system/posix_files.h"
+#include "storage/catalogue_file.h"
+
+namespace storage_test {
+
+namespace fs = std::filesystem;
+
+// A fresh folder under the system's temporary folder, removed with everything
+// in it at the end of the test. Open to every user, so that a test may drop to
+// an unprivileged user inside it.
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (fs::temp_directory_path() / "quorvels-storage-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        path_ = pattern;
+        ::chmod(path_.c_str(), 0777);
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        fs::permissions(path_, fs::perms::all, ignored);
+        for (auto& entry : fs::recursive_directory_iterator(path_, ignored))
+            if (!entry.is_symlink()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+inline std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+inline bool exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+inline unsigned permissionsOf(const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+// The names in a folder, sorted.
+inline std::set<std::string> namesIn(const std::string& folder) {
+    std::set<std::string> names;
+    for (auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Little-endian pieces of the layout, written independently of the codec.
+inline std::string le16(int value) {
+    const auto v = static_cast<std::uint16_t>(value);
+    return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+}
+
+inline std::string shortText(const std::string& text) {
+    return std::string(1, static_cast<char>(static_cast<unsigned char>(text.size()))) + text;
+}
+
+// A catalogue file put together field by field as the file layout has it.
+struct Layout {
+    std::string bytes = "Quorvels 2.00";
+
+    Layout& counts(int records, int authors) {
+        bytes += le16(records) + le16(authors);
+        return *this;
+    }
+    Layout& record(int authorIndex, int dateIndex, int category, int review, int flags, const std::string& title,
+                   const std::string& disposition) {
+        bytes += le16(authorIndex) + le16(dateIndex);
+        bytes += static_cast<char>(category);
+        bytes += static_cast<char>(review);
+        bytes += static_cast<char>(flags);
+        bytes += shortText(title) + shortText(disposition);
+        return *this;
+    }
+    Layout& author(const std::string& name) {
+        bytes += shortText(name);
+        return *this;
+    }
+    Layout& date(int packed) {
+        bytes += le16(packed);
+        return *this;
+    }
+};
+
+// Everything of a catalogue that loading or saving may touch, as text, so that
+// "nothing changed" is one comparison with a readable difference.
+inline std::string dump(const Catalogue& c) {
+    std::ostringstream out;
+    out << "records " << recordCount(c) << " authors " << authorCount(c) << " dates " << c.readDates.size() - 1
+        << "\nchanged " << c.changed << " marked " << c.markedCount << " upper " << c.upperCase << " inForm "
+        << c.lettersInForm << " current " << c.currentRecord << " row " << c.selectedRow << " mode "
+        << int(c.viewMode) << " byDate " << c.sortByDate << "\nfile [" << c.fileName << "] caption ["
+        << c.viewCaption << "]\n";
+    for (int i = 1; i <= recordCount(c); ++i) {
+        const BookRecord& r = c.records[i];
+        out << i << ": a" << r.authorIndex << " d" << r.dateIndex << " c" << int(r.category) << " r" << int(r.review)
+            << " f" << int(r.flags) << " [" << r.title << "] [" << r.disposition << "]\n";
+    }
+    for (int i = 1; i <= authorCount(c); ++i) out << "author " << i << " [" << c.authors[i] << "]\n";
+    for (std::size_t i = 1; i < c.readDates.size(); ++i) out << "date " << i << " " << c.readDates[i] << "\n";
+    out << "view";
+    for (std::size_t i = 1; i < c.viewOrder.size(); ++i) out << " " << c.viewOrder[i];
+    out << "\n";
+    return out.str();
+}
+
+// The books of a catalogue as (author, title, disposition, date, codes, flags)
+// lines in record order: what the indices designate, whatever their numbers.
+inline std::vector<std::string> books(const Catalogue& c, bool skipDeleted = false) {
+    std::vector<std::string> lines;
+    for (int i = 1; i <= recordCount(c); ++i) {
+        const BookRecord& r = c.records[i];
+        if (skipDeleted && testFlag(r.flags, deleted)) continue;
+        lines.push_back(authorOf(c, i) + "|" + r.title + "|" + r.disposition + "|" + std::to_string(readDateOf(c, i)) +
+                        "|" + std::to_string(r.category) + "|" + std::to_string(r.review) + "|" +
+                        std::to_string(r.flags & ~(1 << (shown - 1))));
+    }
+    return lines;
+}
+
+// The machine's files with one chosen call failing.
+using platform::scripted::FailingFiles;
+
+// A file seam whose readFile hands out fixed bytes (for loading thousands of
+// damaged variants without touching the disk); everything else fails.
+struct BytesFiles final : platform::Files {
+    std::string bytes;
+    int readFile(const std::string&, std::size_t max, std::string& c) override {
+        c = bytes.substr(0, max);
+        return 0;
+    }
+    int status(const std::string&, bool, platform::FileInfo&) override { return ENOSYS; }
+    int checkWritable(const std::string&) override { return ENOSYS; }
+    int readLink(const std::string&, std::string&) override { return ENOSYS; }
+    int createNew(const std::string&, unsigned, Handle&) override { return ENOSYS; }
+    int setPermissions(Handle, unsigned) override { return ENOSYS; }
+    int setOwner(Handle, std::uint32_t, std::uint32_t) override { return ENOSYS; }
+    int write(Handle, std::string_view) override { return ENOSYS; }
+    int sync(Handle) override { return ENOSYS; }
+    int close(Handle) override { return ENOSYS; }
+    int rename(const std::string&, const std::string&) override { return ENOSYS; }
+    int remove(const std::string&) override { return ENOSYS; }
+    int syncDirectory(const std::string&) override { return ENOSYS; }
+};
+
+// Message boxes, status texts and Save As of one test.
+struct Ui {
+    explicit Ui(platform::Files& files = platform::systemFiles()) : storage{messages, files, {}, {}} {
+        storage.setStatus = [this](int field, const std::string& text) { statuses.emplace_back(field, text); };
+    }
+    platform::scripted::ScriptedMessageBoxes messages;
+    std::vector<std::pair<int, std::string>> statuses;
+    StorageUi storage;
+};
+
+// Runs the rest of the scope with the effective user nobody (65534) when the
+// test runs as root, so that permission bits bind; does nothing otherwise.
+class AsUnprivilegedUser {
+public:
+    AsUnprivilegedUser() : wasRoot_(::geteuid() == 0) {
+        if (wasRoot_ && (::setegid(65534) != 0 || ::seteuid(65534) != 0)) throw std::runtime_error("seteuid failed");
+    }
+    ~AsUnprivilegedUser() {
+        if (wasRoot_) {
+            (void)::seteuid(0);
+            (void)::setegid(0);
+        }
+    }
+    AsUnprivilegedUser(const AsUnprivilegedUser&) = delete;
+    AsUnprivilegedUser& operator=(const AsUnprivilegedUser&) = delete;
+
+private:
+    bool wasRoot_;
+};
+
+// A small tmpfs mounted on a folder for the length of a test (root only).
+class TmpfsMount {
+public:
+    TmpfsMount(const std::string& folder, const std::string& options) : folder_(folder), options_(options) {
+        ::mkdir(folder.c_str(), 0777);
+        mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, options.c_str()) == 0;
+        if (mounted_) ::chmod(folder.c_str(), 0777);
+    }
+    ~TmpfsMount() {
+        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
+    }
+    TmpfsMount(const TmpfsMount&) = delete;
+    TmpfsMount& operator=(const TmpfsMount&) = delete;
+
+    bool mounted() const { return mounted_; }
+    bool remountReadOnly() {
+        return ::mount("tmpfs", folder_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, options_.c_str()) == 0;
+    }
+
+private:
+    std::string folder_;
+    std::string options_;
+    bool mounted_ = false;
+};
+
+}  // namespace storage_test

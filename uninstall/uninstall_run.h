@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "platform/key_store.h"
+#include "platform/message_box.h"
+
+// Where the uninstaller looks and what it talks to.
+struct UninstallServices {
+    platform::MessageBoxes& messages;
+    platform::KeyStore& keys;
+    std::string currentFolder;   // used when there is no uninstall entry
+    std::string desktopFolder;   // where the installer put its shortcuts
+    std::string programsFolder;
+};
+
+inline constexpr const char* ProductName = "Quillery";
+inline constexpr const char* UninstallEntryKey = "Quorvels";
+inline constexpr const char* ShortcutFileName = "Folimarch.desktop";
+
+// Asks, then removes the uninstall entry, the product's files in the folder
+// the entry names and the two shortcuts, and tells the user what is left.
+void runUninstall(UninstallServices& services);
