@@ -44,6 +44,14 @@ void bookListDoubleClicked(MainWindow& main) {
     main.windows.setListRowSelected(main.state.window, BookListId, caret, true);
 }
 
+// At the window's end: the screen measure and the printer are let go. (The
+// help viewer, once there is one, is told to close first.)
+void cleanUp(MainWindow& main) {
+    main.catalogue.screenMeasure = nullptr;
+    main.state.printer.reset();
+    main.state.window = {};
+}
+
 }  // namespace
 
 void handleMainWindowMessage(MainWindow& main, platform::WindowHandle window, const platform::Message& message) {
@@ -58,7 +66,7 @@ void handleMainWindowMessage(MainWindow& main, platform::WindowHandle window, co
             break;
         case MessageKind::TextEdited: break;
         case MessageKind::CloseRequest: main.windows.endWindow(window); break;
-        case MessageKind::Destroy: main.state.window = {}; break;
+        case MessageKind::Destroy: cleanUp(main); break;
     }
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "core/catalogue.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/print_surface.h"
 #include "platform/window.h"
 
 // The main window's own state; the program keeps one for the whole run.
@@ -12,6 +15,7 @@ struct MainWindowState {
     std::string startDirectory;     // the working directory at start-up
     std::string helpPath;           // startDirectory + "/quorvels.hlp", however long
     platform::WindowHandle window;  // the main window while it exists; none before and after
+    std::unique_ptr<platform::PrintSurface> printer;  // the default printer, opened at start-up; none without one
 };
 
 // What the main window's procedures work on. The program owns each part and
@@ -21,6 +25,7 @@ struct MainWindow {
     MainWindowState& state;
     platform::Windows& windows;
     platform::MessageBoxes& messages;
+    platform::Files& files;
 };
 
 // Builds the main window from its table and runs it until it is closed.

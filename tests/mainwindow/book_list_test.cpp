@@ -29,25 +29,6 @@ struct BookList : MainWindowHarness, ::testing::Test {
     }
 };
 
-TEST_F(BookList, AnEmptyCatalogueOpensWithAnEmptyListAndItsStatusFields) {
-    Catalogue empty;
-    rebuildView(empty);
-    MainWindowState emptyState;
-    MainWindow emptyWindow{empty, emptyState, ui, ui};
-    ui.queueScript([](ScriptedUser& user) {
-        EXPECT_EQ(user.state().spec.caption, "Quorvels - Lectorium");
-        EXPECT_TRUE(rows(user).empty());
-        EXPECT_EQ(field(user, 1), "");
-        EXPECT_EQ(field(user, 2), "View All by Author");
-        EXPECT_EQ(field(user, 3), "");
-        EXPECT_EQ(field(user, 4), " 1 of  0");
-        user.closeBox();
-    });
-    runMainWindow(emptyWindow);
-    EXPECT_FALSE(emptyState.window);
-    EXPECT_FALSE(empty.listStale);
-}
-
 TEST_F(BookList, RowsShowTheMarkAndTheListTextAtTheTabStops) {
     mark(2);  // Eco
     state.startDirectory = "/home/ann";

@@ -6,6 +6,7 @@
 #include "core/catalogue.h"
 #include "mainwindow/main_window.h"
 #include "platform/scripted/scripted_windows.h"
+#include "platform/system/posix_files.h"
 #include "tests/core/catalogue_builders.h"
 
 // A catalogue, a main-window state and a scripted screen, wired together as
@@ -14,7 +15,7 @@ struct MainWindowHarness {
     Catalogue catalogue;
     MainWindowState state;
     platform::scripted::ScriptedWindows ui;
-    MainWindow main{catalogue, state, ui, ui};
+    MainWindow main{catalogue, state, ui, ui, platform::systemFiles()};
 
     // Runs the main window: `script` acts as the user, then the close box ends the window.
     void run(const std::function<void(platform::scripted::ScriptedUser&)>& script) {

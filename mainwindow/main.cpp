@@ -1,0 +1,24 @@
+// The catalogue program: the Qt platform, the program's single objects, and the run.
+#include <filesystem>
+#include <iostream>
+
+#include "mainwindow/startup.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/qt_print/qt_print_surface.h"
+#include "platform/system/posix_files.h"
+
+int main(int argc, char** argv) {
+    std::error_code error;
+    const std::string startDirectory = std::filesystem::current_path(error).string();
+    if (error) {
+        std::cerr << "quorvels: the folder it was started in cannot be read: " << error.message() << "\n";
+        return 1;
+    }
+
+    platform::qt::QtPlatform qt(argc, argv);
+    Catalogue catalogue;
+    MainWindowState state;
+    MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles()};
+    runQuorvels(main, startDirectory, {qt.screenMeasure(), platform::qt_print::openDefaultPrinter});
+    return 0;
+}

@@ -1,0 +1,25 @@
+#include "mainwindow/startup.h"
+
+#include "mainwindow/status_line.h"
+#include "storage/settings_file.h"
+
+StorageUi storageUiOf(MainWindow& main) {
+    return {main.messages, main.files, [&main](int field, const std::string& text) { setStatus(main, field, text); }, {}};
+}
+
+void runQuorvels(MainWindow& main, const std::string& startDirectory, const StartupServices& services) {
+    // The run's constants, the screen measure and the printer. The help path
+    // is kept whole, however long the start folder is.
+    main.state.startDirectory = startDirectory;
+    main.state.helpPath = startDirectory + "/quorvels.hlp";
+    main.catalogue.screenMeasure = &services.screenMeasure;
+    main.state.printer = services.openDefaultPrinter();
+
+    // The last catalogue, loaded before the window exists: its status texts
+    // go nowhere and its messages come first.
+    readSettings(main.catalogue, startDirectory, main.files);
+    StorageUi ui = storageUiOf(main);
+    loadCatalogue(main.catalogue, ui);
+
+    runMainWindow(main);
+}
