@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
+#include "core/ordering.h"
+#include "mainwindow/main_window_layout.h"
+#include "mainwindow/startup.h"
+#include "platform/qt/list_box.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/qt_text_measure.h"
+#include "platform/qt/qt_windows.h"
+#include "platform/scripted/scripted_message_boxes.h"
+#include "platform/system/posix_files.h"
+#include "storage/catalogue_file.h"
+
+namespace {
+
+using platform::qt::DialogUnits;
+using platform::qt::ListBoxView;
+using platform::qt::QtWindow;
+
+// The real main window on the Qt platform, with the sample catalogue loaded
+// as start-up loads it.
+struct MainWindowOnQt : ::testing::Test {
+    platform::qt::QtWindows windows;
+    platform::scripted::ScriptedMessageBoxes noMessages;
+    platform::qt::QtTextMeasure measure{QApplication::font()};
+    Catalogue catalogue;
+    MainWindowState state;
+    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles()};
+
+    MainWindowOnQt() {
+        catalogue.screenMeasure = &measure;
+        catalogue.fileName = QUORVELS_SAMPLE;
+        StorageUi ui = storageUiOf(main);
+        loadCatalogue(catalogue, ui);
+    }
+
+    // Runs the main window and calls `whileShown` once it is up and laid out.
+    void run(const std::function<void(QtWindow&)>& whileShown) {
+        QTimer::singleShot(0, [&] {
+            QApplication::processEvents();
+            QtWindow* window = windows.find(state.window);
+            ASSERT_NE(window, nullptr);
+            whileShown(*window);
+            window->close();  // the close box
+        });
+        runMainWindow(main);
+        EXPECT_FALSE(state.window);
+    }
+};
+
+TEST_F(MainWindowOnQt, TheWindowIsBuiltFromItsTable) {
+    run([&](QtWindow& window) {
+        const DialogUnits units = window.dialogUnits();
+        EXPECT_EQ(window.windowTitle(), "Quorvels - Lectorium");
+        EXPECT_EQ(window.clientArea()->size(), QSize(units.x(400), units.y(280)));
+        EXPECT_FALSE(window.windowIcon().isNull());
+        for (const platform::ControlSpec& spec : mainWindowSpec().controls) {
+            const QWidget* widget = window.control(spec.id);
+            ASSERT_NE(widget, nullptr) << spec.id;
+            EXPECT_EQ(widget->objectName(), QString::number(spec.id));
+        }
+        // Not resizable, no maximise box; a minimise box.
+        EXPECT_EQ(window.minimumSize(), window.maximumSize());
+        EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+        // Pale cyan behind the controls, the toolkit's own colours on them.
+        const QImage client = window.clientArea()->grab().toImage();
+        EXPECT_EQ(QColor(client.pixel(units.x(5), units.y(25))), QColor(192, 255, 255));
+        EXPECT_NE(QColor(client.pixel(units.x(300), units.y(10))), QColor(192, 255, 255));  // the toolbar panel
+    });
+}
+
+// The rectangles of the controls, found by caption where several share an identifier.
+struct Layout {
+    QRect list, toolbar, xHeader, authorHeader, titleHeader, dateHeader;
+    std::vector<QRect> buttons, statusPanels, statusLabels;
+
+    explicit Layout(const QtWindow& window) {
+        const QWidget* client = window.clientArea();
+        list = window.control(BookListId)->geometry();
+        toolbar = window.control(ToolbarPanelId)->geometry();
+        for (int id = MarkButtonId; id <= QuitButtonId; ++id) buttons.push_back(window.control(id)->geometry());
+        for (int field = 1; field <= 4; ++field) statusLabels.push_back(window.control(statusLabelId(field))->geometry());
+        for (const QWidget* child : client->findChildren<QWidget*>(QString::number(StatusPanelId)))
+            statusPanels.push_back(child->geometry());
+        std::sort(statusPanels.begin(), statusPanels.end(), [](QRect a, QRect b) { return a.left() < b.left(); });
+        for (const QLabel* label : client->findChildren<QLabel*>(QStringLiteral("-1"))) {
+            if (label->text() == "x") xHeader = label->geometry();
+            if (label->text() == "   Author") authorHeader = label->geometry();
+            if (label->text() == "   Title") titleHeader = label->geometry();
+            if (label->text() == "   Date") dateHeader = label->geometry();
+        }
+    }
+};
+
+TEST_F(MainWindowOnQt, EveryControlSitsWhereTheTablePutsItAmongTheOthers) {
+    run([&](QtWindow& window) {
+        const DialogUnits units = window.dialogUnits();
+        const Layout at(window);
+        const int client = window.clientArea()->width();
+
+        // The toolbar: ten buttons on one line inside the panel, in groups 8, 8 and 7 units apart.
+        for (const QRect& button : at.buttons) {
+            EXPECT_EQ(button.top(), at.buttons[0].top());
+            EXPECT_TRUE(at.toolbar.contains(button));
+        }
+        const std::vector<int> gapsAfter = {0, 0, 0, 8, 0, 0, 8, 0, 7};
+        for (std::size_t i = 0; i + 1 < at.buttons.size(); ++i)
+            EXPECT_NEAR(at.buttons[i + 1].left() - at.buttons[i].right() - 1, units.x(gapsAfter[i]), 1) << i;
+        EXPECT_NEAR(client - at.toolbar.width(), units.x(4), 1);
+
+        // The status row: four panels side by side, each holding its label.
+        ASSERT_EQ(at.statusPanels.size(), 4u);
+        EXPECT_EQ(at.statusPanels[0].left(), 0);
+        for (std::size_t i = 0; i < 4; ++i) {
+            EXPECT_EQ(at.statusPanels[i].top(), units.y(240));
+            EXPECT_TRUE(at.statusPanels[i].contains(at.statusLabels[i])) << i;
+            if (i > 0) {
+                EXPECT_EQ(at.statusPanels[i].left(), at.statusPanels[i - 1].right() + 1);
+            }
+        }
+        EXPECT_EQ(at.statusPanels[3].right() + 1, units.x(396));
+
+        // The headers sit right on the list, their left edges on its tab stops,
+        // and the last one ends 10 units short of the list's right edge.
+        for (const QRect& header : {at.xHeader, at.authorHeader, at.titleHeader, at.dateHeader})
+            EXPECT_EQ(header.bottom() + 1, at.list.top());
+        EXPECT_EQ(at.xHeader.left(), at.list.left());
+        EXPECT_NEAR(at.authorHeader.left() - at.list.left(), units.x(AuthorTabStop), 1);
+        EXPECT_NEAR(at.titleHeader.left() - at.list.left(), units.x(TitleTabStop), 1);
+        EXPECT_NEAR(at.dateHeader.left() - at.list.left(), units.x(DateTabStop), 1);
+        EXPECT_NEAR(at.list.right() - at.dateHeader.right(), units.x(10), 1);
+
+        // The list ends on a whole row, above the status row.
+        EXPECT_LE(at.list.bottom(), at.statusPanels[0].top());
+        EXPECT_GT(at.list.bottom(), at.statusPanels[0].top() - window.control<ListBoxView>(BookListId)->rowHeight() - 4);
+    });
+}
+
+// The left edges of the inked runs in a band of an image, runs closer than
+// `gap` pixels taken together.
+std::vector<int> inkRuns(const QImage& image, int top, int bottom, int gap) {
+    std::vector<int> starts;
+    int lastInk = -gap - 1;
+    for (int x = 0; x < image.width(); ++x) {
+        bool ink = false;
+        for (int y = top; y <= bottom && !ink; ++y) ink = qGray(image.pixel(x, y)) < 128;
+        if (!ink) continue;
+        if (x - lastInk > gap) starts.push_back(x);
+        lastInk = x;
+    }
+    return starts;
+}
+
+TEST_F(MainWindowOnQt, TheListDrawsItsColumnsUnderTheHeaders) {
+    run([&](QtWindow& window) {
+        const Layout at(window);
+        auto* list = window.control<ListBoxView>(BookListId);
+        windows.setListRowSelected(state.window, BookListId, 0, false);  // plain ink on the base colour
+        QApplication::processEvents();
+        const QImage image = list->viewport()->grab().toImage();
+        const QRect row = list->visualRect(list->rows->index(0));
+        const int viewportLeft = list->viewport()->mapTo(window.clientArea(), QPoint()).x();
+        // Row 1, a dated record: the mark column is blank, then author, title and date.
+        std::vector<int> runs = inkRuns(image, row.top(), row.bottom(), window.dialogUnits().x(8));
+        for (int& run : runs) run += viewportLeft;
+        ASSERT_GE(runs.size(), 3u);
+        const std::vector<int> headers = {at.authorHeader.left(), at.titleHeader.left(), at.dateHeader.left()};
+        for (std::size_t column = 0; column < 3; ++column) {
+            EXPECT_GE(runs[column], headers[column]) << column;
+            EXPECT_LE(runs[column], headers[column] + 8) << column;
+        }
+    });
+}
+
+TEST_F(MainWindowOnQt, TheCataloguesRowsAppearInTheList) {
+    ASSERT_EQ(viewCount(catalogue), 40);
+    run([&](QtWindow& window) {
+        auto* list = window.control<ListBoxView>(BookListId);
+        ASSERT_EQ(list->rows->rowCount(), 40);
+        EXPECT_EQ(windows.selectedListRows(state.window, BookListId), std::vector<int>{0});
+        for (int row = 1; row <= 40; ++row) {
+            const int record = catalogue.viewOrder[row];
+            const std::string mark = testFlag(catalogue.records[record].flags, marked) ? "x\t" : " \t";
+            EXPECT_EQ(list->rows->data(list->rows->index(row - 1), Qt::DisplayRole).toString(),
+                      platform::qt::toQt(mark + catalogue.listTexts[record]));
+        }
+        EXPECT_EQ(windows.text(state.window, statusLabelId(2)), "View All by Author");
+        EXPECT_EQ(windows.text(state.window, statusLabelId(4)), " 1 of  40");
+        if (const QByteArray picture = qgetenv("QUORVELS_SCREENSHOT"); !picture.isEmpty())
+            window.grab().save(QString::fromLocal8Bit(picture));
+    });
+}
+
+}  // namespace
