@@ -14,6 +14,7 @@
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_text_measure.h"
 #include "tests/support/run_qt_window.h"
+#include "tests/platform/sample_dialog.h"
 
 namespace {
 
@@ -22,29 +23,6 @@ using platform::qt::DialogUnits;
 using platform::qt::ListBoxView;
 using platform::qt::QtWindow;
 using platform::qt::QtWindows;
-
-WindowSpec sampleDialog() {
-    WindowSpec spec;
-    spec.caption = "Sample \x96 dialog";  // an en dash in Windows-1252
-    spec.width = 300;
-    spec.height = 150;
-    spec.controls = {
-        {ControlKind::GroupBox, "Group", -1, 2, 2, 296, 146},
-        {ControlKind::TextBox, "", 11, 5, 5, 100, 12},
-        {ControlKind::ListBox, "", 12, 5, 20, 290, 60},
-        {ControlKind::DropDownList, "", 13, 110, 5, 80, 60},
-        {ControlKind::RadioButton, "One", 21, 5, 85, 60, 10, style::GroupStart},
-        {ControlKind::RadioButton, "Two", 22, 5, 95, 60, 10},
-        {ControlKind::RadioButton, "Small", 23, 70, 85, 60, 10, style::GroupStart},
-        {ControlKind::RadioButton, "Large", 24, 70, 95, 60, 10},
-        {ControlKind::CheckBox, "Keep", 25, 140, 85, 60, 10},
-        {ControlKind::PushButton, "&Go", 30, 5, 120, 50, 20, style::DefaultButton},
-        {ControlKind::PushButton, "&Cancel", EscapeCommand, 60, 120, 50, 20},
-        {ControlKind::Label, "R&D", 41, 200, 5, 40, 10, style::AlignRight | style::StaticEdge},
-    };
-    spec.menus = {{"&File", {{"&Open", 101}, menuSeparator(), {"E&xit", 105, false}}}};
-    return spec;
-}
 
 struct QtWindowsTest : ::testing::Test {
     QtWindows windows;

@@ -3,35 +3,13 @@
 #include <stdexcept>
 
 #include "platform/scripted/scripted_windows.h"
+#include "tests/platform/sample_dialog.h"
 
 namespace {
 
 using namespace platform;
 using platform::scripted::ScriptedUser;
 using platform::scripted::ScriptedWindows;
-
-// A dialog with one of each kind the programs use.
-WindowSpec sampleDialog() {
-    WindowSpec spec;
-    spec.caption = "Sample";
-    spec.width = 200;
-    spec.height = 150;
-    spec.controls = {
-        {ControlKind::TextBox, "", 11, 5, 5, 100, 12, style::None, 6},
-        {ControlKind::ListBox, "", 12, 5, 20, 100, 60},
-        {ControlKind::DropDownList, "", 13, 110, 5, 80, 60},
-        {ControlKind::RadioButton, "One", 21, 110, 30, 60, 10, style::GroupStart},
-        {ControlKind::RadioButton, "Two", 22, 110, 40, 60, 10},
-        {ControlKind::RadioButton, "Small", 23, 110, 55, 60, 10, style::GroupStart},
-        {ControlKind::RadioButton, "Large", 24, 110, 65, 60, 10},
-        {ControlKind::CheckBox, "Keep", 25, 110, 80, 60, 10},
-        {ControlKind::PushButton, "&Go", 30, 5, 120, 50, 20, style::DefaultButton},
-        {ControlKind::PushButton, "&Cancel", EscapeCommand, 60, 120, 50, 20},
-        {ControlKind::Label, "Name:", -1, 5, 100, 40, 10, style::AlignRight},
-    };
-    spec.menus = {{"&File", {{"&Open", 101}, menuSeparator(), {"E&xit", 105, false}}}};
-    return spec;
-}
 
 // Runs the sample dialog with a handler that records what it receives and
 // ends the window on Cancel and on the close box.
@@ -64,7 +42,7 @@ TEST(ScriptedWindows, InitComesFirstAndDestroyLast) {
     EXPECT_EQ(recorder.received.front().kind, MessageKind::Init);
     EXPECT_EQ(recorder.received[1].kind, MessageKind::CloseRequest);
     EXPECT_EQ(recorder.received.back().kind, MessageKind::Destroy);
-    EXPECT_EQ(recorder.ui.history, std::vector<std::string>{"window: Sample"});
+    EXPECT_EQ(recorder.ui.history, std::vector<std::string>{"window: Sample \x96 dialog"});
 }
 
 TEST(ScriptedWindows, AWindowWithoutScriptOrLeftOpenFailsTheTest) {
@@ -102,7 +80,7 @@ TEST(ScriptedWindows, DisabledHiddenAndReadOnlyControlsRefuseTheUser) {
         user.pressEnter();  // a disabled default button is passed over
         user.ui.setVisible(user.window, 25, false);
         EXPECT_THROW(user.click(25), std::logic_error);
-        EXPECT_THROW(user.click(-1), std::logic_error);  // a label
+        EXPECT_THROW(user.click(41), std::logic_error);  // a label
         EXPECT_THROW(user.chooseMenuItem(1, 3), std::logic_error);  // disabled item
         EXPECT_THROW(user.chooseMenuItem(1, 2), std::logic_error);  // separator
         user.chooseMenuItem(1, 1);
@@ -236,7 +214,7 @@ TEST(ScriptedWindows, ModalDialogsNestAndMessageBoxesAreRecordedInOrder) {
         });
         ui.endWindow(window);
     });
-    EXPECT_EQ(ui.history, (std::vector<std::string>{"window: Sample", "message box: Question", "window: Inner"}));
+    EXPECT_EQ(ui.history, (std::vector<std::string>{"window: Sample \x96 dialog", "message box: Question", "window: Inner"}));
     EXPECT_THROW(ui.messageBox("Unforeseen", "Oops", Buttons::Ok, Icon::Stop), std::logic_error);
 }
 
