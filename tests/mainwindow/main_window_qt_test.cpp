@@ -14,6 +14,7 @@
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/posix_files.h"
 #include "storage/catalogue_file.h"
+#include "tests/support/ink_runs.h"
 
 namespace {
 
@@ -139,21 +140,6 @@ TEST_F(MainWindowOnQt, EveryControlSitsWhereTheTablePutsItAmongTheOthers) {
         EXPECT_LE(at.list.bottom(), at.statusPanels[0].top());
         EXPECT_GT(at.list.bottom(), at.statusPanels[0].top() - window.control<ListBoxView>(BookListId)->rowHeight() - 4);
     });
-}
-
-// The left edges of the inked runs in a band of an image, runs closer than
-// `gap` pixels taken together.
-std::vector<int> inkRuns(const QImage& image, int top, int bottom, int gap) {
-    std::vector<int> starts;
-    int lastInk = -gap - 1;
-    for (int x = 0; x < image.width(); ++x) {
-        bool ink = false;
-        for (int y = top; y <= bottom && !ink; ++y) ink = qGray(image.pixel(x, y)) < 128;
-        if (!ink) continue;
-        if (x - lastInk > gap) starts.push_back(x);
-        lastInk = x;
-    }
-    return starts;
 }
 
 TEST_F(MainWindowOnQt, TheListDrawsItsColumnsUnderTheHeaders) {

@@ -13,6 +13,7 @@
 #include "platform/qt/list_box.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_text_measure.h"
+#include "tests/support/ink_runs.h"
 #include "tests/support/run_qt_window.h"
 #include "tests/platform/sample_dialog.h"
 
@@ -203,21 +204,6 @@ TEST_F(QtWindowsTest, TheTopRowFollowsScrolling) {
         EXPECT_EQ(windows.listRowCount(handle, 12), 0);
         EXPECT_EQ(windows.listCaretRow(handle, 12), -1);
     });
-}
-
-// The left edges of the inked runs in a horizontal band of an image; runs
-// closer than `gap` pixels belong together.
-std::vector<int> inkRuns(const QImage& image, int top, int bottom, int gap) {
-    std::vector<int> starts;
-    int lastInk = -gap - 1;
-    for (int x = 0; x < image.width(); ++x) {
-        bool ink = false;
-        for (int y = top; y < bottom && !ink; ++y) ink = qGray(image.pixel(x, y)) < 128;
-        if (!ink) continue;
-        if (x - lastInk > gap) starts.push_back(x);
-        lastInk = x;
-    }
-    return starts;
 }
 
 TEST_F(QtWindowsTest, ListRowsAreDrawnInColumnsAtTheTabStops) {
