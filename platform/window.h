@@ -54,9 +54,11 @@ struct Windows {
     virtual void runWindow(const WindowSpec& spec, WindowHandle owner, const Handler& handler) = 0;
     virtual void endWindow(WindowHandle window) = 0;
 
-    // Any control with a caption or text.
+    // Captions and texts: labels, buttons, check boxes, radio buttons, group
+    // boxes and text boxes (a text box keeps at most its maximum length).
     virtual void setText(WindowHandle window, int id, const std::string& text) = 0;
     virtual std::string text(WindowHandle window, int id) const = 0;
+    // Any control.
     virtual void setEnabled(WindowHandle window, int id, bool enabled) = 0;
     virtual void setVisible(WindowHandle window, int id, bool visible) = 0;
     virtual void setFocus(WindowHandle window, int id) = 0;

@@ -48,10 +48,14 @@ void QtWindows::endWindow(WindowHandle handle) {
 
 void QtWindows::setText(WindowHandle window, int id, const std::string& text) {
     const QString shown = toQt(text);
-    if (auto* label = control<QLabel>(window, id)) label->setText(shown);
-    if (auto* button = control<QAbstractButton>(window, id)) button->setText(shown);
-    if (auto* box = control<QLineEdit>(window, id)) box->setText(shown);
-    if (auto* group = control<QGroupBox>(window, id)) group->setTitle(shown);
+    if (auto* label = control<QLabel>(window, id))
+        label->setText(shown);
+    else if (auto* button = control<QAbstractButton>(window, id))
+        button->setText(shown);
+    else if (auto* box = control<QLineEdit>(window, id))
+        box->setText(shown);
+    else if (auto* group = control<QGroupBox>(window, id))
+        group->setTitle(shown);
 }
 
 std::string QtWindows::text(WindowHandle window, int id) const {
