@@ -43,8 +43,9 @@ using Handler = std::function<void(WindowHandle, const Message&)>;
 // Windows built from specs, and the operations on their controls. Controls
 // are addressed by their identifier (the first control carrying it). Texts are
 // Windows-1252 bytes. List rows, drop-down entries and text positions count
-// from 0; menus and their items count from 1, separators included. Changes
-// made through these operations never send notifications.
+// from 0; menus and their items count from 1, separators included. A row or
+// entry that does not exist is ignored. Changes made through these operations
+// never send notifications.
 struct Windows {
     virtual ~Windows() = default;
 
