@@ -70,6 +70,11 @@ std::string describeText(const std::string& text) {
     return "\"" + (text.size() > 40 ? text.substr(0, 40) + "..." : text) + "\"";
 }
 
+DecodeResult endedEarly(std::string_view bytes) {
+    return damaged("it ends after " + std::to_string(bytes.size()) +
+                   " bytes, before the end of the records, authors and read dates it declares");
+}
+
 }  // namespace
 
 DecodeResult decodeCatalogue(std::string_view bytes, Catalogue& tables) {
@@ -84,6 +89,11 @@ DecodeResult decodeCatalogue(std::string_view bytes, Catalogue& tables) {
         return damaged("it declares " + std::to_string(records) + " records");
     if (authors < 0 || authors > MaxAuthors)
         return damaged("it declares " + std::to_string(authors) + " authors");
+
+    // Every record takes at least 11 bytes and every author 1; a file too
+    // short for its counts is refused before tables of that size are made.
+    const std::size_t leastBytes = FileMagic.size() + 4 + static_cast<std::size_t>(records) * 11 + authors;
+    if (bytes.size() < leastBytes && (records > 0 || authors > 0)) return endedEarly(bytes);
 
     std::vector<BookRecord> recordTable(records + 1);
     for (int i = 1; i <= records; ++i) {
@@ -104,9 +114,7 @@ DecodeResult decodeCatalogue(std::string_view bytes, Catalogue& tables) {
     // Only the counts may be missing (a file of the magic alone is the empty
     // catalogue); blank authors and "unread" dates made up from missing bytes
     // would otherwise pass for data and be written back by the next save.
-    if (reader.endedEarly() && (records > 0 || authors > 0))
-        return damaged("it ends after " + std::to_string(bytes.size()) +
-                       " bytes, before the end of the records, authors and read dates it declares");
+    if (reader.endedEarly() && (records > 0 || authors > 0)) return endedEarly(bytes);
 
     std::vector<int> dateOwner(records + 1, 0);
     for (int i = 1; i <= records; ++i) {
