@@ -9,15 +9,15 @@ platform::WindowSpec mainWindowSpec() {
     // and 80 lower, its headers 10 units above it, the status row at y 240.
     constexpr unsigned button = style::NoTabStop;
     constexpr unsigned header = style::StaticEdge;
-    platform::WindowSpec spec;
-    spec.caption = "Quorvels - Lectorium";
-    spec.width = 400;
-    spec.height = 280;
-    spec.placement = platform::Placement::CentredOnScreen;
-    spec.minimiseBox = true;
-    spec.background = platform::Colour{192, 255, 255};
-    spec.icon = "PMR";
-    spec.controls = {
+    platform::WindowSpec blueprint;
+    blueprint.caption = "Quorvels - Lectorium";
+    blueprint.width = 400;
+    blueprint.height = 280;
+    blueprint.placement = platform::Placement::CentredOnScreen;
+    blueprint.minimiseBox = true;
+    blueprint.background = platform::Colour{192, 255, 255};
+    blueprint.icon = "PMR";
+    blueprint.controls = {
         {ControlKind::Panel, "", ToolbarPanelId, 0, 0, 396, 22, style::Sunken},
         {ControlKind::PushButton, "Mark", MarkButtonId, 2, 2, 25, 18, button},
         {ControlKind::PushButton, "Case", CaseButtonId, 27, 2, 25, 18, button},
@@ -43,5 +43,5 @@ platform::WindowSpec mainWindowSpec() {
         {ControlKind::Label, "   Title", -1, 130, 30, 200, 10, header},
         {ControlKind::Label, "   Date", -1, 330, 30, 45, 10, header},
     };
-    return spec;
+    return blueprint;
 }

@@ -52,7 +52,7 @@ struct Windows {
     // Creates the window and its controls, sends Init, shows it and runs it
     // until endWindow; then sends Destroy and returns. While it runs, its owner
     // (none for a main window) takes no input. Calls nest.
-    virtual void runWindow(const WindowSpec& spec, WindowHandle owner, const Handler& handler) = 0;
+    virtual void runWindow(const WindowSpec& blueprint, WindowHandle owner, const Handler& handler) = 0;
     virtual void endWindow(WindowHandle window) = 0;
 
     // Captions and texts: labels, buttons, check boxes, radio buttons, group

@@ -7,7 +7,7 @@
 
 namespace platform {
 
-// Windows and dialogs are described as data: a window spec with a table of
+// Windows and dialogs are described as data: a window blueprint with a table of
 // controls, laid out in dialog units (one horizontal unit is a quarter of the
 // dialog font's average character width, one vertical unit an eighth of its
 // height). Texts are Windows-1252 bytes; "&" marks a mnemonic in the captions

@@ -19,7 +19,7 @@ namespace platform::qt {
 
 namespace {
 
-bool has(const ControlSpec& spec, unsigned note) { return (spec.style & note) != 0; }
+bool has(const ControlSpec& blueprint, unsigned note) { return (blueprint.style & note) != 0; }
 
 // A box without horizontal scrolling takes no more text than it can show.
 class FitsBoxValidator final : public QValidator {
@@ -37,36 +37,36 @@ private:
     QLineEdit* box;
 };
 
-QWidget* makePanel(const ControlSpec& spec, QWidget* client) {
+QWidget* makePanel(const ControlSpec& blueprint, QWidget* client) {
     auto* panel = new QFrame(client);
-    if (has(spec, style::Sunken)) {
+    if (has(blueprint, style::Sunken)) {
         panel->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         panel->setLineWidth(2);
     }
     return panel;
 }
 
-QWidget* makeLabel(const ControlSpec& spec, QWidget* client) {
-    auto* label = new QLabel(toQt(spec.caption), client);
+QWidget* makeLabel(const ControlSpec& blueprint, QWidget* client) {
+    auto* label = new QLabel(toQt(blueprint.caption), client);
     label->setTextFormat(Qt::PlainText);  // "&" and "<" are shown as they are
     Qt::Alignment horizontal = Qt::AlignLeft;
-    if (has(spec, style::AlignRight)) horizontal = Qt::AlignRight;
-    if (has(spec, style::AlignCentre)) horizontal = Qt::AlignHCenter;
-    label->setAlignment(horizontal | (has(spec, style::CentreVertically) ? Qt::AlignVCenter : Qt::AlignTop));
+    if (has(blueprint, style::AlignRight)) horizontal = Qt::AlignRight;
+    if (has(blueprint, style::AlignCentre)) horizontal = Qt::AlignHCenter;
+    label->setAlignment(horizontal | (has(blueprint, style::CentreVertically) ? Qt::AlignVCenter : Qt::AlignTop));
     label->setIndent(0);
-    if (has(spec, style::StaticEdge)) {
+    if (has(blueprint, style::StaticEdge)) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setLineWidth(1);
     }
     return label;
 }
 
-QWidget* makeTextBox(const ControlSpec& spec, QWidget* client) {
-    auto* box = new QLineEdit(toQt(spec.caption), client);
-    box->setFrame(!has(spec, style::Borderless));
-    box->setReadOnly(has(spec, style::ReadOnly));
-    if (spec.maxLength > 0) box->setMaxLength(spec.maxLength);
-    if (has(spec, style::NoHorizontalScroll)) box->setValidator(new FitsBoxValidator(box));
+QWidget* makeTextBox(const ControlSpec& blueprint, QWidget* client) {
+    auto* box = new QLineEdit(toQt(blueprint.caption), client);
+    box->setFrame(!has(blueprint, style::Borderless));
+    box->setReadOnly(has(blueprint, style::ReadOnly));
+    if (blueprint.maxLength > 0) box->setMaxLength(blueprint.maxLength);
+    if (has(blueprint, style::NoHorizontalScroll)) box->setValidator(new FitsBoxValidator(box));
     return box;
 }
 
@@ -77,47 +77,47 @@ QWidget* makeDropDownList(QWidget* client) {
     return list;
 }
 
-QWidget* makePushButton(const ControlSpec& spec, QWidget* client) {
-    auto* button = new QPushButton(toQt(spec.caption), client);
+QWidget* makePushButton(const ControlSpec& blueprint, QWidget* client) {
+    auto* button = new QPushButton(toQt(blueprint.caption), client);
     button->setAutoDefault(false);  // focus does not make a button the default one
-    button->setDefault(has(spec, style::DefaultButton));
+    button->setDefault(has(blueprint, style::DefaultButton));
     return button;
 }
 
-QWidget* makeGroupBox(const ControlSpec& spec, QWidget* client) {
-    auto* group = new QGroupBox(toQt(spec.caption), client);
+QWidget* makeGroupBox(const ControlSpec& blueprint, QWidget* client) {
+    auto* group = new QGroupBox(toQt(blueprint.caption), client);
     group->setAttribute(Qt::WA_TransparentForMouseEvents);
     return group;
 }
 
-QWidget* makeWidget(const ControlSpec& spec, QWidget* client) {
-    switch (spec.kind) {
-        case ControlKind::Panel: return makePanel(spec, client);
-        case ControlKind::PushButton: return makePushButton(spec, client);
-        case ControlKind::Label: return makeLabel(spec, client);
+QWidget* makeWidget(const ControlSpec& blueprint, QWidget* client) {
+    switch (blueprint.kind) {
+        case ControlKind::Panel: return makePanel(blueprint, client);
+        case ControlKind::PushButton: return makePushButton(blueprint, client);
+        case ControlKind::Label: return makeLabel(blueprint, client);
         case ControlKind::ListBox: return new ListBoxView(client);
-        case ControlKind::TextBox: return makeTextBox(spec, client);
+        case ControlKind::TextBox: return makeTextBox(blueprint, client);
         case ControlKind::DropDownList: return makeDropDownList(client);
-        case ControlKind::RadioButton: return new QRadioButton(toQt(spec.caption), client);
-        case ControlKind::CheckBox: return new QCheckBox(toQt(spec.caption), client);
-        case ControlKind::GroupBox: return makeGroupBox(spec, client);
+        case ControlKind::RadioButton: return new QRadioButton(toQt(blueprint.caption), client);
+        case ControlKind::CheckBox: return new QCheckBox(toQt(blueprint.caption), client);
+        case ControlKind::GroupBox: return makeGroupBox(blueprint, client);
     }
     return new QWidget(client);
 }
 
-Qt::FocusPolicy focusPolicyOf(const ControlSpec& spec) {
-    switch (spec.kind) {
+Qt::FocusPolicy focusPolicyOf(const ControlSpec& blueprint) {
+    switch (blueprint.kind) {
         case ControlKind::Panel:
         case ControlKind::Label:
         case ControlKind::GroupBox: return Qt::NoFocus;
-        default: return has(spec, style::NoTabStop) ? Qt::ClickFocus : Qt::StrongFocus;
+        default: return has(blueprint, style::NoTabStop) ? Qt::ClickFocus : Qt::StrongFocus;
     }
 }
 
 // The list shows whole rows only, and a drop-down list's height is that of
 // its opened list: it closes to one line.
-QRect placeOf(const ControlSpec& spec, const DialogUnits& units, QWidget* widget) {
-    QRect place = units.rect(spec.x, spec.y, spec.width, spec.height);
+QRect placeOf(const ControlSpec& blueprint, const DialogUnits& units, QWidget* widget) {
+    QRect place = units.rect(blueprint.x, blueprint.y, blueprint.width, blueprint.height);
     if (auto* list = dynamic_cast<ListBoxView*>(widget)) {
         const int frame = list->frameWidth();
         const int rows = std::max(1, (place.height() - 2 * frame) / list->rowHeight());
@@ -133,12 +133,12 @@ QRect placeOf(const ControlSpec& spec, const DialogUnits& units, QWidget* widget
 
 }  // namespace
 
-QWidget* makeControlWidget(const ControlSpec& spec, const DialogUnits& units, QWidget* client) {
-    QWidget* widget = makeWidget(spec, client);
-    widget->setObjectName(QString::number(spec.id));
-    widget->setFocusPolicy(focusPolicyOf(spec));
-    widget->setGeometry(placeOf(spec, units, widget));
-    if (spec.kind == ControlKind::GroupBox) widget->lower();  // drawn behind the controls it frames
+QWidget* makeControlWidget(const ControlSpec& blueprint, const DialogUnits& units, QWidget* client) {
+    QWidget* widget = makeWidget(blueprint, client);
+    widget->setObjectName(QString::number(blueprint.id));
+    widget->setFocusPolicy(focusPolicyOf(blueprint));
+    widget->setGeometry(placeOf(blueprint, units, widget));
+    if (blueprint.kind == ControlKind::GroupBox) widget->lower();  // drawn behind the controls it frames
     return widget;
 }
 

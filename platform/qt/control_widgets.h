@@ -8,8 +8,8 @@
 namespace platform::qt {
 
 // Makes the widget of one control inside `client`: its kind's widget, placed
-// and styled as the spec says and named by the control's identifier, so that
+// and styled as the blueprint says and named by the control's identifier, so that
 // it can be found by it. The window connects its notifications.
-QWidget* makeControlWidget(const ControlSpec& spec, const DialogUnits& units, QWidget* client);
+QWidget* makeControlWidget(const ControlSpec& blueprint, const DialogUnits& units, QWidget* client);
 
 }  // namespace platform::qt

@@ -20,10 +20,10 @@ namespace platform::qt {
 
 namespace {
 
-Qt::WindowFlags frameFlags(const WindowSpec& spec, bool owned) {
+Qt::WindowFlags frameFlags(const WindowSpec& blueprint, bool owned) {
     Qt::WindowFlags flags = (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-    if (spec.minimiseBox) flags |= Qt::WindowMinimizeButtonHint;
+    if (blueprint.minimiseBox) flags |= Qt::WindowMinimizeButtonHint;
     return flags;
 }
 
@@ -35,25 +35,25 @@ bool paintsOwnBackground(ControlKind kind) {
 
 }  // namespace
 
-QtWindow::QtWindow(const WindowSpec& spec, WindowHandle handle, Handler handler, QWidget* owner)
-    : QDialog(owner, frameFlags(spec, owner != nullptr)),
-      spec(spec),
+QtWindow::QtWindow(const WindowSpec& blueprint, WindowHandle handle, Handler handler, QWidget* owner)
+    : QDialog(owner, frameFlags(blueprint, owner != nullptr)),
+      blueprint(blueprint),
       handle(handle),
       handler(std::move(handler)),
       units(DialogUnits::of(QApplication::font())) {
-    setWindowTitle(toQt(spec.caption));
-    const QString iconFile = QStringLiteral(":/icons/%1.png").arg(toQt(spec.icon));
-    if (!spec.icon.empty() && QFile::exists(iconFile)) setWindowIcon(QIcon(iconFile));
+    setWindowTitle(toQt(blueprint.caption));
+    const QString iconFile = QStringLiteral(":/icons/%1.png").arg(toQt(blueprint.icon));
+    if (!blueprint.icon.empty() && QFile::exists(iconFile)) setWindowIcon(QIcon(iconFile));
 
     addMenuBar();
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    const QSize clientSize(units.x(spec.width), units.y(spec.height));
+    const QSize clientSize(units.x(blueprint.width), units.y(blueprint.height));
     const int menuHeight = menus.empty() ? 0 : findChild<QMenuBar*>()->height();
     client->setGeometry(QRect(QPoint(0, menuHeight), clientSize));
-    if (spec.background) {
+    if (blueprint.background) {
         QPalette palette = client->palette();
-        palette.setColor(QPalette::Window, QColor(spec.background->red, spec.background->green, spec.background->blue));
+        palette.setColor(QPalette::Window, QColor(blueprint.background->red, blueprint.background->green, blueprint.background->blue));
         client->setPalette(palette);
         client->setAutoFillBackground(true);
     }
@@ -62,10 +62,10 @@ QtWindow::QtWindow(const WindowSpec& spec, WindowHandle handle, Handler handler,
 }
 
 void QtWindow::addMenuBar() {
-    if (spec.menus.empty()) return;
+    if (blueprint.menus.empty()) return;
     auto* bar = new QMenuBar(this);
     bar->setNativeMenuBar(false);
-    for (const MenuSpec& menuSpec : spec.menus) {
+    for (const MenuSpec& menuSpec : blueprint.menus) {
         QMenu* menu = bar->addMenu(toQt(menuSpec.caption));
         for (const MenuItemSpec& item : menuSpec.items) {
             if (item.separator) {
@@ -78,14 +78,14 @@ void QtWindow::addMenuBar() {
         }
         menus.push_back(menu);
     }
-    bar->setGeometry(0, 0, units.x(spec.width), bar->sizeHint().height());
+    bar->setGeometry(0, 0, units.x(blueprint.width), bar->sizeHint().height());
 }
 
 void QtWindow::addControls() {
     QButtonGroup* radioGroup = nullptr;
-    for (const ControlSpec& controlSpec : spec.controls) {
+    for (const ControlSpec& controlSpec : blueprint.controls) {
         QWidget* widget = makeControlWidget(controlSpec, units, client);
-        if (spec.background) {
+        if (blueprint.background) {
             QPalette own = QApplication::palette();
             own.setBrush(QPalette::Window, own.window());  // set explicitly, so not inherited from the client
             widget->setPalette(own);
@@ -128,8 +128,8 @@ QAction* QtWindow::menuItem(int menu, int position) const {
 }
 
 void QtWindow::place(const QtWindow* owner) {
-    if (spec.placement == Placement::FromOwnerClientArea && owner != nullptr) {
-        move(owner->clientArea()->mapToGlobal(QPoint(0, 0)) + QPoint(units.x(spec.offsetX), units.y(spec.offsetY)));
+    if (blueprint.placement == Placement::FromOwnerClientArea && owner != nullptr) {
+        move(owner->clientArea()->mapToGlobal(QPoint(0, 0)) + QPoint(units.x(blueprint.offsetX), units.y(blueprint.offsetY)));
         return;
     }
     const QScreen* shownOn = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();

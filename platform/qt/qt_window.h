@@ -10,12 +10,12 @@
 
 namespace platform::qt {
 
-// One window built from its spec: a fixed-size dialog holding an optional
+// One window built from its blueprint: a fixed-size dialog holding an optional
 // menu bar and, below it, the client area with the controls. It turns the
 // toolkit's signals and events into messages for its handler.
 class QtWindow final : public QDialog {
 public:
-    QtWindow(const WindowSpec& spec, WindowHandle handle, Handler handler, QWidget* owner);
+    QtWindow(const WindowSpec& blueprint, WindowHandle handle, Handler handler, QWidget* owner);
 
     void send(const Message& message);
 
@@ -29,7 +29,7 @@ public:
     QWidget* clientArea() const { return client; }
     const DialogUnits& dialogUnits() const { return units; }
 
-    // Centred on the screen, or at the spec's offset from the owner's client area.
+    // Centred on the screen, or at the blueprint's offset from the owner's client area.
     void place(const QtWindow* owner);
 
     bool ended = false;
@@ -41,10 +41,10 @@ protected:
 private:
     void addMenuBar();
     void addControls();
-    void connectNotifications(const ControlSpec& spec, QWidget* widget);
+    void connectNotifications(const ControlSpec& blueprint, QWidget* widget);
     int enterCommand() const;
 
-    WindowSpec spec;
+    WindowSpec blueprint;
     WindowHandle handle;
     Handler handler;
     DialogUnits units;

@@ -20,10 +20,10 @@ QtWindow* QtWindows::find(WindowHandle window) const {
     return found != running.end() ? found->second : nullptr;
 }
 
-void QtWindows::runWindow(const WindowSpec& spec, WindowHandle owner, const Handler& handler) {
+void QtWindows::runWindow(const WindowSpec& blueprint, WindowHandle owner, const Handler& handler) {
     QtWindow* ownerWindow = find(owner);
     const WindowHandle handle{++lastHandle};
-    QtWindow window(spec, handle, handler, ownerWindow);
+    QtWindow window(blueprint, handle, handler, ownerWindow);
     running[handle.value] = &window;
     struct Forget {
         std::map<int, QtWindow*>& running;

@@ -14,7 +14,7 @@ public:
     // The widget of a running window, or none.
     QtWindow* find(WindowHandle window) const;
 
-    void runWindow(const WindowSpec& spec, WindowHandle owner, const Handler& handler) override;
+    void runWindow(const WindowSpec& blueprint, WindowHandle owner, const Handler& handler) override;
     void endWindow(WindowHandle window) override;
     void setText(WindowHandle window, int id, const std::string& text) override;
     std::string text(WindowHandle window, int id) const override;

@@ -11,18 +11,18 @@ namespace {
 [[noreturn]] void fail(const std::string& what) { throw std::logic_error(what); }
 
 std::string describe(const ScriptedWindow& window, int id) {
-    return "control " + std::to_string(id) + " of window \"" + window.spec.caption + "\"";
+    return "control " + std::to_string(id) + " of window \"" + window.blueprint.caption + "\"";
 }
 
-ScriptedControl makeControl(const ControlSpec& spec, int& radioGroups) {
+ScriptedControl makeControl(const ControlSpec& blueprint, int& radioGroups) {
     ScriptedControl control;
-    control.spec = spec;
-    control.text = spec.caption;
-    if (spec.kind == ControlKind::RadioButton) {
-        if ((spec.style & style::GroupStart) != 0 || radioGroups == 0) ++radioGroups;
+    control.blueprint = blueprint;
+    control.text = blueprint.caption;
+    if (blueprint.kind == ControlKind::RadioButton) {
+        if ((blueprint.style & style::GroupStart) != 0 || radioGroups == 0) ++radioGroups;
         control.radioGroup = radioGroups;
     }
-    control.defaultLook = spec.kind == ControlKind::PushButton && (spec.style & style::DefaultButton) != 0;
+    control.defaultLook = blueprint.kind == ControlKind::PushButton && (blueprint.style & style::DefaultButton) != 0;
     control.selectionStart = control.selectionEnd = static_cast<int>(control.text.size());
     return control;
 }
@@ -32,8 +32,8 @@ bool hasText(ControlKind kind) {
 }
 
 void requireKind(const ScriptedWindow& window, const ScriptedControl& control, std::initializer_list<ControlKind> kinds) {
-    if (std::find(kinds.begin(), kinds.end(), control.spec.kind) == kinds.end())
-        fail(describe(window, control.spec.id) + " is not of a kind this operation applies to");
+    if (std::find(kinds.begin(), kinds.end(), control.blueprint.kind) == kinds.end())
+        fail(describe(window, control.blueprint.id) + " is not of a kind this operation applies to");
 }
 
 void checkRadio(ScriptedWindow& window, ScriptedControl& radio) {
@@ -45,18 +45,18 @@ void checkRadio(ScriptedWindow& window, ScriptedControl& radio) {
 bool validRow(const ScriptedControl& list, int row) { return row >= 0 && row < static_cast<int>(list.rows.size()); }
 
 MenuItemSpec& menuItem(ScriptedWindow& window, int menu, int position) {
-    if (menu < 1 || menu > static_cast<int>(window.spec.menus.size()))
-        fail("no menu " + std::to_string(menu) + " in window \"" + window.spec.caption + "\"");
-    auto& items = window.spec.menus[menu - 1].items;
+    if (menu < 1 || menu > static_cast<int>(window.blueprint.menus.size()))
+        fail("no menu " + std::to_string(menu) + " in window \"" + window.blueprint.caption + "\"");
+    auto& items = window.blueprint.menus[menu - 1].items;
     if (position < 1 || position > static_cast<int>(items.size()))
-        fail("no item " + std::to_string(position) + " in menu \"" + window.spec.menus[menu - 1].caption + "\"");
+        fail("no item " + std::to_string(position) + " in menu \"" + window.blueprint.menus[menu - 1].caption + "\"");
     return items[position - 1];
 }
 
 void putText(ScriptedControl& control, const std::string& text) {
     control.text = text;
-    if (control.spec.maxLength > 0 && static_cast<int>(control.text.size()) > control.spec.maxLength)
-        control.text.resize(control.spec.maxLength);
+    if (control.blueprint.maxLength > 0 && static_cast<int>(control.text.size()) > control.blueprint.maxLength)
+        control.text.resize(control.blueprint.maxLength);
     control.selectionStart = control.selectionEnd = static_cast<int>(control.text.size());
 }
 
@@ -71,7 +71,7 @@ ScriptedWindow& ScriptedWindows::window(WindowHandle handle) {
 const ScriptedWindow& ScriptedWindows::window(WindowHandle handle) const {
     if (handle.value < 1 || handle.value > static_cast<int>(windows.size())) fail("no window with this handle");
     const ScriptedWindow& found = *windows[handle.value - 1];
-    if (!found.open) fail("window \"" + found.spec.caption + "\" has been destroyed");
+    if (!found.open) fail("window \"" + found.blueprint.caption + "\" has been destroyed");
     return found;
 }
 
@@ -82,7 +82,7 @@ ScriptedControl& ScriptedWindows::control(WindowHandle handle, int id) {
 const ScriptedControl& ScriptedWindows::control(WindowHandle handle, int id) const {
     const ScriptedWindow& owner = window(handle);
     for (const auto& control : owner.controls)
-        if (control.spec.id == id) return control;
+        if (control.blueprint.id == id) return control;
     fail("no " + describe(owner, id));
 }
 
@@ -96,25 +96,25 @@ Answer ScriptedWindows::messageBox(const std::string& text, const std::string& c
     return messageBoxes.messageBox(text, caption, buttons, icon);
 }
 
-void ScriptedWindows::runWindow(const WindowSpec& spec, WindowHandle owner, const Handler& handler) {
+void ScriptedWindows::runWindow(const WindowSpec& blueprint, WindowHandle owner, const Handler& handler) {
     auto created = std::make_unique<ScriptedWindow>();
-    created->spec = spec;
+    created->blueprint = blueprint;
     created->owner = owner;
     created->handler = handler;
     int radioGroups = 0;
-    for (const auto& control : spec.controls) created->controls.push_back(makeControl(control, radioGroups));
+    for (const auto& control : blueprint.controls) created->controls.push_back(makeControl(control, radioGroups));
     ScriptedWindow& running = *windows.emplace_back(std::move(created));
     const WindowHandle handle{static_cast<int>(windows.size())};
 
     send(handle, {MessageKind::Init});
-    history.push_back("window: " + spec.caption);
+    history.push_back("window: " + blueprint.caption);
     if (!running.ended) {
-        if (scripts.empty()) fail("window \"" + spec.caption + "\" opened with no script to drive it");
+        if (scripts.empty()) fail("window \"" + blueprint.caption + "\" opened with no script to drive it");
         const Script script = std::move(scripts.front());
         scripts.pop_front();
         ScriptedUser user{*this, handle};
         script(user);
-        if (!running.ended) fail("window \"" + spec.caption + "\" is still open at the end of its script");
+        if (!running.ended) fail("window \"" + blueprint.caption + "\" is still open at the end of its script");
     }
     send(handle, {MessageKind::Destroy});
     running.open = false;
@@ -124,13 +124,13 @@ void ScriptedWindows::endWindow(WindowHandle handle) { window(handle).ended = tr
 
 void ScriptedWindows::setText(WindowHandle handle, int id, const std::string& text) {
     ScriptedControl& target = control(handle, id);
-    if (!hasText(target.spec.kind)) fail(describe(window(handle), id) + " shows no text");
+    if (!hasText(target.blueprint.kind)) fail(describe(window(handle), id) + " shows no text");
     putText(target, text);
 }
 
 std::string ScriptedWindows::text(WindowHandle handle, int id) const {
     const ScriptedControl& target = control(handle, id);
-    if (!hasText(target.spec.kind)) fail(describe(window(handle), id) + " shows no text");
+    if (!hasText(target.blueprint.kind)) fail(describe(window(handle), id) + " shows no text");
     return target.text;
 }
 
@@ -152,7 +152,7 @@ void ScriptedWindows::setDefaultButton(WindowHandle handle, int id, bool isDefau
 void ScriptedWindows::setChecked(WindowHandle handle, int id, bool checked) {
     ScriptedControl& box = control(handle, id);
     requireKind(window(handle), box, {ControlKind::CheckBox, ControlKind::RadioButton});
-    if (checked && box.spec.kind == ControlKind::RadioButton)
+    if (checked && box.blueprint.kind == ControlKind::RadioButton)
         checkRadio(window(handle), box);
     else
         box.checked = checked;
@@ -297,7 +297,7 @@ namespace {
 // The window the user acts on, which must still be running.
 ScriptedWindow& running(ScriptedUser& user) {
     ScriptedWindow& window = user.ui.window(user.window);
-    if (window.ended) fail("window \"" + window.spec.caption + "\" has already ended");
+    if (window.ended) fail("window \"" + window.blueprint.caption + "\" has already ended");
     return window;
 }
 
@@ -312,7 +312,7 @@ ScriptedControl& reachable(ScriptedUser& user, int id) {
 ScriptedControl& typable(ScriptedUser& user, int id) {
     ScriptedControl& box = reachable(user, id);
     requireKind(user.ui.window(user.window), box, {ControlKind::TextBox});
-    if ((box.spec.style & style::ReadOnly) != 0) fail(describe(user.ui.window(user.window), id) + " is read-only");
+    if ((box.blueprint.style & style::ReadOnly) != 0) fail(describe(user.ui.window(user.window), id) + " is read-only");
     user.ui.window(user.window).focus = id;
     return box;
 }
@@ -337,7 +337,7 @@ const ScriptedControl& ScriptedUser::control(int id) const { return ui.control(w
 void ScriptedUser::click(int id) {
     ScriptedControl& target = reachable(*this, id);
     ScriptedWindow& owner = ui.window(window);
-    switch (target.spec.kind) {
+    switch (target.blueprint.kind) {
         case ControlKind::PushButton: break;
         case ControlKind::CheckBox: target.checked = !target.checked; break;
         case ControlKind::RadioButton: checkRadio(owner, target); break;
@@ -354,7 +354,7 @@ void ScriptedUser::chooseMenuItem(int menu, int position) {
 
 void ScriptedUser::pressEnter() {
     for (const auto& control : running(*this).controls)
-        if (control.defaultLook && control.enabled && control.visible) return sendCommand(*this, control.spec.id);
+        if (control.defaultLook && control.enabled && control.visible) return sendCommand(*this, control.blueprint.id);
     sendCommand(*this, EnterCommand);
 }
 
@@ -374,7 +374,7 @@ void ScriptedUser::typeKeys(int id, std::string_view keys) {
         const auto start = static_cast<std::size_t>(box.selectionStart);
         const auto end = static_cast<std::size_t>(box.selectionEnd);
         const std::size_t remaining = box.text.size() - (end - start);
-        if (box.spec.maxLength > 0 && static_cast<int>(remaining) >= box.spec.maxLength) return;
+        if (box.blueprint.maxLength > 0 && static_cast<int>(remaining) >= box.blueprint.maxLength) return;
         box.text.replace(start, end - start, 1, key);
         box.selectionStart = box.selectionEnd = static_cast<int>(start) + 1;
         ui.send(window, {MessageKind::TextEdited, id});

@@ -15,7 +15,7 @@ namespace platform::scripted {
 
 // What one control shows, kept as a user would read it off the screen.
 struct ScriptedControl {
-    ControlSpec spec;
+    ControlSpec blueprint;
     std::string text;
     bool enabled = true;
     bool visible = true;
@@ -37,7 +37,7 @@ struct ScriptedControl {
 };
 
 struct ScriptedWindow {
-    WindowSpec spec;  // its menus follow the enable and caption operations
+    WindowSpec blueprint;  // its menus follow the enable and caption operations
     WindowHandle owner;
     Handler handler;
     std::vector<ScriptedControl> controls;
@@ -105,7 +105,7 @@ public:
 
     Answer messageBox(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) override;
 
-    void runWindow(const WindowSpec& spec, WindowHandle owner, const Handler& handler) override;
+    void runWindow(const WindowSpec& blueprint, WindowHandle owner, const Handler& handler) override;
     void endWindow(WindowHandle window) override;
     void setText(WindowHandle window, int id, const std::string& text) override;
     std::string text(WindowHandle window, int id) const override;

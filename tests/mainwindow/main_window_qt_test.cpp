@@ -59,10 +59,10 @@ TEST_F(MainWindowOnQt, TheWindowIsBuiltFromItsTable) {
         EXPECT_EQ(window.windowTitle(), "Quorvels - Lectorium");
         EXPECT_EQ(window.clientArea()->size(), QSize(units.x(400), units.y(280)));
         EXPECT_FALSE(window.windowIcon().isNull());
-        for (const platform::ControlSpec& spec : mainWindowSpec().controls) {
-            const QWidget* widget = window.control(spec.id);
-            ASSERT_NE(widget, nullptr) << spec.id;
-            EXPECT_EQ(widget->objectName(), QString::number(spec.id));
+        for (const platform::ControlSpec& blueprint : mainWindowSpec().controls) {
+            const QWidget* widget = window.control(blueprint.id);
+            ASSERT_NE(widget, nullptr) << blueprint.id;
+            EXPECT_EQ(widget->objectName(), QString::number(blueprint.id));
         }
         // Not resizable, no maximise box; a minimise box.
         EXPECT_EQ(window.minimumSize(), window.maximumSize());

@@ -47,7 +47,7 @@ struct Startup : MainWindowHarness, ::testing::Test {
 
 TEST_F(Startup, WithoutSettingsTheWindowOpensEmpty) {
     start([](ScriptedUser& user) {
-        EXPECT_EQ(user.state().spec.caption, "Quorvels - Lectorium");
+        EXPECT_EQ(user.state().blueprint.caption, "Quorvels - Lectorium");
         EXPECT_TRUE(rows(user).empty());
         EXPECT_EQ(field(user, 1), "");
         EXPECT_EQ(field(user, 2), "View All by Author");

@@ -29,8 +29,8 @@ struct QtWindowsTest : ::testing::Test {
     QtWindows windows;
     std::vector<Message> received;
 
-    void run(const WindowSpec& spec, const std::function<void(QtWindow&, WindowHandle)>& whileShown) {
-        runQtWindow(windows, spec, [&](WindowHandle, const Message& message) { received.push_back(message); }, whileShown);
+    void run(const WindowSpec& blueprint, const std::function<void(QtWindow&, WindowHandle)>& whileShown) {
+        runQtWindow(windows, blueprint, [&](WindowHandle, const Message& message) { received.push_back(message); }, whileShown);
     }
 
     std::vector<Message> receivedOf(MessageKind kind) const {
@@ -53,17 +53,17 @@ TEST_F(QtWindowsTest, ControlsArePlacedInDialogUnitsAndNamedByIdentifier) {
         EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Sample \u2013 dialog"));
         EXPECT_EQ(window.clientArea()->size(), QSize(units.x(300), units.y(150)));
         EXPECT_EQ(window.clientArea()->y(), window.findChild<QMenuBar*>()->height());
-        for (const ControlSpec& spec : sampleDialog().controls) {
-            QWidget* widget = window.control(spec.id);
-            ASSERT_NE(widget, nullptr) << spec.id;
-            EXPECT_EQ(widget->objectName(), QString::number(spec.id));
-            const QRect expected = units.rect(spec.x, spec.y, spec.width, spec.height);
-            EXPECT_EQ(widget->pos(), expected.topLeft()) << spec.id;
-            EXPECT_EQ(widget->width(), expected.width()) << spec.id;
-            if (spec.kind == ControlKind::ListBox || spec.kind == ControlKind::DropDownList)
-                EXPECT_LE(widget->height(), expected.height()) << spec.id;
+        for (const ControlSpec& blueprint : sampleDialog().controls) {
+            QWidget* widget = window.control(blueprint.id);
+            ASSERT_NE(widget, nullptr) << blueprint.id;
+            EXPECT_EQ(widget->objectName(), QString::number(blueprint.id));
+            const QRect expected = units.rect(blueprint.x, blueprint.y, blueprint.width, blueprint.height);
+            EXPECT_EQ(widget->pos(), expected.topLeft()) << blueprint.id;
+            EXPECT_EQ(widget->width(), expected.width()) << blueprint.id;
+            if (blueprint.kind == ControlKind::ListBox || blueprint.kind == ControlKind::DropDownList)
+                EXPECT_LE(widget->height(), expected.height()) << blueprint.id;
             else
-                EXPECT_EQ(widget->height(), expected.height()) << spec.id;
+                EXPECT_EQ(widget->height(), expected.height()) << blueprint.id;
         }
         // The list shows whole rows only.
         auto* list = window.control<ListBoxView>(12);
@@ -73,9 +73,9 @@ TEST_F(QtWindowsTest, ControlsArePlacedInDialogUnitsAndNamedByIdentifier) {
 }
 
 TEST_F(QtWindowsTest, WindowsHaveAFixedSizeAndNoMaximiseBox) {
-    WindowSpec spec = sampleDialog();
-    spec.minimiseBox = true;
-    run(spec, [&](QtWindow& window, WindowHandle) {
+    WindowSpec blueprint = sampleDialog();
+    blueprint.minimiseBox = true;
+    run(blueprint, [&](QtWindow& window, WindowHandle) {
         EXPECT_EQ(window.minimumSize(), window.maximumSize());
         EXPECT_EQ(window.size(), window.maximumSize());
         EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -253,9 +253,9 @@ TEST_F(QtWindowsTest, AWindowOwnedByAnotherOpensAtItsOffsetFromTheOwnersClientAr
 }
 
 TEST_F(QtWindowsTest, TheBackgroundColourIsTheWindowsAloneControlsKeepTheirs) {
-    WindowSpec spec = sampleDialog();
-    spec.background = Colour{192, 255, 255};
-    run(spec, [&](QtWindow& window, WindowHandle) {
+    WindowSpec blueprint = sampleDialog();
+    blueprint.background = Colour{192, 255, 255};
+    run(blueprint, [&](QtWindow& window, WindowHandle) {
         const QImage client = window.clientArea()->grab().toImage();
         EXPECT_EQ(QColor(client.pixel(client.width() - 1, client.height() - 1)), QColor(192, 255, 255));
         const QWidget* label = window.control(41);

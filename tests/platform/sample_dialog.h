@@ -6,11 +6,11 @@
 inline platform::WindowSpec sampleDialog() {
     using platform::ControlKind;
     namespace style = platform::style;
-    platform::WindowSpec spec;
-    spec.caption = "Sample \x96 dialog";  // an en dash in Windows-1252
-    spec.width = 300;
-    spec.height = 150;
-    spec.controls = {
+    platform::WindowSpec blueprint;
+    blueprint.caption = "Sample \x96 dialog";  // an en dash in Windows-1252
+    blueprint.width = 300;
+    blueprint.height = 150;
+    blueprint.controls = {
         {ControlKind::GroupBox, "Group", -1, 2, 2, 296, 146},
         {ControlKind::TextBox, "", 11, 5, 5, 100, 12, style::None, 6},
         {ControlKind::ListBox, "", 12, 5, 20, 290, 60},
@@ -24,6 +24,6 @@ inline platform::WindowSpec sampleDialog() {
         {ControlKind::PushButton, "&Cancel", platform::EscapeCommand, 60, 120, 50, 20},
         {ControlKind::Label, "R&D", 41, 200, 5, 40, 10, style::AlignRight | style::StaticEdge},
     };
-    spec.menus = {{"&File", {{"&Open", 101}, platform::menuSeparator(), {"E&xit", 105, false}}}};
-    return spec;
+    blueprint.menus = {{"&File", {{"&Open", 101}, platform::menuSeparator(), {"E&xit", 105, false}}}};
+    return blueprint;
 }

@@ -187,7 +187,7 @@ TEST(ScriptedWindows, MenuItemsChangeByPosition) {
     recorder.run([](ScriptedUser& user) {
         user.ui.setMenuItemEnabled(user.window, 1, 3, true);
         user.ui.setMenuItemCaption(user.window, 1, 1, "&Open Again");
-        EXPECT_EQ(user.state().spec.menus[0].items[0].caption, "&Open Again");
+        EXPECT_EQ(user.state().blueprint.menus[0].items[0].caption, "&Open Again");
         user.chooseMenuItem(1, 1);
         user.chooseMenuItem(1, 3);
         EXPECT_THROW(user.ui.setMenuItemEnabled(user.window, 2, 1, true), std::logic_error);
