@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     platform::qt::QtPlatform qt(argc, argv);
     Catalogue catalogue;
     MainWindowState state;
-    MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles()};
+    MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles(), qt.helpViewer()};
     runQuorvels(main, startDirectory, {qt.screenMeasure(), platform::qt_print::openDefaultPrinter});
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "core/catalogue.h"
 #include "platform/files.h"
+#include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/print_surface.h"
 #include "platform/window.h"
@@ -26,6 +27,7 @@ struct MainWindow {
     platform::Windows& windows;
     platform::MessageBoxes& messages;
     platform::Files& files;
+    platform::HelpViewer& help;
 };
 
 // Builds the main window from its table and runs it until it is closed.

@@ -9,6 +9,7 @@
 #include "mainwindow/startup.h"
 #include "platform/qt/list_box.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_help_viewer.h"
 #include "platform/qt/qt_text_measure.h"
 #include "platform/qt/qt_windows.h"
 #include "platform/scripted/scripted_message_boxes.h"
@@ -27,10 +28,11 @@ using platform::qt::QtWindow;
 struct MainWindowOnQt : ::testing::Test {
     platform::qt::QtWindows windows;
     platform::scripted::ScriptedMessageBoxes noMessages;
+    platform::qt::QtHelpViewer help{windows};
     platform::qt::QtTextMeasure measure{QApplication::font()};
     Catalogue catalogue;
     MainWindowState state;
-    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles()};
+    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), help};
 
     MainWindowOnQt() {
         catalogue.screenMeasure = &measure;
