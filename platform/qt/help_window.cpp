@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QUrl>
@@ -33,8 +34,17 @@ QString contentsFileOf(const QString& helpFile) {
 HelpWindow::HelpWindow(const QString& helpFile, QWidget* owner) : QWidget(owner, Qt::Window), file(helpFile) {
     setObjectName(QStringLiteral("help"));
     auto* splitter = new QSplitter(this);
-    tree = new QTreeWidget(splitter);
+    auto* side = new QWidget(splitter);
+    problem = new QLabel(side);
+    problem->setWordWrap(true);
+    problem->setTextFormat(Qt::PlainText);
+    problem->hide();
+    tree = new QTreeWidget(side);
     tree->setHeaderLabel(QStringLiteral("Contents"));
+    auto* column = new QVBoxLayout(side);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(problem);
+    column->addWidget(tree);
     browser = new QTextBrowser(splitter);
     browser->setOpenExternalLinks(true);
     splitter->setStretchFactor(1, 1);
@@ -73,11 +83,12 @@ void HelpWindow::loadTopics() {
 
 void HelpWindow::loadContents() {
     tree->clear();
+    problem->hide();
     setWindowTitle(QFileInfo(file).fileName());
     QFile contentsFile(contentsFileOf(file));
     if (!contentsFile.open(QIODevice::ReadOnly)) {
-        auto* message = new QTreeWidgetItem(tree, {cannotOpen("contents file", contentsFile)});
-        message->setToolTip(0, message->text(0));
+        problem->setText(cannotOpen("contents file", contentsFile));
+        problem->show();
         return;
     }
     const HelpContents contents = parseHelpContents(contentsFile.readAll().toStdString());

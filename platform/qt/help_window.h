@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QWidget>
@@ -19,6 +20,8 @@ public:
     const QString& helpFile() const { return file; }
     QTreeWidget* contents() const { return tree; }
     QTextBrowser* topics() const { return browser; }
+    // Why there are no contents, above the empty tree; hidden when there are.
+    QLabel* contentsProblem() const { return problem; }
 
     // Reads both files again and shows them from the start: the first entry
     // of the contents current and the keyboard focus in the contents. A file
@@ -30,6 +33,7 @@ private:
     void loadContents();
 
     QString file;
+    QLabel* problem = nullptr;
     QTreeWidget* tree = nullptr;
     QTextBrowser* browser = nullptr;
 };
