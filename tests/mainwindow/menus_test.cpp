@@ -92,19 +92,6 @@ TEST(MenuBar, CommandsAreUniqueAndEveryCaptionHasOneMnemonicOfItsOwn) {
     EXPECT_EQ(menuKeys, (std::set<char>{'F', 'E', 'V', 'H'}));
 }
 
-TEST(Toolbar, ButtonsHaveNoMnemonicsAndAreNoTabStops) {
-    int buttons = 0;
-    for (const platform::ControlSpec& control : mainWindowSpec().controls) {
-        if (control.kind != platform::ControlKind::PushButton) continue;
-        ++buttons;
-        EXPECT_GE(control.id, MarkButtonId);
-        EXPECT_LE(control.id, QuitButtonId);
-        EXPECT_EQ(control.caption.find('&'), std::string::npos) << control.caption;
-        EXPECT_NE(control.style & platform::style::NoTabStop, 0u) << control.caption;
-    }
-    EXPECT_EQ(buttons, 10);
-}
-
 struct Menus : MainWindowHarness, ::testing::Test {
     Menus() {
         addBook(catalogue, "Eco, Umberto", "The Name of the Rose", "03-14-1998");
@@ -178,16 +165,6 @@ TEST_F(Menus, TheViewItemsFollowTheViewChosen) {
         // The Edit menu's update leaves the View menu alone.
         user.chooseMenuItem(HelpMenu, 1);
         EXPECT_EQ(viewItems(user), (std::vector<bool>{true, true, true, false}));
-    });
-}
-
-TEST_F(Menus, TheToolbarButtonsAreNeverGreyed) {
-    markAll();
-    state.deletedPending = true;
-    run([&](ScriptedUser& user) {
-        applyViewMenuState(main, ViewMenuState::BooksUnread);
-        for (int id = MarkButtonId; id < QuitButtonId; ++id) user.click(id);
-        for (int id = MarkButtonId; id <= QuitButtonId; ++id) EXPECT_TRUE(user.control(id).enabled) << id;
     });
 }
 
