@@ -1,0 +1,138 @@
+#include "tests/support/realistic_catalogue.h"
+
+#include <array>
+#include <random>
+#include <string_view>
+
+#include "core/ordering.h"
+#include "core/read_date.h"
+
+namespace {
+
+// Draws from the standard's fully specified engine with a plain modulo, so the
+// same seed gives the same books with any standard library.
+struct Draw {
+    explicit Draw(unsigned seed) : engine(seed) {}
+    std::mt19937 engine;
+
+    int below(int n) { return static_cast<int>(engine() % static_cast<unsigned>(n)); }
+    bool oneIn(int n) { return below(n) == 0; }
+    template <std::size_t N>
+    const char* pick(const std::array<const char*, N>& words) { return words[below(static_cast<int>(N))]; }
+};
+
+// Windows-1252: \xE9 e-acute, \xEB e-diaeresis, \xE1 a-acute, \xFC u-umlaut,
+// \xF6 o-umlaut, \xE7 c-cedilla, \xF8 o-slash.
+constexpr std::array<const char*, 64> surnames = {
+    "Smith", "Jones", "Taylor", "Brown", "Williams", "Wilson", "Johnson", "Davies", "Robinson", "Wright",
+    "Thompson", "Evans", "Walker", "White", "Roberts", "Green", "Hall", "Wood", "Jackson", "Clarke",
+    "Patel", "Khan", "Lewis", "James", "Phillips", "Mason", "Mitchell", "Rose", "Davis", "Rodriguez",
+    "Cox", "Alexander", "Garden", "Campbell", "Johnston", "Moore", "Smyth", "O'Neill", "Doherty", "Stewart",
+    "Quinn", "Murphy", "Graham", "Mc Laughlin", "Hamilton", "Murray", "Hughes", "Robertson", "Thomson", "Scott",
+    "Bront\xEB", "le Carr\xE9", "Garc\xED" "a M\xE1" "rquez", "M\xFCller", "Sch\xF6nberg", "Fran\xE7ois", "\xD8rsted",
+    "du Maurier", "de la Mare", "van der Berg", "Le Guin", "Saint-Exup\xE9ry", "Ng", "Fitzgerald-Smythe",
+};
+
+constexpr std::array<const char*, 48> forenames = {
+    "John", "Mary", "Anne", "Peter", "Margaret", "David", "Elizabeth", "James", "Susan", "Robert", "Helen",
+    "William", "Jane", "Thomas", "Patricia", "Charles", "Agatha", "Graham", "Ursula K.", "J.R.R.", "P.G.",
+    "Dorothy L.", "Arthur Conan", "Jean-Paul", "Ren\xE9", "Zo\xEB", "Ian", "Iris", "Kazuo", "Chinua", "Toni",
+    "Gabriel", "Isabel", "Umberto", "Leo", "Fyodor", "Hilary", "Alice", "Ali", "Salman", "Doris", "Muriel",
+    "Kingsley", "Evelyn", "Graham Greene", "A.", "E. M.", "Bartholomew Augustine",
+};
+
+constexpr std::array<const char*, 96> titleWords = {
+    "night", "garden", "river", "house", "winter", "summer", "shadow", "light", "stone", "city", "island", "war",
+    "peace", "love", "death", "king", "queen", "daughter", "son", "mother", "father", "secret", "silence",
+    "voyage", "journey", "road", "sea", "mountain", "forest", "fire", "water", "glass", "iron", "silver",
+    "golden", "dark", "long", "last", "first", "little", "great", "lost", "hidden", "broken", "quiet", "wild",
+    "strange", "empty", "year", "hour", "morning", "evening", "letters", "diary", "murder", "affair", "case",
+    "mystery", "return", "tale", "story", "song", "book", "history", "memoirs", "life", "times", "world",
+    "country", "village", "station", "harbour", "tower", "castle", "bridge", "window", "door", "key", "map",
+    "clock", "music", "colour", "names", "heart", "mind", "dream", "ghost", "stranger", "friend", "enemy",
+    "spy", "detective", "captain", "doctor", "teacher", "painter",
+};
+
+constexpr std::array<const char*, 12> smallWords = {"the", "of", "in", "at", "for", "with", "and", "a",
+                                                     "from", "or", "on", "to"};
+
+constexpr std::array<const char*, 12> dispositions = {
+    "Kept on the shelf", "Kept on the shelf", "Kept on the shelf", "Lent to Margaret", "Lent to Paul",
+    "Given away", "Given to the library", "Sold", "Borrowed from the library", "Second-hand copy", "", "",
+};
+
+std::string capitalised(std::string word) {
+    if (!word.empty() && word[0] >= 'a' && word[0] <= 'z') word[0] = static_cast<char>(word[0] - 'a' + 'A');
+    return word;
+}
+
+// "Surname, Forenames", with an initial now and then so that one surname and
+// forename pair can name several authors.
+std::string typedAuthor(Draw& draw) {
+    std::string author = std::string(draw.pick(surnames)) + ", " + draw.pick(forenames);
+    if (draw.oneIn(3)) author += std::string(" ") + static_cast<char>('A' + draw.below(26)) + ".";
+    return author;
+}
+
+// Mostly two to eight words; one in forty runs on through subtitles to fill
+// (almost) all 255 bytes.
+std::string typedTitle(Draw& draw) {
+    std::string title = draw.oneIn(3) ? "The" : capitalised(draw.pick(titleWords));
+    const int words = draw.oneIn(40) ? 200 : 1 + draw.below(7);
+    for (int w = 0; w < words; ++w) {
+        std::string next = draw.oneIn(4) ? draw.pick(smallWords) : draw.pick(titleWords);
+        if (draw.oneIn(2)) next = capitalised(next);
+        const char* joint = draw.oneIn(12) ? ", " : draw.oneIn(20) ? " - " : " ";
+        if (title.size() + std::string_view(joint).size() + next.size() > 255) break;
+        title += joint + next;
+    }
+    return title;
+}
+
+std::uint16_t typedDate(Draw& draw) {
+    if (draw.oneIn(5)) return 0;
+    const auto twoDigits = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
+    return packReadDate(twoDigits(1 + draw.below(12)) + "-" + twoDigits(1 + draw.below(28)) + "-" +
+                        std::to_string(1980 + draw.below(46)));
+}
+
+}  // namespace
+
+std::vector<TypedBook> realisticBooks(int size, unsigned seed) {
+    Draw draw(seed);
+    std::vector<std::string> authors;
+    for (int a = 0; a < std::max(1, size / 6); ++a) authors.push_back(typedAuthor(draw));
+
+    std::vector<TypedBook> books;
+    books.reserve(static_cast<std::size_t>(size));
+    for (int i = 0; i < size; ++i) {
+        // Early authors write more: the square of an even draw leans towards 0.
+        const int spread = draw.below(static_cast<int>(authors.size()) * 64);
+        const auto author = static_cast<std::size_t>(static_cast<long long>(spread) * spread /
+                                                     (static_cast<long long>(authors.size()) * 64 * 64));
+        TypedBook book;
+        book.author = authors[author];
+        book.title = typedTitle(draw);
+        book.disposition = draw.pick(dispositions);
+        book.packedDate = typedDate(draw);
+        book.category = static_cast<std::uint8_t>(draw.below(14));
+        book.review = static_cast<std::uint8_t>(draw.below(10));
+        books.push_back(std::move(book));
+    }
+    return books;
+}
+
+Catalogue enterBooks(const std::vector<TypedBook>& books, unsigned seed) {
+    Catalogue catalogue;
+    for (const TypedBook& book : books)
+        insertRecord(catalogue, book.author, book.title, book.disposition, book.packedDate, book.category, book.review);
+    Draw draw(seed);
+    for (int i = 1; i <= recordCount(catalogue); ++i)
+        if (draw.oneIn(10)) {
+            setFlag(catalogue.records[i].flags, marked, true);
+            ++catalogue.markedCount;
+        }
+    catalogue.currentRecord = 0;
+    rebuildView(catalogue);
+    return catalogue;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/catalogue.h"
+
+// One book as a user would type it into the record dialog.
+struct TypedBook {
+    std::string author;  // Windows-1252 bytes, "Surname, Forenames"
+    std::string title;   // 1 to 255 bytes
+    std::string disposition;
+    std::uint16_t packedDate = 0;  // 0: not read
+    std::uint8_t category = 0;     // 0..13, as the record dialog offers them
+    std::uint8_t review = 0;       // 0..9
+};
+
+// `size` books as a long-kept catalogue holds them, the same for the same seed
+// on every platform: about size / 6 authors of uneven output, sharing
+// surnames (some with accented letters or particles such as "du"); titles
+// mostly of two to eight words, a few running up to 255 bytes; about a fifth
+// undated; every category and review code; dispositions mostly from a few
+// habits. Authors and titles are typed in mixed case.
+std::vector<TypedBook> realisticBooks(int size, unsigned seed = 1);
+
+// The books entered one by one through insertRecord, as the record dialog
+// enters them (so in proper case), then about one record in ten marked, as
+// the user marks them. No measure is set; nothing is current; `changed` is
+// set. Insertion one by one costs quadratic time: tens of seconds at 32767.
+Catalogue enterBooks(const std::vector<TypedBook>& books, unsigned seed = 1);
