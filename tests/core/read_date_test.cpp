@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "core/read_date.h"
 
 namespace {
@@ -86,6 +88,14 @@ TEST(ReadDate, PackAndFormatRoundTrip) {
             ASSERT_FALSE(parseReadDate(text, 2026)) << text;
             EXPECT_EQ(formatReadDate(packReadDate(text)), text);
         }
+}
+
+TEST(ReadDate, EveryPackedValueFormatsAsTwoDigitMonthAndDayAndFourDigitYear) {
+    for (int packed = 1; packed <= 0xFFFF; ++packed) {
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "%02d-%02d-%d", (packed >> 5) & 0x0F, packed & 0x1F, 1980 + (packed >> 9));
+        ASSERT_EQ(formatReadDate(static_cast<std::uint16_t>(packed)), expected) << packed;
+    }
 }
 
 }  // namespace
