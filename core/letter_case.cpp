@@ -23,53 +23,66 @@ std::string_view withoutLeadingBlanks(std::string_view text) {
     return first == std::string_view::npos ? std::string_view{} : text.substr(first);
 }
 
-std::string_view withoutSurroundingBlanks(std::string_view text) {
-    text = withoutLeadingBlanks(text);
-    const auto last = text.find_last_not_of(' ');
-    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
+// Whether the word (in small letters, without blanks) is one of SmallWords,
+// which holds each of them between blanks.
+bool isSmallWord(std::string_view word) {
+    for (auto at = SmallWords.find(word); at != std::string_view::npos; at = SmallWords.find(word, at + 1))
+        if (SmallWords[at - 1] == ' ' && SmallWords[at + word.size()] == ' ') return true;
+    return false;
 }
 
-bool isSmallWord(const std::string& word) {
-    return SmallWords.find(" " + word + " ") != std::string_view::npos;
+// properCase written into `result`, whose room is reused: a conversion of
+// every title then allocates nothing.
+void properCaseInto(std::string_view text, std::string& result) {
+    result.clear();
+    while (!text.empty()) {
+        const auto end = std::min(text.find_first_of(WordBreaks), text.size());
+        const auto wordStart = result.size();
+        for (std::size_t i = 0; i < end; ++i) result += toLowerAscii(text[i]);
+        const bool hasBreak = end < text.size();
+        const char breakChar = hasBreak ? text[end] : '\0';
+        text = withoutLeadingBlanks(hasBreak ? text.substr(end + 1) : std::string_view{});
+
+        const std::string_view word(result.data() + wordStart, end);
+        if (!word.empty() && ((breakChar == '.' && word.size() == 1) || !isSmallWord(word)))
+            result[wordStart] = toUpperAscii(result[wordStart]);
+        if (hasBreak) result += breakChar;
+        if (breakChar == ',') result += ' ';  // a comma keeps exactly one blank after it
+    }
+    if (!result.empty()) result[0] = toUpperAscii(result[0]);
+    result.erase(result.find_last_not_of(' ') + 1);  // npos + 1 is 0: all blanks go
+    result.erase(0, result.find_first_not_of(' '));
+}
+
+void convertLetterCase(std::string& text, bool toCapitals, std::string& scratch) {
+    if (toCapitals) {
+        for (char& ch : text) ch = toUpperAscii(ch);
+        return;
+    }
+    properCaseInto(withoutLeadingBlanks(text), scratch);
+    if (scratch != text) text.assign(scratch);
 }
 
 }  // namespace
 
 void convertLetterCase(std::string& text, bool toCapitals) {
-    text = toCapitals ? toUpperAscii(text) : properCase(withoutLeadingBlanks(text));
+    std::string scratch;
+    convertLetterCase(text, toCapitals, scratch);
 }
 
 std::string properCase(std::string_view text) {
-    const auto words = std::count_if(text.begin(), text.end(),
-                                     [](char ch) { return WordBreaks.find(ch) != std::string_view::npos; }) + 1;
     std::string result;
-    result.reserve(text.size() + 8);
-    for (long n = 0; n < words; ++n) {
-        const auto end = std::min(text.find_first_of(WordBreaks), text.size());
-        std::string word = toLowerAscii(text.substr(0, end));
-        const bool hasBreak = end < text.size();
-        const char breakChar = hasBreak ? text[end] : '\0';
-        text = withoutLeadingBlanks(hasBreak ? text.substr(end + 1) : std::string_view{});
-
-        if (!word.empty()) {
-            if (breakChar == '.' && word.size() == 1)
-                word[0] = toUpperAscii(word[0]);
-            else if (!isSmallWord(word))
-                word[0] = toUpperAscii(word[0]);
-        }
-        result += word;
-        if (hasBreak) result += breakChar;
-        if (breakChar == ',') result += ' ';  // a comma keeps exactly one blank after it
-    }
-    if (!result.empty()) result[0] = toUpperAscii(result[0]);
-    return std::string(withoutSurroundingBlanks(result));
+    properCaseInto(text, result);
+    return result;
 }
 
 namespace {
 
 void convertAll(Catalogue& catalogue, bool toCapitals) {
-    for (std::size_t i = 1; i < catalogue.authors.size(); ++i) convertLetterCase(catalogue.authors[i], toCapitals);
-    for (std::size_t i = 1; i < catalogue.records.size(); ++i) convertLetterCase(catalogue.records[i].title, toCapitals);
+    std::string scratch;
+    for (std::size_t i = 1; i < catalogue.authors.size(); ++i) convertLetterCase(catalogue.authors[i], toCapitals, scratch);
+    for (std::size_t i = 1; i < catalogue.records.size(); ++i)
+        convertLetterCase(catalogue.records[i].title, toCapitals, scratch);
     catalogue.lettersInForm = true;
 }
 

@@ -1,9 +1,62 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "core/letter_case.h"
 #include "tests/core/catalogue_builders.h"
 
 namespace {
+
+// The proper-case conversion exactly as the rule reads, one word at a time
+// with a new string for each: the conversion that reuses its room must give
+// the same text for every input.
+std::string properCaseWordByWord(std::string_view text) {
+    const auto words = std::count_if(text.begin(), text.end(),
+                                     [](char ch) { return WordBreaks.find(ch) != std::string_view::npos; }) + 1;
+    const auto dropLeadingBlanks = [](std::string_view t) {
+        const auto first = t.find_first_not_of(' ');
+        return first == std::string_view::npos ? std::string_view{} : t.substr(first);
+    };
+    std::string result;
+    for (long n = 0; n < words; ++n) {
+        const auto end = std::min(text.find_first_of(WordBreaks), text.size());
+        std::string word = toLowerAscii(text.substr(0, end));
+        const bool hasBreak = end < text.size();
+        const char breakChar = hasBreak ? text[end] : '\0';
+        text = dropLeadingBlanks(hasBreak ? text.substr(end + 1) : std::string_view{});
+        if (!word.empty()) {
+            if (breakChar == '.' && word.size() == 1)
+                word[0] = toUpperAscii(word[0]);
+            else if (SmallWords.find(" " + word + " ") == std::string_view::npos)
+                word[0] = toUpperAscii(word[0]);
+        }
+        result += word;
+        if (hasBreak) result += breakChar;
+        if (breakChar == ',') result += ' ';
+    }
+    if (!result.empty()) result[0] = toUpperAscii(result[0]);
+    const auto first = result.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return result.substr(first, result.find_last_not_of(' ') - first + 1);
+}
+
+TEST(ProperCase, GivesTheWordByWordResultForAnyText) {
+    // Pieces that meet every branch: small words, one-letter initials,
+    // every break, runs of blanks, other bytes.
+    const std::vector<std::string> pieces = {"the", "THIS", "At", "for", "from", "or", "nor", "in", "WITH", "of",
+                                             "it", "a", "An", "th", "o", "x", "Tolkien", "mcDONALD", "\xE9t\xE9",
+                                             " ", "  ", ",", ";", ".", "-", "/", "(", ")", ":", "\t", "\0"};
+    std::mt19937 random(11);
+    for (int sample = 0; sample < 20000; ++sample) {
+        std::string text;
+        for (int n = static_cast<int>(random() % 12); n > 0; --n) text += pieces[random() % pieces.size()];
+        ASSERT_EQ(properCase(text), properCaseWordByWord(text)) << '"' << text << '"';
+        std::string converted = text;
+        convertLetterCase(converted, false);
+        ASSERT_EQ(converted, properCaseWordByWord(text.substr(std::min(text.size(), text.find_first_not_of(' ')))));
+    }
+}
 
 TEST(ProperCase, SmallWordsStayLowExceptFirst) {
     EXPECT_EQ(properCase("THE LORD OF THE RINGS"), "The Lord of the Rings");
