@@ -16,11 +16,6 @@ constexpr std::array<char32_t, 32> HighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char32_t unicodeOf(char byte) {
-    const auto value = static_cast<unsigned char>(byte);
-    return value >= 0x80 && value < 0xA0 ? HighControls[value - 0x80] : value;
-}
-
 std::optional<char> cp1252Of(char32_t character) {
     if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) return static_cast<char>(character);
     for (std::size_t i = 0; i < HighControls.size(); ++i)
@@ -77,17 +72,22 @@ std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& pos) {
 
 }  // namespace
 
+char32_t cp1252CharToUnicode(char byte) {
+    const auto value = static_cast<unsigned char>(byte);
+    return value >= 0x80 && value < 0xA0 ? HighControls[value - 0x80] : value;
+}
+
 std::u32string cp1252ToUnicode(std::string_view text) {
     std::u32string unicode;
     unicode.reserve(text.size());
-    for (const char byte : text) unicode += unicodeOf(byte);
+    for (const char byte : text) unicode += cp1252CharToUnicode(byte);
     return unicode;
 }
 
 std::string cp1252ToUtf8(std::string_view text) {
     std::string utf8;
     utf8.reserve(text.size());
-    for (const char byte : text) appendUtf8(utf8, unicodeOf(byte));
+    for (const char byte : text) appendUtf8(utf8, cp1252CharToUnicode(byte));
     return utf8;
 }
 

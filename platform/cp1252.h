@@ -11,6 +11,8 @@ namespace platform {
 // the control characters of the same value, so every byte string survives a
 // round trip.
 
+// The Unicode character of one byte; every one lies in the Basic Multilingual Plane.
+char32_t cp1252CharToUnicode(char byte);
 std::u32string cp1252ToUnicode(std::string_view text);
 std::string cp1252ToUtf8(std::string_view text);
 
