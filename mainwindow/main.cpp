@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "core/remembering_measure.h"
 #include "mainwindow/startup.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt_print/qt_print_surface.h"
@@ -19,6 +20,9 @@ int main(int argc, char** argv) {
     Catalogue catalogue;
     MainWindowState state;
     MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles(), qt.helpViewer()};
-    runQuorvels(main, startDirectory, {qt.screenMeasure(), platform::qt_print::openDefaultPrinter});
+    // The list measures a row's texts each time it draws or searches the row:
+    // each text is measured by the toolkit once.
+    const RememberingMeasure screenMeasure(qt.screenMeasure());
+    runQuorvels(main, startDirectory, {screenMeasure, platform::qt_print::openDefaultPrinter});
     return 0;
 }
