@@ -25,10 +25,9 @@ struct Catalogue {
     std::vector<std::string> authors = std::vector<std::string>(1);  // 1..authorCount, ascending without regard to case
     std::vector<std::uint16_t> readDates = std::vector<std::uint16_t>(1);  // 1..recordCount, ascending packed dates
 
-    // The view: record numbers of the rows in display order (1..viewCount),
-    // and the list line of every shown record, indexed by record number.
+    // The view: record numbers of the rows in display order (1..viewCount).
+    // Their list lines are built when shown (listTextOf).
     std::vector<std::int16_t> viewOrder = std::vector<std::int16_t>(1);
-    std::vector<std::string> listTexts = std::vector<std::string>(1);
     int selectedRow = 1;  // view position of currentRecord; 1 when it is not shown
 
     ViewMode viewMode = ViewAll;

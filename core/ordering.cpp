@@ -123,24 +123,25 @@ std::string viewCaptionOf(const Catalogue& catalogue) {
     return caption;
 }
 
+std::string listTextOf(const Catalogue& catalogue, int record) {
+    std::string line(fittedPrefix(catalogue, authorOf(catalogue, record), AuthorListWidth));
+    line += '\t';
+    line += fittedPrefix(catalogue, catalogue.records[record].title, TitleListWidth);
+    if (const auto date = readDateOf(catalogue, record); date != 0) {
+        line += '\t';
+        line += formatReadDate(date);
+    }
+    return line;
+}
+
 void rebuildView(Catalogue& catalogue) {
     const int count = recordCount(catalogue);
-    catalogue.listTexts.resize(catalogue.records.size());
     catalogue.viewOrder.assign(1, 0);
     std::vector<std::int16_t> dateSlots(catalogue.sortByDate ? count + 1 : 0, 0);
 
     for (int i = 1; i <= count; ++i) {
         const BookRecord& record = catalogue.records[i];
-        std::string& line = catalogue.listTexts[i];  // reused, so rebuilding allocates little
-        line.clear();
         if (!testFlag(record.flags, shown)) continue;
-        line += fittedPrefix(catalogue, authorOf(catalogue, i), AuthorListWidth);
-        line += '\t';
-        line += fittedPrefix(catalogue, record.title, TitleListWidth);
-        if (const auto date = readDateOf(catalogue, i); date != 0) {
-            line += '\t';
-            line += formatReadDate(date);
-        }
         if (catalogue.sortByDate)
             dateSlots[record.dateIndex] = static_cast<std::int16_t>(i);
         else

@@ -30,9 +30,16 @@ InsertResult insertRecord(Catalogue& catalogue, const std::string& author, const
                           const std::string& disposition, std::uint16_t packedDate, std::uint8_t category,
                           std::uint8_t review);
 
-// Recomputes the view (viewOrder, listTexts, selectedRow), the view caption,
-// and flags the book list for refilling.
+// Recomputes the view (viewOrder, selectedRow), the view caption, and flags
+// the book list for refilling.
 void rebuildView(Catalogue& catalogue);
+
+// The list line of record `record`: its author cut to AuthorListWidth, a tab,
+// its title cut to TitleListWidth and, when it has a read date, a tab and the
+// date. Lines are built when the list shows them, not with the view: at tens
+// of thousands of records, measuring every line at each rebuild would cost
+// far more than a frame.
+std::string listTextOf(const Catalogue& catalogue, int record);
 
 // The longest prefix of text that fits `width` pixels in the screen font.
 std::string fitTextToWidth(const Catalogue& catalogue, std::string_view text, int width);

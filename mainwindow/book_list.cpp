@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/ordering.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/status_line.h"
@@ -11,7 +12,7 @@ namespace {
 // A row: the mark column, then the record's list text with its own tabs.
 std::string rowText(const Catalogue& catalogue, int record) {
     const bool isMarked = testFlag(catalogue.records[record].flags, marked) != 0;
-    return (isMarked ? "x\t" : " \t") + catalogue.listTexts[record];
+    return (isMarked ? "x\t" : " \t") + listTextOf(catalogue, record);
 }
 
 }  // namespace
@@ -21,15 +22,20 @@ void fillBookList(MainWindow& main) {
     const platform::WindowHandle window = main.state.window;
     main.windows.setListTabStops(window, BookListId, {AuthorTabStop, TitleTabStop, DateTabStop});
     main.windows.setListRedraw(window, BookListId, false);
-    main.windows.clearList(window, BookListId);
 
     // Records whose shown flag was cleared since the view was built leave the
     // view too, so that row r still shows record viewOrder[r].
     const auto hidden = [&](std::int16_t record) { return testFlag(catalogue.records[record].flags, shown) == 0; };
     catalogue.viewOrder.erase(std::remove_if(catalogue.viewOrder.begin() + 1, catalogue.viewOrder.end(), hidden),
                               catalogue.viewOrder.end());
-    for (int row = 1; row <= viewCount(catalogue); ++row)
-        main.windows.appendListRow(window, BookListId, rowText(catalogue, catalogue.viewOrder[row]));
+    // The list asks for a row's text when it first draws or searches that
+    // row, and reads the view as it is then: the view of this fill until a
+    // command rebuilds it and refills. A row past the view's end, possible
+    // only in between, is blank.
+    main.windows.setListRows(window, BookListId, viewCount(catalogue), [&catalogue](int listRow) {
+        const int row = listRow + 1;
+        return row <= viewCount(catalogue) ? rowText(catalogue, catalogue.viewOrder[row]) : std::string();
+    });
     catalogue.selectedRow = std::clamp(catalogue.selectedRow, 1, std::max(1, viewCount(catalogue)));
 
     main.windows.setListRedraw(window, BookListId, true);

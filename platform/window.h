@@ -79,6 +79,12 @@ struct Windows {
     virtual void setListTabStops(WindowHandle window, int id, const std::vector<int>& stops) = 0;
     virtual void clearList(WindowHandle window, int id) = 0;
     virtual void appendListRow(WindowHandle window, int id, const std::string& text) = 0;
+    // Replaces every row, as clearing the list and appending `count` rows
+    // would, but asks `rowText` (with the row number) for a row's text only
+    // when the list first needs it: to draw the row, to search the rows, or to
+    // answer for it; the text is kept from then on. `rowText` must stay valid
+    // while these rows are shown.
+    virtual void setListRows(WindowHandle window, int id, int count, std::function<std::string(int row)> rowText) = 0;
     // Rows at and after `row` move down; the new row is not selected.
     virtual void insertListRow(WindowHandle window, int id, int row, const std::string& text) = 0;
     virtual void deleteListRow(WindowHandle window, int id, int row) = 0;

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "platform/qt/qt_text.h"
 #include "platform/qt/tab_stops.h"
 
 namespace platform::qt {
@@ -17,19 +18,33 @@ int RowListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant RowListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
-    return rows[index.row()];
+    Row& row = rows[index.row()];
+    if (row.sourceRow >= 0) {  // asked for the first time: kept from now on
+        row.text = toQt(rowSource(row.sourceRow));
+        row.sourceRow = -1;
+    }
+    return row.text;
 }
 
 void RowListModel::clear() {
     beginResetModel();
     rows.clear();
+    rowSource = nullptr;
     endResetModel();
 }
 
 void RowListModel::insert(int row, const QString& text) {
     beginInsertRows({}, row, row);
-    rows.insert(rows.begin() + row, text);
+    rows.insert(rows.begin() + row, Row{text});
     endInsertRows();
+}
+
+void RowListModel::setRows(int count, std::function<std::string(int row)> source) {
+    beginResetModel();
+    rowSource = std::move(source);
+    rows.assign(static_cast<std::size_t>(std::max(0, count)), Row{});
+    for (int row = 0; row < count; ++row) rows[row].sourceRow = row;
+    endResetModel();
 }
 
 void RowListModel::remove(int row) {

@@ -4,12 +4,15 @@
 #include <QListView>
 #include <QStyledItemDelegate>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace platform::qt {
 
-// The rows of a list box: plain texts, kept in a model so that tens of
-// thousands of rows cost one string each.
+// The rows of a list box, kept in a model: each row holds its text, or, when
+// the rows came from a row source, its number there until the view first
+// needs its text (to draw it, or to search the rows); the text asked for then
+// is kept.
 class RowListModel final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
@@ -20,9 +23,16 @@ public:
     void clear();
     void insert(int row, const QString& text);
     void remove(int row);
+    // Replaces every row with rows 0..count-1 of `source`.
+    void setRows(int count, std::function<std::string(int row)> source);
 
 private:
-    std::vector<QString> rows;
+    struct Row {
+        QString text;
+        int sourceRow = -1;  // -1: the row holds its own text
+    };
+    mutable std::vector<Row> rows;
+    std::function<std::string(int row)> rowSource;
 };
 
 // Draws a row's tab-separated parts at the list's tab stops.

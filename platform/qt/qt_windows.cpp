@@ -122,6 +122,10 @@ void QtWindows::appendListRow(WindowHandle window, int id, const std::string& te
     if (auto* list = control<ListBoxView>(window, id)) list->rows->insert(list->rows->rowCount(), toQt(text));
 }
 
+void QtWindows::setListRows(WindowHandle window, int id, int count, std::function<std::string(int row)> rowText) {
+    if (auto* list = control<ListBoxView>(window, id)) list->rows->setRows(count, std::move(rowText));
+}
+
 void QtWindows::insertListRow(WindowHandle window, int id, int row, const std::string& text) {
     auto* list = control<ListBoxView>(window, id);
     if (list != nullptr && row >= 0 && row <= list->rows->rowCount()) list->rows->insert(row, toQt(text));

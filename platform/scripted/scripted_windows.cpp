@@ -206,6 +206,11 @@ void ScriptedWindows::appendListRow(WindowHandle handle, int id, const std::stri
     insertListRow(handle, id, listRowCount(handle, id), text);
 }
 
+void ScriptedWindows::setListRows(WindowHandle handle, int id, int count, std::function<std::string(int row)> rowText) {
+    clearList(handle, id);
+    for (int row = 0; row < count; ++row) appendListRow(handle, id, rowText(row));
+}
+
 void ScriptedWindows::insertListRow(WindowHandle handle, int id, int row, const std::string& text) {
     ScriptedControl& list = listBox(*this, handle, id);
     if (row < 0 || row > static_cast<int>(list.rows.size())) return;

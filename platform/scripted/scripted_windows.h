@@ -119,6 +119,8 @@ public:
     void setListTabStops(WindowHandle window, int id, const std::vector<int>& stops) override;
     void clearList(WindowHandle window, int id) override;
     void appendListRow(WindowHandle window, int id, const std::string& text) override;
+    // Asks for every row's text at once, so that tests can read the rows.
+    void setListRows(WindowHandle window, int id, int count, std::function<std::string(int row)> rowText) override;
     void insertListRow(WindowHandle window, int id, int row, const std::string& text) override;
     void deleteListRow(WindowHandle window, int id, int row) override;
     int listRowCount(WindowHandle window, int id) const override;

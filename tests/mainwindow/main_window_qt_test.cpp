@@ -181,7 +181,7 @@ TEST_F(MainWindowOnQt, TheCataloguesRowsAppearInTheList) {
             const int record = catalogue.viewOrder[row];
             const std::string mark = testFlag(catalogue.records[record].flags, marked) ? "x\t" : " \t";
             EXPECT_EQ(list->rows->data(list->rows->index(row - 1), Qt::DisplayRole).toString(),
-                      platform::qt::toQt(mark + catalogue.listTexts[record]));
+                      platform::qt::toQt(mark + listTextOf(catalogue, record)));
         }
         EXPECT_EQ(windows.text(state.window, statusLabelId(2)), "View All by Author");
         EXPECT_EQ(windows.text(state.window, statusLabelId(4)), " 1 of  40");

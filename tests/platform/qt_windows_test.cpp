@@ -8,7 +8,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 
 #include "platform/qt/list_box.h"
 #include "platform/qt/qt_message_boxes.h"
@@ -204,6 +206,81 @@ TEST_F(QtWindowsTest, TheTopRowFollowsScrolling) {
         EXPECT_EQ(windows.listRowCount(handle, 12), 0);
         EXPECT_EQ(windows.listCaretRow(handle, 12), -1);
     });
+}
+
+TEST_F(QtWindowsTest, RowsFromASourceAreAskedForWhenFirstNeededAndThenKept) {
+    run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
+        auto* list = window.control<ListBoxView>(12);
+        std::vector<int> asked(10000, 0);
+        windows.setListRows(handle, 12, 10000, [&](int row) {
+            ++asked[row];
+            return "row " + std::to_string(row);
+        });
+        EXPECT_EQ(windows.listRowCount(handle, 12), 10000);
+        EXPECT_EQ(std::count(asked.begin(), asked.end(), 0), 10000);
+
+        QApplication::processEvents();  // lays the rows out
+        list->viewport()->grab();       // draws the rows in view, and only those
+        const auto drawn = 10000 - std::count(asked.begin(), asked.end(), 0);
+        EXPECT_GT(drawn, 0);
+        EXPECT_LT(drawn, 100);
+        const QModelIndex far = list->rows->index(7000);
+        EXPECT_EQ(list->rows->data(far, Qt::DisplayRole).toString(), "row 7000");
+        EXPECT_EQ(list->rows->data(far, Qt::DisplayRole).toString(), "row 7000");
+        EXPECT_EQ(asked[7000], 1);
+
+        list->keyboardSearch("q");  // no row starts with it: every row is read, once
+        EXPECT_EQ(std::count(asked.begin(), asked.end(), 1), 10000);
+    });
+}
+
+// What a list shows and how it stands: texts, caret, selection, scrolling.
+struct ListState {
+    std::vector<QString> texts;
+    int caret;
+    std::vector<int> selected;
+    int top;
+    int scrollMaximum;
+    bool operator==(const ListState&) const = default;
+};
+
+TEST_F(QtWindowsTest, RowsFromASourceBehaveAsRowsAppendedOneByOne) {
+    const auto rowText = [](int row) { return "x\trow " + std::to_string(row); };
+    const auto scenario = [&](bool fromSource) {
+        std::vector<ListState> states;
+        run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
+            auto* list = window.control<ListBoxView>(12);
+            const auto state = [&] {
+                QApplication::processEvents();
+                ListState now{{}, windows.listCaretRow(handle, 12), windows.selectedListRows(handle, 12),
+                              windows.listTopRow(handle, 12), list->verticalScrollBar()->maximum()};
+                for (int row = 0; row < list->rows->rowCount(); ++row)
+                    now.texts.push_back(list->rows->data(list->rows->index(row), Qt::DisplayRole).toString());
+                return now;
+            };
+            const auto fill = [&](int count) {
+                if (fromSource) {
+                    windows.setListRows(handle, 12, count, rowText);
+                } else {
+                    windows.clearList(handle, 12);
+                    for (int row = 0; row < count; ++row) windows.appendListRow(handle, 12, rowText(row));
+                }
+            };
+            fill(100);
+            states.push_back(state());
+            windows.setListRowSelected(handle, 12, 3, true);
+            windows.setListRowSelected(handle, 12, 60, true);
+            windows.deleteListRow(handle, 12, 3);  // a mark toggled: the row put back in place
+            windows.insertListRow(handle, 12, 3, " \trow 3");
+            states.push_back(state());
+            fill(5);
+            states.push_back(state());
+            fill(0);
+            states.push_back(state());
+        });
+        return states;
+    };
+    EXPECT_TRUE(scenario(true) == scenario(false));
 }
 
 TEST_F(QtWindowsTest, ListRowsAreDrawnInColumnsAtTheTabStops) {
