@@ -1,6 +1,7 @@
 #include "core/letter_case.h"
 
 #include <algorithm>
+#include <array>
 
 #include "core/catalogue.h"
 
@@ -23,9 +24,24 @@ std::string_view withoutLeadingBlanks(std::string_view text) {
     return first == std::string_view::npos ? std::string_view{} : text.substr(first);
 }
 
+// Whether a byte ends a word, looked up rather than searched for: the
+// conversion asks it of every byte of every author and title.
+constexpr std::array<bool, 256> wordBreakTable = [] {
+    std::array<bool, 256> table{};
+    for (const char ch : WordBreaks) table[static_cast<unsigned char>(ch)] = true;
+    return table;
+}();
+
+constexpr std::size_t longestSmallWord = [] {
+    std::size_t longest = 0, length = 0;
+    for (const char ch : SmallWords) longest = std::max(longest, length = ch == ' ' ? 0 : length + 1);
+    return longest;
+}();
+
 // Whether the word (in small letters, without blanks) is one of SmallWords,
 // which holds each of them between blanks.
 bool isSmallWord(std::string_view word) {
+    if (word.size() > longestSmallWord) return false;
     for (auto at = SmallWords.find(word); at != std::string_view::npos; at = SmallWords.find(word, at + 1))
         if (SmallWords[at - 1] == ' ' && SmallWords[at + word.size()] == ' ') return true;
     return false;
@@ -36,9 +52,10 @@ bool isSmallWord(std::string_view word) {
 void properCaseInto(std::string_view text, std::string& result) {
     result.clear();
     while (!text.empty()) {
-        const auto end = std::min(text.find_first_of(WordBreaks), text.size());
         const auto wordStart = result.size();
-        for (std::size_t i = 0; i < end; ++i) result += toLowerAscii(text[i]);
+        std::size_t end = 0;
+        for (; end < text.size() && !wordBreakTable[static_cast<unsigned char>(text[end])]; ++end)
+            result += toLowerAscii(text[end]);
         const bool hasBreak = end < text.size();
         const char breakChar = hasBreak ? text[end] : '\0';
         text = withoutLeadingBlanks(hasBreak ? text.substr(end + 1) : std::string_view{});
