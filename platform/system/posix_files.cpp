@@ -41,7 +41,9 @@ int PosixFiles::readFile(const std::string& path, std::size_t maxBytes, std::str
         return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
     }
     const std::size_t expected = static_cast<std::size_t>(st.st_size);
-    contents.resize(expected < maxBytes ? expected : maxBytes);
+    // One byte more than the file holds, so that the read that finds its end
+    // needs no larger buffer (growing it would copy the whole file).
+    contents.resize(expected < maxBytes ? expected + 1 : maxBytes);
     std::size_t done = 0;
     while (done < maxBytes) {
         if (done == contents.size()) contents.resize(std::min(maxBytes, contents.size() + 65536));
