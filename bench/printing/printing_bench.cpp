@@ -1,17 +1,17 @@
-// A print run of every record onto the recording surface, at the sizes a
-// catalogue reaches: the cost of the layout itself, without a printer.
+// A print run of every record of the realistic catalogues onto the recording
+// surface: the cost of the layout itself, without a printer.
 #include <benchmark/benchmark.h>
 
+#include "bench/support/bench_catalogue.h"
 #include "core/catalogue.h"
 #include "platform/scripted/recording_print_surface.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "printing/print_books.h"
-#include "tests/support/large_catalogue.h"
 
 namespace {
 
 void printAll(benchmark::State& state, bool bookData) {
-    Catalogue catalogue = makeLargeCatalogue(static_cast<int>(state.range(0)));
+    Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
     platform::scripted::ScriptedMessageBoxes boxes;
     const PrintOptions options{.allListed = true, .normalFont = true, .bookData = bookData};
     std::size_t pages = 0;
@@ -29,5 +29,5 @@ void BM_PrintBookData(benchmark::State& state) { printAll(state, true); }
 
 }  // namespace
 
-BENCHMARK(BM_PrintBookList)->Arg(5000)->Arg(32767)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PrintBookData)->Arg(5000)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintBookList)->Name("printBooks_bookList")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintBookData)->Name("printBooks_bookData")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);

@@ -9,13 +9,13 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench/support/bench_catalogue.h"
 #include "core/catalogue.h"
 #include "platform/scripted/fixed_width_measure.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/posix_files.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
-#include "tests/support/large_catalogue.h"
 
 namespace {
 
@@ -32,11 +32,7 @@ struct BenchFolder {
     std::string path;
 };
 
-Catalogue makeCatalogue(int size) {
-    Catalogue catalogue = makeLargeCatalogue(size);
-    catalogue.screenMeasure = &measure;
-    return catalogue;
-}
+Catalogue makeCatalogue(int size) { return loadBenchCatalogue(size, &measure); }
 
 void BM_SaveCatalogue(benchmark::State& state) {
     BenchFolder folder;
@@ -52,17 +48,12 @@ void BM_SaveCatalogue(benchmark::State& state) {
 }
 
 void BM_LoadCatalogue(benchmark::State& state) {
-    BenchFolder folder;
-    Catalogue source = makeCatalogue(static_cast<int>(state.range(0)));
-    source.fileName = folder.path + "/bench.pmr";
-    source.changed = true;
     platform::scripted::ScriptedMessageBoxes messages;
     StorageUi ui{messages, platform::systemFiles(), {}, {}};
-    if (!saveCatalogue(source, ui)) state.SkipWithError("the save failed");
     for (auto _ : state) {
         Catalogue catalogue;
         catalogue.screenMeasure = &measure;
-        catalogue.fileName = source.fileName;
+        catalogue.fileName = benchCatalogueFile(static_cast<int>(state.range(0)));
         if (!loadCatalogue(catalogue, ui)) state.SkipWithError("the load failed");
         benchmark::DoNotOptimize(catalogue.viewOrder.data());
     }
@@ -89,7 +80,7 @@ void BM_DecodeCatalogue(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_SaveCatalogue)->Arg(5000)->Arg(32767)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadCatalogue)->Arg(5000)->Arg(32767)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_EncodeCatalogue)->Arg(5000)->Arg(32767)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DecodeCatalogue)->Arg(5000)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveCatalogue)->Name("saveCatalogue")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadCatalogue)->Name("loadCatalogue")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EncodeCatalogue)->Name("encodeCatalogue")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeCatalogue)->Name("decodeCatalogue")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "core/catalogue.h"
+#include "platform/text_measure.h"
+
+// The sizes every benchmark runs at: the capacity the design started from,
+// and the most a catalogue file can hold.
+void atCatalogueSizes(benchmark::internal::Benchmark* benchmark);
+
+// The file of `size` realistic books that the bench_catalogues target writes.
+std::string benchCatalogueFile(int size);
+
+// That file loaded as the program loads it, with `measure` as the screen
+// measure (none: list texts are not cut). Throws when the file is missing.
+Catalogue loadBenchCatalogue(int size, const platform::TextMeasure* measure = nullptr);
+
+// A full catalogue takes no more books: its first book is deleted and purged,
+// as a save drops it, so that one can be added. Smaller ones stay as they are.
+void makeRoomForOneBook(Catalogue& catalogue);

@@ -1,0 +1,19 @@
+#include "bench/support/view_variants.h"
+
+#include "bench/support/bench_catalogue.h"
+
+void setUpView(Catalogue& catalogue, const ViewVariant& variant) {
+    catalogue.sortByDate = variant.sortByDate;
+    catalogue.viewMode = variant.mode;
+    if (variant.mode == BooksFound)
+        for (int i = 1; i <= recordCount(catalogue); ++i) setFlag(catalogue.records[i].flags, shown, i % 3 == 0);
+}
+
+void registerForEveryView(const std::string& prefix,
+                          const std::function<void(benchmark::State&, const ViewVariant&)>& run) {
+    for (const ViewVariant& variant : viewVariants)
+        benchmark::RegisterBenchmark((prefix + "/" + variant.name).c_str(),
+                                     [run, variant](benchmark::State& state) { run(state, variant); })
+            ->Apply(atCatalogueSizes)
+            ->Unit(benchmark::kMillisecond);
+}
