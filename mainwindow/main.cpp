@@ -6,6 +6,7 @@
 #include "platform/qt/qt_platform.h"
 #include "platform/qt_print/qt_print_surface.h"
 #include "platform/system/posix_files.h"
+#include "platform/system/system_clock.h"
 
 int main(int argc, char** argv) {
     std::error_code error;
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
     platform::qt::QtPlatform qt(argc, argv);
     Catalogue catalogue;
     MainWindowState state;
-    MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles()};
+    platform::SystemClock clock;
+    MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles(), clock};
     runQuorvels(main, startDirectory, {qt.screenMeasure(), platform::qt_print::openDefaultPrinter});
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "core/catalogue.h"
 #include "mainwindow/main_window.h"
+#include "platform/scripted/fixed_clock.h"
 #include "platform/scripted/scripted_windows.h"
 #include "platform/system/posix_files.h"
 #include "tests/core/catalogue_builders.h"
@@ -15,7 +16,8 @@ struct MainWindowHarness {
     Catalogue catalogue;
     MainWindowState state;
     platform::scripted::ScriptedWindows ui;
-    MainWindow main{catalogue, state, ui, ui, platform::systemFiles()};
+    platform::scripted::FixedClock clock{2026};
+    MainWindow main{catalogue, state, ui, ui, platform::systemFiles(), clock};
 
     // Runs the main window: `script` acts as the user, then the close box ends the window.
     void run(const std::function<void(platform::scripted::ScriptedUser&)>& script) {

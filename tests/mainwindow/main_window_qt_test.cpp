@@ -11,6 +11,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_text_measure.h"
 #include "platform/qt/qt_windows.h"
+#include "platform/scripted/fixed_clock.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/posix_files.h"
 #include "storage/catalogue_file.h"
@@ -27,10 +28,11 @@ using platform::qt::QtWindow;
 struct MainWindowOnQt : ::testing::Test {
     platform::qt::QtWindows windows;
     platform::scripted::ScriptedMessageBoxes noMessages;
+    platform::scripted::FixedClock clock{2026};
     platform::qt::QtTextMeasure measure{QApplication::font()};
     Catalogue catalogue;
     MainWindowState state;
-    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles()};
+    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), clock};
 
     MainWindowOnQt() {
         catalogue.screenMeasure = &measure;
