@@ -2,6 +2,8 @@
 #include <filesystem>
 #include <iostream>
 
+#include "dialogs/find_dialog.h"
+#include "dialogs/record_dialog.h"
 #include "mainwindow/startup.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt_print/qt_print_surface.h"
@@ -20,7 +22,8 @@ int main(int argc, char** argv) {
     Catalogue catalogue;
     MainWindowState state;
     platform::SystemClock clock;
-    MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles(), clock};
+    MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles(), clock,
+                    {showRecordDialog, showFindDialog}};
     runQuorvels(main, startDirectory, {qt.screenMeasure(), platform::qt_print::openDefaultPrinter});
     return 0;
 }

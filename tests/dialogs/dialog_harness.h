@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "dialogs/field_ids.h"
+#include "dialogs/find_dialog.h"
+#include "dialogs/record_dialog.h"
+#include "mainwindow/main_window_layout.h"
+#include "tests/mainwindow/main_window_harness.h"
+
+// The main window with the record and find dialogs passed in, as the program
+// passes them. Its View menu is a stand-in while the main window has no menus
+// of its own: menu 3, item 6 is "&List All Books", disabled at the start.
+struct DialogHarness : MainWindowHarness {
+    using Script = std::function<void(platform::scripted::ScriptedUser&)>;
+
+    DialogHarness() { main.dialogs = {showRecordDialog, showFindDialog}; }
+
+    // Runs the main window: the user presses the toolbar `button`, `dialog`
+    // drives the window that opens, then `afterwards` looks at the main
+    // window, and the close box ends it.
+    void press(int button, const Script& dialog, const Script& afterwards = {}) {
+        ui.queueScript([&](platform::scripted::ScriptedUser& user) {
+            ui.queueScript(dialog);
+            user.click(button);
+            if (afterwards) afterwards(user);
+            user.closeBox();
+        });
+        platform::WindowSpec blueprint = mainWindowSpec();
+        if (blueprint.menus.empty())
+            blueprint.menus = {{"&File", {}},
+                               {"&Edit", {}},
+                               {"&View", {{"Lower &Case", 302}, {"&Sort By Date", 303}, {"Record &Data", 304},
+                                          {"Books &Read", 305}, {"Books &Unread", 306}, {"&List All Books", 301, false}}}};
+        ui.runWindow(blueprint, {}, [this](platform::WindowHandle window, const platform::Message& message) {
+            handleMainWindowMessage(main, window, message);
+        });
+    }
+
+    // What the main window shows.
+    const platform::scripted::ScriptedControl& mainControl(int id) const { return ui.control(state.window, id); }
+    bool listAllBooksEnabled() const { return ui.window(state.window).blueprint.menus[2].items[5].enabled; }
+};
