@@ -2,6 +2,7 @@
 
 #include "core/ordering.h"
 #include "core/vocabularies.h"
+#include "dialogs/dialog_frame.h"
 #include "dialogs/field_ids.h"
 #include "dialogs/find_search.h"
 #include "storage/catalogue_codec.h"
@@ -14,8 +15,8 @@ namespace style = platform::style;
 namespace {
 
 // The main window's View menu and its "&List All Books" item.
-inline constexpr int ViewMenu = 3;
-inline constexpr int ListAllBooksItem = 6;
+constexpr int ViewMenu = 3;
+constexpr int ListAllBooksItem = 6;
 
 FindCriteria typedCriteria(const platform::Windows& windows, WindowHandle dialog) {
     return makeFindCriteria(windows.text(dialog, AuthorBoxId), windows.text(dialog, TitleBoxId),
@@ -60,13 +61,7 @@ void handle(MainWindow& main, WindowHandle dialog, const platform::Message& mess
 
 platform::WindowSpec findDialogBlueprint() {
     constexpr unsigned label = style::AlignRight;
-    platform::WindowSpec blueprint;
-    blueprint.caption = "Find Books";
-    blueprint.width = 280;
-    blueprint.height = 200;
-    blueprint.placement = platform::Placement::FromOwnerClientArea;
-    blueprint.offsetX = 50;
-    blueprint.offsetY = -5;
+    platform::WindowSpec blueprint = dialogFrame("Find Books", 280, 200);
     // The boxes scroll, so texts longer than they are can be typed; none
     // longer than a catalogue text could be found.
     blueprint.controls = {

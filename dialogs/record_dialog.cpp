@@ -5,6 +5,7 @@
 #include "core/read_date.h"
 #include "core/vocabularies.h"
 #include "dialogs/author_completion.h"
+#include "dialogs/dialog_frame.h"
 #include "dialogs/field_ids.h"
 #include "dialogs/record_store.h"
 #include "mainwindow/status_line.h"
@@ -18,8 +19,8 @@ namespace style = platform::style;
 namespace {
 
 // The list entries: entry k - 1 stands for code k.
-inline constexpr int CategoryEntries = 14;
-inline constexpr int ReviewEntries = 10;
+constexpr int CategoryEntries = 14;
+constexpr int ReviewEntries = 10;
 
 struct ModeTexts {
     const char* caption;
@@ -181,13 +182,7 @@ platform::WindowSpec recordDialogBlueprint(RecordDialogMode mode) {
     constexpr unsigned label = style::AlignRight;
     constexpr unsigned nameBox = style::ReadOnly | style::Borderless;
 
-    platform::WindowSpec blueprint;
-    blueprint.caption = textsOf(mode).caption;
-    blueprint.width = 280;
-    blueprint.height = 250;
-    blueprint.placement = platform::Placement::FromOwnerClientArea;
-    blueprint.offsetX = 50;
-    blueprint.offsetY = -5;
+    platform::WindowSpec blueprint = dialogFrame(textsOf(mode).caption, 280, 250);
     blueprint.controls = {
         {ControlKind::Label, "Author:", -1, 5, 20, 40, 10, label},
         {ControlKind::Label, "Title:", -1, 5, 40, 40, 10, label},
