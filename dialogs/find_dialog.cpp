@@ -5,6 +5,7 @@
 #include "dialogs/dialog_frame.h"
 #include "dialogs/field_ids.h"
 #include "dialogs/find_search.h"
+#include "mainwindow/menus.h"
 #include "storage/catalogue_codec.h"
 
 using platform::ControlKind;
@@ -13,10 +14,6 @@ using platform::WindowHandle;
 namespace style = platform::style;
 
 namespace {
-
-// The main window's View menu and its "&List All Books" item.
-constexpr int ViewMenu = 3;
-constexpr int ListAllBooksItem = 6;
 
 FindCriteria typedCriteria(const platform::Windows& windows, WindowHandle dialog) {
     return makeFindCriteria(windows.text(dialog, AuthorBoxId), windows.text(dialog, TitleBoxId),

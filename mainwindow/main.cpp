@@ -22,8 +22,8 @@ int main(int argc, char** argv) {
     Catalogue catalogue;
     MainWindowState state;
     platform::SystemClock clock;
-    MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles(), clock,
-                    {showRecordDialog, showFindDialog}};
+    MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles(), qt.helpViewer(),
+                    clock, {showRecordDialog, showFindDialog}};
     runQuorvels(main, startDirectory, {qt.screenMeasure(), platform::qt_print::openDefaultPrinter});
     return 0;
 }

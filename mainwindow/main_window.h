@@ -6,6 +6,7 @@
 #include "core/catalogue.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/print_surface.h"
 #include "platform/window.h"
@@ -40,6 +41,7 @@ struct MainWindow {
     platform::Windows& windows;
     platform::MessageBoxes& messages;
     platform::Files& files;
+    platform::HelpViewer& help;
     const platform::Clock& clock;  // the year read dates are checked against
     MainWindowDialogs dialogs = {};
 };

@@ -8,11 +8,11 @@
 #include "dialogs/find_dialog.h"
 #include "dialogs/record_dialog.h"
 #include "mainwindow/main_window_layout.h"
+#include "mainwindow/menus.h"
 #include "tests/mainwindow/main_window_harness.h"
 
 // The main window with the record and find dialogs passed in, as the program
-// passes them. Its View menu is a stand-in while the main window has no menus
-// of its own: menu 3, item 6 is "&List All Books", disabled at the start.
+// passes them.
 struct DialogHarness : MainWindowHarness {
     using Script = std::function<void(platform::scripted::ScriptedUser&)>;
 
@@ -28,18 +28,12 @@ struct DialogHarness : MainWindowHarness {
             if (afterwards) afterwards(user);
             user.closeBox();
         });
-        platform::WindowSpec blueprint = mainWindowSpec();
-        if (blueprint.menus.empty())
-            blueprint.menus = {{"&File", {}},
-                               {"&Edit", {}},
-                               {"&View", {{"Lower &Case", 302}, {"&Sort By Date", 303}, {"Record &Data", 304},
-                                          {"Books &Read", 305}, {"Books &Unread", 306}, {"&List All Books", 301, false}}}};
-        ui.runWindow(blueprint, {}, [this](platform::WindowHandle window, const platform::Message& message) {
-            handleMainWindowMessage(main, window, message);
-        });
+        runMainWindow(main);
     }
 
     // What the main window shows.
     const platform::scripted::ScriptedControl& mainControl(int id) const { return ui.control(state.window, id); }
-    bool listAllBooksEnabled() const { return ui.window(state.window).blueprint.menus[2].items[5].enabled; }
+    bool listAllBooksEnabled() const {
+        return ui.window(state.window).blueprint.menus[ViewMenu - 1].items[ListAllBooksItem - 1].enabled;
+    }
 };

@@ -14,6 +14,7 @@
 #include "mainwindow/main_window_layout.h"
 #include "platform/qt/qt_windows.h"
 #include "platform/scripted/fixed_clock.h"
+#include "platform/scripted/recording_help_viewer.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/posix_files.h"
 #include "tests/core/catalogue_builders.h"
@@ -26,10 +27,11 @@ using platform::qt::QtWindow;
 struct RecordDialogOnQt : ::testing::Test {
     platform::qt::QtWindows windows;
     platform::scripted::ScriptedMessageBoxes noMessages;
+    platform::scripted::RecordingHelpViewer noHelp;
     platform::scripted::FixedClock clock{2026};
     Catalogue catalogue;
     MainWindowState state;
-    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), clock};
+    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), noHelp, clock};
 
     RecordDialogOnQt() {
         addBook(catalogue, "Adams", "Cats", "07-01-2003", 12, 6);
