@@ -112,7 +112,7 @@ void refill(RecordDialog& dialog) {
 
 // Cancel and the close box drop what was typed; the current record is again
 // the one in the current row.
-void close(RecordDialog& dialog) {
+void closeDialog(RecordDialog& dialog) {
     Catalogue& catalogue = dialog.main.catalogue;
     catalogue.currentRecord = recordAtRow(catalogue, catalogue.selectedRow);
     dialog.main.windows.endWindow(dialog.window);
@@ -130,7 +130,7 @@ void command(RecordDialog& dialog, int id) {
         refill(dialog);
     } else if (id == CancelButtonId) {
         dialog.main.catalogue.listStale = true;
-        close(dialog);
+        closeDialog(dialog);
     }
 }
 
@@ -168,7 +168,7 @@ void handle(RecordDialog& dialog, const platform::Message& message) {
         case MessageKind::TextEdited:
             if (message.id == AuthorBoxId && dialog.mode != RecordDialogMode::View) authorEdited(dialog);
             break;
-        case MessageKind::CloseRequest: close(dialog); break;
+        case MessageKind::CloseRequest: closeDialog(dialog); break;
         default: break;
     }
 }
