@@ -23,14 +23,43 @@ void initialise(MainWindow& main, platform::WindowHandle window) {
     updateMenuStates(main);
 }
 
+void openRecordDialog(MainWindow& main, RecordDialogMode mode) {
+    if (main.dialogs.showRecord != nullptr) main.dialogs.showRecord(main, mode);
+}
+
+// A search that found nothing has hidden every record without rebuilding the
+// view, so the list is refilled after the dialog whatever it did.
+void openFindDialog(MainWindow& main) {
+    if (main.dialogs.showFind != nullptr) main.dialogs.showFind(main);
+    main.catalogue.listStale = true;
+}
+
+// The toolbar's buttons send the commands 601 to 699.
+bool isToolbarButton(int id) { return id >= MarkButtonId && id <= 699; }
+
+// After a toolbar button: the list brought up to date with the current row
+// selected, the button back to its plain look and the keyboard at the list.
+void toolbarEpilogue(MainWindow& main, int button) {
+    const platform::WindowHandle window = main.state.window;
+    if (main.catalogue.listStale) fillBookList(main);
+    main.windows.setListRowSelected(window, BookListId, main.catalogue.selectedRow - 1, true);
+    main.windows.setDefaultButton(window, button, false);
+    main.windows.setFocus(window, BookListId);
+}
+
 void runCommand(MainWindow& main, int id) {
     switch (id) {
+        case DataButtonId: openRecordDialog(main, RecordDialogMode::View); break;
+        case AddButtonId: openRecordDialog(main, RecordDialogMode::Add); break;
+        case EditButtonId: openRecordDialog(main, RecordDialogMode::Edit); break;
+        case FindButtonId: openFindDialog(main); break;
         case QuitButtonId: main.windows.endWindow(main.state.window); break;
         case HelpCommand: main.help.showContents(main.state.helpPath, main.state.window); break;
         case AboutCommand: showAboutBox(main.messages); break;
         // Enter and Escape arrive as EnterCommand and EscapeCommand and do nothing.
         default: break;
     }
+    if (isToolbarButton(id)) toolbarEpilogue(main, id);
 }
 
 // The caret row becomes the current row and record.

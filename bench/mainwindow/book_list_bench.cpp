@@ -11,6 +11,7 @@
 #include "platform/scripted/recording_help_viewer.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/posix_files.h"
+#include "platform/system/system_clock.h"
 #include "tests/support/large_catalogue.h"
 
 namespace {
@@ -22,7 +23,8 @@ void timeInMainWindow(benchmark::State& state, const std::function<void(MainWind
     platform::qt::QtWindows windows;
     platform::scripted::ScriptedMessageBoxes noMessages;
     platform::scripted::RecordingHelpViewer noHelp;
-    MainWindow main{catalogue, windowState, windows, noMessages, platform::systemFiles(), noHelp};
+    platform::SystemClock clock;
+    MainWindow main{catalogue, windowState, windows, noMessages, platform::systemFiles(), noHelp, clock};
     QTimer::singleShot(0, [&] {
         for (auto _ : state) step(main);
         windows.endWindow(windowState.window);

@@ -5,6 +5,7 @@
 
 #include "core/catalogue.h"
 #include "mainwindow/main_window.h"
+#include "platform/scripted/fixed_clock.h"
 #include "platform/scripted/recording_help_viewer.h"
 #include "platform/scripted/scripted_windows.h"
 #include "platform/system/posix_files.h"
@@ -17,7 +18,8 @@ struct MainWindowHarness {
     MainWindowState state;
     platform::scripted::ScriptedWindows ui;
     platform::scripted::RecordingHelpViewer help;
-    MainWindow main{catalogue, state, ui, ui, platform::systemFiles(), help};
+    platform::scripted::FixedClock clock{2026};
+    MainWindow main{catalogue, state, ui, ui, platform::systemFiles(), help, clock};
 
     // Runs the main window: `script` acts as the user, then the close box ends the window.
     void run(const std::function<void(platform::scripted::ScriptedUser&)>& script) {
