@@ -2,7 +2,7 @@
 
 #include "core/ordering.h"
 #include "core/vocabularies.h"
-#include "dialogs/dialog_frame.h"
+#include "mainwindow/dialog_frame.h"
 #include "dialogs/field_ids.h"
 #include "dialogs/find_search.h"
 #include "mainwindow/menus.h"

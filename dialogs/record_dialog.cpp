@@ -5,7 +5,7 @@
 #include "core/read_date.h"
 #include "core/vocabularies.h"
 #include "dialogs/author_completion.h"
-#include "dialogs/dialog_frame.h"
+#include "mainwindow/dialog_frame.h"
 #include "dialogs/field_ids.h"
 #include "dialogs/record_store.h"
 #include "mainwindow/status_line.h"

@@ -6,6 +6,7 @@
 #include "dialogs/record_dialog.h"
 #include "mainwindow/startup.h"
 #include "platform/qt/qt_platform.h"
+#include "printing/print_dialog.h"
 #include "platform/qt_print/qt_print_surface.h"
 #include "platform/system/posix_files.h"
 #include "platform/system/system_clock.h"
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
     MainWindowState state;
     platform::SystemClock clock;
     MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles(), qt.helpViewer(),
-                    clock, {showRecordDialog, showFindDialog}};
+                    clock, {showRecordDialog, showFindDialog, showPrintDialog, &qt.fileDialogs()}};
     runQuorvels(main, startDirectory, {qt.screenMeasure(), platform::qt_print::openDefaultPrinter});
     return 0;
 }

@@ -20,13 +20,13 @@ struct DialogHarness : MainWindowHarness {
 
     // Runs the main window: the user presses the toolbar `button`, `dialog`
     // drives the window that opens, then `afterwards` looks at the main
-    // window, and the close box ends it.
+    // window, and the close box ends it, dropping any unsaved changes.
     void press(int button, const Script& dialog, const Script& afterwards = {}) {
         ui.queueScript([&](platform::scripted::ScriptedUser& user) {
             ui.queueScript(dialog);
             user.click(button);
             if (afterwards) afterwards(user);
-            user.closeBox();
+            closeDroppingChanges(user);
         });
         runMainWindow(main);
     }

@@ -142,6 +142,7 @@ TEST_F(RecordDialogOnQt, AUserAddsABookThroughTheMainWindow) {
         QTest::mouseClick(mainWindow.control<QPushButton>(AddButtonId), Qt::LeftButton);
         EXPECT_EQ(windows.listRowCount(state.window, BookListId), 5);
         EXPECT_EQ(windows.selectedListRows(state.window, BookListId), std::vector<int>{2});
+        noMessages.expect(platform::Answer::No);  // to "File records have changed..."
         mainWindow.close();
     });
     runMainWindow(main);

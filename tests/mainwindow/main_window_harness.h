@@ -21,12 +21,19 @@ struct MainWindowHarness {
     platform::scripted::FixedClock clock{2026};
     MainWindow main{catalogue, state, ui, ui, platform::systemFiles(), help, clock};
 
-    // Runs the main window: `script` acts as the user, then the close box ends the window.
+    // Runs the main window: `script` acts as the user, then the close box ends
+    // the window, dropping any unsaved changes.
     void run(const std::function<void(platform::scripted::ScriptedUser&)>& script) {
-        ui.queueScript([script](platform::scripted::ScriptedUser& user) {
+        ui.queueScript([this, script](platform::scripted::ScriptedUser& user) {
             script(user);
-            user.closeBox();
+            closeDroppingChanges(user);
         });
         runMainWindow(main);
+    }
+
+    // The close box; asked about unsaved changes, the user answers No.
+    void closeDroppingChanges(platform::scripted::ScriptedUser& user) {
+        if (catalogue.changed) ui.messageBoxes.expect(platform::Answer::No);
+        user.closeBox();
     }
 };
