@@ -11,6 +11,7 @@ namespace platform {
 struct FileFilter {
     std::string description;
     std::string pattern;
+    bool operator==(const FileFilter&) const = default;
 };
 
 // What a file dialog shows when it opens. Texts and paths are Windows-1252
