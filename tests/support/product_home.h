@@ -1,7 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "install/install_run.h"
 #include "platform/system/file_key_store.h"
@@ -45,4 +48,13 @@ inline std::string desktopEntryProblems(const std::string& path) {
         if (pclose(validator) != 0) said += "(failed)";
     }
     return said;
+}
+
+// The names in a folder, sorted.
+inline std::vector<std::string> namesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 
@@ -19,13 +18,6 @@ namespace fs = std::filesystem;
 
 const std::string RestOfTheFolder = "\r\n\r\nYou can now delete the rest of the folder manually:\r\n";
 const std::string Uninstalled = "Quillery has been successfully uninstalled..." + RestOfTheFolder;
-
-std::vector<std::string> namesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 struct UninstallTest : ::testing::Test, ProductHome {
     platform::scripted::ScriptedMessageBoxes messages;
