@@ -2,10 +2,13 @@
 #include <filesystem>
 #include <iostream>
 
+#include "dialogs/find_dialog.h"
+#include "dialogs/record_dialog.h"
 #include "mainwindow/startup.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt_print/qt_print_surface.h"
 #include "platform/system/posix_files.h"
+#include "platform/system/system_clock.h"
 
 int main(int argc, char** argv) {
     std::error_code error;
@@ -18,7 +21,9 @@ int main(int argc, char** argv) {
     platform::qt::QtPlatform qt(argc, argv);
     Catalogue catalogue;
     MainWindowState state;
-    MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles()};
+    platform::SystemClock clock;
+    MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles(), qt.helpViewer(),
+                    clock, {showRecordDialog, showFindDialog}};
     runQuorvels(main, startDirectory, {qt.screenMeasure(), platform::qt_print::openDefaultPrinter});
     return 0;
 }

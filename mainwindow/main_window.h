@@ -4,7 +4,9 @@
 #include <string>
 
 #include "core/catalogue.h"
+#include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/print_surface.h"
 #include "platform/window.h"
@@ -18,6 +20,19 @@ struct MainWindowState {
     std::unique_ptr<platform::PrintSurface> printer;  // the default printer, opened at start-up; none without one
 };
 
+struct MainWindow;
+
+// The modes the record dialog opens in.
+enum class RecordDialogMode { View = 0, Add = 1, Edit = 2 };
+
+// The modal dialogs the commands open. They live in dialogs/, which builds
+// on this library, so the program passes them in; a command whose dialog
+// was not passed in does nothing.
+struct MainWindowDialogs {
+    void (*showRecord)(MainWindow& main, RecordDialogMode mode) = nullptr;
+    void (*showFind)(MainWindow& main) = nullptr;
+};
+
 // What the main window's procedures work on. The program owns each part and
 // tests build their own.
 struct MainWindow {
@@ -26,6 +41,9 @@ struct MainWindow {
     platform::Windows& windows;
     platform::MessageBoxes& messages;
     platform::Files& files;
+    platform::HelpViewer& help;
+    const platform::Clock& clock;  // the year read dates are checked against
+    MainWindowDialogs dialogs = {};
 };
 
 // Builds the main window from its table and runs it until it is closed.

@@ -1,5 +1,7 @@
 #include "mainwindow/main_window_layout.h"
 
+#include "mainwindow/menus.h"
+
 using platform::ControlKind;
 namespace style = platform::style;
 
@@ -17,6 +19,7 @@ platform::WindowSpec mainWindowSpec() {
     blueprint.minimiseBox = true;
     blueprint.background = platform::Colour{192, 255, 255};
     blueprint.icon = "PMR";
+    blueprint.menus = mainMenuBar();
     blueprint.controls = {
         {ControlKind::Panel, "", ToolbarPanelId, 0, 0, 396, 22, style::Sunken},
         {ControlKind::PushButton, "Mark", MarkButtonId, 2, 2, 25, 18, button},

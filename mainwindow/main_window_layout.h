@@ -26,5 +26,5 @@ inline constexpr int AuthorTabStop = 10;
 inline constexpr int TitleTabStop = 120;
 inline constexpr int DateTabStop = 320;
 
-// The main window as it is built: caption, frame, colours, icon and controls.
+// The main window as it is built: caption, frame, colours, icon, menu bar and controls.
 platform::WindowSpec mainWindowSpec();

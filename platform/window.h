@@ -40,7 +40,7 @@ inline constexpr int EscapeCommand = 2;
 // modal windows while it runs.
 using Handler = std::function<void(WindowHandle, const Message&)>;
 
-// Windows built from specs, and the operations on their controls. Controls
+// Windows built from blueprints, and the operations on their controls. Controls
 // are addressed by their identifier (the first control carrying it). Texts are
 // Windows-1252 bytes. List rows, drop-down entries and text positions count
 // from 0; menus and their items count from 1, separators included. A row or

@@ -8,8 +8,10 @@
 #include "mainwindow/book_list.h"
 #include "mainwindow/main_window.h"
 #include "platform/qt/qt_windows.h"
+#include "platform/scripted/recording_help_viewer.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/posix_files.h"
+#include "platform/system/system_clock.h"
 #include "tests/support/large_catalogue.h"
 
 namespace {
@@ -20,7 +22,9 @@ void timeInMainWindow(benchmark::State& state, const std::function<void(MainWind
     MainWindowState windowState;
     platform::qt::QtWindows windows;
     platform::scripted::ScriptedMessageBoxes noMessages;
-    MainWindow main{catalogue, windowState, windows, noMessages, platform::systemFiles()};
+    platform::scripted::RecordingHelpViewer noHelp;
+    platform::SystemClock clock;
+    MainWindow main{catalogue, windowState, windows, noMessages, platform::systemFiles(), noHelp, clock};
     QTimer::singleShot(0, [&] {
         for (auto _ : state) step(main);
         windows.endWindow(windowState.window);

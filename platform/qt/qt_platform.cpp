@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "platform/qt/qt_help_viewer.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_text_measure.h"
 #include "platform/qt/qt_windows.h"
@@ -14,6 +15,7 @@ struct QtPlatform::Parts {
     QApplication application;
     QtWindows windows;
     QtMessageBoxes messageBoxes;
+    QtHelpViewer helpViewer{windows};
     QtTextMeasure measure;
 };
 
@@ -24,6 +26,8 @@ QtPlatform::~QtPlatform() = default;
 Windows& QtPlatform::windows() { return parts->windows; }
 
 MessageBoxes& QtPlatform::messageBoxes() { return parts->messageBoxes; }
+
+HelpViewer& QtPlatform::helpViewer() { return parts->helpViewer; }
 
 const TextMeasure& QtPlatform::screenMeasure() { return parts->measure; }
 

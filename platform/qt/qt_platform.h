@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/text_measure.h"
 #include "platform/window.h"
@@ -18,6 +19,7 @@ public:
 
     Windows& windows();
     MessageBoxes& messageBoxes();
+    HelpViewer& helpViewer();
     // Measures in the font the list boxes use.
     const TextMeasure& screenMeasure();
 

@@ -5,17 +5,21 @@
 
 #include "core/catalogue.h"
 #include "mainwindow/main_window.h"
+#include "platform/scripted/fixed_clock.h"
+#include "platform/scripted/recording_help_viewer.h"
 #include "platform/scripted/scripted_windows.h"
 #include "platform/system/posix_files.h"
 #include "tests/core/catalogue_builders.h"
 
-// A catalogue, a main-window state and a scripted screen, wired together as
-// the program wires its own.
+// A catalogue, a main-window state, a scripted screen and a help viewer that
+// records its requests, wired together as the program wires its own.
 struct MainWindowHarness {
     Catalogue catalogue;
     MainWindowState state;
     platform::scripted::ScriptedWindows ui;
-    MainWindow main{catalogue, state, ui, ui, platform::systemFiles()};
+    platform::scripted::RecordingHelpViewer help;
+    platform::scripted::FixedClock clock{2026};
+    MainWindow main{catalogue, state, ui, ui, platform::systemFiles(), help, clock};
 
     // Runs the main window: `script` acts as the user, then the close box ends the window.
     void run(const std::function<void(platform::scripted::ScriptedUser&)>& script) {

@@ -2,19 +2,27 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "core/ordering.h"
 #include "mainwindow/main_window_layout.h"
+#include "mainwindow/menus.h"
 #include "mainwindow/startup.h"
+#include "platform/qt/help_contents.h"
 #include "platform/qt/list_box.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_help_viewer.h"
 #include "platform/qt/qt_text_measure.h"
 #include "platform/qt/qt_windows.h"
+#include "platform/scripted/fixed_clock.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/posix_files.h"
 #include "storage/catalogue_file.h"
 #include "tests/support/ink_runs.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 
@@ -27,10 +35,12 @@ using platform::qt::QtWindow;
 struct MainWindowOnQt : ::testing::Test {
     platform::qt::QtWindows windows;
     platform::scripted::ScriptedMessageBoxes noMessages;
+    platform::qt::QtHelpViewer help{windows};
+    platform::scripted::FixedClock clock{2026};
     platform::qt::QtTextMeasure measure{QApplication::font()};
     Catalogue catalogue;
     MainWindowState state;
-    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles()};
+    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), help, clock};
 
     MainWindowOnQt() {
         catalogue.screenMeasure = &measure;
@@ -178,6 +188,103 @@ TEST_F(MainWindowOnQt, TheCataloguesRowsAppearInTheList) {
         EXPECT_EQ(windows.text(state.window, statusLabelId(2)), "View All by Author");
         EXPECT_EQ(windows.text(state.window, statusLabelId(4)), " 1 of  40");
     });
+}
+
+TEST_F(MainWindowOnQt, TheMenuBarHoldsTheFourMenusWithTheirItemsAndStates) {
+    run([&](QtWindow& window) {
+        const QList<QAction*> bar = window.findChild<QMenuBar*>()->actions();
+        const std::vector<platform::MenuSpec> table = mainMenuBar();
+        ASSERT_EQ(bar.size(), 4);
+        for (int menu = 1; menu <= 4; ++menu) {
+            const platform::MenuSpec& expected = table[menu - 1];
+            EXPECT_EQ(bar[menu - 1]->text(), platform::qt::toQt(expected.caption));
+            ASSERT_EQ(bar[menu - 1]->menu()->actions().size(), static_cast<qsizetype>(expected.items.size()));
+            for (int position = 1; position <= static_cast<int>(expected.items.size()); ++position) {
+                const platform::MenuItemSpec& item = expected.items[position - 1];
+                const QAction* action = window.menuItem(menu, position);
+                EXPECT_EQ(action->isSeparator(), item.separator) << menu << "." << position;
+                if (item.separator || (menu == ViewMenu && position == CaseItem)) continue;
+                EXPECT_EQ(action->text(), platform::qt::toQt(item.caption));
+                if (menu == EditMenu && position == UnmarkAllShownItem) continue;  // follows the loaded marks
+                EXPECT_EQ(action->isEnabled(), item.enabled) << item.caption;
+            }
+        }
+        EXPECT_EQ(window.menuItem(ViewMenu, CaseItem)->text(), catalogue.upperCase ? "Lower Case" : "Upper Case");
+        EXPECT_EQ(window.menuItem(EditMenu, UnmarkAllShownItem)->isEnabled(), catalogue.markedCount != 0);
+
+        // An item sends its command.
+        noMessages.expect(platform::Answer::Ok);
+        window.menuItem(HelpMenu, 2)->trigger();
+        ASSERT_EQ(noMessages.shown.size(), 1u);
+        EXPECT_EQ(noMessages.shown[0].caption, "About Quorvel");
+    });
+}
+
+TEST_F(MainWindowOnQt, TheToolbarButtonsHaveNoShortcutsAndTabPassesThemBy) {
+    run([&](QtWindow& window) {
+        for (int id = MarkButtonId; id <= QuitButtonId; ++id) {
+            const auto* button = window.control<QPushButton>(id);
+            ASSERT_NE(button, nullptr) << id;
+            EXPECT_TRUE(button->shortcut().isEmpty()) << id;
+            EXPECT_FALSE(button->focusPolicy() & Qt::TabFocus) << id;
+            EXPECT_TRUE(button->isEnabled()) << id;
+        }
+    });
+}
+
+// Alt+E opens the Edit menu; there U moves between the two items it underlines.
+TEST_F(MainWindowOnQt, AltAndTheMnemonicOpenAMenu) {
+    run([&](QtWindow& window) {
+        catalogue.markedCount = 1;
+        state.deletedPending = true;
+        updateMenuStates(main);
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QWidget* list = window.control(BookListId);
+        ASSERT_TRUE(list->hasFocus());
+        QTest::keyClick(list, Qt::Key_E, Qt::AltModifier);
+        auto* opened = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(opened, nullptr);
+        EXPECT_EQ(opened->title(), "&Edit");
+        QTest::keyClick(opened, Qt::Key_U);
+        EXPECT_EQ(opened->activeAction(), window.menuItem(EditMenu, UnmarkAllShownItem));
+        QTest::keyClick(opened, Qt::Key_U);
+        EXPECT_EQ(opened->activeAction(), window.menuItem(EditMenu, UndeleteItem));
+        EXPECT_EQ(QApplication::activePopupWidget(), opened);  // nothing chosen yet
+        opened->close();
+    });
+}
+
+// The help viewer opens the help file installed beside the program (as
+// start-up finds it there) at its contents, and closes with the main window.
+TEST_F(MainWindowOnQt, HelpOpensTheGuideAtItsContentsUntilTheWindowCloses) {
+    state.helpPath = QUORVELS_BUILT_HELP;
+    run([&](QtWindow& window) {
+        window.menuItem(HelpMenu, 1)->trigger();
+        platform::qt::HelpWindow* guide = help.window();
+        ASSERT_NE(guide, nullptr);
+        EXPECT_TRUE(guide->isVisible());
+        EXPECT_EQ(guide->windowTitle(), "Quorvels Help");
+        QTreeWidget* contents = guide->contents();
+        ASSERT_GT(contents->topLevelItemCount(), 5);
+        EXPECT_EQ(contents->currentItem(), contents->topLevelItem(0));
+        EXPECT_EQ(contents->topLevelItem(0)->text(0), "Getting started");
+        EXPECT_TRUE(guide->topics()->toPlainText().startsWith("Getting started"));
+    });
+    EXPECT_EQ(help.window(), nullptr);
+    for (QWidget* shown : QApplication::topLevelWidgets()) EXPECT_EQ(dynamic_cast<platform::qt::HelpWindow*>(shown), nullptr);
+}
+
+// Every entry of the contents leads to a topic of the guide.
+TEST(HelpFiles, EveryContentsEntryHasItsTopic) {
+    const std::string guide = readFile(QUORVELS_HELP_SOURCE "/quorvels.hlp");
+    const auto contents = platform::qt::parseHelpContents(readFile(QUORVELS_HELP_SOURCE "/quorvels.cnt"));
+    EXPECT_EQ(contents.title, "Quorvels Help");
+    ASSERT_FALSE(contents.entries.empty());
+    for (const auto& entry : contents.entries) {
+        ASSERT_FALSE(entry.anchor.empty()) << entry.title;
+        EXPECT_NE(guide.find("<a name=\"" + entry.anchor + "\">"), std::string::npos) << entry.title;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "mainwindow/main_window_layout.h"
+#include "mainwindow/menus.h"
 #include "mainwindow/startup.h"
 #include "platform/scripted/fixed_width_measure.h"
 #include "platform/scripted/recording_print_surface.h"
@@ -111,9 +112,11 @@ TEST_F(Startup, TheHelpPathKeepsALongStartFolderWhole) {
     const std::string deep = startFolder / "a folder name that is long enough to pass sixty-three characters";
     std::filesystem::create_directories(deep);
     startFolder.path = deep;  // removed with its parent all the same
-    start([](ScriptedUser&) {});
+    start([](ScriptedUser& user) { user.chooseMenuItem(HelpMenu, 1); });
     EXPECT_EQ(state.helpPath, deep + "/quorvels.hlp");
     EXPECT_EQ(state.startDirectory, deep);
+    ASSERT_FALSE(help.requests.empty());
+    EXPECT_EQ(help.requests[0].helpPath, deep + "/quorvels.hlp");
 }
 
 }  // namespace

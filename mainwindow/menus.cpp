@@ -1,0 +1,72 @@
+#include "mainwindow/menus.h"
+
+#include <array>
+#include <string>
+
+using platform::MenuItemSpec;
+using platform::menuSeparator;
+
+namespace {
+
+MenuItemSpec item(const char* caption, int command, bool enabled = true) { return {caption, command, enabled}; }
+
+// Which of the four view-dependent items are enabled in each view.
+struct ViewMenuRow {
+    bool sort, booksRead, booksUnread, listAllBooks;
+};
+
+constexpr std::array<ViewMenuRow, 3> viewMenuRows = {{
+    {true, true, true, false},   // AllBooks
+    {true, false, true, true},   // BooksRead
+    {false, true, false, true},  // BooksUnread
+}};
+
+void setItemEnabled(MainWindow& main, int menu, int position, bool enabled) {
+    main.windows.setMenuItemEnabled(main.state.window, menu, position, enabled);
+}
+
+void setItemCaption(MainWindow& main, int menu, int position, const std::string& caption) {
+    main.windows.setMenuItemCaption(main.state.window, menu, position, caption);
+}
+
+}  // namespace
+
+std::vector<platform::MenuSpec> mainMenuBar() {
+    return {
+        {"&File",
+         {item("&Open", OpenCommand), item("&Save", SaveCommand), item("Save&As", SaveAsCommand), menuSeparator(),
+          item("P&rint", PrintCommand), menuSeparator(), item("E&xit", ExitCommand)}},
+        {"&Edit",
+         {item("Mark &Selected", MarkSelectedCommand), item("&Mark All Shown", MarkAllShownCommand),
+          item("&Unmark All Shown", UnmarkAllShownCommand, false), menuSeparator(), item("&Add Book", AddBookCommand),
+          item("&Edit Book", EditBookCommand), menuSeparator(), item("&Delete Books", DeleteBooksCommand),
+          item("&Undelete", UndeleteCommand, false), menuSeparator(), item("&Find Books", FindBooksCommand)}},
+        {"&View",
+         {item("Lower &Case", CaseCommand), item("&Sort By Date", SortCommand), item("Record &Data", RecordDataCommand),
+          item("Books &Read", BooksReadCommand), item("Books &Unread", BooksUnreadCommand),
+          item("&List All Books", ListAllBooksCommand, false)}},
+        {"&Help", {item("&Help", HelpCommand), item("&About", AboutCommand)}},
+    };
+}
+
+void updateMenuStates(MainWindow& main) {
+    setItemEnabled(main, EditMenu, UnmarkAllShownItem, main.catalogue.markedCount != 0);
+    setItemEnabled(main, EditMenu, UndeleteItem, main.state.deletedPending);
+}
+
+void applyViewMenuState(MainWindow& main, ViewMenuState view) {
+    const ViewMenuRow& row = viewMenuRows[static_cast<std::size_t>(view)];
+    setItemEnabled(main, ViewMenu, SortItem, row.sort);
+    setItemEnabled(main, ViewMenu, BooksReadItem, row.booksRead);
+    setItemEnabled(main, ViewMenu, BooksUnreadItem, row.booksUnread);
+    setItemEnabled(main, ViewMenu, ListAllBooksItem, row.listAllBooks);
+}
+
+void setCaseCaption(MainWindow& main, CaseCaptionForm form) {
+    const std::string next = main.catalogue.upperCase ? "Lower" : "Upper";
+    setItemCaption(main, ViewMenu, CaseItem, next + (form == CaseCaptionForm::WithMnemonic ? " &Case" : " Case"));
+}
+
+void setSortCaption(MainWindow& main) {
+    setItemCaption(main, ViewMenu, SortItem, main.catalogue.sortByDate ? "&Sort by Author" : "&Sort by Date");
+}
