@@ -1,6 +1,6 @@
 // The whole round on this machine's own services, in a home of its own whose
-// name has an accented letter: the built programs and help files put in a
-// distribution folder, installed through the install dialog, the installed
+// name has an accented letter: the programs and help files of the build tree
+// put in a distribution folder, installed through the install dialog, the installed
 // program started the way its menu entry says, and the installation removed.
 //
 // The dialog and the uninstaller's question are answered in-process through
@@ -75,9 +75,9 @@ struct RoundTrip : ::testing::Test {
         setEnvironment("XDG_CONFIG_HOME", home + "/.config");
         setEnvironment("XDG_DATA_HOME", home + "/.local/share");
         writeFile(home + "/.config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
-        for (const char* program : {"quorvels", "install", "unInstall"}) copyInto(dist, QUORVELS_BUILD_DIR, program);
-        for (const char* help : {"quorvels.hlp", "quorvels.cnt"})
-            copyInto(dist, fs::exists(QUORVELS_BUILD_DIR "/" + std::string(help)) ? QUORVELS_BUILD_DIR : QUORVELS_SOURCE_DIR "/help", help);
+        fs::create_directories(dist);
+        for (const char* name : {"quorvels", "quorvels.hlp", "quorvels.cnt", "install", "unInstall"})
+            fs::copy_file(QUORVELS_BUILD_DIR "/" + std::string(name), dist + "/" + name);
     }
 
     void TearDown() override {
@@ -90,11 +90,6 @@ struct RoundTrip : ::testing::Test {
         const char* old = std::getenv(name.c_str());
         savedEnvironment.try_emplace(name, old != nullptr ? std::optional<std::string>(old) : std::nullopt);
         setenv(name.c_str(), value.c_str(), 1);
-    }
-
-    static void copyInto(const std::string& folder, const std::string& from, const std::string& name) {
-        fs::create_directories(folder);
-        fs::copy_file(from + "/" + name, folder + "/" + name);
     }
 
     // The install dialog as the install program runs it, started in the
