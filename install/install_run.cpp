@@ -23,14 +23,22 @@ std::string withFinalSlash(std::string folder) {
 // The system's reason for a failure, in the programs' own code page.
 std::string reasonOf(const std::error_code& error) { return platform::fromNativeText(error.message()); }
 
-// Copies one file over any older copy; a file that is already the target
-// (installing from the install folder itself) is left as it is.
+// Copies one file over any older copy: beside it first, then renamed over
+// it, so that an older copy stays whole when the copy fails and a running
+// program can be replaced. A file that is already the target (installing
+// from the install folder itself) is left as it is.
 std::string copyProductFile(const std::string& from, const std::string& to) {
     const fs::path source = platform::nativeText(from), target = platform::nativeText(to);
+    fs::path copy = target;
+    copy += ".new";
     std::error_code error;
     if (fs::exists(target, error) && fs::equivalent(source, target, error)) return "";
-    fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
-    return error ? reasonOf(error) : "";
+    fs::copy_file(source, copy, fs::copy_options::overwrite_existing, error);
+    if (!error) fs::rename(copy, target, error);
+    if (!error) return "";
+    std::error_code ignored;
+    fs::remove(copy, ignored);
+    return reasonOf(error);
 }
 
 // Creates the folder with any missing parents; "" or the reason it failed.

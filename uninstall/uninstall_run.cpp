@@ -81,8 +81,8 @@ void runUninstall(UninstallServices& services) {
 
     std::string text;
     if (!folderTrusted)
-        text = "The uninstall entry named \"" + uninstaller + "\", which is not the uninstaller of " + ProductName +
-               ", so no file was deleted in its folder.";
+        text = "The uninstall entry pointed to \"" + uninstaller + "\", which is not the uninstaller of " + ProductName +
+               ", so no file was deleted in that folder.";
     else if (notDeleted.empty())
         text = std::string(ProductName) + " has been successfully uninstalled...";
     else

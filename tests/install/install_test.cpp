@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "install/install_run.h"
@@ -102,6 +105,21 @@ TEST_F(InstallTest, SecondInstallReplacesOlderCopies) {
     EXPECT_EQ(readFile(home / "Books/quorvels"), "a newer program");
     EXPECT_EQ(platform::FileKeyStore(keyStorePath()).queryString(UninstallEntryPath, "UninstallString"),
               home / "Books/unInstall");
+}
+
+TEST_F(InstallTest, SecondInstallReplacesAProgramThatIsRunning) {
+    fs::copy_file("/bin/sleep", home / "dist/quorvels", fs::copy_options::overwrite_existing);
+    install(home / "Books");
+    const std::string running = home / "Books/quorvels";
+    char* arguments[] = {const_cast<char*>(running.c_str()), const_cast<char*>("60"), nullptr};
+    pid_t program = 0;
+    ASSERT_EQ(posix_spawn(&program, running.c_str(), nullptr, nullptr, arguments, environ), 0);  // returns once it runs
+    writeFile(home / "dist/quorvels", "a newer program");
+    EXPECT_EQ(install(home / "Books"), Installed);
+    kill(program, SIGKILL);
+    waitpid(program, nullptr, 0);
+    EXPECT_EQ(readFile(running), "a newer program");
+    EXPECT_FALSE(fs::exists(running + ".new"));
 }
 
 TEST_F(InstallTest, InstallingIntoTheSourceFolderKeepsTheFiles) {

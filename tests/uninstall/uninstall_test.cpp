@@ -100,8 +100,8 @@ TEST_F(UninstallTest, UntrustedEntryDeletesNothingThere) {
          {std::string("relative/unInstall"), home / "system/unInstall", home / "system/ls"}) {
         ASSERT_TRUE(keys.createKey(UninstallEntryPath));
         ASSERT_TRUE(keys.setString(UninstallEntryPath, "UninstallString", command));
-        EXPECT_EQ(uninstall(), "The uninstall entry named \"" + command +
-                                   "\", which is not the uninstaller of Quillery, so no file was deleted in its folder.");
+        EXPECT_EQ(uninstall(), "The uninstall entry pointed to \"" + command +
+                                   "\", which is not the uninstaller of Quillery, so no file was deleted in that folder.");
         EXPECT_EQ(messages.shown.back().icon, platform::Icon::Exclamation);
         EXPECT_TRUE(fs::exists(home / "system/install"));
         EXPECT_FALSE(keys.keyExists(UninstallEntryPath));
