@@ -56,10 +56,4 @@ TEST_F(InstallDialogOnQt, AccentedFoldersShowAndInstallAsUnicode) {
     EXPECT_NE(readFile(programs + "/Folimarch.desktop").find("Path=" + home / "B\xC3\xBC" "cher/\n"), std::string::npos);
 }
 
-TEST_F(InstallDialogOnQt, TheCloseBoxEndsWithNothingInstalled) {
-    run([&](QtWindow& window) { window.close(); });
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_FALSE(keys.keyExists(UninstallEntryPath));
-}
-
 }  // namespace

@@ -62,21 +62,6 @@ TEST_F(InstallDialogTest, InstallTakesTheBoxesAndTheFolderAsTheUserLeftThem) {
     EXPECT_FALSE(fs::exists(programs + "/Folimarch.desktop"));
 }
 
-TEST_F(InstallDialogTest, TheDefaultFolderInstallsWhereItSays) {
-    ui.messageBoxes.expect(Answer::Ok);
-    run([&](ScriptedUser& u) { u.click(InstallButtonId); });
-    EXPECT_EQ(readFile(home / ".local/share/Folimarch/quorvels"), "contents of quorvels");
-    EXPECT_TRUE(fs::exists(programs + "/Folimarch.desktop"));
-}
-
-TEST_F(InstallDialogTest, MissingFilesEndTheDialogToo) {
-    fs::remove(home / "dist/quorvels.hlp");
-    ui.messageBoxes.expect(Answer::Ok);
-    run([&](ScriptedUser& u) { u.click(InstallButtonId); });
-    EXPECT_EQ(ui.messageBoxes.shown.back().text, "Not all install files are present...\r\nquorvels.hlp");
-    EXPECT_TRUE(nothingInstalled());
-}
-
 TEST_F(InstallDialogTest, CancelAndTheCloseBoxEndWithNothingInstalled) {
     run([&](ScriptedUser& u) { u.click(CancelButtonId); });
     run([&](ScriptedUser& u) { u.closeBox(); });
