@@ -20,7 +20,9 @@ finish() {
 trap finish EXIT
 
 # Xvfb picks a free display itself and writes its number once it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# Without -noreset it would reset whenever its last client leaves (each look
+# with xwininfo), and a program connecting just then would be turned away.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 600); do
   [ -s "$work/display" ] && break
