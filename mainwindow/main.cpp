@@ -7,10 +7,10 @@
 #include "mainwindow/startup.h"
 #include "platform/cp1252.h"
 #include "platform/qt/qt_platform.h"
-#include "printing/print_dialog.h"
 #include "platform/qt_print/qt_print_surface.h"
 #include "platform/system/posix_files.h"
 #include "platform/system/system_clock.h"
+#include "printing/print_dialog.h"
 
 int main(int argc, char** argv) {
     std::error_code error;
