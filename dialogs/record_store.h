@@ -4,11 +4,8 @@
 #include <string>
 
 #include "core/catalogue.h"
+#include "dialogs/field_ids.h"
 #include "platform/message_box.h"
-
-// Identifiers of the record dialog's boxes that refused input sends the focus to.
-inline constexpr int AuthorBoxId = 1001;
-inline constexpr int DateReadBoxId = 1003;
 
 // The record dialog's values exactly as its boxes hold them; the codes are the
 // selected list entry (first entry = 1), 0 when nothing is selected.

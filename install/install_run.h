@@ -6,12 +6,14 @@
 #include "platform/key_store.h"
 #include "platform/message_box.h"
 
-// Where the installer copies from and to, and what it talks to.
+// Where the installer copies from and to, and what it talks to. Folders are
+// Windows-1252 texts, like everything the user sees.
 struct InstallServices {
     platform::MessageBoxes& messages;
     platform::KeyStore& keys;
     std::string sourceFolder;    // the installer's current folder
     std::string homeFolder;      // for a folder typed as "~/..."
+    std::string dataFolder;      // the user's data folder, home of the default install folder
     std::string desktopFolder;
     std::string programsFolder;
 };

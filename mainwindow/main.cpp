@@ -3,14 +3,19 @@
 #include <iostream>
 
 #include "core/remembering_measure.h"
+#include "dialogs/find_dialog.h"
+#include "dialogs/record_dialog.h"
 #include "mainwindow/startup.h"
+#include "platform/cp1252.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt_print/qt_print_surface.h"
 #include "platform/system/posix_files.h"
+#include "platform/system/system_clock.h"
+#include "printing/print_dialog.h"
 
 int main(int argc, char** argv) {
     std::error_code error;
-    const std::string startDirectory = std::filesystem::current_path(error).string();
+    const std::string startDirectory = platform::fromNativeText(std::filesystem::current_path(error).string());
     if (error) {
         std::cerr << "quorvels: the folder it was started in cannot be read: " << error.message() << "\n";
         return 1;
@@ -19,9 +24,11 @@ int main(int argc, char** argv) {
     platform::qt::QtPlatform qt(argc, argv);
     Catalogue catalogue;
     MainWindowState state;
-    MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles(), qt.helpViewer()};
-    // The list measures a row's texts each time it draws or searches the row:
-    // each text is measured by the toolkit once.
+    platform::SystemClock clock;
+    MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles(), qt.helpViewer(),
+                    clock, {showRecordDialog, showFindDialog, showPrintDialog, &qt.fileDialogs()}};
+    // The list measures a row's texts each time it first draws or searches
+    // the row: each text is measured by the toolkit once.
     const RememberingMeasure screenMeasure(qt.screenMeasure());
     runQuorvels(main, startDirectory, {screenMeasure, platform::qt_print::openDefaultPrinter});
     return 0;

@@ -2,9 +2,12 @@
 
 #include "mainwindow/about_box.h"
 #include "mainwindow/book_list.h"
+#include "mainwindow/file_commands.h"
 #include "mainwindow/main_window_layout.h"
+#include "mainwindow/mark_commands.h"
 #include "mainwindow/menus.h"
 #include "mainwindow/status_line.h"
+#include "mainwindow/view_commands.h"
 
 using platform::MessageKind;
 
@@ -23,14 +26,124 @@ void initialise(MainWindow& main, platform::WindowHandle window) {
     updateMenuStates(main);
 }
 
-void runCommand(MainWindow& main, int id) {
+// How a command ends, for the epilogue that follows it.
+struct CommandEnd {
+    bool epilogue = true;      // false: the list is left as it is, unless the command made it stale
+    int topRow = 0;            // the list's top row to scroll back to after the refill; 0 = none
+    bool windowEnded = false;  // the command closed the main window
+};
+
+constexpr CommandEnd withoutEpilogue{false};
+
+void openRecordDialog(MainWindow& main, RecordDialogMode mode) {
+    if (main.dialogs.showRecord != nullptr) main.dialogs.showRecord(main, mode);
+}
+
+// A search that found nothing has hidden every record without rebuilding the
+// view, so the list is refilled after the dialog whatever it did.
+void openFindDialog(MainWindow& main) {
+    if (main.dialogs.showFind != nullptr) main.dialogs.showFind(main);
+    main.catalogue.listStale = true;
+}
+
+void openPrintDialog(MainWindow& main) {
+    if (main.dialogs.showPrint != nullptr) main.dialogs.showPrint(main);
+}
+
+CommandEnd runMenuCommand(MainWindow& main, int id) {
     switch (id) {
-        case QuitButtonId: main.windows.endWindow(main.state.window); break;
+        case OpenCommand: openCatalogueFile(main); break;
+        case SaveCommand: saveCatalogueFile(main); return withoutEpilogue;
+        case SaveAsCommand: saveCatalogueFileAs(main); return withoutEpilogue;
+        case PrintCommand: openPrintDialog(main); break;
+        case ExitCommand: return {false, 0, closeMainWindow(main)};
+        case MarkSelectedCommand: markSelected(main); break;
+        case UnmarkAllShownCommand: setMarkOfShownRecords(main.catalogue, false); break;
+        case MarkAllShownCommand: setMarkOfShownRecords(main.catalogue, true); break;
+        case AddBookCommand: openRecordDialog(main, RecordDialogMode::Add); break;
+        case EditBookCommand: openRecordDialog(main, RecordDialogMode::Edit); break;
+        case DeleteBooksCommand: return {deleteBooks(main)};
+        case UndeleteCommand: return {undeleteBooks(main)};
+        case ListAllBooksCommand: listAllBooks(main); break;
+        case CaseCommand: return {true, switchLetterCase(main)};
+        case SortCommand: return {switchSortOrder(main)};
+        case RecordDataCommand: openRecordDialog(main, RecordDialogMode::View); break;
+        case BooksReadCommand: showReadOrUnreadBooks(main, BooksRead); break;
+        case BooksUnreadCommand: showReadOrUnreadBooks(main, BooksUnread); break;
+        case FindBooksCommand: openFindDialog(main); break;
         case HelpCommand: main.help.showContents(main.state.helpPath, main.state.window); break;
         case AboutCommand: showAboutBox(main.messages); break;
         // Enter and Escape arrive as EnterCommand and EscapeCommand and do nothing.
         default: break;
     }
+    return {};
+}
+
+// The list shows the view with the current row selected, and the current
+// record is the one in that row: a view change or a search may have left
+// currentRecord on a record the list does not show, and the commands on the
+// current record act on what the user sees.
+void showCurrentRow(MainWindow& main, const CommandEnd& end) {
+    Catalogue& catalogue = main.catalogue;
+    if (catalogue.listStale) fillBookList(main);
+    main.windows.setListRowSelected(main.state.window, BookListId, catalogue.selectedRow - 1, true);
+    if (end.topRow != 0) main.windows.setListTopRow(main.state.window, BookListId, end.topRow);
+    const bool rowShown = catalogue.selectedRow >= 1 && catalogue.selectedRow <= viewCount(catalogue);
+    catalogue.currentRecord = rowShown ? catalogue.viewOrder[catalogue.selectedRow] : 0;
+}
+
+// After a menu command. A command that ends without it still gets its stale
+// list refilled, so that row r always shows record viewOrder[r].
+void menuEpilogue(MainWindow& main, const CommandEnd& end) {
+    if (end.windowEnded || (!end.epilogue && !main.catalogue.listStale)) return;
+    showCurrentRow(main, end);
+}
+
+// A menu command as the window receives it, with its epilogue and the menu
+// states after it.
+CommandEnd handleMenuCommand(MainWindow& main, int id) {
+    const CommandEnd end = runMenuCommand(main, id);
+    menuEpilogue(main, end);
+    updateMenuStates(main);
+    return end;
+}
+
+CommandEnd pressToolbarButton(MainWindow& main, int button) {
+    switch (button) {
+        case MarkButtonId: return handleMenuCommand(main, MarkSelectedCommand);
+        case CaseButtonId: return handleMenuCommand(main, CaseCommand);
+        case SortButtonId: return handleMenuCommand(main, SortCommand);
+        case PrintButtonId: return handleMenuCommand(main, PrintCommand);
+        case DataButtonId: openRecordDialog(main, RecordDialogMode::View); break;
+        case AddButtonId: openRecordDialog(main, RecordDialogMode::Add); break;
+        case EditButtonId: openRecordDialog(main, RecordDialogMode::Edit); break;
+        case FindButtonId: openFindDialog(main); break;
+        case ListButtonId: return handleMenuCommand(main, ListAllBooksCommand);
+        case QuitButtonId: return handleMenuCommand(main, ExitCommand);
+        default: break;
+    }
+    return {};
+}
+
+// After a toolbar button: the list brought up to date with the current row
+// selected, the button back to its plain look and the keyboard at the list.
+void toolbarEpilogue(MainWindow& main, int button, const CommandEnd& end) {
+    if (end.windowEnded) return;
+    showCurrentRow(main, end);
+    main.windows.setDefaultButton(main.state.window, button, false);
+    main.windows.setFocus(main.state.window, BookListId);
+}
+
+// The toolbar's buttons send the commands 601 to 699.
+bool isToolbarButton(int id) { return id >= MarkButtonId && id <= 699; }
+
+void handleCommand(MainWindow& main, int id) {
+    if (id < ToolbarPanelId) {
+        handleMenuCommand(main, id);
+        return;
+    }
+    if (isToolbarButton(id)) toolbarEpilogue(main, id, pressToolbarButton(main, id));
+    updateMenuStates(main);
 }
 
 // The caret row becomes the current row and record.
@@ -65,10 +178,7 @@ void cleanUp(MainWindow& main) {
 void handleMainWindowMessage(MainWindow& main, platform::WindowHandle window, const platform::Message& message) {
     switch (message.kind) {
         case MessageKind::Init: initialise(main, window); break;
-        case MessageKind::Command:
-            runCommand(main, message.id);
-            updateMenuStates(main);
-            break;
+        case MessageKind::Command: handleCommand(main, message.id); break;
         case MessageKind::ListSelectionChange:
             if (message.id == BookListId) bookListSelectionChanged(main);
             updateMenuStates(main);
@@ -78,7 +188,9 @@ void handleMainWindowMessage(MainWindow& main, platform::WindowHandle window, co
             updateMenuStates(main);
             break;
         case MessageKind::TextEdited: break;
-        case MessageKind::CloseRequest: main.windows.endWindow(window); break;
+        // The close box keeps the window open when the user cancels, or when
+        // the changes they chose to save could not be saved.
+        case MessageKind::CloseRequest: closeMainWindow(main); break;
         case MessageKind::Destroy: cleanUp(main); break;
     }
 }

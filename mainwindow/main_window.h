@@ -4,6 +4,8 @@
 #include <string>
 
 #include "core/catalogue.h"
+#include "platform/clock.h"
+#include "platform/file_dialogs.h"
 #include "platform/files.h"
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
@@ -19,6 +21,22 @@ struct MainWindowState {
     std::unique_ptr<platform::PrintSurface> printer;  // the default printer, opened at start-up; none without one
 };
 
+struct MainWindow;
+
+// The modes the record dialog opens in.
+enum class RecordDialogMode { View = 0, Add = 1, Edit = 2 };
+
+// The modal dialogs the commands open. The record, find and print dialogs
+// live in dialogs/ and printing/, which build on this library, so the program
+// passes them in, with the platform's file dialogs; a command whose dialog was
+// not passed in does nothing (a file dialog counts as cancelled).
+struct MainWindowDialogs {
+    void (*showRecord)(MainWindow& main, RecordDialogMode mode) = nullptr;
+    void (*showFind)(MainWindow& main) = nullptr;
+    void (*showPrint)(MainWindow& main) = nullptr;
+    platform::FileDialogs* files = nullptr;
+};
+
 // What the main window's procedures work on. The program owns each part and
 // tests build their own.
 struct MainWindow {
@@ -28,6 +46,8 @@ struct MainWindow {
     platform::MessageBoxes& messages;
     platform::Files& files;
     platform::HelpViewer& help;
+    const platform::Clock& clock;  // the year read dates are checked against
+    MainWindowDialogs dialogs = {};
 };
 
 // Builds the main window from its table and runs it until it is closed.

@@ -1,10 +1,12 @@
 #include "mainwindow/startup.h"
 
+#include "mainwindow/file_commands.h"
 #include "mainwindow/status_line.h"
 #include "storage/settings_file.h"
 
 StorageUi storageUiOf(MainWindow& main) {
-    return {main.messages, main.files, [&main](int field, const std::string& text) { setStatus(main, field, text); }, {}};
+    return {main.messages, main.files, [&main](int field, const std::string& text) { setStatus(main, field, text); },
+            [&main] { saveCatalogueFileAs(main); }};
 }
 
 void runQuorvels(MainWindow& main, const std::string& startDirectory, const StartupServices& services) {

@@ -21,5 +21,6 @@ struct StartupServices {
 // comes before the window); then runs the main window until it is closed.
 void runQuorvels(MainWindow& main, const std::string& startDirectory, const StartupServices& services);
 
-// How storage reaches the user through the main window.
+// How storage reaches the user through the main window: its message boxes,
+// files and status line, and its Save As command for a catalogue without a name.
 StorageUi storageUiOf(MainWindow& main);

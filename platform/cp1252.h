@@ -24,4 +24,10 @@ std::string utf8ToCp1252(std::string_view text, char replacement = '?');
 // Windows-1252 byte.
 bool utf8FitsCp1252(std::string_view text);
 
+// Paths and other texts handed to or taken from the system: file names are
+// UTF-8 bytes on Linux, while the programs hold Windows-1252. A system text
+// with characters Windows-1252 cannot hold comes back with "?" for them.
+std::string nativeText(std::string_view cp1252);
+std::string fromNativeText(std::string_view native);
+
 }  // namespace platform

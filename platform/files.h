@@ -20,8 +20,9 @@ struct FileInfo {
 
 // The file operations the catalogue and settings files need, one system call
 // each, so that a test can fail any of them in turn. Every operation returns
-// 0 on success or the system's error number (errno) on failure; paths are the
-// bytes the file system takes, "/" separated.
+// 0 on success or the system's error number (errno) on failure; paths are
+// Windows-1252 texts like every other text of the program, "/" separated,
+// and the implementation converts them to the system's own encoding.
 struct Files {
     using Handle = int;
 

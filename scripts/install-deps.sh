@@ -13,8 +13,9 @@ packages=(
   fonts-liberation fonts-dejavu-core
   # real printing through CUPS to a PDF printer, and reading the PDFs back
   cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils
-  # checking the installer's desktop entries, and a display for manual runs
-  desktop-file-utils xvfb xauth
+  # checking the installer's desktop entries, and a virtual display for manual
+  # runs and for the tests that look for the programs' windows (xwininfo)
+  desktop-file-utils xvfb xauth x11-utils
 )
 
 missing=()

@@ -3,12 +3,15 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/cp1252.h"
 #include "platform/executable_suffix.h"
 #include "platform/system/file_key_store.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+const std::string uninstallerName = std::string("unInstall") + platform::ExecutableSuffix;
 
 // The product's files, deleted in this order. The uninstaller itself is not
 // among them: it is running, and stays with the folder.
@@ -19,28 +22,36 @@ std::vector<std::string> productFiles() {
 
 const std::string entryKey = std::string(platform::UninstallParentKey) + "\\" + UninstallEntryKey;
 
-// The entry's uninstaller path, or "" when there is no entry. Removes the entry.
-std::string takeUninstallEntry(platform::KeyStore& keys) {
+// The entry's uninstaller path, or "" when there is no entry.
+std::string readUninstallEntry(const platform::KeyStore& keys) {
     if (!keys.keyExists(platform::UninstallParentKey)) return "";
-    const std::string command = keys.queryString(entryKey, "Uninstallstring").value_or("");
-    keys.deleteKey(entryKey);
-    return command;
+    return platform::fromNativeText(keys.queryString(entryKey, "Uninstallstring").value_or(""));
 }
 
-// An entry is trusted only when it is an absolute path to a file that is
-// there: a stale or altered entry must not make us delete elsewhere.
+// An entry is trusted only when it is an absolute path to our uninstaller
+// and that file is there: a stale or altered entry must not make us delete
+// files called "install" or "quorvels" in some other folder.
 bool trusted(const std::string& uninstallerPath) {
+    const std::size_t slash = uninstallerPath.rfind('/');
+    if (uninstallerPath.empty() || uninstallerPath.front() != '/' || uninstallerPath.substr(slash + 1) != uninstallerName)
+        return false;
     std::error_code error;
-    return !uninstallerPath.empty() && uninstallerPath.front() == '/' && fs::is_regular_file(uninstallerPath, error);
+    return fs::is_regular_file(platform::nativeText(uninstallerPath), error);
 }
 
 // Deletes a file when it is there; false when it is there and stays. A
 // folder of the same name is not one of our files and is passed over.
 bool deleteIfPresent(const std::string& path) {
+    const fs::path file = platform::nativeText(path);
     std::error_code error;
-    const fs::file_status status = fs::symlink_status(path, error);
+    const fs::file_status status = fs::symlink_status(file, error);
     if (!fs::exists(status) || fs::is_directory(status)) return true;
-    return fs::remove(path, error) && !error;
+    return fs::remove(file, error) && !error;
+}
+
+std::string withFinalSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
 }
 
 }  // namespace
@@ -51,34 +62,37 @@ void runUninstall(UninstallServices& services) {
         platform::Answer::Yes)
         return;
 
-    const std::string uninstaller = takeUninstallEntry(services.keys);
-    std::string folder = uninstaller.substr(0, uninstaller.rfind('/') + 1);  // "" when there is no "/"
+    const std::string uninstaller = readUninstallEntry(services.keys);
     std::vector<std::string> notDeleted;
-    const bool folderTrusted = uninstaller.empty() || trusted(uninstaller);
+    services.keys.deleteKey(entryKey);
+    if (services.keys.keyExists(entryKey)) notDeleted.push_back("the uninstall entry");
 
+    const std::string folder = uninstaller.substr(0, uninstaller.rfind('/') + 1);  // "" when there is no "/"
+    const bool folderTrusted = uninstaller.empty() || trusted(uninstaller);
     if (folderTrusted) {
-        const std::string lookIn = folder.empty() ? services.currentFolder + "/" : folder;
+        const std::string lookIn = folder.empty() ? withFinalSlash(services.currentFolder) : folder;
         for (const std::string& name : productFiles())
             if (!deleteIfPresent(lookIn + name)) notDeleted.push_back(lookIn + name);
     }
     for (const std::string& shortcutFolder : {services.desktopFolder, services.programsFolder}) {
-        const std::string shortcut = shortcutFolder + "/" + ShortcutFileName;
+        const std::string shortcut = withFinalSlash(shortcutFolder) + ShortcutFileName;
         if (!deleteIfPresent(shortcut)) notDeleted.push_back(shortcut);
     }
 
     std::string text;
-    if (!folderTrusted) {
-        text = std::string("The uninstall entry names \"") + uninstaller +
-               "\", which is not this product's uninstaller, so no program file was deleted there.\r\n"
-               "The uninstall entry and the shortcuts were removed.\r\n\r\n";
-        folder.clear();
-    } else if (!notDeleted.empty()) {
-        text = std::string(ProductName) + " has been uninstalled, but these files could not be deleted:";
-        for (const std::string& path : notDeleted) text += "\r\n" + path;
-        text += "\r\n\r\n";
-    } else {
-        text = std::string(ProductName) + " has been successfully uninstalled...\r\n\r\n";
+    if (!folderTrusted)
+        text = "The uninstall entry pointed to \"" + uninstaller + "\", which is not the uninstaller of " + ProductName +
+               ", so no file was deleted in that folder.";
+    else if (notDeleted.empty())
+        text = std::string(ProductName) + " has been successfully uninstalled...";
+    else
+        text = std::string(ProductName) + " has been uninstalled.";
+    if (!notDeleted.empty()) {
+        text += "\r\n\r\nThese could not be deleted:";
+        for (const std::string& item : notDeleted) text += "\r\n" + item;
     }
-    text += "You can now delete the rest of the folder manually:\r\n" + folder;
-    services.messages.messageBox(text, "Uninstall Quorvels", platform::Buttons::Ok, platform::Icon::Information);
+    if (folderTrusted) text += "\r\n\r\nYou can now delete the rest of the folder manually:\r\n" + folder;
+    const bool complete = folderTrusted && notDeleted.empty();
+    services.messages.messageBox(text, "Uninstall Quorvels", platform::Buttons::Ok,
+                                 complete ? platform::Icon::Information : platform::Icon::Exclamation);
 }

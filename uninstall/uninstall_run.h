@@ -5,7 +5,8 @@
 #include "platform/key_store.h"
 #include "platform/message_box.h"
 
-// Where the uninstaller looks and what it talks to.
+// Where the uninstaller looks and what it talks to. Folders are
+// Windows-1252 texts, like everything the user sees.
 struct UninstallServices {
     platform::MessageBoxes& messages;
     platform::KeyStore& keys;
@@ -19,5 +20,6 @@ inline constexpr const char* UninstallEntryKey = "Quorvels";
 inline constexpr const char* ShortcutFileName = "Folimarch.desktop";
 
 // Asks, then removes the uninstall entry, the product's files in the folder
-// the entry names and the two shortcuts, and tells the user what is left.
+// the entry names (when it names our uninstaller there) and the two
+// shortcuts, and tells the user what is left and what could not be deleted.
 void runUninstall(UninstallServices& services);

@@ -27,6 +27,7 @@
 #include "platform/scripted/recording_help_viewer.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/posix_files.h"
+#include "platform/system/system_clock.h"
 #include "storage/catalogue_codec.h"
 
 namespace {
@@ -51,7 +52,8 @@ void timeInMainWindow(benchmark::State& state, const std::function<void(Bench&)>
     platform::qt::QtWindows windows;
     platform::scripted::ScriptedMessageBoxes noMessages;
     platform::scripted::RecordingHelpViewer noHelp;
-    MainWindow main{catalogue, windowState, windows, noMessages, platform::systemFiles(), noHelp};
+    platform::SystemClock clock;
+    MainWindow main{catalogue, windowState, windows, noMessages, platform::systemFiles(), noHelp, clock};
     QTimer::singleShot(0, [&] {
         auto& list = *windows.find(windowState.window)->control<ListBoxView>(BookListId);
         while (!list.window()->windowHandle()->isExposed()) QCoreApplication::processEvents();

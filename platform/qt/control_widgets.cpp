@@ -9,33 +9,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QValidator>
 
 #include "platform/qt/list_box.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_box_validator.h"
 
 namespace platform::qt {
 
 namespace {
 
 bool has(const ControlSpec& blueprint, unsigned note) { return (blueprint.style & note) != 0; }
-
-// A box without horizontal scrolling takes no more text than it can show.
-class FitsBoxValidator final : public QValidator {
-public:
-    explicit FitsBoxValidator(QLineEdit* box) : QValidator(box), box(box) {}
-
-    State validate(QString& input, int&) const override {
-        // The line edit keeps a two-pixel margin inside its frame.
-        const int frame = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) : 0;
-        const int room = box->width() - 2 * (frame + 2);
-        return box->fontMetrics().horizontalAdvance(input) <= room ? Acceptable : Invalid;
-    }
-
-private:
-    QLineEdit* box;
-};
 
 QWidget* makePanel(const ControlSpec& blueprint, QWidget* client) {
     auto* panel = new QFrame(client);
@@ -66,7 +49,7 @@ QWidget* makeTextBox(const ControlSpec& blueprint, QWidget* client) {
     box->setFrame(!has(blueprint, style::Borderless));
     box->setReadOnly(has(blueprint, style::ReadOnly));
     if (blueprint.maxLength > 0) box->setMaxLength(blueprint.maxLength);
-    if (has(blueprint, style::NoHorizontalScroll)) box->setValidator(new FitsBoxValidator(box));
+    box->setValidator(new TextBoxValidator(box, !has(blueprint, style::NoHorizontalScroll)));
     return box;
 }
 

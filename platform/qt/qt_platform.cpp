@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_help_viewer.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_text_measure.h"
@@ -15,6 +16,7 @@ struct QtPlatform::Parts {
     QApplication application;
     QtWindows windows;
     QtMessageBoxes messageBoxes;
+    QtFileDialogs fileDialogs;
     QtHelpViewer helpViewer{windows};
     QtTextMeasure measure;
 };
@@ -26,6 +28,8 @@ QtPlatform::~QtPlatform() = default;
 Windows& QtPlatform::windows() { return parts->windows; }
 
 MessageBoxes& QtPlatform::messageBoxes() { return parts->messageBoxes; }
+
+FileDialogs& QtPlatform::fileDialogs() { return parts->fileDialogs; }
 
 HelpViewer& QtPlatform::helpViewer() { return parts->helpViewer; }
 

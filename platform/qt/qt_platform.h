@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/file_dialogs.h"
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/text_measure.h"
@@ -19,6 +20,7 @@ public:
 
     Windows& windows();
     MessageBoxes& messageBoxes();
+    FileDialogs& fileDialogs();
     HelpViewer& helpViewer();
     // Measures in the font the list boxes use.
     const TextMeasure& screenMeasure();

@@ -12,6 +12,7 @@
 
 #include "platform/qt/list_box.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/text_box_validator.h"
 
 namespace platform::qt {
 
@@ -53,7 +54,7 @@ void QtWindows::setText(WindowHandle window, int id, const std::string& text) {
     else if (auto* button = control<QAbstractButton>(window, id))
         button->setText(shown);
     else if (auto* box = control<QLineEdit>(window, id))
-        box->setText(shown);
+        setTextBoxText(box, shown);
     else if (auto* group = control<QGroupBox>(window, id))
         group->setTitle(shown);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cerrno>
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -13,10 +14,17 @@ namespace platform::scripted {
 // it. Every call is recorded by name, so a test can first count the calls of
 // an operation and then fail each of them in turn.
 struct FailingFiles final : Files {
+    enum class Failure {
+        Once,     // only the n-th call fails
+        ForGood,  // the n-th call and every later call of the same operation fail
+        Kill,     // the process is killed at the n-th call, as a crash or power cut would end it
+    };
+
     explicit FailingFiles(Files& inner) : inner(inner) {}
 
     Files& inner;
     int failAt = -1;  // -1: no call fails
+    Failure failure = Failure::Once;
     int error = EIO;
     std::vector<std::string> calls;
 
@@ -64,7 +72,10 @@ struct FailingFiles final : Files {
 private:
     bool fails(const char* name) {
         calls.emplace_back(name);
-        return static_cast<int>(calls.size()) - 1 == failAt;
+        const int call = static_cast<int>(calls.size()) - 1;
+        if (failAt < 0 || call < failAt) return false;
+        if (call == failAt && failure == Failure::Kill) ::raise(SIGKILL);
+        return call == failAt || (failure == Failure::ForGood && calls[failAt] == name);
     }
 };
 

@@ -7,7 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_dialogs.h"
 #include "platform/message_box.h"
+#include "platform/scripted/scripted_file_dialogs.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/window.h"
 
@@ -85,8 +87,9 @@ struct ScriptedUser {
 // The windowing layer without a screen, for tests. Each window that runs is
 // driven by the next script the test queued; a window that opens with no
 // script left, or that is still open when its script returns, throws
-// std::logic_error, as does a message box the test did not expect.
-class ScriptedWindows final : public Windows, public MessageBoxes {
+// std::logic_error, as does a message box or file dialog the test did not
+// expect.
+class ScriptedWindows final : public Windows, public MessageBoxes, public FileDialogs {
 public:
     using Script = std::function<void(ScriptedUser&)>;
 
@@ -94,7 +97,9 @@ public:
 
     std::deque<Script> scripts;
     ScriptedMessageBoxes messageBoxes;  // queue answers here; what was shown is kept here
-    std::vector<std::string> history;   // "window: <caption>" and "message box: <caption>", in order
+    ScriptedFileDialogs fileDialogs;    // the same for file dialogs
+    // "window: <caption>", "message box: <caption>" and "file dialog: <title>", in order
+    std::vector<std::string> history;
     std::vector<std::unique_ptr<ScriptedWindow>> windows;  // every window run; handle value - 1
 
     ScriptedWindow& window(WindowHandle handle);
@@ -104,6 +109,8 @@ public:
     void send(WindowHandle handle, const Message& message);
 
     Answer messageBox(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) override;
+    std::optional<std::string> askFileToOpen(const FileDialogRequest& request) override;
+    std::optional<std::string> askFileToSave(const FileDialogRequest& request) override;
 
     void runWindow(const WindowSpec& blueprint, WindowHandle owner, const Handler& handler) override;
     void endWindow(WindowHandle window) override;

@@ -43,14 +43,14 @@ void FileKeyStore::read() {
     }
 }
 
-bool FileKeyStore::write() const {
+bool FileKeyStore::commit(std::map<std::string, Key> changed) {
     std::error_code error;
     const std::filesystem::path target(path_);
     if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
     const std::string temporary = path_ + ".new";
     {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        for (const auto& [foldedName, key] : keys_) {
+        for (const auto& [foldedName, key] : changed) {
             file << '[' << key.name << "]\n";
             for (const auto& [foldedValue, value] : key.values) file << value.first << '=' << value.second << '\n';
         }
@@ -61,25 +61,30 @@ bool FileKeyStore::write() const {
         }
     }
     std::filesystem::rename(temporary, target, error);
-    if (error) std::filesystem::remove(temporary, error);
-    return !error;
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    keys_ = std::move(changed);
+    return true;
 }
 
 bool FileKeyStore::keyExists(const std::string& key) const { return keys_.count(folded(key)) != 0; }
 
 bool FileKeyStore::createKey(const std::string& key) {
     if (key.empty() || !fitsOnOneLine(key) || key.find(']') != std::string::npos) return false;
-    keys_.try_emplace(folded(key), Key{key, {}});
-    return write();
+    auto changed = keys_;
+    changed.try_emplace(folded(key), Key{key, {}});
+    return commit(std::move(changed));
 }
 
 bool FileKeyStore::setString(const std::string& key, const std::string& name, const std::string& value) {
-    const auto found = keys_.find(folded(key));
-    if (found == keys_.end() || name.empty() || name.find('=') != std::string::npos || !fitsOnOneLine(name) ||
+    if (!keyExists(key) || name.empty() || name.find('=') != std::string::npos || !fitsOnOneLine(name) ||
         !fitsOnOneLine(value))
         return false;
-    found->second.values[folded(name)] = {name, value};
-    return write();
+    auto changed = keys_;
+    changed[folded(key)].values[folded(name)] = {name, value};
+    return commit(std::move(changed));
 }
 
 std::optional<std::string> FileKeyStore::queryString(const std::string& key, const std::string& name) const {
@@ -91,8 +96,9 @@ std::optional<std::string> FileKeyStore::queryString(const std::string& key, con
 }
 
 bool FileKeyStore::deleteKey(const std::string& key) {
-    if (keys_.erase(folded(key)) == 0) return false;
-    return write();
+    auto changed = keys_;
+    if (changed.erase(folded(key)) == 0) return false;
+    return commit(std::move(changed));
 }
 
 }  // namespace platform

@@ -8,7 +8,8 @@
 namespace platform {
 
 // A key store kept in one text file, read when it is opened and written
-// whole (through a temporary file and a rename) after every change:
+// whole (through a temporary file and a rename) after every change; a change
+// that cannot be written is not made:
 //   [SOFTWARE\Vendor\Key]
 //   Name=value
 // The parent key of the system's list of installed programs always exists.
@@ -32,7 +33,9 @@ private:
     };
 
     void read();
-    bool write() const;
+    // Writes the store as `changed` and keeps that; on failure both the file
+    // and the store stay as they were.
+    bool commit(std::map<std::string, Key> changed);
 
     std::string path_;
     std::map<std::string, Key> keys_;  // by folded key path

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/cp1252.h"
+
 namespace platform {
 
 namespace {
@@ -28,7 +30,7 @@ int PosixFiles::readFile(const std::string& path, std::size_t maxBytes, std::str
     contents.clear();
     // O_NONBLOCK keeps a named pipe from blocking the open; it changes nothing
     // for a regular file.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(nativeText(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return errno;
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
@@ -65,23 +67,23 @@ int PosixFiles::readFile(const std::string& path, std::size_t maxBytes, std::str
 
 int PosixFiles::status(const std::string& path, bool followLinks, FileInfo& info) {
     struct stat st {};
-    const int result = followLinks ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st);
+    const int result = followLinks ? ::stat(nativeText(path).c_str(), &st) : ::lstat(nativeText(path).c_str(), &st);
     if (result != 0) return errno;
     describe(st, info);
     return 0;
 }
 
 int PosixFiles::checkWritable(const std::string& path) {
-    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
+    return ::faccessat(AT_FDCWD, nativeText(path).c_str(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
 }
 
 int PosixFiles::readLink(const std::string& path, std::string& target) {
     std::vector<char> buffer(256);
     for (;;) {
-        const ssize_t length = ::readlink(path.c_str(), buffer.data(), buffer.size());
+        const ssize_t length = ::readlink(nativeText(path).c_str(), buffer.data(), buffer.size());
         if (length < 0) return errno;
         if (static_cast<std::size_t>(length) < buffer.size()) {
-            target.assign(buffer.data(), static_cast<std::size_t>(length));
+            target = fromNativeText(std::string_view(buffer.data(), static_cast<std::size_t>(length)));
             return 0;
         }
         buffer.resize(buffer.size() * 2);
@@ -89,7 +91,7 @@ int PosixFiles::readLink(const std::string& path, std::string& target) {
 }
 
 int PosixFiles::createNew(const std::string& path, unsigned mode, Handle& handle) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, static_cast<mode_t>(mode));
+    const int fd = ::open(nativeText(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, static_cast<mode_t>(mode));
     if (fd < 0) return errno;
     handle = fd;
     return 0;
@@ -126,15 +128,15 @@ int PosixFiles::close(Handle handle) {
 }
 
 int PosixFiles::rename(const std::string& from, const std::string& to) {
-    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+    return ::rename(nativeText(from).c_str(), nativeText(to).c_str()) == 0 ? 0 : errno;
 }
 
 int PosixFiles::remove(const std::string& path) {
-    return ::unlink(path.c_str()) == 0 ? 0 : errno;
+    return ::unlink(nativeText(path).c_str()) == 0 ? 0 : errno;
 }
 
 int PosixFiles::syncDirectory(const std::string& directory) {
-    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(nativeText(directory).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return errno;
     const int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 namespace platform {
@@ -37,6 +38,12 @@ std::string userDirectory(const std::string& key) {
 }
 
 }  // namespace
+
+std::string currentFolder() {
+    std::error_code error;
+    const std::string folder = std::filesystem::current_path(error).string();
+    return error ? "." : folder;
+}
 
 std::string homeFolder() {
     std::string home = environment("HOME");

@@ -4,6 +4,10 @@
 
 namespace platform {
 
+// The process's working folder; "." when its path cannot be read (the
+// folder was deleted under it), which still names it for the file calls.
+std::string currentFolder();
+
 // The user's folders, as the freedesktop conventions place them. Each ends
 // without a final "/".
 std::string homeFolder();

@@ -1,28 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "install/install_run.h"
 #include "platform/scripted/scripted_message_boxes.h"
-#include "platform/system/file_key_store.h"
-#include "tests/support/temporary_folder.h"
+#include "tests/support/product_home.h"
 
 namespace {
 
 using platform::Answer;
 namespace fs = std::filesystem;
 
-struct InstallTest : ::testing::Test {
-    TemporaryFolder home;
-    platform::scripted::ScriptedMessageBoxes messages;
-    platform::FileKeyStore keys{home / ".config/quorvels-keys.ini"};
-    InstallServices services{messages, keys, home / "dist", home.path, home / "Desktop", home / ".local/share/applications"};
+const std::string Installed = "Quorvels successfully installed";
 
-    void SetUp() override {
-        for (const std::string& name : installFiles()) writeFile(home / ("dist/" + name), "contents of " + name);
-    }
+struct InstallTest : ::testing::Test, ProductHome {
+    platform::scripted::ScriptedMessageBoxes messages;
+    InstallServices services = installServices(messages);
 
     std::string install(const std::string& folderText, bool desktop = true, bool menu = true) {
         messages.expect(Answer::Ok);
@@ -37,35 +35,51 @@ TEST_F(InstallTest, MissingFilesAreListedInOrderAndNothingIsCreated) {
     EXPECT_EQ(install(home / "Books"), "Not all install files are present...\r\nquorvels.cnt\r\nunInstall");
     EXPECT_EQ(messages.shown.back().icon, platform::Icon::None);
     EXPECT_FALSE(fs::exists(home / "Books"));
-    EXPECT_FALSE(fs::exists(home / "Desktop"));
-    EXPECT_FALSE(keys.keyExists("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvels"));
+    EXPECT_FALSE(fs::exists(desktop));
+    EXPECT_FALSE(keys.keyExists(UninstallEntryPath));
 }
 
 TEST_F(InstallTest, FullInstallCopiesRegistersAndMakesValidShortcuts) {
-    EXPECT_EQ(install(home / "Books/"), "Quorvels successfully installed");
+    EXPECT_EQ(install(home / "Books/"), Installed);
+    EXPECT_EQ(messages.shown.back().caption, "");
     for (const std::string& name : installFiles())
         EXPECT_EQ(readFile(home / ("Books/" + name)), "contents of " + name) << name;
 
-    platform::FileKeyStore reread(home / ".config/quorvels-keys.ini");
-    const std::string key = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvels";
-    EXPECT_EQ(reread.queryString(key, "DisplayName"), "Folimarch");
-    EXPECT_EQ(reread.queryString(key, "uninstallSTRING"), home / "Books/unInstall");
+    platform::FileKeyStore reread(keyStorePath());
+    EXPECT_EQ(reread.queryString(UninstallEntryPath, "DisplayName"), "Folimarch");
+    EXPECT_EQ(reread.queryString(UninstallEntryPath, "uninstallSTRING"), home / "Books/unInstall");
 
-    for (const std::string& shortcut : {home / "Desktop/Folimarch.desktop", home / ".local/share/applications/Folimarch.desktop"}) {
+    for (const std::string& shortcut : {desktop + "/Folimarch.desktop", programs + "/Folimarch.desktop"}) {
         const std::string entry = readFile(shortcut);
         EXPECT_NE(entry.find("Exec=\"" + home / "Books/quorvels\""), std::string::npos) << entry;
         EXPECT_NE(entry.find("Path=" + home / "Books/"), std::string::npos) << entry;
         EXPECT_EQ(access(shortcut.c_str(), X_OK), 0);
-        EXPECT_EQ(std::system(("desktop-file-validate '" + shortcut + "'").c_str()), 0) << entry;
+        EXPECT_EQ(desktopEntryProblems(shortcut), "") << entry;
     }
 }
 
 TEST_F(InstallTest, FolderWithoutFinalSlashWithBlanksAndMissingParents) {
-    EXPECT_EQ(install(home / "my books/deep/er"), "Quorvels successfully installed");
+    EXPECT_EQ(install(home / "my books/deep/er"), Installed);
     EXPECT_TRUE(fs::exists(home / "my books/deep/er/quorvels"));
-    const std::string entry = readFile(home / "Desktop/Folimarch.desktop");
+    EXPECT_EQ(keys.queryString(UninstallEntryPath, "UninstallString"), home / "my books/deep/er/unInstall");
+    const std::string entry = readFile(desktop + "/Folimarch.desktop");
     EXPECT_NE(entry.find("Exec=\"" + home / "my books/deep/er/quorvels\""), std::string::npos) << entry;
-    EXPECT_EQ(std::system(("desktop-file-validate '" + home / "Desktop/Folimarch.desktop'").c_str()), 0);
+    EXPECT_NE(entry.find("Path=" + home / "my books/deep/er/\n"), std::string::npos) << entry;
+    EXPECT_EQ(desktopEntryProblems(desktop + "/Folimarch.desktop"), "");
+}
+
+// The folder box holds Windows-1252; the system gets UTF-8 everywhere: the
+// folder, the uninstall entry in the key store file and the desktop entries.
+TEST_F(InstallTest, AccentedFolderIsUtf8OnTheSystem) {
+    const std::string utf8 = home / "B\xC3\xBC" "cher/";
+    EXPECT_EQ(install(home / "B\xFC" "cher"), Installed);
+    EXPECT_EQ(readFile(utf8 + "quorvels"), "contents of quorvels");
+    EXPECT_NE(readFile(keyStorePath()).find("UninstallString=" + utf8 + "unInstall\n"), std::string::npos);
+    for (const std::string& shortcut : {desktop + "/Folimarch.desktop", programs + "/Folimarch.desktop"}) {
+        const std::string entry = readFile(shortcut);
+        EXPECT_NE(entry.find("Exec=\"" + utf8 + "quorvels\"\nPath=" + utf8 + "\n"), std::string::npos) << entry;
+        EXPECT_EQ(desktopEntryProblems(shortcut), "") << entry;
+    }
 }
 
 TEST_F(InstallTest, HomeRelativeAndRelativeFoldersBecomeAbsolute) {
@@ -77,25 +91,68 @@ TEST_F(InstallTest, HomeRelativeAndRelativeFoldersBecomeAbsolute) {
 }
 
 TEST_F(InstallTest, ClearedBoxesMakeNoShortcuts) {
-    EXPECT_EQ(install(home / "Books", false, false), "Quorvels successfully installed");
+    EXPECT_EQ(install(home / "Books", false, false), Installed);
     EXPECT_TRUE(fs::exists(home / "Books/unInstall"));
-    EXPECT_FALSE(fs::exists(home / "Desktop/Folimarch.desktop"));
-    EXPECT_FALSE(fs::exists(home / ".local/share/applications/Folimarch.desktop"));
+    EXPECT_TRUE(keys.keyExists(UninstallEntryPath));
+    EXPECT_FALSE(fs::exists(desktop + "/Folimarch.desktop"));
+    EXPECT_FALSE(fs::exists(programs + "/Folimarch.desktop"));
 }
 
 TEST_F(InstallTest, SecondInstallReplacesOlderCopies) {
     install(home / "Books");
     writeFile(home / "dist/quorvels", "a newer program");
-    EXPECT_EQ(install(home / "Books"), "Quorvels successfully installed");
+    EXPECT_EQ(install(home / "Books"), Installed);
     EXPECT_EQ(readFile(home / "Books/quorvels"), "a newer program");
+    EXPECT_EQ(platform::FileKeyStore(keyStorePath()).queryString(UninstallEntryPath, "UninstallString"),
+              home / "Books/unInstall");
 }
 
-TEST_F(InstallTest, FolderThatCannotBeCreatedIsReported) {
+TEST_F(InstallTest, SecondInstallReplacesAProgramThatIsRunning) {
+    fs::copy_file("/bin/sleep", home / "dist/quorvels", fs::copy_options::overwrite_existing);
+    install(home / "Books");
+    const std::string running = home / "Books/quorvels";
+    char* arguments[] = {const_cast<char*>(running.c_str()), const_cast<char*>("60"), nullptr};
+    pid_t program = 0;
+    ASSERT_EQ(posix_spawn(&program, running.c_str(), nullptr, nullptr, arguments, environ), 0);  // returns once it runs
+    writeFile(home / "dist/quorvels", "a newer program");
+    EXPECT_EQ(install(home / "Books"), Installed);
+    kill(program, SIGKILL);
+    waitpid(program, nullptr, 0);
+    EXPECT_EQ(readFile(running), "a newer program");
+    EXPECT_FALSE(fs::exists(running + ".new"));
+}
+
+TEST_F(InstallTest, InstallingIntoTheSourceFolderKeepsTheFiles) {
+    EXPECT_EQ(install(home / "dist"), Installed);
+    EXPECT_EQ(readFile(home / "dist/quorvels"), "contents of quorvels");
+}
+
+TEST_F(InstallTest, AFolderThatCannotBeCreatedStopsTheInstall) {
     writeFile(home / "blocker", "a file where a folder should go");
-    const std::string text = install(home / "blocker/Books");
-    EXPECT_EQ(text.rfind("Quorvels was not installed completely:", 0), 0u) << text;
-    EXPECT_NE(text.find(home / "blocker/Books/"), std::string::npos) << text;
+    EXPECT_EQ(install(home / "blocker/Books"), "The folder " + home / "blocker/Books/" +
+                                                   " could not be created: Not a directory\r\nNothing was installed.");
     EXPECT_EQ(messages.shown.back().icon, platform::Icon::Exclamation);
+    EXPECT_FALSE(keys.keyExists(UninstallEntryPath));
+    EXPECT_FALSE(fs::exists(desktop));
+}
+
+TEST_F(InstallTest, EachFailureIsNamedInsteadOfSuccess) {
+    writeFile(desktop, "a file where the desktop folder should go");
+    fs::create_directories(home / "Books/quorvels.hlp");  // a folder where a copy should go
+    const std::string text = install(home / "Books");
+    EXPECT_EQ(text.rfind("Quorvels was not installed completely:\r\nCopying quorvels.hlp: ", 0), 0u) << text;
+    const std::string rest = "\r\nThe desktop shortcut: Not a directory\r\nEverything else is in place.";
+    EXPECT_EQ(text.substr(text.find("\r\n", 40)), rest) << text;
+    EXPECT_EQ(messages.shown.back().icon, platform::Icon::Exclamation);
+    EXPECT_EQ(readFile(home / "Books/quorvels.cnt"), "contents of quorvels.cnt");
+    EXPECT_TRUE(fs::exists(programs + "/Folimarch.desktop"));
+}
+
+TEST_F(InstallTest, AKeyStoreThatCannotBeWrittenIsReported) {
+    writeFile(keyStorePath() + ".new/in the way", "");  // a folder where the store writes before it renames
+    const std::string text = install(home / "Books");
+    EXPECT_NE(text.find("The uninstall entry: the list of installed programs cannot be written"), std::string::npos) << text;
+    EXPECT_TRUE(fs::exists(home / "Books/quorvels"));
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "platform/scripted/recording_help_viewer.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/posix_files.h"
+#include "platform/system/system_clock.h"
 #include "tests/support/realistic_catalogue.h"
 
 namespace {
@@ -46,7 +47,8 @@ struct LargeListOnQt : ::testing::Test {
     platform::qt::QtWindows windows;
     platform::scripted::ScriptedMessageBoxes noMessages;
     platform::scripted::RecordingHelpViewer noHelp;
-    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), noHelp};
+    platform::SystemClock clock;
+    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), noHelp, clock};
 
     LargeListOnQt() {
         catalogue.screenMeasure = &screenMeasure;

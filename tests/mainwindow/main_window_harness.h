@@ -5,6 +5,7 @@
 
 #include "core/catalogue.h"
 #include "mainwindow/main_window.h"
+#include "platform/scripted/fixed_clock.h"
 #include "platform/scripted/recording_help_viewer.h"
 #include "platform/scripted/scripted_windows.h"
 #include "platform/system/posix_files.h"
@@ -17,14 +18,22 @@ struct MainWindowHarness {
     MainWindowState state;
     platform::scripted::ScriptedWindows ui;
     platform::scripted::RecordingHelpViewer help;
-    MainWindow main{catalogue, state, ui, ui, platform::systemFiles(), help};
+    platform::scripted::FixedClock clock{2026};
+    MainWindow main{catalogue, state, ui, ui, platform::systemFiles(), help, clock};
 
-    // Runs the main window: `script` acts as the user, then the close box ends the window.
+    // Runs the main window: `script` acts as the user, then the close box ends
+    // the window, dropping any unsaved changes.
     void run(const std::function<void(platform::scripted::ScriptedUser&)>& script) {
-        ui.queueScript([script](platform::scripted::ScriptedUser& user) {
+        ui.queueScript([this, script](platform::scripted::ScriptedUser& user) {
             script(user);
-            user.closeBox();
+            closeDroppingChanges(user);
         });
         runMainWindow(main);
+    }
+
+    // The close box; asked about unsaved changes, the user answers No.
+    void closeDroppingChanges(platform::scripted::ScriptedUser& user) {
+        if (catalogue.changed) ui.messageBoxes.expect(platform::Answer::No);
+        user.closeBox();
     }
 };

@@ -17,6 +17,7 @@
 #include "platform/qt/qt_help_viewer.h"
 #include "platform/qt/qt_text_measure.h"
 #include "platform/qt/qt_windows.h"
+#include "platform/scripted/fixed_clock.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/posix_files.h"
 #include "storage/catalogue_file.h"
@@ -35,10 +36,11 @@ struct MainWindowOnQt : ::testing::Test {
     platform::qt::QtWindows windows;
     platform::scripted::ScriptedMessageBoxes noMessages;
     platform::qt::QtHelpViewer help{windows};
+    platform::scripted::FixedClock clock{2026};
     platform::qt::QtTextMeasure measure{QApplication::font()};
     Catalogue catalogue;
     MainWindowState state;
-    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), help};
+    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), help, clock};
 
     MainWindowOnQt() {
         catalogue.screenMeasure = &measure;

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -126,6 +129,52 @@ TEST_F(QtWindowsTest, OnlyTheUsersEditsOfATextBoxAreReported) {
     const auto edits = receivedOf(MessageKind::TextEdited);
     ASSERT_EQ(edits.size(), 1u);
     EXPECT_EQ(edits[0].id, 11);
+}
+
+// Text as an input method or a keyboard layout hands it over, outside Latin-1 too.
+void typeUnicode(QWidget* box, const QString& text) {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(box, &key);
+    QInputMethodEvent composed;
+    composed.setCommitString(text);
+    QApplication::sendEvent(box, &composed);
+}
+
+TEST_F(QtWindowsTest, TextBoxesTakeOnlyWhatWindows1252Holds) {
+    run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
+        auto* box = window.control<QLineEdit>(11);  // at most 6 characters
+        QTest::keyClicks(box, "Caf");
+        QApplication::clipboard()->setText(QString::fromUtf8("\u20AC\u4E2D"));  // 中 is not in Windows-1252
+        box->paste();
+        EXPECT_EQ(windows.text(handle, 11), "Caf");
+        typeUnicode(box, QString::fromUtf8("\u00E9"));  // é: twice, by key and by input method
+        typeUnicode(box, QString::fromUtf8("\u4E2D"));
+        EXPECT_EQ(windows.text(handle, 11), "Caf\xE9\xE9");
+        QApplication::clipboard()->setText(QString::fromUtf8("\u20AC!"));
+        box->paste();
+        EXPECT_EQ(windows.text(handle, 11), "Caf\xE9\xE9\x80");  // the euro sign; the rest is past the limit
+    });
+    EXPECT_EQ(receivedOf(MessageKind::TextEdited).size(), 6u);
+}
+
+TEST_F(QtWindowsTest, ABoxThatDoesNotScrollStopsWhenFullButALongerTextCanBeShortened) {
+    WindowSpec blueprint = sampleDialog();
+    blueprint.controls.push_back({ControlKind::TextBox, "", 14, 200, 20, 30, 12, style::NoHorizontalScroll});
+    run(blueprint, [&](QtWindow& window, WindowHandle handle) {
+        auto* box = window.control<QLineEdit>(14);
+        QTest::keyClicks(box, QString(40, 'W'));
+        EXPECT_GT(box->text().size(), 0);
+        EXPECT_LT(box->text().size(), 40);
+
+        windows.setText(handle, 14, std::string(40, 'W'));  // the program's text goes in whole
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClicks(box, "W");
+        EXPECT_EQ(box->text().size(), 40);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        EXPECT_EQ(box->text().size(), 39);
+        typeUnicode(box, QString::fromUtf8("\u4E2D"));
+        EXPECT_EQ(box->text(), QString(39, 'W'));
+    });
 }
 
 TEST_F(QtWindowsTest, RadioGroupsAndCheckBoxes) {

@@ -39,6 +39,16 @@ Catalogue unsaved(const std::string& fileName, int size = 40) {
     return c;
 }
 
+// How many file calls a successful save of unsaved() makes.
+std::size_t countSaveCalls(const std::string& path) {
+    writeBytes(path, oldFile());
+    FailingFiles files(platform::systemFiles());
+    Ui ui(files);
+    Catalogue c = unsaved(path);
+    EXPECT_TRUE(saveCatalogue(c, ui.storage));
+    return files.calls.size();
+}
+
 // Tries a save that must fail; checks that the message names the file and the
 // reason and that nothing changed anywhere.
 void expectFailedSave(Catalogue& c, StorageUi& ui, platform::scripted::ScriptedMessageBoxes& messages,
@@ -239,51 +249,83 @@ TEST(AtomicSave, TheSystemCallsComeInTheSafeOrder) {
     EXPECT_EQ(files.calls, expected);
 }
 
-// Each system call of a save fails in turn: before the rename the old file is
-// untouched and nothing is left; a failed owner change is no reason to stop;
-// a failed flush of the folder after the rename leaves the new file in place
-// but the changes counted as unsaved.
+// Each system call of a save fails in turn, once and for good: before the
+// rename the old file is untouched and nothing is left; a failed owner change
+// is no reason to stop; a failed flush of the folder after the rename leaves
+// the new file in place but the changes counted as unsaved.
 TEST(AtomicSave, EveryCallFailingInTurnLeavesTheOldOrTheNewFileWhole) {
     TempDir dir;
     Catalogue reference = unsaved(dir / "c.pmr");
     const std::string newBytes = encodeCatalogue(reference, planPurge(reference));
-    std::size_t callCount = 0;
-    {
-        writeBytes(dir / "c.pmr", oldFile());
-        FailingFiles files(platform::systemFiles());
-        Ui ui(files);
-        Catalogue c = unsaved(dir / "c.pmr");
-        ASSERT_TRUE(saveCatalogue(c, ui.storage));
-        callCount = files.calls.size();
-    }
+    const std::size_t callCount = countSaveCalls(dir / "c.pmr");
+    for (const auto failure : {FailingFiles::Failure::Once, FailingFiles::Failure::ForGood})
+        for (std::size_t k = 0; k < callCount; ++k) {
+            writeBytes(dir / "c.pmr", oldFile());
+            FailingFiles files(platform::systemFiles());
+            files.failAt = static_cast<int>(k);
+            files.failure = failure;
+            Ui ui(files);
+            ui.messages.expect(Answer::Ok);
+            Catalogue c = unsaved(dir / "c.pmr");
+            const std::string before = dump(c);
+            const bool saved = saveCatalogue(c, ui.storage);
+            const std::string failed = files.failedCall();
+            SCOPED_TRACE(std::string(failure == FailingFiles::Failure::Once ? "once" : "for good") + ", failing call " +
+                         std::to_string(k) + ": " + failed);
+            EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"c.pmr"});
+            if (failed == "setOwner") {
+                EXPECT_TRUE(saved);
+                EXPECT_EQ(readBytes(dir / "c.pmr"), newBytes);
+            } else if (failed == "syncDirectory") {
+                EXPECT_FALSE(saved);
+                EXPECT_EQ(readBytes(dir / "c.pmr"), newBytes);
+                EXPECT_TRUE(c.changed);
+                EXPECT_EQ(recordCount(c), recordCount(reference) - 1);  // memory is what was written
+                ASSERT_EQ(ui.messages.shown.size(), 1u);
+                EXPECT_NE(ui.messages.shown[0].text.find("could not confirm"), std::string::npos);
+            } else {
+                EXPECT_FALSE(saved);
+                EXPECT_EQ(readBytes(dir / "c.pmr"), oldFile());
+                EXPECT_EQ(dump(c), before);
+                EXPECT_TRUE(c.changed);
+                ASSERT_EQ(ui.messages.shown.size(), 1u);
+                EXPECT_NE(ui.messages.shown[0].text.find("could not be saved: Input/output error."), std::string::npos);
+            }
+        }
+}
+
+// A save killed at each of its system calls in turn, as a crash or a power
+// cut would end it: the catalogue's file is the whole old one or the whole
+// new one, never a mix; only a hidden temporary file may be left beside it.
+TEST(AtomicSave, ASaveKilledAtEachCallLeavesTheOldOrTheNewFileWhole) {
+    TempDir dir;
+    Catalogue reference = unsaved(dir / "c.pmr");
+    const std::string newBytes = encodeCatalogue(reference, planPurge(reference));
+    const std::size_t callCount = countSaveCalls(dir / "c.pmr");
     for (std::size_t k = 0; k < callCount; ++k) {
+        for (const std::string& name : namesIn(dir.path())) std::remove((dir / name).c_str());
         writeBytes(dir / "c.pmr", oldFile());
-        FailingFiles files(platform::systemFiles());
-        files.failAt = static_cast<int>(k);
-        Ui ui(files);
-        ui.messages.expect(Answer::Ok);
-        Catalogue c = unsaved(dir / "c.pmr");
-        const std::string before = dump(c);
-        const bool saved = saveCatalogue(c, ui.storage);
-        const std::string failed = files.failedCall();
-        SCOPED_TRACE("failing call " + std::to_string(k) + ": " + failed);
-        EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"c.pmr"});
-        if (failed == "setOwner") {
-            EXPECT_TRUE(saved);
-            EXPECT_EQ(readBytes(dir / "c.pmr"), newBytes);
-        } else if (failed == "syncDirectory") {
-            EXPECT_FALSE(saved);
-            EXPECT_EQ(readBytes(dir / "c.pmr"), newBytes);
-            EXPECT_TRUE(c.changed);
-            EXPECT_EQ(recordCount(c), recordCount(reference) - 1);  // memory is what was written
-            ASSERT_EQ(ui.messages.shown.size(), 1u);
-            EXPECT_NE(ui.messages.shown[0].text.find("could not confirm"), std::string::npos);
-        } else {
-            EXPECT_FALSE(saved);
-            EXPECT_EQ(readBytes(dir / "c.pmr"), oldFile());
-            EXPECT_EQ(dump(c), before);
-            ASSERT_EQ(ui.messages.shown.size(), 1u);
-            EXPECT_NE(ui.messages.shown[0].text.find("could not be saved: Input/output error."), std::string::npos);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            FailingFiles files(platform::systemFiles());
+            files.failAt = static_cast<int>(k);
+            files.failure = FailingFiles::Failure::Kill;
+            platform::scripted::ScriptedMessageBoxes messages;
+            StorageUi ui{messages, files, {}, {}};
+            Catalogue c = unsaved(dir / "c.pmr");
+            saveCatalogue(c, ui);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "call " << k << " was not reached";
+        const std::string now = readBytes(dir / "c.pmr");
+        EXPECT_TRUE(now == oldFile() || now == newBytes) << "killed at call " << k << ": " << now.size() << " bytes";
+        for (const std::string& name : namesIn(dir.path())) {
+            if (name != "c.pmr") {
+                EXPECT_EQ(name.rfind(".c.pmr.", 0), 0u) << name;
+            }
         }
     }
 }

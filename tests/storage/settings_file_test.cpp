@@ -132,7 +132,7 @@ TEST(SettingsFile, AnUnreadableSettingsFileGivesNoCatalogueAndSaysWhy) {
     EXPECT_EQ(error, EISDIR);
 }
 
-TEST(SettingsFile, EveryCallOfTheWriteFailingInTurnLeavesTheOldFile) {
+TEST(SettingsFile, EveryCallOfTheWriteFailingOnceOrForGoodLeavesTheOldFile) {
     TempDir dir;
     Catalogue c;
     c.fileName = "/new.pmr";
@@ -144,19 +144,21 @@ TEST(SettingsFile, EveryCallOfTheWriteFailingInTurnLeavesTheOldFile) {
         ASSERT_TRUE(writeSettings(c, dir.path(), ui.storage));
         calls = files.calls.size();
     }
-    for (std::size_t k = 0; k < calls; ++k) {
-        writeBytes(dir / "quorvels.ini", "/old.pmr\r\n");
-        FailingFiles files(platform::systemFiles());
-        files.failAt = static_cast<int>(k);
-        Ui ui(files);
-        ui.messages.expect(Answer::Ok);
-        const bool written = writeSettings(c, dir.path(), ui.storage);
-        SCOPED_TRACE(files.failedCall());
-        const std::string now = readBytes(dir / "quorvels.ini");
-        EXPECT_TRUE(now == "/old.pmr\r\n" || now == "/new.pmr\r\n");
-        EXPECT_EQ(written, now == "/new.pmr\r\n");
-        EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"quorvels.ini"});
-    }
+    for (const auto failure : {FailingFiles::Failure::Once, FailingFiles::Failure::ForGood})
+        for (std::size_t k = 0; k < calls; ++k) {
+            writeBytes(dir / "quorvels.ini", "/old.pmr\r\n");
+            FailingFiles files(platform::systemFiles());
+            files.failAt = static_cast<int>(k);
+            files.failure = failure;
+            Ui ui(files);
+            ui.messages.expect(Answer::Ok);
+            const bool written = writeSettings(c, dir.path(), ui.storage);
+            SCOPED_TRACE(files.failedCall());
+            const std::string now = readBytes(dir / "quorvels.ini");
+            EXPECT_TRUE(now == "/old.pmr\r\n" || now == "/new.pmr\r\n");
+            EXPECT_EQ(written, now == "/new.pmr\r\n");
+            EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"quorvels.ini"});
+        }
 }
 
 }  // namespace

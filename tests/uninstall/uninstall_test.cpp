@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
+#include <optional>
 
 #include "install/install_run.h"
 #include "platform/scripted/scripted_message_boxes.h"
-#include "platform/system/file_key_store.h"
-#include "tests/support/temporary_folder.h"
+#include "tests/support/product_home.h"
+#include "tests/support/tmpfs_mount.h"
 #include "uninstall/uninstall_run.h"
 
 namespace {
@@ -13,19 +16,15 @@ namespace {
 using platform::Answer;
 namespace fs = std::filesystem;
 
-const std::string entryKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvels";
+const std::string RestOfTheFolder = "\r\n\r\nYou can now delete the rest of the folder manually:\r\n";
+const std::string Uninstalled = "Quillery has been successfully uninstalled..." + RestOfTheFolder;
 
-struct UninstallTest : ::testing::Test {
-    TemporaryFolder home;
+struct UninstallTest : ::testing::Test, ProductHome {
     platform::scripted::ScriptedMessageBoxes messages;
-    platform::FileKeyStore keys{home / ".config/quorvels-keys.ini"};
-    std::string desktop = home / "Desktop";
-    std::string programs = home / "applications";
-    InstallServices installing{messages, keys, home / "dist", home.path, desktop, programs};
-    UninstallServices uninstalling{messages, keys, home / "elsewhere", desktop, programs};
+    InstallServices installing = installServices(messages);
+    UninstallServices uninstalling = uninstallServices(messages, home / "elsewhere");
 
     void installInto(const std::string& folder) {
-        for (const std::string& name : installFiles()) writeFile(home / ("dist/" + name), name);
         messages.expect(Answer::Ok);
         runInstall(installing, {folder, true, true});
         ASSERT_EQ(messages.shown.back().text, "Quorvels successfully installed");
@@ -43,62 +42,98 @@ TEST_F(UninstallTest, NoChangesNothing) {
     installInto(home / "Books");
     messages.expect(Answer::No);
     runUninstall(uninstalling);
+    ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown.back().text, "Uninstall Quillery now?");
     EXPECT_EQ(messages.shown.back().caption, "Quillery");
     EXPECT_EQ(messages.shown.back().buttons, platform::Buttons::YesNo);
-    EXPECT_TRUE(fs::exists(home / "Books/quorvels"));
-    EXPECT_TRUE(keys.keyExists(entryKey));
+    EXPECT_EQ(messages.shown.back().icon, platform::Icon::Question);
+    EXPECT_EQ(namesIn(home / "Books").size(), 4u);
+    EXPECT_TRUE(keys.keyExists(UninstallEntryPath));
     EXPECT_TRUE(fs::exists(desktop + "/Folimarch.desktop"));
+    EXPECT_TRUE(fs::exists(programs + "/Folimarch.desktop"));
 }
 
+// There are no hidden or system files to spare: every listed name that is a
+// file goes, the help index included.
 TEST_F(UninstallTest, YesRemovesProductEntryAndShortcutsButKeepsItselfAndOthers) {
     installInto(home / "Books");
     writeFile(home / "Books/my catalogue.pmr", "keep me");
     writeFile(home / "Books/quorvels.gid", "help index");
-    fs::create_directories(home / "Books/install");  // a folder of that name is not ours to delete
-    const std::string text = uninstall();
-    EXPECT_EQ(text, "Quillery has been successfully uninstalled...\r\n\r\nYou can now delete the rest of the folder manually:\r\n" + home / "Books/");
+    writeFile(home / "Books/quorvels.ico", "icon");
+    writeFile(home / "Books/install", "the installer");
+    fs::create_directories(home / "Books/Quorvels.hlp");  // other letter case: not ours
+    EXPECT_EQ(uninstall(), Uninstalled + home / "Books/");
     EXPECT_EQ(messages.shown.back().caption, "Uninstall Quorvels");
     EXPECT_EQ(messages.shown.back().icon, platform::Icon::Information);
-    EXPECT_EQ(text.substr(text.size() - (home / "Books/").size()), home / "Books/");
-    std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(home / "Books")) left.push_back(entry.path().filename().string());
-    std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"install", "my catalogue.pmr", "unInstall"}));
-    EXPECT_FALSE(keys.keyExists(entryKey));
-    EXPECT_FALSE(platform::FileKeyStore(home / ".config/quorvels-keys.ini").keyExists(entryKey));
+    EXPECT_EQ(namesIn(home / "Books"), (std::vector<std::string>{"Quorvels.hlp", "my catalogue.pmr", "unInstall"}));
+    EXPECT_FALSE(keys.keyExists(UninstallEntryPath));
+    EXPECT_FALSE(platform::FileKeyStore(keyStorePath()).keyExists(UninstallEntryPath));
     EXPECT_FALSE(fs::exists(desktop + "/Folimarch.desktop"));
     EXPECT_FALSE(fs::exists(programs + "/Folimarch.desktop"));
+}
+
+TEST_F(UninstallTest, AccentedFolderIsFoundAndNamedInWindows1252) {
+    installInto(home / "B\xFC" "cher");
+    EXPECT_EQ(uninstall(), Uninstalled + home / "B\xFC" "cher/");
+    EXPECT_EQ(namesIn(home / "B\xC3\xBC" "cher"), (std::vector<std::string>{"unInstall"}));
 }
 
 TEST_F(UninstallTest, WithoutEntryWorksInTheCurrentFolderAndASecondRunToo) {
     writeFile(home / "elsewhere/quorvels.hlp", "help");
     writeFile(home / "elsewhere/notes.txt", "mine");
-    EXPECT_EQ(uninstall(), "Quillery has been successfully uninstalled...\r\n\r\nYou can now delete the rest of the folder manually:\r\n");
+    EXPECT_EQ(uninstall(), Uninstalled);
     EXPECT_FALSE(fs::exists(home / "elsewhere/quorvels.hlp"));
     EXPECT_TRUE(fs::exists(home / "elsewhere/notes.txt"));
-    EXPECT_EQ(uninstall(), "Quillery has been successfully uninstalled...\r\n\r\nYou can now delete the rest of the folder manually:\r\n");
+
+    installInto(home / "Books");
+    EXPECT_EQ(uninstall(), Uninstalled + home / "Books/");
+    EXPECT_EQ(uninstall(), Uninstalled);
+    EXPECT_EQ(namesIn(home / "Books"), (std::vector<std::string>{"unInstall"}));
 }
 
+// A stale or altered entry must not make the uninstaller delete elsewhere:
+// the entry has to name our uninstaller by a full path, and it has to be there.
 TEST_F(UninstallTest, UntrustedEntryDeletesNothingThere) {
     writeFile(home / "system/install", "a system file called install");
-    ASSERT_TRUE(keys.createKey(entryKey));
-    for (const std::string& command : {std::string("relative/unInstall"), home / "system/unInstall"}) {
-        ASSERT_TRUE(keys.setString(entryKey, "UninstallString", command));
-        const std::string text = uninstall();
-        EXPECT_NE(text.find("no program file was deleted"), std::string::npos) << text;
+    writeFile(home / "system/ls", "another program");
+    for (const std::string& command :
+         {std::string("relative/unInstall"), home / "system/unInstall", home / "system/ls"}) {
+        ASSERT_TRUE(keys.createKey(UninstallEntryPath));
+        ASSERT_TRUE(keys.setString(UninstallEntryPath, "UninstallString", command));
+        EXPECT_EQ(uninstall(), "The uninstall entry pointed to \"" + command +
+                                   "\", which is not the uninstaller of Quillery, so no file was deleted in that folder.");
+        EXPECT_EQ(messages.shown.back().icon, platform::Icon::Exclamation);
         EXPECT_TRUE(fs::exists(home / "system/install"));
-        ASSERT_TRUE(keys.createKey(entryKey));
+        EXPECT_FALSE(keys.keyExists(UninstallEntryPath));
     }
 }
 
-TEST_F(UninstallTest, FilesThatCannotBeDeletedAreNamed) {
-    if (geteuid() == 0) GTEST_SKIP() << "root deletes from read-only folders";
+TEST_F(UninstallTest, AnEntryThatCannotBeRemovedIsNamed) {
     installInto(home / "Books");
-    fs::permissions(home / "Books", fs::perms::owner_read | fs::perms::owner_exec);
+    writeFile(keyStorePath() + ".new/in the way", "");  // a folder where the store writes before it renames
+    EXPECT_EQ(uninstall(), "Quillery has been uninstalled.\r\n\r\nThese could not be deleted:\r\nthe uninstall entry" +
+                               RestOfTheFolder + home / "Books/");
+    EXPECT_EQ(namesIn(home / "Books"), (std::vector<std::string>{"unInstall"}));
+}
+
+// Root deletes from read-only folders, but not from a read-only file system.
+TEST_F(UninstallTest, FilesThatCannotBeDeletedAreNamed) {
+    std::optional<TmpfsMount> mount;
+    if (geteuid() == 0) {
+        mount.emplace(home / "Books", "size=1m");
+        if (!mount->mounted()) GTEST_SKIP() << "tmpfs cannot be mounted here";
+    }
+    installInto(home / "Books");
+    if (mount)
+        ASSERT_TRUE(mount->remountReadOnly());
+    else
+        fs::permissions(home / "Books", fs::perms::owner_read | fs::perms::owner_exec);
     const std::string text = uninstall();
-    fs::permissions(home / "Books", fs::perms::owner_all);
-    EXPECT_NE(text.find("could not be deleted:\r\n" + home / "Books/quorvels\r\n"), std::string::npos) << text;
+    if (!mount) fs::permissions(home / "Books", fs::perms::owner_all);
+    EXPECT_EQ(text, "Quillery has been uninstalled.\r\n\r\nThese could not be deleted:\r\n" + home / "Books/quorvels\r\n" +
+                        home / "Books/quorvels.hlp\r\n" + home / "Books/quorvels.cnt" + RestOfTheFolder + home / "Books/");
+    EXPECT_EQ(messages.shown.back().icon, platform::Icon::Exclamation);
+    EXPECT_FALSE(fs::exists(desktop + "/Folimarch.desktop"));
 }
 
 }  // namespace

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "install/install_run.h"
+
+// The installer's folders on this machine: its current folder and the
+// user's home, data, desktop and program-menu folders, in Windows-1252.
+InstallServices systemInstallServices(platform::MessageBoxes& messages, platform::KeyStore& keys);

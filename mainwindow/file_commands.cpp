@@ -1,0 +1,110 @@
+#include "mainwindow/file_commands.h"
+
+#include "mainwindow/main_window.h"
+#include "mainwindow/menus.h"
+#include "mainwindow/startup.h"
+#include "mainwindow/status_line.h"
+#include "storage/catalogue_file.h"
+#include "storage/settings_file.h"
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+namespace {
+
+enum class FileDialogKind { Open, Save };
+
+// The Open and Save As dialogs list catalogue files first and start in the
+// program's current folder, which is the one it was started in: nothing
+// changes it.
+std::optional<std::string> askCatalogueFile(MainWindow& main, FileDialogKind kind, const std::string& title,
+                                            const std::string& initialName) {
+    if (main.dialogs.files == nullptr) return std::nullopt;
+    const platform::FileDialogRequest request{
+        title, {{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}}, "pmr", main.state.startDirectory, initialName};
+    return kind == FileDialogKind::Open ? main.dialogs.files->askFileToOpen(request)
+                                        : main.dialogs.files->askFileToSave(request);
+}
+
+bool userSaysYes(MainWindow& main, const std::string& text, const std::string& caption, Icon icon) {
+    return main.messages.messageBox(text, caption, Buttons::YesNo, icon) == Answer::Yes;
+}
+
+// A name that is taken, by a file, a folder or a link.
+bool nameExists(MainWindow& main, const std::string& path) {
+    platform::FileInfo info;
+    return main.files.status(path, false, info) == 0;
+}
+
+// Before Open replaces a changed catalogue: Yes saves it (through Save As
+// when it has no name), No drops the changes. Returns false when the changes
+// were to be saved and were not (the dialog was cancelled or the save
+// failed), so that Open does not drop them.
+bool settleChangesBeforeOpen(MainWindow& main, StorageUi& ui) {
+    Catalogue& catalogue = main.catalogue;
+    if (!catalogue.changed) return true;
+    if (!userSaysYes(main, "File has changed...\r\nSave it now?", "Save File", Icon::Question)) return true;
+    if (catalogue.fileName.empty()) {
+        saveCatalogueFileAs(main);
+        return !catalogue.changed;
+    }
+    return saveCatalogue(catalogue, ui);
+}
+
+}  // namespace
+
+void openCatalogueFile(MainWindow& main) {
+    const auto chosen = askCatalogueFile(main, FileDialogKind::Open, "Open File", "");
+    if (!chosen) return;
+    Catalogue& catalogue = main.catalogue;
+    StorageUi ui = storageUiOf(main);
+    if (!settleChangesBeforeOpen(main, ui)) return;
+    if (!createEmptyCatalogueFile(*chosen, ui)) return;
+
+    const std::string previousFileName = catalogue.fileName;
+    catalogue.fileName = *chosen;
+    if (!loadCatalogue(catalogue, ui, previousFileName)) return;
+    writeSettings(catalogue, main.state.startDirectory, ui);
+    setCaseCaption(main, CaseCaptionForm::Plain);
+    setStatus(main, FileStatusField, "");
+}
+
+void saveCatalogueFile(MainWindow& main) {
+    Catalogue& catalogue = main.catalogue;
+    if (!userSaysYes(main, "Save file now?", "Save File", Icon::Question)) return;
+    if (catalogue.fileName.empty()) return saveCatalogueFileAs(main);
+    catalogue.changed = true;  // so that the save always writes
+    StorageUi ui = storageUiOf(main);
+    saveCatalogue(catalogue, ui);
+}
+
+void saveCatalogueFileAs(MainWindow& main) {
+    Catalogue& catalogue = main.catalogue;
+    const auto chosen = askCatalogueFile(main, FileDialogKind::Save, "Save File", catalogue.fileName);
+    if (!chosen) return;
+    if (nameExists(main, *chosen) &&
+        !userSaysYes(main, "Overwrite existing file?", "Overwrite Warning", Icon::Exclamation))
+        return;
+
+    const std::string previousFileName = catalogue.fileName;
+    catalogue.fileName = *chosen;
+    catalogue.changed = true;  // so that the save always writes
+    StorageUi ui = storageUiOf(main);
+    if (!saveCatalogue(catalogue, ui)) {
+        // The save said what failed. The catalogue is still the one of the
+        // previous file, with its changes unsaved.
+        catalogue.fileName = previousFileName;
+        setStatus(main, FileStatusField, "");
+        return;
+    }
+    writeSettings(catalogue, main.state.startDirectory, ui);
+    setStatus(main, FileStatusField, "");
+}
+
+bool closeMainWindow(MainWindow& main) {
+    StorageUi ui = storageUiOf(main);
+    if (confirmSaveChanges(main.catalogue, ui)) return false;
+    main.windows.endWindow(main.state.window);
+    return true;
+}

@@ -1,0 +1,106 @@
+#include "mainwindow/mark_commands.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/ordering.h"
+#include "mainwindow/book_list.h"
+#include "mainwindow/main_window.h"
+#include "mainwindow/main_window_layout.h"
+
+namespace {
+
+bool isMarked(const Catalogue& catalogue, int record) { return testFlag(catalogue.records[record].flags, marked) != 0; }
+
+int markedRowsOfView(const Catalogue& catalogue) {
+    int count = 0;
+    for (int row = 1; row <= viewCount(catalogue); ++row) count += isMarked(catalogue, catalogue.viewOrder[row]);
+    return count;
+}
+
+int markedRecords(const Catalogue& catalogue) {
+    int count = 0;
+    for (int record = 1; record <= recordCount(catalogue); ++record) count += isMarked(catalogue, record);
+    return count;
+}
+
+bool userSaysYes(MainWindow& main, const std::string& text) {
+    return main.messages.messageBox(text, "Delete Records", platform::Buttons::YesNo, platform::Icon::Exclamation) ==
+           platform::Answer::Yes;
+}
+
+// Whether the current row is among the rows the user sees selected.
+bool currentRowSelected(MainWindow& main) {
+    const std::vector<int> selected = main.windows.selectedListRows(main.state.window, BookListId);
+    return std::find(selected.begin(), selected.end(), main.catalogue.selectedRow - 1) != selected.end();
+}
+
+// Flags every marked record of the view deleted, hidden and unmarked; the row
+// above the top-most of them (row 1 at the top) becomes current.
+void deleteMarkedRowsOfView(Catalogue& catalogue) {
+    int topDeletedRow = catalogue.selectedRow;
+    for (int row = viewCount(catalogue); row >= 1; --row) {
+        std::uint8_t& flags = catalogue.records[catalogue.viewOrder[row]].flags;
+        if (testFlag(flags, marked) == 0) continue;
+        setFlag(flags, deleted, true);
+        setFlag(flags, shown, false);
+        setFlag(flags, marked, false);
+        topDeletedRow = row;
+    }
+    catalogue.selectedRow = std::max(topDeletedRow - 1, 1);
+    catalogue.currentRecord = catalogue.viewOrder[catalogue.selectedRow];
+}
+
+}  // namespace
+
+void markSelected(MainWindow& main) {
+    for (int listRow : main.windows.selectedListRows(main.state.window, BookListId)) toggleRowMark(main, listRow + 1);
+}
+
+void setMarkOfShownRecords(Catalogue& catalogue, bool mark) {
+    for (int row = 1; row <= viewCount(catalogue); ++row) {
+        const int record = catalogue.viewOrder[row];
+        if (isMarked(catalogue, record) == mark) continue;
+        setFlag(catalogue.records[record].flags, marked, mark);
+        catalogue.markedCount += mark ? 1 : -1;
+    }
+    catalogue.listStale = true;
+}
+
+bool deleteBooks(MainWindow& main) {
+    Catalogue& catalogue = main.catalogue;
+    if (viewCount(catalogue) == 0) return false;
+    const bool hasCurrentRow = currentRowSelected(main);
+    markSelectedRows(main);
+
+    // The prompt counts the records this delete removes: marked records the
+    // view does not show are neither counted nor deleted.
+    const int markedRows = markedRowsOfView(catalogue);
+    if (markedRows == 0 && !hasCurrentRow) return false;
+    const std::string question = markedRows == 0 ? "Delete this record now?"
+                                                 : std::to_string(markedRows) + " records marked ...\r\nDelete them all now?";
+    if (!userSaysYes(main, question)) return false;
+
+    if (markedRows == 0) setFlag(catalogue.records[catalogue.viewOrder[catalogue.selectedRow]].flags, marked, true);
+    deleteMarkedRowsOfView(catalogue);
+    main.state.deletedPending = true;
+    catalogue.markedCount = markedRecords(catalogue);
+    catalogue.changed = true;
+    rebuildView(catalogue);
+    return true;
+}
+
+bool undeleteBooks(MainWindow& main) {
+    Catalogue& catalogue = main.catalogue;
+    if (!userSaysYes(main, "Undelete all deleted records now?")) return false;
+    for (int record = 1; record <= recordCount(catalogue); ++record) {
+        std::uint8_t& flags = catalogue.records[record].flags;
+        if (testFlag(flags, deleted) == 0) continue;
+        setFlag(flags, deleted, false);
+        setFlag(flags, shown, true);
+        catalogue.currentRecord = record;
+    }
+    main.state.deletedPending = false;
+    rebuildView(catalogue);
+    return true;
+}

@@ -1,0 +1,40 @@
+#include "mainwindow/view_commands.h"
+
+#include "core/letter_case.h"
+#include "core/ordering.h"
+#include "mainwindow/main_window.h"
+#include "mainwindow/main_window_layout.h"
+#include "mainwindow/menus.h"
+
+void listAllBooks(MainWindow& main) {
+    Catalogue& catalogue = main.catalogue;
+    applyViewMenuState(main, ViewMenuState::AllBooks);
+    if (viewCount(catalogue) >= recordCount(catalogue)) return;
+    for (int record = 1; record <= recordCount(catalogue); ++record)
+        setFlag(catalogue.records[record].flags, shown, true);
+    catalogue.viewMode = ViewAll;
+    rebuildView(catalogue);
+}
+
+int switchLetterCase(MainWindow& main) {
+    const int topRow = main.windows.listTopRow(main.state.window, BookListId);
+    toggleLetterCase(main.catalogue);
+    setCaseCaption(main, CaseCaptionForm::WithMnemonic);
+    rebuildView(main.catalogue);
+    return topRow;
+}
+
+bool switchSortOrder(MainWindow& main) {
+    Catalogue& catalogue = main.catalogue;
+    if (catalogue.viewMode == BooksUnread) return false;
+    catalogue.sortByDate = !catalogue.sortByDate;
+    setSortCaption(main);
+    rebuildView(catalogue);
+    return true;
+}
+
+void showReadOrUnreadBooks(MainWindow& main, ViewMode mode) {
+    applyViewMenuState(main, mode == BooksRead ? ViewMenuState::BooksRead : ViewMenuState::BooksUnread);
+    main.catalogue.viewMode = mode;
+    rebuildView(main.catalogue);
+}

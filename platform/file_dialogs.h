@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// One entry of a file dialog's type list: what the user reads, and the
+// pattern of the names it lists ("*.pmr"; "*.*" lists every file).
+struct FileFilter {
+    std::string description;
+    std::string pattern;
+    bool operator==(const FileFilter&) const = default;
+};
+
+// What a file dialog shows when it opens. Texts and paths are Windows-1252
+// bytes, paths "/" separated.
+struct FileDialogRequest {
+    std::string title;
+    std::vector<FileFilter> filters;  // the first one is chosen at first
+    std::string defaultExtension;     // without the dot; added to a name typed without one
+    std::string folder;               // where the dialog starts
+    std::string initialName;          // the name it offers; "" for none
+};
+
+// The system's dialogs for choosing a file. Each returns the full path the
+// user chose, or nothing when the user cancelled.
+struct FileDialogs {
+    virtual ~FileDialogs() = default;
+
+    // A file to open. The name need not exist, so that opening a new name can
+    // create it.
+    virtual std::optional<std::string> askFileToOpen(const FileDialogRequest& request) = 0;
+
+    // A name to save under. The dialog never asks about replacing an existing
+    // file: the program asks that itself.
+    virtual std::optional<std::string> askFileToSave(const FileDialogRequest& request) = 0;
+};
+
+}  // namespace platform

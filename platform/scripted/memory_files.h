@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cerrno>
+#include <map>
+#include <string>
+
+#include "platform/files.h"
+
+namespace platform::scripted {
+
+// Regular files kept in memory, for tests and fuzz targets that save and load
+// many times: no disk, no folders (every folder exists), no links.
+struct MemoryFiles final : Files {
+    std::map<std::string, std::string> files;  // by path
+
+    int readFile(const std::string& path, std::size_t maxBytes, std::string& contents) override {
+        const auto found = files.find(path);
+        if (found == files.end()) return ENOENT;
+        contents = found->second.substr(0, maxBytes);
+        return 0;
+    }
+    int status(const std::string& path, bool, FileInfo& info) override {
+        const auto found = files.find(path);
+        if (found == files.end()) return ENOENT;
+        info = FileInfo{};
+        info.isRegular = true;
+        info.permissions = 0644;
+        info.size = found->second.size();
+        return 0;
+    }
+    int checkWritable(const std::string&) override { return 0; }
+    int readLink(const std::string&, std::string&) override { return EINVAL; }
+    int createNew(const std::string& path, unsigned, Handle& handle) override {
+        if (!files.emplace(path, std::string()).second) return EEXIST;
+        handle = static_cast<Handle>(open.size()) + 1;
+        open[handle] = path;
+        return 0;
+    }
+    int setPermissions(Handle, unsigned) override { return 0; }
+    int setOwner(Handle, std::uint32_t, std::uint32_t) override { return 0; }
+    int write(Handle handle, std::string_view bytes) override {
+        files[open.at(handle)] += bytes;
+        return 0;
+    }
+    int sync(Handle) override { return 0; }
+    int close(Handle handle) override { return open.erase(handle) == 1 ? 0 : EBADF; }
+    int rename(const std::string& from, const std::string& to) override {
+        const auto found = files.find(from);
+        if (found == files.end()) return ENOENT;
+        std::string bytes = std::move(found->second);
+        files.erase(found);
+        files[to] = std::move(bytes);
+        return 0;
+    }
+    int remove(const std::string& path) override { return files.erase(path) == 1 ? 0 : ENOENT; }
+    int syncDirectory(const std::string&) override { return 0; }
+
+private:
+    std::map<Handle, std::string> open;  // handle -> path
+};
+
+}  // namespace platform::scripted

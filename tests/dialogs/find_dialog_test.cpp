@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "tests/dialogs/dialog_harness.h"
+
+namespace {
+
+using platform::Answer;
+using platform::scripted::ScriptedUser;
+using Rows = std::vector<std::string>;
+
+struct FindDialogTest : DialogHarness, ::testing::Test {
+    FindDialogTest() {
+        catalogue.upperCase = true;
+        addBook(catalogue, "SMITH", "RED HOUSE", "", 2);
+        addBook(catalogue, "KEITH", "BLUE HOUSE", "", 1);
+        addBook(catalogue, "GOLDSMITH", "GREEN FIELD", "", 2);
+        addBook(catalogue, "JONES", "WHITE FIELD", "", 14);
+        catalogue.currentRecord = 0;
+        rebuildView(catalogue);  // GOLDSMITH, JONES, KEITH, SMITH
+    }
+
+    std::vector<std::string> listedRows() const {
+        Rows rows;
+        for (const std::string& row : mainControl(BookListId).rows) rows.push_back(row.substr(2, row.find('\t', 2) - 2));
+        return rows;
+    }
+
+    int shownCount() const {
+        int count = 0;
+        for (int i = 1; i <= recordCount(catalogue); ++i) count += testFlag(catalogue.records[i].flags, shown) != 0;
+        return count;
+    }
+};
+
+TEST_F(FindDialogTest, TheDialogOpensEmptyWithEveryCategory) {
+    press(FindButtonId, [&](ScriptedUser& dialog) {
+        EXPECT_EQ(dialog.state().blueprint.caption, "Find Books");
+        EXPECT_EQ(dialog.state().owner, state.window);
+        const auto& categories = dialog.control(CategoryListId);
+        ASSERT_EQ(categories.entries.size(), 15u);
+        EXPECT_EQ(categories.entries.front() + "|" + categories.entries[1] + "|" + categories.entries.back(), "|Spy|");
+        EXPECT_EQ(categories.selectedEntry, -1);
+        EXPECT_TRUE(dialog.control(SearchButtonId).defaultLook);
+        dialog.closeBox();
+    });
+    EXPECT_EQ(catalogue.viewMode, ViewAll);
+}
+
+TEST_F(FindDialogTest, BooksFoundBecomeTheViewWithTheFirstRowCurrent) {
+    catalogue.selectedRow = 4;
+    press(FindButtonId, [&](ScriptedUser& dialog) {
+        dialog.typeKeys(AuthorBoxId, "  Smith ");
+        dialog.pickEntry(CategoryListId, 2);  // Mystery
+        dialog.pressEnter();                  // presses "&Find"
+    }, [&](ScriptedUser&) {
+        EXPECT_EQ(listedRows(), (Rows{"GOLDSMITH", "SMITH"}));
+        EXPECT_EQ(mainControl(BookListId).caret, 0);
+        EXPECT_EQ(mainControl(statusLabelId(2)).text, "Books Found by Author");
+        EXPECT_TRUE(listAllBooksEnabled());
+    });
+    EXPECT_EQ(catalogue.viewMode, BooksFound);
+    EXPECT_EQ(catalogue.selectedRow, 1);
+    EXPECT_EQ(authorOf(catalogue, catalogue.currentRecord), "GOLDSMITH");
+}
+
+TEST_F(FindDialogTest, CriteriaCombineAndTheEmptyLastCategoryIsACondition) {
+    press(FindButtonId, [&](ScriptedUser& dialog) {
+        dialog.typeKeys(AuthorBoxId, "ith");
+        dialog.typeKeys(TitleBoxId, "house");
+        dialog.click(SearchButtonId);
+    });
+    EXPECT_EQ(viewRows(catalogue), (Rows{"KEITH BLUE HOUSE", "SMITH RED HOUSE"}));
+
+    press(FindButtonId, [&](ScriptedUser& dialog) {
+        dialog.pickEntry(CategoryListId, 14);
+        dialog.click(SearchButtonId);
+    });
+    EXPECT_EQ(viewRows(catalogue), (Rows{"JONES WHITE FIELD"}));
+}
+
+TEST_F(FindDialogTest, ASearchMatchingEveryBookLeavesListAllBooksDisabled) {
+    press(FindButtonId, [&](ScriptedUser& dialog) {
+        dialog.typeKeys(TitleBoxId, "E");
+        dialog.pickEntry(CategoryListId, 0);  // the empty first entry sets no condition
+        dialog.click(SearchButtonId);
+    }, [&](ScriptedUser&) { EXPECT_FALSE(listAllBooksEnabled()); });
+    EXPECT_EQ(viewCount(catalogue), 4);
+}
+
+TEST_F(FindDialogTest, DeletedBooksAreFoundToo) {
+    const int keith = catalogue.viewOrder[3];
+    setFlag(catalogue.records[keith].flags, deleted, true);
+    setFlag(catalogue.records[keith].flags, shown, false);
+    rebuildView(catalogue);
+    press(FindButtonId, [&](ScriptedUser& dialog) {
+        dialog.typeKeys(AuthorBoxId, "keith");
+        dialog.click(SearchButtonId);
+    });
+    EXPECT_EQ(viewRows(catalogue), (Rows{"KEITH BLUE HOUSE"}));
+}
+
+TEST_F(FindDialogTest, BlanksAreNoCriteriaAndFindThenDoesNothingVisible) {
+    press(FindButtonId, [&](ScriptedUser& dialog) {
+        dialog.typeKeys(AuthorBoxId, "   ");
+        dialog.typeKeys(DispositionBoxId, " ");
+        dialog.click(SearchButtonId);
+        EXPECT_FALSE(dialog.state().ended);
+        EXPECT_TRUE(ui.messageBoxes.shown.empty());
+        dialog.pressEscape();
+    }, [&](ScriptedUser&) { EXPECT_EQ(listedRows().size(), 4u); });
+    EXPECT_EQ(shownCount(), 4);
+}
+
+TEST_F(FindDialogTest, NoMatchSaysSoAndTheListIsEmptyAfterCancel) {
+    press(FindButtonId, [&](ScriptedUser& dialog) {
+        ui.messageBoxes.expect(Answer::Ok);
+        dialog.typeKeys(AuthorBoxId, "nobody");
+        dialog.click(SearchButtonId);
+        ASSERT_EQ(ui.messageBoxes.shown.size(), 1u);
+        const auto& message = ui.messageBoxes.shown[0];
+        EXPECT_EQ(message.text + "|" + message.caption, "No matches found|None Found");
+        EXPECT_EQ(message.icon, platform::Icon::Information);
+        EXPECT_EQ(message.buttons, platform::Buttons::Ok);
+        EXPECT_FALSE(dialog.state().ended);
+        EXPECT_EQ(shownCount(), 0);
+
+        dialog.replaceText(AuthorBoxId, "jones");  // other criteria, in the same dialog
+        dialog.click(SearchButtonId);
+    }, [&](ScriptedUser&) { EXPECT_EQ(listedRows(), Rows{"JONES"}); });
+
+    press(FindButtonId, [&](ScriptedUser& dialog) {
+        ui.messageBoxes.expect(Answer::Ok);
+        dialog.typeKeys(AuthorBoxId, "nobody");
+        dialog.click(SearchButtonId);
+        dialog.click(CancelButtonId);
+    }, [&](ScriptedUser&) { EXPECT_TRUE(listedRows().empty()); });
+}
+
+}  // namespace

@@ -1,0 +1,201 @@
+// The real program on the Qt platform, headless, driven with keys and mouse
+// clicks: its menus, the record dialog, the message boxes and the file dialog.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+#include "dialogs/field_ids.h"
+#include "dialogs/find_dialog.h"
+#include "dialogs/record_dialog.h"
+#include "mainwindow/main_window_layout.h"
+#include "mainwindow/startup.h"
+#include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_help_viewer.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_text_measure.h"
+#include "platform/qt/qt_windows.h"
+#include "platform/scripted/fixed_clock.h"
+#include "platform/system/posix_files.h"
+#include "printing/print_dialog.h"
+#include "storage/catalogue_file.h"
+#include "tests/core/catalogue_builders.h"
+#include "tests/support/temporary_folder.h"
+
+namespace {
+
+using platform::qt::QtWindow;
+
+// Calls `act` once a visible modal window of type Window is up (other than
+// `previous`), polling so that it does not matter when the program opens it.
+// A window that never comes fails the test and ends the test program, which
+// would otherwise wait in the modal windows that are open.
+template <typename Window>
+void whenModal(std::function<void(Window&)> act, const QWidget* previous = nullptr) {
+    auto* poll = new QTimer;
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QObject::connect(poll, &QTimer::timeout, [=] {
+        auto* window = dynamic_cast<Window*>(QApplication::activeModalWidget());
+        const bool up = window != nullptr && window != previous && window->isVisible();
+        if (!up && waited->elapsed() < 60000) return;
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+        if (!up) {
+            ADD_FAILURE() << "the expected window did not open";
+            std::fflush(stdout);
+            std::_Exit(1);
+        }
+        act(*window);
+    });
+    poll->start(10);
+}
+
+// Presses the button of a message box after checking what it asks.
+void answer(QMessageBox& box, const QString& text, QMessageBox::StandardButton button) {
+    EXPECT_EQ(box.text(), text);
+    QTest::mouseClick(box.button(button), Qt::LeftButton);
+}
+
+// The whole program as main() wires it, with a start folder of its own.
+struct ProgramOnQt : ::testing::Test {
+    TemporaryFolder folder;
+    platform::qt::QtWindows windows;
+    platform::qt::QtMessageBoxes messages;
+    platform::qt::QtFileDialogs fileDialogs;
+    platform::qt::QtHelpViewer help{windows};
+    platform::scripted::FixedClock clock{2026};
+    platform::qt::QtTextMeasure measure{QApplication::font()};
+    Catalogue catalogue;
+    MainWindowState state;
+    MainWindow main{catalogue, state, windows, messages, platform::systemFiles(), help, clock,
+                    {showRecordDialog, showFindDialog, showPrintDialog, &fileDialogs}};
+
+    void start() { runQuorvels(main, folder.path, {measure, [] { return nullptr; }}); }
+};
+
+TEST_F(ProgramOnQt, AUserAddsABookThroughTheEditMenuAndSavesItUnderANewName) {
+    whenModal<QtWindow>([&](QtWindow& window) {
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QWidget* list = window.control(BookListId);
+
+        // Alt+E, then A for "&Add Book": the record dialog in add mode.
+        whenModal<QtWindow>(
+            [](QtWindow& dialog) {
+                EXPECT_EQ(dialog.windowTitle(), "Add Record Data");
+                QTest::keyClicks(dialog.control<QLineEdit>(AuthorBoxId), "Bronte, Charlotte");
+                QTest::keyClicks(dialog.control<QLineEdit>(TitleBoxId), "Jane Eyre");
+                QTest::keyClick(dialog.control<QLineEdit>(TitleBoxId), Qt::Key_Return);  // "&Add"
+            },
+            &window);
+        QTest::keyClick(list, Qt::Key_E, Qt::AltModifier);
+        auto* editMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(editMenu, nullptr);
+        QTest::keyClick(editMenu, Qt::Key_A);
+        EXPECT_EQ(windows.listRowCount(state.window, BookListId), 1);
+        EXPECT_TRUE(catalogue.changed);
+        window.activateWindow();  // back from the dialog
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+        // Alt+F, S for "&Save": "Save file now?", then the Save As dialog, as
+        // the catalogue has no file yet.
+        whenModal<QMessageBox>([&](QMessageBox& box) {
+            EXPECT_EQ(box.windowTitle(), "Save File");
+            whenModal<QFileDialog>([&](QFileDialog& dialog) {
+                EXPECT_EQ(dialog.windowTitle(), "Save File");
+                EXPECT_EQ(dialog.directory().absolutePath(), QString::fromStdString(folder.path));
+                EXPECT_EQ(dialog.nameFilters(), (QStringList{"Quorvel Files (*.pmr)", "All Files (*)"}));
+                auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+                ASSERT_NE(name, nullptr);
+                name->clear();
+                QTest::keyClicks(name, "brontes");
+                QTest::keyClick(name, Qt::Key_Return);
+            });
+            answer(box, "Save file now?", QMessageBox::Yes);
+        });
+        QTest::keyClick(list, Qt::Key_F, Qt::AltModifier);
+        auto* fileMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(fileMenu, nullptr);
+        QTest::keyClick(fileMenu, Qt::Key_S);
+        EXPECT_FALSE(catalogue.changed);
+        EXPECT_EQ(windows.text(state.window, statusLabelId(1)), "brontes.pmr");
+        window.close();  // nothing unsaved: no question
+    });
+    start();
+
+    EXPECT_FALSE(state.window);
+    Catalogue saved;
+    saved.fileName = folder / "brontes.pmr";
+    platform::qt::QtMessageBoxes noMessages;
+    StorageUi storage{noMessages, platform::systemFiles(), {}, {}};
+    ASSERT_TRUE(loadCatalogue(saved, storage));
+    EXPECT_EQ(viewRows(saved), (std::vector<std::string>{"Bronte, Charlotte Jane Eyre"}));
+    EXPECT_EQ(readFile(folder / "quorvels.ini"), folder / "brontes.pmr\r\n");
+}
+
+// The close box with unsaved changes asks; Cancel keeps the window open.
+TEST_F(ProgramOnQt, TheCloseBoxAsksAndCancelKeepsTheWindow) {
+    addBook(catalogue, "Austen, Jane", "Emma");
+    whenModal<QtWindow>([&](QtWindow& window) {
+        whenModal<QMessageBox>([](QMessageBox& box) {
+            answer(box, "File records have changed...\ndo you want to save them?", QMessageBox::Cancel);
+        });
+        window.close();
+        EXPECT_TRUE(window.isVisible());
+        whenModal<QMessageBox>([](QMessageBox& box) {
+            answer(box, "File records have changed...\ndo you want to save them?", QMessageBox::No);
+        });
+        window.close();
+    });
+    start();
+    EXPECT_FALSE(state.window);
+    EXPECT_FALSE(std::filesystem::exists(folder / "quorvels.ini"));
+}
+
+// The toolkit's file dialog takes a name that does not exist yet, adds the
+// extension, refuses a name the program could not keep, and leaves the
+// question about replacing a file to the program.
+TEST_F(ProgramOnQt, TheFileDialogsTakeNewNamesAndLeaveReplacingToTheProgram) {
+    const platform::FileDialogRequest open{
+        "Open File", {{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}}, "pmr", folder.path, ""};
+    whenModal<QFileDialog>([](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Open File");
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        name->setText(QString::fromUtf8("\u03A9mega"));  // Greek: not in Windows-1252
+        whenModal<QMessageBox>(
+            [&dialog, name](QMessageBox& refusal) {
+                QTest::mouseClick(refusal.button(QMessageBox::Ok), Qt::LeftButton);
+                EXPECT_TRUE(dialog.isVisible());
+                name->setText(QString::fromUtf8("caf\u00E9"));
+                QTest::keyClick(name, Qt::Key_Return);
+            },
+            &dialog);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    EXPECT_EQ(fileDialogs.askFileToOpen(open), folder / "caf\xE9.pmr");
+
+    writeFile(folder / "old.pmr", "keep");
+    const platform::FileDialogRequest save{"Save File", open.filters, "pmr", folder.path, folder / "old.pmr"};
+    whenModal<QFileDialog>([](QFileDialog& dialog) {
+        QTest::keyClick(dialog.findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+    });
+    EXPECT_EQ(fileDialogs.askFileToSave(save), folder / "old.pmr");
+
+    whenModal<QFileDialog>([](QFileDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    EXPECT_EQ(fileDialogs.askFileToSave(save), std::nullopt);
+    EXPECT_EQ(readFile(folder / "old.pmr"), "keep");
+}
+
+}  // namespace

@@ -1,0 +1,242 @@
+// User stories of the File menu and of ending the program: what the user
+// sees, what is asked, and what lands in the catalogue and settings files.
+#include <gtest/gtest.h>
+
+#include "tests/mainwindow/program_harness.h"
+
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+using Strings = std::vector<std::string>;
+using Kind = platform::scripted::ScriptedFileDialogs::Kind;
+
+struct FileCommands : ProgramHarness, ::testing::Test {
+    const std::vector<platform::FileFilter> catalogueFilters{{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}};
+
+    std::string settings() { return readFile(folder / "quorvels.ini"); }
+
+    // A catalogue of two books, named in the settings file, as the last run left it.
+    std::string startOnTwoBooks() {
+        const std::string path = saveCatalogueFile("shelf.pmr", [](Catalogue& books) {
+            addBook(books, "Tolkien, J.R.R.", "The Hobbit", "09-21-1995");
+            addBook(books, "Christie, Agatha", "Curtain");
+        });
+        writeSettingsFile(path);
+        return path;
+    }
+
+    const platform::scripted::ScriptedMessageBoxes::Shown& lastBox() { return ui.messageBoxes.shown.back(); }
+};
+
+TEST_F(FileCommands, AFirstStartOpensANewNameAsAnEmptyCatalogueAndKeepsThreeBooksAdded) {
+    start([&](User& user) {
+        EXPECT_TRUE(rows(user).empty());
+        EXPECT_EQ(fields(user), (Strings{"", "View All by Author", "", " 1 of  0"}));
+
+        ui.fileDialogs.expectName(folder / "books");  // typed without the extension
+        user.chooseMenuItem(FileMenu, 1);
+        const auto& open = ui.fileDialogs.shown.at(0);
+        EXPECT_EQ(open.kind, Kind::Open);
+        EXPECT_EQ(open.request.title, "Open File");
+        EXPECT_EQ(open.request.filters, catalogueFilters);
+        EXPECT_EQ(open.request.defaultExtension, "pmr");
+        EXPECT_EQ(open.request.folder, folder.path);
+        EXPECT_EQ(open.request.initialName, "");
+        EXPECT_EQ(readFile(folder / "books.pmr"), "Quorvels 2.00");
+        EXPECT_EQ(settings(), folder / "books.pmr\r\n");
+        EXPECT_EQ(fields(user), (Strings{"books.pmr", "View All by Author", "", " 1 of  0"}));
+        EXPECT_EQ(menuItem(user, ViewMenu, CaseItem).caption, "Lower Case");  // an empty catalogue counts as capitals
+
+        addBookByHand(user, "Herbert, Frank", "Dune", "07-01-2003");
+        addBookByHand(user, "Austen, Jane", "Emma");
+        addBookByHand(user, "Eco, Umberto", "The Name of the Rose", "03-14-1998");
+        EXPECT_EQ(titles(user), (Strings{"  EMMA", "  THE NAME OF THE ROSE", "  DUNE"}));
+        EXPECT_EQ(selectedRows(user), (std::vector<int>{1}));  // the book added last
+        EXPECT_EQ(field(user, 4), " 2 of  3");
+
+        ui.messageBoxes.expect(Answer::Yes);
+        user.chooseMenuItem(FileMenu, 2);
+        EXPECT_EQ(lastBox().text, "Save file now?");
+        EXPECT_EQ(lastBox().caption, "Save File");
+        EXPECT_EQ(lastBox().buttons, Buttons::YesNo);
+        EXPECT_EQ(lastBox().icon, Icon::Question);
+        EXPECT_FALSE(catalogue.changed);
+        user.closeBox();  // nothing to ask about now
+    });
+    EXPECT_EQ(booksInFile(folder / "books.pmr"),
+              (Strings{"AUSTEN, JANE EMMA", "ECO, UMBERTO THE NAME OF THE ROSE", "HERBERT, FRANK DUNE"}));
+}
+
+TEST_F(FileCommands, SaveWithoutAFileNameGoesStraightToSaveAs) {
+    start([&](User& user) {
+        addBookByHand(user, "Austen, Jane", "Emma");
+        ui.messageBoxes.expect(Answer::Yes);
+        ui.fileDialogs.expectName(folder / "mine.pmr");
+        user.chooseMenuItem(FileMenu, 2);
+        EXPECT_EQ(ui.history.back(), "file dialog: Save File");
+        const auto& saveAs = ui.fileDialogs.shown.at(0);
+        EXPECT_EQ(saveAs.kind, Kind::Save);
+        EXPECT_EQ(saveAs.request.filters, catalogueFilters);
+        EXPECT_EQ(saveAs.request.initialName, "");
+        EXPECT_EQ(field(user, 1), "mine.pmr");
+        EXPECT_FALSE(catalogue.changed);
+    });
+    EXPECT_EQ(booksInFile(folder / "mine.pmr"), (Strings{"Austen, Jane Emma"}));
+    EXPECT_EQ(settings(), folder / "mine.pmr\r\n");
+}
+
+TEST_F(FileCommands, SaveAsOntoAnExistingFileAsksFirst) {
+    const std::string shelf = startOnTwoBooks();
+    writeFile(folder / "other.pmr", "keep me");
+    start([&](User& user) {
+        EXPECT_EQ(field(user, 1), "shelf.pmr");
+        ui.fileDialogs.expectName(folder / "other.pmr");
+        ui.messageBoxes.expect(Answer::No);
+        user.chooseMenuItem(FileMenu, 3);
+        EXPECT_EQ(ui.fileDialogs.shown.at(0).request.initialName, shelf);
+        EXPECT_EQ(lastBox().text, "Overwrite existing file?");
+        EXPECT_EQ(lastBox().caption, "Overwrite Warning");
+        EXPECT_EQ(lastBox().buttons, Buttons::YesNo);
+        EXPECT_EQ(lastBox().icon, Icon::Exclamation);
+        EXPECT_EQ(readFile(folder / "other.pmr"), "keep me");
+        EXPECT_EQ(catalogue.fileName, shelf);
+
+        ui.fileDialogs.expectName(folder / "other.pmr");
+        ui.messageBoxes.expect(Answer::Yes);
+        user.chooseMenuItem(FileMenu, 3);
+        EXPECT_EQ(field(user, 1), "other.pmr");
+    });
+    EXPECT_EQ(booksInFile(folder / "other.pmr"), booksInFile(shelf));
+    EXPECT_EQ(settings(), folder / "other.pmr\r\n");
+}
+
+// A save that fails says so and claims nothing: the catalogue keeps its name
+// and its changes, and the settings file still names the old file.
+TEST_F(FileCommands, AFailedSaveAsKeepsTheNameTheChangesAndTheSettings) {
+    const std::string shelf = startOnTwoBooks();
+    start([&](User& user) {
+        addBookByHand(user, "Austen, Jane", "Emma");
+        ui.fileDialogs.expectName(folder / "gone/other.pmr");
+        ui.messageBoxes.expect(Answer::Ok);
+        user.chooseMenuItem(FileMenu, 3);
+        EXPECT_EQ(lastBox().caption, "File Error");
+        EXPECT_EQ(catalogue.fileName, shelf);
+        EXPECT_TRUE(catalogue.changed);
+        EXPECT_EQ(field(user, 1), "shelf.pmr");
+        EXPECT_EQ(rows(user).size(), 3u);
+    });
+    EXPECT_EQ(settings(), shelf + "\r\n");
+    EXPECT_EQ(booksInFile(shelf).size(), 2u);
+}
+
+TEST_F(FileCommands, OpenAfterChangesSavesThemFirstOrDropsThem) {
+    const std::string shelf = startOnTwoBooks();
+    const std::string other = saveCatalogueFile("other.pmr", [](Catalogue& books) { addBook(books, "Zola", "Nana"); });
+    start([&](User& user) {
+        addBookByHand(user, "Austen, Jane", "Emma");
+        ui.fileDialogs.expectName(other);
+        ui.messageBoxes.expect(Answer::Yes);
+        user.chooseMenuItem(FileMenu, 1);
+        EXPECT_EQ(lastBox().text, "File has changed...\r\nSave it now?");
+        EXPECT_EQ(lastBox().caption, "Save File");
+        EXPECT_EQ(lastBox().buttons, Buttons::YesNo);
+        EXPECT_EQ(lastBox().icon, Icon::Question);
+        EXPECT_EQ(booksInFile(shelf).size(), 3u);
+        EXPECT_EQ(titles(user), (Strings{"  Nana"}));
+        EXPECT_EQ(field(user, 1), "other.pmr");
+
+        addBookByHand(user, "Austen, Jane", "Persuasion");
+        ui.fileDialogs.expectName(shelf);
+        ui.messageBoxes.expect(Answer::No);
+        user.chooseMenuItem(FileMenu, 1);
+        EXPECT_EQ(rows(user).size(), 3u);
+        EXPECT_FALSE(catalogue.changed);
+    });
+    EXPECT_EQ(booksInFile(other), (Strings{"Zola Nana"}));
+    EXPECT_EQ(settings(), shelf + "\r\n");
+}
+
+// Yes to saving first, then a cancelled Save As: Open stops and the changes stay.
+TEST_F(FileCommands, OpenStopsWhenTheChangesItWasToSaveWereNotSaved) {
+    const std::string other = saveCatalogueFile("other.pmr", [](Catalogue& books) { addBook(books, "Zola", "Nana"); });
+    start([&](User& user) {
+        addBookByHand(user, "Austen, Jane", "Emma");
+        ui.fileDialogs.expectName(other);
+        ui.messageBoxes.expect(Answer::Yes);
+        ui.fileDialogs.expectCancel();  // the Save As for the unnamed catalogue
+        user.chooseMenuItem(FileMenu, 1);
+        EXPECT_EQ(titles(user), (Strings{"  Emma"}));
+        EXPECT_TRUE(catalogue.changed);
+        EXPECT_EQ(catalogue.fileName, "");
+    });
+    EXPECT_FALSE(std::filesystem::exists(folder / "quorvels.ini"));
+}
+
+// A file that is not a catalogue is refused; the open catalogue stays, named,
+// and the next start opens it again.
+TEST_F(FileCommands, ARefusedFileLeavesTheOpenCatalogueAndTheSettingsAlone) {
+    const std::string shelf = startOnTwoBooks();
+    writeFile(folder / "notes.pmr", "Shopping list");
+    start([&](User& user) {
+        ui.fileDialogs.expectName(folder / "notes.pmr");
+        ui.messageBoxes.expect(Answer::Ok);
+        user.chooseMenuItem(FileMenu, 1);
+        EXPECT_EQ(lastBox().caption, "Data Error");
+        EXPECT_EQ(titles(user), (Strings{"  Curtain", "  The Hobbit"}));
+        EXPECT_EQ(catalogue.fileName, shelf);
+        EXPECT_EQ(field(user, 1), "shelf.pmr");
+    });
+    EXPECT_EQ(settings(), shelf + "\r\n");
+}
+
+TEST_F(FileCommands, CancelInTheFileDialogsChangesNothing) {
+    const std::string shelf = startOnTwoBooks();
+    start([&](User& user) {
+        ui.fileDialogs.expectCancel();
+        user.chooseMenuItem(FileMenu, 1);
+        ui.fileDialogs.expectCancel();
+        user.chooseMenuItem(FileMenu, 3);
+        ui.messageBoxes.expect(Answer::No);
+        user.chooseMenuItem(FileMenu, 2);  // No to "Save file now?"
+        EXPECT_EQ(rows(user).size(), 2u);
+        EXPECT_EQ(field(user, 1), "shelf.pmr");
+    });
+    EXPECT_EQ(ui.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(settings(), shelf + "\r\n");
+}
+
+TEST_F(FileCommands, TheCloseBoxWithCancelKeepsTheWindowAndWithNoDropsTheChanges) {
+    const std::string shelf = startOnTwoBooks();
+    start([&](User& user) {
+        addBookByHand(user, "Austen, Jane", "Emma");
+        ui.messageBoxes.expect(Answer::Cancel);
+        user.closeBox();
+        EXPECT_EQ(lastBox().text, "File records have changed...\r\ndo you want to save them?");
+        EXPECT_EQ(lastBox().buttons, Buttons::YesNoCancel);
+        ASSERT_FALSE(user.state().ended);
+        EXPECT_EQ(rows(user).size(), 3u);
+
+        ui.messageBoxes.expect(Answer::No);
+        user.closeBox();
+        EXPECT_TRUE(user.state().ended);
+    });
+    EXPECT_EQ(booksInFile(shelf).size(), 2u);
+}
+
+TEST_F(FileCommands, ExitAndQuitAskTheSameAndYesSaves) {
+    const std::string shelf = startOnTwoBooks();
+    start([&](User& user) {
+        addBookByHand(user, "Austen, Jane", "Emma");
+        ui.messageBoxes.expect(Answer::Cancel);
+        user.click(QuitButtonId);
+        ASSERT_FALSE(user.state().ended);
+        ui.messageBoxes.expect(Answer::Yes);
+        user.chooseMenuItem(FileMenu, 7);  // Exit
+        EXPECT_TRUE(user.state().ended);
+    });
+    EXPECT_EQ(booksInFile(shelf).size(), 3u);
+}
+
+}  // namespace

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "uninstall/uninstall_run.h"
+
+// The uninstaller's folders on this machine: its current folder and the
+// user's desktop and program-menu folders, in Windows-1252.
+UninstallServices systemUninstallServices(platform::MessageBoxes& messages, platform::KeyStore& keys);
