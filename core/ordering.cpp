@@ -124,9 +124,13 @@ std::string viewCaptionOf(const Catalogue& catalogue) {
 }
 
 std::string listTextOf(const Catalogue& catalogue, int record) {
-    std::string line(fittedPrefix(catalogue, authorOf(catalogue, record), AuthorListWidth));
+    const std::string_view author = fittedPrefix(catalogue, authorOf(catalogue, record), AuthorListWidth);
+    const std::string_view title = fittedPrefix(catalogue, catalogue.records[record].title, TitleListWidth);
+    std::string line;
+    line.reserve(author.size() + title.size() + 12);  // two tabs and a date
+    line += author;
     line += '\t';
-    line += fittedPrefix(catalogue, catalogue.records[record].title, TitleListWidth);
+    line += title;
     if (const auto date = readDateOf(catalogue, record); date != 0) {
         line += '\t';
         line += formatReadDate(date);
