@@ -26,8 +26,11 @@ Catalogue loadBenchCatalogue(int size, const platform::TextMeasure* measure) {
     return catalogue;
 }
 
-void makeRoomForOneBook(Catalogue& catalogue) {
-    if (recordCount(catalogue) < MaxRecords) return;
-    setFlag(catalogue.records[1].flags, deleted, true);
+void dropBook(Catalogue& catalogue, int record) {
+    setFlag(catalogue.records[record].flags, deleted, true);
     applyPurge(catalogue, planPurge(catalogue));
+}
+
+void makeRoomForOneBook(Catalogue& catalogue) {
+    if (recordCount(catalogue) == MaxRecords) dropBook(catalogue, 1);
 }

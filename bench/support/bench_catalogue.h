@@ -18,6 +18,9 @@ std::string benchCatalogueFile(int size);
 // measure (none: list texts are not cut). Throws when the file is missing.
 Catalogue loadBenchCatalogue(int size, const platform::TextMeasure* measure = nullptr);
 
-// A full catalogue takes no more books: its first book is deleted and purged,
-// as a save drops it, so that one can be added. Smaller ones stay as they are.
+// The record deleted and purged, as a save drops it.
+void dropBook(Catalogue& catalogue, int record);
+
+// A full catalogue takes no more books: its first book is dropped, so that
+// one can be added. Smaller ones stay as they are.
 void makeRoomForOneBook(Catalogue& catalogue);

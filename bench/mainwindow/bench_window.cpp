@@ -1,0 +1,59 @@
+// The main window benchmarks' harness and their main: the Qt application
+// offscreen, and one main window per benchmark and size.
+#include "bench/mainwindow/bench_window.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWindow>
+
+#include "bench/support/bench_catalogue.h"
+#include "mainwindow/main_window_layout.h"
+#include "platform/qt/qt_text_measure.h"
+#include "platform/qt/qt_window.h"
+#include "platform/qt/qt_windows.h"
+#include "platform/scripted/recording_help_viewer.h"
+#include "platform/system/posix_files.h"
+#include "platform/system/system_clock.h"
+
+namespace {
+
+void timeInMainWindow(benchmark::State& state, const std::function<void(BenchWindow&)>& step) {
+    const platform::qt::QtTextMeasure listFont(QApplication::font());
+    std::optional<RememberingMeasure> screenMeasure(std::in_place, listFont);
+    Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)), &*screenMeasure);
+    MainWindowState windowState;
+    platform::qt::QtWindows windows;
+    platform::scripted::ScriptedMessageBoxes messages;
+    platform::scripted::RecordingHelpViewer noHelp;
+    platform::SystemClock clock;
+    MainWindow main{catalogue, windowState, windows, messages, platform::systemFiles(), noHelp, clock};
+    QTimer::singleShot(0, [&] {
+        auto& list = *windows.find(windowState.window)->control<platform::qt::ListBoxView>(BookListId);
+        while (!list.window()->windowHandle()->isExposed()) QCoreApplication::processEvents();
+        BenchWindow bench{state, main, list, messages, listFont, screenMeasure};
+        for (auto _ : state) step(bench);
+        windows.endWindow(windowState.window);
+    });
+    runMainWindow(main);
+}
+
+}  // namespace
+
+void registerInMainWindow(const char* name, const std::function<void(BenchWindow&)>& step) {
+    benchmark::RegisterBenchmark(name, [step](benchmark::State& state) { timeInMainWindow(state, step); })
+        ->Apply(atCatalogueSizes)
+        ->Unit(benchmark::kMillisecond);
+}
+
+void drawList(BenchWindow& bench) { bench.list.viewport()->repaint(); }
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    registerBookListBenchmarks();
+    registerCommandBenchmarks();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <optional>
+
+#include "core/remembering_measure.h"
+#include "mainwindow/main_window.h"
+#include "platform/qt/list_box.h"
+#include "platform/scripted/scripted_message_boxes.h"
+
+// The real main window on the Qt platform (offscreen) with a realistic
+// catalogue, measured as the program measures it: the list's font, each text
+// once. What a benchmark step may reach.
+struct BenchWindow {
+    benchmark::State& state;
+    MainWindow& main;
+    platform::qt::ListBoxView& list;
+    platform::scripted::ScriptedMessageBoxes& messages;  // answers the benchmark queues
+    const platform::TextMeasure& listFont;
+    std::optional<RememberingMeasure>& screenMeasure;  // wraps listFont
+};
+
+// Registers `step` as `name` at both catalogue sizes: each iteration runs it
+// once in a main window that is up on the screen.
+void registerInMainWindow(const char* name, const std::function<void(BenchWindow&)>& step);
+
+// Draws the list's rows at once, as the screen would show them.
+void drawList(BenchWindow& bench);
+
+void registerBookListBenchmarks();
+void registerCommandBenchmarks();
