@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <numeric>
 
 #include "platform/qt/qt_text.h"
 #include "platform/qt/tab_stops.h"
@@ -16,41 +17,51 @@ int RowListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows.size());
 }
 
+// The view asks for the index of every row when it lays them out: answered
+// without the general checks through rowCount and columnCount.
+QModelIndex RowListModel::index(int row, int column, const QModelIndex& parent) const {
+    const bool exists = row >= 0 && row < static_cast<int>(rows.size()) && column == 0 && !parent.isValid();
+    return exists ? createIndex(row, column) : QModelIndex();
+}
+
 QVariant RowListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
-    Row& row = rows[index.row()];
-    if (row.sourceRow >= 0) {  // asked for the first time: kept from now on
-        row.text = toQt(rowSource(row.sourceRow));
-        row.sourceRow = -1;
+    int& entry = rows[index.row()];
+    if (entry >= 0) {  // needed for the first time: kept from now on
+        texts.push_back(toQt(rowSource(entry)));
+        entry = -static_cast<int>(texts.size());
     }
-    return row.text;
+    return texts[-entry - 1];
 }
 
 void RowListModel::clear() {
     beginResetModel();
     rows.clear();
+    texts.clear();
     rowSource = nullptr;
     endResetModel();
 }
 
 void RowListModel::insert(int row, const QString& text) {
     beginInsertRows({}, row, row);
-    rows.insert(rows.begin() + row, Row{text});
+    texts.push_back(text);
+    rows.insert(rows.begin() + row, -static_cast<int>(texts.size()));
     endInsertRows();
-}
-
-void RowListModel::setRows(int count, std::function<std::string(int row)> source) {
-    beginResetModel();
-    rowSource = std::move(source);
-    rows.assign(static_cast<std::size_t>(std::max(0, count)), Row{});
-    for (int row = 0; row < count; ++row) rows[row].sourceRow = row;
-    endResetModel();
 }
 
 void RowListModel::remove(int row) {
     beginRemoveRows({}, row, row);
     rows.erase(rows.begin() + row);
     endRemoveRows();
+}
+
+void RowListModel::setRows(int count, std::function<std::string(int row)> source) {
+    beginResetModel();
+    rowSource = std::move(source);
+    rows.resize(static_cast<std::size_t>(std::max(0, count)));
+    std::iota(rows.begin(), rows.end(), 0);
+    texts.clear();
+    endResetModel();
 }
 
 // ---- TabbedRowDelegate ----

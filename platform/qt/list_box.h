@@ -9,15 +9,16 @@
 
 namespace platform::qt {
 
-// The rows of a list box, kept in a model: each row holds its text, or, when
-// the rows came from a row source, its number there until the view first
-// needs its text (to draw it, or to search the rows); the text asked for then
-// is kept.
+// The rows of a list box, kept in a model. Rows set from a row source hold
+// only their number there until the view first needs their text (to draw
+// them, or to search the rows); the text asked for then is kept, so that tens
+// of thousands of rows cost a few bytes each until they are seen.
 class RowListModel final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex& parent = {}) const override;
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
     void clear();
@@ -27,11 +28,11 @@ public:
     void setRows(int count, std::function<std::string(int row)> source);
 
 private:
-    struct Row {
-        QString text;
-        int sourceRow = -1;  // -1: the row holds its own text
-    };
-    mutable std::vector<Row> rows;
+    // Each row's entry: its number in the row source (0 or more) while its
+    // text has not been needed, else -1 - the place of its text in `texts`.
+    // A removed row's text stays in `texts` until the rows are replaced.
+    mutable std::vector<int> rows;
+    mutable std::vector<QString> texts;
     std::function<std::string(int row)> rowSource;
 };
 
