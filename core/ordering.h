@@ -10,7 +10,8 @@
 // values; a prefix sorts before the longer text. Returns <0, 0 or >0.
 int compareFolded(std::string_view a, std::string_view b);
 
-// Widths, in screen pixels, that the author and title of a list line may take.
+// Widths, in units of the screen measure, that the author and title of a list
+// line may take.
 inline constexpr int AuthorListWidth = 200;
 inline constexpr int TitleListWidth = 380;
 

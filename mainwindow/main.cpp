@@ -1,10 +1,12 @@
 // The catalogue program: the Qt platform, the program's single objects, and the run.
 #include <filesystem>
+#include <memory>
 #include <iostream>
 
 #include "core/remembering_measure.h"
 #include "dialogs/find_dialog.h"
 #include "dialogs/record_dialog.h"
+#include "mainwindow/main_window_layout.h"
 #include "mainwindow/startup.h"
 #include "platform/cp1252.h"
 #include "platform/qt/qt_platform.h"
@@ -29,7 +31,8 @@ int main(int argc, char** argv) {
                     clock, {showRecordDialog, showFindDialog, showPrintDialog, &qt.fileDialogs()}};
     // The list measures a row's texts each time it first draws or searches
     // the row: each text is measured by the toolkit once.
-    const RememberingMeasure screenMeasure(qt.screenMeasure());
+    const std::unique_ptr<platform::TextMeasure> listMeasure = qt.listTextMeasure(ListTextUnit);
+    const RememberingMeasure screenMeasure(*listMeasure);
     runQuorvels(main, startDirectory, {screenMeasure, platform::qt_print::openDefaultPrinter});
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ordering.h"
 #include "platform/window_spec.h"
 
 // Identifiers of the main window's controls and the commands they send.
@@ -25,6 +26,15 @@ constexpr int statusLabelId(int field) { return StatusPanelId + field; }
 inline constexpr int AuthorTabStop = 10;
 inline constexpr int TitleTabStop = 120;
 inline constexpr int DateTabStop = 320;
+
+// Authors and titles are cut to AuthorListWidth and TitleListWidth units of
+// the list's font. One unit is this many horizontal dialog units, so that a
+// cut title ends ColumnGap dialog units before the date column and a cut
+// author (about 104 units) before the title column, whatever the font's
+// size or the screen's scale.
+inline constexpr int ColumnGap = 3;
+inline constexpr double ListTextUnit = double(DateTabStop - TitleTabStop - ColumnGap) / TitleListWidth;
+static_assert(AuthorListWidth * ListTextUnit <= TitleTabStop - AuthorTabStop - ColumnGap);
 
 // The main window as it is built: caption, frame, colours, icon, menu bar and controls.
 platform::WindowSpec mainWindowSpec();

@@ -18,7 +18,7 @@
 namespace {
 
 void timeInMainWindow(benchmark::State& state, const std::function<void(BenchWindow&)>& step) {
-    const platform::qt::QtTextMeasure listFont(QApplication::font());
+    const auto listFont = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     std::optional<RememberingMeasure> screenMeasure(std::in_place, listFont);
     Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)), &*screenMeasure);
     MainWindowState windowState;

@@ -11,14 +11,13 @@
 namespace platform::qt {
 
 struct QtPlatform::Parts {
-    Parts(int& argc, char** argv) : application(argc, argv), measure(QApplication::font()) {}
+    Parts(int& argc, char** argv) : application(argc, argv) {}
 
     QApplication application;
     QtWindows windows;
     QtMessageBoxes messageBoxes;
     QtFileDialogs fileDialogs;
     QtHelpViewer helpViewer{windows};
-    QtTextMeasure measure;
 };
 
 QtPlatform::QtPlatform(int& argc, char** argv) : parts(std::make_unique<Parts>(argc, argv)) {}
@@ -33,6 +32,8 @@ FileDialogs& QtPlatform::fileDialogs() { return parts->fileDialogs; }
 
 HelpViewer& QtPlatform::helpViewer() { return parts->helpViewer; }
 
-const TextMeasure& QtPlatform::screenMeasure() { return parts->measure; }
+std::unique_ptr<TextMeasure> QtPlatform::listTextMeasure(double dialogUnitsPerUnit) {
+    return std::make_unique<QtTextMeasure>(QtTextMeasure::inDialogUnits(QApplication::font(), dialogUnitsPerUnit));
+}
 
 }  // namespace platform::qt

@@ -22,8 +22,9 @@ public:
     MessageBoxes& messageBoxes();
     FileDialogs& fileDialogs();
     HelpViewer& helpViewer();
-    // Measures in the font the list boxes use.
-    const TextMeasure& screenMeasure();
+    // Measures in the font the list boxes use; one unit of extent is
+    // `dialogUnitsPerUnit` horizontal dialog units of that font.
+    std::unique_ptr<TextMeasure> listTextMeasure(double dialogUnitsPerUnit);
 
 private:
     struct Parts;

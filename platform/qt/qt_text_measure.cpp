@@ -2,11 +2,17 @@
 
 #include <algorithm>
 
+#include "platform/qt/dialog_units.h"
 #include "platform/qt/qt_text.h"
 
 namespace platform::qt {
 
-std::size_t QtTextMeasure::fittingPrefix(std::string_view text, int extent) const {
+QtTextMeasure QtTextMeasure::inDialogUnits(const QFont& font, double dialogUnitsPerUnit) {
+    return QtTextMeasure(font, DialogUnits::of(font).averageWidth / 4.0 * dialogUnitsPerUnit);
+}
+
+std::size_t QtTextMeasure::fittingPrefix(std::string_view text, int units) const {
+    const int extent = static_cast<int>(units * pixelsPerUnit);  // whole pixels, rounded down
     // Each Windows-1252 byte is one UTF-16 character, so prefix lengths match.
     const QString shown = toQt(text);
     const auto fits = [&](qsizetype length) { return metrics.horizontalAdvance(shown.left(length)) <= extent; };

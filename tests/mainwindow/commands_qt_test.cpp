@@ -76,7 +76,7 @@ struct ProgramOnQt : ::testing::Test {
     platform::qt::QtFileDialogs fileDialogs;
     platform::qt::QtHelpViewer help{windows};
     platform::scripted::FixedClock clock{2026};
-    platform::qt::QtTextMeasure measure{QApplication::font()};
+    const platform::qt::QtTextMeasure measure = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     Catalogue catalogue;
     MainWindowState state;
     MainWindow main{catalogue, state, windows, messages, platform::systemFiles(), help, clock,

@@ -34,12 +34,12 @@ struct NotingMeasure final : platform::TextMeasure {
         asked.insert(std::string(text));
         return listFont.fittingPrefix(text, extent);
     }
-    platform::qt::QtTextMeasure listFont{QApplication::font()};
+    platform::qt::QtTextMeasure listFont = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     mutable std::set<std::string> asked;
 };
 
 struct LargeListOnQt : ::testing::Test {
-    const platform::qt::QtTextMeasure listFont{QApplication::font()};
+    const platform::qt::QtTextMeasure listFont = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     NotingMeasure noting;
     RememberingMeasure screenMeasure{noting};
     Catalogue catalogue = enterBooks(realisticBooks(1500, 3));

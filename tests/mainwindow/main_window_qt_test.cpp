@@ -37,7 +37,7 @@ struct MainWindowOnQt : ::testing::Test {
     platform::scripted::ScriptedMessageBoxes noMessages;
     platform::qt::QtHelpViewer help{windows};
     platform::scripted::FixedClock clock{2026};
-    platform::qt::QtTextMeasure measure{QApplication::font()};
+    const platform::qt::QtTextMeasure measure = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     Catalogue catalogue;
     MainWindowState state;
     MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), help, clock};
