@@ -51,12 +51,13 @@ void toggleRowMark(MainWindow& main, int row) {
     if (row < 1 || row > viewCount(catalogue)) return;
     const platform::WindowHandle window = main.state.window;
     const int record = catalogue.viewOrder[row];
-    main.windows.setListRedraw(window, BookListId, false);
-    main.windows.deleteListRow(window, BookListId, row - 1);
     toggleFlag(catalogue.records[record].flags, marked);
     catalogue.markedCount += testFlag(catalogue.records[record].flags, marked) != 0 ? 1 : -1;
-    main.windows.insertListRow(window, BookListId, row - 1, rowText(catalogue, record));
-    main.windows.setListRedraw(window, BookListId, true);
+    // The row is put back unselected, as a row taken out and put in anew.
+    // Its text is replaced in place: rows inserted or removed make a toolkit
+    // renumber what a screen reader has read of every row below.
+    main.windows.setListRowText(window, BookListId, row - 1, rowText(catalogue, record));
+    main.windows.setListRowSelected(window, BookListId, row - 1, false);
     setStatus(main, 3, markedCountText(catalogue.markedCount));
 }
 

@@ -7,6 +7,7 @@
 #include "mainwindow/mark_commands.h"
 #include "mainwindow/menus.h"
 #include "mainwindow/status_line.h"
+#include "mainwindow/type_ahead.h"
 #include "mainwindow/view_commands.h"
 
 using platform::MessageKind;
@@ -156,6 +157,19 @@ void bookListSelectionChanged(MainWindow& main) {
     setStatus(main, 4, "");
 }
 
+// Typed letters select the first row, from the current one down, whose author
+// begins with them, as a click on that row would; with none, nothing changes.
+void bookListTyped(MainWindow& main, const platform::Message& message) {
+    const std::string& typed = typeAheadText(main.state.typeAhead, message.text, message.time);
+    const int row = rowOfAuthorStartingWith(main.catalogue, main.catalogue.selectedRow, typed);
+    if (row == 0) return;
+    const platform::WindowHandle window = main.state.window;
+    for (int selected : main.windows.selectedListRows(window, BookListId))
+        main.windows.setListRowSelected(window, BookListId, selected, false);
+    main.windows.setListRowSelected(window, BookListId, row - 1, true);
+    bookListSelectionChanged(main);
+}
+
 // A double click toggles the row's mark; putting the row back loses its
 // selection, so the caret row is selected again.
 void bookListDoubleClicked(MainWindow& main) {
@@ -185,6 +199,10 @@ void handleMainWindowMessage(MainWindow& main, platform::WindowHandle window, co
             break;
         case MessageKind::ListDoubleClick:
             if (message.id == BookListId) bookListDoubleClicked(main);
+            updateMenuStates(main);
+            break;
+        case MessageKind::ListTyped:
+            if (message.id == BookListId) bookListTyped(main, message);
             updateMenuStates(main);
             break;
         case MessageKind::TextEdited: break;

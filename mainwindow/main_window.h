@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/catalogue.h"
+#include "mainwindow/type_ahead.h"
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/files.h"
@@ -19,6 +20,7 @@ struct MainWindowState {
     std::string helpPath;           // startDirectory + "/quorvels.hlp", however long
     platform::WindowHandle window;  // the main window while it exists; none before and after
     std::unique_ptr<platform::PrintSurface> printer;  // the default printer, opened at start-up; none without one
+    TypeAhead typeAhead;            // what was typed into the book list
 };
 
 struct MainWindow;

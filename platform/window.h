@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ enum class MessageKind {
                           // chosen, or EnterCommand / EscapeCommand
     ListSelectionChange,  // id: the user changed a list's selection or caret row
     ListDoubleClick,      // id: the user double-clicked a list row
+    ListTyped,            // id: the user typed `text` while the list had the keyboard focus; the
+                          // list itself does nothing with it (no search of its own)
     TextEdited,           // id: the user changed a text box (never sent for setText)
     CloseRequest,         // the close box (or its key); the window stays open unless the handler ends it
     Destroy,              // the window has been ended and is about to go; the last message
@@ -29,6 +32,10 @@ enum class MessageKind {
 struct Message {
     MessageKind kind;
     int id = 0;  // the control or command, where the kind has one
+    // ListTyped: the characters typed (Windows-1252; no control characters),
+    // and when, in milliseconds of a clock that only goes forward.
+    std::string text = {};
+    std::int64_t time = 0;
 };
 
 // Enter sends the command of the enabled push button that has the default
@@ -85,6 +92,8 @@ struct Windows {
     // answer for it; the text is kept from then on. `rowText` must stay valid
     // while these rows are shown.
     virtual void setListRows(WindowHandle window, int id, int count, std::function<std::string(int row)> rowText) = 0;
+    // Replaces the text of one row; the row keeps its selection.
+    virtual void setListRowText(WindowHandle window, int id, int row, const std::string& text) = 0;
     // Rows at and after `row` move down; the new row is not selected.
     virtual void insertListRow(WindowHandle window, int id, int row, const std::string& text) = 0;
     virtual void deleteListRow(WindowHandle window, int id, int row) = 0;

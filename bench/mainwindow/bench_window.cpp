@@ -2,6 +2,7 @@
 // offscreen, and one main window per benchmark and size.
 #include "bench/mainwindow/bench_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTimer>
 #include <QWindow>
@@ -17,7 +18,8 @@
 
 namespace {
 
-void timeInMainWindow(benchmark::State& state, const std::function<void(BenchWindow&)>& step) {
+void timeInMainWindow(benchmark::State& state, const std::function<void(BenchWindow&)>& step,
+                      const std::function<void(BenchWindow&)>& prepare) {
     const auto listFont = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     std::optional<RememberingMeasure> screenMeasure(std::in_place, listFont);
     Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)), &*screenMeasure);
@@ -31,7 +33,9 @@ void timeInMainWindow(benchmark::State& state, const std::function<void(BenchWin
         auto& list = *windows.find(windowState.window)->control<platform::qt::ListBoxView>(BookListId);
         while (!list.window()->windowHandle()->isExposed()) QCoreApplication::processEvents();
         BenchWindow bench{state, main, list, messages, listFont, screenMeasure};
+        if (prepare) prepare(bench);
         for (auto _ : state) step(bench);
+        QAccessible::setActive(false);
         windows.endWindow(windowState.window);
     });
     runMainWindow(main);
@@ -39,8 +43,9 @@ void timeInMainWindow(benchmark::State& state, const std::function<void(BenchWin
 
 }  // namespace
 
-void registerInMainWindow(const char* name, const std::function<void(BenchWindow&)>& step) {
-    benchmark::RegisterBenchmark(name, [step](benchmark::State& state) { timeInMainWindow(state, step); })
+void registerInMainWindow(const char* name, const std::function<void(BenchWindow&)>& step,
+                          const std::function<void(BenchWindow&)>& prepare) {
+    benchmark::RegisterBenchmark(name, [step, prepare](benchmark::State& state) { timeInMainWindow(state, step, prepare); })
         ->Apply(atCatalogueSizes)
         ->Unit(benchmark::kMillisecond);
 }

@@ -23,8 +23,9 @@ struct BenchWindow {
 };
 
 // Registers `step` as `name` at both catalogue sizes: each iteration runs it
-// once in a main window that is up on the screen.
-void registerInMainWindow(const char* name, const std::function<void(BenchWindow&)>& step);
+// once in a main window that is up on the screen, after `prepare` ran once.
+void registerInMainWindow(const char* name, const std::function<void(BenchWindow&)>& step,
+                          const std::function<void(BenchWindow&)>& prepare = {});
 
 // Draws the list's rows at once, as the screen would show them.
 void drawList(BenchWindow& bench);

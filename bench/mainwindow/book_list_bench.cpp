@@ -1,38 +1,62 @@
 // The book list alone: a full refill, the refill with the list drawn, the
-// toggle of one mark, and a search typed into the list, which reads every row.
+// toggle of one mark, and letters typed into the list, which jump to an
+// author; each also with the accessibility bridge on after a screen reader
+// has read every row.
 #include "bench/mainwindow/bench_window.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
 
 #include "mainwindow/book_list.h"
 
 namespace {
 
-// A letter no row starts with (every row starts with its mark), so that the
-// search reads every row.
-void searchEveryRow(BenchWindow& bench) { bench.list.keyboardSearch(QStringLiteral("q")); }
+// A key typed into the list as the windowing system delivers it.
+void typeKey(BenchWindow& bench, const QString& key) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
+    QApplication::sendEvent(&bench.list, &press);
+}
+
+// A new search each time (as after a pause): no author begins with "x"
+// (none of the 64 surnames does), so it reads the author of every row.
+void typeLetterNoAuthorBegins(BenchWindow& bench) {
+    bench.main.state.typeAhead = {};
+    typeKey(bench, QStringLiteral("x"));
+}
+
+// A new search that jumps across the list: to the first author with "w"
+// from the top, back to one with "a" after wrapping round, the row drawn.
+void typeLetterAndJump(BenchWindow& bench) {
+    bench.main.state.typeAhead = {};
+    typeKey(bench, bench.main.catalogue.selectedRow < viewCount(bench.main.catalogue) / 2 ? QStringLiteral("w")
+                                                                                            : QStringLiteral("a"));
+    drawList(bench);
+}
+
+// The accessibility bridge on, as for a screen-reader user, and every row
+// read through it, as a screen reader walking the list would.
+void readByScreenReader(BenchWindow& bench) {
+    QAccessible::setActive(true);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&bench.list);
+    for (int child = 0; child < list->childCount(); ++child) list->child(child)->text(QAccessible::Name);
+}
+
+void registerWithAndWithoutScreenReader(const std::string& name, void (*step)(BenchWindow&)) {
+    registerInMainWindow(name.c_str(), step);
+    registerInMainWindow((name + "_screenReader").c_str(), step, readByScreenReader);
+}
 
 }  // namespace
 
 void registerBookListBenchmarks() {
-    registerInMainWindow("fillBookList", [](BenchWindow& bench) { fillBookList(bench.main); });
-    registerInMainWindow("fillBookList_andDraw", [](BenchWindow& bench) {
+    registerWithAndWithoutScreenReader("fillBookList", [](BenchWindow& bench) { fillBookList(bench.main); });
+    registerWithAndWithoutScreenReader("fillBookList_andDraw", [](BenchWindow& bench) {
         fillBookList(bench.main);
         drawList(bench);
     });
-    registerInMainWindow("toggleRowMark",
-                         [](BenchWindow& bench) { toggleRowMark(bench.main, viewCount(bench.main.catalogue) / 2); });
-    // After a refill every row is read anew; its texts were measured before.
-    registerInMainWindow("listSearch_afterRefill", [](BenchWindow& bench) {
-        bench.state.PauseTiming();
-        fillBookList(bench.main);
-        bench.state.ResumeTiming();
-        searchEveryRow(bench);
-    });
-    // The first search after start-up measures every author and title.
-    registerInMainWindow("listSearch_firstAfterStart", [](BenchWindow& bench) {
-        bench.state.PauseTiming();
-        bench.main.catalogue.screenMeasure = &bench.screenMeasure.emplace(bench.listFont);
-        fillBookList(bench.main);
-        bench.state.ResumeTiming();
-        searchEveryRow(bench);
-    });
+    registerWithAndWithoutScreenReader(
+        "toggleRowMark", [](BenchWindow& bench) { toggleRowMark(bench.main, viewCount(bench.main.catalogue) / 2); });
+    registerWithAndWithoutScreenReader("typeIntoList_noAuthorBegins", typeLetterNoAuthorBegins);
+    registerWithAndWithoutScreenReader("typeIntoList_jumpAndDraw", typeLetterAndJump);
 }

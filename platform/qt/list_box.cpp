@@ -1,9 +1,12 @@
 #include "platform/qt/list_box.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
+#include <chrono>
 #include <numeric>
 
 #include "platform/qt/qt_text.h"
@@ -47,6 +50,13 @@ void RowListModel::insert(int row, const QString& text) {
     texts.push_back(text);
     rows.insert(rows.begin() + row, -static_cast<int>(texts.size()));
     endInsertRows();
+}
+
+void RowListModel::replace(int row, const QString& text) {
+    texts.push_back(text);
+    rows[row] = -static_cast<int>(texts.size());
+    const QModelIndex changed = index(row);
+    emit dataChanged(changed, changed, {Qt::DisplayRole});
 }
 
 void RowListModel::remove(int row) {
@@ -145,7 +155,26 @@ void ListBoxView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (doubleClicked && onDoubleClick) onDoubleClick();
 }
 
+namespace {
+
+// Text a key press types, as opposed to a key that moves, selects or
+// commands: no control characters, no Ctrl, Alt or Meta held.
+bool typesText(const QKeyEvent& event) {
+    constexpr Qt::KeyboardModifiers commanding = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    const QString text = event.text();
+    return !text.isEmpty() && (event.modifiers() & commanding) == 0 &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+}
+
+}  // namespace
+
 void ListBoxView::keyPressEvent(QKeyEvent* event) {
+    if (typesText(*event) && onTyped) {
+        // Timed on arrival: not every windowing system stamps its key events.
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        onTyped(event->text(), std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+        return;
+    }
     asUserAction([&] { QListView::keyPressEvent(event); });
 }
 

@@ -23,6 +23,7 @@ public:
 
     void clear();
     void insert(int row, const QString& text);
+    void replace(int row, const QString& text);
     void remove(int row);
     // Replaces every row with rows 0..count-1 of `source`.
     void setRows(int count, std::function<std::string(int row)> source);
@@ -59,6 +60,9 @@ public:
     TabbedRowDelegate* const delegate;
     std::function<void()> onSelectionChange;
     std::function<void()> onDoubleClick;
+    // Printable keys typed into the list, with the time they came in
+    // milliseconds; they go here instead of the view's own search.
+    std::function<void(const QString& text, std::int64_t time)> onTyped;
 
     int rowHeight() const;
 

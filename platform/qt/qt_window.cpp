@@ -109,6 +109,9 @@ void QtWindow::connectNotifications(const ControlSpec& controlSpec, QWidget* wid
     } else if (auto* list = dynamic_cast<ListBoxView*>(widget)) {
         list->onSelectionChange = [this, id] { send({MessageKind::ListSelectionChange, id}); };
         list->onDoubleClick = [this, id] { send({MessageKind::ListDoubleClick, id}); };
+        list->onTyped = [this, id](const QString& text, std::int64_t time) {
+            send({MessageKind::ListTyped, id, fromQt(text), time});
+        };
     }
 }
 

@@ -127,6 +127,11 @@ void QtWindows::setListRows(WindowHandle window, int id, int count, std::functio
     if (auto* list = control<ListBoxView>(window, id)) list->rows->setRows(count, std::move(rowText));
 }
 
+void QtWindows::setListRowText(WindowHandle window, int id, int row, const std::string& text) {
+    auto* list = control<ListBoxView>(window, id);
+    if (list != nullptr && row >= 0 && row < list->rows->rowCount()) list->rows->replace(row, toQt(text));
+}
+
 void QtWindows::insertListRow(WindowHandle window, int id, int row, const std::string& text) {
     auto* list = control<ListBoxView>(window, id);
     if (list != nullptr && row >= 0 && row <= list->rows->rowCount()) list->rows->insert(row, toQt(text));

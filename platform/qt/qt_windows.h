@@ -29,6 +29,7 @@ public:
     void clearList(WindowHandle window, int id) override;
     void appendListRow(WindowHandle window, int id, const std::string& text) override;
     void setListRows(WindowHandle window, int id, int count, std::function<std::string(int row)> rowText) override;
+    void setListRowText(WindowHandle window, int id, int row, const std::string& text) override;
     void insertListRow(WindowHandle window, int id, int row, const std::string& text) override;
     void deleteListRow(WindowHandle window, int id, int row) override;
     int listRowCount(WindowHandle window, int id) const override;

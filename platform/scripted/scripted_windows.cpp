@@ -221,6 +221,11 @@ void ScriptedWindows::setListRows(WindowHandle handle, int id, int count, std::f
     for (int row = 0; row < count; ++row) appendListRow(handle, id, rowText(row));
 }
 
+void ScriptedWindows::setListRowText(WindowHandle handle, int id, int row, const std::string& text) {
+    ScriptedControl& list = listBox(*this, handle, id);
+    if (validRow(list, row)) list.rows[row] = text;
+}
+
 void ScriptedWindows::insertListRow(WindowHandle handle, int id, int row, const std::string& text) {
     ScriptedControl& list = listBox(*this, handle, id);
     if (row < 0 || row > static_cast<int>(list.rows.size())) return;
@@ -433,6 +438,11 @@ void ScriptedUser::selectRows(int id, const std::vector<int>& rows) {
 void ScriptedUser::doubleClickRow(int id, int row) {
     clickRow(id, row);
     ui.send(window, {MessageKind::ListDoubleClick, id});
+}
+
+void ScriptedUser::typeIntoList(int id, std::string_view keys, std::int64_t time) {
+    clickableList(*this, id, {});
+    for (char key : keys) ui.send(window, {MessageKind::ListTyped, id, std::string(1, key), time});
 }
 
 void ScriptedUser::pickEntry(int id, int entry) {

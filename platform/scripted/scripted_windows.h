@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -80,6 +81,9 @@ struct ScriptedUser {
     void ctrlClickRow(int id, int row);  // toggles that row, others keep their state
     void selectRows(int id, const std::vector<int>& rows);  // a drag or shift-click; caret on the last
     void doubleClickRow(int id, int row);  // clickRow, then ListDoubleClick
+    // Types into the list with the focus on it: one ListTyped for each key,
+    // all at `time` milliseconds.
+    void typeIntoList(int id, std::string_view keys, std::int64_t time);
 
     void pickEntry(int id, int entry);  // drop-down lists; sends nothing
 };
@@ -128,6 +132,7 @@ public:
     void appendListRow(WindowHandle window, int id, const std::string& text) override;
     // Asks for every row's text at once, so that tests can read the rows.
     void setListRows(WindowHandle window, int id, int count, std::function<std::string(int row)> rowText) override;
+    void setListRowText(WindowHandle window, int id, int row, const std::string& text) override;
     void insertListRow(WindowHandle window, int id, int row, const std::string& text) override;
     void deleteListRow(WindowHandle window, int id, int row) override;
     int listRowCount(WindowHandle window, int id) const override;

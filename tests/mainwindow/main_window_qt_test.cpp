@@ -10,6 +10,7 @@
 #include "core/ordering.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/menus.h"
+#include "mainwindow/status_line.h"
 #include "mainwindow/startup.h"
 #include "platform/qt/help_contents.h"
 #include "platform/qt/list_box.h"
@@ -229,6 +230,22 @@ TEST_F(MainWindowOnQt, TheToolbarButtonsHaveNoShortcutsAndTabPassesThemBy) {
             EXPECT_FALSE(button->focusPolicy() & Qt::TabFocus) << id;
             EXPECT_TRUE(button->isEnabled()) << id;
         }
+    });
+}
+
+// Letters typed into the list select the first book by an author they begin,
+// as a click would; the toolkit's own search over the row texts is not used.
+TEST_F(MainWindowOnQt, TypingIntoTheListJumpsToTheAuthorTyped) {
+    run([&](QtWindow& window) {
+        auto* list = window.control<ListBoxView>(BookListId);
+        QTest::keyClicks(list, "tol");
+        const int row = list->currentIndex().row() + 1;
+        EXPECT_EQ(authorOf(catalogue, catalogue.viewOrder[row]).substr(0, 4), "Tolk");
+        EXPECT_EQ(windows.selectedListRows(state.window, BookListId), std::vector<int>{row - 1});
+        EXPECT_EQ(catalogue.currentRecord, catalogue.viewOrder[row]);
+        EXPECT_EQ(windows.text(state.window, statusLabelId(4)), positionText(row, 40));
+        QTest::keyClicks(list, "stoy");  // "tolstoy": the next author down
+        EXPECT_EQ(authorOf(catalogue, catalogue.currentRecord).substr(0, 7), "Tolstoy");
     });
 }
 
