@@ -113,10 +113,6 @@ std::string_view fittedPrefix(const Catalogue& catalogue, std::string_view text,
 
 }  // namespace
 
-std::string fitTextToWidth(const Catalogue& catalogue, std::string_view text, int width) {
-    return std::string(fittedPrefix(catalogue, text, width));
-}
-
 std::string viewCaptionOf(const Catalogue& catalogue) {
     std::string caption = viewNames[catalogue.viewMode];
     if (catalogue.viewMode != BooksUnread) caption += sortNames[catalogue.sortByDate ? 1 : 0];

@@ -42,8 +42,5 @@ void rebuildView(Catalogue& catalogue);
 // far more than a frame.
 std::string listTextOf(const Catalogue& catalogue, int record);
 
-// The longest prefix of text that fits `width` pixels in the screen font.
-std::string fitTextToWidth(const Catalogue& catalogue, std::string_view text, int width);
-
 // The caption of the current view, such as "View All by Author".
 std::string viewCaptionOf(const Catalogue& catalogue);
