@@ -9,7 +9,7 @@ StorageUi storageUiOf(MainWindow& main) {
             [&main] { saveCatalogueFileAs(main); }};
 }
 
-void runQuorvels(MainWindow& main, const std::string& startDirectory, const StartupServices& services) {
+void runQuorvels(MainWindow& main, const platform::SystemPath& startDirectory, const StartupServices& services) {
     // The run's constants, the screen measure and the printer. The help path
     // is kept whole, however long the start folder is.
     main.state.startDirectory = startDirectory;

@@ -96,12 +96,12 @@ Answer ScriptedWindows::messageBox(const std::string& text, const std::string& c
     return messageBoxes.messageBox(text, caption, buttons, icon);
 }
 
-std::optional<std::string> ScriptedWindows::askFileToOpen(const FileDialogRequest& request) {
+std::optional<SystemPath> ScriptedWindows::askFileToOpen(const FileDialogRequest& request) {
     history.push_back("file dialog: " + request.title);
     return fileDialogs.askFileToOpen(request);
 }
 
-std::optional<std::string> ScriptedWindows::askFileToSave(const FileDialogRequest& request) {
+std::optional<SystemPath> ScriptedWindows::askFileToSave(const FileDialogRequest& request) {
     history.push_back("file dialog: " + request.title);
     return fileDialogs.askFileToSave(request);
 }

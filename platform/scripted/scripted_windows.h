@@ -109,8 +109,8 @@ public:
     void send(WindowHandle handle, const Message& message);
 
     Answer messageBox(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) override;
-    std::optional<std::string> askFileToOpen(const FileDialogRequest& request) override;
-    std::optional<std::string> askFileToSave(const FileDialogRequest& request) override;
+    std::optional<SystemPath> askFileToOpen(const FileDialogRequest& request) override;
+    std::optional<SystemPath> askFileToSave(const FileDialogRequest& request) override;
 
     void runWindow(const WindowSpec& blueprint, WindowHandle owner, const Handler& handler) override;
     void endWindow(WindowHandle window) override;
