@@ -112,10 +112,6 @@ bool utf8FitsCp1252(std::string_view text) {
     return true;
 }
 
-std::string nativeText(std::string_view cp1252) { return cp1252ToUtf8(cp1252); }
-
-std::string fromNativeText(std::string_view native) { return utf8ToCp1252(native); }
-
 std::string utf8ToNearestCp1252(std::string_view text) {
     std::string bytes;
     bytes.reserve(text.size());

@@ -31,10 +31,4 @@ bool utf8FitsCp1252(std::string_view text);
 // holds become their own byte; bytes that are not well-formed UTF-8 become "?".
 std::string utf8ToNearestCp1252(std::string_view text);
 
-// Paths and other texts handed to or taken from the system: file names are
-// UTF-8 bytes on Linux, while the programs hold Windows-1252. A system text
-// with characters Windows-1252 cannot hold comes back with "?" for them.
-std::string nativeText(std::string_view cp1252);
-std::string fromNativeText(std::string_view native);
-
 }  // namespace platform

@@ -18,7 +18,7 @@ namespace platform::scripted {
 // What one control shows, kept as a user would read it off the screen.
 struct ScriptedControl {
     ControlSpec blueprint;
-    std::string text;
+    std::string text;  // a Windows-1252 text; in a path box (style::HoldsPath) the path's system bytes
     bool enabled = true;
     bool visible = true;
     bool checked = false;
@@ -116,6 +116,8 @@ public:
     void endWindow(WindowHandle window) override;
     void setText(WindowHandle window, int id, const std::string& text) override;
     std::string text(WindowHandle window, int id) const override;
+    void setPathText(WindowHandle window, int id, const SystemPath& path) override;
+    SystemPath pathText(WindowHandle window, int id) const override;
     void setEnabled(WindowHandle window, int id, bool enabled) override;
     void setVisible(WindowHandle window, int id, bool visible) override;
     void setFocus(WindowHandle window, int id) override;
