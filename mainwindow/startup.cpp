@@ -1,5 +1,6 @@
 #include "mainwindow/startup.h"
 
+#include "core/ordering.h"
 #include "mainwindow/file_commands.h"
 #include "mainwindow/status_line.h"
 #include "storage/settings_file.h"
@@ -16,6 +17,10 @@ void runQuorvels(MainWindow& main, const platform::SystemPath& startDirectory, c
     main.state.helpPath = startDirectory + "/quorvels.hlp";
     main.catalogue.screenMeasure = &services.screenMeasure;
     main.state.printer = services.openDefaultPrinter();
+
+    // The view of the catalogue before loading, with its caption for status
+    // field 2: a refused load changes nothing, so the window then shows it.
+    rebuildView(main.catalogue);
 
     // The last catalogue, loaded before the window exists: its status texts
     // go nowhere and its messages come first.
