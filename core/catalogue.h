@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/book_record.h"
+#include "platform/system_path.h"
 
 namespace platform {
 struct TextMeasure;
@@ -36,7 +37,7 @@ struct Catalogue {
     bool changed = false;    // changes not yet saved
     int markedCount = 0;
     int currentRecord = 0;   // 0 = none
-    std::string fileName;    // full path of the open file; "" = none
+    platform::SystemPath fileName;  // full path of the open file; "" = none
 
     // What rebuildView leaves for the main window: the caption of the view
     // (status field 2) and whether the book list must be refilled.

@@ -14,7 +14,7 @@ platform::WindowSpec installDialogBlueprint() {
         {ControlKind::CheckBox, "Create shortcut for desktop", DesktopShortcutBoxId, 8, 20, 104, 12},
         {ControlKind::CheckBox, "Create shortcut for Program Menu", MenuShortcutBoxId, 8, 34, 128, 12},
         {ControlKind::Label, "Folder to Install Quorvel:", FolderLabelId, 8, 76, 139, 12},
-        {ControlKind::TextBox, "", FolderBoxId, 24, 88, 192, 12},
+        {ControlKind::TextBox, "", FolderBoxId, 24, 88, 192, 12, platform::style::HoldsPath},
         {ControlKind::PushButton, "&Install", InstallButtonId, 29, 118, 53, 32},
         {ControlKind::PushButton, "&Cancel", CancelButtonId, 101, 118, 53, 32},
     };
@@ -26,13 +26,14 @@ void runInstallDialog(platform::Windows& windows, InstallServices& services) {
         if (message.kind == MessageKind::Init) {
             windows.setChecked(window, DesktopShortcutBoxId, true);
             windows.setChecked(window, MenuShortcutBoxId, true);
-            windows.setText(window, FolderBoxId, defaultInstallFolder(services.dataFolder));
+            windows.setPathText(window, FolderBoxId, defaultInstallFolder(services.dataFolder));
         } else if (message.kind == MessageKind::CloseRequest) {
             windows.endWindow(window);
         } else if (message.kind == MessageKind::Command && message.id == CancelButtonId) {
             windows.endWindow(window);
         } else if (message.kind == MessageKind::Command && message.id == InstallButtonId) {
-            runInstall(services, {windows.text(window, FolderBoxId), windows.isChecked(window, DesktopShortcutBoxId),
+            runInstall(services, {windows.pathText(window, FolderBoxId),
+                                  windows.isChecked(window, DesktopShortcutBoxId),
                                   windows.isChecked(window, MenuShortcutBoxId)});
             windows.endWindow(window);
         }

@@ -6,6 +6,7 @@
 #include "platform/executable_suffix.h"
 #include "platform/system/desktop_entry.h"
 #include "platform/system/file_key_store.h"
+#include "platform/system_path.h"
 
 namespace fs = std::filesystem;
 
@@ -15,20 +16,20 @@ inline constexpr const char* ProgramName = "Folimarch";
 const std::string uninstallerName = std::string("unInstall") + platform::ExecutableSuffix;
 const std::string programName = std::string("quorvels") + platform::ExecutableSuffix;
 
-std::string withFinalSlash(std::string folder) {
+platform::SystemPath withFinalSlash(platform::SystemPath folder) {
     if (folder.empty() || folder.back() != '/') folder += '/';
     return folder;
 }
 
 // The system's reason for a failure, in the programs' own code page.
-std::string reasonOf(const std::error_code& error) { return platform::fromNativeText(error.message()); }
+std::string reasonOf(const std::error_code& error) { return platform::utf8ToNearestCp1252(error.message()); }
 
 // Copies one file over any older copy: beside it first, then renamed over
 // it, so that an older copy stays whole when the copy fails and a running
 // program can be replaced. A file that is already the target (installing
 // from the install folder itself) is left as it is.
-std::string copyProductFile(const std::string& from, const std::string& to) {
-    const fs::path source = platform::nativeText(from), target = platform::nativeText(to);
+std::string copyProductFile(const platform::SystemPath& from, const platform::SystemPath& to) {
+    const fs::path source = from, target = to;
     fs::path copy = target;
     copy += ".new";
     std::error_code error;
@@ -42,12 +43,11 @@ std::string copyProductFile(const std::string& from, const std::string& to) {
 }
 
 // Creates the folder with any missing parents; "" or the reason it failed.
-std::string createFolder(const std::string& folder) {
-    const fs::path nativeFolder = platform::nativeText(folder);
+std::string createFolder(const platform::SystemPath& folder) {
     std::error_code error;
-    fs::create_directories(nativeFolder, error);
+    fs::create_directories(folder, error);
     if (error) return reasonOf(error);
-    return fs::is_directory(nativeFolder, error) ? "" : "it is not a folder";
+    return fs::is_directory(folder, error) ? "" : "it is not a folder";
 }
 
 // "<what>: <why>" lines of everything that went wrong.
@@ -55,11 +55,12 @@ void noteFailure(std::vector<std::string>& failures, const std::string& what, co
     if (!why.empty()) failures.push_back(what + ": " + why);
 }
 
-std::string registerUninstallEntry(platform::KeyStore& keys, const std::string& installFolder) {
+// The entry names the uninstaller by its system name, as the uninstaller reads it back.
+std::string registerUninstallEntry(platform::KeyStore& keys, const platform::SystemPath& installFolder) {
     if (!keys.keyExists(platform::UninstallParentKey)) return "the list of installed programs is missing";
     const std::string key = std::string(platform::UninstallParentKey) + "\\Quorvels";
     if (!keys.createKey(key) || !keys.setString(key, "DisplayName", ProgramName) ||
-        !keys.setString(key, "UninstallString", platform::nativeText(installFolder + uninstallerName)))
+        !keys.setString(key, "UninstallString", installFolder + uninstallerName))
         return "the list of installed programs cannot be written";
     return "";
 }
@@ -68,39 +69,38 @@ std::string registerUninstallEntry(platform::KeyStore& keys, const std::string& 
 
 std::vector<std::string> installFiles() { return {programName, "quorvels.hlp", "quorvels.cnt", uninstallerName}; }
 
-std::string defaultInstallFolder(const std::string& dataFolder) {
+platform::SystemPath defaultInstallFolder(const platform::SystemPath& dataFolder) {
     return withFinalSlash(dataFolder) + ProgramName + "/";
 }
 
-std::string installFolderOf(const InstallChoice& choice, const InstallServices& services) {
-    std::string folder = choice.folderText;
+platform::SystemPath installFolderOf(const InstallChoice& choice, const InstallServices& services) {
+    platform::SystemPath folder = choice.typedFolder;
     if (folder == "~" || folder.rfind("~/", 0) == 0) folder = services.homeFolder + folder.substr(1);
     if (folder.empty() || folder.front() != '/') folder = withFinalSlash(services.sourceFolder) + folder;
     return withFinalSlash(folder);
 }
 
-std::string createShortcut(const std::string& folder, const std::string& installFolder) {
-    using platform::nativeText;
-    const std::string reason = platform::writeDesktopEntry(
-        nativeText(folder + "/" + ProgramName + ".desktop"),
-        {ProgramName, nativeText(installFolder + programName), nativeText(installFolder)});
-    return platform::fromNativeText(reason);
+std::string createShortcut(const platform::SystemPath& folder, const platform::SystemPath& installFolder) {
+    const std::string reason = platform::writeDesktopEntry(folder + "/" + ProgramName + ".desktop",
+                                                           {ProgramName, installFolder + programName, installFolder});
+    return platform::utf8ToNearestCp1252(reason);
 }
 
 void runInstall(InstallServices& services, const InstallChoice& choice) {
-    const std::string source = withFinalSlash(services.sourceFolder);
+    const platform::SystemPath source = withFinalSlash(services.sourceFolder);
     std::string missing;
     for (const std::string& name : installFiles())
-        if (std::error_code error; !fs::is_regular_file(platform::nativeText(source + name), error)) missing += "\r\n" + name;
+        if (std::error_code error; !fs::is_regular_file(source + name, error)) missing += "\r\n" + name;
     if (!missing.empty()) {
         services.messages.messageBox("Not all install files are present..." + missing, "", platform::Buttons::Ok,
                                      platform::Icon::None);
         return;
     }
 
-    const std::string folder = installFolderOf(choice, services);
+    const platform::SystemPath folder = installFolderOf(choice, services);
     if (const std::string why = createFolder(folder); !why.empty()) {
-        services.messages.messageBox("The folder " + folder + " could not be created: " + why + "\r\nNothing was installed.",
+        services.messages.messageBox("The folder " + platform::shownPath(folder) + " could not be created: " + why +
+                                         "\r\nNothing was installed.",
                                      "", platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }

@@ -5,22 +5,24 @@
 
 #include "platform/key_store.h"
 #include "platform/message_box.h"
+#include "platform/system_path.h"
 
 // Where the installer copies from and to, and what it talks to. Folders are
-// Windows-1252 texts, like everything the user sees.
+// the system's own names, and are shown in messages through
+// platform::shownPath.
 struct InstallServices {
     platform::MessageBoxes& messages;
     platform::KeyStore& keys;
-    std::string sourceFolder;    // the installer's current folder
-    std::string homeFolder;      // for a folder typed as "~/..."
-    std::string dataFolder;      // the user's data folder, home of the default install folder
-    std::string desktopFolder;
-    std::string programsFolder;
+    platform::SystemPath sourceFolder;  // the installer's current folder
+    platform::SystemPath homeFolder;    // for a folder typed as "~/..."
+    platform::SystemPath dataFolder;    // the user's data folder, home of the default install folder
+    platform::SystemPath desktopFolder;
+    platform::SystemPath programsFolder;
 };
 
 // What the user chose in the install dialog.
 struct InstallChoice {
-    std::string folderText;
+    platform::SystemPath typedFolder;  // as typed: absolute, "~/..." or relative to the source folder
     bool desktopShortcut = true;
     bool menuShortcut = true;
 };
@@ -29,13 +31,13 @@ struct InstallChoice {
 std::vector<std::string> installFiles();
 
 // The folder the dialog offers at first: the user's own data folder.
-std::string defaultInstallFolder(const std::string& dataFolder);
+platform::SystemPath defaultInstallFolder(const platform::SystemPath& dataFolder);
 
 // The folder the typed text names, absolute and ending in "/".
-std::string installFolderOf(const InstallChoice& choice, const InstallServices& services);
+platform::SystemPath installFolderOf(const InstallChoice& choice, const InstallServices& services);
 
 // Writes a desktop entry for the installed program into `folder`; "" or the reason it failed.
-std::string createShortcut(const std::string& folder, const std::string& installFolder);
+std::string createShortcut(const platform::SystemPath& folder, const platform::SystemPath& installFolder);
 
 // Checks that every product file is there, copies them, registers the
 // uninstall entry, creates the chosen shortcuts and reports the outcome.

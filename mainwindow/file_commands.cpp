@@ -18,8 +18,8 @@ enum class FileDialogKind { Open, Save };
 // The Open and Save As dialogs list catalogue files first and start in the
 // program's current folder, which is the one it was started in: nothing
 // changes it.
-std::optional<std::string> askCatalogueFile(MainWindow& main, FileDialogKind kind, const std::string& title,
-                                            const std::string& initialName) {
+std::optional<platform::SystemPath> askCatalogueFile(MainWindow& main, FileDialogKind kind, const std::string& title,
+                                                     const platform::SystemPath& initialName) {
     if (main.dialogs.files == nullptr) return std::nullopt;
     const platform::FileDialogRequest request{
         title, {{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}}, "pmr", main.state.startDirectory, initialName};
@@ -32,7 +32,7 @@ bool userSaysYes(MainWindow& main, const std::string& text, const std::string& c
 }
 
 // A name that is taken, by a file, a folder or a link.
-bool nameExists(MainWindow& main, const std::string& path) {
+bool nameExists(MainWindow& main, const platform::SystemPath& path) {
     platform::FileInfo info;
     return main.files.status(path, false, info) == 0;
 }
@@ -62,7 +62,7 @@ void openCatalogueFile(MainWindow& main) {
     if (!settleChangesBeforeOpen(main, ui)) return;
     if (!createEmptyCatalogueFile(*chosen, ui)) return;
 
-    const std::string previousFileName = catalogue.fileName;
+    const platform::SystemPath previousFileName = catalogue.fileName;
     catalogue.fileName = *chosen;
     if (!loadCatalogue(catalogue, ui, previousFileName)) return;
     writeSettings(catalogue, main.state.startDirectory, ui);
@@ -87,7 +87,7 @@ void saveCatalogueFileAs(MainWindow& main) {
         !userSaysYes(main, "Overwrite existing file?", "Overwrite Warning", Icon::Exclamation))
         return;
 
-    const std::string previousFileName = catalogue.fileName;
+    const platform::SystemPath previousFileName = catalogue.fileName;
     catalogue.fileName = *chosen;
     catalogue.changed = true;  // so that the save always writes
     StorageUi ui = storageUiOf(main);

@@ -8,7 +8,6 @@
 #include "dialogs/record_dialog.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/startup.h"
-#include "platform/cp1252.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt_print/qt_print_surface.h"
 #include "platform/system/posix_files.h"
@@ -17,7 +16,7 @@
 
 int main(int argc, char** argv) {
     std::error_code error;
-    const std::string startDirectory = platform::fromNativeText(std::filesystem::current_path(error).string());
+    const platform::SystemPath startDirectory = std::filesystem::current_path(error).native();
     if (error) {
         std::cerr << "quorvels: the folder it was started in cannot be read: " << error.message() << "\n";
         return 1;

@@ -16,8 +16,8 @@
 // The main window's own state; the program keeps one for the whole run.
 struct MainWindowState {
     bool deletedPending = false;    // records were deleted since start-up or the last Undelete
-    std::string startDirectory;     // the working directory at start-up
-    std::string helpPath;           // startDirectory + "/quorvels.hlp", however long
+    platform::SystemPath startDirectory;  // the working directory at start-up
+    platform::SystemPath helpPath;        // startDirectory + "/quorvels.hlp", however long
     platform::WindowHandle window;  // the main window while it exists; none before and after
     std::unique_ptr<platform::PrintSurface> printer;  // the default printer, opened at start-up; none without one
     TypeAhead typeAhead;            // what was typed into the book list

@@ -1,5 +1,6 @@
 #include "mainwindow/startup.h"
 
+#include "core/ordering.h"
 #include "mainwindow/file_commands.h"
 #include "mainwindow/status_line.h"
 #include "storage/settings_file.h"
@@ -9,13 +10,17 @@ StorageUi storageUiOf(MainWindow& main) {
             [&main] { saveCatalogueFileAs(main); }};
 }
 
-void runQuorvels(MainWindow& main, const std::string& startDirectory, const StartupServices& services) {
+void runQuorvels(MainWindow& main, const platform::SystemPath& startDirectory, const StartupServices& services) {
     // The run's constants, the screen measure and the printer. The help path
     // is kept whole, however long the start folder is.
     main.state.startDirectory = startDirectory;
     main.state.helpPath = startDirectory + "/quorvels.hlp";
     main.catalogue.screenMeasure = &services.screenMeasure;
     main.state.printer = services.openDefaultPrinter();
+
+    // The view of the catalogue before loading, with its caption for status
+    // field 2: a refused load changes nothing, so the window then shows it.
+    rebuildView(main.catalogue);
 
     // The last catalogue, loaded before the window exists: its status texts
     // go nowhere and its messages come first.

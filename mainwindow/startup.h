@@ -19,7 +19,7 @@ struct StartupServices {
 // screen measure and the default printer; reads the settings file in
 // `startDirectory` and loads the catalogue it names (any message about it
 // comes before the window); then runs the main window until it is closed.
-void runQuorvels(MainWindow& main, const std::string& startDirectory, const StartupServices& services);
+void runQuorvels(MainWindow& main, const platform::SystemPath& startDirectory, const StartupServices& services);
 
 // How storage reaches the user through the main window: its message boxes,
 // files and status line, and its Save As command for a catalogue without a name.

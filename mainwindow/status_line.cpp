@@ -11,11 +11,11 @@ std::string markedCountText(int markedCount) {
 
 std::string positionText(int row, int rowCount) { return decimalForm(row) + " of " + decimalForm(rowCount); }
 
-std::string fileDisplay(const std::string& fileName, const std::string& startDirectory) {
+std::string fileDisplay(const platform::SystemPath& fileName, const platform::SystemPath& startDirectory) {
     const auto slash = fileName.rfind('/');
     if (slash != std::string::npos && fileName.compare(0, slash, startDirectory) == 0 && slash == startDirectory.size())
-        return fileName.substr(slash + 1);
-    return fileName;
+        return platform::shownPath(fileName.substr(slash + 1));
+    return platform::shownPath(fileName);
 }
 
 void setStatus(MainWindow& main, int field, const std::string& text) {

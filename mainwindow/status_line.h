@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/system_path.h"
+
 struct MainWindow;
 
 // The texts of the status line. Numbers take the decimal form: their digits
@@ -10,8 +12,9 @@ std::string decimalForm(int number);
 std::string markedCountText(int markedCount);  // " 3 marked"; "" for none
 std::string positionText(int row, int rowCount);  // " 3 of  120"
 // The bare file name when the file lies in startDirectory itself, else the
-// whole path; "" without a file.
-std::string fileDisplay(const std::string& fileName, const std::string& startDirectory);
+// whole path, as a Windows-1252 text shows it (platform::shownPath); "" without
+// a file.
+std::string fileDisplay(const platform::SystemPath& fileName, const platform::SystemPath& startDirectory);
 
 // Status field 1 shows "Status: " and a non-empty text, or the file display
 // for an empty one; field 4 always shows the position text; fields 2 and 3

@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+#include "platform/nearest_letter.h"
+
 namespace platform {
 
 namespace {
@@ -110,8 +112,17 @@ bool utf8FitsCp1252(std::string_view text) {
     return true;
 }
 
-std::string nativeText(std::string_view cp1252) { return cp1252ToUtf8(cp1252); }
-
-std::string fromNativeText(std::string_view native) { return utf8ToCp1252(native); }
+std::string utf8ToNearestCp1252(std::string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto character = decodeUtf8(text, pos);
+        if (character && isCombiningAccent(*character)) continue;
+        auto byte = character ? cp1252Of(*character) : std::nullopt;
+        if (!byte && character) byte = nearestPlainLetter(*character);
+        bytes += byte.value_or('?');
+    }
+    return bytes;
+}
 
 }  // namespace platform

@@ -24,10 +24,11 @@ std::string utf8ToCp1252(std::string_view text, char replacement = '?');
 // Windows-1252 byte.
 bool utf8FitsCp1252(std::string_view text);
 
-// Paths and other texts handed to or taken from the system: file names are
-// UTF-8 bytes on Linux, while the programs hold Windows-1252. A system text
-// with characters Windows-1252 cannot hold comes back with "?" for them.
-std::string nativeText(std::string_view cp1252);
-std::string fromNativeText(std::string_view native);
+// For showing a text of the system (a path, an error message) in a
+// Windows-1252 text: a character Windows-1252 cannot hold becomes its plain
+// letter when it is a Latin letter with an accent ("ł" -> "l"), else "?"; a
+// combining accent is dropped, leaving its letter. Characters Windows-1252
+// holds become their own byte; bytes that are not well-formed UTF-8 become "?".
+std::string utf8ToNearestCp1252(std::string_view text);
 
 }  // namespace platform

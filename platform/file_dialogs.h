@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/system_path.h"
+
 namespace platform {
 
 // One entry of a file dialog's type list: what the user reads, and the
@@ -14,28 +16,29 @@ struct FileFilter {
     bool operator==(const FileFilter&) const = default;
 };
 
-// What a file dialog shows when it opens. Texts and paths are Windows-1252
-// bytes, paths "/" separated.
+// What a file dialog shows when it opens. Texts are Windows-1252 bytes;
+// paths are the system's own names.
 struct FileDialogRequest {
     std::string title;
     std::vector<FileFilter> filters;  // the first one is chosen at first
     std::string defaultExtension;     // without the dot; added to a name typed without one
-    std::string folder;               // where the dialog starts
-    std::string initialName;          // the name it offers; "" for none
+    SystemPath folder;                // where the dialog starts
+    SystemPath initialName;           // the name it offers; "" for none
 };
 
 // The system's dialogs for choosing a file. Each returns the full path the
-// user chose, or nothing when the user cancelled.
+// user chose, as the system names it, or nothing when the user cancelled.
+// Any name the system can hold is taken.
 struct FileDialogs {
     virtual ~FileDialogs() = default;
 
     // A file to open. The name need not exist, so that opening a new name can
     // create it.
-    virtual std::optional<std::string> askFileToOpen(const FileDialogRequest& request) = 0;
+    virtual std::optional<SystemPath> askFileToOpen(const FileDialogRequest& request) = 0;
 
     // A name to save under. The dialog never asks about replacing an existing
     // file: the program asks that itself.
-    virtual std::optional<std::string> askFileToSave(const FileDialogRequest& request) = 0;
+    virtual std::optional<SystemPath> askFileToSave(const FileDialogRequest& request) = 0;
 };
 
 }  // namespace platform

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/system_path.h"
+
 namespace platform {
 
 // What a path names, as far as saving and loading need to know.
@@ -20,9 +22,8 @@ struct FileInfo {
 
 // The file operations the catalogue and settings files need, one system call
 // each, so that a test can fail any of them in turn. Every operation returns
-// 0 on success or the system's error number (errno) on failure; paths are
-// Windows-1252 texts like every other text of the program, "/" separated,
-// and the implementation converts them to the system's own encoding.
+// 0 on success or the system's error number (errno) on failure. Paths are
+// the system's own names (SystemPath) and reach the system unchanged.
 struct Files {
     using Handle = int;
 
@@ -31,20 +32,20 @@ struct Files {
     // Reads at most maxBytes from the start of the regular file at path into
     // contents. Never creates or changes a file; a path that is not a regular
     // file (a directory, a pipe, a device) fails without blocking.
-    virtual int readFile(const std::string& path, std::size_t maxBytes, std::string& contents) = 0;
+    virtual int readFile(const SystemPath& path, std::size_t maxBytes, std::string& contents) = 0;
 
     // What path names. followLinks false describes a symbolic link itself.
-    virtual int status(const std::string& path, bool followLinks, FileInfo& info) = 0;
+    virtual int status(const SystemPath& path, bool followLinks, FileInfo& info) = 0;
 
     // Whether this process may write the file at path (with its effective ids).
-    virtual int checkWritable(const std::string& path) = 0;
+    virtual int checkWritable(const SystemPath& path) = 0;
 
-    // The target text of the symbolic link at path, as stored in the link.
-    virtual int readLink(const std::string& path, std::string& target) = 0;
+    // The target of the symbolic link at path, as stored in the link.
+    virtual int readLink(const SystemPath& path, SystemPath& target) = 0;
 
     // Creates a new file for writing; fails with EEXIST when path exists. The
     // mode is masked by the process's umask, as for any new file.
-    virtual int createNew(const std::string& path, unsigned mode, Handle& handle) = 0;
+    virtual int createNew(const SystemPath& path, unsigned mode, Handle& handle) = 0;
 
     // Sets the permission bits exactly (no umask), and the owner and group.
     virtual int setPermissions(Handle handle, unsigned permissions) = 0;
@@ -60,13 +61,13 @@ struct Files {
     virtual int close(Handle handle) = 0;
 
     // Renames from over to, replacing to atomically when it exists.
-    virtual int rename(const std::string& from, const std::string& to) = 0;
+    virtual int rename(const SystemPath& from, const SystemPath& to) = 0;
 
     // Removes the file at path (not a folder).
-    virtual int remove(const std::string& path) = 0;
+    virtual int remove(const SystemPath& path) = 0;
 
     // Flushes the folder's entries to the disk, so that a rename in it lasts.
-    virtual int syncDirectory(const std::string& directory) = 0;
+    virtual int syncDirectory(const SystemPath& directory) = 0;
 };
 
 }  // namespace platform

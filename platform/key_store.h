@@ -7,7 +7,8 @@ namespace platform {
 
 // A small hierarchical store of string values, standing in for the system
 // registry: keys are paths with "\" between their levels, and both key names
-// and value names compare without regard to letter case.
+// and value names compare without regard to letter case. Values are kept as
+// given: a path is kept as the system names it.
 struct KeyStore {
     virtual ~KeyStore() = default;
 

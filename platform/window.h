@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/system_path.h"
 #include "platform/window_spec.h"
 
 namespace platform {
@@ -66,6 +67,9 @@ struct Windows {
     // boxes and text boxes (a text box keeps at most its maximum length).
     virtual void setText(WindowHandle window, int id, const std::string& text) = 0;
     virtual std::string text(WindowHandle window, int id) const = 0;
+    // Text boxes that hold a path (style::HoldsPath) instead of a text.
+    virtual void setPathText(WindowHandle window, int id, const SystemPath& path) = 0;
+    virtual SystemPath pathText(WindowHandle window, int id) const = 0;
     // Any control.
     virtual void setEnabled(WindowHandle window, int id, bool enabled) = 0;
     virtual void setVisible(WindowHandle window, int id, bool visible) = 0;

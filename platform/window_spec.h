@@ -40,6 +40,9 @@ inline constexpr unsigned NoHorizontalScroll = 1u << 7;  // text boxes: typing s
 inline constexpr unsigned GroupStart = 1u << 8;      // radio buttons: the first of a new group
 inline constexpr unsigned NoTabStop = 1u << 9;       // buttons, lists, boxes: Tab passes it by
 inline constexpr unsigned DefaultButton = 1u << 10;  // push buttons: default look; Enter presses it
+// Text boxes: the text is a path (Windows::setPathText, Windows::pathText),
+// shown as the system names it; any letter the system can hold may be typed.
+inline constexpr unsigned HoldsPath = 1u << 11;
 }  // namespace style
 
 struct ControlSpec {

@@ -9,16 +9,16 @@ namespace {
 constexpr int MaxLinkHops = 40;        // as the system's own limit (ELOOP)
 constexpr int MaxTemporaryNames = 100;  // attempts at a free temporary name
 
-std::string temporaryName(const std::string& target) {
+platform::SystemPath temporaryName(const platform::SystemPath& target) {
     static std::mt19937 random{std::random_device{}()};
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof letters) - 2);
-    std::string name = folderOf(target) + "/." + nameOf(target) + ".";
+    platform::SystemPath name = folderOf(target) + "/." + nameOf(target) + ".";
     for (int i = 0; i < 8; ++i) name += letters[pick(random)];
     return name + ".tmp";
 }
 
-AtomicWriteResult failed(int error, std::string target, std::string reason = {}) {
+AtomicWriteResult failed(int error, platform::SystemPath target, std::string reason = {}) {
     AtomicWriteResult result;
     result.outcome = AtomicWriteResult::NotWritten;
     result.error = error;
@@ -29,20 +29,20 @@ AtomicWriteResult failed(int error, std::string target, std::string reason = {})
 
 }  // namespace
 
-std::string folderOf(const std::string& path) {
+platform::SystemPath folderOf(const platform::SystemPath& path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
     if (slash == 0) return "/";
     return path.substr(0, slash);
 }
 
-std::string nameOf(const std::string& path) {
+platform::SystemPath nameOf(const platform::SystemPath& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-int resolveLinks(platform::Files& files, const std::string& path, std::string& target) {
-    std::string current = path;
+int resolveLinks(platform::Files& files, const platform::SystemPath& path, platform::SystemPath& target) {
+    platform::SystemPath current = path;
     for (int hop = 0; hop <= MaxLinkHops; ++hop) {
         platform::FileInfo info;
         const int error = files.status(current, false, info);
@@ -51,7 +51,7 @@ int resolveLinks(platform::Files& files, const std::string& path, std::string& t
             return 0;
         }
         if (error != 0) return error;
-        std::string link;
+        platform::SystemPath link;
         if (const int linkError = files.readLink(current, link); linkError != 0) return linkError;
         if (link.empty()) return ENOENT;
         current = link.front() == '/' ? link : folderOf(current) + "/" + link;
@@ -59,8 +59,9 @@ int resolveLinks(platform::Files& files, const std::string& path, std::string& t
     return ELOOP;
 }
 
-AtomicWriteResult writeFileAtomically(platform::Files& files, const std::string& path, std::string_view bytes) {
-    std::string target;
+AtomicWriteResult writeFileAtomically(platform::Files& files, const platform::SystemPath& path,
+                                      std::string_view bytes) {
+    platform::SystemPath target;
     if (const int error = resolveLinks(files, path, target); error != 0) return failed(error, path);
 
     // What is there now decides the new file's permissions, and whether we may
@@ -79,7 +80,7 @@ AtomicWriteResult writeFileAtomically(platform::Files& files, const std::string&
         if (const int error = files.checkWritable(target); error != 0) return failed(error, target);
     }
 
-    std::string temporary;
+    platform::SystemPath temporary;
     platform::Files::Handle handle = -1;
     int error = EEXIST;
     for (int attempt = 0; attempt < MaxTemporaryNames && error == EEXIST; ++attempt) {

@@ -23,16 +23,16 @@ struct AtomicWriteResult {
     Outcome outcome = Written;
     int error = 0;       // the system's error number of the failing call
     std::string reason;  // that failure as a sentence fragment ("No space left on device")
-    std::string target;  // the file actually replaced (links resolved)
+    platform::SystemPath target;  // the file actually replaced (links resolved)
 };
 
-AtomicWriteResult writeFileAtomically(platform::Files& files, const std::string& path, std::string_view bytes);
+AtomicWriteResult writeFileAtomically(platform::Files& files, const platform::SystemPath& path, std::string_view bytes);
 
 // The file a path finally designates: symbolic links are followed one by one
 // (relative ones against the link's own folder), also when the last one points
 // to a file that does not exist yet. Returns 0 or the system's error number.
-int resolveLinks(platform::Files& files, const std::string& path, std::string& target);
+int resolveLinks(platform::Files& files, const platform::SystemPath& path, platform::SystemPath& target);
 
 // The folder part of a path ("." when it has none) and the name part.
-std::string folderOf(const std::string& path);
-std::string nameOf(const std::string& path);
+platform::SystemPath folderOf(const platform::SystemPath& path);
+platform::SystemPath nameOf(const platform::SystemPath& path);

@@ -20,17 +20,20 @@ void tell(StorageUi& ui, const std::string& text, const std::string& caption, pl
     ui.messages.messageBox(text, caption, platform::Buttons::Ok, icon);
 }
 
-std::string fileLine(const std::string& fileName) { return "File Name: " + fileName + LineEnd; }
+std::string fileLine(const platform::SystemPath& fileName) {
+    return "File Name: " + platform::shownPath(fileName) + LineEnd;
+}
 
 // The file a link leads to, named when it differs from the name the user knows.
-std::string targetLine(const std::string& fileName, const std::string& target) {
-    return target.empty() || target == fileName ? std::string() : "Linked file: " + target + LineEnd;
+std::string targetLine(const platform::SystemPath& fileName, const platform::SystemPath& target) {
+    if (target.empty() || target == fileName) return {};
+    return "Linked file: " + platform::shownPath(target) + LineEnd;
 }
 
 const std::string NothingWritten = "Nothing was written and the changes are kept.";
 
-bool refuseLoad(Catalogue& catalogue, StorageUi& ui, const std::string& previousFileName, const std::string& text,
-                const std::string& caption) {
+bool refuseLoad(Catalogue& catalogue, StorageUi& ui, const platform::SystemPath& previousFileName,
+                const std::string& text, const std::string& caption) {
     tell(ui, text, caption, platform::Icon::Exclamation);
     catalogue.fileName = previousFileName;
     setFileStatus(ui, "");
@@ -39,9 +42,9 @@ bool refuseLoad(Catalogue& catalogue, StorageUi& ui, const std::string& previous
 
 }  // namespace
 
-bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const std::string& previousFileName) {
+bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPath& previousFileName) {
     if (!catalogue.fileName.empty()) {
-        const std::string fileName = catalogue.fileName;
+        const platform::SystemPath fileName = catalogue.fileName;
         setFileStatus(ui, "Opening file...");
 
         std::string bytes;
@@ -95,7 +98,7 @@ bool saveCatalogue(Catalogue& catalogue, StorageUi& ui) {
         setFileStatus(ui, "");
         return false;
     };
-    const std::string fileName = catalogue.fileName;
+    const platform::SystemPath fileName = catalogue.fileName;
     if (fileName.empty())
         return fail("The catalogue has no file name yet; use Save As to choose one." + LineEnd + NothingWritten);
 
@@ -138,7 +141,7 @@ bool confirmSaveChanges(Catalogue& catalogue, StorageUi& ui) {
     return !saveCatalogue(catalogue, ui);
 }
 
-bool createEmptyCatalogueFile(const std::string& path, StorageUi& ui) {
+bool createEmptyCatalogueFile(const platform::SystemPath& path, StorageUi& ui) {
     platform::FileInfo info;
     const int error = ui.files.status(path, true, info);
     if (error == 0 && (!info.isRegular || info.size > 0)) return true;  // there is something: loading judges it

@@ -35,8 +35,8 @@ struct StorageUi {
 // `upperCase` follows the first author and `lettersInForm` is false;
 // `currentRecord` stays as it was unless the file has fewer records (then 0).
 //
-// A file is refused, with a message that names it, when it cannot be read
-// (missing, no permission, a folder), when its first 13 bytes are not
+// A file is refused, with a message that names it (as shownPath shows it),
+// when it cannot be read (missing, no permission, a folder), when its first 13 bytes are not
 // FileMagic (the "Data Error" message), or when it is damaged: a
 // negative count, a record whose author or read-date index lies outside its
 // table, two records sharing one read date, read dates out of order, or an
@@ -47,7 +47,7 @@ struct StorageUi {
 //
 // With an empty fileName nothing is read; the view is rebuilt. Returns true
 // only when a file was loaded.
-bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const std::string& previousFileName = {});
+bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPath& previousFileName = {});
 
 // Writes the catalogue to catalogue.fileName when `changed` is set: drops the
 // deleted records, the read dates they owned and the authors no remaining
@@ -72,4 +72,4 @@ bool confirmSaveChanges(Catalogue& catalogue, StorageUi& ui);
 // FileMagic alone, an empty catalogue (also when it exists but is empty). A
 // file with any content is left alone. Returns false, after a message naming
 // the file and the reason, when it could not be created.
-bool createEmptyCatalogueFile(const std::string& path, StorageUi& ui);
+bool createEmptyCatalogueFile(const platform::SystemPath& path, StorageUi& ui);

@@ -11,13 +11,13 @@ constexpr std::size_t MaxSettingsBytes = 64 * 1024;
 
 }  // namespace
 
-std::string settingsPath(const std::string& startDirectory) {
+platform::SystemPath settingsPath(const platform::SystemPath& startDirectory) {
     if (startDirectory.empty()) return std::string(SettingsFileName);
     if (startDirectory.back() == '/') return startDirectory + std::string(SettingsFileName);
     return startDirectory + "/" + std::string(SettingsFileName);
 }
 
-std::string readSettings(const std::string& startDirectory, platform::Files& files, int* error) {
+platform::SystemPath readSettings(const platform::SystemPath& startDirectory, platform::Files& files, int* error) {
     if (error != nullptr) *error = 0;
     std::string contents;
     const int readError = files.readFile(settingsPath(startDirectory), MaxSettingsBytes, contents);
@@ -31,12 +31,12 @@ std::string readSettings(const std::string& startDirectory, platform::Files& fil
     return contents;
 }
 
-void readSettings(Catalogue& catalogue, const std::string& startDirectory, platform::Files& files) {
+void readSettings(Catalogue& catalogue, const platform::SystemPath& startDirectory, platform::Files& files) {
     catalogue.fileName = readSettings(startDirectory, files);
 }
 
-bool writeSettings(const Catalogue& catalogue, const std::string& startDirectory, StorageUi& ui) {
-    const std::string path = settingsPath(startDirectory);
+bool writeSettings(const Catalogue& catalogue, const platform::SystemPath& startDirectory, StorageUi& ui) {
+    const platform::SystemPath path = settingsPath(startDirectory);
     std::string reason;
     if (catalogue.fileName.find_first_of("\r\n") != std::string::npos) {
         reason = "the catalogue's name holds a line break";
@@ -45,8 +45,9 @@ bool writeSettings(const Catalogue& catalogue, const std::string& startDirectory
         if (written.outcome != AtomicWriteResult::NotWritten) return true;
         reason = written.reason;
     }
-    ui.messages.messageBox("File Name: " + path + "\r\nThe settings file could not be written: " + reason + ".\r\n" +
-                               "The catalogue " + catalogue.fileName + " will not be opened at the next start.",
+    ui.messages.messageBox("File Name: " + platform::shownPath(path) + "\r\nThe settings file could not be written: " +
+                               reason + ".\r\n" + "The catalogue " + platform::shownPath(catalogue.fileName) +
+                               " will not be opened at the next start.",
                            "File Error", platform::Buttons::Ok, platform::Icon::Exclamation);
     return false;
 }

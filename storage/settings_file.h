@@ -8,25 +8,27 @@
 #include "storage/catalogue_file.h"
 
 // The settings file remembers the last catalogue between runs: one line, the
-// full path of that catalogue, then a carriage return and a line feed. It lives
+// full path of that catalogue as the system names it (its bytes as they are,
+// not a Windows-1252 text), then a carriage return and a line feed. It lives
 // in the folder the program was started in.
 inline constexpr std::string_view SettingsFileName = "quorvels.ini";
 
 // startDirectory + "/quorvels.ini".
-std::string settingsPath(const std::string& startDirectory);
+platform::SystemPath settingsPath(const platform::SystemPath& startDirectory);
 
 // The first line of the settings file without its line end ("\r\n" or "\n"),
 // or "" when there is no settings file (the first start). When the file exists
 // but cannot be read, the result is "" too and *error (when given) receives
 // the system's error number; a missing file is no error.
-std::string readSettings(const std::string& startDirectory, platform::Files& files, int* error = nullptr);
+platform::SystemPath readSettings(const platform::SystemPath& startDirectory, platform::Files& files,
+                                  int* error = nullptr);
 
 // Sets catalogue.fileName from the settings file, as above.
-void readSettings(Catalogue& catalogue, const std::string& startDirectory, platform::Files& files);
+void readSettings(Catalogue& catalogue, const platform::SystemPath& startDirectory, platform::Files& files);
 
 // Replaces the settings file (atomically, see storage/atomic_file.h) with
 // catalogue.fileName and "\r\n". When that fails, or when the name holds a line
 // break and so cannot be kept on one line, a message names the settings file
 // and the reason, the old settings file stays as it was, and the result is
 // false.
-bool writeSettings(const Catalogue& catalogue, const std::string& startDirectory, StorageUi& ui);
+bool writeSettings(const Catalogue& catalogue, const platform::SystemPath& startDirectory, StorageUi& ui);

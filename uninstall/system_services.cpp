@@ -1,10 +1,7 @@
 #include "uninstall/system_services.h"
 
-#include "platform/cp1252.h"
 #include "platform/system/special_folders.h"
 
 UninstallServices systemUninstallServices(platform::MessageBoxes& messages, platform::KeyStore& keys) {
-    using platform::fromNativeText;
-    return {messages, keys, fromNativeText(platform::currentFolder()), fromNativeText(platform::desktopFolder()),
-            fromNativeText(platform::programsFolder())};
+    return {messages, keys, platform::currentFolder(), platform::desktopFolder(), platform::programsFolder()};
 }

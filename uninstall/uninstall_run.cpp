@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <vector>
 
-#include "platform/cp1252.h"
 #include "platform/executable_suffix.h"
 #include "platform/system/file_key_store.h"
 
@@ -22,34 +21,35 @@ std::vector<std::string> productFiles() {
 
 const std::string entryKey = std::string(platform::UninstallParentKey) + "\\" + UninstallEntryKey;
 
-// The entry's uninstaller path, or "" when there is no entry.
-std::string readUninstallEntry(const platform::KeyStore& keys) {
+// The entry's uninstaller path, as the installer wrote its system name, or ""
+// when there is no entry.
+platform::SystemPath readUninstallEntry(const platform::KeyStore& keys) {
     if (!keys.keyExists(platform::UninstallParentKey)) return "";
-    return platform::fromNativeText(keys.queryString(entryKey, "Uninstallstring").value_or(""));
+    return keys.queryString(entryKey, "Uninstallstring").value_or("");
 }
 
 // An entry is trusted only when it is an absolute path to our uninstaller
 // and that file is there: a stale or altered entry must not make us delete
 // files called "install" or "quorvels" in some other folder.
-bool trusted(const std::string& uninstallerPath) {
+bool trusted(const platform::SystemPath& uninstallerPath) {
     const std::size_t slash = uninstallerPath.rfind('/');
     if (uninstallerPath.empty() || uninstallerPath.front() != '/' || uninstallerPath.substr(slash + 1) != uninstallerName)
         return false;
     std::error_code error;
-    return fs::is_regular_file(platform::nativeText(uninstallerPath), error);
+    return fs::is_regular_file(uninstallerPath, error);
 }
 
 // Deletes a file when it is there; false when it is there and stays. A
 // folder of the same name is not one of our files and is passed over.
-bool deleteIfPresent(const std::string& path) {
-    const fs::path file = platform::nativeText(path);
+bool deleteIfPresent(const platform::SystemPath& path) {
+    const fs::path file = path;
     std::error_code error;
     const fs::file_status status = fs::symlink_status(file, error);
     if (!fs::exists(status) || fs::is_directory(status)) return true;
     return fs::remove(file, error) && !error;
 }
 
-std::string withFinalSlash(std::string folder) {
+platform::SystemPath withFinalSlash(platform::SystemPath folder) {
     if (folder.empty() || folder.back() != '/') folder += '/';
     return folder;
 }
@@ -62,27 +62,27 @@ void runUninstall(UninstallServices& services) {
         platform::Answer::Yes)
         return;
 
-    const std::string uninstaller = readUninstallEntry(services.keys);
-    std::vector<std::string> notDeleted;
+    const platform::SystemPath uninstaller = readUninstallEntry(services.keys);
+    std::vector<std::string> notDeleted;  // as shown
     services.keys.deleteKey(entryKey);
     if (services.keys.keyExists(entryKey)) notDeleted.push_back("the uninstall entry");
 
-    const std::string folder = uninstaller.substr(0, uninstaller.rfind('/') + 1);  // "" when there is no "/"
+    const platform::SystemPath folder = uninstaller.substr(0, uninstaller.rfind('/') + 1);  // "" when there is no "/"
     const bool folderTrusted = uninstaller.empty() || trusted(uninstaller);
     if (folderTrusted) {
-        const std::string lookIn = folder.empty() ? withFinalSlash(services.currentFolder) : folder;
+        const platform::SystemPath lookIn = folder.empty() ? withFinalSlash(services.currentFolder) : folder;
         for (const std::string& name : productFiles())
-            if (!deleteIfPresent(lookIn + name)) notDeleted.push_back(lookIn + name);
+            if (!deleteIfPresent(lookIn + name)) notDeleted.push_back(platform::shownPath(lookIn + name));
     }
-    for (const std::string& shortcutFolder : {services.desktopFolder, services.programsFolder}) {
-        const std::string shortcut = withFinalSlash(shortcutFolder) + ShortcutFileName;
-        if (!deleteIfPresent(shortcut)) notDeleted.push_back(shortcut);
+    for (const platform::SystemPath& shortcutFolder : {services.desktopFolder, services.programsFolder}) {
+        const platform::SystemPath shortcut = withFinalSlash(shortcutFolder) + ShortcutFileName;
+        if (!deleteIfPresent(shortcut)) notDeleted.push_back(platform::shownPath(shortcut));
     }
 
     std::string text;
     if (!folderTrusted)
-        text = "The uninstall entry pointed to \"" + uninstaller + "\", which is not the uninstaller of " + ProductName +
-               ", so no file was deleted in that folder.";
+        text = "The uninstall entry pointed to \"" + platform::shownPath(uninstaller) +
+               "\", which is not the uninstaller of " + ProductName + ", so no file was deleted in that folder.";
     else if (notDeleted.empty())
         text = std::string(ProductName) + " has been successfully uninstalled...";
     else
@@ -91,7 +91,8 @@ void runUninstall(UninstallServices& services) {
         text += "\r\n\r\nThese could not be deleted:";
         for (const std::string& item : notDeleted) text += "\r\n" + item;
     }
-    if (folderTrusted) text += "\r\n\r\nYou can now delete the rest of the folder manually:\r\n" + folder;
+    if (folderTrusted)
+        text += "\r\n\r\nYou can now delete the rest of the folder manually:\r\n" + platform::shownPath(folder);
     const bool complete = folderTrusted && notDeleted.empty();
     services.messages.messageBox(text, "Uninstall Quorvels", platform::Buttons::Ok,
                                  complete ? platform::Icon::Information : platform::Icon::Exclamation);

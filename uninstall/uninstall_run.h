@@ -4,15 +4,16 @@
 
 #include "platform/key_store.h"
 #include "platform/message_box.h"
+#include "platform/system_path.h"
 
-// Where the uninstaller looks and what it talks to. Folders are
-// Windows-1252 texts, like everything the user sees.
+// Where the uninstaller looks and what it talks to. Folders are the
+// system's own names, and are shown in messages through platform::shownPath.
 struct UninstallServices {
     platform::MessageBoxes& messages;
     platform::KeyStore& keys;
-    std::string currentFolder;   // used when there is no uninstall entry
-    std::string desktopFolder;   // where the installer put its shortcuts
-    std::string programsFolder;
+    platform::SystemPath currentFolder;  // used when there is no uninstall entry
+    platform::SystemPath desktopFolder;  // where the installer put its shortcuts
+    platform::SystemPath programsFolder;
 };
 
 inline constexpr const char* ProductName = "Quillery";

@@ -49,7 +49,8 @@ QWidget* makeTextBox(const ControlSpec& blueprint, QWidget* client) {
     box->setFrame(!has(blueprint, style::Borderless));
     box->setReadOnly(has(blueprint, style::ReadOnly));
     if (blueprint.maxLength > 0) box->setMaxLength(blueprint.maxLength);
-    box->setValidator(new TextBoxValidator(box, !has(blueprint, style::NoHorizontalScroll)));
+    box->setValidator(
+        new TextBoxValidator(box, !has(blueprint, style::NoHorizontalScroll), has(blueprint, style::HoldsPath)));
     return box;
 }
 

@@ -1,18 +1,11 @@
 #include "platform/qt/qt_help_viewer.h"
 
-#include <QFile>
+#include "platform/qt/qt_text.h"
 
 namespace platform::qt {
 
-namespace {
-
-// Paths are the file system's own bytes.
-QString pathOf(const std::string& helpPath) { return QFile::decodeName(QByteArray::fromStdString(helpPath)); }
-
-}  // namespace
-
-void QtHelpViewer::showContents(const std::string& helpPath, WindowHandle owner) {
-    const QString file = pathOf(helpPath);
+void QtHelpViewer::showContents(const SystemPath& helpPath, WindowHandle owner) {
+    const QString file = toQtPath(helpPath);
     QWidget* ownerWidget = windows.find(owner);
     if (shown != nullptr && (shown->helpFile() != file || shown->parentWidget() != ownerWidget)) discard();
     if (shown == nullptr) shown = new HelpWindow(file, ownerWidget);
@@ -22,8 +15,8 @@ void QtHelpViewer::showContents(const std::string& helpPath, WindowHandle owner)
     shown->activateWindow();
 }
 
-void QtHelpViewer::close(const std::string& helpPath) {
-    if (shown != nullptr && shown->helpFile() == pathOf(helpPath)) discard();
+void QtHelpViewer::close(const SystemPath& helpPath) {
+    if (shown != nullptr && shown->helpFile() == toQtPath(helpPath)) discard();
 }
 
 void QtHelpViewer::discard() {

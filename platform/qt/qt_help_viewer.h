@@ -15,8 +15,8 @@ class QtHelpViewer final : public HelpViewer {
 public:
     explicit QtHelpViewer(const QtWindows& windows) : windows(windows) {}
 
-    void showContents(const std::string& helpPath, WindowHandle owner) override;
-    void close(const std::string& helpPath) override;
+    void showContents(const SystemPath& helpPath, WindowHandle owner) override;
+    void close(const SystemPath& helpPath) override;
 
     HelpWindow* window() const { return shown; }  // the help window, or none
 

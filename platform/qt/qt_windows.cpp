@@ -67,6 +67,15 @@ std::string QtWindows::text(WindowHandle window, int id) const {
     return {};
 }
 
+void QtWindows::setPathText(WindowHandle window, int id, const SystemPath& path) {
+    if (auto* box = control<QLineEdit>(window, id)) setTextBoxText(box, toQtPath(path));
+}
+
+SystemPath QtWindows::pathText(WindowHandle window, int id) const {
+    const auto* box = control<QLineEdit>(window, id);
+    return box != nullptr ? fromQtPath(box->text()) : SystemPath();
+}
+
 void QtWindows::setEnabled(WindowHandle window, int id, bool enabled) {
     if (auto* widget = control<QWidget>(window, id)) widget->setEnabled(enabled);
 }

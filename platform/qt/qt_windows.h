@@ -18,6 +18,8 @@ public:
     void endWindow(WindowHandle window) override;
     void setText(WindowHandle window, int id, const std::string& text) override;
     std::string text(WindowHandle window, int id) const override;
+    void setPathText(WindowHandle window, int id, const SystemPath& path) override;
+    SystemPath pathText(WindowHandle window, int id) const override;
     void setEnabled(WindowHandle window, int id, bool enabled) override;
     void setVisible(WindowHandle window, int id, bool visible) override;
     void setFocus(WindowHandle window, int id) override;

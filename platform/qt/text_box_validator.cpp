@@ -6,13 +6,13 @@
 
 namespace platform::qt {
 
-TextBoxValidator::TextBoxValidator(QLineEdit* box, bool scrolls)
-    : QValidator(box), box(box), scrolls(scrolls), before(box->text()) {
+TextBoxValidator::TextBoxValidator(QLineEdit* box, bool scrolls, bool holdsPath)
+    : QValidator(box), box(box), scrolls(scrolls), holdsPath(holdsPath), before(box->text()) {
     connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { before = text; });
 }
 
 QValidator::State TextBoxValidator::validate(QString& input, int&) const {
-    if (!utf8FitsCp1252(input.toStdString())) return Invalid;
+    if (!holdsPath && !utf8FitsCp1252(input.toStdString())) return Invalid;
     if (scrolls) return Acceptable;
     // The line edit keeps a two-pixel margin inside its frame.
     const int frame = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) : 0;

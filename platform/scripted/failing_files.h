@@ -33,17 +33,17 @@ struct FailingFiles final : Files {
         return failAt >= 0 && failAt < static_cast<int>(calls.size()) ? calls[failAt] : std::string();
     }
 
-    int readFile(const std::string& p, std::size_t max, std::string& c) override {
+    int readFile(const SystemPath& p, std::size_t max, std::string& c) override {
         return fails("readFile") ? error : inner.readFile(p, max, c);
     }
-    int status(const std::string& p, bool follow, FileInfo& i) override {
+    int status(const SystemPath& p, bool follow, FileInfo& i) override {
         return fails("status") ? error : inner.status(p, follow, i);
     }
-    int checkWritable(const std::string& p) override { return fails("checkWritable") ? error : inner.checkWritable(p); }
-    int readLink(const std::string& p, std::string& t) override {
+    int checkWritable(const SystemPath& p) override { return fails("checkWritable") ? error : inner.checkWritable(p); }
+    int readLink(const SystemPath& p, SystemPath& t) override {
         return fails("readLink") ? error : inner.readLink(p, t);
     }
-    int createNew(const std::string& p, unsigned mode, Handle& h) override {
+    int createNew(const SystemPath& p, unsigned mode, Handle& h) override {
         return fails("createNew") ? error : inner.createNew(p, mode, h);
     }
     int setPermissions(Handle h, unsigned perms) override {
@@ -61,11 +61,11 @@ struct FailingFiles final : Files {
         }
         return inner.close(h);
     }
-    int rename(const std::string& f, const std::string& t) override {
+    int rename(const SystemPath& f, const SystemPath& t) override {
         return fails("rename") ? error : inner.rename(f, t);
     }
-    int remove(const std::string& p) override { return fails("remove") ? error : inner.remove(p); }
-    int syncDirectory(const std::string& d) override {
+    int remove(const SystemPath& p) override { return fails("remove") ? error : inner.remove(p); }
+    int syncDirectory(const SystemPath& d) override {
         return fails("syncDirectory") ? error : inner.syncDirectory(d);
     }
 

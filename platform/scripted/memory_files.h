@@ -11,15 +11,15 @@ namespace platform::scripted {
 // Regular files kept in memory, for tests and fuzz targets that save and load
 // many times: no disk, no folders (every folder exists), no links.
 struct MemoryFiles final : Files {
-    std::map<std::string, std::string> files;  // by path
+    std::map<SystemPath, std::string> files;  // by path
 
-    int readFile(const std::string& path, std::size_t maxBytes, std::string& contents) override {
+    int readFile(const SystemPath& path, std::size_t maxBytes, std::string& contents) override {
         const auto found = files.find(path);
         if (found == files.end()) return ENOENT;
         contents = found->second.substr(0, maxBytes);
         return 0;
     }
-    int status(const std::string& path, bool, FileInfo& info) override {
+    int status(const SystemPath& path, bool, FileInfo& info) override {
         const auto found = files.find(path);
         if (found == files.end()) return ENOENT;
         info = FileInfo{};
@@ -28,9 +28,9 @@ struct MemoryFiles final : Files {
         info.size = found->second.size();
         return 0;
     }
-    int checkWritable(const std::string&) override { return 0; }
-    int readLink(const std::string&, std::string&) override { return EINVAL; }
-    int createNew(const std::string& path, unsigned, Handle& handle) override {
+    int checkWritable(const SystemPath&) override { return 0; }
+    int readLink(const SystemPath&, SystemPath&) override { return EINVAL; }
+    int createNew(const SystemPath& path, unsigned, Handle& handle) override {
         if (!files.emplace(path, std::string()).second) return EEXIST;
         handle = static_cast<Handle>(open.size()) + 1;
         open[handle] = path;
@@ -44,7 +44,7 @@ struct MemoryFiles final : Files {
     }
     int sync(Handle) override { return 0; }
     int close(Handle handle) override { return open.erase(handle) == 1 ? 0 : EBADF; }
-    int rename(const std::string& from, const std::string& to) override {
+    int rename(const SystemPath& from, const SystemPath& to) override {
         const auto found = files.find(from);
         if (found == files.end()) return ENOENT;
         std::string bytes = std::move(found->second);
@@ -52,11 +52,11 @@ struct MemoryFiles final : Files {
         files[to] = std::move(bytes);
         return 0;
     }
-    int remove(const std::string& path) override { return files.erase(path) == 1 ? 0 : ENOENT; }
-    int syncDirectory(const std::string&) override { return 0; }
+    int remove(const SystemPath& path) override { return files.erase(path) == 1 ? 0 : ENOENT; }
+    int syncDirectory(const SystemPath&) override { return 0; }
 
 private:
-    std::map<Handle, std::string> open;  // handle -> path
+    std::map<Handle, SystemPath> open;  // handle -> path
 };
 
 }  // namespace platform::scripted

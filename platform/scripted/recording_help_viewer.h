@@ -11,15 +11,15 @@ namespace platform::scripted {
 struct RecordingHelpViewer final : HelpViewer {
     struct Request {
         enum Kind { ShowContents, Close } kind;
-        std::string helpPath;
+        SystemPath helpPath;
         WindowHandle owner;  // none for Close
         bool operator==(const Request&) const = default;
     };
 
-    void showContents(const std::string& helpPath, WindowHandle owner) override {
+    void showContents(const SystemPath& helpPath, WindowHandle owner) override {
         requests.push_back({Request::ShowContents, helpPath, owner});
     }
-    void close(const std::string& helpPath) override { requests.push_back({Request::Close, helpPath, {}}); }
+    void close(const SystemPath& helpPath) override { requests.push_back({Request::Close, helpPath, {}}); }
 
     std::vector<Request> requests;
 };

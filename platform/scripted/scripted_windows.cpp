@@ -31,6 +31,19 @@ bool hasText(ControlKind kind) {
     return kind != ControlKind::Panel && kind != ControlKind::ListBox && kind != ControlKind::DropDownList;
 }
 
+bool holdsPath(const ControlSpec& blueprint) {
+    return blueprint.kind == ControlKind::TextBox && (blueprint.style & style::HoldsPath) != 0;
+}
+
+// A text goes to a control that shows texts, a path to a box that holds a
+// path: a path must never be taken for a Windows-1252 text, nor the reverse.
+void requireText(const ScriptedWindow& window, const ScriptedControl& target, bool path) {
+    const int id = target.blueprint.id;
+    if (!hasText(target.blueprint.kind)) fail(describe(window, id) + " shows no text");
+    if (holdsPath(target.blueprint) != path)
+        fail(describe(window, id) + (path ? " holds no path" : " holds a path, not a text"));
+}
+
 void requireKind(const ScriptedWindow& window, const ScriptedControl& control, std::initializer_list<ControlKind> kinds) {
     if (std::find(kinds.begin(), kinds.end(), control.blueprint.kind) == kinds.end())
         fail(describe(window, control.blueprint.id) + " is not of a kind this operation applies to");
@@ -96,12 +109,12 @@ Answer ScriptedWindows::messageBox(const std::string& text, const std::string& c
     return messageBoxes.messageBox(text, caption, buttons, icon);
 }
 
-std::optional<std::string> ScriptedWindows::askFileToOpen(const FileDialogRequest& request) {
+std::optional<SystemPath> ScriptedWindows::askFileToOpen(const FileDialogRequest& request) {
     history.push_back("file dialog: " + request.title);
     return fileDialogs.askFileToOpen(request);
 }
 
-std::optional<std::string> ScriptedWindows::askFileToSave(const FileDialogRequest& request) {
+std::optional<SystemPath> ScriptedWindows::askFileToSave(const FileDialogRequest& request) {
     history.push_back("file dialog: " + request.title);
     return fileDialogs.askFileToSave(request);
 }
@@ -134,13 +147,25 @@ void ScriptedWindows::endWindow(WindowHandle handle) { window(handle).ended = tr
 
 void ScriptedWindows::setText(WindowHandle handle, int id, const std::string& text) {
     ScriptedControl& target = control(handle, id);
-    if (!hasText(target.blueprint.kind)) fail(describe(window(handle), id) + " shows no text");
+    requireText(window(handle), target, false);
     putText(target, text);
 }
 
 std::string ScriptedWindows::text(WindowHandle handle, int id) const {
     const ScriptedControl& target = control(handle, id);
-    if (!hasText(target.blueprint.kind)) fail(describe(window(handle), id) + " shows no text");
+    requireText(window(handle), target, false);
+    return target.text;
+}
+
+void ScriptedWindows::setPathText(WindowHandle handle, int id, const SystemPath& path) {
+    ScriptedControl& target = control(handle, id);
+    requireText(window(handle), target, true);
+    putText(target, path);
+}
+
+SystemPath ScriptedWindows::pathText(WindowHandle handle, int id) const {
+    const ScriptedControl& target = control(handle, id);
+    requireText(window(handle), target, true);
     return target.text;
 }
 

@@ -19,7 +19,7 @@ namespace platform::scripted {
 // What one control shows, kept as a user would read it off the screen.
 struct ScriptedControl {
     ControlSpec blueprint;
-    std::string text;
+    std::string text;  // a Windows-1252 text; in a path box (style::HoldsPath) the path's system bytes
     bool enabled = true;
     bool visible = true;
     bool checked = false;
@@ -113,13 +113,15 @@ public:
     void send(WindowHandle handle, const Message& message);
 
     Answer messageBox(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) override;
-    std::optional<std::string> askFileToOpen(const FileDialogRequest& request) override;
-    std::optional<std::string> askFileToSave(const FileDialogRequest& request) override;
+    std::optional<SystemPath> askFileToOpen(const FileDialogRequest& request) override;
+    std::optional<SystemPath> askFileToSave(const FileDialogRequest& request) override;
 
     void runWindow(const WindowSpec& blueprint, WindowHandle owner, const Handler& handler) override;
     void endWindow(WindowHandle window) override;
     void setText(WindowHandle window, int id, const std::string& text) override;
     std::string text(WindowHandle window, int id) const override;
+    void setPathText(WindowHandle window, int id, const SystemPath& path) override;
+    SystemPath pathText(WindowHandle window, int id) const override;
     void setEnabled(WindowHandle window, int id, bool enabled) override;
     void setVisible(WindowHandle window, int id, bool visible) override;
     void setFocus(WindowHandle window, int id) override;

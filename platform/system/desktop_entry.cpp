@@ -37,7 +37,7 @@ std::string quoteArgument(const std::string& argument) {
 
 }  // namespace
 
-std::string writeDesktopEntry(const std::string& path, const Shortcut& shortcut) {
+std::string writeDesktopEntry(const SystemPath& path, const Shortcut& shortcut) {
     std::error_code error;
     const std::filesystem::path file(path);
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);

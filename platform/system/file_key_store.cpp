@@ -20,12 +20,12 @@ bool fitsOnOneLine(const std::string& text) { return text.find_first_of("\r\n") 
 
 }  // namespace
 
-FileKeyStore::FileKeyStore(std::string path) : path_(std::move(path)) {
+FileKeyStore::FileKeyStore(SystemPath path) : path_(std::move(path)) {
     read();
     keys_.try_emplace(folded(UninstallParentKey), Key{UninstallParentKey, {}});
 }
 
-std::string FileKeyStore::defaultPath() { return configFolder() + "/quorvels-keys.ini"; }
+SystemPath FileKeyStore::defaultPath() { return configFolder() + "/quorvels-keys.ini"; }
 
 void FileKeyStore::read() {
     std::ifstream file(path_, std::ios::binary);
@@ -47,7 +47,7 @@ bool FileKeyStore::commit(std::map<std::string, Key> changed) {
     std::error_code error;
     const std::filesystem::path target(path_);
     if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
-    const std::string temporary = path_ + ".new";
+    const SystemPath temporary = path_ + ".new";
     {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
         for (const auto& [foldedName, key] : changed) {

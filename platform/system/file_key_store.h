@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/key_store.h"
+#include "platform/system_path.h"
 
 namespace platform {
 
@@ -15,7 +16,7 @@ namespace platform {
 // The parent key of the system's list of installed programs always exists.
 class FileKeyStore final : public KeyStore {
 public:
-    explicit FileKeyStore(std::string path);
+    explicit FileKeyStore(SystemPath path);
 
     bool keyExists(const std::string& key) const override;
     bool createKey(const std::string& key) override;
@@ -24,7 +25,7 @@ public:
     bool deleteKey(const std::string& key) override;
 
     // The store of the user's configuration folder.
-    static std::string defaultPath();
+    static SystemPath defaultPath();
 
 private:
     struct Key {
@@ -37,7 +38,7 @@ private:
     // and the store stay as they were.
     bool commit(std::map<std::string, Key> changed);
 
-    std::string path_;
+    SystemPath path_;
     std::map<std::string, Key> keys_;  // by folded key path
 };
 

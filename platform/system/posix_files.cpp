@@ -8,8 +8,6 @@
 #include <cerrno>
 #include <vector>
 
-#include "platform/cp1252.h"
-
 namespace platform {
 
 namespace {
@@ -26,11 +24,11 @@ void describe(const struct stat& st, FileInfo& info) {
 
 }  // namespace
 
-int PosixFiles::readFile(const std::string& path, std::size_t maxBytes, std::string& contents) {
+int PosixFiles::readFile(const SystemPath& path, std::size_t maxBytes, std::string& contents) {
     contents.clear();
     // O_NONBLOCK keeps a named pipe from blocking the open; it changes nothing
     // for a regular file.
-    const int fd = ::open(nativeText(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return errno;
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
@@ -65,33 +63,33 @@ int PosixFiles::readFile(const std::string& path, std::size_t maxBytes, std::str
     return 0;
 }
 
-int PosixFiles::status(const std::string& path, bool followLinks, FileInfo& info) {
+int PosixFiles::status(const SystemPath& path, bool followLinks, FileInfo& info) {
     struct stat st {};
-    const int result = followLinks ? ::stat(nativeText(path).c_str(), &st) : ::lstat(nativeText(path).c_str(), &st);
+    const int result = followLinks ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st);
     if (result != 0) return errno;
     describe(st, info);
     return 0;
 }
 
-int PosixFiles::checkWritable(const std::string& path) {
-    return ::faccessat(AT_FDCWD, nativeText(path).c_str(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
+int PosixFiles::checkWritable(const SystemPath& path) {
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
 }
 
-int PosixFiles::readLink(const std::string& path, std::string& target) {
+int PosixFiles::readLink(const SystemPath& path, SystemPath& target) {
     std::vector<char> buffer(256);
     for (;;) {
-        const ssize_t length = ::readlink(nativeText(path).c_str(), buffer.data(), buffer.size());
+        const ssize_t length = ::readlink(path.c_str(), buffer.data(), buffer.size());
         if (length < 0) return errno;
         if (static_cast<std::size_t>(length) < buffer.size()) {
-            target = fromNativeText(std::string_view(buffer.data(), static_cast<std::size_t>(length)));
+            target.assign(buffer.data(), static_cast<std::size_t>(length));
             return 0;
         }
         buffer.resize(buffer.size() * 2);
     }
 }
 
-int PosixFiles::createNew(const std::string& path, unsigned mode, Handle& handle) {
-    const int fd = ::open(nativeText(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, static_cast<mode_t>(mode));
+int PosixFiles::createNew(const SystemPath& path, unsigned mode, Handle& handle) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, static_cast<mode_t>(mode));
     if (fd < 0) return errno;
     handle = fd;
     return 0;
@@ -127,16 +125,16 @@ int PosixFiles::close(Handle handle) {
     return ::close(handle) == 0 ? 0 : errno;
 }
 
-int PosixFiles::rename(const std::string& from, const std::string& to) {
-    return ::rename(nativeText(from).c_str(), nativeText(to).c_str()) == 0 ? 0 : errno;
+int PosixFiles::rename(const SystemPath& from, const SystemPath& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
-int PosixFiles::remove(const std::string& path) {
-    return ::unlink(nativeText(path).c_str()) == 0 ? 0 : errno;
+int PosixFiles::remove(const SystemPath& path) {
+    return ::unlink(path.c_str()) == 0 ? 0 : errno;
 }
 
-int PosixFiles::syncDirectory(const std::string& directory) {
-    const int fd = ::open(nativeText(directory).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+int PosixFiles::syncDirectory(const SystemPath& directory) {
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return errno;
     const int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);

@@ -23,7 +23,7 @@ std::string withoutFinalSlash(std::string path) {
 
 // The value of `key` in user-dirs.dirs, a shell fragment such as
 // XDG_DESKTOP_DIR="$HOME/Desktop"; "" when it is not there.
-std::string userDirectory(const std::string& key) {
+SystemPath userDirectory(const std::string& key) {
     std::ifstream file(configFolder() + "/user-dirs.dirs");
     std::string line;
     while (std::getline(file, line)) {
@@ -39,13 +39,13 @@ std::string userDirectory(const std::string& key) {
 
 }  // namespace
 
-std::string currentFolder() {
+SystemPath currentFolder() {
     std::error_code error;
     const std::string folder = std::filesystem::current_path(error).string();
     return error ? "." : folder;
 }
 
-std::string homeFolder() {
+SystemPath homeFolder() {
     std::string home = environment("HOME");
     if (home.empty()) {
         if (const passwd* user = getpwuid(getuid()); user != nullptr && user->pw_dir != nullptr) home = user->pw_dir;
@@ -53,21 +53,21 @@ std::string homeFolder() {
     return withoutFinalSlash(home);
 }
 
-std::string configFolder() {
+SystemPath configFolder() {
     const std::string folder = environment("XDG_CONFIG_HOME");
     return folder.empty() || folder.front() != '/' ? homeFolder() + "/.config" : withoutFinalSlash(folder);
 }
 
-std::string dataFolder() {
+SystemPath dataFolder() {
     const std::string folder = environment("XDG_DATA_HOME");
     return folder.empty() || folder.front() != '/' ? homeFolder() + "/.local/share" : withoutFinalSlash(folder);
 }
 
-std::string desktopFolder() {
+SystemPath desktopFolder() {
     const std::string folder = userDirectory("XDG_DESKTOP_DIR");
     return folder.empty() ? homeFolder() + "/Desktop" : folder;
 }
 
-std::string programsFolder() { return dataFolder() + "/applications"; }
+SystemPath programsFolder() { return dataFolder() + "/applications"; }
 
 }  // namespace platform

@@ -17,8 +17,8 @@ namespace {
 using platform::qt::QtWindow;
 namespace fs = std::filesystem;
 
-// The real install dialog on Qt: Windows-1252 folders are shown as Unicode,
-// and what the user types reaches the file system as UTF-8.
+// The real install dialog on Qt: folders are shown as the system names them,
+// and what the user types, in any letters, reaches the file system as UTF-8.
 struct InstallDialogOnQt : ::testing::Test, ProductHome {
     platform::qt::QtWindows windows;
     platform::scripted::ScriptedMessageBoxes messages;
@@ -38,7 +38,7 @@ struct InstallDialogOnQt : ::testing::Test, ProductHome {
 };
 
 TEST_F(InstallDialogOnQt, AccentedFoldersShowAndInstallAsUnicode) {
-    services.dataFolder = home / "J\xFCrgen";
+    services.dataFolder = home / "J\xC3\xBCrgen";
     messages.expect(platform::Answer::Ok);
     run([&](QtWindow& window) {
         EXPECT_EQ(window.windowTitle(), "Install Quorvel");
@@ -46,14 +46,16 @@ TEST_F(InstallDialogOnQt, AccentedFoldersShowAndInstallAsUnicode) {
         EXPECT_TRUE(window.control<QCheckBox>(MenuShortcutBoxId)->isChecked());
         auto* folderBox = window.control<QLineEdit>(FolderBoxId);
         EXPECT_EQ(folderBox->text(), QString::fromUtf8(home / "J\xC3\xBCrgen/Folimarch/"));
-        folderBox->setText(QString::fromUtf8(home / "B\xC3\xBC" "cher"));
+        folderBox->selectAll();
+        folderBox->insert(QString::fromUtf8(home / "Документы"));  // as typed: the box judges it
+        EXPECT_EQ(folderBox->text(), QString::fromUtf8(home / "Документы"));
         window.control<QCheckBox>(DesktopShortcutBoxId)->click();
         window.control<QPushButton>(InstallButtonId)->click();
     });
     EXPECT_EQ(messages.shown.back().text, "Quorvels successfully installed");
-    EXPECT_EQ(readFile(home / "B\xC3\xBC" "cher/quorvels.cnt"), "contents of quorvels.cnt");
+    EXPECT_EQ(readFile(home / "Документы/quorvels.cnt"), "contents of quorvels.cnt");
     EXPECT_FALSE(fs::exists(desktop + "/Folimarch.desktop"));
-    EXPECT_NE(readFile(programs + "/Folimarch.desktop").find("Path=" + home / "B\xC3\xBC" "cher/\n"), std::string::npos);
+    EXPECT_NE(readFile(programs + "/Folimarch.desktop").find("Path=" + home / "Документы/\n"), std::string::npos);
 }
 
 }  // namespace

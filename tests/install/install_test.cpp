@@ -68,24 +68,32 @@ TEST_F(InstallTest, FolderWithoutFinalSlashWithBlanksAndMissingParents) {
     EXPECT_EQ(desktopEntryProblems(desktop + "/Folimarch.desktop"), "");
 }
 
-// The folder box holds Windows-1252; the system gets UTF-8 everywhere: the
-// folder, the uninstall entry in the key store file and the desktop entries.
-TEST_F(InstallTest, AccentedFolderIsUtf8OnTheSystem) {
-    const std::string utf8 = home / "B\xC3\xBC" "cher/";
-    EXPECT_EQ(install(home / "B\xFC" "cher"), Installed);
-    EXPECT_EQ(readFile(utf8 + "quorvels"), "contents of quorvels");
-    EXPECT_NE(readFile(keyStorePath()).find("UninstallString=" + utf8 + "unInstall\n"), std::string::npos);
-    for (const std::string& shortcut : {desktop + "/Folimarch.desktop", programs + "/Folimarch.desktop"}) {
-        const std::string entry = readFile(shortcut);
-        EXPECT_NE(entry.find("Exec=\"" + utf8 + "quorvels\"\nPath=" + utf8 + "\n"), std::string::npos) << entry;
-        EXPECT_EQ(desktopEntryProblems(shortcut), "") << entry;
+// A folder is taken as the system names it (UTF-8, as this source file is
+// written), in letters Windows-1252 has or has not, and stays that name
+// everywhere: the folder, the uninstall entry in the key store file and the
+// desktop entries.
+TEST_F(InstallTest, AFolderInAnyLettersIsTheSystemsNameEverywhere) {
+    for (const std::string& folder : {home / "Bücher/", home / "Документы/Książki/"}) {
+        SCOPED_TRACE(folder);
+        EXPECT_EQ(install(folder), Installed);
+        EXPECT_EQ(readFile(folder + "quorvels"), "contents of quorvels");
+        EXPECT_NE(readFile(keyStorePath()).find("UninstallString=" + folder + "unInstall\n"), std::string::npos);
+        for (const std::string& shortcut : {desktop + "/Folimarch.desktop", programs + "/Folimarch.desktop"}) {
+            const std::string entry = readFile(shortcut);
+            EXPECT_NE(entry.find("Exec=\"" + folder + "quorvels\"\nPath=" + folder + "\n"), std::string::npos) << entry;
+            EXPECT_EQ(desktopEntryProblems(shortcut), "") << entry;
+        }
     }
+    // A message shows the name as closely as Windows-1252 can.
+    writeFile(home / "blocker", "a file where a folder should go");
+    EXPECT_EQ(install(home / "blocker/Książki"),
+              "The folder " + home / "blocker/Ksiazki/" + " could not be created: Not a directory\r\nNothing was installed.");
 }
 
 TEST_F(InstallTest, HomeRelativeAndRelativeFoldersBecomeAbsolute) {
     InstallChoice choice{"~/Apps", true, true};
     EXPECT_EQ(installFolderOf(choice, services), home / "Apps/");
-    choice.folderText = "Local";
+    choice.typedFolder = "Local";
     EXPECT_EQ(installFolderOf(choice, services), home / "dist/Local/");
     EXPECT_EQ(defaultInstallFolder(home / ".local/share"), home / ".local/share/Folimarch/");
 }

@@ -1,7 +1,9 @@
 // The whole round on this machine's own services, in a home of its own whose
-// name has an accented letter: the programs and help files of the build tree
-// put in a distribution folder, installed through the install dialog, the installed
-// program started the way its menu entry says, and the installation removed.
+// name has letters beyond ASCII, which Windows-1252 holds ("Jürgen") or does
+// not ("Документы", a usual folder name): the programs and help files of the
+// build tree put in a distribution folder, installed through the install
+// dialog, the installed program started the way its menu entry says, and the
+// installation removed.
 //
 // The dialog and the uninstaller's question are answered in-process through
 // the scripted windowing layer, with the same code the programs run on Qt;
@@ -60,9 +62,16 @@ std::map<std::string, std::string> desktopEntryValues(const std::string& path) {
     return values;
 }
 
-struct RoundTrip : ::testing::Test {
+// The home's name as the system names it (UTF-8, as this file is written),
+// and as the uninstaller's message shows it.
+struct HomeName {
+    std::string name, shown;
+};
+void PrintTo(const HomeName& home, std::ostream* out) { *out << home.name; }
+
+struct RoundTrip : ::testing::TestWithParam<HomeName> {
     TemporaryFolder root;
-    const std::string home = root / "J\xC3\xBCrgen";
+    const std::string home = root / GetParam().name;
     const std::string dist = root / "dist";
     const std::string installFolder = home + "/.local/share/Folimarch/";  // UTF-8, as on disk
     const std::string desktopEntry = home + "/Schreibtisch/Folimarch.desktop";
@@ -100,7 +109,7 @@ struct RoundTrip : ::testing::Test {
         platform::scripted::ScriptedWindows ui;
         InstallServices services = systemInstallServices(ui, keys);
         ui.queueScript([&](ScriptedUser& u) {
-            EXPECT_EQ(u.text(FolderBoxId), root / "J\xFCrgen/.local/share/Folimarch/");  // shown in Windows-1252
+            EXPECT_EQ(u.text(FolderBoxId), installFolder);  // the path box holds the system's name
             u.click(InstallButtonId);
         });
         ui.messageBoxes.expect(Answer::Ok);
@@ -125,14 +134,14 @@ struct RoundTrip : ::testing::Test {
     }
 };
 
-TEST_F(RoundTrip, TheInstallerShowsItsDialogAndChangesNothingUnanswered) {
+TEST_P(RoundTrip, TheInstallerShowsItsDialogAndChangesNothingUnanswered) {
     std::string said;
     EXPECT_TRUE(seesWindow("Install Quorvel", dist, dist + "/install", said)) << said;
     EXPECT_FALSE(fs::exists(installFolder));
     EXPECT_FALSE(entryRegistered());
 }
 
-TEST_F(RoundTrip, InstallStartFromTheMenuEntryAndUninstall) {
+TEST_P(RoundTrip, InstallStartFromTheMenuEntryAndUninstall) {
     installWithTheDialog();
     for (const std::string& name : installFiles())
         EXPECT_EQ(readFile(installFolder + name), readFile(dist + "/" + name)) << name;
@@ -156,11 +165,15 @@ TEST_F(RoundTrip, InstallStartFromTheMenuEntryAndUninstall) {
 
     EXPECT_EQ(uninstallAnsweringYes(), "Quillery has been successfully uninstalled...\r\n\r\n"
                                        "You can now delete the rest of the folder manually:\r\n" +
-                                           root / "J\xFCrgen/.local/share/Folimarch/");
+                                           root / GetParam().shown + "/.local/share/Folimarch/");
     EXPECT_EQ(namesIn(installFolder), (std::vector<std::string>{"unInstall"}));
     EXPECT_FALSE(entryRegistered());
     EXPECT_FALSE(fs::exists(desktopEntry));
     EXPECT_FALSE(fs::exists(menuEntry));
 }
+
+INSTANTIATE_TEST_SUITE_P(Homes, RoundTrip,
+                         ::testing::Values(HomeName{"Jürgen", "J\xFCrgen"}, HomeName{"Документы", "?????????"}),
+                         [](const auto& home) { return home.index == 0 ? "Latin" : "Cyrillic"; });
 
 }  // namespace

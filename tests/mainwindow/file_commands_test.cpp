@@ -15,7 +15,7 @@ using Kind = platform::scripted::ScriptedFileDialogs::Kind;
 struct FileCommands : ProgramHarness, ::testing::Test {
     const std::vector<platform::FileFilter> catalogueFilters{{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}};
 
-    std::string settings() { return readFile(folder / "quorvels.ini"); }
+    std::string settings() { return readFile(startFolder + "/quorvels.ini"); }
 
     // A catalogue of two books, named in the settings file, as the last run left it.
     std::string startOnTwoBooks() {
@@ -189,6 +189,62 @@ TEST_F(FileCommands, ARefusedFileLeavesTheOpenCatalogueAndTheSettingsAlone) {
         EXPECT_EQ(field(user, 1), "shelf.pmr");
     });
     EXPECT_EQ(settings(), shelf + "\r\n");
+}
+
+// A folder named in letters Windows-1252 does not hold, as a Russian desktop
+// names the documents folder: the program started there finds its settings
+// and its help, opens the catalogue they name and remembers the real name of
+// the file it saves as; the status line and the messages show names as
+// closely as Windows-1252 can. Paths are UTF-8 here, as this file is written.
+TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
+    startFolder = folder / "Документы";
+    std::filesystem::create_directory(startFolder);
+    const std::string russian = saveCatalogueFile("книги.pmr", [](Catalogue& books) {
+        addBook(books, "Tolstoy, Leo", "Anna Karenina");
+        addBook(books, "Gogol, Nikolai", "Dead Souls");
+    });
+    writeSettingsFile(russian);
+    const std::string polish = startFolder + "/Książki.pmr";
+    start([&](User& user) {
+        EXPECT_EQ(fields(user), (Strings{"?????.pmr", "View All by Author", "", " 1 of  2"}));
+        EXPECT_EQ(titles(user), (Strings{"  Dead Souls", "  Anna Karenina"}));
+
+        addBookByHand(user, "Prus, Boleslaw", "Lalka");
+        ui.fileDialogs.expectName(polish);
+        user.chooseMenuItem(FileMenu, 3);
+        const auto& saveAs = ui.fileDialogs.shown.at(0).request;
+        EXPECT_EQ(saveAs.folder, startFolder);
+        EXPECT_EQ(saveAs.initialName, russian);
+        EXPECT_EQ(fields(user), (Strings{"Ksiazki.pmr", "View All by Author", "", " 2 of  3"}));
+        EXPECT_FALSE(catalogue.changed);
+
+        user.chooseMenuItem(HelpMenu, 1);
+    });
+    EXPECT_EQ(help.requests.at(0).helpPath, startFolder + "/quorvels.hlp");
+    EXPECT_EQ(settings(), polish + "\r\n");
+    EXPECT_EQ(booksInFile(polish).size(), 3u);
+    EXPECT_EQ(booksInFile(russian).size(), 2u);
+
+    // The next start opens it again. A file outside the start folder shows
+    // its whole path, and a name that cannot be created is named in the message.
+    const std::string elsewhere = folder / "Łódź.pmr";
+    writeFile(elsewhere, "Quorvels 2.00");
+    start([&](User& user) {
+        EXPECT_EQ(field(user, 1), "Ksiazki.pmr");
+        EXPECT_EQ(rows(user).size(), 3u);
+
+        ui.fileDialogs.expectName(elsewhere);
+        user.chooseMenuItem(FileMenu, 1);
+        EXPECT_EQ(fields(user), (Strings{folder / "L\xF3" "dz.pmr", "View All by Author", "", " 1 of  0"}));
+
+        ui.fileDialogs.expectName(folder / "Ωμέγα/νέο.pmr");
+        ui.messageBoxes.expect(Answer::Ok);
+        user.chooseMenuItem(FileMenu, 1);
+        EXPECT_EQ(lastBox().text, "File Name: " + folder / "?????/???.pmr" +
+                                      "\r\nThe new catalogue file could not be created: No such file or directory.");
+        EXPECT_EQ(catalogue.fileName, elsewhere);
+    });
+    EXPECT_EQ(settings(), elsewhere + "\r\n");
 }
 
 TEST_F(FileCommands, CancelInTheFileDialogsChangesNothing) {

@@ -25,6 +25,7 @@ struct ProgramHarness : MainWindowHarness {
     using Script = std::function<void(User&)>;
 
     TemporaryFolder folder;
+    platform::SystemPath startFolder = folder.path;  // where the program starts: the folder, or one inside it
     platform::scripted::FixedWidthMeasure measure{5};
     platform::scripted::RecordingPrintSurface* printer = nullptr;  // while the window runs
 
@@ -42,7 +43,7 @@ struct ProgramHarness : MainWindowHarness {
             printer = surface.get();
             return surface;
         }};
-        runQuorvels(main, folder.path, services);
+        runQuorvels(main, startFolder, services);
     }
 
     // The next window that opens is driven by `script`.
@@ -59,18 +60,21 @@ struct ProgramHarness : MainWindowHarness {
         user.click(AddButtonId);
     }
 
-    // A catalogue file written through storage, as a save of the program writes it.
+    // A catalogue file in the start folder, written through storage as a save
+    // of the program writes it.
     std::string saveCatalogueFile(const std::string& name, const std::function<void(Catalogue&)>& fill) {
         Catalogue books;
         fill(books);
-        books.fileName = folder / name;
+        books.fileName = startFolder + "/" + name;
         platform::scripted::ScriptedMessageBoxes noMessages;
         StorageUi storage{noMessages, platform::systemFiles(), {}, {}};
         saveCatalogue(books, storage);
         return books.fileName;
     }
 
-    void writeSettingsFile(const std::string& catalogueFile) { writeFile(folder / "quorvels.ini", catalogueFile + "\r\n"); }
+    void writeSettingsFile(const std::string& catalogueFile) {
+        writeFile(startFolder + "/quorvels.ini", catalogueFile + "\r\n");
+    }
 
     // The catalogue a file holds, as "AUTHOR TITLE" in author order.
     static std::vector<std::string> booksInFile(const std::string& path) {

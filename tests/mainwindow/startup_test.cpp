@@ -102,10 +102,32 @@ TEST_F(Startup, AWrongVersionFileIsReportedBeforeTheWindowWhichOpensEmpty) {
     start([](ScriptedUser& user) {
         EXPECT_TRUE(rows(user).empty());
         EXPECT_EQ(field(user, 1), "");
+        EXPECT_EQ(field(user, 2), "View All by Author");
     });
     ASSERT_EQ(ui.messageBoxes.shown.size(), 1u);
     EXPECT_EQ(ui.messageBoxes.shown[0].caption, "Data Error");
     EXPECT_EQ(ui.history, (std::vector<std::string>{"printer opened", "message box: Data Error", "window: Quorvels - Lectorium"}));
+}
+
+// The settings file names a catalogue in a folder that is not there (as
+// written out by hand, in Cyrillic letters): the message names it as closely
+// as Windows-1252 can, and the window opens empty with the view's caption.
+TEST_F(Startup, ARememberedCatalogueThatCannotBeOpenedIsReportedAndTheViewShown) {
+    writeSettings(startFolder / "Документы/книги.pmr");
+    ui.messageBoxes.expect(platform::Answer::Ok);
+    start([](ScriptedUser& user) {
+        EXPECT_TRUE(rows(user).empty());
+        EXPECT_EQ(field(user, 1), "");
+        EXPECT_EQ(field(user, 2), "View All by Author");
+        EXPECT_EQ(field(user, 4), " 1 of  0");
+    });
+    ASSERT_EQ(ui.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(ui.messageBoxes.shown[0].text, "File Name: " + startFolder / "?????????/?????.pmr" +
+                                                 "\r\nThe file could not be read: No such file or directory.\r\n"
+                                                 "Nothing was loaded.");
+    EXPECT_EQ(ui.messageBoxes.shown[0].caption, "File Error");
+    EXPECT_EQ(catalogue.fileName, "");
+    EXPECT_EQ(readFile(startFolder / "quorvels.ini"), startFolder / "Документы/книги.pmr\r\n");  // kept for a later start
 }
 
 TEST_F(Startup, TheHelpPathKeepsALongStartFolderWhole) {

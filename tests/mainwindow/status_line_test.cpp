@@ -25,4 +25,12 @@ TEST(StatusLine, AFileInTheStartFolderShowsAsItsBareName) {
     EXPECT_EQ(fileDisplay("", "/home/ann/books"), "");
 }
 
+// Folders compare as the system names them; what is shown is folded for
+// Windows-1252 (UTF-8 names, as this file is written).
+TEST(StatusLine, AFileDisplayShowsNamesAsCloselyAsWindows1252Can) {
+    EXPECT_EQ(fileDisplay("/home/ann/Документы/Książki.pmr", "/home/ann/Документы"), "Ksiazki.pmr");
+    EXPECT_EQ(fileDisplay("/home/ann/Документы/Książki.pmr", "/home/ann/Документи"), "/home/ann/?????????/Ksiazki.pmr");
+    EXPECT_EQ(fileDisplay("/home/ann/Bücher/mine.pmr", "/home/ann/B\xFC" "cher"), "/home/ann/B\xFC" "cher/mine.pmr");
+}
+
 }  // namespace

@@ -7,27 +7,32 @@
 
 namespace {
 
-// The program's paths are Windows-1252 texts; on disk they are UTF-8 names.
-TEST(PosixFiles, PathsAreConvertedToTheSystemsEncoding) {
+// Paths are the system's own bytes, passed on unchanged both ways: UTF-8
+// names in letters Windows-1252 has or has not, and a name that is no UTF-8
+// at all ("\xFC" alone, as an old Latin-1 system writes "ü").
+TEST(PosixFiles, PathsAreTheSystemsOwnBytes) {
     TemporaryFolder folder;
-    std::filesystem::create_directory(folder.path + "/B\xC3\xBC" "cher");  // "Bücher" as the system names it
     platform::Files& files = platform::systemFiles();
-    const std::string cp1252Folder = folder.path + "/B\xFC" "cher";
+    for (const std::string name : {"Bücher", "Документы", "B\xFC" "cher"}) {
+        SCOPED_TRACE(name);
+        const platform::SystemPath inner = folder / name;
+        std::filesystem::create_directory(inner);
 
-    platform::Files::Handle handle = 0;
-    ASSERT_EQ(files.createNew(cp1252Folder + "/Lekt\xFCre.pmr", 0644, handle), 0);
-    ASSERT_EQ(files.write(handle, "bytes"), 0);
-    ASSERT_EQ(files.close(handle), 0);
-    EXPECT_EQ(readFile(folder.path + "/B\xC3\xBC" "cher/Lekt\xC3\xBC" "re.pmr"), "bytes");
+        platform::Files::Handle handle = 0;
+        ASSERT_EQ(files.createNew(inner + "/Lektüre.pmr", 0644, handle), 0);
+        ASSERT_EQ(files.write(handle, "bytes"), 0);
+        ASSERT_EQ(files.close(handle), 0);
+        EXPECT_EQ(readFile(inner + "/Lektüre.pmr"), "bytes");
 
-    std::string contents;
-    ASSERT_EQ(files.readFile(cp1252Folder + "/Lekt\xFCre.pmr", 100, contents), 0);
-    EXPECT_EQ(contents, "bytes");
+        std::string contents;
+        ASSERT_EQ(files.readFile(inner + "/Lektüre.pmr", 100, contents), 0);
+        EXPECT_EQ(contents, "bytes");
 
-    std::filesystem::create_symlink("Lekt\xC3\xBC" "re.pmr", folder.path + "/B\xC3\xBC" "cher/link");
-    std::string target;
-    ASSERT_EQ(files.readLink(cp1252Folder + "/link", target), 0);
-    EXPECT_EQ(target, "Lekt\xFCre.pmr");
+        std::filesystem::create_symlink(name + ".pmr", inner + "/link");
+        platform::SystemPath target;
+        ASSERT_EQ(files.readLink(inner + "/link", target), 0);
+        EXPECT_EQ(target, name + ".pmr");
+    }
 }
 
 }  // namespace

@@ -72,10 +72,15 @@ TEST_F(UninstallTest, YesRemovesProductEntryAndShortcutsButKeepsItselfAndOthers)
     EXPECT_FALSE(fs::exists(programs + "/Folimarch.desktop"));
 }
 
+// The folders are UTF-8, as this file is written; the message shows them in
+// Windows-1252, as closely as it can.
 TEST_F(UninstallTest, AccentedFolderIsFoundAndNamedInWindows1252) {
-    installInto(home / "B\xFC" "cher");
+    installInto(home / "Bücher");
     EXPECT_EQ(uninstall(), Uninstalled + home / "B\xFC" "cher/");
     EXPECT_EQ(namesIn(home / "B\xC3\xBC" "cher"), (std::vector<std::string>{"unInstall"}));
+    installInto(home / "Документы/Książki");
+    EXPECT_EQ(uninstall(), Uninstalled + home / "?????????/Ksiazki/");
+    EXPECT_EQ(namesIn(home / "Документы/Książki"), (std::vector<std::string>{"unInstall"}));
 }
 
 TEST_F(UninstallTest, WithoutEntryWorksInTheCurrentFolderAndASecondRunToo) {
