@@ -12,6 +12,21 @@ namespace platform {
 // dialog font's average character width, one vertical unit an eighth of its
 // height). Texts are Windows-1252 bytes; "&" marks a mnemonic in the captions
 // of buttons, radio buttons, check boxes and menu items.
+//
+// The keyboard, as dialogs on every desktop work:
+// - Tab and Shift+Tab move the focus along the tab stops in table order, round
+//   from the last to the first. Every enabled, shown control that takes the
+//   focus (all but panels, labels and group boxes) is a tab stop unless it
+//   carries style::NoTabStop; radio buttons go by group.
+// - A group of radio buttons is one tab stop, at its checked button (its
+//   first when none is checked). The arrow keys move the focus and the check
+//   to the next (Down, Right) or previous (Up, Left) enabled, shown button of
+//   the group, round from the last to the first; the button sends its Command
+//   as a click would.
+// - Space clicks the focused button or check box, and Alt with a caption's
+//   mnemonic clicks that control or opens that menu. Enter and Escape send
+//   their commands (see window.h), except in an opened drop-down list, which
+//   they close.
 
 enum class ControlKind {
     Panel,         // a frame without text, drawn sunken (style::Sunken) or flat
@@ -38,7 +53,7 @@ inline constexpr unsigned ReadOnly = 1u << 5;        // text boxes: shown, not t
 inline constexpr unsigned Borderless = 1u << 6;      // text boxes: no frame
 inline constexpr unsigned NoHorizontalScroll = 1u << 7;  // text boxes: typing stops when the box is full
 inline constexpr unsigned GroupStart = 1u << 8;      // radio buttons: the first of a new group
-inline constexpr unsigned NoTabStop = 1u << 9;       // buttons, lists, boxes: Tab passes it by
+inline constexpr unsigned NoTabStop = 1u << 9;       // all but radio buttons: Tab passes it by
 inline constexpr unsigned DefaultButton = 1u << 10;  // push buttons: default look; Enter presses it
 // Text boxes: the text is a path (Windows::setPathText, Windows::pathText),
 // shown as the system names it; any letter the system can hold may be typed.

@@ -47,19 +47,17 @@ void handle(MainWindow& main, WindowHandle dialog, const platform::Message& mess
 }  // namespace
 
 platform::WindowSpec printDialogBlueprint() {
-    constexpr unsigned firstRadio = style::GroupStart | style::NoTabStop;
-    constexpr unsigned radio = style::NoTabStop;
     platform::WindowSpec blueprint = dialogFrame("Print Book List", 170, 190);
     blueprint.controls = {
         {ControlKind::GroupBox, "What to print", -1, 5, 10, 150, 50},
-        {ControlKind::RadioButton, "marked records only", MarkedOnlyId, 10, 25, 120, 10, firstRadio},
-        {ControlKind::RadioButton, "All listed records", AllListedId, 10, 40, 120, 10, radio},
+        {ControlKind::RadioButton, "marked records only", MarkedOnlyId, 10, 25, 120, 10, style::GroupStart},
+        {ControlKind::RadioButton, "All listed records", AllListedId, 10, 40, 120, 10},
         {ControlKind::GroupBox, "How to print", -1, 5, 75, 70, 50},
-        {ControlKind::RadioButton, "Normal font", NormalFontId, 10, 90, 60, 10, firstRadio},
-        {ControlKind::RadioButton, "Small font", SmallFontId, 10, 105, 60, 10, radio},
+        {ControlKind::RadioButton, "Normal font", NormalFontId, 10, 90, 60, 10, style::GroupStart},
+        {ControlKind::RadioButton, "Small font", SmallFontId, 10, 105, 60, 10},
         {ControlKind::GroupBox, "How much", -1, 85, 75, 70, 50},
-        {ControlKind::RadioButton, "Book List", BookListLayoutId, 90, 90, 60, 10, firstRadio},
-        {ControlKind::RadioButton, "Book Data", BookDataLayoutId, 90, 105, 60, 10, radio},
+        {ControlKind::RadioButton, "Book List", BookListLayoutId, 90, 90, 60, 10, style::GroupStart},
+        {ControlKind::RadioButton, "Book Data", BookDataLayoutId, 90, 105, 60, 10},
         {ControlKind::PushButton, "&Print", PrintNowButtonId, 20, 135, 50, 25, style::DefaultButton | style::NoTabStop},
         {ControlKind::PushButton, "&Cancel", PrintCancelButtonId, 90, 135, 50, 25},
     };

@@ -94,6 +94,7 @@ Qt::FocusPolicy focusPolicyOf(const ControlSpec& blueprint) {
         case ControlKind::Panel:
         case ControlKind::Label:
         case ControlKind::GroupBox: return Qt::NoFocus;
+        case ControlKind::RadioButton: return Qt::ClickFocus;  // its RadioGroup gives the group's tab stop
         default: return has(blueprint, style::NoTabStop) ? Qt::ClickFocus : Qt::StrongFocus;
     }
 }

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
@@ -15,6 +14,7 @@
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/list_box.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/radio_group.h"
 
 namespace platform::qt {
 
@@ -82,7 +82,7 @@ void QtWindow::addMenuBar() {
 }
 
 void QtWindow::addControls() {
-    QButtonGroup* radioGroup = nullptr;
+    RadioGroup* radioGroup = nullptr;
     for (const ControlSpec& controlSpec : blueprint.controls) {
         QWidget* widget = makeControlWidget(controlSpec, units, client);
         if (blueprint.background) {
@@ -92,8 +92,8 @@ void QtWindow::addControls() {
             widget->setAutoFillBackground(paintsOwnBackground(controlSpec.kind));
         }
         if (auto* radio = dynamic_cast<QRadioButton*>(widget)) {
-            if (radioGroup == nullptr || (controlSpec.style & style::GroupStart) != 0) radioGroup = new QButtonGroup(this);
-            radioGroup->addButton(radio);
+            if (radioGroup == nullptr || (controlSpec.style & style::GroupStart) != 0) radioGroup = new RadioGroup(this);
+            radioGroup->add(radio);
         }
         connectNotifications(controlSpec, widget);
         controls.emplace_back(controlSpec.id, widget);

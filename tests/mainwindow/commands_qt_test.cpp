@@ -4,16 +4,12 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <cstdio>
-#include <cstdlib>
 
 #include "dialogs/field_ids.h"
 #include "dialogs/find_dialog.h"
@@ -31,36 +27,11 @@
 #include "storage/catalogue_file.h"
 #include "tests/core/catalogue_builders.h"
 #include "tests/support/temporary_folder.h"
+#include "tests/support/when_modal.h"
 
 namespace {
 
 using platform::qt::QtWindow;
-
-// Calls `act` once a visible modal window of type Window is up (other than
-// `previous`), polling so that it does not matter when the program opens it.
-// A window that never comes fails the test and ends the test program, which
-// would otherwise wait in the modal windows that are open.
-template <typename Window>
-void whenModal(std::function<void(Window&)> act, const QWidget* previous = nullptr) {
-    auto* poll = new QTimer;
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    QObject::connect(poll, &QTimer::timeout, [=] {
-        auto* window = dynamic_cast<Window*>(QApplication::activeModalWidget());
-        const bool up = window != nullptr && window != previous && window->isVisible();
-        if (!up && waited->elapsed() < 60000) return;
-        poll->stop();
-        poll->deleteLater();
-        delete waited;
-        if (!up) {
-            ADD_FAILURE() << "the expected window did not open";
-            std::fflush(stdout);
-            std::_Exit(1);
-        }
-        act(*window);
-    });
-    poll->start(10);
-}
 
 // Presses the button of a message box after checking what it asks.
 void answer(QMessageBox& box, const QString& text, QMessageBox::StandardButton button) {

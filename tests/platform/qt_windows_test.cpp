@@ -193,6 +193,42 @@ TEST_F(QtWindowsTest, RadioGroupsAndCheckBoxes) {
     EXPECT_EQ(commands(), (std::vector<int>{22, 25}));
 }
 
+// Tab meets each radio group once, at its checked button or else its first;
+// an arrow passes a disabled button by and goes round; a button pressed but
+// not clicked does not keep the tab stop.
+TEST_F(QtWindowsTest, ARadioGroupIsOneTabStopAtItsCheckedButton) {
+    WindowSpec blueprint = sampleDialog();
+    blueprint.controls.push_back({ControlKind::RadioButton, "Huge", 26, 200, 85, 60, 10});  // joins Small and Large
+    run(blueprint, [&](QtWindow& window, WindowHandle handle) {
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        const auto tabOrder = [&] {
+            std::vector<int> visited;
+            window.control(11)->setFocus();
+            do {
+                visited.push_back(QApplication::focusWidget()->objectName().toInt());
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            } while (QApplication::focusWidget() != window.control(11) && visited.size() < 20);
+            return visited;
+        };
+        EXPECT_EQ(tabOrder(), (std::vector<int>{11, 12, 13, 21, 23, 25, 30, EscapeCommand}));
+        windows.setChecked(handle, 24, true);
+        windows.setEnabled(handle, 26, false);
+        EXPECT_EQ(tabOrder(), (std::vector<int>{11, 12, 13, 21, 24, 25, 30, EscapeCommand}));
+
+        window.control(24)->setFocus();
+        QTest::keyClick(window.control(24), Qt::Key_Down);
+        EXPECT_TRUE(windows.isChecked(handle, 23));
+        EXPECT_EQ(QApplication::focusWidget(), window.control(23));
+
+        QTest::mousePress(window.control(24), Qt::LeftButton, {}, QPoint(4, 4));
+        QTest::mouseRelease(window.control(24), Qt::LeftButton, {}, QPoint(-50, -50));  // let go outside
+        EXPECT_FALSE(windows.isChecked(handle, 24));
+        EXPECT_EQ(tabOrder(), (std::vector<int>{11, 12, 13, 21, 23, 25, 30, EscapeCommand}));
+    });
+    EXPECT_EQ(commands(), std::vector<int>{23});
+}
+
 TEST_F(QtWindowsTest, DropDownEntriesAreAddedWithoutSelection) {
     run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
         for (const char* entry : {"", "Spy", "Mystery"}) windows.addDropDownEntry(handle, 13, entry);

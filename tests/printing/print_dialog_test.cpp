@@ -103,8 +103,8 @@ TEST(PrintDialogBlueprint, ThreePairsOfRadioButtonsAndTwoButtons) {
     for (const auto& control : blueprint.controls)
         rows.push_back({control.kind, control.caption, control.id, control.x, control.y, control.width, control.height,
                         control.style});
-    constexpr unsigned first = style::GroupStart | style::NoTabStop;
-    constexpr unsigned next = style::NoTabStop;
+    constexpr unsigned first = style::GroupStart;
+    constexpr unsigned next = style::None;
     const std::vector<Row> expected = {
         {ControlKind::GroupBox, "What to print", -1, 5, 10, 150, 50, 0},
         {ControlKind::RadioButton, "marked records only", 1201, 10, 25, 120, 10, first},
