@@ -122,7 +122,7 @@ TEST_F(Startup, ARememberedCatalogueThatCannotBeOpenedIsReportedAndTheViewShown)
         EXPECT_EQ(field(user, 4), " 1 of  0");
     });
     ASSERT_EQ(ui.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(ui.messageBoxes.shown[0].text, "File Name: " + startFolder / "?????????/?????.pmr" +
+    EXPECT_EQ(ui.messageBoxes.shown[0].text, "File Name: " + startFolder / "????????\?/?????.pmr" +
                                                  "\r\nThe file could not be read: No such file or directory.\r\n"
                                                  "Nothing was loaded.");
     EXPECT_EQ(ui.messageBoxes.shown[0].caption, "File Error");
