@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <string>
 
+// The longest author, title or disposition a catalogue holds, in bytes: the
+// file keeps each text behind a one-byte length.
+inline constexpr int MaxTextBytes = 255;
+
 // One book of the catalogue. The fixed part (the first five fields) is the
 // 7-byte block the catalogue file holds; author and read date live in the
 // catalogue's shared tables and are reached through the two indices.
@@ -12,8 +16,8 @@ struct BookRecord {
     std::uint8_t category = 0;     // code into categoryNames
     std::uint8_t review = 0;       // code into reviewNames
     std::uint8_t flags = 0;        // flag bits, see below
-    std::string title;             // Windows-1252 bytes, at most 255
-    std::string disposition;       // Windows-1252 bytes, at most 255
+    std::string title;             // Windows-1252 bytes, at most MaxTextBytes
+    std::string disposition;       // Windows-1252 bytes, at most MaxTextBytes
 };
 
 // Flag bits, addressed by bit number 1..8 (bit n has the mask 2^(n-1)).

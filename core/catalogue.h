@@ -5,11 +5,6 @@
 #include <vector>
 
 #include "core/book_record.h"
-#include "platform/system_path.h"
-
-namespace platform {
-struct TextMeasure;
-}
 
 // The most records and authors a catalogue holds: the file keeps both counts
 // as signed 16-bit numbers.
@@ -21,13 +16,14 @@ enum ViewMode : std::uint8_t { ViewAll = 0, BooksRead = 1, BooksUnread = 2, Book
 
 // The open catalogue. Every table is numbered from 1; entry 0 exists and holds
 // nothing, so any index read from a file or a view has a defined meaning.
+// It describes the books and the view of them; it does not know how a window
+// shows them (list lines, their measuring and refilling are the book list's).
 struct Catalogue {
     std::vector<BookRecord> records = std::vector<BookRecord>(1); // 1..recordCount, in author-then-title order
     std::vector<std::string> authors = std::vector<std::string>(1);  // 1..authorCount, ascending without regard to case
     std::vector<std::uint16_t> readDates = std::vector<std::uint16_t>(1);  // 1..recordCount, ascending packed dates
 
     // The view: record numbers of the rows in display order (1..viewCount).
-    // Their list lines are built when shown (listTextOf).
     std::vector<std::int16_t> viewOrder = std::vector<std::int16_t>(1);
     int selectedRow = 1;  // view position of currentRecord; 1 when it is not shown
 
@@ -37,22 +33,19 @@ struct Catalogue {
     bool changed = false;    // changes not yet saved
     int markedCount = 0;
     int currentRecord = 0;   // 0 = none
-    platform::SystemPath fileName;  // full path of the open file; "" = none
+    // Full path of the open file as the system names it (not a catalogue
+    // text: see platform::SystemPath); "" = none.
+    std::string fileName;
 
-    // What rebuildView leaves for the main window: the caption of the view
-    // (status field 2) and whether the book list must be refilled.
-    std::string viewCaption;
-    bool listStale = false;
+    // Counts the rebuilds of the view, so that whatever shows the view can
+    // tell that it has changed since.
+    std::uint32_t viewVersion = 0;
 
     // True when every author and title is known to be in the form upperCase
     // names. The conversion is idempotent, so an insertion then only has to
     // convert its own texts; anything that puts texts in by other means
     // (loading a file) leaves it false.
     bool lettersInForm = false;
-
-    // Measures list texts in the screen font; the program sets it at start-up.
-    // Without one, list texts are not cut.
-    const platform::TextMeasure* screenMeasure = nullptr;
 };
 
 inline int recordCount(const Catalogue& c) { return static_cast<int>(c.records.size()) - 1; }

@@ -3,9 +3,7 @@
 #include <algorithm>
 
 #include "core/letter_case.h"
-#include "core/read_date.h"
 #include "core/vocabularies.h"
-#include "platform/text_measure.h"
 
 int compareFolded(std::string_view a, std::string_view b) {
     const std::size_t common = std::min(a.size(), b.size());
@@ -104,34 +102,10 @@ InsertResult insertRecord(Catalogue& catalogue, const std::string& author, const
     return InsertResult::Inserted;
 }
 
-namespace {
-
-std::string_view fittedPrefix(const Catalogue& catalogue, std::string_view text, int width) {
-    if (catalogue.screenMeasure == nullptr) return text;
-    return text.substr(0, catalogue.screenMeasure->fittingPrefix(text, width));
-}
-
-}  // namespace
-
 std::string viewCaptionOf(const Catalogue& catalogue) {
     std::string caption = viewNames[catalogue.viewMode];
     if (catalogue.viewMode != BooksUnread) caption += sortNames[catalogue.sortByDate ? 1 : 0];
     return caption;
-}
-
-std::string listTextOf(const Catalogue& catalogue, int record) {
-    const std::string_view author = fittedPrefix(catalogue, authorOf(catalogue, record), AuthorListWidth);
-    const std::string_view title = fittedPrefix(catalogue, catalogue.records[record].title, TitleListWidth);
-    std::string line;
-    line.reserve(author.size() + title.size() + 12);  // two tabs and a date
-    line += author;
-    line += '\t';
-    line += title;
-    if (const auto date = readDateOf(catalogue, record); date != 0) {
-        line += '\t';
-        line += formatReadDate(date);
-    }
-    return line;
 }
 
 void rebuildView(Catalogue& catalogue) {
@@ -162,6 +136,5 @@ void rebuildView(Catalogue& catalogue) {
     const auto found = std::find(catalogue.viewOrder.begin() + 1, catalogue.viewOrder.end(), catalogue.currentRecord);
     if (found != catalogue.viewOrder.end()) catalogue.selectedRow = static_cast<int>(found - catalogue.viewOrder.begin());
 
-    catalogue.viewCaption = viewCaptionOf(catalogue);
-    catalogue.listStale = true;
+    ++catalogue.viewVersion;
 }

@@ -10,11 +10,6 @@
 // values; a prefix sorts before the longer text. Returns <0, 0 or >0.
 int compareFolded(std::string_view a, std::string_view b);
 
-// Widths, in units of the screen measure, that the author and title of a list
-// line may take.
-inline constexpr int AuthorListWidth = 200;
-inline constexpr int TitleListWidth = 380;
-
 enum class InsertResult {
     Inserted,
     CatalogueFull,  // the catalogue already holds MaxRecords records
@@ -31,16 +26,10 @@ InsertResult insertRecord(Catalogue& catalogue, const std::string& author, const
                           const std::string& disposition, std::uint16_t packedDate, std::uint8_t category,
                           std::uint8_t review);
 
-// Recomputes the view (viewOrder, selectedRow), the view caption, and flags
-// the book list for refilling.
+// Recomputes the view (viewOrder, selectedRow) and counts the rebuild in
+// viewVersion. Rows of the view are not measured or drawn here: the book
+// list builds a row's line when it shows it.
 void rebuildView(Catalogue& catalogue);
-
-// The list line of record `record`: its author cut to AuthorListWidth, a tab,
-// its title cut to TitleListWidth and, when it has a read date, a tab and the
-// date. Lines are built when the list shows them, not with the view: at tens
-// of thousands of records, measuring every line at each rebuild would cost
-// far more than a frame.
-std::string listTextOf(const Catalogue& catalogue, int record);
 
 // The caption of the current view, such as "View All by Author".
 std::string viewCaptionOf(const Catalogue& catalogue);

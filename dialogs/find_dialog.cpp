@@ -5,8 +5,8 @@
 #include "mainwindow/dialog_frame.h"
 #include "dialogs/field_ids.h"
 #include "dialogs/find_search.h"
+#include "dialogs/vocabulary_list.h"
 #include "mainwindow/menus.h"
-#include "storage/catalogue_codec.h"
 
 using platform::ControlKind;
 using platform::MessageKind;
@@ -15,9 +15,13 @@ namespace style = platform::style;
 
 namespace {
 
+// Every category, the blank one of code 0 (any category) first.
+constexpr VocabularyList Categories{0, static_cast<int>(categoryNames.size()) - 1};
+
 FindCriteria typedCriteria(const platform::Windows& windows, WindowHandle dialog) {
     return makeFindCriteria(windows.text(dialog, AuthorBoxId), windows.text(dialog, TitleBoxId),
-                            windows.text(dialog, DispositionBoxId), windows.selectedDropDownEntry(dialog, CategoryListId));
+                            windows.text(dialog, DispositionBoxId),
+                            codeOfEntry(Categories, windows.selectedDropDownEntry(dialog, CategoryListId)));
 }
 
 // "&Find": search all records; show the books found, or say that there are none.
@@ -43,7 +47,7 @@ void search(MainWindow& main, WindowHandle dialog) {
 void handle(MainWindow& main, WindowHandle dialog, const platform::Message& message) {
     switch (message.kind) {
         case MessageKind::Init:
-            for (const char* name : categoryNames) main.windows.addDropDownEntry(dialog, CategoryListId, name);
+            addVocabularyEntries(main.windows, dialog, CategoryListId, categoryNames, Categories);
             break;
         case MessageKind::Command:
             if (message.id == SearchButtonId) search(main, dialog);

@@ -17,9 +17,9 @@ bool contains(const std::string& field, const std::string& wanted) {
 }  // namespace
 
 FindCriteria makeFindCriteria(const std::string& author, const std::string& title, const std::string& disposition,
-                              int categoryPosition) {
+                              int category) {
     return {searchText(author), searchText(title), searchText(disposition),
-            static_cast<std::uint8_t>(categoryPosition > 0 ? categoryPosition : 0)};
+            static_cast<std::uint8_t>(category > 0 ? category : 0)};
 }
 
 bool hasNoCondition(const FindCriteria& criteria) {

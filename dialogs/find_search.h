@@ -14,10 +14,10 @@ struct FindCriteria {
     std::uint8_t category = 0;
 };
 
-// The criteria as the dialog's boxes hold them; `categoryPosition` is the
-// selected entry counted from 0, or -1 for none.
+// The criteria as the dialog's boxes hold them; `category` is the chosen
+// category's code, 0 or less for any.
 FindCriteria makeFindCriteria(const std::string& author, const std::string& title, const std::string& disposition,
-                              int categoryPosition);
+                              int category);
 
 bool hasNoCondition(const FindCriteria& criteria);
 

@@ -8,8 +8,9 @@
 #include "mainwindow/dialog_frame.h"
 #include "dialogs/field_ids.h"
 #include "dialogs/record_store.h"
+#include "dialogs/vocabulary_list.h"
+#include "mainwindow/book_list.h"
 #include "mainwindow/status_line.h"
-#include "storage/catalogue_codec.h"
 
 using platform::ControlKind;
 using platform::MessageKind;
@@ -18,9 +19,9 @@ namespace style = platform::style;
 
 namespace {
 
-// The list entries: entry k - 1 stands for code k.
-constexpr int CategoryEntries = 14;
-constexpr int ReviewEntries = 10;
+// The codes the lists offer; code 0 (none) is no entry.
+constexpr VocabularyList Categories{1, 14};
+constexpr VocabularyList Reviews{1, 10};
 
 struct ModeTexts {
     const char* caption;
@@ -49,15 +50,6 @@ int recordAtRow(const Catalogue& catalogue, int row) {
     return row >= 1 && row <= viewCount(catalogue) ? catalogue.viewOrder[row] : 0;
 }
 
-// The list entry that shows a code; none for 0 and for codes beyond the list.
-int entryOfCode(int code, int entries) { return code >= 1 && code <= entries ? code - 1 : -1; }
-
-std::uint8_t codeOfEntry(int entry) { return static_cast<std::uint8_t>(entry + 1); }
-
-void addEntries(platform::Windows& windows, WindowHandle dialog, int id, const auto& names, int entries) {
-    for (int code = 1; code <= entries; ++code) windows.addDropDownEntry(dialog, id, names[code]);
-}
-
 void updateStepButtons(RecordDialog& dialog) {
     const Catalogue& catalogue = dialog.main.catalogue;
     dialog.main.windows.setEnabled(dialog.window, FirstButtonId, catalogue.selectedRow > 1);
@@ -74,7 +66,7 @@ void step(RecordDialog& dialog, int by) {
         fillRecordDialog(catalogue, dialog.main.windows, dialog.window, dialog.mode);
     }
     updateStepButtons(dialog);
-    setStatus(dialog.main, 4, "");
+    showCurrentPosition(dialog.main);
 }
 
 RecordFields typedFields(const RecordDialog& dialog) {
@@ -84,15 +76,15 @@ RecordFields typedFields(const RecordDialog& dialog) {
             windows.text(window, TitleBoxId),
             windows.text(window, DateReadBoxId),
             windows.text(window, DispositionBoxId),
-            codeOfEntry(windows.selectedDropDownEntry(window, CategoryListId)),
-            codeOfEntry(windows.selectedDropDownEntry(window, ReviewListId))};
+            codeOfEntry(Categories, windows.selectedDropDownEntry(window, CategoryListId)),
+            codeOfEntry(Reviews, windows.selectedDropDownEntry(window, ReviewListId))};
 }
 
 // Add and Edit: "&Add" or "&Replace" stores the record and closes the dialog;
 // refused input keeps it open with the focus on the box at fault.
 void store(RecordDialog& dialog) {
     MainWindow& main = dialog.main;
-    main.catalogue.listStale = true;
+    refillBookListAfterwards(main);
     const StoreResult result = storeRecord(main.catalogue, typedFields(dialog), main.clock.currentYear(), main.messages);
     if (result.stored)
         main.windows.endWindow(dialog.window);
@@ -129,7 +121,7 @@ void command(RecordDialog& dialog, int id) {
     } else if (id == SecondButtonId) {
         refill(dialog);
     } else if (id == CancelButtonId) {
-        dialog.main.catalogue.listStale = true;
+        refillBookListAfterwards(dialog.main);
         closeDialog(dialog);
     }
 }
@@ -149,8 +141,8 @@ void authorEdited(RecordDialog& dialog) {
 void initialise(RecordDialog& dialog) {
     Catalogue& catalogue = dialog.main.catalogue;
     platform::Windows& windows = dialog.main.windows;
-    addEntries(windows, dialog.window, CategoryListId, categoryNames, CategoryEntries);
-    addEntries(windows, dialog.window, ReviewListId, reviewNames, ReviewEntries);
+    addVocabularyEntries(windows, dialog.window, CategoryListId, categoryNames, Categories);
+    addVocabularyEntries(windows, dialog.window, ReviewListId, reviewNames, Reviews);
     catalogue.currentRecord =
         dialog.mode == RecordDialogMode::Add ? 0 : recordAtRow(catalogue, catalogue.selectedRow);
     fillRecordDialog(catalogue, windows, dialog.window, dialog.mode);
@@ -224,8 +216,8 @@ void fillRecordDialog(const Catalogue& catalogue, platform::Windows& windows, Wi
         windows.setText(dialog, CategoryNameBoxId, categoryName(record.category));
         windows.setText(dialog, ReviewNameBoxId, reviewName(record.review));
     } else {
-        windows.selectDropDownEntry(dialog, CategoryListId, entryOfCode(record.category, CategoryEntries));
-        windows.selectDropDownEntry(dialog, ReviewListId, entryOfCode(record.review, ReviewEntries));
+        windows.selectDropDownEntry(dialog, CategoryListId, entryOfCode(Categories, record.category));
+        windows.selectDropDownEntry(dialog, ReviewListId, entryOfCode(Reviews, record.review));
     }
 }
 

@@ -13,7 +13,8 @@ platform::WindowSpec recordDialogBlueprint(RecordDialogMode mode);
 // Shows the record dialog modally over the main window and returns when it has
 // closed. View steps through the view; Add and Edit store what was typed as a
 // new record (Edit keeps the old version as a deleted record). What it did is
-// left in the catalogue: the records, selectedRow, currentRecord and listStale.
+// left in the catalogue (the records, selectedRow, currentRecord) and a book
+// list to refill.
 void showRecordDialog(MainWindow& main, RecordDialogMode mode);
 
 // Puts record catalogue.currentRecord into the open dialog; record 0 empties

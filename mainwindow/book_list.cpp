@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/ordering.h"
+#include "mainwindow/list_line.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/status_line.h"
@@ -10,9 +11,9 @@
 namespace {
 
 // A row: the mark column, then the record's list text with its own tabs.
-std::string rowText(const Catalogue& catalogue, int record) {
-    const bool isMarked = testFlag(catalogue.records[record].flags, marked) != 0;
-    return (isMarked ? "x\t" : " \t") + listTextOf(catalogue, record);
+std::string rowText(const MainWindow& main, int record) {
+    const bool isMarked = testFlag(main.catalogue.records[record].flags, marked) != 0;
+    return (isMarked ? "x\t" : " \t") + listTextOf(main.catalogue, main.state.listMeasure, record);
 }
 
 }  // namespace
@@ -32,19 +33,26 @@ void fillBookList(MainWindow& main) {
     // row, and reads the view as it is then: the view of this fill until a
     // command rebuilds it and refills. A row past the view's end, possible
     // only in between, is blank.
-    main.windows.setListRows(window, BookListId, viewCount(catalogue), [&catalogue](int listRow) {
+    main.windows.setListRows(window, BookListId, viewCount(catalogue), [&main, &catalogue](int listRow) {
         const int row = listRow + 1;
-        return row <= viewCount(catalogue) ? rowText(catalogue, catalogue.viewOrder[row]) : std::string();
+        return row <= viewCount(catalogue) ? rowText(main, catalogue.viewOrder[row]) : std::string();
     });
     catalogue.selectedRow = std::clamp(catalogue.selectedRow, 1, std::max(1, viewCount(catalogue)));
 
     main.windows.setListRedraw(window, BookListId, true);
     main.windows.setFocus(window, BookListId);
-    setStatus(main, 2, catalogue.viewCaption);
+    setStatus(main, 2, viewCaptionOf(catalogue));
     setStatus(main, 3, markedCountText(catalogue.markedCount));
     setStatus(main, 4, "");
-    catalogue.listStale = false;
+    main.state.listStale = false;
+    main.state.listViewVersion = catalogue.viewVersion;
 }
+
+bool bookListStale(const MainWindow& main) {
+    return main.state.listStale || main.state.listViewVersion != main.catalogue.viewVersion;
+}
+
+void refillBookListAfterwards(MainWindow& main) { main.state.listStale = true; }
 
 void toggleRowMark(MainWindow& main, int row) {
     Catalogue& catalogue = main.catalogue;
@@ -56,7 +64,7 @@ void toggleRowMark(MainWindow& main, int row) {
     // The row is put back unselected, as a row taken out and put in anew.
     // Its text is replaced in place: rows inserted or removed make a toolkit
     // renumber what a screen reader has read of every row below.
-    main.windows.setListRowText(window, BookListId, row - 1, rowText(catalogue, record));
+    main.windows.setListRowText(window, BookListId, row - 1, rowText(main, record));
     main.windows.setListRowSelected(window, BookListId, row - 1, false);
     setStatus(main, 3, markedCountText(catalogue.markedCount));
 }

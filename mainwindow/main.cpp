@@ -3,7 +3,7 @@
 #include <memory>
 #include <iostream>
 
-#include "core/remembering_measure.h"
+#include "mainwindow/remembering_measure.h"
 #include "dialogs/find_dialog.h"
 #include "dialogs/record_dialog.h"
 #include "mainwindow/main_window_layout.h"
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     // The list measures a row's texts each time it first draws or searches
     // the row: each text is measured by the toolkit once.
     const std::unique_ptr<platform::TextMeasure> listMeasure = qt.listTextMeasure(ListTextUnit);
-    const RememberingMeasure screenMeasure(*listMeasure);
-    runQuorvels(main, startDirectory, {screenMeasure, platform::qt_print::openDefaultPrinter});
+    const RememberingMeasure rememberingMeasure(*listMeasure);
+    runQuorvels(main, startDirectory, {rememberingMeasure, platform::qt_print::openDefaultPrinter});
     return 0;
 }

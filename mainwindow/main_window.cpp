@@ -44,11 +44,15 @@ void openRecordDialog(MainWindow& main, RecordDialogMode mode) {
 // view, so the list is refilled after the dialog whatever it did.
 void openFindDialog(MainWindow& main) {
     if (main.dialogs.showFind != nullptr) main.dialogs.showFind(main);
-    main.catalogue.listStale = true;
+    refillBookListAfterwards(main);
 }
 
+// A multiple selection becomes marks first, so that the dialog offers to
+// print what the user selected.
 void openPrintDialog(MainWindow& main) {
-    if (main.dialogs.showPrint != nullptr) main.dialogs.showPrint(main);
+    if (main.dialogs.showPrint == nullptr) return;
+    markSelectedRows(main);
+    main.dialogs.showPrint(main);
 }
 
 CommandEnd runMenuCommand(MainWindow& main, int id) {
@@ -59,8 +63,8 @@ CommandEnd runMenuCommand(MainWindow& main, int id) {
         case PrintCommand: openPrintDialog(main); break;
         case ExitCommand: return {false, 0, closeMainWindow(main)};
         case MarkSelectedCommand: markSelected(main); break;
-        case UnmarkAllShownCommand: setMarkOfShownRecords(main.catalogue, false); break;
-        case MarkAllShownCommand: setMarkOfShownRecords(main.catalogue, true); break;
+        case UnmarkAllShownCommand: setMarkOfShownRecords(main, false); break;
+        case MarkAllShownCommand: setMarkOfShownRecords(main, true); break;
         case AddBookCommand: openRecordDialog(main, RecordDialogMode::Add); break;
         case EditBookCommand: openRecordDialog(main, RecordDialogMode::Edit); break;
         case DeleteBooksCommand: return {deleteBooks(main)};
@@ -86,7 +90,7 @@ CommandEnd runMenuCommand(MainWindow& main, int id) {
 // current record act on what the user sees.
 void showCurrentRow(MainWindow& main, const CommandEnd& end) {
     Catalogue& catalogue = main.catalogue;
-    if (catalogue.listStale) fillBookList(main);
+    if (bookListStale(main)) fillBookList(main);
     main.windows.setListRowSelected(main.state.window, BookListId, catalogue.selectedRow - 1, true);
     if (end.topRow != 0) main.windows.setListTopRow(main.state.window, BookListId, end.topRow);
     const bool rowShown = catalogue.selectedRow >= 1 && catalogue.selectedRow <= viewCount(catalogue);
@@ -96,7 +100,7 @@ void showCurrentRow(MainWindow& main, const CommandEnd& end) {
 // After a menu command. A command that ends without it still gets its stale
 // list refilled, so that row r always shows record viewOrder[r].
 void menuEpilogue(MainWindow& main, const CommandEnd& end) {
-    if (end.windowEnded || (!end.epilogue && !main.catalogue.listStale)) return;
+    if (end.windowEnded || (!end.epilogue && !bookListStale(main))) return;
     showCurrentRow(main, end);
 }
 
@@ -182,7 +186,7 @@ void bookListDoubleClicked(MainWindow& main) {
 // printer are let go.
 void cleanUp(MainWindow& main) {
     main.help.close(main.state.helpPath);
-    main.catalogue.screenMeasure = nullptr;
+    main.state.listMeasure = nullptr;
     main.state.printer.reset();
     main.state.window = {};
 }

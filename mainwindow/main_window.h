@@ -11,6 +11,7 @@
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/print_surface.h"
+#include "platform/text_measure.h"
 #include "platform/window.h"
 
 // The main window's own state; the program keeps one for the whole run.
@@ -21,6 +22,12 @@ struct MainWindowState {
     platform::WindowHandle window;  // the main window while it exists; none before and after
     std::unique_ptr<platform::PrintSurface> printer;  // the default printer, opened at start-up; none without one
     TypeAhead typeAhead;            // what was typed into the book list
+
+    // The book list: the measure its texts are cut by (none: not cut), and
+    // what it shows, so that it is refilled when it no longer shows the view.
+    const platform::TextMeasure* listMeasure = nullptr;
+    std::uint32_t listViewVersion = 0;  // the catalogue's viewVersion at the last refill
+    bool listStale = false;             // refill even though the view is the same (row texts changed)
 };
 
 struct MainWindow;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ordering.h"
+#include "mainwindow/list_line.h"
 #include "platform/window_spec.h"
 
 // Identifiers of the main window's controls and the commands they send.

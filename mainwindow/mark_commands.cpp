@@ -57,14 +57,15 @@ void markSelected(MainWindow& main) {
     for (int listRow : main.windows.selectedListRows(main.state.window, BookListId)) toggleRowMark(main, listRow + 1);
 }
 
-void setMarkOfShownRecords(Catalogue& catalogue, bool mark) {
+void setMarkOfShownRecords(MainWindow& main, bool mark) {
+    Catalogue& catalogue = main.catalogue;
     for (int row = 1; row <= viewCount(catalogue); ++row) {
         const int record = catalogue.viewOrder[row];
         if (isMarked(catalogue, record) == mark) continue;
         setFlag(catalogue.records[record].flags, marked, mark);
         catalogue.markedCount += mark ? 1 : -1;
     }
-    catalogue.listStale = true;
+    refillBookListAfterwards(main);
 }
 
 bool deleteBooks(MainWindow& main) {

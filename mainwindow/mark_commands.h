@@ -10,7 +10,7 @@ void markSelected(MainWindow& main);
 
 // Mark All Shown (true) and Unmark All Shown (false): every record of the
 // view gets or loses its mark; the list is to be refilled.
-void setMarkOfShownRecords(Catalogue& catalogue, bool mark);
+void setMarkOfShownRecords(MainWindow& main, bool mark);
 
 // Delete Books: with two or more rows selected, first toggles their marks.
 // Then, after asking, deletes the marked records of the view, or the record

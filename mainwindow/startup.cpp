@@ -15,7 +15,7 @@ void runQuorvels(MainWindow& main, const platform::SystemPath& startDirectory, c
     // is kept whole, however long the start folder is.
     main.state.startDirectory = startDirectory;
     main.state.helpPath = startDirectory + "/quorvels.hlp";
-    main.catalogue.screenMeasure = &services.screenMeasure;
+    main.state.listMeasure = &services.listMeasure;
     main.state.printer = services.openDefaultPrinter();
 
     // The view of the catalogue before loading, with its caption for status

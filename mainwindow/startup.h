@@ -11,7 +11,7 @@
 
 // What start-up takes from the platform beside the main window's services.
 struct StartupServices {
-    const platform::TextMeasure& screenMeasure;  // measures in the book list's font
+    const platform::TextMeasure& listMeasure;  // measures in the book list's font
     std::function<std::unique_ptr<platform::PrintSurface>()> openDefaultPrinter;  // none without a printer
 };
 

@@ -30,3 +30,5 @@ void setStatus(MainWindow& main, int field, const std::string& text) {
     }
     main.windows.setText(main.state.window, statusLabelId(field), shown);
 }
+
+void showCurrentPosition(MainWindow& main) { setStatus(main, 4, ""); }

@@ -1,7 +1,6 @@
 #include "printing/print_dialog.h"
 
 #include "core/ordering.h"
-#include "mainwindow/book_list.h"
 #include "mainwindow/dialog_frame.h"
 #include "printing/print_books.h"
 
@@ -12,10 +11,8 @@ namespace style = platform::style;
 
 namespace {
 
-// Before the dialog shows: a multiple selection becomes marks, and the
-// choices start from what is marked.
+// Before the dialog shows: the choices start from what is marked.
 void initialise(MainWindow& main, WindowHandle dialog) {
-    markSelectedRows(main);
     main.windows.setChecked(dialog, main.catalogue.markedCount != 0 ? MarkedOnlyId : AllListedId, true);
     main.windows.setChecked(dialog, NormalFontId, true);
     main.windows.setChecked(dialog, BookListLayoutId, true);

@@ -12,9 +12,6 @@
 // the record, author and read-date tables, and encoding a catalogue with its
 // deleted records purged.
 
-// The longest text a short text can hold.
-inline constexpr int MaxTextBytes = 255;
-
 // The largest file a valid catalogue can take: magic, two counts, MaxRecords
 // records with two full texts and a read date, MaxAuthors full author texts.
 // Bytes after it can only be trailing bytes, which are ignored.

@@ -1,5 +1,5 @@
 // The catalogue core at the sizes a catalogue reaches, on the realistic
-// catalogues, with a fixed-width measure (the Qt measure: view_qt_bench).
+// catalogues.
 #include <benchmark/benchmark.h>
 
 #include "bench/support/bench_catalogue.h"
@@ -7,17 +7,14 @@
 #include "core/letter_case.h"
 #include "core/ordering.h"
 #include "core/read_date.h"
-#include "platform/scripted/fixed_width_measure.h"
 
 namespace {
-
-const platform::scripted::FixedWidthMeasure measure(6);
 
 // One new book, as the record dialog stores it; `lettersKnown` says whether
 // the catalogue's texts are known to be in form, as after a first insertion
 // (right after loading they are not, and the insertion converts them all).
 void insertOneBook(benchmark::State& state, bool lettersKnown) {
-    Catalogue start = loadBenchCatalogue(static_cast<int>(state.range(0)), &measure);
+    Catalogue start = loadBenchCatalogue(static_cast<int>(state.range(0)));
     makeRoomForOneBook(start);
     if (lettersKnown) applyLetterCase(start);
     for (auto _ : state) {
@@ -34,7 +31,7 @@ BENCHMARK_CAPTURE(insertOneBook, insertRecord_firstAfterLoad, false)->Name("inse
 
 [[maybe_unused]] const bool rebuildRegistered = [] {
     registerForEveryView("rebuildView", [](benchmark::State& state, const ViewVariant& variant) {
-        Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)), &measure);
+        Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
         setUpView(catalogue, variant);
         for (auto _ : state) {
             rebuildView(catalogue);
@@ -46,7 +43,7 @@ BENCHMARK_CAPTURE(insertOneBook, insertRecord_firstAfterLoad, false)->Name("inse
 
 // Every author and title switched to one form; switching back is untimed.
 void toggleLetterCaseTo(benchmark::State& state, bool toCapitals) {
-    Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)), &measure);
+    Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
     if (catalogue.upperCase == toCapitals) toggleLetterCase(catalogue);
     for (auto _ : state) {
         toggleLetterCase(catalogue);

@@ -22,8 +22,9 @@ void timeInMainWindow(benchmark::State& state, const std::function<void(BenchWin
                       const std::function<void(BenchWindow&)>& prepare) {
     const auto listFont = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     std::optional<RememberingMeasure> screenMeasure(std::in_place, listFont);
-    Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)), &*screenMeasure);
+    Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
     MainWindowState windowState;
+    windowState.listMeasure = &*screenMeasure;
     platform::qt::QtWindows windows;
     platform::scripted::ScriptedMessageBoxes messages;
     platform::scripted::RecordingHelpViewer noHelp;

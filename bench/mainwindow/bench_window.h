@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "core/remembering_measure.h"
+#include "mainwindow/remembering_measure.h"
 #include "mainwindow/main_window.h"
 #include "platform/qt/list_box.h"
 #include "platform/scripted/scripted_message_boxes.h"

@@ -36,7 +36,7 @@ void markSpreadOverTheView(BenchWindow& bench, int count) {
     for (int n = 0; n < count; ++n)
         setFlag(catalogue.records[catalogue.viewOrder[1 + n * viewCount(catalogue) / count]].flags, marked, true);
     catalogue.markedCount = count;
-    catalogue.listStale = true;
+    bench.main.state.listStale = true;
 }
 
 void deleteHundredMarked(BenchWindow& bench) {

@@ -11,15 +11,12 @@
 
 #include "bench/support/bench_catalogue.h"
 #include "core/catalogue.h"
-#include "platform/scripted/fixed_width_measure.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/posix_files.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
 
 namespace {
-
-const platform::scripted::FixedWidthMeasure measure(6);
 
 // A folder for the benchmark's files, removed at the end.
 struct BenchFolder {
@@ -32,7 +29,7 @@ struct BenchFolder {
     std::string path;
 };
 
-Catalogue makeCatalogue(int size) { return loadBenchCatalogue(size, &measure); }
+Catalogue makeCatalogue(int size) { return loadBenchCatalogue(size); }
 
 void BM_SaveCatalogue(benchmark::State& state) {
     BenchFolder folder;
@@ -52,7 +49,6 @@ void BM_LoadCatalogue(benchmark::State& state) {
     StorageUi ui{messages, platform::systemFiles(), {}, {}};
     for (auto _ : state) {
         Catalogue catalogue;
-        catalogue.screenMeasure = &measure;
         catalogue.fileName = benchCatalogueFile(static_cast<int>(state.range(0)));
         if (!loadCatalogue(catalogue, ui)) state.SkipWithError("the load failed");
         benchmark::DoNotOptimize(catalogue.viewOrder.data());

@@ -14,12 +14,11 @@ std::string benchCatalogueFile(int size) {
     return std::string(QUORVELS_BENCH_CATALOGUES) + "/books-" + std::to_string(size) + ".pmr";
 }
 
-Catalogue loadBenchCatalogue(int size, const platform::TextMeasure* measure) {
+Catalogue loadBenchCatalogue(int size) {
     Catalogue catalogue;
     catalogue.fileName = benchCatalogueFile(size);
     if (!std::filesystem::exists(catalogue.fileName))
         throw std::runtime_error(catalogue.fileName + " is missing: cmake --build --preset release --target bench_catalogues");
-    catalogue.screenMeasure = measure;
     platform::scripted::ScriptedMessageBoxes noMessages;  // any message box throws
     StorageUi ui{noMessages, platform::systemFiles(), {}, {}};
     if (!loadCatalogue(catalogue, ui)) throw std::runtime_error(catalogue.fileName + " could not be loaded");

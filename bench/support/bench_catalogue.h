@@ -5,7 +5,6 @@
 #include <string>
 
 #include "core/catalogue.h"
-#include "platform/text_measure.h"
 
 // The sizes every benchmark runs at: the capacity the design started from,
 // and the most a catalogue file can hold.
@@ -14,9 +13,8 @@ void atCatalogueSizes(benchmark::internal::Benchmark* benchmark);
 // The file of `size` realistic books that the bench_catalogues target writes.
 std::string benchCatalogueFile(int size);
 
-// That file loaded as the program loads it, with `measure` as the screen
-// measure (none: list texts are not cut). Throws when the file is missing.
-Catalogue loadBenchCatalogue(int size, const platform::TextMeasure* measure = nullptr);
+// That file loaded as the program loads it. Throws when the file is missing.
+Catalogue loadBenchCatalogue(int size);
 
 // The record deleted and purged, as a save drops it.
 void dropBook(Catalogue& catalogue, int record);

@@ -45,7 +45,7 @@ struct ProgramByKeyboard : ::testing::Test {
 };
 
 TEST_F(ProgramByKeyboard, EveryDialogIsWalkedFromTheMainWindow) {
-    catalogue.screenMeasure = &measure;
+    state.listMeasure = &measure;
     catalogue.fileName = QUORVELS_SAMPLE;
     StorageUi storage = storageUiOf(main);
     ASSERT_TRUE(loadCatalogue(catalogue, storage));

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "mainwindow/book_list.h"
+#include "mainwindow/list_line.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/status_line.h"
+#include "platform/scripted/fixed_width_measure.h"
 #include "tests/mainwindow/main_window_harness.h"
 
 namespace {
@@ -79,7 +81,7 @@ TEST_F(BookList, TogglingAMarkKeepsTheWholeRowText) {
         ASSERT_GT(whole.size(), 49u);
         toggleRowMark(main, 3);
         EXPECT_EQ(rows(user)[2], "x" + whole.substr(1));
-        EXPECT_FALSE(catalogue.listStale);
+        EXPECT_FALSE(bookListStale(main));
     });
 }
 
@@ -141,6 +143,19 @@ TEST_F(BookList, TheQuitButtonClosesTheWindow) {
     });
     runMainWindow(main);
     EXPECT_FALSE(state.window);
+}
+
+TEST(ListLine, CutsAuthorAndTitleToTheirWidths) {
+    const platform::scripted::FixedWidthMeasure measure(10);  // 20 bytes of author, 38 of title
+    Catalogue c;
+    c.upperCase = true;
+    const std::string author(30, 'A');
+    const std::string title(50, 'T');
+    addBook(c, author, title, "12-25-2005");
+    addBook(c, "SHORT", "UNREAD");
+    EXPECT_EQ(listTextOf(c, &measure, 1), std::string(20, 'A') + "\t" + std::string(38, 'T') + "\t12-25-2005");
+    EXPECT_EQ(listTextOf(c, &measure, 2), "SHORT\tUNREAD");
+    EXPECT_EQ(c.records[1].title, title);  // the stored title stays whole
 }
 
 }  // namespace

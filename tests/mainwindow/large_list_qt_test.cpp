@@ -10,7 +10,7 @@
 #include "core/letter_case.h"
 #include "core/ordering.h"
 #include "core/read_date.h"
-#include "core/remembering_measure.h"
+#include "mainwindow/remembering_measure.h"
 #include "mainwindow/book_list.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/main_window_layout.h"
@@ -51,7 +51,7 @@ struct LargeListOnQt : ::testing::Test {
     MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), noHelp, clock};
 
     LargeListOnQt() {
-        catalogue.screenMeasure = &screenMeasure;
+        state.listMeasure = &screenMeasure;
         rebuildView(catalogue);
     }
 

@@ -34,9 +34,8 @@ std::string longText(std::minstd_rand& random, std::size_t length) {
     return text;
 }
 
-Catalogue longTextCatalogue(const platform::TextMeasure& measure) {
+Catalogue longTextCatalogue() {
     Catalogue catalogue;
-    catalogue.screenMeasure = &measure;
     std::minstd_rand random(14);
     for (int book = 0; book < 36; ++book) {
         const std::uint16_t date = book % 4 == 0 ? 0 : packReadDate("0" + std::to_string(1 + book % 9) + "-1" +
@@ -67,8 +66,9 @@ struct LongTextsOnQt : ::testing::TestWithParam<double> {
 
 TEST_P(LongTextsOnQt, EveryPartOfEveryRowStaysInItsColumn) {
     const auto measure = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
-    Catalogue catalogue = longTextCatalogue(measure);
+    Catalogue catalogue = longTextCatalogue();
     MainWindowState state;
+    state.listMeasure = &measure;
     platform::qt::QtWindows windows;
     platform::scripted::ScriptedMessageBoxes noMessages;
     platform::scripted::RecordingHelpViewer noHelp;

@@ -44,7 +44,7 @@ struct MainWindowOnQt : ::testing::Test {
     MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), help, clock};
 
     MainWindowOnQt() {
-        catalogue.screenMeasure = &measure;
+        state.listMeasure = &measure;
         catalogue.fileName = QUORVELS_SAMPLE;
         StorageUi ui = storageUiOf(main);
         loadCatalogue(catalogue, ui);
@@ -184,7 +184,7 @@ TEST_F(MainWindowOnQt, TheCataloguesRowsAppearInTheList) {
             const int record = catalogue.viewOrder[row];
             const std::string mark = testFlag(catalogue.records[record].flags, marked) ? "x\t" : " \t";
             EXPECT_EQ(list->rows->data(list->rows->index(row - 1), Qt::DisplayRole).toString(),
-                      platform::qt::toQt(mark + listTextOf(catalogue, record)));
+                      platform::qt::toQt(mark + listTextOf(catalogue, &measure, record)));
         }
         EXPECT_EQ(windows.text(state.window, statusLabelId(2)), "View All by Author");
         EXPECT_EQ(windows.text(state.window, statusLabelId(4)), " 1 of  40");

@@ -89,10 +89,10 @@ TEST_F(Startup, ListTextsAreCutWithTheScreenMeasure) {
     writeSettings(startFolder / "mine.pmr");
     start([&](ScriptedUser& user) {
         // 20 pixels a byte: 200 pixels hold 10 bytes of author, 380 hold 19 of title.
-        EXPECT_EQ(catalogue.screenMeasure, &measure);
+        EXPECT_EQ(state.listMeasure, &measure);
         EXPECT_EQ(rows(user)[0], " \tChristie, \tMurder On the Orien");
     });
-    EXPECT_EQ(catalogue.screenMeasure, nullptr);
+    EXPECT_EQ(state.listMeasure, nullptr);
 }
 
 TEST_F(Startup, AWrongVersionFileIsReportedBeforeTheWindowWhichOpensEmpty) {

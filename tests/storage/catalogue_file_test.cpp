@@ -140,7 +140,7 @@ TEST(CatalogueFile, LoadReadsEveryFieldOfAFileBuiltFromTheLayout) {
     // Record 3 is deleted but shown, as the file says; the view follows the flags.
     EXPECT_EQ(viewCount(c), 3);
     EXPECT_EQ(c.selectedRow, 2);
-    EXPECT_EQ(c.viewCaption, "View All by Author");
+    EXPECT_EQ(viewCaptionOf(c), "View All by Author");
     EXPECT_TRUE(invariantBreaks(c, false).empty());
     const std::vector<std::pair<int, std::string>> statuses{{1, "Opening file..."}, {1, ""}};
     EXPECT_EQ(ui.statuses, statuses);
@@ -160,7 +160,7 @@ TEST(CatalogueFile, MagicAloneIsAnEmptyCatalogueInCapitals) {
     EXPECT_EQ(authorCount(c), 0);
     EXPECT_EQ(viewCount(c), 0);
     EXPECT_TRUE(c.upperCase);
-    EXPECT_EQ(c.viewCaption, "View All by Author");
+    EXPECT_EQ(viewCaptionOf(c), "View All by Author");
     EXPECT_EQ(readBytes(dir / "new.pmr"), FileMagic);  // loading changed nothing
 }
 
@@ -338,8 +338,8 @@ TEST(CatalogueFile, NoFileNameLoadsNothingAndBuildsTheView) {
     Catalogue c;
     EXPECT_FALSE(loadCatalogue(c, ui.storage));
     EXPECT_TRUE(ui.messages.shown.empty());
-    EXPECT_EQ(c.viewCaption, "View All by Author");
-    EXPECT_TRUE(c.listStale);
+    EXPECT_EQ(viewCaptionOf(c), "View All by Author");
+    EXPECT_EQ(c.viewVersion, 1u);  // the view was built
     const std::vector<std::pair<int, std::string>> statuses{{1, ""}};
     EXPECT_EQ(ui.statuses, statuses);
 }

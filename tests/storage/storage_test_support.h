@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "core/catalogue.h"
+#include "core/ordering.h"
 #include "platform/files.h"
 #include "platform/scripted/failing_files.h"
 #include "platform/scripted/scripted_message_boxes.h"
@@ -134,7 +135,7 @@ inline std::string dump(const Catalogue& c) {
         << "\nchanged " << c.changed << " marked " << c.markedCount << " upper " << c.upperCase << " inForm "
         << c.lettersInForm << " current " << c.currentRecord << " row " << c.selectedRow << " mode "
         << int(c.viewMode) << " byDate " << c.sortByDate << "\nfile [" << c.fileName << "] caption ["
-        << c.viewCaption << "]\n";
+        << viewCaptionOf(c) << "]\n";
     for (int i = 1; i <= recordCount(c); ++i) {
         const BookRecord& r = c.records[i];
         out << i << ": a" << r.authorIndex << " d" << r.dateIndex << " c" << int(r.category) << " r" << int(r.review)

@@ -3,7 +3,7 @@
 #include <map>
 #include <utility>
 
-#include "core/remembering_measure.h"
+#include "mainwindow/remembering_measure.h"
 #include "platform/scripted/fixed_width_measure.h"
 
 namespace {

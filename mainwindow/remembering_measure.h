@@ -11,7 +11,7 @@
 #include "platform/text_measure.h"
 
 // A screen measure that asks the measure it wraps once for each text and
-// width and keeps the answer. The book list builds the line of a row each
+// width and keeps the answer; it measures nothing itself. The book list builds the line of a row each
 // time it draws or searches it, so the same authors and titles come back
 // again and again, and a toolkit measurement costs microseconds.
 struct RememberingMeasure final : platform::TextMeasure {

@@ -1,4 +1,4 @@
-#include "core/remembering_measure.h"
+#include "mainwindow/remembering_measure.h"
 
 std::size_t RememberingMeasure::fittingPrefix(std::string_view text, int extent) const {
     auto atExtent = answersByExtent.begin();

@@ -1,0 +1,53 @@
+// The list lines with the texts measured as the program measures them: the
+// Qt measure of the list's font (offscreen) through RememberingMeasure. The
+// lines of every shown row, the first time (every text measured by Qt) and
+// again (every answer kept).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <optional>
+
+#include "bench/support/bench_catalogue.h"
+#include "mainwindow/list_line.h"
+#include "mainwindow/main_window_layout.h"
+#include "mainwindow/remembering_measure.h"
+#include "platform/qt/qt_text_measure.h"
+
+namespace {
+
+void buildEveryLine(const Catalogue& catalogue, const platform::TextMeasure& measure) {
+    for (int row = 1; row <= viewCount(catalogue); ++row) {
+        const std::string line = listTextOf(catalogue, &measure, catalogue.viewOrder[row]);
+        benchmark::DoNotOptimize(line.data());
+    }
+}
+
+void everyLine(benchmark::State& state, bool firstTime) {
+    const auto listFont = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
+    std::optional<RememberingMeasure> measure(std::in_place, listFont);
+    const Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
+    buildEveryLine(catalogue, *measure);
+    for (auto _ : state) {
+        if (firstTime) {
+            state.PauseTiming();
+            measure.emplace(listFont);
+            state.ResumeTiming();
+        }
+        buildEveryLine(catalogue, *measure);
+    }
+}
+BENCHMARK_CAPTURE(everyLine, firstTime, true)->Name("listTextOf_everyRow_firstTime")->Apply(atCatalogueSizes)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(everyLine, remembered, false)->Name("listTextOf_everyRow_remembered")->Apply(atCatalogueSizes)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
