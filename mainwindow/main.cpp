@@ -1,17 +1,15 @@
-// The catalogue program: the Qt platform, the program's single objects, and the run.
+// The catalogue program: the platform's desktop, the program's single
+// objects, and the run.
 #include <filesystem>
-#include <memory>
 #include <iostream>
+#include <memory>
 
-#include "mainwindow/remembering_measure.h"
 #include "dialogs/find_dialog.h"
 #include "dialogs/record_dialog.h"
 #include "mainwindow/main_window_layout.h"
+#include "mainwindow/remembering_measure.h"
 #include "mainwindow/startup.h"
-#include "platform/qt/qt_platform.h"
-#include "platform/qt_print/qt_print_surface.h"
-#include "platform/system/posix_files.h"
-#include "platform/system/system_clock.h"
+#include "platform/desktop.h"
 #include "printing/print_dialog.h"
 
 int main(int argc, char** argv) {
@@ -22,16 +20,21 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    platform::qt::QtPlatform qt(argc, argv);
+    const std::unique_ptr<platform::Desktop> desktop = platform::openDesktop(argc, argv);
     Catalogue catalogue;
     MainWindowState state;
-    platform::SystemClock clock;
-    MainWindow main{catalogue, state, qt.windows(), qt.messageBoxes(), platform::systemFiles(), qt.helpViewer(),
-                    clock, {showRecordDialog, showFindDialog, showPrintDialog, &qt.fileDialogs()}};
+    MainWindow main{catalogue,
+                    state,
+                    desktop->windows(),
+                    desktop->messageBoxes(),
+                    desktop->files(),
+                    desktop->helpViewer(),
+                    desktop->clock(),
+                    {showRecordDialog, showFindDialog, showPrintDialog, &desktop->fileDialogs()}};
     // The list measures a row's texts each time it first draws or searches
     // the row: each text is measured by the toolkit once.
-    const std::unique_ptr<platform::TextMeasure> listMeasure = qt.listTextMeasure(ListTextUnit);
+    const std::unique_ptr<platform::TextMeasure> listMeasure = desktop->listTextMeasure(ListTextUnit);
     const RememberingMeasure rememberingMeasure(*listMeasure);
-    runQuorvels(main, startDirectory, {rememberingMeasure, platform::qt_print::openDefaultPrinter});
+    runQuorvels(main, startDirectory, {rememberingMeasure, [&desktop] { return desktop->openDefaultPrinter(); }});
     return 0;
 }
