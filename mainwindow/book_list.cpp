@@ -17,6 +17,13 @@ std::string rowText(const Catalogue& catalogue, int record) {
 
 }  // namespace
 
+int BookListRows::count() const { return viewCount(catalogue); }
+
+std::string BookListRows::text(int listRow) const {
+    const int row = listRow + 1;
+    return row <= viewCount(catalogue) ? rowText(catalogue, catalogue.viewOrder[row]) : std::string();
+}
+
 void fillBookList(MainWindow& main) {
     Catalogue& catalogue = main.catalogue;
     const platform::WindowHandle window = main.state.window;
@@ -28,14 +35,7 @@ void fillBookList(MainWindow& main) {
     const auto hidden = [&](std::int16_t record) { return testFlag(catalogue.records[record].flags, shown) == 0; };
     catalogue.viewOrder.erase(std::remove_if(catalogue.viewOrder.begin() + 1, catalogue.viewOrder.end(), hidden),
                               catalogue.viewOrder.end());
-    // The list asks for a row's text when it first draws or searches that
-    // row, and reads the view as it is then: the view of this fill until a
-    // command rebuilds it and refills. A row past the view's end, possible
-    // only in between, is blank.
-    main.windows.setListRows(window, BookListId, viewCount(catalogue), [&catalogue](int listRow) {
-        const int row = listRow + 1;
-        return row <= viewCount(catalogue) ? rowText(catalogue, catalogue.viewOrder[row]) : std::string();
-    });
+    main.windows.setListRows(window, BookListId, main.bookListRows);
     catalogue.selectedRow = std::clamp(catalogue.selectedRow, 1, std::max(1, viewCount(catalogue)));
 
     main.windows.setListRedraw(window, BookListId, true);

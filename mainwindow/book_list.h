@@ -1,6 +1,25 @@
 #pragma once
 
+#include <string>
+
+#include "core/catalogue.h"
+#include "platform/window.h"
+
 struct MainWindow;
+
+// The book list's rows, read from the catalogue's view as it is when the list
+// asks: the view of the last fill until a command rebuilds it and refills.
+// List row r shows record viewOrder[r + 1]; a row past the view's end,
+// possible only in between, is blank.
+class BookListRows final : public platform::ListRows {
+public:
+    explicit BookListRows(const Catalogue& catalogue) : catalogue(catalogue) {}
+    int count() const override;
+    std::string text(int row) const override;
+
+private:
+    const Catalogue& catalogue;
+};
 
 // Refills the book list from the view: one row for each shown record of the
 // view, in view order. Updates the view caption, the marked count and the
