@@ -61,8 +61,8 @@ void toggleRowMark(MainWindow& main, int row) {
     setStatus(main, 3, markedCountText(catalogue.markedCount));
 }
 
-void markSelectedRows(MainWindow& main) {
+void markSelectedRows(MainWindow& main, std::size_t fewest) {
     const std::vector<int> selected = main.windows.selectedListRows(main.state.window, BookListId);
-    if (selected.size() < 2) return;
+    if (selected.size() < fewest) return;
     for (int listRow : selected) toggleRowMark(main, listRow + 1);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "core/catalogue.h"
@@ -31,6 +32,7 @@ void fillBookList(MainWindow& main);
 // their selection; the row itself comes back unselected.
 void toggleRowMark(MainWindow& main, int row);
 
-// With two or more rows selected, toggles the mark of each, top to bottom;
-// with fewer, nothing.
-void markSelectedRows(MainWindow& main);
+// With at least `fewest` rows selected, toggles the mark of each, top to
+// bottom; with fewer, nothing. Mark Selected acts on any selection; Delete
+// Books and Print first turn a selection of two or more into marks.
+void markSelectedRows(MainWindow& main, std::size_t fewest);

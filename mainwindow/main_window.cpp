@@ -58,7 +58,7 @@ CommandEnd runMenuCommand(MainWindow& main, int id) {
         case SaveAsCommand: saveCatalogueFileAs(main); return withoutEpilogue;
         case PrintCommand: openPrintDialog(main); break;
         case ExitCommand: return {false, 0, closeMainWindow(main)};
-        case MarkSelectedCommand: markSelected(main); break;
+        case MarkSelectedCommand: markSelectedRows(main, 1); break;
         case UnmarkAllShownCommand: setMarkOfShownRecords(main.catalogue, false); break;
         case MarkAllShownCommand: setMarkOfShownRecords(main.catalogue, true); break;
         case AddBookCommand: openRecordDialog(main, RecordDialogMode::Add); break;

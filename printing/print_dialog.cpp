@@ -15,7 +15,7 @@ namespace {
 // Before the dialog shows: a multiple selection becomes marks, and the
 // choices start from what is marked.
 void initialise(MainWindow& main, WindowHandle dialog) {
-    markSelectedRows(main);
+    markSelectedRows(main, 2);
     main.windows.setChecked(dialog, main.catalogue.markedCount != 0 ? MarkedOnlyId : AllListedId, true);
     main.windows.setChecked(dialog, NormalFontId, true);
     main.windows.setChecked(dialog, BookListLayoutId, true);

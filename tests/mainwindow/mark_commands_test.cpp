@@ -51,6 +51,11 @@ TEST_F(MarkCommands, MarkAllShownAndUnmarkAllShownActOnTheListedBooks) {
         user.chooseMenuItem(UnmarkAllShownCommand);
         EXPECT_EQ(field(user, 3), "");
         EXPECT_FALSE(enabled(user, UnmarkAllShownCommand));
+
+        user.clickRow(BookListId, 1);  // one row is enough for Mark Selected
+        user.chooseMenuItem(MarkSelectedCommand);
+        EXPECT_EQ(titles(user), (Strings{"  Curtain", "x The Name of the Rose", "  Dune"}));
+        EXPECT_EQ(field(user, 3), " 1 marked");
     });
     EXPECT_FALSE(catalogue.changed);  // marks alone are no change to save for
 }
