@@ -39,8 +39,7 @@ void search(MainWindow& main, WindowHandle dialog) {
     // record act on it.
     catalogue.selectedRow = 1;
     catalogue.currentRecord = catalogue.viewOrder[1];
-    if (viewCount(catalogue) < recordCount(catalogue))
-        main.windows.setMenuItemEnabled(main.state.window, ViewMenu, ListAllBooksItem, true);
+    if (viewCount(catalogue) < recordCount(catalogue)) offerListAllBooks(main);
     main.windows.endWindow(dialog);
 }
 

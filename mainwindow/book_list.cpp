@@ -11,12 +11,19 @@
 namespace {
 
 // A row: the mark column, then the record's list text with its own tabs.
-std::string rowText(const MainWindow& main, int record) {
-    const bool isMarked = testFlag(main.catalogue.records[record].flags, marked) != 0;
-    return (isMarked ? "x\t" : " \t") + listTextOf(main.catalogue, main.state.listMeasure, record);
+std::string rowText(const Catalogue& catalogue, const MainWindowState& state, int record) {
+    const bool isMarked = testFlag(catalogue.records[record].flags, marked) != 0;
+    return (isMarked ? "x\t" : " \t") + listTextOf(catalogue, state.listMeasure, record);
 }
 
 }  // namespace
+
+int BookListRows::count() const { return viewCount(catalogue); }
+
+std::string BookListRows::text(int listRow) const {
+    const int row = listRow + 1;
+    return row <= viewCount(catalogue) ? rowText(catalogue, state, catalogue.viewOrder[row]) : std::string();
+}
 
 void fillBookList(MainWindow& main) {
     Catalogue& catalogue = main.catalogue;
@@ -29,14 +36,7 @@ void fillBookList(MainWindow& main) {
     const auto hidden = [&](std::int16_t record) { return testFlag(catalogue.records[record].flags, shown) == 0; };
     catalogue.viewOrder.erase(std::remove_if(catalogue.viewOrder.begin() + 1, catalogue.viewOrder.end(), hidden),
                               catalogue.viewOrder.end());
-    // The list asks for a row's text when it first draws or searches that
-    // row, and reads the view as it is then: the view of this fill until a
-    // command rebuilds it and refills. A row past the view's end, possible
-    // only in between, is blank.
-    main.windows.setListRows(window, BookListId, viewCount(catalogue), [&main, &catalogue](int listRow) {
-        const int row = listRow + 1;
-        return row <= viewCount(catalogue) ? rowText(main, catalogue.viewOrder[row]) : std::string();
-    });
+    main.windows.setListRows(window, BookListId, main.bookListRows);
     catalogue.selectedRow = std::clamp(catalogue.selectedRow, 1, std::max(1, viewCount(catalogue)));
 
     main.windows.setListRedraw(window, BookListId, true);
@@ -64,13 +64,13 @@ void toggleRowMark(MainWindow& main, int row) {
     // The row is put back unselected, as a row taken out and put in anew.
     // Its text is replaced in place: rows inserted or removed make a toolkit
     // renumber what a screen reader has read of every row below.
-    main.windows.setListRowText(window, BookListId, row - 1, rowText(main, record));
+    main.windows.setListRowText(window, BookListId, row - 1, rowText(catalogue, main.state, record));
     main.windows.setListRowSelected(window, BookListId, row - 1, false);
     setStatus(main, 3, markedCountText(catalogue.markedCount));
 }
 
-void markSelectedRows(MainWindow& main) {
+void markSelectedRows(MainWindow& main, std::size_t fewest) {
     const std::vector<int> selected = main.windows.selectedListRows(main.state.window, BookListId);
-    if (selected.size() < 2) return;
+    if (selected.size() < fewest) return;
     for (int listRow : selected) toggleRowMark(main, listRow + 1);
 }

@@ -1,6 +1,28 @@
 #pragma once
 
+#include <cstddef>
+#include <string>
+
+#include "core/catalogue.h"
+#include "platform/window.h"
+
 struct MainWindow;
+struct MainWindowState;
+
+// The book list's rows, read from the catalogue's view as it is when the list
+// asks: the view of the last fill until a command rebuilds it and refills.
+// List row r shows record viewOrder[r + 1]; a row past the view's end,
+// possible only in between, is blank.
+class BookListRows final : public platform::ListRows {
+public:
+    BookListRows(const Catalogue& catalogue, const MainWindowState& state) : catalogue(catalogue), state(state) {}
+    int count() const override;
+    std::string text(int row) const override;
+
+private:
+    const Catalogue& catalogue;
+    const MainWindowState& state;  // its measure of the list's texts
+};
 
 // Refills the book list from the view: one row for each shown record of the
 // view, in view order. Updates the view caption, the marked count and the
@@ -20,6 +42,7 @@ void refillBookListAfterwards(MainWindow& main);
 // their selection; the row itself comes back unselected.
 void toggleRowMark(MainWindow& main, int row);
 
-// With two or more rows selected, toggles the mark of each, top to bottom;
-// with fewer, nothing.
-void markSelectedRows(MainWindow& main);
+// With at least `fewest` rows selected, toggles the mark of each, top to
+// bottom; with fewer, nothing. Mark Selected acts on any selection; Delete
+// Books and Print first turn a selection of two or more into marks.
+void markSelectedRows(MainWindow& main, std::size_t fewest);

@@ -4,11 +4,10 @@
 #include "mainwindow/menus.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/status_line.h"
+#include "mainwindow/yes_no_question.h"
 #include "storage/catalogue_file.h"
 #include "storage/settings_file.h"
 
-using platform::Answer;
-using platform::Buttons;
 using platform::Icon;
 
 namespace {
@@ -25,10 +24,6 @@ std::optional<platform::SystemPath> askCatalogueFile(MainWindow& main, FileDialo
         title, {{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}}, "pmr", main.state.startDirectory, initialName};
     return kind == FileDialogKind::Open ? main.dialogs.files->askFileToOpen(request)
                                         : main.dialogs.files->askFileToSave(request);
-}
-
-bool userSaysYes(MainWindow& main, const std::string& text, const std::string& caption, Icon icon) {
-    return main.messages.messageBox(text, caption, Buttons::YesNo, icon) == Answer::Yes;
 }
 
 // A name that is taken, by a file, a folder or a link.

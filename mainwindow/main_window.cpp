@@ -51,7 +51,7 @@ void openFindDialog(MainWindow& main) {
 // print what the user selected.
 void openPrintDialog(MainWindow& main) {
     if (main.dialogs.showPrint == nullptr) return;
-    markSelectedRows(main);
+    markSelectedRows(main, 2);
     main.dialogs.showPrint(main);
 }
 
@@ -62,7 +62,7 @@ CommandEnd runMenuCommand(MainWindow& main, int id) {
         case SaveAsCommand: saveCatalogueFileAs(main); return withoutEpilogue;
         case PrintCommand: openPrintDialog(main); break;
         case ExitCommand: return {false, 0, closeMainWindow(main)};
-        case MarkSelectedCommand: markSelected(main); break;
+        case MarkSelectedCommand: markSelectedRows(main, 1); break;
         case UnmarkAllShownCommand: setMarkOfShownRecords(main, false); break;
         case MarkAllShownCommand: setMarkOfShownRecords(main, true); break;
         case AddBookCommand: openRecordDialog(main, RecordDialogMode::Add); break;

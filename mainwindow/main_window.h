@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/catalogue.h"
+#include "mainwindow/book_list.h"
 #include "mainwindow/type_ahead.h"
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
@@ -57,6 +58,7 @@ struct MainWindow {
     platform::HelpViewer& help;
     const platform::Clock& clock;  // the year read dates are checked against
     MainWindowDialogs dialogs = {};
+    BookListRows bookListRows{catalogue, state};  // what the book list shows, for as long as it shows it
 };
 
 // Builds the main window from its table and runs it until it is closed.

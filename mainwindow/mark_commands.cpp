@@ -7,6 +7,7 @@
 #include "mainwindow/book_list.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/main_window_layout.h"
+#include "mainwindow/yes_no_question.h"
 
 namespace {
 
@@ -25,8 +26,7 @@ int markedRecords(const Catalogue& catalogue) {
 }
 
 bool userSaysYes(MainWindow& main, const std::string& text) {
-    return main.messages.messageBox(text, "Delete Records", platform::Buttons::YesNo, platform::Icon::Exclamation) ==
-           platform::Answer::Yes;
+    return userSaysYes(main, text, "Delete Records", platform::Icon::Exclamation);
 }
 
 // Whether the current row is among the rows the user sees selected.
@@ -53,10 +53,6 @@ void deleteMarkedRowsOfView(Catalogue& catalogue) {
 
 }  // namespace
 
-void markSelected(MainWindow& main) {
-    for (int listRow : main.windows.selectedListRows(main.state.window, BookListId)) toggleRowMark(main, listRow + 1);
-}
-
 void setMarkOfShownRecords(MainWindow& main, bool mark) {
     Catalogue& catalogue = main.catalogue;
     for (int row = 1; row <= viewCount(catalogue); ++row) {
@@ -72,7 +68,7 @@ bool deleteBooks(MainWindow& main) {
     Catalogue& catalogue = main.catalogue;
     if (viewCount(catalogue) == 0) return false;
     const bool hasCurrentRow = currentRowSelected(main);
-    markSelectedRows(main);
+    markSelectedRows(main, 2);
 
     // The prompt counts the records this delete removes: marked records the
     // view does not show are neither counted nor deleted.

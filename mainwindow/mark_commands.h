@@ -5,9 +5,6 @@ struct MainWindow;
 
 // The Edit menu's marking, deleting and undeleting.
 
-// Mark Selected: toggles the mark of every selected row, top to bottom.
-void markSelected(MainWindow& main);
-
 // Mark All Shown (true) and Unmark All Shown (false): every record of the
 // view gets or loses its mark; the list is to be refilled.
 void setMarkOfShownRecords(MainWindow& main, bool mark);

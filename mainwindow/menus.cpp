@@ -21,12 +21,12 @@ constexpr std::array<ViewMenuRow, 3> viewMenuRows = {{
     {false, true, false, true},  // BooksUnread
 }};
 
-void setItemEnabled(MainWindow& main, int menu, int position, bool enabled) {
-    main.windows.setMenuItemEnabled(main.state.window, menu, position, enabled);
+void setItemEnabled(MainWindow& main, int command, bool enabled) {
+    main.windows.setMenuItemEnabled(main.state.window, command, enabled);
 }
 
-void setItemCaption(MainWindow& main, int menu, int position, const std::string& caption) {
-    main.windows.setMenuItemCaption(main.state.window, menu, position, caption);
+void setItemCaption(MainWindow& main, int command, const std::string& caption) {
+    main.windows.setMenuItemCaption(main.state.window, command, caption);
 }
 
 }  // namespace
@@ -50,23 +50,25 @@ std::vector<platform::MenuSpec> mainMenuBar() {
 }
 
 void updateMenuStates(MainWindow& main) {
-    setItemEnabled(main, EditMenu, UnmarkAllShownItem, main.catalogue.markedCount != 0);
-    setItemEnabled(main, EditMenu, UndeleteItem, main.state.deletedPending);
+    setItemEnabled(main, UnmarkAllShownCommand, main.catalogue.markedCount != 0);
+    setItemEnabled(main, UndeleteCommand, main.state.deletedPending);
 }
 
 void applyViewMenuState(MainWindow& main, ViewMenuState view) {
     const ViewMenuRow& row = viewMenuRows[static_cast<std::size_t>(view)];
-    setItemEnabled(main, ViewMenu, SortItem, row.sort);
-    setItemEnabled(main, ViewMenu, BooksReadItem, row.booksRead);
-    setItemEnabled(main, ViewMenu, BooksUnreadItem, row.booksUnread);
-    setItemEnabled(main, ViewMenu, ListAllBooksItem, row.listAllBooks);
+    setItemEnabled(main, SortCommand, row.sort);
+    setItemEnabled(main, BooksReadCommand, row.booksRead);
+    setItemEnabled(main, BooksUnreadCommand, row.booksUnread);
+    setItemEnabled(main, ListAllBooksCommand, row.listAllBooks);
 }
+
+void offerListAllBooks(MainWindow& main) { setItemEnabled(main, ListAllBooksCommand, true); }
 
 void setCaseCaption(MainWindow& main, CaseCaptionForm form) {
     const std::string next = main.catalogue.upperCase ? "Lower" : "Upper";
-    setItemCaption(main, ViewMenu, CaseItem, next + (form == CaseCaptionForm::WithMnemonic ? " &Case" : " Case"));
+    setItemCaption(main, CaseCommand, next + (form == CaseCaptionForm::WithMnemonic ? " &Case" : " Case"));
 }
 
 void setSortCaption(MainWindow& main) {
-    setItemCaption(main, ViewMenu, SortItem, main.catalogue.sortByDate ? "&Sort by Author" : "&Sort by Date");
+    setItemCaption(main, SortCommand, main.catalogue.sortByDate ? "&Sort by Author" : "&Sort by Date");
 }

@@ -28,20 +28,6 @@ inline constexpr int FindBooksCommand = 401;
 inline constexpr int HelpCommand = 501;
 inline constexpr int AboutCommand = 502;
 
-// The menus, by position in the bar, and the positions (separators counted)
-// of the items whose state or caption changes while the program runs.
-inline constexpr int FileMenu = 1;
-inline constexpr int EditMenu = 2;
-inline constexpr int ViewMenu = 3;
-inline constexpr int HelpMenu = 4;
-inline constexpr int UnmarkAllShownItem = 3;  // Edit menu
-inline constexpr int UndeleteItem = 9;        // Edit menu
-inline constexpr int CaseItem = 1;            // View menu, and the rest of this block too
-inline constexpr int SortItem = 2;
-inline constexpr int BooksReadItem = 4;
-inline constexpr int BooksUnreadItem = 5;
-inline constexpr int ListAllBooksItem = 6;
-
 // The main window's menu bar as it is built: File, Edit, View and Help, with
 // their items' captions, commands, separators and start-up states.
 std::vector<platform::MenuSpec> mainMenuBar();
@@ -59,6 +45,10 @@ enum class ViewMenuState { AllBooks, BooksRead, BooksUnread };
 // view just chosen: the item of the current view is greyed, Sort is greyed
 // among the unread books (they have no dates), List All Books in the full view.
 void applyViewMenuState(MainWindow& main, ViewMenuState view);
+
+// After Find Books shows fewer books than there are: List All Books is
+// enabled; the other items keep their state.
+void offerListAllBooks(MainWindow& main);
 
 // The Case item names the conversion choosing it will do next, read from the
 // catalogue's current letter case: "Lower" while authors and titles are in

@@ -44,16 +44,33 @@ struct Message {
 inline constexpr int EnterCommand = 1;
 inline constexpr int EscapeCommand = 2;
 
+// The rows a list box shows, by row number from 0. A list reads a row's text
+// only when it needs it (to draw the row, to search the rows, or to answer
+// for it); whether it then keeps the text or reads it again is the list's own
+// affair, so the rows must stay valid, and give the same text for a row,
+// while the list shows them.
+struct ListRows {
+    virtual ~ListRows() = default;
+    virtual int count() const = 0;
+    virtual std::string text(int row) const = 0;
+};
+
 // One handler per window receives all its messages; it may open further
 // modal windows while it runs.
 using Handler = std::function<void(WindowHandle, const Message&)>;
 
 // Windows built from blueprints, and the operations on their controls. Controls
-// are addressed by their identifier (the first control carrying it). Texts are
-// Windows-1252 bytes. List rows, drop-down entries and text positions count
-// from 0; menus and their items count from 1, separators included. A row or
-// entry that does not exist is ignored. Changes made through these operations
-// never send notifications.
+// are addressed by their identifier (the first control carrying it), menu
+// items by their command (the first item sending it). Texts are Windows-1252
+// bytes. List rows, drop-down entries and text positions count from 0.
+// Changes made through these operations never send notifications.
+//
+// An operation on an identifier or command that nothing in the window carries,
+// or on a row or entry that does not exist, is ignored, and a read of one
+// answers "", false, -1 or no rows: as a toolkit's look-up of a missing
+// control answers, so every implementation answers alike. Using an operation
+// on a kind of control it does not name is a mistake in the program, which an
+// implementation may refuse.
 struct Windows {
     virtual ~Windows() = default;
 
@@ -72,7 +89,6 @@ struct Windows {
     virtual SystemPath pathText(WindowHandle window, int id) const = 0;
     // Any control.
     virtual void setEnabled(WindowHandle window, int id, bool enabled) = 0;
-    virtual void setVisible(WindowHandle window, int id, bool visible) = 0;
     virtual void setFocus(WindowHandle window, int id) = 0;
 
     // Push buttons: the default look (a heavier frame; Enter presses it).
@@ -88,20 +104,11 @@ struct Windows {
     // List boxes. Tab characters in a row move on to the next tab stop,
     // given in dialog units from the list's left edge.
     virtual void setListTabStops(WindowHandle window, int id, const std::vector<int>& stops) = 0;
-    virtual void clearList(WindowHandle window, int id) = 0;
-    virtual void appendListRow(WindowHandle window, int id, const std::string& text) = 0;
-    // Replaces every row, as clearing the list and appending `count` rows
-    // would, but asks `rowText` (with the row number) for a row's text only
-    // when the list first needs it: to draw the row, to search the rows, or to
-    // answer for it; the text is kept from then on. `rowText` must stay valid
-    // while these rows are shown.
-    virtual void setListRows(WindowHandle window, int id, int count, std::function<std::string(int row)> rowText) = 0;
-    // Replaces the text of one row; the row keeps its selection.
+    // Replaces every row with the rows' count() rows, none selected.
+    virtual void setListRows(WindowHandle window, int id, const ListRows& rows) = 0;
+    // Replaces the text of one row, which must be the text the rows now give
+    // for it; the row keeps its selection.
     virtual void setListRowText(WindowHandle window, int id, int row, const std::string& text) = 0;
-    // Rows at and after `row` move down; the new row is not selected.
-    virtual void insertListRow(WindowHandle window, int id, int row, const std::string& text) = 0;
-    virtual void deleteListRow(WindowHandle window, int id, int row) = 0;
-    virtual int listRowCount(WindowHandle window, int id) const = 0;
     // Adds the row to the selection (which makes it the caret row and scrolls
     // it into view) or takes it out; other rows keep their state.
     virtual void setListRowSelected(WindowHandle window, int id, int row, bool selected) = 0;
@@ -117,10 +124,9 @@ struct Windows {
     virtual void selectDropDownEntry(WindowHandle window, int id, int entry) = 0;
     virtual int selectedDropDownEntry(WindowHandle window, int id) const = 0;
 
-    // Menu items, by the 1-based position of the menu in the bar and of the
-    // item in its menu. An item keeps its command when its caption changes.
-    virtual void setMenuItemEnabled(WindowHandle window, int menu, int position, bool enabled) = 0;
-    virtual void setMenuItemCaption(WindowHandle window, int menu, int position, const std::string& caption) = 0;
+    // Menu items. An item keeps its command when its caption changes.
+    virtual void setMenuItemEnabled(WindowHandle window, int command, bool enabled) = 0;
+    virtual void setMenuItemCaption(WindowHandle window, int command, const std::string& caption) = 0;
 };
 
 }  // namespace platform

@@ -31,25 +31,10 @@ QVariant RowListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
     int& entry = rows[index.row()];
     if (entry >= 0) {  // needed for the first time: kept from now on
-        texts.push_back(toQt(rowSource(entry)));
+        texts.push_back(toQt(source->text(entry)));
         entry = -static_cast<int>(texts.size());
     }
     return texts[-entry - 1];
-}
-
-void RowListModel::clear() {
-    beginResetModel();
-    rows.clear();
-    texts.clear();
-    rowSource = nullptr;
-    endResetModel();
-}
-
-void RowListModel::insert(int row, const QString& text) {
-    beginInsertRows({}, row, row);
-    texts.push_back(text);
-    rows.insert(rows.begin() + row, -static_cast<int>(texts.size()));
-    endInsertRows();
 }
 
 void RowListModel::replace(int row, const QString& text) {
@@ -59,16 +44,10 @@ void RowListModel::replace(int row, const QString& text) {
     emit dataChanged(changed, changed, {Qt::DisplayRole});
 }
 
-void RowListModel::remove(int row) {
-    beginRemoveRows({}, row, row);
-    rows.erase(rows.begin() + row);
-    endRemoveRows();
-}
-
-void RowListModel::setRows(int count, std::function<std::string(int row)> source) {
+void RowListModel::setRows(const ListRows& rowSource) {
     beginResetModel();
-    rowSource = std::move(source);
-    rows.resize(static_cast<std::size_t>(std::max(0, count)));
+    source = &rowSource;
+    rows.resize(static_cast<std::size_t>(std::max(0, rowSource.count())));
     std::iota(rows.begin(), rows.end(), 0);
     texts.clear();
     endResetModel();

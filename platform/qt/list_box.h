@@ -4,15 +4,16 @@
 #include <QListView>
 #include <QStyledItemDelegate>
 #include <functional>
-#include <string>
 #include <vector>
+
+#include "platform/window.h"
 
 namespace platform::qt {
 
-// The rows of a list box, kept in a model. Rows set from a row source hold
-// only their number there until the view first needs their text (to draw
-// them, or to search the rows); the text asked for then is kept, so that tens
-// of thousands of rows cost a few bytes each until they are seen.
+// The rows of a list box, kept in a model. Each row holds only its number
+// until the view first needs its text (to draw it, or to search the rows);
+// the text read from the rows then is kept, so that tens of thousands of rows
+// cost a few bytes each until they are seen.
 class RowListModel final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
@@ -21,20 +22,16 @@ public:
     QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    void clear();
-    void insert(int row, const QString& text);
     void replace(int row, const QString& text);
-    void remove(int row);
-    // Replaces every row with rows 0..count-1 of `source`.
-    void setRows(int count, std::function<std::string(int row)> source);
+    // Replaces every row with those of `source`, which must outlive them.
+    void setRows(const ListRows& source);
 
 private:
-    // Each row's entry: its number in the row source (0 or more) while its
-    // text has not been needed, else -1 - the place of its text in `texts`.
-    // A removed row's text stays in `texts` until the rows are replaced.
+    // Each row's entry: its number in `source` (0 or more) while its text
+    // has not been needed, else -1 - the place of its text in `texts`.
     mutable std::vector<int> rows;
     mutable std::vector<QString> texts;
-    std::function<std::string(int row)> rowSource;
+    const ListRows* source = nullptr;
 };
 
 // Draws a row's tab-separated parts at the list's tab stops.

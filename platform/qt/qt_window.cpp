@@ -49,7 +49,8 @@ QtWindow::QtWindow(const WindowSpec& blueprint, WindowHandle handle, Handler han
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     const QSize clientSize(units.x(blueprint.width), units.y(blueprint.height));
-    const int menuHeight = menus.empty() ? 0 : findChild<QMenuBar*>()->height();
+    const auto* bar = findChild<QMenuBar*>();
+    const int menuHeight = bar != nullptr ? bar->height() : 0;
     client->setGeometry(QRect(QPoint(0, menuHeight), clientSize));
     if (blueprint.background) {
         QPalette palette = client->palette();
@@ -75,8 +76,8 @@ void QtWindow::addMenuBar() {
             QAction* action = menu->addAction(toQt(item.caption));
             action->setEnabled(item.enabled);
             connect(action, &QAction::triggered, this, [this, id = item.id] { send({MessageKind::Command, id}); });
+            menuItems.emplace_back(item.id, action);
         }
-        menus.push_back(menu);
     }
     bar->setGeometry(0, 0, units.x(blueprint.width), bar->sizeHint().height());
 }
@@ -123,11 +124,10 @@ QWidget* QtWindow::control(int id) const {
     return nullptr;
 }
 
-QAction* QtWindow::menuItem(int menu, int position) const {
-    if (menu < 1 || menu > static_cast<int>(menus.size())) return nullptr;
-    const QList<QAction*> items = menus[menu - 1]->actions();
-    if (position < 1 || position > items.size()) return nullptr;
-    return items[position - 1];
+QAction* QtWindow::menuItem(int command) const {
+    for (const auto& [itemCommand, item] : menuItems)
+        if (itemCommand == command) return item;
+    return nullptr;
 }
 
 void QtWindow::place(const QtWindow* owner) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDialog>
-#include <QMenu>
+#include <QAction>
 #include <utility>
 #include <vector>
 
@@ -24,7 +24,7 @@ public:
     Widget* control(int id) const {
         return dynamic_cast<Widget*>(control(id));
     }
-    QAction* menuItem(int menu, int position) const;  // 1-based, separators counted; none when out of range
+    QAction* menuItem(int command) const;  // the first item sending the command, or none
 
     QWidget* clientArea() const { return client; }
     const DialogUnits& dialogUnits() const { return units; }
@@ -49,7 +49,7 @@ private:
     Handler handler;
     DialogUnits units;
     QWidget* client = nullptr;
-    std::vector<QMenu*> menus;
+    std::vector<std::pair<int, QAction*>> menuItems;  // command and item, in menu order
     std::vector<std::pair<int, QWidget*>> controls;  // identifier and widget, in creation order
 };
 

@@ -80,10 +80,6 @@ void QtWindows::setEnabled(WindowHandle window, int id, bool enabled) {
     if (auto* widget = control<QWidget>(window, id)) widget->setEnabled(enabled);
 }
 
-void QtWindows::setVisible(WindowHandle window, int id, bool visible) {
-    if (auto* widget = control<QWidget>(window, id)) widget->setVisible(visible);
-}
-
 void QtWindows::setFocus(WindowHandle window, int id) {
     if (auto* widget = control<QWidget>(window, id)) widget->setFocus();
 }
@@ -124,36 +120,13 @@ void QtWindows::setListTabStops(WindowHandle window, int id, const std::vector<i
     list->viewport()->update();
 }
 
-void QtWindows::clearList(WindowHandle window, int id) {
-    if (auto* list = control<ListBoxView>(window, id)) list->rows->clear();
-}
-
-void QtWindows::appendListRow(WindowHandle window, int id, const std::string& text) {
-    if (auto* list = control<ListBoxView>(window, id)) list->rows->insert(list->rows->rowCount(), toQt(text));
-}
-
-void QtWindows::setListRows(WindowHandle window, int id, int count, std::function<std::string(int row)> rowText) {
-    if (auto* list = control<ListBoxView>(window, id)) list->rows->setRows(count, std::move(rowText));
+void QtWindows::setListRows(WindowHandle window, int id, const ListRows& rows) {
+    if (auto* list = control<ListBoxView>(window, id)) list->rows->setRows(rows);
 }
 
 void QtWindows::setListRowText(WindowHandle window, int id, int row, const std::string& text) {
     auto* list = control<ListBoxView>(window, id);
     if (list != nullptr && row >= 0 && row < list->rows->rowCount()) list->rows->replace(row, toQt(text));
-}
-
-void QtWindows::insertListRow(WindowHandle window, int id, int row, const std::string& text) {
-    auto* list = control<ListBoxView>(window, id);
-    if (list != nullptr && row >= 0 && row <= list->rows->rowCount()) list->rows->insert(row, toQt(text));
-}
-
-void QtWindows::deleteListRow(WindowHandle window, int id, int row) {
-    auto* list = control<ListBoxView>(window, id);
-    if (list != nullptr && row >= 0 && row < list->rows->rowCount()) list->rows->remove(row);
-}
-
-int QtWindows::listRowCount(WindowHandle window, int id) const {
-    const auto* list = control<ListBoxView>(window, id);
-    return list != nullptr ? list->rows->rowCount() : 0;
 }
 
 void QtWindows::setListRowSelected(WindowHandle window, int id, int row, bool selected) {
@@ -185,7 +158,7 @@ int QtWindows::listCaretRow(WindowHandle window, int id) const {
 
 int QtWindows::listTopRow(WindowHandle window, int id) const {
     const auto* list = control<ListBoxView>(window, id);
-    return list != nullptr ? list->verticalScrollBar()->value() : 0;
+    return list != nullptr ? list->verticalScrollBar()->value() : -1;
 }
 
 void QtWindows::setListTopRow(WindowHandle window, int id, int row) {
@@ -221,14 +194,14 @@ int QtWindows::selectedDropDownEntry(WindowHandle window, int id) const {
 
 // ---- menus ----
 
-void QtWindows::setMenuItemEnabled(WindowHandle window, int menu, int position, bool enabled) {
+void QtWindows::setMenuItemEnabled(WindowHandle window, int command, bool enabled) {
     const QtWindow* found = find(window);
-    if (QAction* item = found != nullptr ? found->menuItem(menu, position) : nullptr) item->setEnabled(enabled);
+    if (QAction* item = found != nullptr ? found->menuItem(command) : nullptr) item->setEnabled(enabled);
 }
 
-void QtWindows::setMenuItemCaption(WindowHandle window, int menu, int position, const std::string& caption) {
+void QtWindows::setMenuItemCaption(WindowHandle window, int command, const std::string& caption) {
     const QtWindow* found = find(window);
-    if (QAction* item = found != nullptr ? found->menuItem(menu, position) : nullptr) item->setText(toQt(caption));
+    if (QAction* item = found != nullptr ? found->menuItem(command) : nullptr) item->setText(toQt(caption));
 }
 
 }  // namespace platform::qt

@@ -21,20 +21,14 @@ public:
     void setPathText(WindowHandle window, int id, const SystemPath& path) override;
     SystemPath pathText(WindowHandle window, int id) const override;
     void setEnabled(WindowHandle window, int id, bool enabled) override;
-    void setVisible(WindowHandle window, int id, bool visible) override;
     void setFocus(WindowHandle window, int id) override;
     void setDefaultButton(WindowHandle window, int id, bool isDefault) override;
     void setChecked(WindowHandle window, int id, bool checked) override;
     bool isChecked(WindowHandle window, int id) const override;
     void selectText(WindowHandle window, int id, int start, int end) override;
     void setListTabStops(WindowHandle window, int id, const std::vector<int>& stops) override;
-    void clearList(WindowHandle window, int id) override;
-    void appendListRow(WindowHandle window, int id, const std::string& text) override;
-    void setListRows(WindowHandle window, int id, int count, std::function<std::string(int row)> rowText) override;
+    void setListRows(WindowHandle window, int id, const ListRows& rows) override;
     void setListRowText(WindowHandle window, int id, int row, const std::string& text) override;
-    void insertListRow(WindowHandle window, int id, int row, const std::string& text) override;
-    void deleteListRow(WindowHandle window, int id, int row) override;
-    int listRowCount(WindowHandle window, int id) const override;
     void setListRowSelected(WindowHandle window, int id, int row, bool selected) override;
     std::vector<int> selectedListRows(WindowHandle window, int id) const override;
     int listCaretRow(WindowHandle window, int id) const override;
@@ -44,8 +38,8 @@ public:
     void addDropDownEntry(WindowHandle window, int id, const std::string& text) override;
     void selectDropDownEntry(WindowHandle window, int id, int entry) override;
     int selectedDropDownEntry(WindowHandle window, int id) const override;
-    void setMenuItemEnabled(WindowHandle window, int menu, int position, bool enabled) override;
-    void setMenuItemCaption(WindowHandle window, int menu, int position, const std::string& caption) override;
+    void setMenuItemEnabled(WindowHandle window, int command, bool enabled) override;
+    void setMenuItemCaption(WindowHandle window, int command, const std::string& caption) override;
 
 private:
     template <typename Widget>

@@ -57,13 +57,12 @@ void checkRadio(ScriptedWindow& window, ScriptedControl& radio) {
 
 bool validRow(const ScriptedControl& list, int row) { return row >= 0 && row < static_cast<int>(list.rows.size()); }
 
-MenuItemSpec& menuItem(ScriptedWindow& window, int menu, int position) {
-    if (menu < 1 || menu > static_cast<int>(window.blueprint.menus.size()))
-        fail("no menu " + std::to_string(menu) + " in window \"" + window.blueprint.caption + "\"");
-    auto& items = window.blueprint.menus[menu - 1].items;
-    if (position < 1 || position > static_cast<int>(items.size()))
-        fail("no item " + std::to_string(position) + " in menu \"" + window.blueprint.menus[menu - 1].caption + "\"");
-    return items[position - 1];
+// The first item sending the command, or none.
+MenuItemSpec* menuItem(ScriptedWindow& window, int command) {
+    for (auto& menu : window.blueprint.menus)
+        for (auto& item : menu.items)
+            if (!item.separator && item.id == command) return &item;
+    return nullptr;
 }
 
 void putText(ScriptedControl& control, const std::string& text) {
@@ -93,10 +92,19 @@ ScriptedControl& ScriptedWindows::control(WindowHandle handle, int id) {
 }
 
 const ScriptedControl& ScriptedWindows::control(WindowHandle handle, int id) const {
-    const ScriptedWindow& owner = window(handle);
-    for (const auto& control : owner.controls)
-        if (control.blueprint.id == id) return control;
-    fail("no " + describe(owner, id));
+    const ScriptedControl* found = findControl(handle, id);
+    if (found == nullptr) fail("no " + describe(window(handle), id));
+    return *found;
+}
+
+ScriptedControl* ScriptedWindows::findControl(WindowHandle handle, int id) {
+    return const_cast<ScriptedControl*>(std::as_const(*this).findControl(handle, id));
+}
+
+const ScriptedControl* ScriptedWindows::findControl(WindowHandle handle, int id) const {
+    for (const auto& control : window(handle).controls)
+        if (control.blueprint.id == id) return &control;
+    return nullptr;
 }
 
 void ScriptedWindows::send(WindowHandle handle, const Message& message) {
@@ -131,6 +139,7 @@ void ScriptedWindows::runWindow(const WindowSpec& blueprint, WindowHandle owner,
 
     send(handle, {MessageKind::Init});
     history.push_back("window: " + blueprint.caption);
+    running.shown = !running.ended;
     if (!running.ended) {
         if (scripts.empty()) fail("window \"" + blueprint.caption + "\" opened with no script to drive it");
         const Script script = std::move(scripts.front());
@@ -143,196 +152,164 @@ void ScriptedWindows::runWindow(const WindowSpec& blueprint, WindowHandle owner,
     running.open = false;
 }
 
-void ScriptedWindows::endWindow(WindowHandle handle) { window(handle).ended = true; }
-
-void ScriptedWindows::setText(WindowHandle handle, int id, const std::string& text) {
-    ScriptedControl& target = control(handle, id);
-    requireText(window(handle), target, false);
-    putText(target, text);
+void ScriptedWindows::endWindow(WindowHandle handle) {
+    ScriptedWindow& ending = window(handle);
+    ending.ended = true;
+    ending.shown = false;
 }
-
-std::string ScriptedWindows::text(WindowHandle handle, int id) const {
-    const ScriptedControl& target = control(handle, id);
-    requireText(window(handle), target, false);
-    return target.text;
-}
-
-void ScriptedWindows::setPathText(WindowHandle handle, int id, const SystemPath& path) {
-    ScriptedControl& target = control(handle, id);
-    requireText(window(handle), target, true);
-    putText(target, path);
-}
-
-SystemPath ScriptedWindows::pathText(WindowHandle handle, int id) const {
-    const ScriptedControl& target = control(handle, id);
-    requireText(window(handle), target, true);
-    return target.text;
-}
-
-void ScriptedWindows::setEnabled(WindowHandle handle, int id, bool enabled) { control(handle, id).enabled = enabled; }
-
-void ScriptedWindows::setVisible(WindowHandle handle, int id, bool visible) { control(handle, id).visible = visible; }
-
-void ScriptedWindows::setFocus(WindowHandle handle, int id) {
-    control(handle, id);
-    window(handle).focus = id;
-}
-
-void ScriptedWindows::setDefaultButton(WindowHandle handle, int id, bool isDefault) {
-    ScriptedControl& button = control(handle, id);
-    requireKind(window(handle), button, {ControlKind::PushButton});
-    button.defaultLook = isDefault;
-}
-
-void ScriptedWindows::setChecked(WindowHandle handle, int id, bool checked) {
-    ScriptedControl& box = control(handle, id);
-    requireKind(window(handle), box, {ControlKind::CheckBox, ControlKind::RadioButton});
-    if (checked && box.blueprint.kind == ControlKind::RadioButton)
-        checkRadio(window(handle), box);
-    else
-        box.checked = checked;
-}
-
-bool ScriptedWindows::isChecked(WindowHandle handle, int id) const {
-    const ScriptedControl& box = control(handle, id);
-    requireKind(window(handle), box, {ControlKind::CheckBox, ControlKind::RadioButton});
-    return box.checked;
-}
-
-void ScriptedWindows::selectText(WindowHandle handle, int id, int start, int end) {
-    ScriptedControl& box = control(handle, id);
-    requireKind(window(handle), box, {ControlKind::TextBox});
-    const int length = static_cast<int>(box.text.size());
-    box.selectionStart = std::clamp(start, 0, length);
-    box.selectionEnd = std::clamp(end, box.selectionStart, length);
-}
-
-// ---- list boxes ----
 
 namespace {
 
-ScriptedControl& listBox(ScriptedWindows& ui, WindowHandle handle, int id) {
-    ScriptedControl& list = ui.control(handle, id);
-    requireKind(ui.window(handle), list, {ControlKind::ListBox});
-    return list;
+// The control an operation addresses, of one of the kinds the operation
+// applies to (any kind when none are named); none when no control carries the
+// identifier.
+template <typename Ui>
+auto* addressed(Ui& ui, WindowHandle handle, int id, std::initializer_list<ControlKind> kinds = {}) {
+    auto* control = ui.findControl(handle, id);
+    if (control != nullptr && kinds.size() != 0) requireKind(ui.window(handle), *control, kinds);
+    return control;
 }
 
-const ScriptedControl& listBox(const ScriptedWindows& ui, WindowHandle handle, int id) {
-    const ScriptedControl& list = ui.control(handle, id);
-    requireKind(ui.window(handle), list, {ControlKind::ListBox});
-    return list;
+template <typename Ui>
+auto* textControl(Ui& ui, WindowHandle handle, int id, bool path) {
+    auto* control = ui.findControl(handle, id);
+    if (control != nullptr) requireText(ui.window(handle), *control, path);
+    return control;
 }
 
 }  // namespace
 
+void ScriptedWindows::setText(WindowHandle handle, int id, const std::string& text) {
+    if (ScriptedControl* target = textControl(*this, handle, id, false)) putText(*target, text);
+}
+
+std::string ScriptedWindows::text(WindowHandle handle, int id) const {
+    const ScriptedControl* target = textControl(*this, handle, id, false);
+    return target != nullptr ? target->text : std::string();
+}
+
+void ScriptedWindows::setPathText(WindowHandle handle, int id, const SystemPath& path) {
+    if (ScriptedControl* target = textControl(*this, handle, id, true)) putText(*target, path);
+}
+
+SystemPath ScriptedWindows::pathText(WindowHandle handle, int id) const {
+    const ScriptedControl* target = textControl(*this, handle, id, true);
+    return target != nullptr ? target->text : SystemPath();
+}
+
+void ScriptedWindows::setEnabled(WindowHandle handle, int id, bool enabled) {
+    if (ScriptedControl* target = addressed(*this, handle, id)) target->enabled = enabled;
+}
+
+void ScriptedWindows::setFocus(WindowHandle handle, int id) {
+    if (addressed(*this, handle, id) != nullptr) window(handle).focus = id;
+}
+
+void ScriptedWindows::setDefaultButton(WindowHandle handle, int id, bool isDefault) {
+    if (ScriptedControl* button = addressed(*this, handle, id, {ControlKind::PushButton})) button->defaultLook = isDefault;
+}
+
+void ScriptedWindows::setChecked(WindowHandle handle, int id, bool checked) {
+    ScriptedControl* box = addressed(*this, handle, id, {ControlKind::CheckBox, ControlKind::RadioButton});
+    if (box == nullptr) return;
+    if (checked && box->blueprint.kind == ControlKind::RadioButton)
+        checkRadio(window(handle), *box);
+    else
+        box->checked = checked;
+}
+
+bool ScriptedWindows::isChecked(WindowHandle handle, int id) const {
+    const ScriptedControl* box = addressed(*this, handle, id, {ControlKind::CheckBox, ControlKind::RadioButton});
+    return box != nullptr && box->checked;
+}
+
+void ScriptedWindows::selectText(WindowHandle handle, int id, int start, int end) {
+    ScriptedControl* box = addressed(*this, handle, id, {ControlKind::TextBox});
+    if (box == nullptr) return;
+    const int length = static_cast<int>(box->text.size());
+    box->selectionStart = std::clamp(start, 0, length);
+    box->selectionEnd = std::clamp(end, box->selectionStart, length);
+}
+
+// ---- list boxes ----
+
 void ScriptedWindows::setListTabStops(WindowHandle handle, int id, const std::vector<int>& stops) {
-    listBox(*this, handle, id).tabStops = stops;
+    if (ScriptedControl* list = addressed(*this, handle, id, {ControlKind::ListBox})) list->tabStops = stops;
 }
 
-void ScriptedWindows::clearList(WindowHandle handle, int id) {
-    ScriptedControl& list = listBox(*this, handle, id);
-    list.rows.clear();
-    list.selected.clear();
-    list.caret = -1;
-    list.top = 0;
-}
-
-void ScriptedWindows::appendListRow(WindowHandle handle, int id, const std::string& text) {
-    insertListRow(handle, id, listRowCount(handle, id), text);
-}
-
-void ScriptedWindows::setListRows(WindowHandle handle, int id, int count, std::function<std::string(int row)> rowText) {
-    clearList(handle, id);
-    for (int row = 0; row < count; ++row) appendListRow(handle, id, rowText(row));
+void ScriptedWindows::setListRows(WindowHandle handle, int id, const ListRows& rows) {
+    ScriptedControl* list = addressed(*this, handle, id, {ControlKind::ListBox});
+    if (list == nullptr) return;
+    list->rows.clear();
+    for (int row = 0; row < rows.count(); ++row) list->rows.push_back(rows.text(row));
+    list->selected.assign(list->rows.size(), false);
+    list->caret = list->rows.empty() ? -1 : 0;
+    list->top = 0;
 }
 
 void ScriptedWindows::setListRowText(WindowHandle handle, int id, int row, const std::string& text) {
-    ScriptedControl& list = listBox(*this, handle, id);
-    if (validRow(list, row)) list.rows[row] = text;
-}
-
-void ScriptedWindows::insertListRow(WindowHandle handle, int id, int row, const std::string& text) {
-    ScriptedControl& list = listBox(*this, handle, id);
-    if (row < 0 || row > static_cast<int>(list.rows.size())) return;
-    list.rows.insert(list.rows.begin() + row, text);
-    list.selected.insert(list.selected.begin() + row, false);
-    if (list.caret < 0)
-        list.caret = 0;
-    else if (list.caret >= row)
-        ++list.caret;
-}
-
-void ScriptedWindows::deleteListRow(WindowHandle handle, int id, int row) {
-    ScriptedControl& list = listBox(*this, handle, id);
-    if (!validRow(list, row)) return;
-    list.rows.erase(list.rows.begin() + row);
-    list.selected.erase(list.selected.begin() + row);
-    const int count = static_cast<int>(list.rows.size());
-    if (list.caret > row) --list.caret;
-    list.caret = std::min(list.caret, count - 1);
-    list.top = std::clamp(list.top, 0, std::max(0, count - 1));
-}
-
-int ScriptedWindows::listRowCount(WindowHandle handle, int id) const {
-    return static_cast<int>(listBox(*this, handle, id).rows.size());
+    ScriptedControl* list = addressed(*this, handle, id, {ControlKind::ListBox});
+    if (list != nullptr && validRow(*list, row)) list->rows[row] = text;
 }
 
 void ScriptedWindows::setListRowSelected(WindowHandle handle, int id, int row, bool selected) {
-    ScriptedControl& list = listBox(*this, handle, id);
-    if (!validRow(list, row)) return;
-    list.selected[row] = selected;
-    if (selected) list.caret = row;
+    ScriptedControl* list = addressed(*this, handle, id, {ControlKind::ListBox});
+    if (list == nullptr || !validRow(*list, row)) return;
+    list->selected[row] = selected;
+    if (selected) list->caret = row;
 }
 
 std::vector<int> ScriptedWindows::selectedListRows(WindowHandle handle, int id) const {
-    const ScriptedControl& list = listBox(*this, handle, id);
     std::vector<int> rows;
-    for (int row = 0; row < static_cast<int>(list.rows.size()); ++row)
-        if (list.selected[row]) rows.push_back(row);
+    if (const ScriptedControl* list = addressed(*this, handle, id, {ControlKind::ListBox}))
+        for (int row = 0; row < static_cast<int>(list->rows.size()); ++row)
+            if (list->selected[row]) rows.push_back(row);
     return rows;
 }
 
-int ScriptedWindows::listCaretRow(WindowHandle handle, int id) const { return listBox(*this, handle, id).caret; }
+int ScriptedWindows::listCaretRow(WindowHandle handle, int id) const {
+    const ScriptedControl* list = addressed(*this, handle, id, {ControlKind::ListBox});
+    return list != nullptr ? list->caret : -1;
+}
 
-int ScriptedWindows::listTopRow(WindowHandle handle, int id) const { return listBox(*this, handle, id).top; }
+int ScriptedWindows::listTopRow(WindowHandle handle, int id) const {
+    const ScriptedControl* list = addressed(*this, handle, id, {ControlKind::ListBox});
+    return list != nullptr ? list->top : -1;
+}
 
 void ScriptedWindows::setListTopRow(WindowHandle handle, int id, int row) {
-    ScriptedControl& list = listBox(*this, handle, id);
-    list.top = std::clamp(row, 0, std::max(0, static_cast<int>(list.rows.size()) - 1));
+    ScriptedControl* list = addressed(*this, handle, id, {ControlKind::ListBox});
+    if (list != nullptr && validRow(*list, row)) list->top = row;
 }
 
 void ScriptedWindows::setListRedraw(WindowHandle handle, int id, bool redraw) {
-    listBox(*this, handle, id).redraw = redraw;
+    if (ScriptedControl* list = addressed(*this, handle, id, {ControlKind::ListBox})) list->redraw = redraw;
 }
 
 // ---- drop-down lists ----
 
 void ScriptedWindows::addDropDownEntry(WindowHandle handle, int id, const std::string& text) {
-    ScriptedControl& list = control(handle, id);
-    requireKind(window(handle), list, {ControlKind::DropDownList});
-    list.entries.push_back(text);
+    if (ScriptedControl* list = addressed(*this, handle, id, {ControlKind::DropDownList})) list->entries.push_back(text);
 }
 
 void ScriptedWindows::selectDropDownEntry(WindowHandle handle, int id, int entry) {
-    ScriptedControl& list = control(handle, id);
-    requireKind(window(handle), list, {ControlKind::DropDownList});
-    if (entry >= -1 && entry < static_cast<int>(list.entries.size())) list.selectedEntry = entry;
+    ScriptedControl* list = addressed(*this, handle, id, {ControlKind::DropDownList});
+    if (list != nullptr && entry >= -1 && entry < static_cast<int>(list->entries.size())) list->selectedEntry = entry;
 }
 
 int ScriptedWindows::selectedDropDownEntry(WindowHandle handle, int id) const {
-    const ScriptedControl& list = control(handle, id);
-    requireKind(window(handle), list, {ControlKind::DropDownList});
-    return list.selectedEntry;
+    const ScriptedControl* list = addressed(*this, handle, id, {ControlKind::DropDownList});
+    return list != nullptr ? list->selectedEntry : -1;
 }
 
 // ---- menus ----
 
-void ScriptedWindows::setMenuItemEnabled(WindowHandle handle, int menu, int position, bool enabled) {
-    menuItem(window(handle), menu, position).enabled = enabled;
+void ScriptedWindows::setMenuItemEnabled(WindowHandle handle, int command, bool enabled) {
+    if (MenuItemSpec* item = menuItem(window(handle), command)) item->enabled = enabled;
 }
 
-void ScriptedWindows::setMenuItemCaption(WindowHandle handle, int menu, int position, const std::string& caption) {
-    menuItem(window(handle), menu, position).caption = caption;
+void ScriptedWindows::setMenuItemCaption(WindowHandle handle, int command, const std::string& caption) {
+    if (MenuItemSpec* item = menuItem(window(handle), command)) item->caption = caption;
 }
 
 // ---- the user ----
@@ -346,11 +323,11 @@ ScriptedWindow& running(ScriptedUser& user) {
     return window;
 }
 
-// The control a user can act on: shown and enabled in a running window.
+// The control a user can act on: enabled, in a running window.
 ScriptedControl& reachable(ScriptedUser& user, int id) {
     ScriptedWindow& window = running(user);
     ScriptedControl& control = user.ui.control(user.window, id);
-    if (!control.visible || !control.enabled) fail(describe(window, id) + " is hidden or disabled");
+    if (!control.enabled) fail(describe(window, id) + " is disabled");
     return control;
 }
 
@@ -391,15 +368,22 @@ void ScriptedUser::click(int id) {
     sendCommand(*this, id);
 }
 
-void ScriptedUser::chooseMenuItem(int menu, int position) {
-    const MenuItemSpec& item = menuItem(running(*this), menu, position);
-    if (item.separator || !item.enabled) fail("menu item \"" + item.caption + "\" cannot be chosen");
-    sendCommand(*this, item.id);
+const MenuItemSpec& ScriptedUser::menuItem(int command) const {
+    const MenuItemSpec* item = platform::scripted::menuItem(ui.window(window), command);
+    if (item == nullptr) fail("no menu item sends command " + std::to_string(command));
+    return *item;
+}
+
+void ScriptedUser::chooseMenuItem(int command) {
+    running(*this);
+    const MenuItemSpec& item = menuItem(command);
+    if (!item.enabled) fail("menu item \"" + item.caption + "\" is greyed");
+    sendCommand(*this, command);
 }
 
 void ScriptedUser::pressEnter() {
     for (const auto& control : running(*this).controls)
-        if (control.defaultLook && control.enabled && control.visible) return sendCommand(*this, control.blueprint.id);
+        if (control.defaultLook && control.enabled) return sendCommand(*this, control.blueprint.id);
     sendCommand(*this, EnterCommand);
 }
 

@@ -21,7 +21,6 @@ struct ScriptedControl {
     ControlSpec blueprint;
     std::string text;  // a Windows-1252 text; in a path box (style::HoldsPath) the path's system bytes
     bool enabled = true;
-    bool visible = true;
     bool checked = false;
     bool defaultLook = false;
     int radioGroup = 0;  // radio buttons: the group's number in the window; 0 for other kinds
@@ -46,14 +45,16 @@ struct ScriptedWindow {
     std::vector<ScriptedControl> controls;
     int focus = 0;       // identifier of the control with the keyboard focus; 0 = none
     bool ended = false;  // endWindow was called
+    bool shown = false;  // on the screen: from after Init until the window ends
     bool open = true;    // false once Destroy has been sent
 };
 
 class ScriptedWindows;
 
 // The user in front of one window: reads what it shows and acts on it the
-// way a person can. Acting on a disabled, hidden or read-only control, or on
-// a window that has ended, throws std::logic_error.
+// way a person can. Acting on a control or menu item that is missing,
+// disabled or read-only, or on a window that has ended, throws
+// std::logic_error.
 struct ScriptedUser {
     ScriptedWindows& ui;
     WindowHandle window;
@@ -65,7 +66,8 @@ struct ScriptedUser {
     // Push buttons send their command; check boxes toggle and radio buttons
     // check themselves first.
     void click(int id);
-    void chooseMenuItem(int menu, int position);
+    const MenuItemSpec& menuItem(int command) const;  // as the menus show it now
+    void chooseMenuItem(int command);
     void pressEnter();
     void pressEscape();
     void closeBox();
@@ -108,8 +110,11 @@ public:
 
     ScriptedWindow& window(WindowHandle handle);
     const ScriptedWindow& window(WindowHandle handle) const;
+    // The control with the identifier; control() throws when there is none.
     ScriptedControl& control(WindowHandle handle, int id);
     const ScriptedControl& control(WindowHandle handle, int id) const;
+    ScriptedControl* findControl(WindowHandle handle, int id);
+    const ScriptedControl* findControl(WindowHandle handle, int id) const;
     void send(WindowHandle handle, const Message& message);
 
     Answer messageBox(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) override;
@@ -123,21 +128,15 @@ public:
     void setPathText(WindowHandle window, int id, const SystemPath& path) override;
     SystemPath pathText(WindowHandle window, int id) const override;
     void setEnabled(WindowHandle window, int id, bool enabled) override;
-    void setVisible(WindowHandle window, int id, bool visible) override;
     void setFocus(WindowHandle window, int id) override;
     void setDefaultButton(WindowHandle window, int id, bool isDefault) override;
     void setChecked(WindowHandle window, int id, bool checked) override;
     bool isChecked(WindowHandle window, int id) const override;
     void selectText(WindowHandle window, int id, int start, int end) override;
     void setListTabStops(WindowHandle window, int id, const std::vector<int>& stops) override;
-    void clearList(WindowHandle window, int id) override;
-    void appendListRow(WindowHandle window, int id, const std::string& text) override;
     // Asks for every row's text at once, so that tests can read the rows.
-    void setListRows(WindowHandle window, int id, int count, std::function<std::string(int row)> rowText) override;
+    void setListRows(WindowHandle window, int id, const ListRows& rows) override;
     void setListRowText(WindowHandle window, int id, int row, const std::string& text) override;
-    void insertListRow(WindowHandle window, int id, int row, const std::string& text) override;
-    void deleteListRow(WindowHandle window, int id, int row) override;
-    int listRowCount(WindowHandle window, int id) const override;
     void setListRowSelected(WindowHandle window, int id, int row, bool selected) override;
     std::vector<int> selectedListRows(WindowHandle window, int id) const override;
     int listCaretRow(WindowHandle window, int id) const override;
@@ -147,8 +146,8 @@ public:
     void addDropDownEntry(WindowHandle window, int id, const std::string& text) override;
     void selectDropDownEntry(WindowHandle window, int id, int entry) override;
     int selectedDropDownEntry(WindowHandle window, int id) const override;
-    void setMenuItemEnabled(WindowHandle window, int menu, int position, bool enabled) override;
-    void setMenuItemCaption(WindowHandle window, int menu, int position, const std::string& caption) override;
+    void setMenuItemEnabled(WindowHandle window, int command, bool enabled) override;
+    void setMenuItemCaption(WindowHandle window, int command, const std::string& caption) override;
 };
 
 }  // namespace platform::scripted

@@ -33,7 +33,7 @@ struct DialogHarness : MainWindowHarness {
 
     // What the main window shows.
     const platform::scripted::ScriptedControl& mainControl(int id) const { return ui.control(state.window, id); }
-    bool listAllBooksEnabled() const {
-        return ui.window(state.window).blueprint.menus[ViewMenu - 1].items[ListAllBooksItem - 1].enabled;
+    bool listAllBooksEnabled() {
+        return platform::scripted::ScriptedUser{ui, state.window}.menuItem(ListAllBooksCommand).enabled;
     }
 };

@@ -12,6 +12,7 @@
 #include "dialogs/find_dialog.h"
 #include "dialogs/record_dialog.h"
 #include "mainwindow/main_window_layout.h"
+#include "platform/qt/list_box.h"
 #include "platform/qt/qt_windows.h"
 #include "platform/scripted/fixed_clock.h"
 #include "platform/scripted/recording_help_viewer.h"
@@ -140,7 +141,7 @@ TEST_F(RecordDialogOnQt, AUserAddsABookThroughTheMainWindow) {
             QTest::keyClick(dialog.control<QLineEdit>(TitleBoxId), Qt::Key_Return);  // presses "&Add"
         });
         QTest::mouseClick(mainWindow.control<QPushButton>(AddButtonId), Qt::LeftButton);
-        EXPECT_EQ(windows.listRowCount(state.window, BookListId), 5);
+        EXPECT_EQ(mainWindow.control<platform::qt::ListBoxView>(BookListId)->rows->rowCount(), 5);
         EXPECT_EQ(windows.selectedListRows(state.window, BookListId), std::vector<int>{2});
         noMessages.expect(platform::Answer::No);  // to "File records have changed..."
         mainWindow.close();

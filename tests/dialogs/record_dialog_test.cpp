@@ -248,7 +248,7 @@ TEST_F(RecordDialogTest, AddStoresTheBookAndTheListSelectsIt) {
         dialog.pickEntry(CategoryListId, 4);  // Romance
         dialog.pressEnter();                  // presses "&Add"
     }, [&](ScriptedUser& window) {
-        EXPECT_EQ(window.ui.listRowCount(window.window, BookListId), 5);
+        EXPECT_EQ(window.control(BookListId).rows.size(), 5u);
         EXPECT_EQ(window.ui.listCaretRow(window.window, BookListId), 1);
         EXPECT_EQ(position(), " 2 of  5");
     });

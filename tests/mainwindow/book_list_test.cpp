@@ -85,15 +85,15 @@ TEST_F(BookList, TogglingAMarkKeepsTheWholeRowText) {
     });
 }
 
-TEST_F(BookList, MarkSelectedRowsNeedsTwoOrMoreSelectedRows) {
+TEST_F(BookList, MarkSelectedRowsWithTwoAsTheFewestNeedsTwoOrMoreSelectedRows) {
     mark(3);  // Herbert
     run([&](ScriptedUser& user) {
         user.clickRow(BookListId, 0);
-        markSelectedRows(main);
+        markSelectedRows(main, 2);
         EXPECT_EQ(catalogue.markedCount, 1);
 
         user.selectRows(BookListId, {0, 2});
-        markSelectedRows(main);
+        markSelectedRows(main, 2);
         EXPECT_EQ(rows(user)[0].substr(0, 1), "x");
         EXPECT_EQ(rows(user)[1].substr(0, 1), " ");
         EXPECT_EQ(rows(user)[2].substr(0, 1), " ");  // it was marked already

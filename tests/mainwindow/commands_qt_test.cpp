@@ -16,6 +16,7 @@
 #include "dialogs/record_dialog.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/startup.h"
+#include "platform/qt/list_box.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_help_viewer.h"
 #include "platform/qt/qt_message_boxes.h"
@@ -60,7 +61,7 @@ TEST_F(ProgramOnQt, AUserAddsABookThroughTheEditMenuAndSavesItUnderANewName) {
     whenModal<QtWindow>([&](QtWindow& window) {
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        QWidget* list = window.control(BookListId);
+        auto* list = window.control<platform::qt::ListBoxView>(BookListId);
 
         // Alt+E, then A for "&Add Book": the record dialog in add mode.
         whenModal<QtWindow>(
@@ -75,7 +76,7 @@ TEST_F(ProgramOnQt, AUserAddsABookThroughTheEditMenuAndSavesItUnderANewName) {
         auto* editMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(editMenu, nullptr);
         QTest::keyClick(editMenu, Qt::Key_A);
-        EXPECT_EQ(windows.listRowCount(state.window, BookListId), 1);
+        EXPECT_EQ(list->rows->rowCount(), 1);
         EXPECT_TRUE(catalogue.changed);
         window.activateWindow();  // back from the dialog
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

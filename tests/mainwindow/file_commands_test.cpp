@@ -36,7 +36,7 @@ TEST_F(FileCommands, AFirstStartOpensANewNameAsAnEmptyCatalogueAndKeepsThreeBook
         EXPECT_EQ(fields(user), (Strings{"", "View All by Author", "", " 1 of  0"}));
 
         ui.fileDialogs.expectName(folder / "books");  // typed without the extension
-        user.chooseMenuItem(FileMenu, 1);
+        user.chooseMenuItem(OpenCommand);
         const auto& open = ui.fileDialogs.shown.at(0);
         EXPECT_EQ(open.kind, Kind::Open);
         EXPECT_EQ(open.request.title, "Open File");
@@ -47,7 +47,7 @@ TEST_F(FileCommands, AFirstStartOpensANewNameAsAnEmptyCatalogueAndKeepsThreeBook
         EXPECT_EQ(readFile(folder / "books.pmr"), "Quorvels 2.00");
         EXPECT_EQ(settings(), folder / "books.pmr\r\n");
         EXPECT_EQ(fields(user), (Strings{"books.pmr", "View All by Author", "", " 1 of  0"}));
-        EXPECT_EQ(menuItem(user, ViewMenu, CaseItem).caption, "Lower Case");  // an empty catalogue counts as capitals
+        EXPECT_EQ(menuItem(user, CaseCommand).caption, "Lower Case");  // an empty catalogue counts as capitals
 
         addBookByHand(user, "Herbert, Frank", "Dune", "07-01-2003");
         addBookByHand(user, "Austen, Jane", "Emma");
@@ -57,7 +57,7 @@ TEST_F(FileCommands, AFirstStartOpensANewNameAsAnEmptyCatalogueAndKeepsThreeBook
         EXPECT_EQ(field(user, 4), " 2 of  3");
 
         ui.messageBoxes.expect(Answer::Yes);
-        user.chooseMenuItem(FileMenu, 2);
+        user.chooseMenuItem(SaveCommand);
         EXPECT_EQ(lastBox().text, "Save file now?");
         EXPECT_EQ(lastBox().caption, "Save File");
         EXPECT_EQ(lastBox().buttons, Buttons::YesNo);
@@ -74,7 +74,7 @@ TEST_F(FileCommands, SaveWithoutAFileNameGoesStraightToSaveAs) {
         addBookByHand(user, "Austen, Jane", "Emma");
         ui.messageBoxes.expect(Answer::Yes);
         ui.fileDialogs.expectName(folder / "mine.pmr");
-        user.chooseMenuItem(FileMenu, 2);
+        user.chooseMenuItem(SaveCommand);
         EXPECT_EQ(ui.history.back(), "file dialog: Save File");
         const auto& saveAs = ui.fileDialogs.shown.at(0);
         EXPECT_EQ(saveAs.kind, Kind::Save);
@@ -94,7 +94,7 @@ TEST_F(FileCommands, SaveAsOntoAnExistingFileAsksFirst) {
         EXPECT_EQ(field(user, 1), "shelf.pmr");
         ui.fileDialogs.expectName(folder / "other.pmr");
         ui.messageBoxes.expect(Answer::No);
-        user.chooseMenuItem(FileMenu, 3);
+        user.chooseMenuItem(SaveAsCommand);
         EXPECT_EQ(ui.fileDialogs.shown.at(0).request.initialName, shelf);
         EXPECT_EQ(lastBox().text, "Overwrite existing file?");
         EXPECT_EQ(lastBox().caption, "Overwrite Warning");
@@ -105,7 +105,7 @@ TEST_F(FileCommands, SaveAsOntoAnExistingFileAsksFirst) {
 
         ui.fileDialogs.expectName(folder / "other.pmr");
         ui.messageBoxes.expect(Answer::Yes);
-        user.chooseMenuItem(FileMenu, 3);
+        user.chooseMenuItem(SaveAsCommand);
         EXPECT_EQ(field(user, 1), "other.pmr");
     });
     EXPECT_EQ(booksInFile(folder / "other.pmr"), booksInFile(shelf));
@@ -120,7 +120,7 @@ TEST_F(FileCommands, AFailedSaveAsKeepsTheNameTheChangesAndTheSettings) {
         addBookByHand(user, "Austen, Jane", "Emma");
         ui.fileDialogs.expectName(folder / "gone/other.pmr");
         ui.messageBoxes.expect(Answer::Ok);
-        user.chooseMenuItem(FileMenu, 3);
+        user.chooseMenuItem(SaveAsCommand);
         EXPECT_EQ(lastBox().caption, "File Error");
         EXPECT_EQ(catalogue.fileName, shelf);
         EXPECT_TRUE(catalogue.changed);
@@ -138,7 +138,7 @@ TEST_F(FileCommands, OpenAfterChangesSavesThemFirstOrDropsThem) {
         addBookByHand(user, "Austen, Jane", "Emma");
         ui.fileDialogs.expectName(other);
         ui.messageBoxes.expect(Answer::Yes);
-        user.chooseMenuItem(FileMenu, 1);
+        user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(lastBox().text, "File has changed...\r\nSave it now?");
         EXPECT_EQ(lastBox().caption, "Save File");
         EXPECT_EQ(lastBox().buttons, Buttons::YesNo);
@@ -150,7 +150,7 @@ TEST_F(FileCommands, OpenAfterChangesSavesThemFirstOrDropsThem) {
         addBookByHand(user, "Austen, Jane", "Persuasion");
         ui.fileDialogs.expectName(shelf);
         ui.messageBoxes.expect(Answer::No);
-        user.chooseMenuItem(FileMenu, 1);
+        user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(rows(user).size(), 3u);
         EXPECT_FALSE(catalogue.changed);
     });
@@ -166,7 +166,7 @@ TEST_F(FileCommands, OpenStopsWhenTheChangesItWasToSaveWereNotSaved) {
         ui.fileDialogs.expectName(other);
         ui.messageBoxes.expect(Answer::Yes);
         ui.fileDialogs.expectCancel();  // the Save As for the unnamed catalogue
-        user.chooseMenuItem(FileMenu, 1);
+        user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(titles(user), (Strings{"  Emma"}));
         EXPECT_TRUE(catalogue.changed);
         EXPECT_EQ(catalogue.fileName, "");
@@ -182,7 +182,7 @@ TEST_F(FileCommands, ARefusedFileLeavesTheOpenCatalogueAndTheSettingsAlone) {
     start([&](User& user) {
         ui.fileDialogs.expectName(folder / "notes.pmr");
         ui.messageBoxes.expect(Answer::Ok);
-        user.chooseMenuItem(FileMenu, 1);
+        user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(lastBox().caption, "Data Error");
         EXPECT_EQ(titles(user), (Strings{"  Curtain", "  The Hobbit"}));
         EXPECT_EQ(catalogue.fileName, shelf);
@@ -211,14 +211,14 @@ TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
 
         addBookByHand(user, "Prus, Boleslaw", "Lalka");
         ui.fileDialogs.expectName(polish);
-        user.chooseMenuItem(FileMenu, 3);
+        user.chooseMenuItem(SaveAsCommand);
         const auto& saveAs = ui.fileDialogs.shown.at(0).request;
         EXPECT_EQ(saveAs.folder, startFolder);
         EXPECT_EQ(saveAs.initialName, russian);
         EXPECT_EQ(fields(user), (Strings{"Ksiazki.pmr", "View All by Author", "", " 2 of  3"}));
         EXPECT_FALSE(catalogue.changed);
 
-        user.chooseMenuItem(HelpMenu, 1);
+        user.chooseMenuItem(HelpCommand);
     });
     EXPECT_EQ(help.requests.at(0).helpPath, startFolder + "/quorvels.hlp");
     EXPECT_EQ(settings(), polish + "\r\n");
@@ -234,12 +234,12 @@ TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
         EXPECT_EQ(rows(user).size(), 3u);
 
         ui.fileDialogs.expectName(elsewhere);
-        user.chooseMenuItem(FileMenu, 1);
+        user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(fields(user), (Strings{folder / "L\xF3" "dz.pmr", "View All by Author", "", " 1 of  0"}));
 
         ui.fileDialogs.expectName(folder / "Ωμέγα/νέο.pmr");
         ui.messageBoxes.expect(Answer::Ok);
-        user.chooseMenuItem(FileMenu, 1);
+        user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(lastBox().text, "File Name: " + folder / "????\?/???.pmr" +
                                       "\r\nThe new catalogue file could not be created: No such file or directory.");
         EXPECT_EQ(catalogue.fileName, elsewhere);
@@ -251,11 +251,11 @@ TEST_F(FileCommands, CancelInTheFileDialogsChangesNothing) {
     const std::string shelf = startOnTwoBooks();
     start([&](User& user) {
         ui.fileDialogs.expectCancel();
-        user.chooseMenuItem(FileMenu, 1);
+        user.chooseMenuItem(OpenCommand);
         ui.fileDialogs.expectCancel();
-        user.chooseMenuItem(FileMenu, 3);
+        user.chooseMenuItem(SaveAsCommand);
         ui.messageBoxes.expect(Answer::No);
-        user.chooseMenuItem(FileMenu, 2);  // No to "Save file now?"
+        user.chooseMenuItem(SaveCommand);  // No to "Save file now?"
         EXPECT_EQ(rows(user).size(), 2u);
         EXPECT_EQ(field(user, 1), "shelf.pmr");
     });
@@ -289,7 +289,7 @@ TEST_F(FileCommands, ExitAndQuitAskTheSameAndYesSaves) {
         user.click(QuitButtonId);
         ASSERT_FALSE(user.state().ended);
         ui.messageBoxes.expect(Answer::Yes);
-        user.chooseMenuItem(FileMenu, 7);  // Exit
+        user.chooseMenuItem(ExitCommand);
         EXPECT_TRUE(user.state().ended);
     });
     EXPECT_EQ(booksInFile(shelf).size(), 3u);

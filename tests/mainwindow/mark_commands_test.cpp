@@ -31,26 +31,31 @@ struct MarkCommands : ProgramHarness, ::testing::Test {
 
     void deleteBooksAnswering(User& user, Answer answer) {
         ui.messageBoxes.expect(answer);
-        user.chooseMenuItem(EditMenu, 8);
+        user.chooseMenuItem(DeleteBooksCommand);
     }
 };
 
 TEST_F(MarkCommands, MarkAllShownAndUnmarkAllShownActOnTheListedBooks) {
     start([&](User& user) {
-        user.chooseMenuItem(ViewMenu, BooksReadItem);
-        user.chooseMenuItem(EditMenu, 2);  // Mark All Shown
+        user.chooseMenuItem(BooksReadCommand);
+        user.chooseMenuItem(MarkAllShownCommand);
         EXPECT_EQ(titles(user), (Strings{"x Curtain", "x The Name of the Rose", "x Dune"}));
         EXPECT_EQ(field(user, 3), " 3 marked");
-        EXPECT_TRUE(enabled(user, EditMenu, UnmarkAllShownItem));
+        EXPECT_TRUE(enabled(user, UnmarkAllShownCommand));
 
         user.selectRows(BookListId, {0, 2});
         user.click(MarkButtonId);  // Mark Selected, through the toolbar
         EXPECT_EQ(titles(user), (Strings{"  Curtain", "x The Name of the Rose", "  Dune"}));
         EXPECT_EQ(field(user, 3), " 1 marked");
 
-        user.chooseMenuItem(EditMenu, UnmarkAllShownItem);
+        user.chooseMenuItem(UnmarkAllShownCommand);
         EXPECT_EQ(field(user, 3), "");
-        EXPECT_FALSE(enabled(user, EditMenu, UnmarkAllShownItem));
+        EXPECT_FALSE(enabled(user, UnmarkAllShownCommand));
+
+        user.clickRow(BookListId, 1);  // one row is enough for Mark Selected
+        user.chooseMenuItem(MarkSelectedCommand);
+        EXPECT_EQ(titles(user), (Strings{"  Curtain", "x The Name of the Rose", "  Dune"}));
+        EXPECT_EQ(field(user, 3), " 1 marked");
     });
     EXPECT_FALSE(catalogue.changed);  // marks alone are no change to save for
 }
@@ -66,7 +71,7 @@ TEST_F(MarkCommands, DeletingTheCurrentRecordAsksForItAndSelectsTheRowAbove) {
         EXPECT_EQ(titles(user), (Strings{"  Emma", "  Curtain", "  The Name of the Rose", "  Dune"}));
         EXPECT_EQ(selectedRows(user), (std::vector<int>{3}));  // row 5 deleted: row 4 selected
         EXPECT_EQ(fields(user), (Strings{"shelf.pmr", "View All by Author", "", " 4 of  4"}));
-        EXPECT_TRUE(enabled(user, EditMenu, UndeleteItem));
+        EXPECT_TRUE(enabled(user, UndeleteCommand));
 
         user.clickRow(BookListId, 0);
         deleteBooksAnswering(user, Answer::Yes);
@@ -89,9 +94,9 @@ TEST_F(MarkCommands, DeletingThreeSelectedRowsMarksThemAndAsksForAllThree) {
 
         // Saving drops them from the file and from memory.
         ui.messageBoxes.expect(Answer::Yes);
-        user.chooseMenuItem(FileMenu, 2);
+        user.chooseMenuItem(SaveCommand);
         EXPECT_EQ(recordCount(catalogue), 2);
-        EXPECT_TRUE(enabled(user, EditMenu, UndeleteItem));  // until an Undelete
+        EXPECT_TRUE(enabled(user, UndeleteCommand));  // until an Undelete
     });
     EXPECT_EQ(booksInFile(shelf), (Strings{"Austen, Jane Emma", "Tolkien, J.R.R. The Hobbit"}));
 }
@@ -106,7 +111,7 @@ TEST_F(MarkCommands, NoToTheDeletePromptKeepsTheToggledMarks) {
         EXPECT_EQ(titles(user), (Strings{"  Emma", "  Curtain", "x The Name of the Rose", "  Dune", "  The Hobbit"}));
         EXPECT_EQ(field(user, 3), " 1 marked");
         EXPECT_FALSE(catalogue.changed);
-        EXPECT_FALSE(enabled(user, EditMenu, UndeleteItem));
+        EXPECT_FALSE(enabled(user, UndeleteCommand));
     });
 }
 
@@ -114,13 +119,13 @@ TEST_F(MarkCommands, NoToTheDeletePromptKeepsTheToggledMarks) {
 TEST_F(MarkCommands, MarksOutsideTheViewAreNotCountedOrDeleted) {
     start([&](User& user) {
         user.doubleClickRow(BookListId, 0);  // Emma, unread
-        user.chooseMenuItem(ViewMenu, BooksReadItem);
+        user.chooseMenuItem(BooksReadCommand);
         user.clickRow(BookListId, 1);
         deleteBooksAnswering(user, Answer::Yes);
         EXPECT_EQ(lastBox().text, "Delete this record now?");
         EXPECT_EQ(titles(user), (Strings{"  Curtain", "  Dune"}));
         EXPECT_EQ(field(user, 3), " 1 marked");
-        user.chooseMenuItem(ViewMenu, ListAllBooksItem);
+        user.chooseMenuItem(ListAllBooksCommand);
         EXPECT_EQ(titles(user)[0], "x Emma");
     });
 }
@@ -128,7 +133,7 @@ TEST_F(MarkCommands, MarksOutsideTheViewAreNotCountedOrDeleted) {
 TEST_F(MarkCommands, WithNothingToDeleteNothingIsAsked) {
     start([&](User& user) {
         user.ctrlClickRow(BookListId, 0);  // row 1 unselected again: no current row
-        user.chooseMenuItem(EditMenu, 8);
+        user.chooseMenuItem(DeleteBooksCommand);
         EXPECT_TRUE(ui.messageBoxes.shown.empty());
 
         // An empty view: a search that found nothing.
@@ -140,7 +145,7 @@ TEST_F(MarkCommands, WithNothingToDeleteNothingIsAsked) {
         });
         user.click(FindButtonId);
         EXPECT_TRUE(rows(user).empty());
-        user.chooseMenuItem(EditMenu, 8);
+        user.chooseMenuItem(DeleteBooksCommand);
         EXPECT_EQ(ui.messageBoxes.shown.size(), 1u);
         EXPECT_FALSE(catalogue.changed);
     });
@@ -150,20 +155,20 @@ TEST_F(MarkCommands, UndeleteBringsBackRecordsOutsideTheViewAndLeavesChangedAlon
     start([&](User& user) {
         user.clickRow(BookListId, 0);
         deleteBooksAnswering(user, Answer::Yes);  // Emma, unread
-        user.chooseMenuItem(ViewMenu, BooksReadItem);
+        user.chooseMenuItem(BooksReadCommand);
 
         ui.messageBoxes.expect(Answer::No);
-        user.chooseMenuItem(EditMenu, UndeleteItem);
+        user.chooseMenuItem(UndeleteCommand);
         EXPECT_EQ(lastBox().text, "Undelete all deleted records now?");
         EXPECT_EQ(lastBox().caption, "Delete Records");
-        EXPECT_TRUE(enabled(user, EditMenu, UndeleteItem));
+        EXPECT_TRUE(enabled(user, UndeleteCommand));
 
         ui.messageBoxes.expect(Answer::Yes);
-        user.chooseMenuItem(EditMenu, UndeleteItem);
+        user.chooseMenuItem(UndeleteCommand);
         EXPECT_EQ(titles(user), (Strings{"  Curtain", "  The Name of the Rose", "  Dune"}));
-        EXPECT_FALSE(enabled(user, EditMenu, UndeleteItem));
+        EXPECT_FALSE(enabled(user, UndeleteCommand));
         EXPECT_TRUE(catalogue.changed);  // as the delete left it
-        user.chooseMenuItem(ViewMenu, ListAllBooksItem);
+        user.chooseMenuItem(ListAllBooksCommand);
         EXPECT_EQ(titles(user), allFive);
     });
 }
@@ -174,13 +179,13 @@ TEST_F(MarkCommands, ListAllBooksAfterADeleteShowsDeletedBooksThatTheNextSaveDro
     start([&](User& user) {
         user.selectRows(BookListId, {0, 4});
         deleteBooksAnswering(user, Answer::Yes);
-        EXPECT_FALSE(enabled(user, ViewMenu, ListAllBooksItem));
+        EXPECT_FALSE(enabled(user, ListAllBooksCommand));
         user.click(ListButtonId);
         EXPECT_EQ(titles(user), allFive);
         EXPECT_EQ(field(user, 4), " 2 of  5");  // Curtain, selected since the delete
 
         ui.messageBoxes.expect(Answer::Yes);
-        user.chooseMenuItem(FileMenu, 2);
+        user.chooseMenuItem(SaveCommand);
         EXPECT_EQ(titles(user), (Strings{"  Curtain", "  The Name of the Rose", "  Dune"}));
         user.clickRow(BookListId, 2);
         EXPECT_EQ(catalogue.records[catalogue.currentRecord].title, "Dune");

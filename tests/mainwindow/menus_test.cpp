@@ -17,13 +17,8 @@ using platform::MenuSpec;
 using platform::scripted::ScriptedUser;
 using Request = platform::scripted::RecordingHelpViewer::Request;
 
-const MenuItemSpec& menuItem(const ScriptedUser& user, int menu, int position) {
-    return user.state().blueprint.menus.at(menu - 1).items.at(position - 1);
-}
-bool enabled(const ScriptedUser& user, int menu, int position) { return menuItem(user, menu, position).enabled; }
-const std::string& caption(const ScriptedUser& user, int menu, int position) {
-    return menuItem(user, menu, position).caption;
-}
+bool enabled(const ScriptedUser& user, int command) { return user.menuItem(command).enabled; }
+const std::string& caption(const ScriptedUser& user, int command) { return user.menuItem(command).caption; }
 
 // The letter after the "&", in upper case; 0 for a caption without one.
 char mnemonic(const std::string& caption) {
@@ -37,25 +32,20 @@ TEST(MenuBar, HoldsTheFourMenusWithTheirCommandsInOrder) {
     const std::vector<MenuSpec> bar = mainMenuBar();
     std::vector<std::string> captions;
     std::map<std::string, std::vector<int>> commands;  // by menu caption, 0 for a separator
+    std::map<int, std::string> itemCaptions;           // by command
     for (const MenuSpec& menu : bar) {
         captions.push_back(menu.caption);
-        for (const MenuItemSpec& item : menu.items) commands[menu.caption].push_back(item.separator ? 0 : item.id);
+        for (const MenuItemSpec& item : menu.items) {
+            commands[menu.caption].push_back(item.separator ? 0 : item.id);
+            if (!item.separator) itemCaptions[item.id] = item.caption;
+        }
     }
     EXPECT_EQ(captions, (std::vector<std::string>{"&File", "&Edit", "&View", "&Help"}));
     EXPECT_EQ(commands["&File"], (std::vector<int>{101, 102, 103, 0, 104, 0, 105}));
     EXPECT_EQ(commands["&Edit"], (std::vector<int>{201, 203, 202, 0, 204, 205, 0, 206, 207, 0, 401}));
     EXPECT_EQ(commands["&View"], (std::vector<int>{302, 303, 304, 305, 306, 301}));
     EXPECT_EQ(commands["&Help"], (std::vector<int>{501, 502}));
-
-    // The positions the state rules and captions address carry their commands.
-    EXPECT_EQ(bar[EditMenu - 1].items[UnmarkAllShownItem - 1].id, UnmarkAllShownCommand);
-    EXPECT_EQ(bar[EditMenu - 1].items[UndeleteItem - 1].id, UndeleteCommand);
-    EXPECT_EQ(bar[ViewMenu - 1].items[CaseItem - 1].id, CaseCommand);
-    EXPECT_EQ(bar[ViewMenu - 1].items[SortItem - 1].id, SortCommand);
-    EXPECT_EQ(bar[ViewMenu - 1].items[BooksReadItem - 1].id, BooksReadCommand);
-    EXPECT_EQ(bar[ViewMenu - 1].items[BooksUnreadItem - 1].id, BooksUnreadCommand);
-    EXPECT_EQ(bar[ViewMenu - 1].items[ListAllBooksItem - 1].id, ListAllBooksCommand);
-    EXPECT_EQ(bar[ViewMenu - 1].items[SortItem - 1].caption, "&Sort By Date");
+    EXPECT_EQ(itemCaptions[SortCommand], "&Sort By Date");
 }
 
 TEST(MenuBar, OnlyUnmarkAllShownUndeleteAndListAllBooksStartGreyed) {
@@ -108,49 +98,49 @@ struct Menus : MainWindowHarness, ::testing::Test {
 
 TEST_F(Menus, UnmarkAllShownFollowsTheMarksAfterEveryCommandAndListNotification) {
     run([&](ScriptedUser& user) {
-        EXPECT_FALSE(enabled(user, EditMenu, UnmarkAllShownItem));
+        EXPECT_FALSE(enabled(user, UnmarkAllShownCommand));
         user.doubleClickRow(BookListId, 0);  // a list notification marks one row
-        EXPECT_TRUE(enabled(user, EditMenu, UnmarkAllShownItem));
+        EXPECT_TRUE(enabled(user, UnmarkAllShownCommand));
         user.doubleClickRow(BookListId, 0);
-        EXPECT_FALSE(enabled(user, EditMenu, UnmarkAllShownItem));
+        EXPECT_FALSE(enabled(user, UnmarkAllShownCommand));
 
         markAll();  // as Mark All Shown leaves them
         user.click(MarkButtonId);
-        EXPECT_TRUE(enabled(user, EditMenu, UnmarkAllShownItem));
+        EXPECT_TRUE(enabled(user, UnmarkAllShownCommand));
         catalogue.markedCount = 0;  // as Unmark All Shown leaves them
-        user.chooseMenuItem(HelpMenu, 1);
-        EXPECT_FALSE(enabled(user, EditMenu, UnmarkAllShownItem));
+        user.chooseMenuItem(HelpCommand);
+        EXPECT_FALSE(enabled(user, UnmarkAllShownCommand));
     });
 }
 
 TEST_F(Menus, UndeleteFollowsThePendingDeletes) {
     run([&](ScriptedUser& user) {
-        EXPECT_FALSE(enabled(user, EditMenu, UndeleteItem));
+        EXPECT_FALSE(enabled(user, UndeleteCommand));
         state.deletedPending = true;  // as Delete Books leaves it
         user.clickRow(BookListId, 1);
-        EXPECT_TRUE(enabled(user, EditMenu, UndeleteItem));
+        EXPECT_TRUE(enabled(user, UndeleteCommand));
         user.click(SortButtonId);
-        user.chooseMenuItem(HelpMenu, 1);
-        EXPECT_TRUE(enabled(user, EditMenu, UndeleteItem));  // it stays until Undelete
+        user.chooseMenuItem(HelpCommand);
+        EXPECT_TRUE(enabled(user, UndeleteCommand));  // it stays until Undelete
         state.deletedPending = false;
         user.pressEnter();
-        EXPECT_FALSE(enabled(user, EditMenu, UndeleteItem));
+        EXPECT_FALSE(enabled(user, UndeleteCommand));
     });
 }
 
 TEST_F(Menus, MarksLoadedWithTheCatalogueEnableUnmarkAllShownAtOnce) {
     markAll();
     run([&](ScriptedUser& user) {
-        EXPECT_TRUE(enabled(user, EditMenu, UnmarkAllShownItem));
-        EXPECT_FALSE(enabled(user, EditMenu, UndeleteItem));
+        EXPECT_TRUE(enabled(user, UnmarkAllShownCommand));
+        EXPECT_FALSE(enabled(user, UndeleteCommand));
     });
 }
 
 TEST_F(Menus, TheViewItemsFollowTheViewChosen) {
     // Sort, Books Read, Books Unread, List All Books.
     const auto viewItems = [](const ScriptedUser& user) {
-        return std::vector<bool>{enabled(user, ViewMenu, SortItem), enabled(user, ViewMenu, BooksReadItem),
-                                 enabled(user, ViewMenu, BooksUnreadItem), enabled(user, ViewMenu, ListAllBooksItem)};
+        return std::vector<bool>{enabled(user, SortCommand), enabled(user, BooksReadCommand),
+                                 enabled(user, BooksUnreadCommand), enabled(user, ListAllBooksCommand)};
     };
     run([&](ScriptedUser& user) {
         EXPECT_EQ(viewItems(user), (std::vector<bool>{true, true, true, false}));
@@ -158,50 +148,48 @@ TEST_F(Menus, TheViewItemsFollowTheViewChosen) {
         EXPECT_EQ(viewItems(user), (std::vector<bool>{true, false, true, true}));
         applyViewMenuState(main, ViewMenuState::BooksUnread);
         EXPECT_EQ(viewItems(user), (std::vector<bool>{false, true, false, true}));
-        EXPECT_THROW(user.chooseMenuItem(ViewMenu, SortItem), std::logic_error);
+        EXPECT_THROW(user.chooseMenuItem(SortCommand), std::logic_error);
         user.click(SortButtonId);  // the button works all the same
         applyViewMenuState(main, ViewMenuState::AllBooks);
         EXPECT_EQ(viewItems(user), (std::vector<bool>{true, true, true, false}));
         // The Edit menu's update leaves the View menu alone.
-        user.chooseMenuItem(HelpMenu, 1);
+        user.chooseMenuItem(HelpCommand);
         EXPECT_EQ(viewItems(user), (std::vector<bool>{true, true, true, false}));
     });
 }
 
 TEST_F(Menus, TheCaseItemNamesTheNextConversionAndGainsItsMnemonicAfterACase) {
     run([&](ScriptedUser& user) {
-        EXPECT_EQ(caption(user, ViewMenu, CaseItem), "Upper Case");  // proper case now
+        EXPECT_EQ(caption(user, CaseCommand), "Upper Case");  // proper case now
         toggleLetterCase(catalogue);
         setCaseCaption(main, CaseCaptionForm::WithMnemonic);
-        EXPECT_EQ(caption(user, ViewMenu, CaseItem), "Lower &Case");
+        EXPECT_EQ(caption(user, CaseCommand), "Lower &Case");
         toggleLetterCase(catalogue);
         setCaseCaption(main, CaseCaptionForm::WithMnemonic);
-        EXPECT_EQ(caption(user, ViewMenu, CaseItem), "Upper &Case");
-        EXPECT_EQ(menuItem(user, ViewMenu, CaseItem).id, CaseCommand);
+        EXPECT_EQ(caption(user, CaseCommand), "Upper &Case");
     });
 }
 
 TEST_F(Menus, ACatalogueInCapitalsStartsWithLowerCase) {
     toggleLetterCase(catalogue);
-    run([&](ScriptedUser& user) { EXPECT_EQ(caption(user, ViewMenu, CaseItem), "Lower Case"); });
+    run([&](ScriptedUser& user) { EXPECT_EQ(caption(user, CaseCommand), "Lower Case"); });
 }
 
 TEST_F(Menus, TheSortItemNamesTheOrderItSelectsNext) {
     run([&](ScriptedUser& user) {
-        EXPECT_EQ(caption(user, ViewMenu, SortItem), "&Sort By Date");
+        EXPECT_EQ(caption(user, SortCommand), "&Sort By Date");
         catalogue.sortByDate = true;
         setSortCaption(main);
-        EXPECT_EQ(caption(user, ViewMenu, SortItem), "&Sort by Author");
+        EXPECT_EQ(caption(user, SortCommand), "&Sort by Author");
         catalogue.sortByDate = false;
         setSortCaption(main);
-        EXPECT_EQ(caption(user, ViewMenu, SortItem), "&Sort by Date");
-        EXPECT_EQ(menuItem(user, ViewMenu, SortItem).id, SortCommand);
+        EXPECT_EQ(caption(user, SortCommand), "&Sort by Date");
     });
 }
 
 TEST_F(Menus, AboutShowsTheProductAndWhoWroteIt) {
     ui.messageBoxes.expect(platform::Answer::Ok);
-    run([](ScriptedUser& user) { user.chooseMenuItem(HelpMenu, 2); });
+    run([](ScriptedUser& user) { user.chooseMenuItem(AboutCommand); });
     ASSERT_EQ(ui.messageBoxes.shown.size(), 1u);
     const auto& about = ui.messageBoxes.shown[0];
     EXPECT_EQ(about.caption, "About Quorvel");
@@ -217,8 +205,8 @@ TEST_F(Menus, HelpOpensTheHelpFileForTheWindowAndClosesItWithTheWindow) {
     platform::WindowHandle window;
     run([&](ScriptedUser& user) {
         window = user.window;
-        user.chooseMenuItem(HelpMenu, 1);
-        user.chooseMenuItem(HelpMenu, 1);
+        user.chooseMenuItem(HelpCommand);
+        user.chooseMenuItem(HelpCommand);
         EXPECT_EQ(help.requests.size(), 2u);
     });
     EXPECT_EQ(help.requests, (std::vector<Request>{{Request::ShowContents, "/home/ann/quorvels.hlp", window},

@@ -108,8 +108,6 @@ struct ProgramHarness : MainWindowHarness {
             if (selected[row]) found.push_back(row);
         return found;
     }
-    static const platform::MenuItemSpec& menuItem(const User& user, int menu, int position) {
-        return user.state().blueprint.menus.at(menu - 1).items.at(position - 1);
-    }
-    static bool enabled(const User& user, int menu, int position) { return menuItem(user, menu, position).enabled; }
+    static const platform::MenuItemSpec& menuItem(const User& user, int command) { return user.menuItem(command); }
+    static bool enabled(const User& user, int command) { return user.menuItem(command).enabled; }
 };

@@ -134,7 +134,7 @@ TEST_F(Startup, TheHelpPathKeepsALongStartFolderWhole) {
     const std::string deep = startFolder / "a folder name that is long enough to pass sixty-three characters";
     std::filesystem::create_directories(deep);
     startFolder.path = deep;  // removed with its parent all the same
-    start([](ScriptedUser& user) { user.chooseMenuItem(HelpMenu, 1); });
+    start([](ScriptedUser& user) { user.chooseMenuItem(HelpCommand); });
     EXPECT_EQ(state.helpPath, deep + "/quorvels.hlp");
     EXPECT_EQ(state.startDirectory, deep);
     ASSERT_FALSE(help.requests.empty());

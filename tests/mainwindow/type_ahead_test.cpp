@@ -61,8 +61,8 @@ TEST_F(TypingInTheList, LettersTypedTogetherFindTheAuthorFromTheCurrentRowDownAn
         user.typeIntoList(BookListId, "c", 7000);
         EXPECT_EQ(where(user, catalogue), "5 | 6 of  7|Curtain");
         // In another view and order the search follows the rows shown.
-        user.chooseMenuItem(ViewMenu, BooksReadItem);
-        user.chooseMenuItem(ViewMenu, SortItem);  // Persuasion (1990), then Curtain (2003)
+        user.chooseMenuItem(BooksReadCommand);
+        user.chooseMenuItem(SortCommand);  // Persuasion (1990), then Curtain (2003)
         user.typeIntoList(BookListId, "au", 9000);
         EXPECT_EQ(where(user, catalogue), "0 | 1 of  2|Persuasion");
     });

@@ -25,29 +25,29 @@ struct ViewCommands : ProgramHarness, ::testing::Test {
 
     // Sort, Books Read, Books Unread, List All Books.
     static std::vector<bool> viewItems(const User& user) {
-        return {enabled(user, ViewMenu, SortItem), enabled(user, ViewMenu, BooksReadItem),
-                enabled(user, ViewMenu, BooksUnreadItem), enabled(user, ViewMenu, ListAllBooksItem)};
+        return {enabled(user, SortCommand), enabled(user, BooksReadCommand),
+                enabled(user, BooksUnreadCommand), enabled(user, ListAllBooksCommand)};
     }
 };
 
 TEST_F(ViewCommands, TheViewsAndTheirMenuStates) {
     start([&](User& user) {
         EXPECT_EQ(viewItems(user), (std::vector<bool>{true, true, true, false}));
-        user.chooseMenuItem(ViewMenu, BooksReadItem);
+        user.chooseMenuItem(BooksReadCommand);
         EXPECT_EQ(titles(user), (Strings{"  Curtain", "  The Name of the Rose", "  Dune"}));
         EXPECT_EQ(field(user, 2), "Books Read by Author");
         EXPECT_EQ(viewItems(user), (std::vector<bool>{true, false, true, true}));
 
-        user.chooseMenuItem(ViewMenu, SortItem);
-        EXPECT_EQ(menuItem(user, ViewMenu, SortItem).caption, "&Sort by Author");
+        user.chooseMenuItem(SortCommand);
+        EXPECT_EQ(menuItem(user, SortCommand).caption, "&Sort by Author");
         EXPECT_EQ(field(user, 2), "Books Read by Date");
 
-        user.chooseMenuItem(ViewMenu, BooksUnreadItem);
+        user.chooseMenuItem(BooksUnreadCommand);
         EXPECT_EQ(titles(user), (Strings{"  The Hobbit", "  Emma"}));  // still in date order: the newer first
         EXPECT_EQ(field(user, 2), "Books Unread");
         EXPECT_EQ(viewItems(user), (std::vector<bool>{false, true, false, true}));
 
-        user.chooseMenuItem(ViewMenu, ListAllBooksItem);
+        user.chooseMenuItem(ListAllBooksCommand);
         EXPECT_EQ(titles(user), (Strings{"  The Hobbit", "  Emma", "  Curtain", "  The Name of the Rose", "  Dune"}));
         EXPECT_EQ(field(user, 2), "View All by Date");
         EXPECT_EQ(viewItems(user), (std::vector<bool>{true, true, true, false}));
@@ -58,11 +58,11 @@ TEST_F(ViewCommands, TheViewsAndTheirMenuStates) {
 // The Sort button works where the menu item is greyed, and then does nothing.
 TEST_F(ViewCommands, SortInTheBooksUnreadViewDoesNothing) {
     start([&](User& user) {
-        user.chooseMenuItem(ViewMenu, BooksUnreadItem);
-        EXPECT_THROW(user.chooseMenuItem(ViewMenu, SortItem), std::logic_error);
+        user.chooseMenuItem(BooksUnreadCommand);
+        EXPECT_THROW(user.chooseMenuItem(SortCommand), std::logic_error);
         user.click(SortButtonId);
         EXPECT_FALSE(catalogue.sortByDate);
-        EXPECT_EQ(menuItem(user, ViewMenu, SortItem).caption, "&Sort By Date");
+        EXPECT_EQ(menuItem(user, SortCommand).caption, "&Sort By Date");
         EXPECT_EQ(titles(user), (Strings{"  Emma", "  The Hobbit"}));
         EXPECT_EQ(user.state().focus, BookListId);
     });
@@ -78,10 +78,10 @@ TEST_F(ViewCommands, AfterAFruitlessFindTheListButtonListsEveryBook) {
             find.pressEnter();
             find.click(CancelButtonId);
         });
-        user.chooseMenuItem(EditMenu, 11);
+        user.chooseMenuItem(FindBooksCommand);
         EXPECT_TRUE(rows(user).empty());
         EXPECT_EQ(field(user, 4), " 1 of  0");
-        EXPECT_FALSE(enabled(user, ViewMenu, ListAllBooksItem));
+        EXPECT_FALSE(enabled(user, ListAllBooksCommand));
 
         user.click(ListButtonId);
         EXPECT_EQ(rows(user).size(), 5u);
@@ -101,12 +101,12 @@ TEST_F(ViewCommands, CaseOnAScrolledListKeepsItsTopRow) {
         EXPECT_EQ(user.control(BookListId).top, 12);
         EXPECT_EQ(rows(user)[20].substr(0, 12), " \tWRITER 116");
         EXPECT_EQ(selectedRows(user), (std::vector<int>{20}));
-        EXPECT_EQ(menuItem(user, ViewMenu, CaseItem).caption, "Lower &Case");
+        EXPECT_EQ(menuItem(user, CaseCommand).caption, "Lower &Case");
 
-        user.chooseMenuItem(ViewMenu, CaseItem);
+        user.chooseMenuItem(CaseCommand);
         EXPECT_EQ(user.control(BookListId).top, 12);
         EXPECT_EQ(rows(user)[20].substr(0, 12), " \tWriter 116");
-        EXPECT_EQ(menuItem(user, ViewMenu, CaseItem).caption, "Upper &Case");
+        EXPECT_EQ(menuItem(user, CaseCommand).caption, "Upper &Case");
     });
     EXPECT_FALSE(catalogue.changed);
 }
@@ -119,19 +119,19 @@ TEST_F(ViewCommands, RecordDataAddBookAndEditBookOpenTheRecordDialogInTheirModes
             EXPECT_EQ(dialog.text(TitleBoxId), "Dune");
             dialog.pressEscape();
         });
-        user.chooseMenuItem(ViewMenu, 3);  // Record Data
+        user.chooseMenuItem(RecordDataCommand);
         then([](User& dialog) {
             EXPECT_EQ(dialog.state().blueprint.caption, "Add Record Data");
             EXPECT_EQ(dialog.text(TitleBoxId), "");
             dialog.pressEscape();
         });
-        user.chooseMenuItem(EditMenu, 5);  // Add Book
+        user.chooseMenuItem(AddBookCommand);
         then([](User& dialog) {
             EXPECT_EQ(dialog.state().blueprint.caption, "Edit Record Data");
             EXPECT_EQ(dialog.text(TitleBoxId), "Dune");
             dialog.pressEscape();
         });
-        user.chooseMenuItem(EditMenu, 6);  // Edit Book
+        user.chooseMenuItem(EditBookCommand);
     });
     EXPECT_FALSE(catalogue.changed);
 }
@@ -141,7 +141,7 @@ TEST_F(ViewCommands, RecordDataAddBookAndEditBookOpenTheRecordDialogInTheirModes
 TEST_F(ViewCommands, AfterAViewChangeTheCommandsActOnTheSelectedRow) {
     start([&](User& user) {
         user.clickRow(BookListId, 0);  // Emma, unread
-        user.chooseMenuItem(ViewMenu, BooksReadItem);
+        user.chooseMenuItem(BooksReadCommand);
         EXPECT_EQ(selectedRows(user), (std::vector<int>{0}));
         then([](User& dialog) {
             EXPECT_EQ(dialog.text(TitleBoxId), "Curtain");
@@ -150,9 +150,9 @@ TEST_F(ViewCommands, AfterAViewChangeTheCommandsActOnTheSelectedRow) {
         user.click(EditButtonId);
 
         ui.messageBoxes.expect(Answer::Yes);
-        user.chooseMenuItem(EditMenu, 8);
+        user.chooseMenuItem(DeleteBooksCommand);
         EXPECT_EQ(titles(user), (Strings{"  The Name of the Rose", "  Dune"}));
-        user.chooseMenuItem(ViewMenu, ListAllBooksItem);
+        user.chooseMenuItem(ListAllBooksCommand);
         EXPECT_EQ(titles(user)[0], "  Emma");
     });
 }

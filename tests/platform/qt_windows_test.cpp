@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -10,8 +9,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QTest>
 #include <algorithm>
 
@@ -20,6 +17,7 @@
 #include "platform/qt/qt_text_measure.h"
 #include "tests/support/ink_runs.h"
 #include "tests/support/run_qt_window.h"
+#include "tests/support/text_rows.h"
 #include "tests/platform/sample_dialog.h"
 
 namespace {
@@ -89,46 +87,17 @@ TEST_F(QtWindowsTest, WindowsHaveAFixedSizeAndNoMaximiseBox) {
     });
 }
 
-TEST_F(QtWindowsTest, ButtonsEnterEscapeAndMenuItemsSendCommands) {
-    run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
-        QTest::mouseClick(window.control<QPushButton>(30), Qt::LeftButton);
-        QTest::keyClick(&window, Qt::Key_Return);
-        windows.setDefaultButton(handle, 30, false);
-        QTest::keyClick(&window, Qt::Key_Enter, Qt::KeypadModifier);
-        QTest::keyClick(&window, Qt::Key_Escape);
-        window.menuItem(1, 1)->trigger();
-        windows.setMenuItemEnabled(handle, 1, 3, true);
-        windows.setMenuItemCaption(handle, 1, 3, "&Quit");
-        EXPECT_EQ(window.menuItem(1, 3)->text(), "&Quit");
-        window.menuItem(1, 3)->trigger();
-        EXPECT_TRUE(window.menuItem(1, 2)->isSeparator());
-    });
-    EXPECT_EQ(commands(), (std::vector<int>{30, 30, EnterCommand, EscapeCommand, 101, 105}));
-}
-
-TEST_F(QtWindowsTest, TheCloseBoxAsksTheHandlerAndTheWindowStays) {
+// Enter on the keypad is Enter too; the menus keep the blueprint's separators.
+TEST_F(QtWindowsTest, TheKeypadEnterIsEnterAndMenusKeepTheirSeparators) {
     run(sampleDialog(), [&](QtWindow& window, WindowHandle) {
-        window.close();
-        EXPECT_TRUE(window.isVisible());
+        QTest::keyClick(&window, Qt::Key_Enter, Qt::KeypadModifier);
+        const QList<QAction*> items = window.findChild<QMenuBar*>()->actions()[0]->menu()->actions();
+        ASSERT_EQ(items.size(), 3);
+        EXPECT_EQ(items[0], window.menuItem(101));
+        EXPECT_TRUE(items[1]->isSeparator());
+        EXPECT_EQ(items[2], window.menuItem(105));
     });
-    EXPECT_EQ(receivedOf(MessageKind::CloseRequest).size(), 1u);
-    EXPECT_EQ(received.back().kind, MessageKind::Destroy);
-}
-
-TEST_F(QtWindowsTest, OnlyTheUsersEditsOfATextBoxAreReported) {
-    run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
-        auto* box = window.control<QLineEdit>(11);
-        windows.setText(handle, 11, "Caf\xE9");
-        EXPECT_EQ(box->text(), QString::fromUtf8("Caf\u00E9"));
-        EXPECT_TRUE(receivedOf(MessageKind::TextEdited).empty());
-        windows.setText(handle, 11, "Smithers");
-        windows.selectText(handle, 11, 3, 8);
-        QTest::keyClicks(box, "t");
-        EXPECT_EQ(windows.text(handle, 11), "Smit");
-    });
-    const auto edits = receivedOf(MessageKind::TextEdited);
-    ASSERT_EQ(edits.size(), 1u);
-    EXPECT_EQ(edits[0].id, 11);
+    EXPECT_EQ(commands(), std::vector<int>{30});
 }
 
 // Text as an input method or a keyboard layout hands it over, outside Latin-1 too.
@@ -143,6 +112,9 @@ void typeUnicode(QWidget* box, const QString& text) {
 TEST_F(QtWindowsTest, TextBoxesTakeOnlyWhatWindows1252Holds) {
     run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
         auto* box = window.control<QLineEdit>(11);  // at most 6 characters
+        windows.setText(handle, 11, "Caf\xE9");
+        EXPECT_EQ(box->text(), QString::fromUtf8("Caf\u00E9"));
+        windows.setText(handle, 11, "");
         QTest::keyClicks(box, "Caf");
         QApplication::clipboard()->setText(QString::fromUtf8("\u20AC\u4E2D"));  // 中 is not in Windows-1252
         box->paste();
@@ -175,22 +147,6 @@ TEST_F(QtWindowsTest, ABoxThatDoesNotScrollStopsWhenFullButALongerTextCanBeShort
         typeUnicode(box, QString::fromUtf8("\u4E2D"));
         EXPECT_EQ(box->text(), QString(39, 'W'));
     });
-}
-
-TEST_F(QtWindowsTest, RadioGroupsAndCheckBoxes) {
-    run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
-        windows.setChecked(handle, 21, true);
-        windows.setChecked(handle, 23, true);
-        QTest::mouseClick(window.control<QRadioButton>(22), Qt::LeftButton, {}, QPoint(4, 4));
-        EXPECT_FALSE(windows.isChecked(handle, 21));
-        EXPECT_TRUE(windows.isChecked(handle, 22));
-        EXPECT_TRUE(windows.isChecked(handle, 23));
-        windows.setChecked(handle, 22, false);
-        EXPECT_FALSE(windows.isChecked(handle, 22));
-        QTest::mouseClick(window.control<QCheckBox>(25), Qt::LeftButton, {}, QPoint(4, 4));
-        EXPECT_TRUE(windows.isChecked(handle, 25));
-    });
-    EXPECT_EQ(commands(), (std::vector<int>{22, 25}));
 }
 
 // Tab meets each radio group once, at its checked button or else its first;
@@ -229,79 +185,31 @@ TEST_F(QtWindowsTest, ARadioGroupIsOneTabStopAtItsCheckedButton) {
     EXPECT_EQ(commands(), std::vector<int>{23});
 }
 
-TEST_F(QtWindowsTest, DropDownEntriesAreAddedWithoutSelection) {
+TEST_F(QtWindowsTest, ADropDownShowsItsSelectedEntry) {
     run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
         for (const char* entry : {"", "Spy", "Mystery"}) windows.addDropDownEntry(handle, 13, entry);
-        EXPECT_EQ(windows.selectedDropDownEntry(handle, 13), -1);
         windows.selectDropDownEntry(handle, 13, 2);
         EXPECT_EQ(window.control<QComboBox>(13)->currentText(), "Mystery");
-        windows.selectDropDownEntry(handle, 13, -1);
-        EXPECT_EQ(windows.selectedDropDownEntry(handle, 13), -1);
     });
 }
 
-// Clicks, with modifiers, in the middle of a list row.
-void clickRow(ListBoxView* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    const QPoint centre = list->visualRect(list->rows->index(row)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, centre);
-}
-
-TEST_F(QtWindowsTest, ListsReportTheUsersSelectionOnly) {
-    std::vector<int> caretAtNotification;
-    run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
-        auto* list = window.control<ListBoxView>(12);
-        for (const char* row : {"a", "b", "c", "d"}) windows.appendListRow(handle, 12, row);
-        windows.setListRowSelected(handle, 12, 1, true);
-        windows.setListRowSelected(handle, 12, 3, true);
-        EXPECT_EQ(windows.selectedListRows(handle, 12), (std::vector<int>{1, 3}));
-        EXPECT_EQ(windows.listCaretRow(handle, 12), 3);
-        EXPECT_TRUE(receivedOf(MessageKind::ListSelectionChange).empty());
-
-        windows.deleteListRow(handle, 12, 1);
-        windows.insertListRow(handle, 12, 1, "B");
-        EXPECT_EQ(windows.selectedListRows(handle, 12), std::vector<int>{3});
-        EXPECT_EQ(list->rows->data(list->rows->index(1), Qt::DisplayRole).toString(), "B");
-
-        clickRow(list, 0);
-        caretAtNotification.push_back(windows.listCaretRow(handle, 12));
-        clickRow(list, 2, Qt::ControlModifier);
-        caretAtNotification.push_back(windows.listCaretRow(handle, 12));
-        EXPECT_EQ(windows.selectedListRows(handle, 12), (std::vector<int>{0, 2}));
-        // A double click is a click, then the second press.
-        clickRow(list, 1);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->rows->index(1)).center());
-        EXPECT_EQ(windows.listCaretRow(handle, 12), 1);
-    });
-    std::vector<MessageKind> kinds;
-    for (const auto& message : received)
-        if (message.id == 12) kinds.push_back(message.kind);
-    // A double click's first click selects the row; then comes the double click.
-    using enum MessageKind;
-    EXPECT_EQ(kinds, (std::vector<MessageKind>{ListSelectionChange, ListSelectionChange, ListSelectionChange, ListDoubleClick}));
-    EXPECT_EQ(caretAtNotification, (std::vector<int>{0, 2}));
-}
-
-TEST_F(QtWindowsTest, TheTopRowFollowsScrolling) {
-    run(sampleDialog(), [&](QtWindow&, WindowHandle handle) {
-        for (int row = 0; row < 100; ++row) windows.appendListRow(handle, 12, "row " + std::to_string(row));
-        EXPECT_EQ(windows.listTopRow(handle, 12), 0);
-        windows.setListTopRow(handle, 12, 40);
-        EXPECT_EQ(windows.listTopRow(handle, 12), 40);
-        windows.clearList(handle, 12);
-        EXPECT_EQ(windows.listRowCount(handle, 12), 0);
-        EXPECT_EQ(windows.listCaretRow(handle, 12), -1);
-    });
-}
+// Rows that count how often the list asked for each.
+struct CountingRows final : platform::ListRows {
+    mutable std::vector<int> asked = std::vector<int>(10000, 0);
+    int count() const override { return static_cast<int>(asked.size()); }
+    std::string text(int row) const override {
+        ++asked[row];
+        return "row " + std::to_string(row);
+    }
+};
 
 TEST_F(QtWindowsTest, RowsFromASourceAreAskedForWhenFirstNeededAndThenKept) {
     run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
         auto* list = window.control<ListBoxView>(12);
-        std::vector<int> asked(10000, 0);
-        windows.setListRows(handle, 12, 10000, [&](int row) {
-            ++asked[row];
-            return "row " + std::to_string(row);
-        });
-        EXPECT_EQ(windows.listRowCount(handle, 12), 10000);
+        const CountingRows rows;
+        const std::vector<int>& asked = rows.asked;
+        windows.setListRows(handle, 12, rows);
+        EXPECT_EQ(list->rows->rowCount(), 10000);
         EXPECT_EQ(std::count(asked.begin(), asked.end(), 0), 10000);
 
         QApplication::processEvents();  // lays the rows out
@@ -319,61 +227,12 @@ TEST_F(QtWindowsTest, RowsFromASourceAreAskedForWhenFirstNeededAndThenKept) {
     });
 }
 
-// What a list shows and how it stands: texts, caret, selection, scrolling.
-struct ListState {
-    std::vector<QString> texts;
-    int caret;
-    std::vector<int> selected;
-    int top;
-    int scrollMaximum;
-    bool operator==(const ListState&) const = default;
-};
-
-TEST_F(QtWindowsTest, RowsFromASourceBehaveAsRowsAppendedOneByOne) {
-    const auto rowText = [](int row) { return "x\trow " + std::to_string(row); };
-    const auto scenario = [&](bool fromSource) {
-        std::vector<ListState> states;
-        run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
-            auto* list = window.control<ListBoxView>(12);
-            const auto state = [&] {
-                QApplication::processEvents();
-                ListState now{{}, windows.listCaretRow(handle, 12), windows.selectedListRows(handle, 12),
-                              windows.listTopRow(handle, 12), list->verticalScrollBar()->maximum()};
-                for (int row = 0; row < list->rows->rowCount(); ++row)
-                    now.texts.push_back(list->rows->data(list->rows->index(row), Qt::DisplayRole).toString());
-                return now;
-            };
-            const auto fill = [&](int count) {
-                if (fromSource) {
-                    windows.setListRows(handle, 12, count, rowText);
-                } else {
-                    windows.clearList(handle, 12);
-                    for (int row = 0; row < count; ++row) windows.appendListRow(handle, 12, rowText(row));
-                }
-            };
-            fill(100);
-            states.push_back(state());
-            windows.setListRowSelected(handle, 12, 3, true);
-            windows.setListRowSelected(handle, 12, 60, true);
-            windows.deleteListRow(handle, 12, 3);  // a mark toggled: the row put back in place
-            windows.insertListRow(handle, 12, 3, " \trow 3");
-            states.push_back(state());
-            fill(5);
-            states.push_back(state());
-            fill(0);
-            states.push_back(state());
-        });
-        return states;
-    };
-    EXPECT_TRUE(scenario(true) == scenario(false));
-}
-
 TEST_F(QtWindowsTest, ListRowsAreDrawnInColumnsAtTheTabStops) {
     run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
         auto* list = window.control<ListBoxView>(12);
         windows.setListTabStops(handle, 12, {10, 120, 200});
-        windows.appendListRow(handle, 12, "x\tAUTHOR\tTITLE\t01-01-2000");
-        windows.appendListRow(handle, 12, " \tNO DATE");
+        const TextRows rows{"x\tAUTHOR\tTITLE\t01-01-2000", " \tNO DATE"};
+        windows.setListRows(handle, 12, rows);
         QApplication::processEvents();  // lays the rows out
         const QImage image = list->viewport()->grab().toImage();
         const DialogUnits units = window.dialogUnits();
