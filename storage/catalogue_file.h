@@ -52,7 +52,7 @@ bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPa
 // Writes the catalogue to catalogue.fileName when `changed` is set: drops the
 // deleted records, the read dates they owned and the authors no remaining
 // record uses, sets `shown` on every remaining record and replaces the file
-// atomically (see storage/atomic_file.h). Returns true when the file now holds
+// atomically (see platform::Files::replaceWhole). Returns true when the file now holds
 // the catalogue (or nothing had to be written) and `changed` is clear.
 //
 // When the save fails (no permission, read-only file or folder, disk full,
