@@ -4,6 +4,7 @@
 
 #include "install/product_files.h"
 #include "platform/cp1252.h"
+#include "platform/path_form.h"
 #include "platform/system/desktop_entry.h"
 #include "platform/system/file_key_store.h"
 #include "platform/system_path.h"
@@ -66,7 +67,7 @@ platform::SystemPath defaultInstallFolder(const platform::SystemPath& dataFolder
 platform::SystemPath installFolderOf(const InstallChoice& choice, const InstallServices& services) {
     platform::SystemPath folder = choice.typedFolder;
     if (folder == "~" || folder.rfind("~/", 0) == 0) folder = services.homeFolder + folder.substr(1);
-    if (folder.empty() || folder.front() != '/') folder = withFinalSlash(services.sourceFolder) + folder;
+    if (!platform::isAbsolutePath(folder)) folder = withFinalSlash(services.sourceFolder) + folder;
     return withFinalSlash(folder);
 }
 

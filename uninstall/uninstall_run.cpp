@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "install/product_files.h"
+#include "platform/path_form.h"
 #include "platform/system/file_key_store.h"
 
 namespace fs = std::filesystem;
@@ -24,7 +25,7 @@ platform::SystemPath readUninstallEntry(const platform::KeyStore& keys) {
 // files called "install" or "quorvels" in some other folder.
 bool trusted(const platform::SystemPath& uninstallerPath) {
     const std::size_t slash = uninstallerPath.rfind('/');
-    if (uninstallerPath.empty() || uninstallerPath.front() != '/' || uninstallerPath.substr(slash + 1) != uninstallerFileName())
+    if (!platform::isAbsolutePath(uninstallerPath) || uninstallerPath.substr(slash + 1) != uninstallerFileName())
         return false;
     std::error_code error;
     return fs::is_regular_file(uninstallerPath, error);
