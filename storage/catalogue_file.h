@@ -15,11 +15,12 @@ inline constexpr std::string_view FileMagic = "Quorvels 2.00";
 // The status field that shows the file and the progress of loads and saves.
 inline constexpr int FileStatusField = 1;
 
-// How storage reaches the user and the disk.
+// How storage reaches the user and the disk. What it tells the user is
+// worded in storage/catalogue_messages.h.
 struct StorageUi {
     platform::MessageBoxes& messages;
-    // The file operations; platform::systemFiles() in the program, a wrapper
-    // that fails chosen calls in tests.
+    // The file operations; platform::systemFiles() in the program, in tests
+    // also a PosixFiles over FailingFiles, which fails chosen system calls.
     platform::Files& files;
     // Sets a status field (1 to 4) to a text; "" makes field 1 show the file
     // display. May be empty (before the main window exists).
