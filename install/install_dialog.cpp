@@ -16,7 +16,7 @@ platform::WindowSpec installDialogBlueprint() {
         {ControlKind::Label, "Folder to Install Quorvel:", FolderLabelId, 8, 76, 139, 12},
         {ControlKind::TextBox, "", FolderBoxId, 24, 88, 192, 12, platform::style::HoldsPath},
         {ControlKind::PushButton, "&Install", InstallButtonId, 29, 118, 53, 32},
-        {ControlKind::PushButton, "&Cancel", CancelButtonId, 101, 118, 53, 32},
+        {ControlKind::PushButton, "&Cancel", InstallCancelButtonId, 101, 118, 53, 32},
     };
     return blueprint;
 }
@@ -29,7 +29,7 @@ void runInstallDialog(platform::Windows& windows, InstallServices& services) {
             windows.setPathText(window, FolderBoxId, defaultInstallFolder(services.dataFolder));
         } else if (message.kind == MessageKind::CloseRequest) {
             windows.endWindow(window);
-        } else if (message.kind == MessageKind::Command && message.id == CancelButtonId) {
+        } else if (message.kind == MessageKind::Command && message.id == InstallCancelButtonId) {
             windows.endWindow(window);
         } else if (message.kind == MessageKind::Command && message.id == InstallButtonId) {
             runInstall(services, {windows.pathText(window, FolderBoxId),

@@ -9,7 +9,7 @@ inline constexpr int DesktopShortcutBoxId = 105;
 inline constexpr int MenuShortcutBoxId = 110;
 inline constexpr int FolderBoxId = 120;
 inline constexpr int InstallButtonId = 125;
-inline constexpr int CancelButtonId = 130;
+inline constexpr int InstallCancelButtonId = 130;
 
 // The install dialog as it is built: caption, frame and controls.
 platform::WindowSpec installDialogBlueprint();

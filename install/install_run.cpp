@@ -2,8 +2,9 @@
 
 #include <filesystem>
 
+#include "install/product_files.h"
 #include "platform/cp1252.h"
-#include "platform/executable_suffix.h"
+#include "platform/path_form.h"
 #include "platform/system/desktop_entry.h"
 #include "platform/system/file_key_store.h"
 #include "platform/system_path.h"
@@ -13,14 +14,6 @@ namespace fs = std::filesystem;
 namespace {
 
 inline constexpr const char* ProgramName = "Folimarch";
-const std::string uninstallerName = std::string("unInstall") + platform::ExecutableSuffix;
-const std::string programName = std::string("quorvels") + platform::ExecutableSuffix;
-
-platform::SystemPath withFinalSlash(platform::SystemPath folder) {
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
-}
-
 // The system's reason for a failure, in the programs' own code page.
 std::string reasonOf(const std::error_code& error) { return platform::utf8ToNearestCp1252(error.message()); }
 
@@ -60,14 +53,12 @@ std::string registerUninstallEntry(platform::KeyStore& keys, const platform::Sys
     if (!keys.keyExists(platform::UninstallParentKey)) return "the list of installed programs is missing";
     const std::string key = std::string(platform::UninstallParentKey) + "\\Quorvels";
     if (!keys.createKey(key) || !keys.setString(key, "DisplayName", ProgramName) ||
-        !keys.setString(key, "UninstallString", installFolder + uninstallerName))
+        !keys.setString(key, "UninstallString", installFolder + uninstallerFileName()))
         return "the list of installed programs cannot be written";
     return "";
 }
 
 }  // namespace
-
-std::vector<std::string> installFiles() { return {programName, "quorvels.hlp", "quorvels.cnt", uninstallerName}; }
 
 platform::SystemPath defaultInstallFolder(const platform::SystemPath& dataFolder) {
     return withFinalSlash(dataFolder) + ProgramName + "/";
@@ -76,20 +67,20 @@ platform::SystemPath defaultInstallFolder(const platform::SystemPath& dataFolder
 platform::SystemPath installFolderOf(const InstallChoice& choice, const InstallServices& services) {
     platform::SystemPath folder = choice.typedFolder;
     if (folder == "~" || folder.rfind("~/", 0) == 0) folder = services.homeFolder + folder.substr(1);
-    if (folder.empty() || folder.front() != '/') folder = withFinalSlash(services.sourceFolder) + folder;
+    if (!platform::isAbsolutePath(folder)) folder = withFinalSlash(services.sourceFolder) + folder;
     return withFinalSlash(folder);
 }
 
 std::string createShortcut(const platform::SystemPath& folder, const platform::SystemPath& installFolder) {
     const std::string reason = platform::writeDesktopEntry(folder + "/" + ProgramName + ".desktop",
-                                                           {ProgramName, installFolder + programName, installFolder});
+                                                           {ProgramName, installFolder + programFileName(), installFolder});
     return platform::utf8ToNearestCp1252(reason);
 }
 
 void runInstall(InstallServices& services, const InstallChoice& choice) {
     const platform::SystemPath source = withFinalSlash(services.sourceFolder);
     std::string missing;
-    for (const std::string& name : installFiles())
+    for (const std::string& name : installedFiles())
         if (std::error_code error; !fs::is_regular_file(source + name, error)) missing += "\r\n" + name;
     if (!missing.empty()) {
         services.messages.messageBox("Not all install files are present..." + missing, "", platform::Buttons::Ok,
@@ -105,7 +96,7 @@ void runInstall(InstallServices& services, const InstallChoice& choice) {
         return;
     }
     std::vector<std::string> failures;
-    for (const std::string& name : installFiles())
+    for (const std::string& name : installedFiles())
         noteFailure(failures, "Copying " + name, copyProductFile(source + name, folder + name));
     noteFailure(failures, "The uninstall entry", registerUninstallEntry(services.keys, folder));
     if (choice.desktopShortcut)

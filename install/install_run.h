@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "platform/key_store.h"
 #include "platform/message_box.h"
@@ -26,9 +25,6 @@ struct InstallChoice {
     bool desktopShortcut = true;
     bool menuShortcut = true;
 };
-
-// The product's files, copied in this order from the source folder.
-std::vector<std::string> installFiles();
 
 // The folder the dialog offers at first: the user's own data folder.
 platform::SystemPath defaultInstallFolder(const platform::SystemPath& dataFolder);

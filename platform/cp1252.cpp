@@ -104,6 +104,26 @@ std::string utf8ToCp1252(std::string_view text, char replacement) {
     return bytes;
 }
 
+std::u16string cp1252ToUtf16(std::string_view text) {
+    std::u16string units(text.size(), u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) units[i] = static_cast<char16_t>(cp1252CharToUnicode(text[i]));
+    return units;
+}
+
+std::string utf16ToCp1252(std::u16string_view text, char replacement) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        const char16_t unit = text[pos];
+        const bool pairs = unit >= 0xD800 && unit <= 0xDBFF && pos + 1 < text.size() && text[pos + 1] >= 0xDC00 &&
+                           text[pos + 1] <= 0xDFFF;
+        if (pairs) ++pos;  // a character beyond the Basic Multilingual Plane: no byte holds it
+        const bool surrogate = unit >= 0xD800 && unit <= 0xDFFF;
+        bytes += surrogate ? replacement : cp1252Of(unit).value_or(replacement);
+    }
+    return bytes;
+}
+
 bool utf8FitsCp1252(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
         const auto character = decodeUtf8(text, pos);

@@ -20,6 +20,13 @@ std::string cp1252ToUtf8(std::string_view text);
 // UTF-8, become `replacement`.
 std::string utf8ToCp1252(std::string_view text, char replacement = '?');
 
+// The same between Windows-1252 and UTF-16, the form the toolkits and the
+// Windows system take: one unit for each byte; characters Windows-1252
+// cannot hold (a surrogate pair counts as one) and unpaired surrogates become
+// `replacement`.
+std::u16string cp1252ToUtf16(std::string_view text);
+std::string utf16ToCp1252(std::u16string_view text, char replacement = '?');
+
 // True when `text` is well-formed UTF-8 and every character has a
 // Windows-1252 byte.
 bool utf8FitsCp1252(std::string_view text);

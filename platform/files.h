@@ -20,13 +20,23 @@ struct FileInfo {
     std::uint64_t size = 0;
 };
 
-// The file operations the catalogue and settings files need, one system call
-// each, so that a test can fail any of them in turn. Every operation returns
-// 0 on success or the system's error number (errno) on failure. Paths are
-// the system's own names (SystemPath) and reach the system unchanged.
-struct Files {
-    using Handle = int;
+// How a replacement of a whole file ended.
+struct ReplaceResult {
+    enum Outcome {
+        Replaced,             // the new contents are in place and flushed
+        NotReplaced,          // nothing changed on disk; no temporary file is left
+        ReplacedUnconfirmed,  // the new contents are in place, but the system could not confirm they last
+    };
+    Outcome outcome = Replaced;
+    int error = 0;        // the system's error number of the failing step
+    std::string reason;   // that failure as the system words it ("No space left on device")
+    SystemPath target;    // the file actually replaced (links resolved)
+};
 
+// The file operations the catalogue and settings files need. Paths are the
+// system's own names (SystemPath) and reach the system unchanged. readFile
+// and status return 0 on success or the system's error number (errno).
+struct Files {
     virtual ~Files() = default;
 
     // Reads at most maxBytes from the start of the regular file at path into
@@ -37,37 +47,14 @@ struct Files {
     // What path names. followLinks false describes a symbolic link itself.
     virtual int status(const SystemPath& path, bool followLinks, FileInfo& info) = 0;
 
-    // Whether this process may write the file at path (with its effective ids).
-    virtual int checkWritable(const SystemPath& path) = 0;
-
-    // The target of the symbolic link at path, as stored in the link.
-    virtual int readLink(const SystemPath& path, SystemPath& target) = 0;
-
-    // Creates a new file for writing; fails with EEXIST when path exists. The
-    // mode is masked by the process's umask, as for any new file.
-    virtual int createNew(const SystemPath& path, unsigned mode, Handle& handle) = 0;
-
-    // Sets the permission bits exactly (no umask), and the owner and group.
-    virtual int setPermissions(Handle handle, unsigned permissions) = 0;
-    virtual int setOwner(Handle handle, std::uint32_t owner, std::uint32_t group) = 0;
-
-    // Writes all of bytes at the current position (short writes are continued).
-    virtual int write(Handle handle, std::string_view bytes) = 0;
-
-    // Flushes the file's data and metadata to the disk (fsync).
-    virtual int sync(Handle handle) = 0;
-
-    // Closes the handle; it is gone even when an error is returned.
-    virtual int close(Handle handle) = 0;
-
-    // Renames from over to, replacing to atomically when it exists.
-    virtual int rename(const SystemPath& from, const SystemPath& to) = 0;
-
-    // Removes the file at path (not a folder).
-    virtual int remove(const SystemPath& path) = 0;
-
-    // Flushes the folder's entries to the disk, so that a rename in it lasts.
-    virtual int syncDirectory(const SystemPath& directory) = 0;
+    // Replaces the contents of the file at path with bytes, creating it when
+    // it does not exist, so that at every moment (a crash included) the file
+    // is the whole old one or the whole new one. The replaced file keeps its
+    // permissions (and, where the system allows, its owner); a path that is a
+    // symbolic link is followed, and the link stays a link. A file without
+    // write permission for anyone, or that this process may not write, is not
+    // replaced.
+    virtual ReplaceResult replaceWhole(const SystemPath& path, std::string_view bytes) = 0;
 };
 
 }  // namespace platform

@@ -5,39 +5,29 @@
 
 #include "core/letter_case.h"
 #include "core/ordering.h"
-#include "storage/atomic_file.h"
 #include "storage/catalogue_codec.h"
+#include "storage/catalogue_messages.h"
 
 namespace {
-
-const std::string LineEnd = "\r\n";
 
 void setFileStatus(StorageUi& ui, const std::string& text) {
     if (ui.setStatus) ui.setStatus(FileStatusField, text);
 }
 
-void tell(StorageUi& ui, const std::string& text, const std::string& caption, platform::Icon icon) {
-    ui.messages.messageBox(text, caption, platform::Buttons::Ok, icon);
-}
-
-std::string fileLine(const platform::SystemPath& fileName) {
-    return "File Name: " + platform::shownPath(fileName) + LineEnd;
-}
-
-// The file a link leads to, named when it differs from the name the user knows.
-std::string targetLine(const platform::SystemPath& fileName, const platform::SystemPath& target) {
-    if (target.empty() || target == fileName) return {};
-    return "Linked file: " + platform::shownPath(target) + LineEnd;
-}
-
-const std::string NothingWritten = "Nothing was written and the changes are kept.";
+void tell(StorageUi& ui, const FileProblem& problem) { show(ui.messages, messageFor(problem)); }
 
 bool refuseLoad(Catalogue& catalogue, StorageUi& ui, const platform::SystemPath& previousFileName,
-                const std::string& text, const std::string& caption) {
-    tell(ui, text, caption, platform::Icon::Exclamation);
+                const FileProblem& problem) {
+    tell(ui, problem);
     catalogue.fileName = previousFileName;
     setFileStatus(ui, "");
     return false;
+}
+
+// A replacement that did not end in a lasting file, as the problem to report.
+FileProblem problemOf(const platform::ReplaceResult& written, FileProblem::What what,
+                      const platform::SystemPath& fileName) {
+    return {what, fileName, written.target, written.reason, {}};
 }
 
 }  // namespace
@@ -45,28 +35,21 @@ bool refuseLoad(Catalogue& catalogue, StorageUi& ui, const platform::SystemPath&
 bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPath& previousFileName) {
     if (!catalogue.fileName.empty()) {
         const platform::SystemPath fileName = catalogue.fileName;
-        setFileStatus(ui, "Opening file...");
+        setFileStatus(ui, OpeningStatus);
 
         std::string bytes;
         if (const int error = ui.files.readFile(fileName, MaxCatalogueFileBytes, bytes); error != 0) {
             const std::string reason = error == EINVAL ? "it is not a regular file" : std::strerror(error);
-            return refuseLoad(catalogue, ui, previousFileName,
-                              fileLine(fileName) + "The file could not be read: " + reason + "." + LineEnd +
-                                  "Nothing was loaded.",
-                              "File Error");
+            return refuseLoad(catalogue, ui, previousFileName, {FileProblem::NotRead, fileName, {}, reason, {}});
         }
 
         Catalogue loaded;
         const DecodeResult result = decodeCatalogue(bytes, loaded);
         if (result.status == DecodeResult::WrongMagic)
-            return refuseLoad(catalogue, ui, previousFileName,
-                              fileLine(fileName) + "Wrong version of Books Program" + std::string(12, ' '),
-                              "Data Error");
+            return refuseLoad(catalogue, ui, previousFileName, {FileProblem::WrongVersion, fileName, {}, {}, {}});
         if (result.status == DecodeResult::Damaged)
             return refuseLoad(catalogue, ui, previousFileName,
-                              fileLine(fileName) + "The file is damaged: " + result.problem + "." + LineEnd +
-                                  "Nothing was loaded.",
-                              "Data Error");
+                              {FileProblem::Damaged, fileName, {}, result.problem, {}});
 
         catalogue.records = std::move(loaded.records);
         catalogue.authors = std::move(loaded.authors);
@@ -88,36 +71,32 @@ bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPa
 }
 
 bool saveCatalogue(Catalogue& catalogue, StorageUi& ui) {
-    setFileStatus(ui, "Saving file...");
+    setFileStatus(ui, SavingStatus);
     if (!catalogue.changed) {
         setFileStatus(ui, "");
         return true;
     }
-    auto fail = [&](const std::string& text) {
-        ui.messages.messageBox(text, "File Error", platform::Buttons::Ok, platform::Icon::Stop);
+    auto fail = [&](const FileProblem& problem) {
+        tell(ui, problem);
         setFileStatus(ui, "");
         return false;
     };
     const platform::SystemPath fileName = catalogue.fileName;
     if (fileName.empty())
-        return fail("The catalogue has no file name yet; use Save As to choose one." + LineEnd + NothingWritten);
+        return fail({FileProblem::NoFileName, fileName, {}, {}, {}});
 
     const PurgePlan plan = planPurge(catalogue);
     if (!plan.problem.empty())
-        return fail(fileLine(fileName) + "The catalogue could not be saved: " + plan.problem + "." + LineEnd +
-                    NothingWritten);
+        return fail({FileProblem::NotSaved, fileName, {}, plan.problem, {}});
 
-    const AtomicWriteResult written = writeFileAtomically(ui.files, fileName, encodeCatalogue(catalogue, plan));
-    if (written.outcome == AtomicWriteResult::NotWritten)
-        return fail(fileLine(fileName) + targetLine(fileName, written.target) +
-                    "The catalogue could not be saved: " + written.reason + "." + LineEnd + NothingWritten);
+    const platform::ReplaceResult written = ui.files.replaceWhole(fileName, encodeCatalogue(catalogue, plan));
+    if (written.outcome == platform::ReplaceResult::NotReplaced)
+        return fail(problemOf(written, FileProblem::NotSaved, fileName));
 
     // The file now holds the purged catalogue; memory follows it.
     applyPurge(catalogue, plan);
-    if (written.outcome == AtomicWriteResult::WrittenUnconfirmed)
-        return fail(fileLine(fileName) + targetLine(fileName, written.target) +
-                    "The catalogue was written, but the system could not confirm that it is safely on the disk: " +
-                    written.reason + "." + LineEnd + "The changes still count as unsaved; save again to be sure.");
+    if (written.outcome == platform::ReplaceResult::ReplacedUnconfirmed)
+        return fail(problemOf(written, FileProblem::SavedUnconfirmed, fileName));
 
     catalogue.changed = false;
     setFileStatus(ui, "");
@@ -126,9 +105,7 @@ bool saveCatalogue(Catalogue& catalogue, StorageUi& ui) {
 
 bool confirmSaveChanges(Catalogue& catalogue, StorageUi& ui) {
     if (!catalogue.changed) return false;
-    const platform::Answer answer =
-        ui.messages.messageBox("File records have changed..." + LineEnd + "do you want to save them?", "Save File",
-                               platform::Buttons::YesNoCancel, platform::Icon::Question);
+    const platform::Answer answer = show(ui.messages, saveChangesQuestion());
     if (answer == platform::Answer::Cancel) return true;
     if (answer != platform::Answer::Yes) return false;  // No: the changes are dropped
     if (catalogue.fileName.empty()) {
@@ -145,16 +122,12 @@ bool createEmptyCatalogueFile(const platform::SystemPath& path, StorageUi& ui) {
     platform::FileInfo info;
     const int error = ui.files.status(path, true, info);
     if (error == 0 && (!info.isRegular || info.size > 0)) return true;  // there is something: loading judges it
-    AtomicWriteResult written;
     if (error != 0 && error != ENOENT) {
-        written.outcome = AtomicWriteResult::NotWritten;
-        written.reason = std::strerror(error);
-    } else {
-        written = writeFileAtomically(ui.files, path, FileMagic);
+        tell(ui, {FileProblem::NotCreated, path, {}, std::strerror(error), {}});
+        return false;
     }
-    if (written.outcome != AtomicWriteResult::NotWritten) return true;
-    ui.messages.messageBox(fileLine(path) + targetLine(path, written.target) +
-                               "The new catalogue file could not be created: " + written.reason + ".",
-                           "File Error", platform::Buttons::Ok, platform::Icon::Stop);
+    const platform::ReplaceResult written = ui.files.replaceWhole(path, FileMagic);
+    if (written.outcome != platform::ReplaceResult::NotReplaced) return true;
+    tell(ui, problemOf(written, FileProblem::NotCreated, path));
     return false;
 }

@@ -15,11 +15,12 @@ inline constexpr std::string_view FileMagic = "Quorvels 2.00";
 // The status field that shows the file and the progress of loads and saves.
 inline constexpr int FileStatusField = 1;
 
-// How storage reaches the user and the disk.
+// How storage reaches the user and the disk. What it tells the user is
+// worded in storage/catalogue_messages.h.
 struct StorageUi {
     platform::MessageBoxes& messages;
-    // The file operations; platform::systemFiles() in the program, a wrapper
-    // that fails chosen calls in tests.
+    // The file operations; platform::systemFiles() in the program, in tests
+    // also a PosixFiles over FailingFiles, which fails chosen system calls.
     platform::Files& files;
     // Sets a status field (1 to 4) to a text; "" makes field 1 show the file
     // display. May be empty (before the main window exists).
@@ -52,7 +53,7 @@ bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPa
 // Writes the catalogue to catalogue.fileName when `changed` is set: drops the
 // deleted records, the read dates they owned and the authors no remaining
 // record uses, sets `shown` on every remaining record and replaces the file
-// atomically (see storage/atomic_file.h). Returns true when the file now holds
+// atomically (see platform::Files::replaceWhole). Returns true when the file now holds
 // the catalogue (or nothing had to be written) and `changed` is clear.
 //
 // When the save fails (no permission, read-only file or folder, disk full,

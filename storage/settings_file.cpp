@@ -2,7 +2,8 @@
 
 #include <cerrno>
 
-#include "storage/atomic_file.h"
+#include "storage/catalogue_messages.h"
+
 
 namespace {
 
@@ -41,13 +42,10 @@ bool writeSettings(const Catalogue& catalogue, const platform::SystemPath& start
     if (catalogue.fileName.find_first_of("\r\n") != std::string::npos) {
         reason = "the catalogue's name holds a line break";
     } else {
-        const AtomicWriteResult written = writeFileAtomically(ui.files, path, catalogue.fileName + "\r\n");
-        if (written.outcome != AtomicWriteResult::NotWritten) return true;
+        const platform::ReplaceResult written = ui.files.replaceWhole(path, catalogue.fileName + "\r\n");
+        if (written.outcome != platform::ReplaceResult::NotReplaced) return true;
         reason = written.reason;
     }
-    ui.messages.messageBox("File Name: " + platform::shownPath(path) + "\r\nThe settings file could not be written: " +
-                               reason + ".\r\n" + "The catalogue " + platform::shownPath(catalogue.fileName) +
-                               " will not be opened at the next start.",
-                           "File Error", platform::Buttons::Ok, platform::Icon::Exclamation);
+    show(ui.messages, messageFor({FileProblem::SettingsNotWritten, path, {}, reason, catalogue.fileName}));
     return false;
 }

@@ -26,7 +26,7 @@ platform::SystemPath readSettings(const platform::SystemPath& startDirectory, pl
 // Sets catalogue.fileName from the settings file, as above.
 void readSettings(Catalogue& catalogue, const platform::SystemPath& startDirectory, platform::Files& files);
 
-// Replaces the settings file (atomically, see storage/atomic_file.h) with
+// Replaces the settings file (atomically, see platform::Files::replaceWhole) with
 // catalogue.fileName and "\r\n". When that fails, or when the name holds a line
 // break and so cannot be kept on one line, a message names the settings file
 // and the reason, the old settings file stays as it was, and the result is

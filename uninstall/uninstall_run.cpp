@@ -3,21 +3,13 @@
 #include <filesystem>
 #include <vector>
 
-#include "platform/executable_suffix.h"
+#include "install/product_files.h"
+#include "platform/path_form.h"
 #include "platform/system/file_key_store.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-const std::string uninstallerName = std::string("unInstall") + platform::ExecutableSuffix;
-
-// The product's files, deleted in this order. The uninstaller itself is not
-// among them: it is running, and stays with the folder.
-std::vector<std::string> productFiles() {
-    return {std::string("quorvels") + platform::ExecutableSuffix, "quorvels.hlp", "quorvels.cnt", "quorvels.ico",
-            "quorvels.gid", std::string("install") + platform::ExecutableSuffix};
-}
 
 const std::string entryKey = std::string(platform::UninstallParentKey) + "\\" + UninstallEntryKey;
 
@@ -33,7 +25,7 @@ platform::SystemPath readUninstallEntry(const platform::KeyStore& keys) {
 // files called "install" or "quorvels" in some other folder.
 bool trusted(const platform::SystemPath& uninstallerPath) {
     const std::size_t slash = uninstallerPath.rfind('/');
-    if (uninstallerPath.empty() || uninstallerPath.front() != '/' || uninstallerPath.substr(slash + 1) != uninstallerName)
+    if (!platform::isAbsolutePath(uninstallerPath) || uninstallerPath.substr(slash + 1) != uninstallerFileName())
         return false;
     std::error_code error;
     return fs::is_regular_file(uninstallerPath, error);
@@ -47,11 +39,6 @@ bool deleteIfPresent(const platform::SystemPath& path) {
     const fs::file_status status = fs::symlink_status(file, error);
     if (!fs::exists(status) || fs::is_directory(status)) return true;
     return fs::remove(file, error) && !error;
-}
-
-platform::SystemPath withFinalSlash(platform::SystemPath folder) {
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
 }
 
 }  // namespace
@@ -71,7 +58,7 @@ void runUninstall(UninstallServices& services) {
     const bool folderTrusted = uninstaller.empty() || trusted(uninstaller);
     if (folderTrusted) {
         const platform::SystemPath lookIn = folder.empty() ? withFinalSlash(services.currentFolder) : folder;
-        for (const std::string& name : productFiles())
+        for (const std::string& name : filesToUninstall())
             if (!deleteIfPresent(lookIn + name)) notDeleted.push_back(platform::shownPath(lookIn + name));
     }
     for (const platform::SystemPath& shortcutFolder : {services.desktopFolder, services.programsFolder}) {

@@ -10,7 +10,7 @@
 #include <QUrl>
 #include <vector>
 
-#include "platform/qt/help_contents.h"
+#include "platform/help_contents.h"
 #include "platform/qt/qt_text.h"
 
 namespace platform::qt {

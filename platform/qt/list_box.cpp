@@ -10,7 +10,7 @@
 #include <numeric>
 
 #include "platform/qt/qt_text.h"
-#include "platform/qt/tab_stops.h"
+#include "platform/tab_stops.h"
 
 namespace platform::qt {
 

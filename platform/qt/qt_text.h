@@ -12,15 +12,13 @@ namespace platform::qt {
 
 // Texts cross between the Windows-1252 bytes of the program and the
 // toolkit's Unicode here, and only here; so do paths, as the system names them.
-// One UTF-16 unit for each byte, without a UTF-8 text in between: the book
-// list converts a row each time it first draws or searches it.
-inline QString toQt(std::string_view bytes) {
-    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-    QChar* unit = text.data();
-    for (const char byte : bytes) *unit++ = QChar(static_cast<char16_t>(cp1252CharToUnicode(byte)));
-    return text;
+// Through UTF-16, the toolkit's own form, without a UTF-8 text in between:
+// the book list converts a row each time it first draws or searches it.
+inline QString toQt(std::string_view bytes) { return QString::fromStdU16String(cp1252ToUtf16(bytes)); }
+inline std::string fromQt(const QString& text) {
+    return utf16ToCp1252(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                             static_cast<std::size_t>(text.size())));
 }
-inline std::string fromQt(const QString& text) { return utf8ToCp1252(text.toStdString()); }
 
 // Paths are no Windows-1252 texts: they cross as the file system's own names.
 inline QString toQtPath(const SystemPath& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }

@@ -19,10 +19,7 @@ namespace {
 // Assumed when the application has no screen at all.
 constexpr int FallbackScreenDotsPerInch = 96;
 
-QString toQString(std::string_view text) {
-    const std::string utf8 = cp1252ToUtf8(text);
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
+QString toQString(std::string_view text) { return QString::fromStdU16String(cp1252ToUtf16(text)); }
 
 // The print face at a character height in device pixels: Qt's pixel size is
 // the em height, the character height without the cell's internal leading.

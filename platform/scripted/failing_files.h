@@ -5,24 +5,24 @@
 #include <string>
 #include <vector>
 
-#include "platform/files.h"
+#include "platform/system/posix_file_calls.h"
 
 namespace platform::scripted {
 
-// Wraps a Files implementation (normally the real one) and makes the n-th call,
-// counted from 0 over every operation, fail with `error` instead of reaching
-// it. Every call is recorded by name, so a test can first count the calls of
+// Wraps the POSIX calls of the file layer (normally the real ones; put a
+// PosixFiles over it) and makes the n-th call, counted from 0 over every
+// operation, fail with `error` instead of reaching it. Every call is recorded by name, so a test can first count the calls of
 // an operation and then fail each of them in turn.
-struct FailingFiles final : Files {
+struct FailingFiles final : PosixFileCalls {
     enum class Failure {
         Once,     // only the n-th call fails
         ForGood,  // the n-th call and every later call of the same operation fail
         Kill,     // the process is killed at the n-th call, as a crash or power cut would end it
     };
 
-    explicit FailingFiles(Files& inner) : inner(inner) {}
+    explicit FailingFiles(PosixFileCalls& inner) : inner(inner) {}
 
-    Files& inner;
+    PosixFileCalls& inner;
     int failAt = -1;  // -1: no call fails
     Failure failure = Failure::Once;
     int error = EIO;

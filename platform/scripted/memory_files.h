@@ -28,35 +28,12 @@ struct MemoryFiles final : Files {
         info.size = found->second.size();
         return 0;
     }
-    int checkWritable(const SystemPath&) override { return 0; }
-    int readLink(const SystemPath&, SystemPath&) override { return EINVAL; }
-    int createNew(const SystemPath& path, unsigned, Handle& handle) override {
-        if (!files.emplace(path, std::string()).second) return EEXIST;
-        handle = static_cast<Handle>(open.size()) + 1;
-        open[handle] = path;
-        return 0;
+    ReplaceResult replaceWhole(const SystemPath& path, std::string_view bytes) override {
+        files[path] = bytes;
+        ReplaceResult result;
+        result.target = path;
+        return result;
     }
-    int setPermissions(Handle, unsigned) override { return 0; }
-    int setOwner(Handle, std::uint32_t, std::uint32_t) override { return 0; }
-    int write(Handle handle, std::string_view bytes) override {
-        files[open.at(handle)] += bytes;
-        return 0;
-    }
-    int sync(Handle) override { return 0; }
-    int close(Handle handle) override { return open.erase(handle) == 1 ? 0 : EBADF; }
-    int rename(const SystemPath& from, const SystemPath& to) override {
-        const auto found = files.find(from);
-        if (found == files.end()) return ENOENT;
-        std::string bytes = std::move(found->second);
-        files.erase(found);
-        files[to] = std::move(bytes);
-        return 0;
-    }
-    int remove(const SystemPath& path) override { return files.erase(path) == 1 ? 0 : ENOENT; }
-    int syncDirectory(const SystemPath&) override { return 0; }
-
-private:
-    std::map<Handle, SystemPath> open;  // handle -> path
 };
 
 }  // namespace platform::scripted

@@ -1,148 +1,131 @@
 #include "platform/system/posix_files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
 #include <cerrno>
-#include <vector>
+#include <cstring>
+#include <random>
 
 namespace platform {
 
 namespace {
 
-void describe(const struct stat& st, FileInfo& info) {
-    info.isRegular = S_ISREG(st.st_mode);
-    info.isDirectory = S_ISDIR(st.st_mode);
-    info.isSymlink = S_ISLNK(st.st_mode);
-    info.permissions = static_cast<unsigned>(st.st_mode & 07777);
-    info.owner = st.st_uid;
-    info.group = st.st_gid;
-    info.size = static_cast<std::uint64_t>(st.st_size);
+constexpr int MaxLinkHops = 40;        // as the system's own limit (ELOOP)
+constexpr int MaxTemporaryNames = 100;  // attempts at a free temporary name
+
+// The folder part of a path ("." when it has none) and the name part.
+SystemPath folderOf(const SystemPath& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+SystemPath nameOf(const SystemPath& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+SystemPath temporaryName(const SystemPath& target) {
+    static std::mt19937 random{std::random_device{}()};
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof letters) - 2);
+    SystemPath name = folderOf(target) + "/." + nameOf(target) + ".";
+    for (int i = 0; i < 8; ++i) name += letters[pick(random)];
+    return name + ".tmp";
+}
+
+ReplaceResult failed(int error, SystemPath target, std::string reason = {}) {
+    ReplaceResult result;
+    result.outcome = ReplaceResult::NotReplaced;
+    result.error = error;
+    result.reason = reason.empty() ? std::strerror(error) : std::move(reason);
+    result.target = std::move(target);
+    return result;
+}
+
+// The file a path finally designates, links followed. Returns 0 or the
+// system's error number.
+int resolveLinks(PosixFileCalls& calls, const SystemPath& path, SystemPath& target) {
+    SystemPath current = path;
+    for (int hop = 0; hop <= MaxLinkHops; ++hop) {
+        FileInfo info;
+        const int error = calls.status(current, false, info);
+        if (error == ENOENT || (error == 0 && !info.isSymlink)) {
+            target = current;
+            return 0;
+        }
+        if (error != 0) return error;
+        SystemPath link;
+        if (const int linkError = calls.readLink(current, link); linkError != 0) return linkError;
+        if (link.empty()) return ENOENT;
+        current = link.front() == '/' ? link : folderOf(current) + "/" + link;
+    }
+    return ELOOP;
 }
 
 }  // namespace
 
-int PosixFiles::readFile(const SystemPath& path, std::size_t maxBytes, std::string& contents) {
-    contents.clear();
-    // O_NONBLOCK keeps a named pipe from blocking the open; it changes nothing
-    // for a regular file.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return errno;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        const int error = errno;
-        ::close(fd);
-        return error;
+ReplaceResult PosixFiles::replaceWhole(const SystemPath& path, std::string_view bytes) {
+    SystemPath target;
+    if (const int error = resolveLinks(calls, path, target); error != 0) return failed(error, path);
+
+    // What is there now decides the new file's permissions, and whether we may
+    // replace it at all: a file we could not write in place stays as it is.
+    FileInfo existing;
+    const int statusError = calls.status(target, true, existing);
+    const bool exists = statusError == 0;
+    if (!exists && statusError != ENOENT) return failed(statusError, target);
+    if (exists) {
+        if (existing.isDirectory) return failed(EISDIR, target);
+        if (!existing.isRegular) return failed(EINVAL, target, "it is not a regular file");
+        // No write permission for anyone marks a read-only file, which even
+        // the superuser (whom the system's check lets through) must not replace.
+        if ((existing.permissions & 0222) == 0)
+            return failed(EACCES, target, std::string(std::strerror(EACCES)) + " (the file is read-only)");
+        if (const int error = calls.checkWritable(target); error != 0) return failed(error, target);
     }
-    if (!S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+
+    SystemPath temporary;
+    PosixFileCalls::Handle handle = -1;
+    int error = EEXIST;
+    for (int attempt = 0; attempt < MaxTemporaryNames && error == EEXIST; ++attempt) {
+        temporary = temporaryName(target);
+        // Until its permissions are set, only we may read the new file.
+        error = calls.createNew(temporary, exists ? 0600u : 0666u, handle);
     }
-    const std::size_t expected = static_cast<std::size_t>(st.st_size);
-    // One byte more than the file holds, so that the read that finds its end
-    // needs no larger buffer (growing it would copy the whole file).
-    contents.resize(expected < maxBytes ? expected + 1 : maxBytes);
-    std::size_t done = 0;
-    while (done < maxBytes) {
-        if (done == contents.size()) contents.resize(std::min(maxBytes, contents.size() + 65536));
-        const ssize_t got = ::read(fd, contents.data() + done, contents.size() - done);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            const int error = errno;
-            ::close(fd);
-            contents.clear();
-            return error;
-        }
-        if (got == 0) break;
-        done += static_cast<std::size_t>(got);
+    if (error != 0) return failed(error, target);
+
+    auto abandon = [&](int failure, bool open) {
+        if (open) calls.close(handle);
+        calls.remove(temporary);
+        return failed(failure, target);
+    };
+
+    if (exists) {
+        // Owner first: changing it may clear set-id bits that setPermissions
+        // then puts back. Only the superuser may give a file away, so a
+        // refusal here is no reason to abandon the save.
+        calls.setOwner(handle, existing.owner, existing.group);
+        if (const int e = calls.setPermissions(handle, existing.permissions); e != 0) return abandon(e, true);
     }
-    contents.resize(done);
-    ::close(fd);
-    return 0;
-}
+    if (const int e = calls.write(handle, bytes); e != 0) return abandon(e, true);
+    if (const int e = calls.sync(handle); e != 0) return abandon(e, true);
+    if (const int e = calls.close(handle); e != 0) return abandon(e, false);
+    if (const int e = calls.rename(temporary, target); e != 0) return abandon(e, false);
 
-int PosixFiles::status(const SystemPath& path, bool followLinks, FileInfo& info) {
-    struct stat st {};
-    const int result = followLinks ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st);
-    if (result != 0) return errno;
-    describe(st, info);
-    return 0;
-}
-
-int PosixFiles::checkWritable(const SystemPath& path) {
-    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
-}
-
-int PosixFiles::readLink(const SystemPath& path, SystemPath& target) {
-    std::vector<char> buffer(256);
-    for (;;) {
-        const ssize_t length = ::readlink(path.c_str(), buffer.data(), buffer.size());
-        if (length < 0) return errno;
-        if (static_cast<std::size_t>(length) < buffer.size()) {
-            target.assign(buffer.data(), static_cast<std::size_t>(length));
-            return 0;
-        }
-        buffer.resize(buffer.size() * 2);
+    ReplaceResult result;
+    result.target = target;
+    // Some file systems cannot flush a folder and say so with EINVAL; the
+    // rename is then as lasting as that file system makes it.
+    if (const int e = calls.syncDirectory(folderOf(target)); e != 0 && e != EINVAL) {
+        result.outcome = ReplaceResult::ReplacedUnconfirmed;
+        result.error = e;
+        result.reason = std::strerror(e);
     }
-}
-
-int PosixFiles::createNew(const SystemPath& path, unsigned mode, Handle& handle) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, static_cast<mode_t>(mode));
-    if (fd < 0) return errno;
-    handle = fd;
-    return 0;
-}
-
-int PosixFiles::setPermissions(Handle handle, unsigned permissions) {
-    return ::fchmod(handle, static_cast<mode_t>(permissions)) == 0 ? 0 : errno;
-}
-
-int PosixFiles::setOwner(Handle handle, std::uint32_t owner, std::uint32_t group) {
-    return ::fchown(handle, static_cast<uid_t>(owner), static_cast<gid_t>(group)) == 0 ? 0 : errno;
-}
-
-int PosixFiles::write(Handle handle, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(handle, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return 0;
-}
-
-int PosixFiles::sync(Handle handle) {
-    return ::fsync(handle) == 0 ? 0 : errno;
-}
-
-int PosixFiles::close(Handle handle) {
-    // The descriptor is released even when close reports an error; retrying
-    // after EINTR could close a descriptor another part of the program reused.
-    return ::close(handle) == 0 ? 0 : errno;
-}
-
-int PosixFiles::rename(const SystemPath& from, const SystemPath& to) {
-    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
-}
-
-int PosixFiles::remove(const SystemPath& path) {
-    return ::unlink(path.c_str()) == 0 ? 0 : errno;
-}
-
-int PosixFiles::syncDirectory(const SystemPath& directory) {
-    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return errno;
-    const int error = ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    return error;
+    return result;
 }
 
 Files& systemFiles() {
-    static PosixFiles files;
+    static PosixFiles files(systemFileCalls());
     return files;
 }
 

@@ -1,27 +1,34 @@
 #pragma once
 
 #include "platform/files.h"
+#include "platform/system/posix_file_calls.h"
 
 namespace platform {
 
-// The file operations on the machine's own file systems, through POSIX calls.
+// The file layer on a POSIX system, made of PosixFileCalls.
+//
+// replaceWhole writes the new contents into a temporary file beside the
+// target (same folder, so the rename cannot cross file systems), flushes it
+// and checks every step, then renames it over the target; finally the folder
+// is flushed so the rename itself lasts. Links are resolved one by one
+// (relative ones against the link's own folder), also when the last one
+// points to a file that does not exist yet.
 struct PosixFiles final : Files {
-    int readFile(const SystemPath& path, std::size_t maxBytes, std::string& contents) override;
-    int status(const SystemPath& path, bool followLinks, FileInfo& info) override;
-    int checkWritable(const SystemPath& path) override;
-    int readLink(const SystemPath& path, SystemPath& target) override;
-    int createNew(const SystemPath& path, unsigned mode, Handle& handle) override;
-    int setPermissions(Handle handle, unsigned permissions) override;
-    int setOwner(Handle handle, std::uint32_t owner, std::uint32_t group) override;
-    int write(Handle handle, std::string_view bytes) override;
-    int sync(Handle handle) override;
-    int close(Handle handle) override;
-    int rename(const SystemPath& from, const SystemPath& to) override;
-    int remove(const SystemPath& path) override;
-    int syncDirectory(const SystemPath& directory) override;
+    explicit PosixFiles(PosixFileCalls& calls) : calls(calls) {}
+
+    int readFile(const SystemPath& path, std::size_t maxBytes, std::string& contents) override {
+        return calls.readFile(path, maxBytes, contents);
+    }
+    int status(const SystemPath& path, bool followLinks, FileInfo& info) override {
+        return calls.status(path, followLinks, info);
+    }
+    ReplaceResult replaceWhole(const SystemPath& path, std::string_view bytes) override;
+
+private:
+    PosixFileCalls& calls;
 };
 
-// The one instance the programs use.
+// The one instance the programs use, over systemFileCalls().
 Files& systemFiles();
 
 }  // namespace platform

@@ -44,7 +44,7 @@ TEST_F(InstallDialogTest, OpensCentredWithoutOwnerBothBoxesCheckedAndTheDefaultF
         EXPECT_TRUE(u.control(MenuShortcutBoxId).checked);
         EXPECT_EQ(u.text(FolderLabelId), "Folder to Install Quorvel:");
         EXPECT_EQ(u.text(FolderBoxId), home / ".local/share/Folimarch/");
-        u.click(CancelButtonId);
+        u.click(InstallCancelButtonId);
     });
 }
 
@@ -63,7 +63,7 @@ TEST_F(InstallDialogTest, InstallTakesTheBoxesAndTheFolderAsTheUserLeftThem) {
 }
 
 TEST_F(InstallDialogTest, CancelAndTheCloseBoxEndWithNothingInstalled) {
-    run([&](ScriptedUser& u) { u.click(CancelButtonId); });
+    run([&](ScriptedUser& u) { u.click(InstallCancelButtonId); });
     run([&](ScriptedUser& u) { u.closeBox(); });
     EXPECT_TRUE(ui.messageBoxes.shown.empty());
     EXPECT_TRUE(nothingInstalled());
@@ -74,7 +74,7 @@ TEST_F(InstallDialogTest, EnterAndEscapeDoNothing) {
         u.pressEnter();
         u.pressEscape();
         EXPECT_FALSE(u.state().ended);
-        u.click(CancelButtonId);
+        u.click(InstallCancelButtonId);
     });
     EXPECT_TRUE(ui.messageBoxes.shown.empty());
     EXPECT_TRUE(nothingInstalled());

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "install/install_run.h"
+#include "install/product_files.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "tests/support/product_home.h"
 
@@ -42,7 +43,7 @@ TEST_F(InstallTest, MissingFilesAreListedInOrderAndNothingIsCreated) {
 TEST_F(InstallTest, FullInstallCopiesRegistersAndMakesValidShortcuts) {
     EXPECT_EQ(install(home / "Books/"), Installed);
     EXPECT_EQ(messages.shown.back().caption, "");
-    for (const std::string& name : installFiles())
+    for (const std::string& name : installedFiles())
         EXPECT_EQ(readFile(home / ("Books/" + name)), "contents of " + name) << name;
 
     platform::FileKeyStore reread(keyStorePath());

@@ -19,6 +19,7 @@
 #include <optional>
 
 #include "install/install_dialog.h"
+#include "install/product_files.h"
 #include "install/system_services.h"
 #include "platform/scripted/scripted_windows.h"
 #include "platform/system/file_key_store.h"
@@ -143,7 +144,7 @@ TEST_P(RoundTrip, TheInstallerShowsItsDialogAndChangesNothingUnanswered) {
 
 TEST_P(RoundTrip, InstallStartFromTheMenuEntryAndUninstall) {
     installWithTheDialog();
-    for (const std::string& name : installFiles())
+    for (const std::string& name : installedFiles())
         EXPECT_EQ(readFile(installFolder + name), readFile(dist + "/" + name)) << name;
     EXPECT_TRUE(entryRegistered());
 

@@ -33,7 +33,7 @@ TEST(InstallerByKeyboard, TheInstallDialogAndTheUninstallPromptsAreWalked) {
              runInstallDialog(windows, installing);
              EXPECT_TRUE(std::filesystem::exists(shortcut));
          },
-         {{ids({DesktopShortcutBoxId, MenuShortcutBoxId, FolderBoxId, InstallButtonId, CancelButtonId}),
+         {{ids({DesktopShortcutBoxId, MenuShortcutBoxId, FolderBoxId, InstallButtonId, InstallCancelButtonId}),
            {{Qt::Key_I, Qt::AltModifier}}}}},
         {[&] {
              runUninstall(uninstalling);

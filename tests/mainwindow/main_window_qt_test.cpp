@@ -12,7 +12,7 @@
 #include "mainwindow/menus.h"
 #include "mainwindow/status_line.h"
 #include "mainwindow/startup.h"
-#include "platform/qt/help_contents.h"
+#include "platform/help_contents.h"
 #include "platform/qt/list_box.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_help_viewer.h"
@@ -297,7 +297,7 @@ TEST_F(MainWindowOnQt, HelpOpensTheGuideAtItsContentsUntilTheWindowCloses) {
 // Every entry of the contents leads to a topic of the guide.
 TEST(HelpFiles, EveryContentsEntryHasItsTopic) {
     const std::string guide = readFile(QUORVELS_HELP_SOURCE "/quorvels.hlp");
-    const auto contents = platform::qt::parseHelpContents(readFile(QUORVELS_HELP_SOURCE "/quorvels.cnt"));
+    const auto contents = platform::parseHelpContents(readFile(QUORVELS_HELP_SOURCE "/quorvels.cnt"));
     EXPECT_EQ(contents.title, "Quorvels Help");
     ASSERT_FALSE(contents.entries.empty());
     for (const auto& entry : contents.entries) {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "platform/qt/tab_stops.h"
+#include "platform/tab_stops.h"
 
 namespace {
 
-using platform::qt::tabbedPartStarts;
+using platform::tabbedPartStarts;
 
 TEST(TabStops, PartsStartAtTheirStops) {
     EXPECT_EQ(tabbedPartStarts({6, 80, 200, 60}, {18, 210, 560}, 4), (std::vector<int>{0, 18, 210, 560}));

@@ -5,7 +5,9 @@
 namespace {
 
 using platform::cp1252ToUnicode;
+using platform::cp1252ToUtf16;
 using platform::cp1252ToUtf8;
+using platform::utf16ToCp1252;
 using platform::utf8FitsCp1252;
 using platform::utf8ToCp1252;
 
@@ -33,6 +35,17 @@ TEST(Cp1252, CharactersWithoutAByteAndMalformedUtf8BecomeTheReplacement) {
     EXPECT_FALSE(utf8FitsCp1252("\u65E5"));
     EXPECT_FALSE(utf8FitsCp1252("\xC3"));
     EXPECT_TRUE(utf8FitsCp1252("caf\u00E9 \u20AC"));
+}
+
+TEST(Cp1252, Utf16HasOneUnitForEachByteBothWays) {
+    std::string everyByte;
+    for (int byte = 0; byte < 256; ++byte) everyByte += static_cast<char>(byte);
+    const std::u16string units = cp1252ToUtf16(everyByte);
+    EXPECT_EQ(std::u32string(units.begin(), units.end()), cp1252ToUnicode(everyByte));
+    EXPECT_EQ(utf16ToCp1252(units), everyByte);
+    // A pair of surrogates is one character; a lone surrogate is none.
+    EXPECT_EQ(utf16ToCp1252(u"\u65E5 \U0001F600 \u20AC"), "? ? \x80");
+    EXPECT_EQ(utf16ToCp1252(std::u16string{u'a', char16_t(0xD800), u'b', char16_t(0xDC00)}, '_'), "a_b_");
 }
 
 }  // namespace

@@ -281,8 +281,9 @@ TEST(CatalogueFile, AFolderOrAnUnreadableFileIsReported) {
 TEST(CatalogueFile, AReadErrorIsReportedWithTheSystemsReason) {
     TempDir dir;
     writeBytes(dir / "c.pmr", Layout{}.counts(0, 0).bytes);
-    FailingFiles files(platform::systemFiles());
-    files.failAt = 0;
+    FailingFiles failing(platform::systemFileCalls());
+    platform::PosixFiles files(failing);
+    failing.failAt = 0;
     Ui ui(files);
     ui.messages.expect(Answer::Ok);
     Catalogue c = capitals();
@@ -291,7 +292,7 @@ TEST(CatalogueFile, AReadErrorIsReportedWithTheSystemsReason) {
     const std::string before = dump(c);
     c.fileName = dir / "c.pmr";
     EXPECT_FALSE(loadCatalogue(c, ui.storage, dir / "old.pmr"));
-    EXPECT_EQ(files.failedCall(), "readFile");
+    EXPECT_EQ(failing.failedCall(), "readFile");
     EXPECT_EQ(ui.messages.shown.at(0).text, "File Name: " + (dir / "c.pmr") +
                                                 "\r\nThe file could not be read: Input/output error.\r\n"
                                                 "Nothing was loaded.");

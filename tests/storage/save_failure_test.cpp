@@ -13,7 +13,6 @@
 #include <random>
 
 #include "core/ordering.h"
-#include "storage/atomic_file.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
 #include "tests/storage/storage_test_support.h"
@@ -42,11 +41,12 @@ Catalogue unsaved(const std::string& fileName, int size = 40) {
 // How many file calls a successful save of unsaved() makes.
 std::size_t countSaveCalls(const std::string& path) {
     writeBytes(path, oldFile());
-    FailingFiles files(platform::systemFiles());
+    FailingFiles failing(platform::systemFileCalls());
+    platform::PosixFiles files(failing);
     Ui ui(files);
     Catalogue c = unsaved(path);
     EXPECT_TRUE(saveCatalogue(c, ui.storage));
-    return files.calls.size();
+    return failing.calls.size();
 }
 
 // Tries a save that must fail; checks that the message names the file and the
@@ -240,13 +240,14 @@ TEST(AtomicSave, ALinkLoopIsReported) {
 TEST(AtomicSave, TheSystemCallsComeInTheSafeOrder) {
     TempDir dir;
     writeBytes(dir / "c.pmr", oldFile());
-    FailingFiles files(platform::systemFiles());
+    FailingFiles failing(platform::systemFileCalls());
+    platform::PosixFiles files(failing);
     Ui ui(files);
     Catalogue c = unsaved(dir / "c.pmr");
     ASSERT_TRUE(saveCatalogue(c, ui.storage));
     const std::vector<std::string> expected{"status", "status", "checkWritable", "createNew", "setOwner",
                                             "setPermissions", "write", "sync", "close", "rename", "syncDirectory"};
-    EXPECT_EQ(files.calls, expected);
+    EXPECT_EQ(failing.calls, expected);
 }
 
 // Each system call of a save fails in turn, once and for good: before the
@@ -261,15 +262,16 @@ TEST(AtomicSave, EveryCallFailingInTurnLeavesTheOldOrTheNewFileWhole) {
     for (const auto failure : {FailingFiles::Failure::Once, FailingFiles::Failure::ForGood})
         for (std::size_t k = 0; k < callCount; ++k) {
             writeBytes(dir / "c.pmr", oldFile());
-            FailingFiles files(platform::systemFiles());
-            files.failAt = static_cast<int>(k);
-            files.failure = failure;
+            FailingFiles failing(platform::systemFileCalls());
+            platform::PosixFiles files(failing);
+            failing.failAt = static_cast<int>(k);
+            failing.failure = failure;
             Ui ui(files);
             ui.messages.expect(Answer::Ok);
             Catalogue c = unsaved(dir / "c.pmr");
             const std::string before = dump(c);
             const bool saved = saveCatalogue(c, ui.storage);
-            const std::string failed = files.failedCall();
+            const std::string failed = failing.failedCall();
             SCOPED_TRACE(std::string(failure == FailingFiles::Failure::Once ? "once" : "for good") + ", failing call " +
                          std::to_string(k) + ": " + failed);
             EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"c.pmr"});
@@ -308,9 +310,10 @@ TEST(AtomicSave, ASaveKilledAtEachCallLeavesTheOldOrTheNewFileWhole) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            FailingFiles files(platform::systemFiles());
-            files.failAt = static_cast<int>(k);
-            files.failure = FailingFiles::Failure::Kill;
+            FailingFiles failing(platform::systemFileCalls());
+            platform::PosixFiles files(failing);
+            failing.failAt = static_cast<int>(k);
+            failing.failure = FailingFiles::Failure::Kill;
             platform::scripted::ScriptedMessageBoxes messages;
             StorageUi ui{messages, files, {}, {}};
             Catalogue c = unsaved(dir / "c.pmr");

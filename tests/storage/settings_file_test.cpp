@@ -139,21 +139,23 @@ TEST(SettingsFile, EveryCallOfTheWriteFailingOnceOrForGoodLeavesTheOldFile) {
     std::size_t calls = 0;
     {
         writeBytes(dir / "quorvels.ini", "/old.pmr\r\n");
-        FailingFiles files(platform::systemFiles());
+        FailingFiles failing(platform::systemFileCalls());
+        platform::PosixFiles files(failing);
         Ui ui(files);
         ASSERT_TRUE(writeSettings(c, dir.path(), ui.storage));
-        calls = files.calls.size();
+        calls = failing.calls.size();
     }
     for (const auto failure : {FailingFiles::Failure::Once, FailingFiles::Failure::ForGood})
         for (std::size_t k = 0; k < calls; ++k) {
             writeBytes(dir / "quorvels.ini", "/old.pmr\r\n");
-            FailingFiles files(platform::systemFiles());
-            files.failAt = static_cast<int>(k);
-            files.failure = failure;
+            FailingFiles failing(platform::systemFileCalls());
+            platform::PosixFiles files(failing);
+            failing.failAt = static_cast<int>(k);
+            failing.failure = failure;
             Ui ui(files);
             ui.messages.expect(Answer::Ok);
             const bool written = writeSettings(c, dir.path(), ui.storage);
-            SCOPED_TRACE(files.failedCall());
+            SCOPED_TRACE(failing.failedCall());
             const std::string now = readBytes(dir / "quorvels.ini");
             EXPECT_TRUE(now == "/old.pmr\r\n" || now == "/new.pmr\r\n");
             EXPECT_EQ(written, now == "/new.pmr\r\n");

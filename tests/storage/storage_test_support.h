@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -175,17 +176,9 @@ struct BytesFiles final : platform::Files {
         return 0;
     }
     int status(const std::string&, bool, platform::FileInfo&) override { return ENOSYS; }
-    int checkWritable(const std::string&) override { return ENOSYS; }
-    int readLink(const std::string&, std::string&) override { return ENOSYS; }
-    int createNew(const std::string&, unsigned, Handle&) override { return ENOSYS; }
-    int setPermissions(Handle, unsigned) override { return ENOSYS; }
-    int setOwner(Handle, std::uint32_t, std::uint32_t) override { return ENOSYS; }
-    int write(Handle, std::string_view) override { return ENOSYS; }
-    int sync(Handle) override { return ENOSYS; }
-    int close(Handle) override { return ENOSYS; }
-    int rename(const std::string&, const std::string&) override { return ENOSYS; }
-    int remove(const std::string&) override { return ENOSYS; }
-    int syncDirectory(const std::string&) override { return ENOSYS; }
+    platform::ReplaceResult replaceWhole(const std::string& path, std::string_view) override {
+        return {platform::ReplaceResult::NotReplaced, ENOSYS, std::strerror(ENOSYS), path};
+    }
 };
 
 // Message boxes, status texts and Save As of one test.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "install/install_run.h"
+#include "install/product_files.h"
 #include "platform/system/file_key_store.h"
 #include "tests/support/temporary_folder.h"
 #include "uninstall/uninstall_run.h"
@@ -23,7 +24,7 @@ struct ProductHome {
     std::string programs = home / ".local/share/applications";
 
     ProductHome() {
-        for (const std::string& name : installFiles()) writeFile(home / ("dist/" + name), "contents of " + name);
+        for (const std::string& name : installedFiles()) writeFile(home / ("dist/" + name), "contents of " + name);
     }
 
     std::string keyStorePath() const { return home / ".config/quorvels-keys.ini"; }

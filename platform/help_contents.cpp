@@ -1,9 +1,9 @@
-#include "platform/qt/help_contents.h"
+#include "platform/help_contents.h"
 
 #include <algorithm>
 #include <charconv>
 
-namespace platform::qt {
+namespace platform {
 
 namespace {
 
@@ -49,4 +49,4 @@ HelpContents parseHelpContents(std::string_view text) {
     return contents;
 }
 
-}  // namespace platform::qt
+}  // namespace platform

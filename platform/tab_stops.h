@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace platform::qt {
+namespace platform {
 
 // Where each tab-separated part of a text starts, in pixels from the text's
 // origin, given the parts' drawn widths: a tab moves on to the first tab stop
@@ -10,4 +10,4 @@ namespace platform::qt {
 // passed the last stop.
 std::vector<int> tabbedPartStarts(const std::vector<int>& partWidths, const std::vector<int>& tabStops, int blankWidth);
 
-}  // namespace platform::qt
+}  // namespace platform

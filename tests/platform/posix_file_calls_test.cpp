@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/system/posix_files.h"
+#include "platform/system/posix_file_calls.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {
@@ -10,15 +10,15 @@ namespace {
 // Paths are the system's own bytes, passed on unchanged both ways: UTF-8
 // names in letters Windows-1252 has or has not, and a name that is no UTF-8
 // at all ("\xFC" alone, as an old Latin-1 system writes "ü").
-TEST(PosixFiles, PathsAreTheSystemsOwnBytes) {
+TEST(PosixFileCalls, PathsAreTheSystemsOwnBytes) {
     TemporaryFolder folder;
-    platform::Files& files = platform::systemFiles();
+    platform::PosixFileCalls& files = platform::systemFileCalls();
     for (const std::string name : {"Bücher", "Документы", "B\xFC" "cher"}) {
         SCOPED_TRACE(name);
         const platform::SystemPath inner = folder / name;
         std::filesystem::create_directory(inner);
 
-        platform::Files::Handle handle = 0;
+        platform::PosixFileCalls::Handle handle = 0;
         ASSERT_EQ(files.createNew(inner + "/Lektüre.pmr", 0644, handle), 0);
         ASSERT_EQ(files.write(handle, "bytes"), 0);
         ASSERT_EQ(files.close(handle), 0);

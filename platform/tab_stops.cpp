@@ -1,8 +1,8 @@
-#include "platform/qt/tab_stops.h"
+#include "platform/tab_stops.h"
 
 #include <algorithm>
 
-namespace platform::qt {
+namespace platform {
 
 std::vector<int> tabbedPartStarts(const std::vector<int>& partWidths, const std::vector<int>& tabStops, int blankWidth) {
     std::vector<int> starts;
@@ -16,4 +16,4 @@ std::vector<int> tabbedPartStarts(const std::vector<int>& partWidths, const std:
     return starts;
 }
 
-}  // namespace platform::qt
+}  // namespace platform

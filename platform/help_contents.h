@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace platform::qt {
+namespace platform {
 
 // One line of a help file's contents: a title at its depth in the contents
 // tree (1 = top) and the anchor of its topic in the help file ("" for a
@@ -29,4 +29,4 @@ struct HelpContents {
 // skipped. Texts are Windows-1252 bytes; "\r\n" and "\n" both end a line.
 HelpContents parseHelpContents(std::string_view text);
 
-}  // namespace platform::qt
+}  // namespace platform

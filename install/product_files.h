@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/system_path.h"
+
+// The product's files as they lie in an install folder, one list for the
+// installer, which copies them, and the uninstaller, which deletes them.
+
+// The catalogue program and the uninstaller, under their system names.
+std::string programFileName();
+std::string uninstallerFileName();
+
+// The files the installer copies, in this order, from its own folder.
+std::vector<std::string> installedFiles();
+
+// What the uninstaller deletes, in this order: the installed files except
+// itself (it is running, and stays with the folder), then what the program
+// and the installer may have left beside them.
+std::vector<std::string> filesToUninstall();
+
+// The folder with a "/" at its end, ready for a file name.
+platform::SystemPath withFinalSlash(platform::SystemPath folder);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "platform/message_box.h"
+#include "storage/file_problem.h"
+
+// The words of everything storage tells or asks the user, in one place.
+
+// A message box's contents.
+struct UserMessage {
+    std::string text;
+    std::string caption;
+    platform::Buttons buttons = platform::Buttons::Ok;
+    platform::Icon icon = platform::Icon::None;
+};
+
+// The box that reports a problem (one OK button).
+UserMessage messageFor(const FileProblem& problem);
+
+// The question before unsaved changes would be lost (Yes, No, Cancel).
+UserMessage saveChangesQuestion();
+
+// Shows the message and returns the user's answer.
+platform::Answer show(platform::MessageBoxes& messages, const UserMessage& message);
+
+// The file status texts while a catalogue is read and written.
+inline constexpr const char* OpeningStatus = "Opening file...";
+inline constexpr const char* SavingStatus = "Saving file...";
