@@ -104,7 +104,9 @@ struct Windows {
     // List boxes. Tab characters in a row move on to the next tab stop,
     // given in dialog units from the list's left edge.
     virtual void setListTabStops(WindowHandle window, int id, const std::vector<int>& stops) = 0;
-    // Replaces every row with the rows' count() rows, none selected.
+    // Replaces every row with the rows' count() rows, none selected. Where
+    // the top row then stands differs between toolkits (some keep the scroll
+    // position, some go to the top): a caller that needs one sets it.
     virtual void setListRows(WindowHandle window, int id, const ListRows& rows) = 0;
     // Replaces the text of one row, which must be the text the rows now give
     // for it; the row keeps its selection.
