@@ -62,7 +62,7 @@ void openCatalogueFile(MainWindow& main) {
     if (!loadCatalogue(catalogue, ui, previousFileName)) return;
     writeSettings(catalogue, main.state.startDirectory, ui);
     setCaseCaption(main, CaseCaptionForm::Plain);
-    setStatus(main, FileStatusField, "");
+    setStatus(main, 1, "");
 }
 
 void saveCatalogueFile(MainWindow& main) {
@@ -90,11 +90,11 @@ void saveCatalogueFileAs(MainWindow& main) {
         // The save said what failed. The catalogue is still the one of the
         // previous file, with its changes unsaved.
         catalogue.fileName = previousFileName;
-        setStatus(main, FileStatusField, "");
+        setStatus(main, 1, "");
         return;
     }
     writeSettings(catalogue, main.state.startDirectory, ui);
-    setStatus(main, FileStatusField, "");
+    setStatus(main, 1, "");
 }
 
 bool closeMainWindow(MainWindow& main) {

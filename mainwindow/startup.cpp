@@ -6,7 +6,8 @@
 #include "storage/settings_file.h"
 
 StorageUi storageUiOf(MainWindow& main) {
-    return {main.messages, main.files, [&main](int field, const std::string& text) { setStatus(main, field, text); },
+    // Progress shows in field 1, which shows the file again when it ends.
+    return {main.messages, main.files, [&main](const std::string& progress) { setStatus(main, 1, progress); },
             [&main] { saveCatalogueFileAs(main); }};
 }
 

@@ -11,7 +11,7 @@
 namespace {
 
 void setFileStatus(StorageUi& ui, const std::string& text) {
-    if (ui.setStatus) ui.setStatus(FileStatusField, text);
+    if (ui.showProgress) ui.showProgress(text);
 }
 
 void tell(StorageUi& ui, const FileProblem& problem) { show(ui.messages, messageFor(problem)); }

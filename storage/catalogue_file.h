@@ -12,9 +12,6 @@
 // version, 13 bytes without a length byte or terminator.
 inline constexpr std::string_view FileMagic = "Quorvels 2.00";
 
-// The status field that shows the file and the progress of loads and saves.
-inline constexpr int FileStatusField = 1;
-
 // How storage reaches the user and the disk. What it tells the user is
 // worded in storage/catalogue_messages.h.
 struct StorageUi {
@@ -22,9 +19,9 @@ struct StorageUi {
     // The file operations; platform::systemFiles() in the program, in tests
     // also a PosixFiles over FailingFiles, which fails chosen system calls.
     platform::Files& files;
-    // Sets a status field (1 to 4) to a text; "" makes field 1 show the file
-    // display. May be empty (before the main window exists).
-    std::function<void(int field, const std::string& text)> setStatus;
+    // Shows what a load or save is doing ("Opening file..."), and "" when it
+    // has ended. May be empty (before the main window exists).
+    std::function<void(const std::string& progress)> showProgress;
     // The main window's Save As command, used by confirmSaveChanges when the
     // catalogue has no name yet. It asks for a name and saves; may be empty.
     std::function<void()> saveAs;

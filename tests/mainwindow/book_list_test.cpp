@@ -3,6 +3,7 @@
 #include "mainwindow/book_list.h"
 #include "mainwindow/list_line.h"
 #include "mainwindow/main_window_layout.h"
+#include "mainwindow/startup.h"
 #include "mainwindow/status_line.h"
 #include "platform/scripted/fixed_width_measure.h"
 #include "tests/mainwindow/main_window_harness.h"
@@ -132,6 +133,12 @@ TEST_F(BookList, SetStatusBeforeTheWindowExistsDoesNothing) {
         EXPECT_EQ(field(user, 1), "Status: Opening file...");
         setStatus(main, 4, "ignored");
         EXPECT_EQ(field(user, 4), " 1 of  3");
+        // Storage's progress goes to field 1, which shows the file again after it.
+        const StorageUi storage = storageUiOf(main);
+        storage.showProgress("Saving file...");
+        EXPECT_EQ(field(user, 1), "Status: Saving file...");
+        storage.showProgress("");
+        EXPECT_EQ(field(user, 1), "");
     });
 }
 

@@ -184,10 +184,10 @@ struct BytesFiles final : platform::Files {
 // Message boxes, status texts and Save As of one test.
 struct Ui {
     explicit Ui(platform::Files& files = platform::systemFiles()) : storage{messages, files, {}, {}} {
-        storage.setStatus = [this](int field, const std::string& text) { statuses.emplace_back(field, text); };
+        storage.showProgress = [this](const std::string& text) { statuses.push_back(text); };
     }
     platform::scripted::ScriptedMessageBoxes messages;
-    std::vector<std::pair<int, std::string>> statuses;
+    std::vector<std::string> statuses;  // the progress texts shown
     StorageUi storage;
 };
 
