@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/install_files.h"
 #include "platform/key_store.h"
 #include "platform/message_box.h"
 #include "platform/system_path.h"
@@ -12,6 +13,7 @@
 struct InstallServices {
     platform::MessageBoxes& messages;
     platform::KeyStore& keys;
+    platform::InstallFiles& files;
     platform::SystemPath sourceFolder;  // the installer's current folder
     platform::SystemPath homeFolder;    // for a folder typed as "~/..."
     platform::SystemPath dataFolder;    // the user's data folder, home of the default install folder
@@ -32,8 +34,9 @@ platform::SystemPath defaultInstallFolder(const platform::SystemPath& dataFolder
 // The folder the typed text names, absolute and ending in "/".
 platform::SystemPath installFolderOf(const InstallChoice& choice, const InstallServices& services);
 
-// Writes a desktop entry for the installed program into `folder`; "" or the reason it failed.
-std::string createShortcut(const platform::SystemPath& folder, const platform::SystemPath& installFolder);
+// Writes a shortcut to the installed program into `folder`; "" or the reason it failed.
+std::string createShortcut(platform::InstallFiles& files, const platform::SystemPath& folder,
+                           const platform::SystemPath& installFolder);
 
 // Checks that every product file is there, copies them, registers the
 // uninstall entry, creates the chosen shortcuts and reports the outcome.

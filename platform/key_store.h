@@ -5,6 +5,10 @@
 
 namespace platform {
 
+// The key under which the system lists its installed programs, each in a key
+// of its own with a display name and the command that uninstalls it.
+inline constexpr const char* UninstallParentKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
 // A small hierarchical store of string values, standing in for the system
 // registry: keys are paths with "\" between their levels, and both key names
 // and value names compare without regard to letter case. Values are kept as

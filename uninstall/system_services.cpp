@@ -1,7 +1,8 @@
 #include "uninstall/system_services.h"
 
+#include "platform/system/posix_install_files.h"
 #include "platform/system/special_folders.h"
 
 UninstallServices systemUninstallServices(platform::MessageBoxes& messages, platform::KeyStore& keys) {
-    return {messages, keys, platform::currentFolder(), platform::desktopFolder(), platform::programsFolder()};
+    return {messages, keys, platform::systemInstallFiles(), platform::currentFolder(), platform::desktopFolder(), platform::programsFolder()};
 }

@@ -1,13 +1,9 @@
 #include "uninstall/uninstall_run.h"
 
-#include <filesystem>
 #include <vector>
 
 #include "install/product_files.h"
 #include "platform/path_form.h"
-#include "platform/system/file_key_store.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -23,22 +19,10 @@ platform::SystemPath readUninstallEntry(const platform::KeyStore& keys) {
 // An entry is trusted only when it is an absolute path to our uninstaller
 // and that file is there: a stale or altered entry must not make us delete
 // files called "install" or "quorvels" in some other folder.
-bool trusted(const platform::SystemPath& uninstallerPath) {
+bool trusted(platform::InstallFiles& files, const platform::SystemPath& uninstallerPath) {
     const std::size_t slash = uninstallerPath.rfind('/');
-    if (!platform::isAbsolutePath(uninstallerPath) || uninstallerPath.substr(slash + 1) != uninstallerFileName())
-        return false;
-    std::error_code error;
-    return fs::is_regular_file(uninstallerPath, error);
-}
-
-// Deletes a file when it is there; false when it is there and stays. A
-// folder of the same name is not one of our files and is passed over.
-bool deleteIfPresent(const platform::SystemPath& path) {
-    const fs::path file = path;
-    std::error_code error;
-    const fs::file_status status = fs::symlink_status(file, error);
-    if (!fs::exists(status) || fs::is_directory(status)) return true;
-    return fs::remove(file, error) && !error;
+    return platform::isAbsolutePath(uninstallerPath) && uninstallerPath.substr(slash + 1) == uninstallerFileName() &&
+           files.isFile(uninstallerPath);
 }
 
 }  // namespace
@@ -55,15 +39,15 @@ void runUninstall(UninstallServices& services) {
     if (services.keys.keyExists(entryKey)) notDeleted.push_back("the uninstall entry");
 
     const platform::SystemPath folder = uninstaller.substr(0, uninstaller.rfind('/') + 1);  // "" when there is no "/"
-    const bool folderTrusted = uninstaller.empty() || trusted(uninstaller);
+    const bool folderTrusted = uninstaller.empty() || trusted(services.files, uninstaller);
     if (folderTrusted) {
         const platform::SystemPath lookIn = folder.empty() ? withFinalSlash(services.currentFolder) : folder;
         for (const std::string& name : filesToUninstall())
-            if (!deleteIfPresent(lookIn + name)) notDeleted.push_back(platform::shownPath(lookIn + name));
+            if (!services.files.removeIfPresent(lookIn + name)) notDeleted.push_back(platform::shownPath(lookIn + name));
     }
     for (const platform::SystemPath& shortcutFolder : {services.desktopFolder, services.programsFolder}) {
-        const platform::SystemPath shortcut = withFinalSlash(shortcutFolder) + ShortcutFileName;
-        if (!deleteIfPresent(shortcut)) notDeleted.push_back(platform::shownPath(shortcut));
+        const platform::SystemPath shortcut = services.files.shortcutPath(shortcutFolder, ProductDesktopName);
+        if (!services.files.removeIfPresent(shortcut)) notDeleted.push_back(platform::shownPath(shortcut));
     }
 
     std::string text;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/install_files.h"
 #include "platform/key_store.h"
 #include "platform/message_box.h"
 #include "platform/system_path.h"
@@ -11,6 +12,7 @@
 struct UninstallServices {
     platform::MessageBoxes& messages;
     platform::KeyStore& keys;
+    platform::InstallFiles& files;
     platform::SystemPath currentFolder;  // used when there is no uninstall entry
     platform::SystemPath desktopFolder;  // where the installer put its shortcuts
     platform::SystemPath programsFolder;
@@ -18,7 +20,6 @@ struct UninstallServices {
 
 inline constexpr const char* ProductName = "Quillery";
 inline constexpr const char* UninstallEntryKey = "Quorvels";
-inline constexpr const char* ShortcutFileName = "Folimarch.desktop";
 
 // Asks, then removes the uninstall entry, the product's files in the folder
 // the entry names (when it names our uninstaller there) and the two

@@ -42,6 +42,4 @@ private:
     std::map<std::string, Key> keys_;  // by folded key path
 };
 
-inline constexpr const char* UninstallParentKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "install/install_run.h"
+#include "platform/system/posix_install_files.h"
 #include "install/product_files.h"
 #include "platform/system/file_key_store.h"
 #include "tests/support/temporary_folder.h"
@@ -30,10 +31,11 @@ struct ProductHome {
     std::string keyStorePath() const { return home / ".config/quorvels-keys.ini"; }
 
     InstallServices installServices(platform::MessageBoxes& messages) {
-        return {messages, keys, home / "dist", home.path, home / ".local/share", desktop, programs};
+        return {messages, keys, platform::systemInstallFiles(), home / "dist", home.path, home / ".local/share",
+                desktop, programs};
     }
     UninstallServices uninstallServices(platform::MessageBoxes& messages, const std::string& currentFolder) {
-        return {messages, keys, currentFolder, desktop, programs};
+        return {messages, keys, platform::systemInstallFiles(), currentFolder, desktop, programs};
     }
 };
 
