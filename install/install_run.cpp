@@ -26,14 +26,14 @@ std::string registerUninstallEntry(platform::KeyStore& keys, const platform::Sys
 }  // namespace
 
 platform::SystemPath defaultInstallFolder(const platform::SystemPath& dataFolder) {
-    return withFinalSlash(dataFolder) + ProductDesktopName + "/";
+    return platform::withFinalSeparator(platform::withFinalSeparator(dataFolder) + ProductDesktopName);
 }
 
 platform::SystemPath installFolderOf(const InstallChoice& choice, const InstallServices& services) {
     platform::SystemPath folder = choice.typedFolder;
     if (folder == "~" || folder.rfind("~/", 0) == 0) folder = services.homeFolder + folder.substr(1);
-    if (!platform::isAbsolutePath(folder)) folder = withFinalSlash(services.sourceFolder) + folder;
-    return withFinalSlash(folder);
+    if (!platform::isAbsolutePath(folder)) folder = platform::withFinalSeparator(services.sourceFolder) + folder;
+    return platform::withFinalSeparator(folder);
 }
 
 std::string createShortcut(platform::InstallFiles& files, const platform::SystemPath& folder,
@@ -42,7 +42,7 @@ std::string createShortcut(platform::InstallFiles& files, const platform::System
 }
 
 void runInstall(InstallServices& services, const InstallChoice& choice) {
-    const platform::SystemPath source = withFinalSlash(services.sourceFolder);
+    const platform::SystemPath source = platform::withFinalSeparator(services.sourceFolder);
     std::string missing;
     for (const std::string& name : installedFiles())
         if (!services.files.isFile(source + name)) missing += "\r\n" + name;

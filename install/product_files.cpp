@@ -18,8 +18,3 @@ std::vector<std::string> filesToUninstall() {
     files.push_back(std::string("install") + platform::ExecutableSuffix);
     return files;
 }
-
-platform::SystemPath withFinalSlash(platform::SystemPath folder) {
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
-}

@@ -23,6 +23,3 @@ std::vector<std::string> filesToUninstall();
 // The name the product goes by on the desktop: its shortcuts, its uninstall
 // entry's display name and its default install folder.
 inline constexpr const char* ProductDesktopName = "Folimarch";
-
-// The folder with a "/" at its end, ready for a file name.
-platform::SystemPath withFinalSlash(platform::SystemPath folder);

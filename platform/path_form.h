@@ -9,4 +9,14 @@ namespace platform {
 // as that system writes paths.
 bool isAbsolutePath(const SystemPath& path);
 
+// The folder with the system's separator at its end, ready for a file name.
+SystemPath withFinalSeparator(SystemPath folder);
+
+// The folder part of a path, its final separator included; "" when the path
+// names no folder.
+SystemPath folderOf(const SystemPath& path);
+
+// The last part of a path: what follows its last separator.
+SystemPath fileNameOf(const SystemPath& path);
+
 }  // namespace platform

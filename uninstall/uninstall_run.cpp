@@ -20,8 +20,7 @@ platform::SystemPath readUninstallEntry(const platform::KeyStore& keys) {
 // and that file is there: a stale or altered entry must not make us delete
 // files called "install" or "quorvels" in some other folder.
 bool trusted(platform::InstallFiles& files, const platform::SystemPath& uninstallerPath) {
-    const std::size_t slash = uninstallerPath.rfind('/');
-    return platform::isAbsolutePath(uninstallerPath) && uninstallerPath.substr(slash + 1) == uninstallerFileName() &&
+    return platform::isAbsolutePath(uninstallerPath) && platform::fileNameOf(uninstallerPath) == uninstallerFileName() &&
            files.isFile(uninstallerPath);
 }
 
@@ -38,10 +37,10 @@ void runUninstall(UninstallServices& services) {
     services.keys.deleteKey(entryKey);
     if (services.keys.keyExists(entryKey)) notDeleted.push_back("the uninstall entry");
 
-    const platform::SystemPath folder = uninstaller.substr(0, uninstaller.rfind('/') + 1);  // "" when there is no "/"
+    const platform::SystemPath folder = platform::folderOf(uninstaller);  // "" when it names no folder
     const bool folderTrusted = uninstaller.empty() || trusted(services.files, uninstaller);
     if (folderTrusted) {
-        const platform::SystemPath lookIn = folder.empty() ? withFinalSlash(services.currentFolder) : folder;
+        const platform::SystemPath lookIn = folder.empty() ? platform::withFinalSeparator(services.currentFolder) : folder;
         for (const std::string& name : filesToUninstall())
             if (!services.files.removeIfPresent(lookIn + name)) notDeleted.push_back(platform::shownPath(lookIn + name));
     }
