@@ -11,8 +11,9 @@ namespace {
 constexpr int MaxLinkHops = 40;        // as the system's own limit (ELOOP)
 constexpr int MaxTemporaryNames = 100;  // attempts at a free temporary name
 
-// The folder part of a path ("." when it has none) and the name part.
-SystemPath folderOf(const SystemPath& path) {
+// The folder part of a path as the system calls take it ("." when it has
+// none, no final "/"), and the name part.
+SystemPath directoryOf(const SystemPath& path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
     if (slash == 0) return "/";
@@ -28,7 +29,7 @@ SystemPath temporaryName(const SystemPath& target) {
     static std::mt19937 random{std::random_device{}()};
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof letters) - 2);
-    SystemPath name = folderOf(target) + "/." + nameOf(target) + ".";
+    SystemPath name = directoryOf(target) + "/." + nameOf(target) + ".";
     for (int i = 0; i < 8; ++i) name += letters[pick(random)];
     return name + ".tmp";
 }
@@ -57,7 +58,7 @@ int resolveLinks(PosixFileCalls& calls, const SystemPath& path, SystemPath& targ
         SystemPath link;
         if (const int linkError = calls.readLink(current, link); linkError != 0) return linkError;
         if (link.empty()) return ENOENT;
-        current = link.front() == '/' ? link : folderOf(current) + "/" + link;
+        current = link.front() == '/' ? link : directoryOf(current) + "/" + link;
     }
     return ELOOP;
 }
@@ -116,7 +117,7 @@ ReplaceResult PosixFiles::replaceWhole(const SystemPath& path, std::string_view 
     result.target = target;
     // Some file systems cannot flush a folder and say so with EINVAL; the
     // rename is then as lasting as that file system makes it.
-    if (const int e = calls.syncDirectory(folderOf(target)); e != 0 && e != EINVAL) {
+    if (const int e = calls.syncDirectory(directoryOf(target)); e != 0 && e != EINVAL) {
         result.outcome = ReplaceResult::ReplacedUnconfirmed;
         result.error = e;
         result.reason = std::strerror(e);
