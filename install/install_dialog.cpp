@@ -26,7 +26,7 @@ void runInstallDialog(platform::Windows& windows, InstallServices& services) {
         if (message.kind == MessageKind::Init) {
             windows.setChecked(window, DesktopShortcutBoxId, true);
             windows.setChecked(window, MenuShortcutBoxId, true);
-            windows.setPathText(window, FolderBoxId, defaultInstallFolder(services.dataFolder));
+            windows.setPathText(window, FolderBoxId, defaultInstallFolder(services.installParentFolder));
         } else if (message.kind == MessageKind::CloseRequest) {
             windows.endWindow(window);
         } else if (message.kind == MessageKind::Command && message.id == InstallCancelButtonId) {

@@ -25,8 +25,8 @@ std::string registerUninstallEntry(platform::KeyStore& keys, const platform::Sys
 
 }  // namespace
 
-platform::SystemPath defaultInstallFolder(const platform::SystemPath& dataFolder) {
-    return platform::withFinalSeparator(platform::withFinalSeparator(dataFolder) + ProductDesktopName);
+platform::SystemPath defaultInstallFolder(const platform::SystemPath& installParentFolder) {
+    return platform::withFinalSeparator(platform::withFinalSeparator(installParentFolder) + ProductDesktopName);
 }
 
 platform::SystemPath installFolderOf(const InstallChoice& choice, const InstallServices& services) {

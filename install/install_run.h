@@ -16,7 +16,7 @@ struct InstallServices {
     platform::InstallFiles& files;
     platform::SystemPath sourceFolder;  // the installer's current folder
     platform::SystemPath homeFolder;    // for a folder typed as "~/..."
-    platform::SystemPath dataFolder;    // the user's data folder, home of the default install folder
+    platform::SystemPath installParentFolder;  // where the default install folder is made
     platform::SystemPath desktopFolder;
     platform::SystemPath programsFolder;
 };
@@ -28,8 +28,9 @@ struct InstallChoice {
     bool menuShortcut = true;
 };
 
-// The folder the dialog offers at first: the user's own data folder.
-platform::SystemPath defaultInstallFolder(const platform::SystemPath& dataFolder);
+// The folder the dialog offers at first: the product's folder in the folder
+// programs are installed in.
+platform::SystemPath defaultInstallFolder(const platform::SystemPath& installParentFolder);
 
 // The folder the typed text names, absolute and ending in "/".
 platform::SystemPath installFolderOf(const InstallChoice& choice, const InstallServices& services);

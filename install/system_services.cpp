@@ -1,6 +1,6 @@
 #include "install/system_services.h"
 
-#include "platform/system/posix_install_files.h"
+#include "platform/system/system_install_files.h"
 #include "platform/system/special_folders.h"
 
 InstallServices systemInstallServices(platform::MessageBoxes& messages, platform::KeyStore& keys) {
@@ -9,7 +9,7 @@ InstallServices systemInstallServices(platform::MessageBoxes& messages, platform
             platform::systemInstallFiles(),
             platform::currentFolder(),
             platform::homeFolder(),
-            platform::dataFolder(),
+            platform::installParentFolder(),
             platform::desktopFolder(),
             platform::programsFolder()};
 }

@@ -9,7 +9,7 @@
 #include "core/ordering.h"
 #include "core/read_date.h"
 #include "platform/scripted/scripted_message_boxes.h"
-#include "platform/system/posix_files.h"
+#include "platform/system/system_files.h"
 #include "storage/catalogue_file.h"
 
 namespace {

@@ -1,13 +1,12 @@
-// The uninstaller: the Qt platform for its two message boxes, the key store
-// of the user's configuration folder, and one run.
+// The uninstaller: the Qt platform for its two message boxes, the
+// system's key store, and one run.
 #include "platform/qt/qt_platform.h"
-#include "platform/system/file_key_store.h"
+#include "platform/system/system_key_store.h"
 #include "uninstall/system_services.h"
 
 int main(int argc, char** argv) {
     platform::qt::QtPlatform qt(argc, argv);
-    platform::FileKeyStore keys(platform::FileKeyStore::defaultPath());
-    UninstallServices services = systemUninstallServices(qt.messageBoxes(), keys);
+    UninstallServices services = systemUninstallServices(qt.messageBoxes(), platform::systemKeyStore());
     runUninstall(services);
     return 0;
 }

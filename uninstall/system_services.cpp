@@ -1,6 +1,6 @@
 #include "uninstall/system_services.h"
 
-#include "platform/system/posix_install_files.h"
+#include "platform/system/system_install_files.h"
 #include "platform/system/special_folders.h"
 
 UninstallServices systemUninstallServices(platform::MessageBoxes& messages, platform::KeyStore& keys) {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/scripted/scripted_message_boxes.h"
-#include "platform/system/posix_files.h"
+#include "platform/system/system_files.h"
 #include "storage/catalogue_file.h"
 #include "tests/support/realistic_catalogue.h"
 

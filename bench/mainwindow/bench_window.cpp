@@ -13,7 +13,7 @@
 #include "platform/qt/qt_window.h"
 #include "platform/qt/qt_windows.h"
 #include "platform/scripted/recording_help_viewer.h"
-#include "platform/system/posix_files.h"
+#include "platform/system/system_files.h"
 #include "platform/system/system_clock.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "bench/support/bench_catalogue.h"
 #include "core/catalogue.h"
 #include "platform/scripted/scripted_message_boxes.h"
-#include "platform/system/posix_files.h"
+#include "platform/system/system_files.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
 

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "platform/scripted/scripted_message_boxes.h"
-#include "platform/system/posix_files.h"
+#include "platform/system/system_files.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
 

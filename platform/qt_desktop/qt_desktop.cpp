@@ -3,7 +3,7 @@
 #include "platform/desktop.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt_print/qt_print_surface.h"
-#include "platform/system/posix_files.h"
+#include "platform/system/system_files.h"
 #include "platform/system/system_clock.h"
 
 namespace platform {

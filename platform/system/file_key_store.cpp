@@ -4,6 +4,8 @@
 #include <fstream>
 
 #include "platform/system/special_folders.h"
+#include "platform/system/system_key_store.h"
+#include "platform/system/xdg_folders.h"
 
 namespace platform {
 
@@ -99,6 +101,11 @@ bool FileKeyStore::deleteKey(const std::string& key) {
     auto changed = keys_;
     if (changed.erase(folded(key)) == 0) return false;
     return commit(std::move(changed));
+}
+
+KeyStore& systemKeyStore() {
+    static FileKeyStore store(FileKeyStore::defaultPath());
+    return store;
 }
 
 }  // namespace platform

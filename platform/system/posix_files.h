@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/system/posix_file_calls.h"
+#include "platform/system/system_files.h"
 
 namespace platform {
 
@@ -27,8 +28,5 @@ struct PosixFiles final : Files {
 private:
     PosixFileCalls& calls;
 };
-
-// The one instance the programs use, over systemFileCalls().
-Files& systemFiles();
 
 }  // namespace platform

@@ -1,4 +1,4 @@
-#include "platform/system/posix_install_files.h"
+#include "platform/system/system_install_files.h"
 
 #include <filesystem>
 

@@ -1,4 +1,5 @@
 #include "platform/system/special_folders.h"
+#include "platform/system/xdg_folders.h"
 
 #include <pwd.h>
 #include <unistd.h>
@@ -68,6 +69,9 @@ SystemPath desktopFolder() {
     return folder.empty() ? homeFolder() + "/Desktop" : folder;
 }
 
+SystemPath installParentFolder() { return dataFolder(); }
+
+// The program menu of the freedesktop conventions.
 SystemPath programsFolder() { return dataFolder() + "/applications"; }
 
 }  // namespace platform

@@ -8,12 +8,13 @@ namespace platform {
 // folder was deleted under it), which still names it for the file calls.
 SystemPath currentFolder();
 
-// The user's folders, as the freedesktop conventions place them and the
-// system names them. Each ends without a final "/".
+// The folders the installer works with, as the system names them, each
+// without a final separator: the user's home; the folder programs are
+// installed in (the user's data folder on Linux, Program Files on Windows);
+// the desktop and the program menu.
 SystemPath homeFolder();
-SystemPath configFolder();    // $XDG_CONFIG_HOME, else ~/.config
-SystemPath dataFolder();      // $XDG_DATA_HOME, else ~/.local/share
-SystemPath desktopFolder();   // XDG_DESKTOP_DIR from user-dirs.dirs, else ~/Desktop
-SystemPath programsFolder();  // the program menu: dataFolder() + "/applications"
+SystemPath installParentFolder();
+SystemPath desktopFolder();
+SystemPath programsFolder();
 
 }  // namespace platform

@@ -17,7 +17,7 @@
 #include "platform/scripted/fixed_clock.h"
 #include "platform/scripted/recording_help_viewer.h"
 #include "platform/scripted/scripted_message_boxes.h"
-#include "platform/system/posix_files.h"
+#include "platform/system/system_files.h"
 #include "tests/core/catalogue_builders.h"
 
 namespace {

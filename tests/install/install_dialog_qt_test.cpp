@@ -38,7 +38,7 @@ struct InstallDialogOnQt : ::testing::Test, ProductHome {
 };
 
 TEST_F(InstallDialogOnQt, AccentedFoldersShowAndInstallAsUnicode) {
-    services.dataFolder = home / "J\xC3\xBCrgen";
+    services.installParentFolder = home / "J\xC3\xBCrgen";
     messages.expect(platform::Answer::Ok);
     run([&](QtWindow& window) {
         EXPECT_EQ(window.windowTitle(), "Install Quorvel");

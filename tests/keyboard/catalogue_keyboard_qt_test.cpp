@@ -13,7 +13,7 @@
 #include "platform/scripted/fixed_clock.h"
 #include "platform/scripted/recording_help_viewer.h"
 #include "platform/scripted/recording_print_surface.h"
-#include "platform/system/posix_files.h"
+#include "platform/system/system_files.h"
 #include "printing/print_dialog.h"
 #include "printing/print_text.h"
 #include "storage/catalogue_file.h"

@@ -23,7 +23,7 @@
 #include "platform/qt/qt_text_measure.h"
 #include "platform/qt/qt_windows.h"
 #include "platform/scripted/fixed_clock.h"
-#include "platform/system/posix_files.h"
+#include "platform/system/system_files.h"
 #include "printing/print_dialog.h"
 #include "storage/catalogue_file.h"
 #include "tests/core/catalogue_builders.h"

@@ -20,7 +20,7 @@
 #include "platform/qt/qt_windows.h"
 #include "platform/scripted/recording_help_viewer.h"
 #include "platform/scripted/scripted_message_boxes.h"
-#include "platform/system/posix_files.h"
+#include "platform/system/system_files.h"
 #include "platform/system/system_clock.h"
 #include "tests/support/realistic_catalogue.h"
 

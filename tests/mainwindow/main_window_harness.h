@@ -8,7 +8,7 @@
 #include "platform/scripted/fixed_clock.h"
 #include "platform/scripted/recording_help_viewer.h"
 #include "platform/scripted/scripted_windows.h"
-#include "platform/system/posix_files.h"
+#include "platform/system/system_files.h"
 #include "tests/core/catalogue_builders.h"
 
 // A catalogue, a main-window state, a scripted screen and a help viewer that

@@ -20,7 +20,7 @@
 #include "platform/qt/qt_windows.h"
 #include "platform/scripted/fixed_clock.h"
 #include "platform/scripted/scripted_message_boxes.h"
-#include "platform/system/posix_files.h"
+#include "platform/system/system_files.h"
 #include "storage/catalogue_file.h"
 #include "tests/support/ink_runs.h"
 #include "tests/support/temporary_folder.h"

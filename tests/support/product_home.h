@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "install/install_run.h"
-#include "platform/system/posix_install_files.h"
+#include "platform/system/system_install_files.h"
 #include "install/product_files.h"
 #include "platform/system/file_key_store.h"
 #include "tests/support/temporary_folder.h"
