@@ -16,6 +16,10 @@ packages=(
   # checking the installer's desktop entries, and a virtual display for manual
   # runs and for the tests that look for the programs' windows (xwininfo)
   desktop-file-utils xvfb xauth x11-utils
+  # the Windows builds: MinGW-w64 cross compilers, GoogleTest's sources for
+  # them, and the 64-bit Wine that runs their tests (never wine32: the 32-bit
+  # loader cannot start on these machines, and the wine launcher prefers it)
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest wine64 wine
 )
 
 missing=()

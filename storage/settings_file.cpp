@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "platform/path_form.h"
 #include "storage/catalogue_messages.h"
 
 
@@ -14,8 +15,7 @@ constexpr std::size_t MaxSettingsBytes = 64 * 1024;
 
 platform::SystemPath settingsPath(const platform::SystemPath& startDirectory) {
     if (startDirectory.empty()) return std::string(SettingsFileName);
-    if (startDirectory.back() == '/') return startDirectory + std::string(SettingsFileName);
-    return startDirectory + "/" + std::string(SettingsFileName);
+    return platform::withFinalSeparator(startDirectory) + std::string(SettingsFileName);
 }
 
 platform::SystemPath readSettings(const platform::SystemPath& startDirectory, platform::Files& files, int* error) {

@@ -70,7 +70,7 @@ TEST(ConfirmSaveChanges, YesSavesUnderTheFileName) {
 TEST(ConfirmSaveChanges, YesWithAFailedSaveKeepsTheProgramRunning) {
     TempDir dir;
     writeBytes(dir / "c.pmr", "old");
-    ::chmod((dir / "c.pmr").c_str(), 0444);
+    makeReadOnly(dir / "c.pmr");
     Ui ui;
     ui.messages.expect(Answer::Yes);
     ui.messages.expect(Answer::Ok);  // the failed-save message

@@ -15,7 +15,11 @@
 #include "core/ordering.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
+#include "platform/scripted/failing_files.h"
+#include "platform/system/posix_files.h"
 #include "tests/storage/storage_test_support.h"
+#include "tests/support/tmpfs_mount.h"
+#include "tests/support/unprivileged_user.h"
 #include "tests/support/large_catalogue.h"
 
 namespace {
@@ -23,6 +27,7 @@ namespace {
 using namespace storage_test;
 using platform::Answer;
 using platform::Icon;
+using platform::scripted::FailingFiles;
 
 // The file on disk before the save: a valid small catalogue.
 std::string oldFile() {
@@ -102,7 +107,7 @@ TEST(SaveFailure, ReadOnlyFile) {
     Ui ui;
     Catalogue c = unsaved(dir / "c.pmr");
     // Even the superuser leaves a file without write permission alone.
-    expectFailedSave(c, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(), dir.path());
+    expectFailedSave(c, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(), dir.path);
     EXPECT_EQ(permissionsOf(dir / "c.pmr"), 0444u);
 }
 
@@ -114,7 +119,7 @@ TEST(SaveFailure, FileOfAnotherUserWithoutWritePermission) {
     Catalogue c = unsaved(dir / "c.pmr");
     AsUnprivilegedUser nobody;
     if (::faccessat(AT_FDCWD, (dir / "c.pmr").c_str(), W_OK, AT_EACCESS) == 0) GTEST_SKIP() << "the file is this user's own";
-    expectFailedSave(c, ui.storage, ui.messages, "Permission denied.", oldFile(), dir.path());
+    expectFailedSave(c, ui.storage, ui.messages, "Permission denied.", oldFile(), dir.path);
 }
 
 TEST(SaveFailure, FullFileSystem) {
@@ -179,7 +184,7 @@ TEST(AtomicSave, PermissionBitsAndOwnerOfTheReplacedFileAreKept) {
         EXPECT_EQ(st.st_uid, 65534u);
         EXPECT_EQ(st.st_gid, 65534u);
     }
-    EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"c.pmr"});
+    EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"c.pmr"});
 }
 
 TEST(AtomicSave, ThroughASymbolicLinkTheTargetIsReplacedAndTheLinkKept) {
@@ -201,7 +206,7 @@ TEST(AtomicSave, ThroughASymbolicLinkTheTargetIsReplacedAndTheLinkKept) {
     ASSERT_TRUE(loadCatalogue(back, ui.storage));
     EXPECT_EQ(books(back), books(c));
     EXPECT_EQ(namesIn(dir / "real"), std::set<std::string>{"c.pmr"});
-    EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"chain.pmr", "real", "relative.pmr"}));
+    EXPECT_EQ(namesIn(dir.path), (std::set<std::string>{"chain.pmr", "real", "relative.pmr"}));
 }
 
 TEST(AtomicSave, ADanglingLinkGetsItsTargetCreated) {
@@ -221,7 +226,7 @@ TEST(AtomicSave, AFailureThroughALinkNamesTheLinkedFile) {
     fs::create_symlink("target.pmr", dir / "link.pmr");
     Ui ui;
     Catalogue c = unsaved(dir / "link.pmr");
-    expectFailedSave(c, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(), dir.path());
+    expectFailedSave(c, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(), dir.path);
     EXPECT_NE(ui.messages.shown[0].text.find("Linked file: " + (dir / "target.pmr") + "\r\n"), std::string::npos);
     EXPECT_TRUE(fs::is_symlink(dir / "link.pmr"));
 }
@@ -274,7 +279,7 @@ TEST(AtomicSave, EveryCallFailingInTurnLeavesTheOldOrTheNewFileWhole) {
             const std::string failed = failing.failedCall();
             SCOPED_TRACE(std::string(failure == FailingFiles::Failure::Once ? "once" : "for good") + ", failing call " +
                          std::to_string(k) + ": " + failed);
-            EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"c.pmr"});
+            EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"c.pmr"});
             if (failed == "setOwner") {
                 EXPECT_TRUE(saved);
                 EXPECT_EQ(readBytes(dir / "c.pmr"), newBytes);
@@ -305,7 +310,7 @@ TEST(AtomicSave, ASaveKilledAtEachCallLeavesTheOldOrTheNewFileWhole) {
     const std::string newBytes = encodeCatalogue(reference, planPurge(reference));
     const std::size_t callCount = countSaveCalls(dir / "c.pmr");
     for (std::size_t k = 0; k < callCount; ++k) {
-        for (const std::string& name : namesIn(dir.path())) std::remove((dir / name).c_str());
+        for (const std::string& name : namesIn(dir.path)) std::remove((dir / name).c_str());
         writeBytes(dir / "c.pmr", oldFile());
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
@@ -325,7 +330,7 @@ TEST(AtomicSave, ASaveKilledAtEachCallLeavesTheOldOrTheNewFileWhole) {
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "call " << k << " was not reached";
         const std::string now = readBytes(dir / "c.pmr");
         EXPECT_TRUE(now == oldFile() || now == newBytes) << "killed at call " << k << ": " << now.size() << " bytes";
-        for (const std::string& name : namesIn(dir.path())) {
+        for (const std::string& name : namesIn(dir.path)) {
             if (name != "c.pmr") {
                 EXPECT_EQ(name.rfind(".c.pmr.", 0), 0u) << name;
             }
@@ -370,7 +375,7 @@ TEST(AtomicSave, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
         (now == bigBytes ? sawBig : sawSmall)++;
         // A killed save may leave its temporary file (a crash cannot clean up);
         // it never takes the catalogue's name.
-        for (const std::string& name : namesIn(dir.path())) {
+        for (const std::string& name : namesIn(dir.path)) {
             if (name != "c.pmr") {
                 EXPECT_EQ(name.rfind(".c.pmr.", 0), 0u) << name;
             }
@@ -378,7 +383,7 @@ TEST(AtomicSave, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
     }
     EXPECT_GT(sawBig + sawSmall, 0);
     std::printf("killed saves: %d left the big file, %d the small one; %zu were killed before their rename\n", sawBig,
-                sawSmall, namesIn(dir.path()).size() - 1);
+                sawSmall, namesIn(dir.path).size() - 1);
 }
 
 }  // namespace

@@ -4,9 +4,6 @@
 // built by hand from the file layout, a file seam that hands out fixed
 // bytes, and a text form of a catalogue for exact comparisons.
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -24,43 +21,16 @@
 #include "core/catalogue.h"
 #include "core/ordering.h"
 #include "platform/files.h"
-#include "platform/scripted/failing_files.h"
 #include "platform/scripted/scripted_message_boxes.h"
-#include "platform/system/posix_files.h"
+#include "platform/system/system_files.h"
 #include "storage/catalogue_file.h"
-#include "tests/support/tmpfs_mount.h"
+#include "tests/support/temporary_folder.h"
 
 namespace storage_test {
 
 namespace fs = std::filesystem;
 
-// A fresh folder under the system's temporary folder, removed with everything
-// in it at the end of the test. Open to every user, so that a test may drop to
-// an unprivileged user inside it.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "quorvels-storage-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-        ::chmod(path_.c_str(), 0777);
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::permissions(path_, fs::perms::all, ignored);
-        for (auto& entry : fs::recursive_directory_iterator(path_, ignored))
-            if (!entry.is_symlink()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::string& path() const { return path_; }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
+using TempDir = TemporaryFolder;
 
 inline std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -74,14 +44,17 @@ inline void writeBytes(const std::string& path, const std::string& bytes) {
 }
 
 inline bool exists(const std::string& path) {
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0;
+    std::error_code ignored;
+    return fs::exists(fs::symlink_status(path, ignored));
+}
+
+// Takes every write permission away: on Windows, sets the read-only attribute.
+inline void makeReadOnly(const std::string& path) {
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 }
 
 inline unsigned permissionsOf(const std::string& path) {
-    struct stat st {};
-    ::stat(path.c_str(), &st);
-    return st.st_mode & 07777;
+    return static_cast<unsigned>(fs::status(path).permissions() & fs::perms::mask);
 }
 
 // The names in a folder, sorted.
@@ -164,9 +137,6 @@ inline std::vector<std::string> books(const Catalogue& c, bool skipDeleted = fal
     return lines;
 }
 
-// The machine's files with one chosen call failing.
-using platform::scripted::FailingFiles;
-
 // A file seam whose readFile hands out fixed bytes (for loading thousands of
 // damaged variants without touching the disk); everything else fails.
 struct BytesFiles final : platform::Files {
@@ -189,26 +159,6 @@ struct Ui {
     platform::scripted::ScriptedMessageBoxes messages;
     std::vector<std::string> statuses;  // the progress texts shown
     StorageUi storage;
-};
-
-// Runs the rest of the scope with the effective user nobody (65534) when the
-// test runs as root, so that permission bits bind; does nothing otherwise.
-class AsUnprivilegedUser {
-public:
-    AsUnprivilegedUser() : wasRoot_(::geteuid() == 0) {
-        if (wasRoot_ && (::setegid(65534) != 0 || ::seteuid(65534) != 0)) throw std::runtime_error("seteuid failed");
-    }
-    ~AsUnprivilegedUser() {
-        if (wasRoot_) {
-            (void)::seteuid(0);
-            (void)::setegid(0);
-        }
-    }
-    AsUnprivilegedUser(const AsUnprivilegedUser&) = delete;
-    AsUnprivilegedUser& operator=(const AsUnprivilegedUser&) = delete;
-
-private:
-    bool wasRoot_;
 };
 
 }  // namespace storage_test

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "install/install_run.h"
-#include "platform/system/system_install_files.h"
 #include "install/product_files.h"
 #include "platform/system/file_key_store.h"
+#include "platform/system/system_install_files.h"
 #include "tests/support/temporary_folder.h"
 #include "uninstall/uninstall_run.h"
 
@@ -30,6 +30,11 @@ struct ProductHome {
 
     std::string keyStorePath() const { return home / ".config/quorvels-keys.ini"; }
 
+    // The product's shortcut in a folder, in the system's own form.
+    static std::string shortcutIn(const std::string& folder) {
+        return platform::systemInstallFiles().shortcutPath(folder, ProductDesktopName);
+    }
+
     InstallServices installServices(platform::MessageBoxes& messages) {
         return {messages, keys, platform::systemInstallFiles(), home / "dist", home.path, home / ".local/share",
                 desktop, programs};
@@ -41,6 +46,7 @@ struct ProductHome {
 
 inline const std::string UninstallEntryPath = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvels";
 
+#ifndef _WIN32
 // What desktop-file-validate says of a desktop entry: "" when it finds
 // nothing to warn about; a non-UTF-8 file gets a warning.
 inline std::string desktopEntryProblems(const std::string& path) {
@@ -52,6 +58,7 @@ inline std::string desktopEntryProblems(const std::string& path) {
     }
     return said;
 }
+#endif
 
 // The names in a folder, sorted.
 inline std::vector<std::string> namesIn(const std::string& folder) {

@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <optional>
 
 #include "install/install_run.h"
+#include "platform/executable_suffix.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "tests/support/product_home.h"
-#include "tests/support/tmpfs_mount.h"
 #include "uninstall/uninstall_run.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+
+#include "tests/support/tmpfs_mount.h"
+#endif
 
 namespace {
 
@@ -49,27 +53,26 @@ TEST_F(UninstallTest, NoChangesNothing) {
     EXPECT_EQ(messages.shown.back().icon, platform::Icon::Question);
     EXPECT_EQ(namesIn(home / "Books").size(), 4u);
     EXPECT_TRUE(keys.keyExists(UninstallEntryPath));
-    EXPECT_TRUE(fs::exists(desktop + "/Folimarch.desktop"));
-    EXPECT_TRUE(fs::exists(programs + "/Folimarch.desktop"));
+    EXPECT_TRUE(fs::exists(shortcutIn(desktop)));
+    EXPECT_TRUE(fs::exists(shortcutIn(programs)));
 }
 
-// There are no hidden or system files to spare: every listed name that is a
-// file goes, the help index included.
+// Every listed name that is a plain file goes, the help index included.
 TEST_F(UninstallTest, YesRemovesProductEntryAndShortcutsButKeepsItselfAndOthers) {
     installInto(home / "Books");
     writeFile(home / "Books/my catalogue.pmr", "keep me");
     writeFile(home / "Books/quorvels.gid", "help index");
     writeFile(home / "Books/quorvels.ico", "icon");
-    writeFile(home / "Books/install", "the installer");
+    writeFile(home / "Books/install" + std::string(platform::ExecutableSuffix), "the installer");
     fs::create_directories(home / "Books/Quorvels.hlp");  // other letter case: not ours
     EXPECT_EQ(uninstall(), Uninstalled + home / "Books/");
     EXPECT_EQ(messages.shown.back().caption, "Uninstall Quorvels");
     EXPECT_EQ(messages.shown.back().icon, platform::Icon::Information);
-    EXPECT_EQ(namesIn(home / "Books"), (std::vector<std::string>{"Quorvels.hlp", "my catalogue.pmr", "unInstall"}));
+    EXPECT_EQ(namesIn(home / "Books"), (std::vector<std::string>{"Quorvels.hlp", "my catalogue.pmr", uninstallerFileName()}));
     EXPECT_FALSE(keys.keyExists(UninstallEntryPath));
     EXPECT_FALSE(platform::FileKeyStore(keyStorePath()).keyExists(UninstallEntryPath));
-    EXPECT_FALSE(fs::exists(desktop + "/Folimarch.desktop"));
-    EXPECT_FALSE(fs::exists(programs + "/Folimarch.desktop"));
+    EXPECT_FALSE(fs::exists(shortcutIn(desktop)));
+    EXPECT_FALSE(fs::exists(shortcutIn(programs)));
 }
 
 // The folders are UTF-8, as this file is written; the message shows them in
@@ -77,10 +80,10 @@ TEST_F(UninstallTest, YesRemovesProductEntryAndShortcutsButKeepsItselfAndOthers)
 TEST_F(UninstallTest, AccentedFolderIsFoundAndNamedInWindows1252) {
     installInto(home / "Bücher");
     EXPECT_EQ(uninstall(), Uninstalled + home / "B\xFC" "cher/");
-    EXPECT_EQ(namesIn(home / "B\xC3\xBC" "cher"), (std::vector<std::string>{"unInstall"}));
+    EXPECT_EQ(namesIn(home / "B\xC3\xBC" "cher"), (std::vector<std::string>{uninstallerFileName()}));
     installInto(home / "Документы/Książki");
     EXPECT_EQ(uninstall(), Uninstalled + home / "????????\?/Ksiazki/");
-    EXPECT_EQ(namesIn(home / "Документы/Książki"), (std::vector<std::string>{"unInstall"}));
+    EXPECT_EQ(namesIn(home / "Документы/Książki"), (std::vector<std::string>{uninstallerFileName()}));
 }
 
 TEST_F(UninstallTest, WithoutEntryWorksInTheCurrentFolderAndASecondRunToo) {
@@ -93,7 +96,7 @@ TEST_F(UninstallTest, WithoutEntryWorksInTheCurrentFolderAndASecondRunToo) {
     installInto(home / "Books");
     EXPECT_EQ(uninstall(), Uninstalled + home / "Books/");
     EXPECT_EQ(uninstall(), Uninstalled);
-    EXPECT_EQ(namesIn(home / "Books"), (std::vector<std::string>{"unInstall"}));
+    EXPECT_EQ(namesIn(home / "Books"), (std::vector<std::string>{uninstallerFileName()}));
 }
 
 // A stale or altered entry must not make the uninstaller delete elsewhere:
@@ -102,7 +105,7 @@ TEST_F(UninstallTest, UntrustedEntryDeletesNothingThere) {
     writeFile(home / "system/install", "a system file called install");
     writeFile(home / "system/ls", "another program");
     for (const std::string& command :
-         {std::string("relative/unInstall"), home / "system/unInstall", home / "system/ls"}) {
+         {"relative/" + uninstallerFileName(), home / ("system/" + uninstallerFileName()), home / "system/ls"}) {
         ASSERT_TRUE(keys.createKey(UninstallEntryPath));
         ASSERT_TRUE(keys.setString(UninstallEntryPath, "UninstallString", command));
         EXPECT_EQ(uninstall(), "The uninstall entry pointed to \"" + command +
@@ -118,9 +121,10 @@ TEST_F(UninstallTest, AnEntryThatCannotBeRemovedIsNamed) {
     writeFile(keyStorePath() + ".new/in the way", "");  // a folder where the store writes before it renames
     EXPECT_EQ(uninstall(), "Quillery has been uninstalled.\r\n\r\nThese could not be deleted:\r\nthe uninstall entry" +
                                RestOfTheFolder + home / "Books/");
-    EXPECT_EQ(namesIn(home / "Books"), (std::vector<std::string>{"unInstall"}));
+    EXPECT_EQ(namesIn(home / "Books"), (std::vector<std::string>{uninstallerFileName()}));
 }
 
+#ifndef _WIN32
 // Root deletes from read-only folders, but not from a read-only file system.
 TEST_F(UninstallTest, FilesThatCannotBeDeletedAreNamed) {
     std::optional<TmpfsMount> mount;
@@ -135,10 +139,12 @@ TEST_F(UninstallTest, FilesThatCannotBeDeletedAreNamed) {
         fs::permissions(home / "Books", fs::perms::owner_read | fs::perms::owner_exec);
     const std::string text = uninstall();
     if (!mount) fs::permissions(home / "Books", fs::perms::owner_all);
-    EXPECT_EQ(text, "Quillery has been uninstalled.\r\n\r\nThese could not be deleted:\r\n" + home / "Books/quorvels\r\n" +
+    EXPECT_EQ(text, "Quillery has been uninstalled.\r\n\r\nThese could not be deleted:\r\n" + home / ("Books/" + programFileName()) + "\r\n" +
                         home / "Books/quorvels.hlp\r\n" + home / "Books/quorvels.cnt" + RestOfTheFolder + home / "Books/");
     EXPECT_EQ(messages.shown.back().icon, platform::Icon::Exclamation);
-    EXPECT_FALSE(fs::exists(desktop + "/Folimarch.desktop"));
+    EXPECT_FALSE(fs::exists(shortcutIn(desktop)));
 }
+
+#endif
 
 }  // namespace

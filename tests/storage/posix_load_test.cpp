@@ -1,0 +1,52 @@
+// Loading on a POSIX file system: permission bits that bind an unprivileged
+// user, and a read-only file in a read-only folder.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "storage/catalogue_file.h"
+#include "tests/storage/storage_test_support.h"
+#include "tests/support/unprivileged_user.h"
+
+namespace {
+
+using namespace storage_test;
+using platform::Answer;
+
+TEST(CatalogueFile, AnUnreadableFileIsReported) {
+    TempDir dir;
+    writeBytes(dir / "secret.pmr", Layout{}.counts(0, 0).bytes);
+    ::chmod((dir / "secret.pmr").c_str(), 0);
+    AsUnprivilegedUser nobody;
+    Ui ui;
+    ui.messages.expect(Answer::Ok);
+    Catalogue c;
+    c.fileName = dir / "secret.pmr";
+    EXPECT_FALSE(loadCatalogue(c, ui.storage));
+    ASSERT_EQ(ui.messages.shown.size(), 1u);
+    EXPECT_NE(ui.messages.shown[0].text.find("Permission denied"), std::string::npos);
+    EXPECT_EQ(c.fileName, "");
+}
+
+TEST(CatalogueFile, LoadingNeverWritesToTheFileOrItsFolder) {
+    TempDir dir;
+    const std::string file = Layout{}.counts(1, 1).record(1, 1, 0, 0, 2, "T", "").author("A").date(0).bytes;
+    writeBytes(dir / "c.pmr", file);
+    ::chmod((dir / "c.pmr").c_str(), 0444);
+    ::chmod(dir.path.c_str(), 0555);
+    struct stat before {};
+    ::stat((dir / "c.pmr").c_str(), &before);
+    Ui ui;
+    Catalogue c;
+    c.fileName = dir / "c.pmr";
+    ASSERT_TRUE(loadCatalogue(c, ui.storage));
+    EXPECT_EQ(recordCount(c), 1);
+    struct stat after {};
+    ::stat((dir / "c.pmr").c_str(), &after);
+    EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
+    EXPECT_EQ(before.st_ino, after.st_ino);
+    EXPECT_EQ(readBytes(dir / "c.pmr"), file);
+    EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"c.pmr"});
+}
+
+}  // namespace
