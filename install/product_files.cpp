@@ -14,7 +14,7 @@ std::vector<std::string> filesToUninstall() {
     std::vector<std::string> files;
     for (const std::string& name : installedFiles())
         if (name != uninstallerFileName()) files.push_back(name);
-    for (const std::string name : {"quorvels.ico", "quorvels.gid"}) files.push_back(name);
+    for (const std::string name : {"quorvels.ico", HelpIndexFileName}) files.push_back(name);
     files.push_back(std::string("install") + platform::ExecutableSuffix);
     return files;
 }

@@ -15,6 +15,10 @@ std::string uninstallerFileName();
 // The files the installer copies, in this order, from its own folder.
 std::vector<std::string> installedFiles();
 
+// The help viewer's index, which it may leave hidden beside the help file:
+// the uninstaller clears its attributes before deleting it.
+inline constexpr const char* HelpIndexFileName = "quorvels.gid";
+
 // What the uninstaller deletes, in this order: the installed files except
 // itself (it is running, and stays with the folder), then what the program
 // and the installer may have left beside them.

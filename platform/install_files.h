@@ -20,9 +20,13 @@ struct InstallFiles {
     // when the copy fails and a running program can be replaced; a file that
     // already is the target is left as it is.
     virtual std::string copyReplacing(const SystemPath& from, const SystemPath& to) = 0;
-    // Deletes a file when it is there (a hidden or system file too); a folder
-    // of that name is passed over. False when the file is there and stays.
+    // Deletes a file when it is there, unless the system marks it hidden or
+    // a system file; a folder of that name is passed over. False when the
+    // file is there and stays.
     virtual bool removeIfPresent(const SystemPath& path) = 0;
+    // Clears a file's hidden, system and read-only marks, so that
+    // removeIfPresent deletes it (nothing to do where files have none).
+    virtual void clearAttributes(const SystemPath& path) = 0;
 
     // The shortcut file named `name` in `folder` (the system's own form: a
     // shell link, a desktop entry).

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the optimised build,
 # the same suite under the address, undefined-behaviour and leak sanitizers,
-# and a bounded run of every fuzz target. Exits non-zero when any fails.
+# a bounded run of every fuzz target, and the Windows builds with their tests
+# under Wine. Exits non-zero when any fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
@@ -13,3 +14,5 @@ cmake --build --preset sanitize -j2
 ctest --preset sanitize
 
 bash scripts/fuzz.sh "${QUORVELS_FUZZ_SECONDS:-60}"
+
+bash scripts/test-windows.sh

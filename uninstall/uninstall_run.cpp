@@ -41,8 +41,10 @@ void runUninstall(UninstallServices& services) {
     const bool folderTrusted = uninstaller.empty() || trusted(services.files, uninstaller);
     if (folderTrusted) {
         const platform::SystemPath lookIn = folder.empty() ? platform::withFinalSeparator(services.currentFolder) : folder;
-        for (const std::string& name : filesToUninstall())
+        for (const std::string& name : filesToUninstall()) {
+            if (name == HelpIndexFileName) services.files.clearAttributes(lookIn + name);
             if (!services.files.removeIfPresent(lookIn + name)) notDeleted.push_back(platform::shownPath(lookIn + name));
+        }
     }
     for (const platform::SystemPath& shortcutFolder : {services.desktopFolder, services.programsFolder}) {
         const platform::SystemPath shortcut = services.files.shortcutPath(shortcutFolder, ProductDesktopName);

@@ -41,8 +41,8 @@ struct PosixInstallFiles final : InstallFiles {
         return reasonOf(error);
     }
 
-    // Linux has no hidden or system attributes to clear; a link is removed,
-    // not what it points to.
+    // Linux has no hidden or system attributes; a link is removed, not what
+    // it points to.
     bool removeIfPresent(const SystemPath& path) override {
         const fs::path file = path;
         std::error_code error;
@@ -50,6 +50,8 @@ struct PosixInstallFiles final : InstallFiles {
         if (!fs::exists(status) || fs::is_directory(status)) return true;
         return fs::remove(file, error) && !error;
     }
+
+    void clearAttributes(const SystemPath&) override {}
 
     SystemPath shortcutPath(const SystemPath& folder, const std::string& name) override {
         return (folder.empty() || folder.back() != '/' ? folder + "/" : folder) + name + ".desktop";
