@@ -2,6 +2,17 @@
 
 // The machine's own file layer with one chosen system call failing: the
 // file layer over a recording seam over the system's real calls.
+#ifdef _WIN32
+#include "platform/scripted/failing_win32_calls.h"
+#include "platform/win32/win32_files.h"
+
+struct FailingSystemFiles {
+    using Failure = platform::scripted::FailingWin32Calls::Failure;
+
+    platform::scripted::FailingWin32Calls calls{platform::systemWin32FileCalls()};
+    platform::Win32Files files{calls};
+};
+#else
 #include "platform/scripted/failing_files.h"
 #include "platform/system/posix_files.h"
 
@@ -11,3 +22,4 @@ struct FailingSystemFiles {
     platform::scripted::FailingFiles calls{platform::systemFileCalls()};
     platform::PosixFiles files{calls};
 };
+#endif

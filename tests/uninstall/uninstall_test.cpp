@@ -5,11 +5,16 @@
 
 #include "install/install_run.h"
 #include "platform/executable_suffix.h"
+#include "platform/path_form.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "tests/support/product_home.h"
 #include "uninstall/uninstall_run.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include "platform/win32/wide_text.h"
+#else
 #include <unistd.h>
 
 #include "tests/support/tmpfs_mount.h"
@@ -33,6 +38,9 @@ struct UninstallTest : ::testing::Test, ProductHome {
         runInstall(installing, {folder, true, true});
         ASSERT_EQ(messages.shown.back().text, "Quorvels successfully installed");
     }
+
+    // The folder the installer makes of a name typed without a final separator.
+    std::string inHome(const std::string& name) const { return platform::withFinalSeparator(home / name); }
 
     std::string uninstall() {
         messages.expect(Answer::Yes);
@@ -65,7 +73,7 @@ TEST_F(UninstallTest, YesRemovesProductEntryAndShortcutsButKeepsItselfAndOthers)
     writeFile(home / "Books/quorvels.ico", "icon");
     writeFile(home / "Books/install" + std::string(platform::ExecutableSuffix), "the installer");
     fs::create_directories(home / "Books/Quorvels.hlp");  // other letter case: not ours
-    EXPECT_EQ(uninstall(), Uninstalled + home / "Books/");
+    EXPECT_EQ(uninstall(), Uninstalled + inHome("Books"));
     EXPECT_EQ(messages.shown.back().caption, "Uninstall Quorvels");
     EXPECT_EQ(messages.shown.back().icon, platform::Icon::Information);
     EXPECT_EQ(namesIn(home / "Books"), (std::vector<std::string>{"Quorvels.hlp", "my catalogue.pmr", uninstallerFileName()}));
@@ -79,10 +87,10 @@ TEST_F(UninstallTest, YesRemovesProductEntryAndShortcutsButKeepsItselfAndOthers)
 // Windows-1252, as closely as it can.
 TEST_F(UninstallTest, AccentedFolderIsFoundAndNamedInWindows1252) {
     installInto(home / "Bücher");
-    EXPECT_EQ(uninstall(), Uninstalled + home / "B\xFC" "cher/");
+    EXPECT_EQ(uninstall(), Uninstalled + inHome("B\xFC" "cher"));
     EXPECT_EQ(namesIn(home / "B\xC3\xBC" "cher"), (std::vector<std::string>{uninstallerFileName()}));
     installInto(home / "Документы/Książki");
-    EXPECT_EQ(uninstall(), Uninstalled + home / "????????\?/Ksiazki/");
+    EXPECT_EQ(uninstall(), Uninstalled + inHome("????????\?/Ksiazki"));
     EXPECT_EQ(namesIn(home / "Документы/Książki"), (std::vector<std::string>{uninstallerFileName()}));
 }
 
@@ -94,7 +102,7 @@ TEST_F(UninstallTest, WithoutEntryWorksInTheCurrentFolderAndASecondRunToo) {
     EXPECT_TRUE(fs::exists(home / "elsewhere/notes.txt"));
 
     installInto(home / "Books");
-    EXPECT_EQ(uninstall(), Uninstalled + home / "Books/");
+    EXPECT_EQ(uninstall(), Uninstalled + inHome("Books"));
     EXPECT_EQ(uninstall(), Uninstalled);
     EXPECT_EQ(namesIn(home / "Books"), (std::vector<std::string>{uninstallerFileName()}));
 }
@@ -120,11 +128,25 @@ TEST_F(UninstallTest, AnEntryThatCannotBeRemovedIsNamed) {
     installInto(home / "Books");
     writeFile(keyStorePath() + ".new/in the way", "");  // a folder where the store writes before it renames
     EXPECT_EQ(uninstall(), "Quillery has been uninstalled.\r\n\r\nThese could not be deleted:\r\nthe uninstall entry" +
-                               RestOfTheFolder + home / "Books/");
+                               RestOfTheFolder + inHome("Books"));
     EXPECT_EQ(namesIn(home / "Books"), (std::vector<std::string>{uninstallerFileName()}));
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+// Windows marks files hidden and system: the help index goes all the same,
+// while a hidden program file stays, and the message names it.
+TEST_F(UninstallTest, AHiddenHelpIndexGoesAndAHiddenProgramStays) {
+    installInto(home / "Books");
+    const std::string folder = inHome("Books");
+    writeFile(folder + HelpIndexFileName, "help index");
+    ASSERT_TRUE(SetFileAttributesW(platform::wideFromPath(folder + HelpIndexFileName).c_str(),
+                                   FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(SetFileAttributesW(platform::wideFromPath(folder + programFileName()).c_str(), FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_EQ(uninstall(), "Quillery has been uninstalled.\r\n\r\nThese could not be deleted:\r\n" + folder +
+                               programFileName() + RestOfTheFolder + folder);
+    EXPECT_EQ(namesIn(folder), (std::vector<std::string>{programFileName(), uninstallerFileName()}));
+}
+#else
 // Root deletes from read-only folders, but not from a read-only file system.
 TEST_F(UninstallTest, FilesThatCannotBeDeletedAreNamed) {
     std::optional<TmpfsMount> mount;
@@ -140,7 +162,7 @@ TEST_F(UninstallTest, FilesThatCannotBeDeletedAreNamed) {
     const std::string text = uninstall();
     if (!mount) fs::permissions(home / "Books", fs::perms::owner_all);
     EXPECT_EQ(text, "Quillery has been uninstalled.\r\n\r\nThese could not be deleted:\r\n" + home / ("Books/" + programFileName()) + "\r\n" +
-                        home / "Books/quorvels.hlp\r\n" + home / "Books/quorvels.cnt" + RestOfTheFolder + home / "Books/");
+                        home / "Books/quorvels.hlp\r\n" + home / "Books/quorvels.cnt" + RestOfTheFolder + inHome("Books"));
     EXPECT_EQ(messages.shown.back().icon, platform::Icon::Exclamation);
     EXPECT_FALSE(fs::exists(shortcutIn(desktop)));
 }
