@@ -3,6 +3,7 @@
 #include "core/ordering.h"
 #include "mainwindow/file_commands.h"
 #include "mainwindow/status_line.h"
+#include "platform/path_form.h"
 #include "storage/settings_file.h"
 
 StorageUi storageUiOf(MainWindow& main) {
@@ -15,7 +16,7 @@ void runQuorvels(MainWindow& main, const platform::SystemPath& startDirectory, c
     // The run's constants, the screen measure and the printer. The help path
     // is kept whole, however long the start folder is.
     main.state.startDirectory = startDirectory;
-    main.state.helpPath = startDirectory + "/quorvels.hlp";
+    main.state.helpPath = platform::withFinalSeparator(startDirectory) + "quorvels.hlp";
     main.state.listMeasure = &services.listMeasure;
     main.state.printer = services.openDefaultPrinter();
 

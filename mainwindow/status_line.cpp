@@ -2,6 +2,7 @@
 
 #include "mainwindow/main_window.h"
 #include "mainwindow/main_window_layout.h"
+#include "platform/path_form.h"
 
 std::string decimalForm(int number) { return (number < 0 ? "" : " ") + std::to_string(number); }
 
@@ -12,9 +13,8 @@ std::string markedCountText(int markedCount) {
 std::string positionText(int row, int rowCount) { return decimalForm(row) + " of " + decimalForm(rowCount); }
 
 std::string fileDisplay(const platform::SystemPath& fileName, const platform::SystemPath& startDirectory) {
-    const auto slash = fileName.rfind('/');
-    if (slash != std::string::npos && fileName.compare(0, slash, startDirectory) == 0 && slash == startDirectory.size())
-        return platform::shownPath(fileName.substr(slash + 1));
+    if (!startDirectory.empty() && platform::folderOf(fileName) == platform::withFinalSeparator(startDirectory))
+        return platform::shownPath(platform::fileNameOf(fileName));
     return platform::shownPath(fileName);
 }
 

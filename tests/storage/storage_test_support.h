@@ -26,6 +26,12 @@
 #include "storage/catalogue_file.h"
 #include "tests/support/temporary_folder.h"
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include "platform/win32/win32_errors.h"
+#endif
+
 namespace storage_test {
 
 namespace fs = std::filesystem;
@@ -150,6 +156,15 @@ struct BytesFiles final : platform::Files {
         return {platform::ReplaceResult::NotReplaced, ENOSYS, std::strerror(ENOSYS), path};
     }
 };
+
+// How the system words a save into a folder that is not there.
+inline std::string missingFolderReason() {
+#ifdef _WIN32
+    return platform::systemReason(ERROR_PATH_NOT_FOUND);
+#else
+    return std::strerror(ENOENT);
+#endif
+}
 
 // Message boxes, status texts and Save As of one test.
 struct Ui {

@@ -8,10 +8,55 @@
 
 #include "install/install_run.h"
 #include "install/product_files.h"
-#include "platform/system/file_key_store.h"
 #include "platform/system/system_install_files.h"
 #include "tests/support/temporary_folder.h"
 #include "uninstall/uninstall_run.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <random>
+
+#include "platform/win32/registry_key_store.h"
+#include "platform/win32/wide_text.h"
+
+// A key of the real registry standing in for HKEY_LOCAL_MACHINE, with the
+// parent key of the installed programs in it, deleted with everything in it
+// at the end of the test. `reread` opens the same key once more.
+struct TestKeyStore {
+    std::wstring name = L"Software\\Quorvels tests\\" + std::to_wstring(std::random_device{}());
+    HKEY root = create(name);
+    platform::RegistryKeyStore store{root};
+
+    TestKeyStore() { store.createKey(platform::UninstallParentKey); }
+    ~TestKeyStore() {
+        RegCloseKey(root);
+        RegDeleteTreeW(HKEY_CURRENT_USER, name.c_str());
+        RegDeleteKeyW(HKEY_CURRENT_USER, name.c_str());
+    }
+    TestKeyStore(const TestKeyStore&) = delete;
+    TestKeyStore& operator=(const TestKeyStore&) = delete;
+
+    platform::RegistryKeyStore reread() const { return platform::RegistryKeyStore{root}; }
+
+    static HKEY create(const std::wstring& name) {
+        HKEY key = nullptr;
+        RegCreateKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+        return key;
+    }
+};
+#else
+#include "platform/system/file_key_store.h"
+
+// The key store file of a test's home, and the same file read once more.
+struct TestKeyStore {
+    explicit TestKeyStore(std::string path) : path(std::move(path)) {}
+    std::string path;
+    platform::FileKeyStore store{path};
+
+    platform::FileKeyStore reread() const { return platform::FileKeyStore{path}; }
+};
+#endif
 
 // A home folder of its own to install into and uninstall from: a
 // distribution folder "dist" with the four product files (each holding
@@ -20,7 +65,12 @@
 // Windows-1252 and in UTF-8.
 struct ProductHome {
     TemporaryFolder home;
-    platform::FileKeyStore keys{keyStorePath()};
+#ifdef _WIN32
+    TestKeyStore keyStore;
+#else
+    TestKeyStore keyStore{keyStorePath()};
+#endif
+    platform::KeyStore& keys = keyStore.store;
     std::string desktop = home / "Desktop";
     std::string programs = home / ".local/share/applications";
 

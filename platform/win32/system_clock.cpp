@@ -1,13 +1,13 @@
-#include <windows.h>
-
 #include "platform/system/system_clock.h"
+
+#include <windows.h>
 
 namespace platform {
 
 int SystemClock::currentYear() const {
-    SYSTEMTIME local{};
-    GetLocalTime(&local);
-    return local.wYear;
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return now.wYear;
 }
 
 }  // namespace platform

@@ -1,5 +1,5 @@
-// Loading on a POSIX file system: permission bits that bind an unprivileged
-// user, and a read-only file in a read-only folder.
+// Catalogue files on a POSIX file system: permission bits that bind an
+// unprivileged user, a read-only file in a read-only folder, the umask.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -47,6 +47,20 @@ TEST(CatalogueFile, LoadingNeverWritesToTheFileOrItsFolder) {
     EXPECT_EQ(before.st_ino, after.st_ino);
     EXPECT_EQ(readBytes(dir / "c.pmr"), file);
     EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"c.pmr"});
+}
+
+TEST(CatalogueSave, ANewFileGetsTheUsualPermissions) {
+    TempDir dir;
+    const mode_t old = ::umask(022);
+    Catalogue c;
+    insertRecord(c, "A", "B", "", 0, 0, 0);
+    Ui ui;
+    c.fileName = dir / "n.pmr";
+    c.changed = true;
+    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    ::umask(old);
+    EXPECT_EQ(permissionsOf(dir / "n.pmr"), 0644u);
+    EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"n.pmr"});
 }
 
 }  // namespace

@@ -1,0 +1,122 @@
+#include "platform/win32/win32_files.h"
+
+#include <windows.h>
+
+#include <cerrno>
+#include <random>
+
+#include "platform/path_form.h"
+#include "platform/system/system_files.h"
+#include "platform/win32/win32_errors.h"
+
+namespace platform {
+
+namespace {
+
+using Error = Win32FileCalls::Error;
+
+constexpr int MaxTemporaryNames = 100;  // attempts at a free temporary name
+
+bool isMissing(Error error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+// ".NAME.xxxxxxxx.tmp" in the target's folder.
+SystemPath temporaryName(const SystemPath& target) {
+    static std::mt19937 random{std::random_device{}() ^ GetCurrentProcessId() ^ static_cast<unsigned>(GetTickCount64())};
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof letters) - 2);
+    SystemPath name = folderOf(target) + "." + fileNameOf(target) + ".";
+    for (int i = 0; i < 8; ++i) name += letters[pick(random)];
+    return name + ".tmp";
+}
+
+ReplaceResult failed(int error, std::string reason, SystemPath target) {
+    ReplaceResult result;
+    result.outcome = ReplaceResult::NotReplaced;
+    result.error = error;
+    result.reason = std::move(reason);
+    result.target = std::move(target);
+    return result;
+}
+
+ReplaceResult failed(Error error, SystemPath target) { return failed(errnoOf(error), systemReason(error), std::move(target)); }
+
+}  // namespace
+
+int Win32Files::readFile(const SystemPath& path, std::size_t maxBytes, std::string& contents) {
+    return errnoOf(calls.readFile(path, maxBytes, contents));
+}
+
+int Win32Files::status(const SystemPath& path, bool followLinks, FileInfo& info) {
+    return errnoOf(calls.status(path, followLinks, info));
+}
+
+ReplaceResult Win32Files::replaceWhole(const SystemPath& path, std::string_view bytes) {
+    // What is there now decides how the new file is put in place, and whether
+    // it may be at all. A link is followed to the file it designates.
+    SystemPath target = path;
+    FileInfo existing;
+    Error error = calls.status(path, false, existing);
+    if (error == ERROR_SUCCESS && existing.isSymlink) {
+        if (const Error e = calls.finalPath(path, target); e != ERROR_SUCCESS) return failed(e, path);
+        error = calls.status(target, true, existing);
+    }
+    const bool exists = error == ERROR_SUCCESS;
+    if (!exists && !isMissing(error)) return failed(error, target);
+    if (exists) {
+        if (existing.isDirectory) return failed(EISDIR, "it is a folder", target);
+        if (!existing.isRegular) return failed(EINVAL, "it is not a regular file", target);
+        // ReplaceFileW would put a new file in place of a read-only one.
+        if ((existing.permissions & 0222) == 0)
+            return failed(EACCES, systemReason(ERROR_ACCESS_DENIED) + " (the file is read-only)", target);
+    }
+
+    SystemPath temporary;
+    Win32FileCalls::Handle handle = nullptr;
+    error = ERROR_FILE_EXISTS;
+    for (int attempt = 0; attempt < MaxTemporaryNames && error == ERROR_FILE_EXISTS; ++attempt) {
+        temporary = temporaryName(target);
+        error = calls.createNew(temporary, handle);
+    }
+    if (error != ERROR_SUCCESS) return failed(error, target);
+
+    auto abandon = [&](Error failure, bool open) {
+        if (open) calls.close(handle);
+        calls.remove(temporary);
+        return failed(failure, target);
+    };
+    if (const Error e = calls.write(handle, bytes); e != ERROR_SUCCESS) return abandon(e, true);
+    if (const Error e = calls.flush(handle); e != ERROR_SUCCESS) return abandon(e, true);
+    if (const Error e = calls.close(handle); e != ERROR_SUCCESS) return abandon(e, false);
+
+    ReplaceResult result;
+    result.target = target;
+    if (!exists) {
+        // The write-through rename returns once the new name is on the disk.
+        if (const Error e = calls.move(temporary, target); e != ERROR_SUCCESS) return abandon(e, false);
+        return result;
+    }
+    if (const Error e = calls.replace(temporary, target); e != ERROR_SUCCESS) {
+        // ReplaceFileW can fail after it has removed the old file
+        // (ERROR_UNABLE_TO_MOVE_REPLACEMENT): the new one then takes the
+        // vacated name, so that the name never stays empty.
+        FileInfo now;
+        if (!isMissing(calls.status(target, true, now))) return abandon(e, false);
+        if (const Error moved = calls.move(temporary, target); moved != ERROR_SUCCESS)
+            return failed(errnoOf(e), systemReason(e) + " (the new contents are in " + shownPath(temporary) + ")",
+                          target);
+        return result;
+    }
+    if (const Error e = calls.flushFile(target); e != ERROR_SUCCESS) {
+        result.outcome = ReplaceResult::ReplacedUnconfirmed;
+        result.error = errnoOf(e);
+        result.reason = systemReason(e);
+    }
+    return result;
+}
+
+Files& systemFiles() {
+    static Win32Files files(systemWin32FileCalls());
+    return files;
+}
+
+}  // namespace platform

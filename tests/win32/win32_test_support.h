@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "platform/system_path.h"
+
+namespace win32_test {
+
+using platform::SystemPath;
+
+// A fresh folder under the system's temporary folder, removed with all it
+// holds (attributes cleared first) when the test ends.
+struct TempFolder {
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    SystemPath path;
+    SystemPath operator/(const std::string& name) const { return path + "\\" + name; }
+};
+
+// The whole file, or "<missing>" when it cannot be read.
+std::string contentsOf(const SystemPath& path);
+void writeFile(const SystemPath& path, const std::string& bytes);
+
+// The names in a folder, "." and ".." left out, sorted.
+std::string namesIn(const SystemPath& folder);
+
+// Sets or reads the file's attributes (FILE_ATTRIBUTE_...).
+void setAttributes(const SystemPath& path, unsigned long attributes);
+unsigned long attributesOf(const SystemPath& path);
+
+// Runs a command line, waits for it, and returns its exit code; its
+// standard output (as the system's OEM code page has it) goes to `output`.
+unsigned long run(const std::wstring& commandLine, std::string* output = nullptr);
+
+// The path of this test program.
+std::wstring thisProgram();
+
+}  // namespace win32_test
