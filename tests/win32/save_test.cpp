@@ -79,6 +79,36 @@ TEST(Win32Save, EveryCallFailingInTurnLeavesTheOldOrTheNewFileWhole) {
     }
 }
 
+// ReplaceFileW as it fails after removing the old file
+// (ERROR_UNABLE_TO_MOVE_REPLACEMENT); the other calls are the system's.
+struct ReplaceLosingTheTarget final : platform::Win32FileCalls {
+    Win32FileCalls& real = platform::systemWin32FileCalls();
+    Error readFile(const SystemPath& p, std::size_t m, std::string& c) override { return real.readFile(p, m, c); }
+    Error status(const SystemPath& p, bool f, platform::FileInfo& i) override { return real.status(p, f, i); }
+    Error finalPath(const SystemPath& p, SystemPath& t) override { return real.finalPath(p, t); }
+    Error createNew(const SystemPath& p, Handle& h) override { return real.createNew(p, h); }
+    Error write(Handle h, std::string_view b) override { return real.write(h, b); }
+    Error flush(Handle h) override { return real.flush(h); }
+    Error close(Handle h) override { return real.close(h); }
+    Error replace(const SystemPath&, const SystemPath& t) override {
+        real.remove(t);
+        return ERROR_UNABLE_TO_MOVE_REPLACEMENT;
+    }
+    Error move(const SystemPath& f, const SystemPath& t) override { return real.move(f, t); }
+    Error flushFile(const SystemPath& p) override { return real.flushFile(p); }
+    Error remove(const SystemPath& p) override { return real.remove(p); }
+};
+
+TEST(Win32Save, AReplacementThatLostTheOldFileStillLeavesTheNewOneInItsPlace) {
+    TempFolder folder;
+    writeFile(folder / "c.pmr", OldBytes);
+    ReplaceLosingTheTarget calls;
+    platform::Win32Files files(calls);
+    EXPECT_EQ(files.replaceWhole(folder / "c.pmr", NewBytes).outcome, ReplaceResult::Replaced);
+    EXPECT_TRUE(contentsOf(folder / "c.pmr") == NewBytes);
+    EXPECT_EQ(namesIn(folder.path), "c.pmr");
+}
+
 // Run only as the child of the test below: a save killed at the call the
 // environment names.
 TEST(Win32Save, DISABLED_KilledChild) {

@@ -72,7 +72,10 @@ void writeFile(const SystemPath& path, const std::string& bytes) {
 
 std::string namesIn(const SystemPath& folder) {
     std::string names;
-    for (const std::wstring& name : entriesOf(folder)) names += (names.empty() ? "" : " ") + platform::pathFromWide(name);
+    for (const std::wstring& name : entriesOf(folder)) {
+        if (!names.empty()) names += ' ';
+        names += platform::pathFromWide(name);
+    }
     return names;
 }
 
