@@ -13,7 +13,10 @@ std::string markedCountText(int markedCount) {
 std::string positionText(int row, int rowCount) { return decimalForm(row) + " of " + decimalForm(rowCount); }
 
 std::string fileDisplay(const platform::SystemPath& fileName, const platform::SystemPath& startDirectory) {
-    if (!startDirectory.empty() && platform::folderOf(fileName) == platform::withFinalSeparator(startDirectory))
+    // Both folders end in a separator, which may be either of the system's.
+    const platform::SystemPath folder = platform::folderOf(fileName);
+    const platform::SystemPath start = platform::withFinalSeparator(startDirectory);
+    if (!startDirectory.empty() && folder.size() == start.size() && folder.compare(0, folder.size() - 1, start, 0, start.size() - 1) == 0)
         return platform::shownPath(platform::fileNameOf(fileName));
     return platform::shownPath(fileName);
 }

@@ -92,6 +92,9 @@ struct Win32InstallFiles final : InstallFiles {
     // A copy beside the target first, then put in its place.
     std::string copyReplacing(const SystemPath& from, const SystemPath& to) override {
         if (sameFile(from, to)) return "";
+        // A folder in the way is the user's: never renamed away.
+        if (const DWORD attributes = attributesOf(to); attributes != INVALID_FILE_ATTRIBUTES && isFolder(attributes))
+            return "it is a folder";
         const SystemPath copy = to + ".new";
         if (!CopyFileW(widePath(from).c_str(), widePath(copy).c_str(), FALSE)) return systemReason(GetLastError());
         if (moveOver(copy, to)) return "";
@@ -125,6 +128,8 @@ struct Win32InstallFiles final : InstallFiles {
 
     std::string createShortcut(const SystemPath& folder, const std::string& name, const SystemPath& target,
                                const SystemPath& workingFolder) override {
+        // A program menu folder that does not exist yet is made, as on Linux.
+        if (const std::string why = makeFolders(folder); !why.empty()) return why;
         return writeShellLink(shortcutPath(folder, name), target, workingFolder);
     }
 };

@@ -43,7 +43,7 @@ TEST_F(InstallDialogTest, OpensCentredWithoutOwnerBothBoxesCheckedAndTheDefaultF
         EXPECT_TRUE(u.control(DesktopShortcutBoxId).checked);
         EXPECT_TRUE(u.control(MenuShortcutBoxId).checked);
         EXPECT_EQ(u.text(FolderLabelId), "Folder to Install Quorvel:");
-        EXPECT_EQ(u.text(FolderBoxId), home / ".local/share/Folimarch/");
+        EXPECT_EQ(u.text(FolderBoxId), defaultInstallFolder(home / ".local/share"));
         u.click(InstallCancelButtonId);
     });
 }
@@ -57,9 +57,9 @@ TEST_F(InstallDialogTest, InstallTakesTheBoxesAndTheFolderAsTheUserLeftThem) {
     });
     EXPECT_EQ(ui.messageBoxes.shown.back().text, "Quorvels successfully installed");
     EXPECT_EQ(ui.history, (std::vector<std::string>{"window: Install Quorvel", "message box: "}));
-    EXPECT_EQ(readFile(home / "Books/unInstall"), "contents of unInstall");
-    EXPECT_TRUE(fs::exists(desktop + "/Folimarch.desktop"));
-    EXPECT_FALSE(fs::exists(programs + "/Folimarch.desktop"));
+    EXPECT_EQ(readFile(home / ("Books/" + uninstallerFileName())), "contents of " + uninstallerFileName());
+    EXPECT_TRUE(fs::exists(shortcutIn(desktop)));
+    EXPECT_FALSE(fs::exists(shortcutIn(programs)));
 }
 
 TEST_F(InstallDialogTest, CancelAndTheCloseBoxEndWithNothingInstalled) {

@@ -98,7 +98,7 @@ TEST_F(InstallTest, AFolderInAnyLettersIsTheSystemsNameEverywhere) {
 
 TEST_F(InstallTest, HomeRelativeAndRelativeFoldersBecomeAbsolute) {
     InstallChoice choice{"~/Apps", true, true};
-    EXPECT_EQ(installFolderOf(choice, services), platform::withFinalSeparator(home / "Apps"));
+    EXPECT_EQ(installFolderOf(choice, services), platform::withFinalSeparator(home.path + "/Apps"));
     choice.typedFolder = "Local";
     EXPECT_EQ(installFolderOf(choice, services), platform::withFinalSeparator(home / "dist" + PathSeparator + "Local"));
     EXPECT_EQ(defaultInstallFolder(home / "Programs"), platform::withFinalSeparator(home / "Programs" + PathSeparator + "Folimarch"));

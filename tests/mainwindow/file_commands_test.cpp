@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/mainwindow/program_harness.h"
+#include "tests/support/missing_folder_reason.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ using Kind = platform::scripted::ScriptedFileDialogs::Kind;
 struct FileCommands : ProgramHarness, ::testing::Test {
     const std::vector<platform::FileFilter> catalogueFilters{{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}};
 
-    std::string settings() { return readFile(startFolder + "/quorvels.ini"); }
+    std::string settings() { return readFile(startFolder + PathSeparator + "quorvels.ini"); }
 
     // A catalogue of two books, named in the settings file, as the last run left it.
     std::string startOnTwoBooks() {
@@ -198,13 +199,13 @@ TEST_F(FileCommands, ARefusedFileLeavesTheOpenCatalogueAndTheSettingsAlone) {
 // closely as Windows-1252 can. Paths are UTF-8 here, as this file is written.
 TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
     startFolder = folder / "Документы";
-    std::filesystem::create_directory(startFolder);
+    std::filesystem::create_directory(fsPath(startFolder));
     const std::string russian = saveCatalogueFile("книги.pmr", [](Catalogue& books) {
         addBook(books, "Tolstoy, Leo", "Anna Karenina");
         addBook(books, "Gogol, Nikolai", "Dead Souls");
     });
     writeSettingsFile(russian);
-    const std::string polish = startFolder + "/Książki.pmr";
+    const std::string polish = startFolder + PathSeparator + "Książki.pmr";
     start([&](User& user) {
         EXPECT_EQ(fields(user), (Strings{"?????.pmr", "View All by Author", "", " 1 of  2"}));
         EXPECT_EQ(titles(user), (Strings{"  Dead Souls", "  Anna Karenina"}));
@@ -220,7 +221,7 @@ TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
 
         user.chooseMenuItem(HelpCommand);
     });
-    EXPECT_EQ(help.requests.at(0).helpPath, startFolder + "/quorvels.hlp");
+    EXPECT_EQ(help.requests.at(0).helpPath, startFolder + PathSeparator + "quorvels.hlp");
     EXPECT_EQ(settings(), polish + "\r\n");
     EXPECT_EQ(booksInFile(polish).size(), 3u);
     EXPECT_EQ(booksInFile(russian).size(), 2u);
@@ -241,7 +242,7 @@ TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
         ui.messageBoxes.expect(Answer::Ok);
         user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(lastBox().text, "File Name: " + folder / "????\?/???.pmr" +
-                                      "\r\nThe new catalogue file could not be created: No such file or directory.");
+                                      "\r\nThe new catalogue file could not be created: " + missingFolderReason() + ".");
         EXPECT_EQ(catalogue.fileName, elsewhere);
     });
     EXPECT_EQ(settings(), elsewhere + "\r\n");

@@ -65,7 +65,7 @@ struct ProgramHarness : MainWindowHarness {
     std::string saveCatalogueFile(const std::string& name, const std::function<void(Catalogue&)>& fill) {
         Catalogue books;
         fill(books);
-        books.fileName = startFolder + "/" + name;
+        books.fileName = startFolder + PathSeparator + name;
         platform::scripted::ScriptedMessageBoxes noMessages;
         StorageUi storage{noMessages, platform::systemFiles(), {}, {}};
         saveCatalogue(books, storage);
@@ -73,7 +73,7 @@ struct ProgramHarness : MainWindowHarness {
     }
 
     void writeSettingsFile(const std::string& catalogueFile) {
-        writeFile(startFolder + "/quorvels.ini", catalogueFile + "\r\n");
+        writeFile(startFolder + PathSeparator + "quorvels.ini", catalogueFile + "\r\n");
     }
 
     // The catalogue a file holds, as "AUTHOR TITLE" in author order.

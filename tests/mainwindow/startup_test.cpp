@@ -132,13 +132,13 @@ TEST_F(Startup, ARememberedCatalogueThatCannotBeOpenedIsReportedAndTheViewShown)
 
 TEST_F(Startup, TheHelpPathKeepsALongStartFolderWhole) {
     const std::string deep = startFolder / "a folder name that is long enough to pass sixty-three characters";
-    std::filesystem::create_directories(deep);
+    std::filesystem::create_directories(fsPath(deep));
     startFolder.path = deep;  // removed with its parent all the same
     start([](ScriptedUser& user) { user.chooseMenuItem(HelpCommand); });
-    EXPECT_EQ(state.helpPath, deep + "/quorvels.hlp");
+    EXPECT_EQ(state.helpPath, deep + PathSeparator + "quorvels.hlp");
     EXPECT_EQ(state.startDirectory, deep);
     ASSERT_FALSE(help.requests.empty());
-    EXPECT_EQ(help.requests[0].helpPath, deep + "/quorvels.hlp");
+    EXPECT_EQ(help.requests[0].helpPath, deep + PathSeparator + "quorvels.hlp");
 }
 
 }  // namespace

@@ -24,13 +24,8 @@
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/system_files.h"
 #include "storage/catalogue_file.h"
+#include "tests/support/missing_folder_reason.h"
 #include "tests/support/temporary_folder.h"
-
-#ifdef _WIN32
-#include <windows.h>
-
-#include "platform/win32/win32_errors.h"
-#endif
 
 namespace storage_test {
 
@@ -38,35 +33,33 @@ namespace fs = std::filesystem;
 
 using TempDir = TemporaryFolder;
 
-inline std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+// The storage tests' names for the test support's file helpers.
+inline std::string readBytes(const std::string& path) { return readFile(path); }
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(fsPath(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
 inline bool exists(const std::string& path) {
     std::error_code ignored;
-    return fs::exists(fs::symlink_status(path, ignored));
+    return fs::exists(fs::symlink_status(fsPath(path), ignored));
 }
 
 // Takes every write permission away: on Windows, sets the read-only attribute.
 inline void makeReadOnly(const std::string& path) {
-    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(fsPath(path), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 }
 
 inline unsigned permissionsOf(const std::string& path) {
-    return static_cast<unsigned>(fs::status(path).permissions() & fs::perms::mask);
+    return static_cast<unsigned>(fs::status(fsPath(path)).permissions() & fs::perms::mask);
 }
 
 // The names in a folder, sorted.
 inline std::set<std::string> namesIn(const std::string& folder) {
     std::set<std::string> names;
-    for (auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    for (auto& entry : fs::directory_iterator(fsPath(folder))) names.insert(systemPathOf(entry.path().filename()));
     return names;
 }
 
@@ -156,15 +149,6 @@ struct BytesFiles final : platform::Files {
         return {platform::ReplaceResult::NotReplaced, ENOSYS, std::strerror(ENOSYS), path};
     }
 };
-
-// How the system words a save into a folder that is not there.
-inline std::string missingFolderReason() {
-#ifdef _WIN32
-    return platform::systemReason(ERROR_PATH_NOT_FOUND);
-#else
-    return std::strerror(ENOENT);
-#endif
-}
 
 // Message boxes, status texts and Save As of one test.
 struct Ui {

@@ -113,8 +113,8 @@ inline std::string desktopEntryProblems(const std::string& path) {
 // The names in a folder, sorted.
 inline std::vector<std::string> namesIn(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(fsPath(folder)))
+        names.push_back(systemPathOf(entry.path().filename()));
     std::sort(names.begin(), names.end());
     return names;
 }

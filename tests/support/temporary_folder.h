@@ -12,6 +12,17 @@ inline constexpr char PathSeparator = '\\';
 inline constexpr char PathSeparator = '/';
 #endif
 
+// A path as the system names it (UTF-8 held in a std::string) for
+// std::filesystem and the file streams, and back: on Windows a narrow
+// std::string would be taken in the ANSI code page.
+inline std::filesystem::path fsPath(const std::string& path) {
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
+}
+inline std::string systemPathOf(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 // A fresh folder under the system's temporary folder, removed with its
 // contents when the test ends. Open to every user, so that a test may drop
 // to an unprivileged user inside it.
@@ -19,8 +30,8 @@ struct TemporaryFolder {
     TemporaryFolder() {
         std::mt19937_64 random{std::random_device{}()};
         const std::filesystem::path base = std::filesystem::temp_directory_path();
-        do path = (base / ("quorvels-test-" + std::to_string(random() % 1000000000))).string();
-        while (!std::filesystem::create_directory(path));
+        do path = systemPathOf(base / ("quorvels-test-" + std::to_string(random() % 1000000000)));
+        while (!std::filesystem::create_directory(fsPath(path)));
         std::filesystem::permissions(path, std::filesystem::perms::all);
     }
     ~TemporaryFolder() {
@@ -34,17 +45,22 @@ struct TemporaryFolder {
     TemporaryFolder(const TemporaryFolder&) = delete;
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
-    std::string operator/(const std::string& name) const { return path + PathSeparator + name; }
+    // The name may hold further folders, "/" between them.
+    std::string operator/(std::string name) const {
+        for (char& ch : name)
+            if (ch == '/') ch = PathSeparator;
+        return path + PathSeparator + name;
+    }
 
     std::string path;
 };
 
 inline void writeFile(const std::string& path, const std::string& contents) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << contents;
+    std::filesystem::create_directories(fsPath(path).parent_path());
+    std::ofstream(fsPath(path), std::ios::binary) << contents;
 }
 
 inline std::string readFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(fsPath(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
 }

@@ -70,13 +70,12 @@ TEST_F(UninstallTest, YesRemovesProductEntryAndShortcutsButKeepsItselfAndOthers)
     installInto(home / "Books");
     writeFile(home / "Books/my catalogue.pmr", "keep me");
     writeFile(home / "Books/quorvels.gid", "help index");
-    writeFile(home / "Books/quorvels.ico", "icon");
     writeFile(home / "Books/install" + std::string(platform::ExecutableSuffix), "the installer");
-    fs::create_directories(home / "Books/Quorvels.hlp");  // other letter case: not ours
+    fs::create_directories(home / "Books/quorvels.ico/mine");  // a folder of a listed name is not ours
     EXPECT_EQ(uninstall(), Uninstalled + inHome("Books"));
     EXPECT_EQ(messages.shown.back().caption, "Uninstall Quorvels");
     EXPECT_EQ(messages.shown.back().icon, platform::Icon::Information);
-    EXPECT_EQ(namesIn(home / "Books"), (std::vector<std::string>{"Quorvels.hlp", "my catalogue.pmr", uninstallerFileName()}));
+    EXPECT_EQ(namesIn(home / "Books"), (std::vector<std::string>{"my catalogue.pmr", "quorvels.ico", uninstallerFileName()}));
     EXPECT_FALSE(keys.keyExists(UninstallEntryPath));
     EXPECT_FALSE(keyStore.reread().keyExists(UninstallEntryPath));
     EXPECT_FALSE(fs::exists(shortcutIn(desktop)));

@@ -14,6 +14,7 @@
 #include "platform/system/system_key_store.h"
 #include "platform/win32/wide_path.h"
 #include "platform/win32/wide_text.h"
+#include "tests/win32/shell_link_reader.h"
 #include "tests/win32/win32_test_support.h"
 
 namespace {
@@ -61,30 +62,6 @@ TEST(Win32Registry, TheUninstallEntryAsRegQueryShowsIt) {
     EXPECT_NE(run(L"reg.exe query \"" + regKey + L"\"", &output), 0u) << output;
 }
 
-struct LinkRead {
-    std::wstring target, workingFolder;
-    int showCommand = 0;
-};
-
-LinkRead readLink(const SystemPath& path) {
-    LinkRead read;
-    IShellLinkW* link = nullptr;
-    IPersistFile* file = nullptr;
-    wchar_t buffer[MAX_PATH] = {};
-    EXPECT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                           reinterpret_cast<void**>(&link))));
-    if (link == nullptr) return read;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        EXPECT_TRUE(SUCCEEDED(file->Load(platform::wideFromPath(path).c_str(), STGM_READ)));
-        if (SUCCEEDED(link->GetPath(buffer, MAX_PATH, nullptr, SLGP_RAWPATH))) read.target = buffer;
-        if (SUCCEEDED(link->GetWorkingDirectory(buffer, MAX_PATH))) read.workingFolder = buffer;
-        link->GetShowCmd(&read.showCommand);
-        file->Release();
-    }
-    link->Release();
-    return read;
-}
-
 TEST(Win32Install, ShortcutsAreShellLinksTheShellReadsBack) {
     TempFolder folder;
     platform::InstallFiles& files = platform::systemInstallFiles();
@@ -93,16 +70,15 @@ TEST(Win32Install, ShortcutsAreShellLinksTheShellReadsBack) {
     const SystemPath link = files.shortcutPath(folder.path, "Folimarch");
     EXPECT_EQ(link, folder / "Folimarch.lnk");
     EXPECT_EQ(files.createShortcut(folder.path, "Folimarch", program, folder.path), "");
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const LinkRead read = readLink(link);
-    CoUninitialize();
-    EXPECT_EQ(read.target, platform::wideFromPath(program));
-    EXPECT_EQ(read.workingFolder, platform::wideFromPath(folder.path));
-    EXPECT_EQ(read.showCommand, SW_SHOWNORMAL);
-    // Written again over itself, and refused where there is no folder, with the system's reason.
+    const ShellLink read = readShellLink(link);
+    EXPECT_EQ(read.target, program);
+    EXPECT_EQ(read.workingFolder, folder.path);
+    EXPECT_EQ(read.problem, "");
+    // Written again over itself, and into a program menu folder that is not there yet.
     EXPECT_EQ(files.createShortcut(folder.path, "Folimarch", program, folder.path), "");
-    EXPECT_NE(files.createShortcut(folder / "missing", "Folimarch", program, folder.path), "");
-    EXPECT_EQ(namesIn(folder.path), "Folimarch.lnk quorvels.exe");
+    EXPECT_EQ(files.createShortcut(folder / "new menu", "Folimarch", program, folder.path), "");
+    EXPECT_EQ(namesIn(folder.path), "Folimarch.lnk new menu quorvels.exe");
+    EXPECT_EQ(namesIn(folder / "new menu"), "Folimarch.lnk");
 }
 
 // Installing into folders that are not there yet, over older copies, and

@@ -29,9 +29,14 @@ inline ShellLink readShellLink(const std::string& path) {
     else if (FAILED(file->Load(platform::wideFromPath(path).c_str(), STGM_READ)))
         link.problem = "it does not load";
     else {
+        // The target from the link's item list, which holds its names in
+        // UTF-16; the plain path a link also keeps may be in the ANSI code page.
         wchar_t text[MAX_PATH * 4] = {};
-        if (SUCCEEDED(shellLink->GetPath(text, MAX_PATH * 4, nullptr, SLGP_RAWPATH)))
-            link.target = platform::pathFromWide(text);
+        PIDLIST_ABSOLUTE items = nullptr;
+        if (SUCCEEDED(shellLink->GetIDList(&items)) && items != nullptr) {
+            if (SHGetPathFromIDListEx(items, text, MAX_PATH * 4, GPFIDL_DEFAULT)) link.target = platform::pathFromWide(text);
+            CoTaskMemFree(items);
+        }
         text[0] = 0;
         if (SUCCEEDED(shellLink->GetWorkingDirectory(text, MAX_PATH * 4)))
             link.workingFolder = platform::pathFromWide(text);
