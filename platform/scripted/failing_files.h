@@ -2,36 +2,20 @@
 
 #include <cerrno>
 #include <csignal>
-#include <string>
-#include <vector>
 
+#include "platform/scripted/call_failures.h"
 #include "platform/system/posix_file_calls.h"
 
 namespace platform::scripted {
 
 // Wraps the POSIX calls of the file layer (normally the real ones; put a
-// PosixFiles over it) and makes the n-th call, counted from 0 over every
-// operation, fail with `error` instead of reaching it. Every call is recorded by name, so a test can first count the calls of
-// an operation and then fail each of them in turn.
-struct FailingFiles final : PosixFileCalls {
-    enum class Failure {
-        Once,     // only the n-th call fails
-        ForGood,  // the n-th call and every later call of the same operation fail
-        Kill,     // the process is killed at the n-th call, as a crash or power cut would end it
-    };
-
+// PosixFiles over it), failing the chosen call with `error` instead of
+// reaching it.
+struct FailingFiles final : PosixFileCalls, CallFailures {
     explicit FailingFiles(PosixFileCalls& inner) : inner(inner) {}
 
     PosixFileCalls& inner;
-    int failAt = -1;  // -1: no call fails
-    Failure failure = Failure::Once;
     int error = EIO;
-    std::vector<std::string> calls;
-
-    // The name of the call that was made to fail, "" when none was.
-    std::string failedCall() const {
-        return failAt >= 0 && failAt < static_cast<int>(calls.size()) ? calls[failAt] : std::string();
-    }
 
     int readFile(const SystemPath& p, std::size_t max, std::string& c) override {
         return fails("readFile") ? error : inner.readFile(p, max, c);
@@ -71,11 +55,7 @@ struct FailingFiles final : PosixFileCalls {
 
 private:
     bool fails(const char* name) {
-        calls.emplace_back(name);
-        const int call = static_cast<int>(calls.size()) - 1;
-        if (failAt < 0 || call < failAt) return false;
-        if (call == failAt && failure == Failure::Kill) ::raise(SIGKILL);
-        return call == failAt || (failure == Failure::ForGood && calls[failAt] == name);
+        return CallFailures::fails(name, [] { ::raise(SIGKILL); });
     }
 };
 

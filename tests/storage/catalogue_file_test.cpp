@@ -267,7 +267,6 @@ TEST(CatalogueFile, AFolderIsReported) {
     EXPECT_FALSE(loadCatalogue(c, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_NE(ui.messages.shown[0].text.find("Is a directory"), std::string::npos);
-
 }
 
 TEST(CatalogueFile, AReadErrorIsReportedWithTheSystemsReason) {
