@@ -1,0 +1,143 @@
+// The window contract run against the native Windows dialogs, acting as the
+// user does: keys and mouse buttons posted to the controls and run through the
+// dialog's message loop, clicks by BM_CLICK, the close box by SC_CLOSE. Then
+// the sample dialog's real controls read back against its blueprint.
+#include <windows.h>
+
+#include <map>
+
+#include "platform/win32_windows/wide_text.h"
+#include "platform/win32_windows/win32_windows.h"
+#include "tests/platform/windows_contract.h"
+
+namespace {
+
+using platform::WindowHandle;
+using platform::win32::Win32Windows;
+
+// Dispatches what is queued, through the dialog manager as the running
+// dialog's own loop does, until nothing is left (with a generous bound).
+void settle() {
+    MSG message;
+    for (int dispatched = 0; dispatched < 100000 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++dispatched) {
+        HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        if (root != nullptr && IsDialogMessageW(root, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+struct Win32Backend {
+    Win32Windows ui;
+
+    platform::Windows& windows() { return ui; }
+
+    // A window waiting to be shown before `whileShown` acts on it: a thread
+    // timer checks at each tick of the dialog's own loop.
+    struct Waiting {
+        Win32Backend* backend;
+        WindowHandle window;
+        std::function<void(WindowHandle)> whileShown;
+        int ticks = 0;
+    };
+    static inline std::map<UINT_PTR, Waiting*> waiting;
+
+    static void CALLBACK tick(HWND, UINT, UINT_PTR timer, DWORD) {
+        const auto found = waiting.find(timer);
+        if (found == waiting.end()) return;
+        Waiting& wait = *found->second;
+        if (!wait.backend->isShown(wait.window) && ++wait.ticks < 10000) return;
+        KillTimer(nullptr, timer);
+        waiting.erase(found);
+        wait.whileShown(wait.window);
+        wait.backend->ui.endWindow(wait.window);
+    }
+
+    void run(const platform::WindowSpec& blueprint, WindowHandle owner, const platform::Handler& handler,
+             const std::function<void(WindowHandle)>& whileShown) {
+        Waiting wait{this, {}, whileShown};
+        UINT_PTR timer = 0;
+        ui.runWindow(blueprint, owner, [&](WindowHandle window, const platform::Message& message) {
+            handler(window, message);
+            if (message.kind != platform::MessageKind::Init) return;
+            wait.window = window;
+            timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, tick);
+            waiting[timer] = &wait;
+        });
+        // A window ended during Init never ran its loop: the timer never fired.
+        if (waiting.erase(timer) != 0) KillTimer(nullptr, timer);
+    }
+
+    HWND dialog(WindowHandle window) const { return ui.find(window)->dialog; }
+    HWND control(WindowHandle window, int id) const { return ui.find(window)->control(id)->hwnd; }
+
+    bool isShown(WindowHandle window) const {
+        const platform::win32::Win32Window* found = ui.find(window);
+        return found != nullptr && found->dialog != nullptr && IsWindowVisible(found->dialog);
+    }
+    void click(WindowHandle window, int id) {
+        SendMessageW(control(window, id), BM_CLICK, 0, 0);
+        settle();
+    }
+    void chooseMenuItem(WindowHandle window, int command) {
+        SendMessageW(dialog(window), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+        settle();
+    }
+    // A key pressed and let go where the focus is.
+    void pressKey(WindowHandle window, WPARAM key) {
+        HWND focus = GetFocus();
+        if (focus == nullptr || GetAncestor(focus, GA_ROOT) != dialog(window)) focus = dialog(window);
+        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
+        PostMessageW(focus, WM_KEYDOWN, key, scan | 1);
+        PostMessageW(focus, WM_KEYUP, key, scan | 1 | (LPARAM(3) << 30));
+        settle();
+    }
+    void pressEnter(WindowHandle window) { pressKey(window, VK_RETURN); }
+    void pressEscape(WindowHandle window) { pressKey(window, VK_ESCAPE); }
+    void closeBox(WindowHandle window) {
+        SendMessageW(dialog(window), WM_SYSCOMMAND, SC_CLOSE, 0);
+        settle();
+    }
+    void typeKeys(WindowHandle window, int id, const std::string& keys) {
+        HWND box = control(window, id);
+        SetFocus(box);
+        for (wchar_t unit : platform::win32::toWide(keys)) PostMessageW(box, WM_CHAR, unit, 1);
+        settle();
+    }
+    void mouseOnRow(WindowHandle window, int id, int row, UINT press, WPARAM keys) {
+        HWND list = control(window, id);
+        RECT shown{};
+        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&shown));
+        const LPARAM at = MAKELPARAM((shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2);
+        PostMessageW(list, press, keys | MK_LBUTTON, at);
+        PostMessageW(list, WM_LBUTTONUP, keys, at);
+        settle();
+    }
+    void clickRow(WindowHandle window, int id, int row) { mouseOnRow(window, id, row, WM_LBUTTONDOWN, 0); }
+    void ctrlClickRow(WindowHandle window, int id, int row) { mouseOnRow(window, id, row, WM_LBUTTONDOWN, MK_CONTROL); }
+    void doubleClickRow(WindowHandle window, int id, int row) {
+        clickRow(window, id, row);
+        mouseOnRow(window, id, row, WM_LBUTTONDBLCLK, 0);
+    }
+    // The texts the list draws for its rows.
+    std::vector<std::string> rowTexts(WindowHandle window, int id) const {
+        const platform::win32::Control& list = *ui.find(window)->control(id);
+        std::vector<std::string> texts;
+        const int count = static_cast<int>(SendMessageW(list.hwnd, LB_GETCOUNT, 0, 0));
+        for (int row = 0; row < count; ++row) texts.push_back(platform::win32::shownRowText(list.list, row));
+        return texts;
+    }
+    bool menuItemEnabled(WindowHandle window, int command) const {
+        const UINT state = GetMenuState(GetMenu(dialog(window)), static_cast<UINT>(command), MF_BYCOMMAND);
+        return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
+    }
+    std::string menuItemCaption(WindowHandle window, int command) const {
+        wchar_t caption[256] = {};
+        GetMenuStringW(GetMenu(dialog(window)), static_cast<UINT>(command), caption, 256, MF_BYCOMMAND);
+        return platform::win32::fromWide(caption);
+    }
+};
+
+}  // namespace
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32Contract, WindowsContract, Win32Backend);
