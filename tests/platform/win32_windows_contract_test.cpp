@@ -141,3 +141,110 @@ struct Win32Backend {
 }  // namespace
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32Contract, WindowsContract, Win32Backend);
+
+namespace {
+
+RECT placeInDialog(HWND dialog, HWND control) {
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+RECT inPixels(HWND dialog, int x, int y, int width, int height) {
+    RECT place{x, y, x + width, y + height};
+    MapDialogRect(dialog, &place);
+    return place;
+}
+
+std::wstring classOf(HWND control) {
+    wchar_t name[64] = {};
+    GetClassNameW(control, name, 64);
+    return name;
+}
+
+DWORD styleOf(HWND control) { return static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE)); }
+
+// The sample dialog's controls as the system should hold them, in table order:
+// class, the style bits that make the kind (under `mask`), and whether Tab stops there.
+struct Expected {
+    const wchar_t* windowClass;
+    DWORD mask, style;
+    bool tabStop;
+};
+const Expected sampleControls[] = {
+    {L"Button", BS_TYPEMASK, BS_GROUPBOX, false},
+    {L"Edit", ES_AUTOHSCROLL | ES_READONLY, ES_AUTOHSCROLL, true},
+    {L"ListBox", LBS_EXTENDEDSEL | LBS_USETABSTOPS | LBS_NOTIFY | LBS_NODATA | LBS_OWNERDRAWFIXED,
+     LBS_EXTENDEDSEL | LBS_USETABSTOPS | LBS_NOTIFY | LBS_NODATA | LBS_OWNERDRAWFIXED, true},
+    {L"ComboBox", 3, CBS_DROPDOWNLIST, true},
+    {L"Button", BS_TYPEMASK | WS_GROUP, BS_AUTORADIOBUTTON | WS_GROUP, true},  // a group's first: its tab stop
+    {L"Button", BS_TYPEMASK | WS_GROUP, BS_AUTORADIOBUTTON, false},
+    {L"Button", BS_TYPEMASK | WS_GROUP, BS_AUTORADIOBUTTON | WS_GROUP, true},
+    {L"Button", BS_TYPEMASK | WS_GROUP, BS_AUTORADIOBUTTON, false},
+    {L"Button", BS_TYPEMASK | WS_GROUP, BS_AUTOCHECKBOX | WS_GROUP, true},
+    {L"Button", BS_TYPEMASK, BS_DEFPUSHBUTTON, true},
+    {L"Button", BS_TYPEMASK, BS_PUSHBUTTON, true},
+    {L"Static", SS_TYPEMASK | SS_NOPREFIX, SS_RIGHT | SS_NOPREFIX, false},
+};
+
+}  // namespace
+
+// Every control stands where its blueprint puts it, in dialog units, and is
+// of its kind, with its caption, identifier, tab stop and default look; the
+// client area below the menu bar is the blueprint's size.
+TEST(Win32Windows, TheSampleDialogIsBuiltAsItsBlueprintSays) {
+    Win32Backend backend;
+    const platform::WindowSpec blueprint = sampleDialog();
+    ASSERT_EQ(std::size(sampleControls), blueprint.controls.size());
+    bool checked = false;
+    backend.run(blueprint, {}, [](WindowHandle, const platform::Message&) {}, [&](WindowHandle window) {
+        HWND dialog = backend.dialog(window);
+        RECT client{};
+        GetClientRect(dialog, &client);
+        const RECT size = inPixels(dialog, 0, 0, blueprint.width, blueprint.height);
+        EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(size.right, size.bottom));
+        EXPECT_NE(GetMenu(dialog), nullptr);
+        EXPECT_EQ(platform::win32::windowText(dialog), L"Sample \u2013 dialog");
+        EXPECT_EQ(styleOf(dialog) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_SYSMENU), DWORD(WS_SYSMENU));
+
+        HWND child = GetWindow(dialog, GW_CHILD);
+        for (std::size_t at = 0; at < blueprint.controls.size(); ++at, child = GetWindow(child, GW_HWNDNEXT)) {
+            const platform::ControlSpec& control = blueprint.controls[at];
+            const Expected& expected = sampleControls[at];
+            SCOPED_TRACE(control.id);
+            ASSERT_NE(child, nullptr);
+            EXPECT_EQ(classOf(child), expected.windowClass);
+            EXPECT_EQ(styleOf(child) & expected.mask, expected.style);
+            EXPECT_EQ((styleOf(child) & WS_TABSTOP) != 0, expected.tabStop);
+            EXPECT_EQ(GetDlgCtrlID(child), static_cast<WORD>(control.id));
+            EXPECT_EQ(platform::win32::fromWide(platform::win32::windowText(child)), control.caption);
+
+            const RECT wanted = inPixels(dialog, control.x, control.y, control.width, control.height);
+            RECT place = placeInDialog(dialog, child);
+            int row = 0;  // lists show whole rows only
+            if (control.kind == platform::ControlKind::ListBox) row = static_cast<int>(SendMessageW(child, LB_GETITEMHEIGHT, 0, 0));
+            if (control.kind == platform::ControlKind::DropDownList) {  // its height is that of the opened list
+                SendMessageW(child, CB_SHOWDROPDOWN, TRUE, 0);
+                COMBOBOXINFO parts{};
+                parts.cbSize = sizeof parts;
+                GetComboBoxInfo(child, &parts);
+                place.bottom = placeInDialog(dialog, parts.hwndList).bottom;
+                SendMessageW(child, CB_SHOWDROPDOWN, FALSE, 0);
+                row = static_cast<int>(SendMessageW(child, CB_GETITEMHEIGHT, 0, 0));
+            }
+            if (row > 0) {
+                EXPECT_GT(place.bottom, wanted.bottom - row);
+                EXPECT_LE(place.bottom, wanted.bottom);
+                place.bottom = wanted.bottom;
+            }
+            EXPECT_EQ(std::tuple(place.left, place.top, place.right, place.bottom),
+                      std::tuple(wanted.left, wanted.top, wanted.right, wanted.bottom));
+        }
+        EXPECT_EQ(child, nullptr);
+        EXPECT_STREQ(L"Static", classOf(backend.control(window, 41)).c_str());
+        EXPECT_TRUE(GetWindowLongPtrW(backend.control(window, 41), GWL_EXSTYLE) & WS_EX_STATICEDGE);
+        checked = true;
+    });
+    EXPECT_TRUE(checked);
+}
