@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <set>
 
 #include "platform/win32_windows/wide_text.h"
 #include "platform/win32_windows/win32_windows.h"
@@ -247,4 +248,155 @@ TEST(Win32Windows, TheSampleDialogIsBuiltAsItsBlueprintSays) {
         checked = true;
     });
     EXPECT_TRUE(checked);
+}
+
+namespace {
+
+// A modifier key held down through the system's input while other keys are
+// pressed, until the thread's keyboard state shows it.
+struct Held {
+    explicit Held(WORD key) : key(key) { send(0, true); }
+    ~Held() { send(KEYEVENTF_KEYUP, false); }
+    void send(DWORD flags, bool down) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        SendInput(1, &input, sizeof input);
+        for (int wait = 0; wait < 100 && ((GetKeyState(key) & 0x8000) != 0) != down; ++wait) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            settle();
+        }
+    }
+    WORD key;
+};
+
+// Many rows that note which of them were read.
+struct NotedRows final : platform::ListRows {
+    mutable std::set<int> read;
+    int count() const override { return 32767; }
+    std::string text(int row) const override {
+        read.insert(row);
+        return "row " + std::to_string(row) + "\tsecond part";
+    }
+};
+
+void putOnClipboard(HWND owner, const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+}
+
+}  // namespace
+
+// The keyboard as dialogs work, a list that reads its rows only to draw
+// them, and text boxes that refuse what Windows-1252 cannot hold, walked
+// through one window.
+TEST(Win32Windows, TheKeyboardListsAndTextBoxesWorkAsUsersExpect) {
+    using platform::MessageKind;
+    Win32Backend backend;
+    platform::Windows& windows = backend.windows();
+    platform::WindowSpec blueprint = sampleDialog();
+    blueprint.controls.push_back({platform::ControlKind::TextBox, "", 14, 200, 100, 90, 12, platform::style::HoldsPath});
+    std::vector<platform::Message> received;
+    const NotedRows rows;
+    backend.run(blueprint, {}, [&](WindowHandle, const platform::Message& message) { received.push_back(message); },
+                [&](WindowHandle window) {
+        auto focused = [&] {
+            const platform::win32::Control* control = backend.ui.find(window)->control(GetFocus());
+            return control != nullptr ? control->blueprint.id : 0;
+        };
+        // Tab walks the tab stops in table order, round; each radio group is one stop.
+        std::vector<int> walk{focused()};
+        for (int step = 0; step < 9; ++step) {
+            backend.pressKey(window, VK_TAB);
+            walk.push_back(focused());
+        }
+        EXPECT_EQ(walk, (std::vector<int>{11, 12, 13, 21, 23, 25, 30, platform::EscapeCommand, 14, 11}));
+        {
+            Held shift(VK_SHIFT);
+            backend.pressKey(window, VK_TAB);
+        }
+        EXPECT_EQ(focused(), 14);
+
+        // Arrows move the focus and the check round the group, and click; the
+        // group's tab stop follows its check.
+        windows.setFocus(window, 21);
+        for (WPARAM key : {VK_DOWN, VK_DOWN, VK_UP}) backend.pressKey(window, key);
+        EXPECT_EQ(focused(), 22);
+        EXPECT_TRUE(windows.isChecked(window, 22));
+        EXPECT_FALSE(windows.isChecked(window, 21));
+        windows.setFocus(window, 13);
+        backend.pressKey(window, VK_TAB);
+        EXPECT_EQ(focused(), 22);
+
+        // Space clicks the focused check box; Alt with a mnemonic clicks its button.
+        windows.setFocus(window, 25);
+        backend.pressKey(window, VK_SPACE);
+        EXPECT_TRUE(windows.isChecked(window, 25));
+        PostMessageW(GetFocus(), WM_SYSKEYDOWN, 'G', LPARAM(1) << 29 | 1);
+        settle();
+
+        // Only rows on the screen are read.
+        HWND list = backend.control(window, 12);
+        windows.setListRows(window, 12, rows);
+        windows.setListTabStops(window, 12, {60});
+        UpdateWindow(list);
+        RECT area{};
+        GetClientRect(list, &area);
+        const int shown = area.bottom / static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0)) + 1;
+        EXPECT_FALSE(rows.read.empty());
+        EXPECT_LT(*rows.read.rbegin(), shown);
+        rows.read.clear();
+        windows.setListTopRow(window, 12, 30000);
+        UpdateWindow(list);
+        EXPECT_GE(*rows.read.begin(), 30000);
+        EXPECT_LT(*rows.read.rbegin(), 30000 + shown);
+
+        // Letters typed into the list are the handler's, and move nothing;
+        // Down moves the selection and the caret, telling once.
+        windows.setListRowSelected(window, 12, 30001, true);
+        windows.setFocus(window, 12);
+        backend.pressKey(window, 'A');
+        EXPECT_EQ(windows.listCaretRow(window, 12), 30001);
+        EXPECT_EQ(windows.selectedListRows(window, 12), std::vector<int>{30001});
+        backend.pressKey(window, VK_DOWN);
+        EXPECT_EQ(windows.selectedListRows(window, 12), std::vector<int>{30002});
+        EXPECT_EQ(windows.listCaretRow(window, 12), 30002);
+
+        // A text box takes only what Windows-1252 holds, typed or pasted; a path box any letter.
+        windows.setFocus(window, 11);
+        for (wchar_t unit : {L'\u0141', L'\u00E9', L'\u20AC', L'\xD83D', L'\xDE00'}) PostMessageW(GetFocus(), WM_CHAR, unit, 1);
+        settle();
+        EXPECT_EQ(windows.text(window, 11), "\xE9\x80");
+        putOnClipboard(backend.dialog(window), L"x\u0141");
+        PostMessageW(GetFocus(), WM_CHAR, 0x16, 1);  // Ctrl+V
+        settle();
+        putOnClipboard(backend.dialog(window), L"xy");
+        PostMessageW(GetFocus(), WM_CHAR, 0x16, 1);
+        settle();
+        EXPECT_EQ(windows.text(window, 11), "\xE9\x80xy");
+        backend.typeKeys(window, 14, "C:\\");
+        PostMessageW(GetFocus(), WM_CHAR, L'\u0141', 1);
+        settle();
+        EXPECT_EQ(windows.pathText(window, 14), "C:\\\xC5\x81");
+        windows.setPathText(window, 14, "C:\\\xC5\x81\xC3\xB3""d\xC5\xBA");
+        EXPECT_EQ(windows.pathText(window, 14), "C:\\\xC5\x81\xC3\xB3""d\xC5\xBA");
+    });
+
+    std::vector<std::string> said;  // every message after Init, in short
+    for (const platform::Message& message : received) {
+        if (message.kind == MessageKind::Command) said.push_back("Command " + std::to_string(message.id));
+        if (message.kind == MessageKind::ListTyped) said.push_back("ListTyped " + message.text);
+        if (message.kind == MessageKind::ListSelectionChange) said.push_back("ListSelectionChange");
+        if (message.kind == MessageKind::TextEdited) said.push_back("TextEdited " + std::to_string(message.id));
+    }
+    EXPECT_EQ(said, (std::vector<std::string>{"Command 22", "Command 21", "Command 22", "Command 25", "Command 30",
+                                              "ListTyped a", "ListSelectionChange",
+                                              "TextEdited 11", "TextEdited 11", "TextEdited 11", "TextEdited 14",
+                                              "TextEdited 14", "TextEdited 14", "TextEdited 14"}));
 }
