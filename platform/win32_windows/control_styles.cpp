@@ -8,10 +8,10 @@ bool has(const ControlSpec& blueprint, unsigned note) { return (blueprint.style 
 
 DWORD labelStyle(const ControlSpec& blueprint) {
     DWORD style = SS_NOPREFIX;  // a label shows "&" as it is
-    if (has(blueprint, style::AlignRight))
-        style |= SS_RIGHT;
-    else if (has(blueprint, style::AlignCentre))
+    if (has(blueprint, style::AlignCentre))
         style |= SS_CENTER;
+    else if (has(blueprint, style::AlignRight))
+        style |= SS_RIGHT;
     else
         style |= SS_LEFT;
     if (has(blueprint, style::CentreVertically)) style |= SS_CENTERIMAGE;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <random>
 #include <set>
 
 #include "platform/win32_windows/wide_text.h"
@@ -152,10 +153,11 @@ RECT placeInDialog(HWND dialog, HWND control) {
     return place;
 }
 
+// As dialog templates place controls: the position and the size each mapped from dialog units.
 RECT inPixels(HWND dialog, int x, int y, int width, int height) {
-    RECT place{x, y, x + width, y + height};
+    RECT place{x, y, width, height};
     MapDialogRect(dialog, &place);
-    return place;
+    return {place.left, place.top, place.left + place.right, place.top + place.bottom};
 }
 
 std::wstring classOf(HWND control) {
@@ -165,6 +167,38 @@ std::wstring classOf(HWND control) {
 }
 
 DWORD styleOf(HWND control) { return static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE)); }
+
+// The control stands where its blueprint puts it, in dialog units; lists
+// show whole rows only, and a drop-down list's height is that of its opened list.
+void expectPlacedAsBlueprint(HWND dialog, HWND child, const platform::ControlSpec& control) {
+    const RECT wanted = inPixels(dialog, control.x, control.y, control.width, control.height);
+    RECT place = placeInDialog(dialog, child);
+    int shortBy = 0;  // how many pixels the bottom may lack
+    if (control.kind == platform::ControlKind::ListBox) shortBy = static_cast<int>(SendMessageW(child, LB_GETITEMHEIGHT, 0, 0)) - 1;
+    if (control.kind == platform::ControlKind::DropDownList) {
+        SendMessageW(child, CB_SHOWDROPDOWN, TRUE, 0);
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof parts;
+        GetComboBoxInfo(child, &parts);
+        place.bottom = placeInDialog(dialog, parts.hwndList).bottom;
+        SendMessageW(child, CB_SHOWDROPDOWN, FALSE, 0);
+        // The opened list shows whole rows too, and may fall short by its frame as well.
+        shortBy = static_cast<int>(SendMessageW(child, CB_GETITEMHEIGHT, 0, 0)) + GetSystemMetrics(SM_CYEDGE);
+    }
+    EXPECT_GE(place.bottom, wanted.bottom - shortBy);
+    EXPECT_LE(place.bottom, wanted.bottom);
+    place.bottom = wanted.bottom;
+    EXPECT_EQ(std::tuple(place.left, place.top, place.right, place.bottom),
+              std::tuple(wanted.left, wanted.top, wanted.right, wanted.bottom));
+}
+
+void expectClientAreaOfBlueprint(HWND dialog, const platform::WindowSpec& blueprint) {
+    RECT client{};
+    GetClientRect(dialog, &client);
+    const RECT size = inPixels(dialog, 0, 0, blueprint.width, blueprint.height);
+    EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(size.right, size.bottom));
+    EXPECT_EQ(GetMenu(dialog) != nullptr, !blueprint.menus.empty());
+}
 
 // The sample dialog's controls as the system should hold them, in table order:
 // class, the style bits that make the kind (under `mask`), and whether Tab stops there.
@@ -191,6 +225,117 @@ const Expected sampleControls[] = {
 
 }  // namespace
 
+// A window of random controls, captions and menus (wide enough, or not, for
+// its menu bar to take one line).
+platform::WindowSpec generatedBlueprint(std::mt19937& random) {
+    using platform::ControlKind;
+    auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    auto caption = [&] {
+        std::string text(static_cast<std::size_t>(between(0, 12)), ' ');
+        for (char& byte : text) byte = static_cast<char>(between(0x20, 0xFF));
+        return text;
+    };
+    platform::WindowSpec blueprint;
+    blueprint.caption = caption();
+    blueprint.width = between(120, 400);
+    blueprint.height = between(100, 300);
+    blueprint.minimiseBox = between(0, 1) == 1;
+    for (int menu = between(0, 10); menu > 0; --menu)
+        blueprint.menus.push_back({"&" + caption() + caption(), {{caption(), 200 + menu}}});
+    bool defaultButton = false;
+    const int count = between(40, 60);
+    for (int id = 100; id < 100 + count; ++id) {
+        platform::ControlSpec control;
+        control.kind = static_cast<ControlKind>(between(0, static_cast<int>(ControlKind::GroupBox)));
+        if (!blueprint.controls.empty() && between(0, 2) == 0) control.kind = blueprint.controls.back().kind;  // runs, as of radio buttons
+        const bool lists = control.kind == ControlKind::ListBox || control.kind == ControlKind::DropDownList;
+        control.id = id;
+        control.x = between(0, blueprint.width - 20);
+        control.y = between(0, blueprint.height - 40);
+        control.width = between(10, blueprint.width - control.x);
+        control.height = between(lists ? 30 : 8, blueprint.height - control.y);
+        control.style = static_cast<unsigned>(between(0, (1 << 12) - 1));
+        if (control.kind == ControlKind::PushButton && std::exchange(defaultButton, true))
+            control.style &= ~platform::style::DefaultButton;  // one default button at most
+        const bool captioned = control.kind == ControlKind::PushButton || control.kind == ControlKind::Label ||
+                               control.kind == ControlKind::RadioButton || control.kind == ControlKind::CheckBox ||
+                               control.kind == ControlKind::GroupBox;
+        if (captioned) control.caption = caption();
+        blueprint.controls.push_back(control);
+    }
+    return blueprint;
+}
+
+// Each kind's window class, the style bits that tell its kind and notes, and those its notes give.
+struct Kind {
+    std::wstring windowClass;
+    DWORD mask, bits;
+};
+Kind kindOf(const platform::ControlSpec& control) {
+    namespace style = platform::style;
+    auto when = [&](unsigned note, DWORD bits) { return (control.style & note) != 0 ? bits : 0; };
+    switch (control.kind) {
+        case platform::ControlKind::Panel: return {L"Static", SS_TYPEMASK | SS_SUNKEN, when(style::Sunken, SS_SUNKEN)};
+        case platform::ControlKind::PushButton:
+            return {L"Button", BS_TYPEMASK, DWORD((control.style & style::DefaultButton) != 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)};
+        case platform::ControlKind::Label: {
+            const DWORD side = (control.style & style::AlignCentre) != 0  ? SS_CENTER
+                               : (control.style & style::AlignRight) != 0 ? SS_RIGHT
+                                                                          : SS_LEFT;
+            return {L"Static", SS_TYPEMASK | SS_CENTERIMAGE, side | when(style::CentreVertically, SS_CENTERIMAGE)};
+        }
+        case platform::ControlKind::ListBox: {
+            constexpr DWORD list = LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_USETABSTOPS;
+            return {L"ListBox", list, list};
+        }
+        case platform::ControlKind::TextBox:
+            return {L"Edit", ES_READONLY | ES_AUTOHSCROLL,
+                    when(style::ReadOnly, ES_READONLY) | (when(style::NoHorizontalScroll, ES_AUTOHSCROLL) ^ ES_AUTOHSCROLL)};
+        case platform::ControlKind::DropDownList: return {L"ComboBox", 3, CBS_DROPDOWNLIST};
+        case platform::ControlKind::RadioButton: return {L"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON};
+        case platform::ControlKind::CheckBox: return {L"Button", BS_TYPEMASK, BS_AUTOCHECKBOX};
+        case platform::ControlKind::GroupBox: return {L"Button", BS_TYPEMASK, BS_GROUPBOX};
+    }
+    return {};
+}
+
+// Whatever the blueprint, each control is of its kind and stands where the
+// blueprint puts it, with its caption as the program reads it back; each
+// radio group is one tab stop and one dialog-manager group; the client area
+// is the blueprint's size below a menu bar of one line or more.
+TEST(Win32Windows, GeneratedBlueprintsAreBuiltAsTheySay) {
+    std::mt19937 random(1252);
+    for (int window = 0; window < 4; ++window) {
+        const platform::WindowSpec blueprint = generatedBlueprint(random);
+        Win32Backend backend;
+        backend.run(blueprint, {}, [](WindowHandle, const platform::Message&) {}, [&](WindowHandle shown) {
+            HWND dialog = backend.dialog(shown);
+            expectClientAreaOfBlueprint(dialog, blueprint);
+            EXPECT_EQ(platform::win32::fromWide(platform::win32::windowText(dialog)), blueprint.caption);
+            HWND child = GetWindow(dialog, GW_CHILD);
+            for (std::size_t at = 0; at < blueprint.controls.size(); ++at, child = GetWindow(child, GW_HWNDNEXT)) {
+                const platform::ControlSpec& control = blueprint.controls[at];
+                SCOPED_TRACE(testing::Message() << "window " << window << ", control " << control.id);
+                ASSERT_NE(child, nullptr);
+                const Kind kind = kindOf(control);
+                EXPECT_EQ(classOf(child), kind.windowClass);
+                EXPECT_EQ(styleOf(child) & kind.mask, kind.bits);
+                const bool radio = control.kind == platform::ControlKind::RadioButton;
+                const bool continuesGroup = radio && at > 0 && blueprint.controls[at - 1].kind == control.kind &&
+                                            (control.style & platform::style::GroupStart) == 0;
+                const bool focusable = control.kind != platform::ControlKind::Panel &&
+                                       control.kind != platform::ControlKind::Label &&
+                                       control.kind != platform::ControlKind::GroupBox;
+                const bool tabStop = radio ? !continuesGroup : focusable && (control.style & platform::style::NoTabStop) == 0;
+                EXPECT_EQ((styleOf(child) & WS_GROUP) != 0, !continuesGroup);
+                EXPECT_EQ((styleOf(child) & WS_TABSTOP) != 0, tabStop);
+                EXPECT_EQ(backend.windows().text(shown, control.id), control.caption);
+                expectPlacedAsBlueprint(dialog, child, control);
+            }
+        });
+    }
+}
+
 // Every control stands where its blueprint puts it, in dialog units, and is
 // of its kind, with its caption, identifier, tab stop and default look; the
 // client area below the menu bar is the blueprint's size.
@@ -201,11 +346,7 @@ TEST(Win32Windows, TheSampleDialogIsBuiltAsItsBlueprintSays) {
     bool checked = false;
     backend.run(blueprint, {}, [](WindowHandle, const platform::Message&) {}, [&](WindowHandle window) {
         HWND dialog = backend.dialog(window);
-        RECT client{};
-        GetClientRect(dialog, &client);
-        const RECT size = inPixels(dialog, 0, 0, blueprint.width, blueprint.height);
-        EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(size.right, size.bottom));
-        EXPECT_NE(GetMenu(dialog), nullptr);
+        expectClientAreaOfBlueprint(dialog, blueprint);
         EXPECT_EQ(platform::win32::windowText(dialog), L"Sample \u2013 dialog");
         EXPECT_EQ(styleOf(dialog) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_SYSMENU), DWORD(WS_SYSMENU));
 
@@ -221,29 +362,9 @@ TEST(Win32Windows, TheSampleDialogIsBuiltAsItsBlueprintSays) {
             EXPECT_EQ(GetDlgCtrlID(child), static_cast<WORD>(control.id));
             EXPECT_EQ(platform::win32::fromWide(platform::win32::windowText(child)), control.caption);
 
-            const RECT wanted = inPixels(dialog, control.x, control.y, control.width, control.height);
-            RECT place = placeInDialog(dialog, child);
-            int row = 0;  // lists show whole rows only
-            if (control.kind == platform::ControlKind::ListBox) row = static_cast<int>(SendMessageW(child, LB_GETITEMHEIGHT, 0, 0));
-            if (control.kind == platform::ControlKind::DropDownList) {  // its height is that of the opened list
-                SendMessageW(child, CB_SHOWDROPDOWN, TRUE, 0);
-                COMBOBOXINFO parts{};
-                parts.cbSize = sizeof parts;
-                GetComboBoxInfo(child, &parts);
-                place.bottom = placeInDialog(dialog, parts.hwndList).bottom;
-                SendMessageW(child, CB_SHOWDROPDOWN, FALSE, 0);
-                row = static_cast<int>(SendMessageW(child, CB_GETITEMHEIGHT, 0, 0));
-            }
-            if (row > 0) {
-                EXPECT_GT(place.bottom, wanted.bottom - row);
-                EXPECT_LE(place.bottom, wanted.bottom);
-                place.bottom = wanted.bottom;
-            }
-            EXPECT_EQ(std::tuple(place.left, place.top, place.right, place.bottom),
-                      std::tuple(wanted.left, wanted.top, wanted.right, wanted.bottom));
+            expectPlacedAsBlueprint(dialog, child, control);
         }
         EXPECT_EQ(child, nullptr);
-        EXPECT_STREQ(L"Static", classOf(backend.control(window, 41)).c_str());
         EXPECT_TRUE(GetWindowLongPtrW(backend.control(window, 41), GWL_EXSTYLE) & WS_EX_STATICEDGE);
         checked = true;
     });
