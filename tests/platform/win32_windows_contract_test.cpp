@@ -240,6 +240,10 @@ platform::WindowSpec generatedBlueprint(std::mt19937& random) {
     blueprint.width = between(120, 400);
     blueprint.height = between(100, 300);
     blueprint.minimiseBox = between(0, 1) == 1;
+    if (between(0, 1) == 1)
+        blueprint.background = platform::Colour{static_cast<std::uint8_t>(between(0, 255)),
+                                                static_cast<std::uint8_t>(between(0, 255)),
+                                                static_cast<std::uint8_t>(between(0, 255))};
     for (int menu = between(0, 10); menu > 0; --menu)
         blueprint.menus.push_back({"&" + caption() + caption(), {{caption(), 200 + menu}}});
     bool defaultButton = false;
@@ -312,6 +316,16 @@ TEST(Win32Windows, GeneratedBlueprintsAreBuiltAsTheySay) {
             HWND dialog = backend.dialog(shown);
             expectClientAreaOfBlueprint(dialog, blueprint);
             EXPECT_EQ(platform::win32::fromWide(platform::win32::windowText(dialog)), blueprint.caption);
+            const DWORD frame = blueprint.minimiseBox ? WS_SYSMENU | WS_MINIMIZEBOX : WS_SYSMENU;
+            EXPECT_EQ(styleOf(dialog) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_SYSMENU), frame);
+            HDC dc = GetDC(dialog);
+            const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+                                                                     reinterpret_cast<LPARAM>(dialog)));
+            ReleaseDC(dialog, dc);
+            LOGBRUSH painted{};
+            GetObjectW(brush, sizeof painted, &painted);
+            const auto& colour = blueprint.background;
+            EXPECT_EQ(painted.lbColor, colour ? RGB(colour->red, colour->green, colour->blue) : GetSysColor(COLOR_3DFACE));
             HWND child = GetWindow(dialog, GW_CHILD);
             for (std::size_t at = 0; at < blueprint.controls.size(); ++at, child = GetWindow(child, GW_HWNDNEXT)) {
                 const platform::ControlSpec& control = blueprint.controls[at];
@@ -425,24 +439,28 @@ TEST(Win32Windows, TheKeyboardListsAndTextBoxesWorkAsUsersExpect) {
     blueprint.controls.push_back({platform::ControlKind::TextBox, "", 14, 200, 100, 90, 12, platform::style::HoldsPath});
     std::vector<platform::Message> received;
     const NotedRows rows;
-    backend.run(blueprint, {}, [&](WindowHandle, const platform::Message& message) { received.push_back(message); },
-                [&](WindowHandle window) {
+    const auto handler = [&](WindowHandle window, const platform::Message& message) {
+        received.push_back(message);
+        if (message.kind == MessageKind::Init) windows.setFocus(window, 12);
+    };
+    backend.run(blueprint, {}, handler, [&](WindowHandle window) {
         auto focused = [&] {
             const platform::win32::Control* control = backend.ui.find(window)->control(GetFocus());
             return control != nullptr ? control->blueprint.id : 0;
         };
-        // Tab walks the tab stops in table order, round; each radio group is one stop.
+        // The focus stays where Init put it; Tab walks the tab stops in table
+        // order, round; each radio group is one stop.
         std::vector<int> walk{focused()};
         for (int step = 0; step < 9; ++step) {
             backend.pressKey(window, VK_TAB);
             walk.push_back(focused());
         }
-        EXPECT_EQ(walk, (std::vector<int>{11, 12, 13, 21, 23, 25, 30, platform::EscapeCommand, 14, 11}));
+        EXPECT_EQ(walk, (std::vector<int>{12, 13, 21, 23, 25, 30, platform::EscapeCommand, 14, 11, 12}));
         {
             Held shift(VK_SHIFT);
             backend.pressKey(window, VK_TAB);
         }
-        EXPECT_EQ(focused(), 14);
+        EXPECT_EQ(focused(), 11);
 
         // Arrows move the focus and the check round the group, and click; the
         // group's tab stop follows its check.
@@ -489,6 +507,21 @@ TEST(Win32Windows, TheKeyboardListsAndTextBoxesWorkAsUsersExpect) {
         EXPECT_EQ(windows.selectedListRows(window, 12), std::vector<int>{30002});
         EXPECT_EQ(windows.listCaretRow(window, 12), 30002);
 
+        // Escape and Enter close an opened drop-down list, and command nothing.
+        HWND dropDown = backend.control(window, 13);
+        windows.setFocus(window, 13);
+        for (WPARAM key : {VK_ESCAPE, VK_RETURN}) {
+            SendMessageW(dropDown, CB_SHOWDROPDOWN, TRUE, 0);
+            backend.pressKey(window, key);
+            EXPECT_FALSE(SendMessageW(dropDown, CB_GETDROPPEDSTATE, 0, 0));
+        }
+
+        // Another default button takes the default look from the first, and Enter.
+        windows.setDefaultButton(window, platform::EscapeCommand, true);
+        EXPECT_EQ(styleOf(backend.control(window, 30)) & BS_TYPEMASK, DWORD(BS_PUSHBUTTON));
+        windows.setFocus(window, 11);
+        backend.pressEnter(window);
+
         // A text box takes only what Windows-1252 holds, typed or pasted; a path box any letter.
         windows.setFocus(window, 11);
         for (wchar_t unit : {L'\u0141', L'\u00E9', L'\u20AC', L'\xD83D', L'\xDE00'}) PostMessageW(GetFocus(), WM_CHAR, unit, 1);
@@ -517,7 +550,44 @@ TEST(Win32Windows, TheKeyboardListsAndTextBoxesWorkAsUsersExpect) {
         if (message.kind == MessageKind::TextEdited) said.push_back("TextEdited " + std::to_string(message.id));
     }
     EXPECT_EQ(said, (std::vector<std::string>{"Command 22", "Command 21", "Command 22", "Command 25", "Command 30",
-                                              "ListTyped a", "ListSelectionChange",
+                                              "ListTyped a", "ListSelectionChange", "Command 2",
                                               "TextEdited 11", "TextEdited 11", "TextEdited 11", "TextEdited 14",
                                               "TextEdited 14", "TextEdited 14", "TextEdited 14"}));
+}
+
+// A main window stands in the middle of the screen's work area; an owned one
+// at its offset from the owner's client area, and the owner takes no input
+// while it runs.
+TEST(Win32Windows, WindowsArePlacedAndOwnedAsTheirBlueprintsSay) {
+    Win32Backend backend;
+    platform::WindowSpec inner = sampleDialog();
+    inner.placement = platform::Placement::FromOwnerClientArea;
+    inner.offsetX = 10;
+    inner.offsetY = 20;
+    const auto nothing = [](WindowHandle, const platform::Message&) {};
+    std::vector<bool> ownerEnabled;
+    backend.run(sampleDialog(), {}, nothing, [&](WindowHandle outer) {
+        HWND owner = backend.dialog(outer);
+        RECT frame{};
+        GetWindowRect(owner, &frame);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        EXPECT_LE(std::abs(frame.left + frame.right - monitor.rcWork.left - monitor.rcWork.right), 1);
+        EXPECT_LE(std::abs(frame.top + frame.bottom - monitor.rcWork.top - monitor.rcWork.bottom), 1);
+        ownerEnabled.push_back(IsWindowEnabled(owner));
+        backend.run(inner, outer, nothing, [&](WindowHandle owned) {
+            HWND dialog = backend.dialog(owned);
+            ownerEnabled.push_back(IsWindowEnabled(owner));
+            EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner);
+            POINT origin{};
+            ClientToScreen(owner, &origin);
+            const RECT offset = inPixels(dialog, inner.offsetX, inner.offsetY, 0, 0);
+            RECT placed{};
+            GetWindowRect(dialog, &placed);
+            EXPECT_EQ(std::pair(placed.left, placed.top), std::pair(origin.x + offset.left, origin.y + offset.top));
+        });
+        ownerEnabled.push_back(IsWindowEnabled(owner));
+    });
+    EXPECT_EQ(ownerEnabled, (std::vector<bool>{true, false, true}));
 }
