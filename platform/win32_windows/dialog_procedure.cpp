@@ -64,6 +64,9 @@ void attachControls(Win32Window& window) {
         child = GetWindow(child, GW_HWNDNEXT);
     }
     for (Control& control : window.controls) {
+        const bool isDefault = control.blueprint.kind == ControlKind::PushButton &&
+                               (control.blueprint.style & style::DefaultButton) != 0;
+        if (isDefault && !window.defaultButton) window.defaultButton = control.blueprint.id;  // as the dialog manager took it
         if (control.blueprint.kind == ControlKind::ListBox)
             SetWindowSubclass(control.hwnd, listBoxProcedure, 1, reinterpret_cast<DWORD_PTR>(&window));
         if (control.blueprint.kind != ControlKind::TextBox) continue;
@@ -167,16 +170,13 @@ void command(Win32Window& window, WPARAM wParam, HWND from) {
         window.send({MessageKind::ListDoubleClick, control->blueprint.id});
 }
 
-// Enter presses the enabled push button that has the default look; without
-// one the dialog manager sends IDOK, which is EnterCommand.
+// Enter presses the default push button while it is enabled (and a focused
+// push button, which the dialog manager gives the default look); else the
+// dialog manager sends IDOK, which is EnterCommand.
 LRESULT defaultButton(Win32Window& window) {
-    for (const Control& control : window.controls) {
-        const bool looksDefault = control.blueprint.kind == ControlKind::PushButton &&
-                                  (GetWindowLongPtrW(control.hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-        if (looksDefault && IsWindowEnabled(control.hwnd) && IsWindowVisible(control.hwnd))
-            return MAKELRESULT(control.blueprint.id, DC_HASDEFID);
-    }
-    return 0;
+    const Control* button = window.defaultButton ? window.control(*window.defaultButton) : nullptr;
+    const bool presses = button != nullptr && IsWindowEnabled(button->hwnd) && IsWindowVisible(button->hwnd);
+    return presses ? MAKELRESULT(button->blueprint.id, DC_HASDEFID) : 0;
 }
 
 INT_PTR answer(HWND dialog, LRESULT result) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "platform/win32_windows/list_box.h"
@@ -28,6 +29,8 @@ struct Win32Window {
     HWND dialog = nullptr;
     std::vector<Control> controls;  // in creation order
     HBRUSH background = nullptr;
+    // The push button the dialog manager holds as the default (DM_SETDEFID), if any.
+    std::optional<int> defaultButton;
     int quiet = 0;  // above 0 while the program changes controls: the system's notifications are not the user's
     bool destroyed = false;
 

@@ -88,11 +88,19 @@ void Win32Windows::setFocus(WindowHandle window, int id) {
 
 void Win32Windows::setDefaultButton(WindowHandle window, int id, bool isDefault) {
     change(window, id, {PushButton}, [&](Control& control) {
-        // DM_SETDEFID also takes the default look from the button that had it.
-        if (isDefault)
-            SendMessageW(find(window)->dialog, DM_SETDEFID, static_cast<WPARAM>(id), 0);
-        else
-            SendMessageW(control.hwnd, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+        // DM_SETDEFID moves the default look too, and the dialog manager gives
+        // it back to the button it names whenever the focus leaves a push button.
+        Win32Window& shown = *find(window);
+        if (isDefault) {
+            shown.defaultButton = id;
+            SendMessageW(shown.dialog, DM_SETDEFID, static_cast<WPARAM>(id), 0);
+            return;
+        }
+        if (shown.defaultButton == id) {
+            shown.defaultButton.reset();
+            SendMessageW(shown.dialog, DM_SETDEFID, 0, 0);
+        }
+        SendMessageW(control.hwnd, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
     });
 }
 

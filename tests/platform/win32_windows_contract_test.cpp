@@ -479,6 +479,12 @@ TEST(Win32Windows, TheKeyboardListsAndTextBoxesWorkAsUsersExpect) {
         EXPECT_EQ(styleOf(backend.control(window, 30)) & BS_TYPEMASK, DWORD(BS_PUSHBUTTON));
         windows.setFocus(window, 11);
         backend.pressEnter(window);
+        // With none, the focus passing over a button leaves it none, and Enter sends EnterCommand.
+        windows.setDefaultButton(window, platform::EscapeCommand, false);
+        windows.setFocus(window, platform::EscapeCommand);
+        backend.pressKey(window, VK_TAB);
+        EXPECT_EQ(styleOf(backend.control(window, platform::EscapeCommand)) & BS_TYPEMASK, DWORD(BS_PUSHBUTTON));
+        backend.pressEnter(window);
 
         // A text box takes only what Windows-1252 holds, typed or pasted; a path box any letter.
         windows.setFocus(window, 11);
@@ -508,7 +514,7 @@ TEST(Win32Windows, TheKeyboardListsAndTextBoxesWorkAsUsersExpect) {
         if (message.kind == MessageKind::TextEdited) said.push_back("TextEdited " + std::to_string(message.id));
     }
     EXPECT_EQ(said, (std::vector<std::string>{"Command 22", "Command 21", "Command 22", "Command 25", "Command 30",
-                                              "ListTyped a", "ListSelectionChange", "Command 2",
+                                              "ListTyped a", "ListSelectionChange", "Command 2", "Command 1",
                                               "TextEdited 11", "TextEdited 11", "TextEdited 11", "TextEdited 14",
                                               "TextEdited 14", "TextEdited 14", "TextEdited 14"}));
 }
