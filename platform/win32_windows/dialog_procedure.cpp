@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "platform/cp1252.h"
 #include "platform/win32_windows/menu_bar.h"
 #include "platform/win32_windows/radio_group.h"
 #include "platform/win32_windows/text_box.h"
@@ -25,8 +24,8 @@ bool isUserInput(UINT message) {
 // for characters Windows-1252 does not hold.
 std::string typedText(WPARAM unit) {
     if (unit < 0x20 || (unit >= 0x7F && unit < 0xA0)) return {};
-    const std::string text = utf16ToCp1252(std::u16string(1, static_cast<char16_t>(unit)), '\0');
-    return text == std::string(1, '\0') ? std::string() : text;
+    const std::optional<char> byte = cp1252ByteOf(static_cast<wchar_t>(unit));
+    return byte ? std::string(1, *byte) : std::string();
 }
 
 // Characters typed into a list go to the handler instead of the list's own

@@ -5,16 +5,14 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/cp1252.h"
+#include "platform/win32_windows/wide_text.h"
 
 namespace platform::win32 {
 
 namespace {
 
 // Control characters are keys the box acts on (Backspace, Ctrl+V), no text.
-bool fitsCp1252(wchar_t unit) {
-    return unit < 0x20 || utf16ToCp1252(std::u16string(1, static_cast<char16_t>(unit)), '\0') != std::string(1, '\0');
-}
+bool fitsCp1252(wchar_t unit) { return unit < 0x20 || cp1252ByteOf(unit).has_value(); }
 
 bool clipboardFitsCp1252(HWND box) {
     if (!OpenClipboard(box)) return false;

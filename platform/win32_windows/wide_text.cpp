@@ -16,6 +16,12 @@ std::string fromWide(std::wstring_view text) {
     return utf16ToCp1252(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
 }
 
+std::optional<char> cp1252ByteOf(wchar_t unit) {
+    const std::string byte = fromWide(std::wstring_view(&unit, 1));
+    if (byte == "?" && unit != L'?') return std::nullopt;
+    return byte.front();
+}
+
 std::wstring pathToWide(const SystemPath& path) {
     const int length = MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,8 @@ namespace platform::win32 {
 // UTF-16 here, and only here; paths cross as UTF-8 names.
 std::wstring toWide(std::string_view cp1252);
 std::string fromWide(std::wstring_view text);
+// The Windows-1252 byte of one UTF-16 unit, when it has one (a surrogate has none).
+std::optional<char> cp1252ByteOf(wchar_t unit);
 std::wstring pathToWide(const SystemPath& path);
 SystemPath pathFromWide(std::wstring_view path);
 
