@@ -1,0 +1,61 @@
+#pragma once
+
+#include <map>
+
+#include "platform/win32_windows/win32_window.h"
+#include "platform/window.h"
+
+namespace platform::win32 {
+
+// The windowing operations on the system's own dialogs and controls.
+class Win32Windows final : public Windows {
+public:
+    // A running window, or none.
+    Win32Window* find(WindowHandle window) const;
+
+    void runWindow(const WindowSpec& blueprint, WindowHandle owner, const Handler& handler) override;
+    void endWindow(WindowHandle window) override;
+    void setText(WindowHandle window, int id, const std::string& text) override;
+    std::string text(WindowHandle window, int id) const override;
+    void setPathText(WindowHandle window, int id, const SystemPath& path) override;
+    SystemPath pathText(WindowHandle window, int id) const override;
+    void setEnabled(WindowHandle window, int id, bool enabled) override;
+    void setFocus(WindowHandle window, int id) override;
+    void setDefaultButton(WindowHandle window, int id, bool isDefault) override;
+    void setChecked(WindowHandle window, int id, bool checked) override;
+    bool isChecked(WindowHandle window, int id) const override;
+    void selectText(WindowHandle window, int id, int start, int end) override;
+    void setListTabStops(WindowHandle window, int id, const std::vector<int>& stops) override;
+    void setListRows(WindowHandle window, int id, const ListRows& rows) override;
+    void setListRowText(WindowHandle window, int id, int row, const std::string& text) override;
+    void setListRowSelected(WindowHandle window, int id, int row, bool selected) override;
+    std::vector<int> selectedListRows(WindowHandle window, int id) const override;
+    int listCaretRow(WindowHandle window, int id) const override;
+    int listTopRow(WindowHandle window, int id) const override;
+    void setListTopRow(WindowHandle window, int id, int row) override;
+    void setListRedraw(WindowHandle window, int id, bool redraw) override;
+    void addDropDownEntry(WindowHandle window, int id, const std::string& text) override;
+    void selectDropDownEntry(WindowHandle window, int id, int entry) override;
+    int selectedDropDownEntry(WindowHandle window, int id) const override;
+    void setMenuItemEnabled(WindowHandle window, int command, bool enabled) override;
+    void setMenuItemCaption(WindowHandle window, int command, const std::string& caption) override;
+
+private:
+    // The first control with the identifier when it is of one of the kinds, or none.
+    Control* control(WindowHandle window, int id, std::initializer_list<ControlKind> kinds) const;
+    // Changes a control without the notifications the system sends for it.
+    template <typename Change>
+    void change(WindowHandle window, int id, std::initializer_list<ControlKind> kinds, Change change) {
+        if (Control* found = control(window, id, kinds)) {
+            Quiet quiet(*find(window));
+            change(*found);
+        }
+    }
+    // The window's menu bar when an item of it sends the command, or none.
+    HMENU menuSending(WindowHandle window, int command) const;
+
+    std::map<int, Win32Window*> running;
+    int lastHandle = 0;
+};
+
+}  // namespace platform::win32
