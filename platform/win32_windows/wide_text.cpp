@@ -22,21 +22,6 @@ std::optional<char> cp1252ByteOf(wchar_t unit) {
     return byte.front();
 }
 
-std::wstring pathToWide(const SystemPath& path) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), wide.data(), length);
-    return wide;
-}
-
-SystemPath pathFromWide(std::wstring_view path) {
-    const int size = static_cast<int>(path.size());
-    const int length = WideCharToMultiByte(CP_UTF8, 0, path.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, path.data(), size, utf8.data(), length, nullptr, nullptr);
-    return utf8;
-}
-
 std::wstring windowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));

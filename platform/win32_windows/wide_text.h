@@ -11,13 +11,12 @@
 namespace platform::win32 {
 
 // Texts cross between the program's Windows-1252 bytes and the system's
-// UTF-16 here, and only here; paths cross as UTF-8 names.
+// UTF-16 here, and only here; paths cross as their UTF-8 (WTF-8) names
+// through platform/win32/wide_text.h.
 std::wstring toWide(std::string_view cp1252);
 std::string fromWide(std::wstring_view text);
 // The Windows-1252 byte of one UTF-16 unit, when it has one (a surrogate has none).
 std::optional<char> cp1252ByteOf(wchar_t unit);
-std::wstring pathToWide(const SystemPath& path);
-SystemPath pathFromWide(std::wstring_view path);
 
 // A window's text (a caption, a text box's contents) as the system holds it.
 std::wstring windowText(HWND window);

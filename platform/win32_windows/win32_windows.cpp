@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/wide_text.h"
 #include "platform/win32_windows/dialog_procedure.h"
 #include "platform/win32_windows/dialog_template.h"
 #include "platform/win32_windows/radio_group.h"
@@ -70,12 +71,12 @@ std::string Win32Windows::text(WindowHandle window, int id) const {
 }
 
 void Win32Windows::setPathText(WindowHandle window, int id, const SystemPath& path) {
-    change(window, id, {TextBox}, [&](Control& control) { SetWindowTextW(control.hwnd, fitted(control, pathToWide(path)).c_str()); });
+    change(window, id, {TextBox}, [&](Control& control) { SetWindowTextW(control.hwnd, fitted(control, wideFromPath(path)).c_str()); });
 }
 
 SystemPath Win32Windows::pathText(WindowHandle window, int id) const {
     const Control* found = control(window, id, {TextBox});
-    return found != nullptr ? pathFromWide(windowText(found->hwnd)) : SystemPath();
+    return found != nullptr ? platform::pathFromWide(windowText(found->hwnd)) : SystemPath();
 }
 
 void Win32Windows::setEnabled(WindowHandle window, int id, bool enabled) {
