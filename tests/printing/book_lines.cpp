@@ -1,0 +1,21 @@
+#include "tests/printing/book_lines.h"
+
+#include <cstdint>
+
+#include "core/read_date.h"
+#include "platform/cp1252.h"
+
+std::string bookLine(const Catalogue& catalogue, int record) {
+    std::string line = authorOf(catalogue, record) + " " + catalogue.records[record].title;
+    if (const std::uint16_t date = readDateOf(catalogue, record); date != 0) line += " " + formatReadDate(date);
+    return platform::cp1252ToUtf8(line);
+}
+
+std::vector<std::vector<std::string>> bookLinesByPage(const Catalogue& catalogue, int perPage) {
+    std::vector<std::vector<std::string>> pages;
+    for (int row = 1; row <= viewCount(catalogue); ++row) {
+        if ((row - 1) % perPage == 0) pages.emplace_back();
+        pages.back().push_back(bookLine(catalogue, catalogue.viewOrder[row]));
+    }
+    return pages;
+}
