@@ -7,7 +7,7 @@
 
 std::string bookLine(const Catalogue& catalogue, int record) {
     std::string line = authorOf(catalogue, record) + " " + catalogue.records[record].title;
-    if (const std::uint16_t date = readDateOf(catalogue, record); date != 0) line += " " + formatReadDate(date);
+    if (const std::uint16_t date = readDateOf(catalogue, record); date != 0) line.append(" ").append(formatReadDate(date));
     return platform::cp1252ToUtf8(line);
 }
 
