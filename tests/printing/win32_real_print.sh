@@ -24,7 +24,7 @@ mkdir -p "$work"
 # Runs on this machine take turns on the printer (the Linux real-print tests
 # take the same lock), so that the PDFs that appear meanwhile are this run's.
 exec 9>"${TMPDIR:-/tmp}/quorvels-pdf-printer.lock"
-flock -w 600 9 || fail "the PDF printer stayed busy for ten minutes"
+flock -w 120 9 || fail "the PDF printer stayed busy for two minutes"
 
 pdfs() { find "$pdf_folder" -maxdepth 1 -name '*.pdf' | sort; }
 pdfs >"$work/before"
@@ -32,7 +32,7 @@ pdfs >"$work/before"
 # Wine's server and helpers outlive the program and keep what they inherit
 # open: its output goes to a file, and the lock is not handed down. Wine
 # reaches the Linux file system as drive Z:.
-"$wine" "$program" "Z:$work" </dev/null >"$work/wine.log" 2>&1 9>&- \
+timeout 120 "$wine" "$program" "Z:$work" </dev/null >"$work/wine.log" 2>&1 9>&- \
   || fail "printing failed: $(cat "$work/wine.log")"
 
 # A PDF is complete once its end-of-file marker is written.
