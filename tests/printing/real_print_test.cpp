@@ -4,11 +4,10 @@
 
 #include <QGuiApplication>
 
-#include "core/read_date.h"
-#include "platform/cp1252.h"
 #include "platform/qt_print/qt_print_surface.h"
 #include "printing/print_books.h"
 #include "printing/print_text.h"
+#include "tests/printing/book_lines.h"
 #include "tests/printing/pdf_printer.h"
 #include "tests/printing/sample_books.h"
 
@@ -16,24 +15,6 @@ namespace {
 
 // Enough books for two pages of Book List.
 constexpr int Books = 70;
-
-// A record's first line as pdftotext reads it back: author, title and date
-// read, one blank apart.
-std::string bookLine(const Catalogue& catalogue, int record) {
-    std::string line = authorOf(catalogue, record) + " " + catalogue.records[record].title;
-    if (const std::uint16_t date = readDateOf(catalogue, record); date != 0) line += " " + formatReadDate(date);
-    return platform::cp1252ToUtf8(line);
-}
-
-// The records' first lines in view order, split into pages of `perPage`.
-std::vector<std::vector<std::string>> bookLinesByPage(const Catalogue& catalogue, int perPage) {
-    std::vector<std::vector<std::string>> pages;
-    for (int row = 1; row <= viewCount(catalogue); ++row) {
-        if ((row - 1) % perPage == 0) pages.emplace_back();
-        pages.back().push_back(bookLine(catalogue, catalogue.viewOrder[row]));
-    }
-    return pages;
-}
 
 // The PDF's pages as text; the PDF itself is not kept.
 std::vector<std::vector<std::string>> readBack(const std::filesystem::path& pdf) {
