@@ -10,15 +10,19 @@
 #include "mainwindow/remembering_measure.h"
 #include "mainwindow/startup.h"
 #include "platform/desktop.h"
+#include "platform/system/special_folders.h"
 #include "printing/print_dialog.h"
 
 int main(int argc, char** argv) {
+    // The start folder as the system names it (UTF-8 on Windows), once it
+    // is known to be readable.
     std::error_code error;
-    const platform::SystemPath startDirectory = std::filesystem::current_path(error).native();
+    static_cast<void>(std::filesystem::current_path(error));
     if (error) {
         std::cerr << "quorvels: the folder it was started in cannot be read: " << error.message() << "\n";
         return 1;
     }
+    const platform::SystemPath startDirectory = platform::currentFolder();
 
     const std::unique_ptr<platform::Desktop> desktop = platform::openDesktop(argc, argv);
     Catalogue catalogue;

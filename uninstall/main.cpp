@@ -1,12 +1,14 @@
-// The uninstaller: the Qt platform for its two message boxes, the
+// The uninstaller: the platform's desktop for its two message boxes, the
 // system's key store, and one run.
-#include "platform/qt/qt_platform.h"
+#include <memory>
+
+#include "platform/desktop.h"
 #include "platform/system/system_key_store.h"
 #include "uninstall/system_services.h"
 
 int main(int argc, char** argv) {
-    platform::qt::QtPlatform qt(argc, argv);
-    UninstallServices services = systemUninstallServices(qt.messageBoxes(), platform::systemKeyStore());
+    const std::unique_ptr<platform::Desktop> desktop = platform::openDesktop(argc, argv);
+    UninstallServices services = systemUninstallServices(desktop->messageBoxes(), platform::systemKeyStore());
     runUninstall(services);
     return 0;
 }

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/file_dialogs.h"
+
+namespace platform::win32 {
+
+// The system's common dialogs for opening and saving files, owned by the
+// thread's active window.
+struct Win32FileDialogs final : FileDialogs {
+    std::optional<SystemPath> askFileToOpen(const FileDialogRequest& request) override;
+    std::optional<SystemPath> askFileToSave(const FileDialogRequest& request) override;
+};
+
+}  // namespace platform::win32
