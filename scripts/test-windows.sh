@@ -19,6 +19,14 @@ for program in "${programs[@]}"; do
 done
 echo "${#programs[@]} programs of the 32-bit build are PE32 executables"
 
+# The release archive holds the installer and the four files it installs.
+(cd build/windows-i686 && cpack -C Release >/dev/null)
+archive=$(ls build/windows-i686/release/Quorvels-*-win32.zip)
+listed=$(cmake -E tar tf "$archive" | sed 's|^[^/]*/||' | grep -v '/$' | sort | tr '\n' ' ')
+[ "$listed" = "install.exe quorvels.cnt quorvels.exe quorvels.hlp unInstall.exe " ] ||
+  { echo "$archive holds: $listed" >&2; exit 1; }
+echo "$archive holds $listed"
+
 # A fresh prefix per run, without Mono or Gecko prompts and without Linux
 # menu entries for the shortcuts the tests make; the same variables as the
 # windows-x64 test preset.
@@ -27,12 +35,26 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEDEBUG=-all
 rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
+
+# A virtual display for the whole Wine session, as for the Linux tests: the
+# prefix's desktop is made on the display its first program finds.
+display=90
+while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$display"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
 # One Wine server for the whole run, instead of one started per test.
 wineserver -p
-trap 'wineserver -k || true' EXIT
+trap 'wineserver -k || true; kill $xvfb || true' EXIT
 /usr/lib/wine/wine64 wineboot -i
 # Windows closed at once, as without a window manager on the virtual display
 # Wine would otherwise wait for one to let them go.
 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
-# The windows' tests need a display: a virtual one, as for the Linux tests.
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows-x64
+# A first program finishes whatever the new prefix still sets up, before the
+# tests start many at once.
+/usr/lib/wine/wine64 cmd /c ver >/dev/null
+
+# A test whose Wine process fails to start is run once more.
+ctest --preset windows-x64 --repeat until-pass:2

@@ -1,5 +1,6 @@
 // The desktop on Windows: the native dialogs and windows, the common
-// dialogs, help and measure, and the Win32 files and clock.
+// dialogs, help and measure, printing through GDI, and the Win32 files and
+// clock.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -10,6 +11,7 @@
 #include "platform/win32_desktop/win32_help_viewer.h"
 #include "platform/win32_desktop/win32_message_boxes.h"
 #include "platform/win32_desktop/win32_text_measure.h"
+#include "platform/win32_print/win32_print_surface.h"
 #include "platform/win32_windows/win32_windows.h"
 
 namespace platform {
@@ -35,8 +37,7 @@ public:
     HelpViewer& helpViewer() override { return help; }
     Files& files() override { return systemFiles(); }
     const Clock& clock() override { return systemClock; }
-    // No printer until the GDI print surface (platform/win32_print) joins the build.
-    std::unique_ptr<PrintSurface> openDefaultPrinter() override { return nullptr; }
+    std::unique_ptr<PrintSurface> openDefaultPrinter() override { return win32_print::openDefaultPrinter(); }
     std::unique_ptr<TextMeasure> listTextMeasure(double dialogUnitsPerUnit) override {
         return win32::Win32TextMeasure::inDialogUnits(dialogUnitsPerUnit);
     }

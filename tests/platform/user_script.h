@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/platform/window_search.h"
+
 // Acts as the user on the thread's dialogs from a thread timer, which every
 // modal loop of the thread runs (the program's windows, message boxes, the
 // common dialogs): each step waits until its dialog is shown, then acts on
@@ -37,23 +39,13 @@ public:
 
     // A visible dialog ("#32770") of this thread with the caption, or none.
     static HWND shownDialog(const std::wstring& caption) {
-        struct Search {
-            const std::wstring& caption;
-            HWND found = nullptr;
-        } search{caption};
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM data) -> BOOL {
-                auto& search = *reinterpret_cast<Search*>(data);
-                wchar_t className[16] = {}, text[512] = {};
-                GetClassNameW(window, className, 16);
-                GetWindowTextW(window, text, 512);
-                if (std::wstring(className) != L"#32770" || !IsWindowVisible(window) || search.caption != text) return TRUE;
-                search.found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        for (HWND window : windowsOfThread(GetCurrentThreadId())) {
+            wchar_t className[16] = {}, text[512] = {};
+            GetClassNameW(window, className, 16);
+            GetWindowTextW(window, text, 512);
+            if (std::wstring(className) == L"#32770" && IsWindowVisible(window) && caption == text) return window;
+        }
+        return nullptr;
     }
 
     // Presses a button of a dialog as a click does.
@@ -90,15 +82,11 @@ private:
         if (++script->waited < MostTicksWaiting) return;
         ADD_FAILURE() << "a step of the script waited in vain";
         script->steps.clear();
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM) -> BOOL {
-                wchar_t className[16] = {};
-                GetClassNameW(window, className, 16);
-                if (std::wstring(className) == L"#32770") EndDialog(window, IDCANCEL);
-                return TRUE;
-            },
-            0);
+        for (HWND window : windowsOfThread(GetCurrentThreadId())) {
+            wchar_t className[16] = {};
+            GetClassNameW(window, className, 16);
+            if (std::wstring(className) == L"#32770") EndDialog(window, IDCANCEL);
+        }
     }
 
     UINT_PTR timer;

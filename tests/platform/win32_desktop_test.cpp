@@ -16,6 +16,7 @@
 #include "platform/win32_windows/wide_text.h"
 #include "tests/platform/sample_dialog.h"
 #include "tests/platform/user_script.h"
+#include "tests/platform/window_search.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {
@@ -47,27 +48,15 @@ std::wstring textOf(HWND window) {
     return text;
 }
 
-std::vector<HWND> childrenOf(HWND window) {
-    std::vector<HWND> children;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM data) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
-    return children;
-}
-
 bool showsText(HWND box, const std::wstring& text) {
-    for (HWND child : childrenOf(box))
+    for (HWND child : childWindowsOf(box))
         if (IsWindowVisible(child) && textOf(child) == text) return true;
     return false;
 }
 
 // The icon a message box shows, or none.
 HICON shownIcon(HWND box) {
-    for (HWND child : childrenOf(box))
+    for (HWND child : childWindowsOf(box))
         if (IsWindowVisible(child) && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
             return reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
     return nullptr;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/wide_text.h"
+#include "tests/platform/window_search.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {
@@ -33,38 +34,23 @@ struct Found {
 
 // A shown top-level window of the process with the caption, or none.
 HWND shownWindow(DWORD process, const std::wstring& caption) {
-    Found search{process, caption};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& search = *reinterpret_cast<Found*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t text[256] = {};
-            GetWindowTextW(window, text, 256);
-            if (owner != search.process || !IsWindowVisible(window) || search.caption != text) return TRUE;
-            search.window = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.window;
+    for (HWND window : topLevelWindows()) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t text[256] = {};
+        GetWindowTextW(window, text, 256);
+        if (owner == process && IsWindowVisible(window) && caption == text) return window;
+    }
+    return nullptr;
 }
 
 bool anyChildShows(HWND window, const std::wstring& part) {
-    struct Search {
-        const std::wstring& part;
-        bool found = false;
-    } search{part};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto& search = *reinterpret_cast<Search*>(data);
-            wchar_t text[256] = {};
-            SendMessageTimeoutW(child, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
-            search.found = std::wstring(text).find(search.part) != std::wstring::npos;
-            return !search.found;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND child : childWindowsOf(window)) {
+        wchar_t text[256] = {};
+        SendMessageTimeoutW(child, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
+        if (std::wstring(text).find(part) != std::wstring::npos) return true;
+    }
+    return false;
 }
 
 // A program running in a folder, ended when the test ends whatever happened.
@@ -121,6 +107,12 @@ TEST(Win32Programs, TheCatalogueProgramStartsOnTheCatalogueOfItsSettingsAndClose
     EXPECT_EQ(program.closeAndAwaitExit(window), 0u);
 }
 
+// The name of the first resource enumerated, when it has one; stops there.
+BOOL CALLBACK firstNamedResource(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) {
+    if (!IS_INTRESOURCE(name)) *reinterpret_cast<std::wstring*>(found) = name;
+    return FALSE;
+}
+
 // The icon its windows name ("PMR") is the program's first, which the shell
 // shows for it, at every size asked for. (Wine answers no icon to another
 // process's WM_GETICON, so the program file itself is read.)
@@ -128,13 +120,7 @@ TEST(Win32Programs, TheCatalogueProgramCarriesItsIcon) {
     HMODULE program = LoadLibraryExW(programPath(L"quorvels.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(program, nullptr);
     std::wstring first;
-    EnumResourceNamesW(
-        program, RT_GROUP_ICON,
-        [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR data) -> BOOL {
-            if (!IS_INTRESOURCE(name)) *reinterpret_cast<std::wstring*>(data) = name;
-            return FALSE;
-        },
-        reinterpret_cast<LONG_PTR>(&first));
+    EnumResourceNamesW(program, RT_GROUP_ICON, firstNamedResource, reinterpret_cast<LONG_PTR>(&first));
     EXPECT_EQ(first, L"PMR");
     for (int size : {16, 32, 48, 64}) {
         HANDLE icon = LoadImageW(program, L"PMR", IMAGE_ICON, size, size, 0);
