@@ -20,6 +20,8 @@ packages=(
   # them, and the 64-bit Wine that runs their tests (never wine32: the 32-bit
   # loader cannot start on these machines, and the wine launcher prefers it)
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest wine64 wine
+  # telling the 32-bit programs apart from 64-bit ones
+  file
 )
 
 missing=()
