@@ -79,7 +79,15 @@ private:
     // whose ticks go on to the next step.
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
         UserScript* script = current();
-        if (script == nullptr || script->steps.empty()) return;
+        if (script == nullptr) return;
+        // Once the steps are done, every dialog they left is one nobody
+        // answers (a question the test did not expect): it counts as waiting.
+        if (script->steps.empty()) {
+            if (!anyDialogShown() || ++script->waited < MostTicksWaiting) return;
+            ADD_FAILURE() << "a dialog is still shown after the script ended";
+            endEveryDialog();
+            return;
+        }
         if (HWND dialog = script->steps.front().ready()) {
             const std::function<void(HWND)> act = std::move(script->steps.front().act);
             script->steps.pop_front();
@@ -90,15 +98,29 @@ private:
         if (++script->waited < MostTicksWaiting) return;
         ADD_FAILURE() << "a step of the script waited in vain";
         script->steps.clear();
+        endEveryDialog();
+    }
+
+    // Calls `each` with every shown dialog of this thread.
+    static void forEachDialog(const std::function<void(HWND)>& each) {
         EnumThreadWindows(
             GetCurrentThreadId(),
-            [](HWND window, LPARAM) -> BOOL {
+            [](HWND window, LPARAM data) -> BOOL {
                 wchar_t className[16] = {};
                 GetClassNameW(window, className, 16);
-                if (std::wstring(className) == L"#32770") EndDialog(window, IDCANCEL);
+                if (std::wstring(className) == L"#32770" && IsWindowVisible(window))
+                    (*reinterpret_cast<const std::function<void(HWND)>*>(data))(window);
                 return TRUE;
             },
-            0);
+            reinterpret_cast<LPARAM>(&each));
+    }
+    static bool anyDialogShown() {
+        bool shown = false;
+        forEachDialog([&](HWND) { shown = true; });
+        return shown;
+    }
+    static void endEveryDialog() {
+        forEachDialog([](HWND dialog) { EndDialog(dialog, IDCANCEL); });
     }
 
     UINT_PTR timer;

@@ -212,6 +212,32 @@ TEST_F(Desktop, TheListMeasureFitsWhatTheSystemMeasuresInTheWindowsFont) {
     int checked = 0;
 
     UserScript script;
+    // Each text is checked in a function of its own, so that a failed check
+    // still lets the window end.
+    const auto check = [&](HDC screen, double pixelsPerUnit, const std::string& text) {
+        const std::wstring wide = platform::win32::toWide(text);
+        std::vector<int> widths;  // of each prefix, by its length
+        for (std::size_t length = 0; length <= wide.size(); ++length) {
+            SIZE size{};
+            GetTextExtentPoint32W(screen, wide.data(), static_cast<int>(length), &size);
+            widths.push_back(size.cx);
+        }
+        const int mostUnits = static_cast<int>(widths.back() / pixelsPerUnit) + 2;
+        for (int units = -1; units <= mostUnits; ++units) {
+            const int extent = static_cast<int>(units * pixelsPerUnit);
+            const std::size_t fitting = measure->fittingPrefix(text, units);
+            ASSERT_LE(fitting, text.size());
+            if (extent < 0) {
+                ASSERT_EQ(fitting, 0u);
+                continue;
+            }
+            ASSERT_LE(widths[fitting], extent) << text << " in " << units;
+            if (fitting < text.size()) {
+                ASSERT_GT(widths[fitting + 1], extent) << text << " in " << units;
+            }
+            ++checked;
+        }
+    };
     script.whenShown(SampleCaption, [&](HWND dialog) {
         RECT fourUnits{0, 0, 4, 0};
         MapDialogRect(dialog, &fourUnits);
@@ -221,28 +247,8 @@ TEST_F(Desktop, TheListMeasureFitsWhatTheSystemMeasuresInTheWindowsFont) {
         for (int sample = 0; sample < 150; ++sample) {
             std::string text(random() % 40, ' ');
             for (char& c : text) c = letters[random() % letters.size()];
-            const std::wstring wide = platform::win32::toWide(text);
-            std::vector<int> widths;  // of each prefix, by its length
-            for (std::size_t length = 0; length <= wide.size(); ++length) {
-                SIZE size{};
-                GetTextExtentPoint32W(screen, wide.data(), static_cast<int>(length), &size);
-                widths.push_back(size.cx);
-            }
-            const int mostUnits = static_cast<int>(widths.back() / pixelsPerUnit) + 2;
-            for (int units = -1; units <= mostUnits; ++units) {
-                const int extent = static_cast<int>(units * pixelsPerUnit);
-                const std::size_t fitting = measure->fittingPrefix(text, units);
-                ASSERT_LE(fitting, text.size());
-                if (extent < 0) {
-                    ASSERT_EQ(fitting, 0u);
-                    continue;
-                }
-                ASSERT_LE(widths[fitting], extent) << text << " in " << units;
-                if (fitting < text.size()) {
-                    ASSERT_GT(widths[fitting + 1], extent) << text << " in " << units;
-                }
-                ++checked;
-            }
+            check(screen, pixelsPerUnit, text);
+            if (::testing::Test::HasFatalFailure()) break;
         }
         SelectObject(screen, previous);
         ReleaseDC(nullptr, screen);
