@@ -112,24 +112,39 @@ TEST_F(Desktop, MessageBoxesShowTheirButtonsIconAndTextAndAnswerWithThePressedBu
     }
 }
 
-TEST_F(Desktop, AMessageBoxBelongsToTheWindowThatIsActive) {
-    HWND dialog = nullptr, boxOwner = nullptr;
+// Whether or not the program is in the foreground (other tests' windows may
+// hold the display's focus), boxes and file dialogs belong to the running
+// window, which takes no input while they are up.
+TEST_F(Desktop, BoxesAndFileDialogsBelongToTheRunningWindow) {
+    HWND dialog = nullptr, boxOwner = nullptr, fileDialogOwner = nullptr;
     Answer answer = Answer::Ok;
+    std::optional<platform::SystemPath> chosen = "none";
     UserScript script;
     script.whenShown(SampleCaption, [&](HWND window) {
         dialog = window;
         answer = desktop->messageBoxes().messageBox("Save the changes?", "Quorvels", Buttons::YesNoCancel, Icon::Question);
+        // The program goes to the background: the thread has no active window.
+        SetActiveWindow(nullptr);
+        EXPECT_EQ(GetActiveWindow(), nullptr);
+        chosen = desktop->fileDialogs().askFileToOpen({"Open Catalogue", {{"Catalogue Files (*.pmr)", "*.pmr"}}, "pmr", "", ""});
         desktop->windows().endWindow(shown);
     });
     script.whenShown(L"Quorvels", [&](HWND box) {
         boxOwner = GetWindow(box, GW_OWNER);
-        EXPECT_FALSE(IsWindowEnabled(dialog));  // the box is modal to its owner
+        EXPECT_FALSE(IsWindowEnabled(dialog));
         UserScript::press(box, IDNO);
+    });
+    script.whenShown(L"Open Catalogue", [&](HWND fileDialog) {
+        fileDialogOwner = GetWindow(fileDialog, GW_OWNER);
+        EXPECT_FALSE(IsWindowEnabled(dialog));
+        UserScript::press(fileDialog, IDCANCEL);
     });
     runSample();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(boxOwner, dialog);
     EXPECT_EQ(answer, Answer::No);
+    EXPECT_EQ(fileDialogOwner, dialog);
+    EXPECT_EQ(chosen, std::nullopt);
 }
 
 // ---- file dialogs ----
