@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -37,23 +38,9 @@ public:
 
     // A visible dialog ("#32770") of this thread with the caption, or none.
     static HWND shownDialog(const std::wstring& caption) {
-        struct Search {
-            const std::wstring& caption;
-            HWND found = nullptr;
-        } search{caption};
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM data) -> BOOL {
-                auto& search = *reinterpret_cast<Search*>(data);
-                wchar_t className[16] = {}, text[512] = {};
-                GetClassNameW(window, className, 16);
-                GetWindowTextW(window, text, 512);
-                if (std::wstring(className) != L"#32770" || !IsWindowVisible(window) || search.caption != text) return TRUE;
-                search.found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        std::pair<const std::wstring*, HWND> search{&caption, nullptr};
+        EnumThreadWindows(GetCurrentThreadId(), withCaption, reinterpret_cast<LPARAM>(&search));
+        return search.second;
     }
 
     // Presses a button of a dialog as a click does.
@@ -64,6 +51,24 @@ public:
     }
 
 private:
+    static bool isShownDialog(HWND window) {
+        wchar_t className[16] = {};
+        GetClassNameW(window, className, 16);
+        return std::wstring(className) == L"#32770" && IsWindowVisible(window);
+    }
+    static BOOL CALLBACK withCaption(HWND window, LPARAM data) {
+        auto& search = *reinterpret_cast<std::pair<const std::wstring*, HWND>*>(data);
+        wchar_t text[512] = {};
+        GetWindowTextW(window, text, 512);
+        if (!isShownDialog(window) || *search.first != text) return TRUE;
+        search.second = window;
+        return FALSE;
+    }
+    static BOOL CALLBACK eachDialog(HWND window, LPARAM data) {
+        if (isShownDialog(window)) (*reinterpret_cast<const std::function<void(HWND)>*>(data))(window);
+        return TRUE;
+    }
+
     struct Step {
         std::function<HWND()> ready;
         std::function<void(HWND)> act;
@@ -103,16 +108,7 @@ private:
 
     // Calls `each` with every shown dialog of this thread.
     static void forEachDialog(const std::function<void(HWND)>& each) {
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM data) -> BOOL {
-                wchar_t className[16] = {};
-                GetClassNameW(window, className, 16);
-                if (std::wstring(className) == L"#32770" && IsWindowVisible(window))
-                    (*reinterpret_cast<const std::function<void(HWND)>*>(data))(window);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&each));
+        EnumThreadWindows(GetCurrentThreadId(), eachDialog, reinterpret_cast<LPARAM>(&each));
     }
     static bool anyDialogShown() {
         bool shown = false;

@@ -47,15 +47,14 @@ std::wstring textOf(HWND window) {
     return text;
 }
 
+BOOL CALLBACK collectChild(HWND child, LPARAM children) {
+    reinterpret_cast<std::vector<HWND>*>(children)->push_back(child);
+    return TRUE;
+}
+
 std::vector<HWND> childrenOf(HWND window) {
     std::vector<HWND> children;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM data) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(window, collectChild, reinterpret_cast<LPARAM>(&children));
     return children;
 }
 

@@ -31,40 +31,46 @@ struct Found {
     HWND window = nullptr;
 };
 
+BOOL CALLBACK withCaption(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<Found*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    if (owner != search.process || !IsWindowVisible(window) || search.caption != text) return TRUE;
+    search.window = window;
+    return FALSE;
+}
+
 // A shown top-level window of the process with the caption, or none.
 HWND shownWindow(DWORD process, const std::wstring& caption) {
     Found search{process, caption};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& search = *reinterpret_cast<Found*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t text[256] = {};
-            GetWindowTextW(window, text, 256);
-            if (owner != search.process || !IsWindowVisible(window) || search.caption != text) return TRUE;
-            search.window = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(withCaption, reinterpret_cast<LPARAM>(&search));
     return search.window;
 }
 
+struct Shows {
+    const std::wstring& part;
+    bool found = false;
+};
+
+BOOL CALLBACK showingPart(HWND child, LPARAM data) {
+    auto& search = *reinterpret_cast<Shows*>(data);
+    wchar_t text[256] = {};
+    SendMessageTimeoutW(child, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
+    search.found = std::wstring(text).find(search.part) != std::wstring::npos;
+    return !search.found;
+}
+
 bool anyChildShows(HWND window, const std::wstring& part) {
-    struct Search {
-        const std::wstring& part;
-        bool found = false;
-    } search{part};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto& search = *reinterpret_cast<Search*>(data);
-            wchar_t text[256] = {};
-            SendMessageTimeoutW(child, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
-            search.found = std::wstring(text).find(search.part) != std::wstring::npos;
-            return !search.found;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    Shows search{part};
+    EnumChildWindows(window, showingPart, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+BOOL CALLBACK firstNamed(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR first) {
+    if (!IS_INTRESOURCE(name)) *reinterpret_cast<std::wstring*>(first) = name;
+    return FALSE;
 }
 
 // A program running in a folder, ended when the test ends whatever happened.
@@ -128,13 +134,7 @@ TEST(Win32Programs, TheCatalogueProgramCarriesItsIcon) {
     HMODULE program = LoadLibraryExW(programPath(L"quorvels.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(program, nullptr);
     std::wstring first;
-    EnumResourceNamesW(
-        program, RT_GROUP_ICON,
-        [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR data) -> BOOL {
-            if (!IS_INTRESOURCE(name)) *reinterpret_cast<std::wstring*>(data) = name;
-            return FALSE;
-        },
-        reinterpret_cast<LONG_PTR>(&first));
+    EnumResourceNamesW(program, RT_GROUP_ICON, firstNamed, reinterpret_cast<LONG_PTR>(&first));
     EXPECT_EQ(first, L"PMR");
     for (int size : {16, 32, 48, 64}) {
         HANDLE icon = LoadImageW(program, L"PMR", IMAGE_ICON, size, size, 0);
