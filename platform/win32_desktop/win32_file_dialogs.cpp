@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/wide_text.h"
+#include "platform/win32_desktop/owner_window.h"
 #include "platform/win32_windows/wide_text.h"
 
 namespace platform::win32 {
@@ -54,7 +55,7 @@ std::optional<SystemPath> ask(const FileDialogRequest& request, DialogCall call)
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = GetActiveWindow();
+    dialog.hwndOwner = ownerWindow();
     dialog.lpstrFilter = request.filters.empty() ? nullptr : filters.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = name.data();

@@ -5,7 +5,7 @@
 namespace platform::win32 {
 
 // The system's common dialogs for opening and saving files, owned by the
-// thread's active window.
+// program's window (ownerWindow).
 struct Win32FileDialogs final : FileDialogs {
     std::optional<SystemPath> askFileToOpen(const FileDialogRequest& request) override;
     std::optional<SystemPath> askFileToSave(const FileDialogRequest& request) override;

@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -39,11 +41,10 @@ public:
 
     // A visible dialog ("#32770") of this thread with the caption, or none.
     static HWND shownDialog(const std::wstring& caption) {
-        for (HWND window : windowsOfThread(GetCurrentThreadId())) {
-            wchar_t className[16] = {}, text[512] = {};
-            GetClassNameW(window, className, 16);
+        for (HWND window : shownDialogs()) {
+            wchar_t text[512] = {};
             GetWindowTextW(window, text, 512);
-            if (std::wstring(className) == L"#32770" && IsWindowVisible(window) && caption == text) return window;
+            if (caption == text) return window;
         }
         return nullptr;
     }
@@ -56,6 +57,17 @@ public:
     }
 
 private:
+    // The visible dialogs ("#32770") of this thread.
+    static std::vector<HWND> shownDialogs() {
+        std::vector<HWND> dialogs;
+        for (HWND window : windowsOfThread(GetCurrentThreadId())) {
+            wchar_t className[16] = {};
+            GetClassNameW(window, className, 16);
+            if (std::wstring(className) == L"#32770" && IsWindowVisible(window)) dialogs.push_back(window);
+        }
+        return dialogs;
+    }
+
     struct Step {
         std::function<HWND()> ready;
         std::function<void(HWND)> act;
@@ -71,7 +83,15 @@ private:
     // whose ticks go on to the next step.
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
         UserScript* script = current();
-        if (script == nullptr || script->steps.empty()) return;
+        if (script == nullptr) return;
+        // Once the steps are done, every dialog they left is one nobody
+        // answers (a question the test did not expect): it counts as waiting.
+        if (script->steps.empty()) {
+            if (shownDialogs().empty() || ++script->waited < MostTicksWaiting) return;
+            ADD_FAILURE() << "a dialog is still shown after the script ended";
+            endEveryDialog();
+            return;
+        }
         if (HWND dialog = script->steps.front().ready()) {
             const std::function<void(HWND)> act = std::move(script->steps.front().act);
             script->steps.pop_front();
@@ -82,11 +102,11 @@ private:
         if (++script->waited < MostTicksWaiting) return;
         ADD_FAILURE() << "a step of the script waited in vain";
         script->steps.clear();
-        for (HWND window : windowsOfThread(GetCurrentThreadId())) {
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, 16);
-            if (std::wstring(className) == L"#32770") EndDialog(window, IDCANCEL);
-        }
+        endEveryDialog();
+    }
+
+    static void endEveryDialog() {
+        for (HWND dialog : shownDialogs()) EndDialog(dialog, IDCANCEL);
     }
 
     UINT_PTR timer;

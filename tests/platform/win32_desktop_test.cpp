@@ -101,24 +101,39 @@ TEST_F(Desktop, MessageBoxesShowTheirButtonsIconAndTextAndAnswerWithThePressedBu
     }
 }
 
-TEST_F(Desktop, AMessageBoxBelongsToTheWindowThatIsActive) {
-    HWND dialog = nullptr, boxOwner = nullptr;
+// Whether or not the program is in the foreground (other tests' windows may
+// hold the display's focus), boxes and file dialogs belong to the running
+// window, which takes no input while they are up.
+TEST_F(Desktop, BoxesAndFileDialogsBelongToTheRunningWindow) {
+    HWND dialog = nullptr, boxOwner = nullptr, fileDialogOwner = nullptr;
     Answer answer = Answer::Ok;
+    std::optional<platform::SystemPath> chosen = "none";
     UserScript script;
     script.whenShown(SampleCaption, [&](HWND window) {
         dialog = window;
         answer = desktop->messageBoxes().messageBox("Save the changes?", "Quorvels", Buttons::YesNoCancel, Icon::Question);
+        // The program goes to the background: the thread has no active window.
+        SetActiveWindow(nullptr);
+        EXPECT_EQ(GetActiveWindow(), nullptr);
+        chosen = desktop->fileDialogs().askFileToOpen({"Open Catalogue", {{"Catalogue Files (*.pmr)", "*.pmr"}}, "pmr", "", ""});
         desktop->windows().endWindow(shown);
     });
     script.whenShown(L"Quorvels", [&](HWND box) {
         boxOwner = GetWindow(box, GW_OWNER);
-        EXPECT_FALSE(IsWindowEnabled(dialog));  // the box is modal to its owner
+        EXPECT_FALSE(IsWindowEnabled(dialog));
         UserScript::press(box, IDNO);
+    });
+    script.whenShown(L"Open Catalogue", [&](HWND fileDialog) {
+        fileDialogOwner = GetWindow(fileDialog, GW_OWNER);
+        EXPECT_FALSE(IsWindowEnabled(dialog));
+        UserScript::press(fileDialog, IDCANCEL);
     });
     runSample();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(boxOwner, dialog);
     EXPECT_EQ(answer, Answer::No);
+    EXPECT_EQ(fileDialogOwner, dialog);
+    EXPECT_EQ(chosen, std::nullopt);
 }
 
 // ---- file dialogs ----
@@ -201,6 +216,32 @@ TEST_F(Desktop, TheListMeasureFitsWhatTheSystemMeasuresInTheWindowsFont) {
     int checked = 0;
 
     UserScript script;
+    // Each text is checked in a function of its own, so that a failed check
+    // still lets the window end.
+    const auto check = [&](HDC screen, double pixelsPerUnit, const std::string& text) {
+        const std::wstring wide = platform::win32::toWide(text);
+        std::vector<int> widths;  // of each prefix, by its length
+        for (std::size_t length = 0; length <= wide.size(); ++length) {
+            SIZE size{};
+            GetTextExtentPoint32W(screen, wide.data(), static_cast<int>(length), &size);
+            widths.push_back(size.cx);
+        }
+        const int mostUnits = static_cast<int>(widths.back() / pixelsPerUnit) + 2;
+        for (int units = -1; units <= mostUnits; ++units) {
+            const int extent = static_cast<int>(units * pixelsPerUnit);
+            const std::size_t fitting = measure->fittingPrefix(text, units);
+            ASSERT_LE(fitting, text.size());
+            if (extent < 0) {
+                ASSERT_EQ(fitting, 0u);
+                continue;
+            }
+            ASSERT_LE(widths[fitting], extent) << text << " in " << units;
+            if (fitting < text.size()) {
+                ASSERT_GT(widths[fitting + 1], extent) << text << " in " << units;
+            }
+            ++checked;
+        }
+    };
     script.whenShown(SampleCaption, [&](HWND dialog) {
         RECT fourUnits{0, 0, 4, 0};
         MapDialogRect(dialog, &fourUnits);
@@ -210,28 +251,8 @@ TEST_F(Desktop, TheListMeasureFitsWhatTheSystemMeasuresInTheWindowsFont) {
         for (int sample = 0; sample < 150; ++sample) {
             std::string text(random() % 40, ' ');
             for (char& c : text) c = letters[random() % letters.size()];
-            const std::wstring wide = platform::win32::toWide(text);
-            std::vector<int> widths;  // of each prefix, by its length
-            for (std::size_t length = 0; length <= wide.size(); ++length) {
-                SIZE size{};
-                GetTextExtentPoint32W(screen, wide.data(), static_cast<int>(length), &size);
-                widths.push_back(size.cx);
-            }
-            const int mostUnits = static_cast<int>(widths.back() / pixelsPerUnit) + 2;
-            for (int units = -1; units <= mostUnits; ++units) {
-                const int extent = static_cast<int>(units * pixelsPerUnit);
-                const std::size_t fitting = measure->fittingPrefix(text, units);
-                ASSERT_LE(fitting, text.size());
-                if (extent < 0) {
-                    ASSERT_EQ(fitting, 0u);
-                    continue;
-                }
-                ASSERT_LE(widths[fitting], extent) << text << " in " << units;
-                if (fitting < text.size()) {
-                    ASSERT_GT(widths[fitting + 1], extent) << text << " in " << units;
-                }
-                ++checked;
-            }
+            check(screen, pixelsPerUnit, text);
+            if (::testing::Test::HasFatalFailure()) break;
         }
         SelectObject(screen, previous);
         ReleaseDC(nullptr, screen);
