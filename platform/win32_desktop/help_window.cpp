@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/win32_desktop/dialog_font.h"
-#include "platform/win32_windows/wide_text.h"
+#include "platform/win32_windows/cp1252_text.h"
 
 namespace platform::win32 {
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32_desktop/owner_window.h"
-#include "platform/win32_windows/wide_text.h"
+#include "platform/win32_windows/cp1252_text.h"
 
 namespace platform::win32 {
 

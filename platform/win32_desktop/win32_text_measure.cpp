@@ -1,7 +1,7 @@
 #include "platform/win32_desktop/win32_text_measure.h"
 
 #include "platform/win32_desktop/dialog_font.h"
-#include "platform/win32_windows/wide_text.h"
+#include "platform/win32_windows/cp1252_text.h"
 
 namespace platform::win32 {
 

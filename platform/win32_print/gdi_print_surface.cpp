@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "platform/win32_windows/wide_text.h"
+#include "platform/win32_windows/cp1252_text.h"
 
 namespace platform::win32_print {
 

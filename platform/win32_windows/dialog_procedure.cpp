@@ -5,7 +5,7 @@
 #include "platform/win32_windows/menu_bar.h"
 #include "platform/win32_windows/radio_group.h"
 #include "platform/win32_windows/text_box.h"
-#include "platform/win32_windows/wide_text.h"
+#include "platform/win32_windows/cp1252_text.h"
 #include "platform/win32_windows/win32_window.h"
 
 namespace platform::win32 {

@@ -1,7 +1,7 @@
 #include "platform/win32_windows/list_box.h"
 
 #include "platform/tab_stops.h"
-#include "platform/win32_windows/wide_text.h"
+#include "platform/win32_windows/cp1252_text.h"
 
 namespace platform::win32 {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/win32_windows/wide_text.h"
+#include "platform/win32_windows/cp1252_text.h"
 
 namespace platform::win32 {
 

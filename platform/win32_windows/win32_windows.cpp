@@ -6,7 +6,7 @@
 #include "platform/win32_windows/dialog_procedure.h"
 #include "platform/win32_windows/dialog_template.h"
 #include "platform/win32_windows/radio_group.h"
-#include "platform/win32_windows/wide_text.h"
+#include "platform/win32_windows/cp1252_text.h"
 
 namespace platform::win32 {
 

@@ -13,7 +13,7 @@
 #include "platform/system/system_files.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32_desktop/win32_help_viewer.h"
-#include "platform/win32_windows/wide_text.h"
+#include "platform/win32_windows/cp1252_text.h"
 #include "tests/platform/sample_dialog.h"
 #include "tests/platform/user_script.h"
 #include "tests/platform/window_search.h"

@@ -8,7 +8,7 @@
 #include <random>
 #include <set>
 
-#include "platform/win32_windows/wide_text.h"
+#include "platform/win32_windows/cp1252_text.h"
 #include "platform/win32_windows/win32_windows.h"
 #include "tests/platform/windows_contract.h"
 

@@ -1,4 +1,4 @@
-#include "platform/win32_windows/wide_text.h"
+#include "platform/win32_windows/cp1252_text.h"
 
 #include "platform/cp1252.h"
 
