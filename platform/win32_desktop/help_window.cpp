@@ -37,6 +37,23 @@ void chosen(const HelpWindow& help, const NMTREEVIEWW& change) {
         showTopic(help, help.entryAnchors[entry]);
 }
 
+// Tab (with or without Shift) moves between the two panes and Escape closes
+// the window, as in a dialog; the help window is no dialog, so the running
+// dialog's loop does not do it for it.
+LRESULT CALLBACK paneKeys(HWND pane, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    const auto& help = *reinterpret_cast<const HelpWindow*>(data);
+    if (message == WM_KEYDOWN && wParam == VK_TAB) {
+        SetFocus(pane == help.contents ? help.topics : help.contents);
+        return 0;
+    }
+    if (message == WM_KEYDOWN && wParam == VK_ESCAPE) {
+        PostMessageW(help.window, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (message == WM_CHAR && (wParam == L'\t' || wParam == 0x1b)) return 0;  // no beep from the panes
+    return DefSubclassProc(pane, message, wParam, lParam);
+}
+
 HWND child(HWND parent, const wchar_t* windowClass, DWORD style, HFONT font) {
     HWND control = CreateWindowExW(WS_EX_CLIENTEDGE, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0, 0, 0, 0,
                                    parent, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -59,6 +76,8 @@ LRESULT CALLBACK helpProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
             help->contents = child(window, WC_TREEVIEWW,
                                    TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS, help->font);
             help->topics = child(window, L"EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL, help->font);
+            for (HWND pane : {help->contents, help->topics})
+                SetWindowSubclass(pane, paneKeys, 0, reinterpret_cast<DWORD_PTR>(help));
             return 0;
         }
         case WM_SIZE: layOut(*help); return 0;

@@ -285,7 +285,8 @@ std::wstring itemText(HWND tree, HTREEITEM item) {
 
 // A help file long enough to scroll, with a list, a table and entities, and
 // its contents beside it; the help window shown beside the sample dialog,
-// used there while the dialog runs, closed, and gone with its owner.
+// used there while the dialog runs (keys included), closed, and gone with
+// its owner.
 TEST_F(Desktop, TheHelpWindowShowsTheContentsBesideTheTopicsWhileAWindowRuns) {
     TemporaryFolder folder;
     const std::string helpPath = folder / "guide.hlp";
@@ -335,8 +336,13 @@ TEST_F(Desktop, TheHelpWindowShowsTheContentsBesideTheTopicsWhileAWindowRuns) {
         EXPECT_EQ(topLine(topics), L"Ending");
         PostMessageW(tree, WM_KEYDOWN, VK_UP, 1);
     });
+    // Tab moves between the panes, either way.
     script.when([&] { return TreeView_GetSelection(tree) == firstChild; }, [&] {
         EXPECT_EQ(topLine(topics), L"Starting");
+        PostMessageW(tree, WM_KEYDOWN, VK_TAB, 1);
+    });
+    script.when([&] { return GetFocus() == topics; }, [&] { PostMessageW(topics, WM_KEYDOWN, VK_TAB, 1); });
+    script.when([&] { return GetFocus() == tree; }, [&] {
         // Asking again reuses the window, back at its contents.
         TreeView_SelectItem(tree, TreeView_GetNextSibling(tree, TreeView_GetRoot(tree)));
         const HWND window = viewer.window()->window;
@@ -356,16 +362,23 @@ TEST_F(Desktop, TheHelpWindowShowsTheContentsBesideTheTopicsWhileAWindowRuns) {
         // A missing help file is told, and shows no window.
         viewer.showContents(folder / "missing.hlp", shown);
         EXPECT_EQ(viewer.window(), nullptr);
-        // Open again, it goes when its owner goes.
+        // Escape closes it, as the close box does.
         viewer.showContents(helpPath, shown);
-        EXPECT_NE(viewer.window(), nullptr);
-        desktop->windows().endWindow(shown);
+        ASSERT_NE(viewer.window(), nullptr);
+        PostMessageW(viewer.window()->contents, WM_KEYDOWN, VK_ESCAPE, 1);
     });
     script.whenShown(L"Help", [&](HWND box) {
         EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
         EXPECT_TRUE(showsText(box, L"The help file \"" + platform::wideFromPath(folder / "missing.hlp") +
                                        L"\" cannot be opened: No such file or directory."));
         UserScript::press(box, IDOK);
+    });
+    script.when([&] { return viewer.window() == nullptr; }, [&] {
+        EXPECT_TRUE(IsWindowEnabled(dialog));
+        // Open again, it goes when its owner goes.
+        viewer.showContents(helpPath, shown);
+        EXPECT_NE(viewer.window(), nullptr);
+        desktop->windows().endWindow(shown);
     });
     runSample();
     EXPECT_EQ(viewer.window(), nullptr);
