@@ -37,8 +37,9 @@ rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
 
 # A virtual display for the whole Wine session, as for the Linux tests: the
-# prefix's desktop is made on the display its first program finds.
-display=90
+# prefix's desktop is made on the display its first program finds. The first
+# free one from QUORVELS_WINE_DISPLAY (a number, 90 unless set).
+display=${QUORVELS_WINE_DISPLAY:-90}
 while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
 Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
