@@ -7,6 +7,7 @@
 //     win32_commands_bench CATALOGUE [REPETITIONS]
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -17,6 +18,7 @@
 #include "bench/mainwindow/command_steps.h"
 #include "bench/support/catalogue_steps.h"
 #include "bench/support/median.h"
+#include "bench/win32/stopwatch.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/remembering_measure.h"
 #include "platform/desktop.h"
@@ -26,22 +28,12 @@
 
 namespace {
 
-double nowMilliseconds() {
-    static const double ticksPerMillisecond = [] {
-        LARGE_INTEGER frequency{};
-        QueryPerformanceFrequency(&frequency);
-        return static_cast<double>(frequency.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER now{};
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / ticksPerMillisecond;
-}
-
 struct Run {
     MainWindow& main;
     platform::scripted::ScriptedMessageBoxes& messages;
     int repetitions;
     int books;
+    bool failed = false;
 };
 Run* current = nullptr;
 
@@ -76,6 +68,7 @@ void CALLBACK measure(HWND, UINT, UINT_PTR timer, DWORD) {
         timeEveryStep(run);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "win32_commands_bench: %s\n", error.what());
+        run.failed = true;
     }
     run.main.windows.endWindow(run.main.state.window);
 }
@@ -103,6 +96,7 @@ int main(int argc, char** argv) {
         current = &run;
         SetTimer(nullptr, 0, USER_TIMER_MINIMUM, measure);
         runMainWindow(main);
+        if (run.failed) return 1;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "win32_commands_bench: %s\n", error.what());
         return 1;

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "bench/support/median.h"
+#include "bench/win32/stopwatch.h"
 #include "mainwindow/main_window_layout.h"
 #include "platform/win32/wide_text.h"
 
@@ -44,17 +45,6 @@ std::wstring programPath() {
     for (wchar_t& unit : relative)
         if (unit == L'/') unit = L'\\';
     return folderOfThisProgram() + relative + L"\\quorvels.exe";
-}
-
-double nowMilliseconds() {
-    static const double ticksPerMillisecond = [] {
-        LARGE_INTEGER frequency{};
-        QueryPerformanceFrequency(&frequency);
-        return static_cast<double>(frequency.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER now{};
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / ticksPerMillisecond;
 }
 
 // A start folder whose settings file names the catalogue of `size` books.
