@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the optimised tree and the benchmark catalogues, runs every benchmark
-# (medians over repeated runs) and the start-up measurement, and prints the
+# (medians over repeated runs) and the start-up measurement, then the
+# start-up and the commands of the Windows build under Wine, and prints the
 # results as Markdown tables. Not part of the test run: it takes minutes.
 #
 #     bash scripts/bench.sh              # QUORVELS_BENCH_REPETITIONS=5, QUORVELS_STARTUP_ROUNDS=15
@@ -41,5 +42,17 @@ done | awk -F, '
   }'
 echo
 "$bench/startup/startup_bench" "$rounds"
+echo
+
+# The Windows build under Wine, on the same catalogues: its start-up, and
+# the commands at 32767 books (medians of 25 timings each).
+cmake --preset windows-x64 -DQUORVELS_BUILD_BENCHMARKS=ON >/dev/null
+cmake --build --preset windows-x64 --target win32_startup_bench win32_commands_bench >/dev/null
+source scripts/wine-session.sh
+start_wine_session "$PWD/build/windows-x64/bench-prefix" >/dev/null 2>&1
+catalogues=$(/usr/lib/wine/wine64 winepath -w "$PWD/$bench/catalogues" | tr -d '\r')
+/usr/lib/wine/wine64 build/windows-x64/bench/win32/win32_startup_bench.exe "$catalogues" "$rounds"
+echo
+/usr/lib/wine/wine64 build/windows-x64/bench/win32/win32_commands_bench.exe "$catalogues\\books-32767.pmr"
 echo
 echo "Load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -27,34 +27,9 @@ listed=$(cmake -E tar tf "$archive" | sed 's|^[^/]*/||' | grep -v '/$' | sort | 
   { echo "$archive holds: $listed" >&2; exit 1; }
 echo "$archive holds $listed"
 
-# A fresh prefix per run, without Mono or Gecko prompts and without Linux
-# menu entries for the shortcuts the tests make; the same variables as the
-# windows-x64 test preset.
-export WINEPREFIX="$PWD/build/windows-x64/wine-prefix"
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export WINEDEBUG=-all
-rm -rf "$WINEPREFIX"
-mkdir -p "$WINEPREFIX"
-
-# A virtual display for the whole Wine session, as for the Linux tests: the
-# prefix's desktop is made on the display its first program finds.
-display=90
-while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$display"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-# One Wine server for the whole run, instead of one started per test.
-wineserver -p
-trap 'wineserver -k || true; kill $xvfb || true' EXIT
-/usr/lib/wine/wine64 wineboot -i
-# Windows closed at once, as without a window manager on the virtual display
-# Wine would otherwise wait for one to let them go.
-/usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
-# A first program finishes whatever the new prefix still sets up, before the
-# tests start many at once.
-/usr/lib/wine/wine64 cmd /c ver >/dev/null
+# The tests in a fresh Wine prefix per run.
+source scripts/wine-session.sh
+start_wine_session "$PWD/build/windows-x64/wine-prefix"
 
 # A test whose Wine process fails to start is run once more.
 ctest --preset windows-x64 --repeat until-pass:2

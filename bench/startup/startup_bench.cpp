@@ -23,6 +23,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/median.h"
+
 namespace {
 
 constexpr std::array<int, 3> sizes = {0, 5000, 32767};
@@ -77,12 +79,6 @@ Start startOnce(const std::string& folder, const std::string& runtime) {
     if (text.empty() || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw std::runtime_error("quorvels did not report its window from " + folder);
     return {static_cast<double>(std::atoll(text.c_str()) - started) / 1e6, static_cast<double>(usage.ru_maxrss) / 1024.0};
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 }  // namespace

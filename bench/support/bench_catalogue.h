@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "bench/support/catalogue_steps.h"
 #include "core/catalogue.h"
 
 // The sizes every benchmark runs at: the capacity the design started from,
@@ -15,10 +16,3 @@ std::string benchCatalogueFile(int size);
 
 // That file loaded as the program loads it. Throws when the file is missing.
 Catalogue loadBenchCatalogue(int size);
-
-// The record deleted and purged, as a save drops it.
-void dropBook(Catalogue& catalogue, int record);
-
-// A full catalogue takes no more books: its first book is dropped, so that
-// one can be added. Smaller ones stay as they are.
-void makeRoomForOneBook(Catalogue& catalogue);

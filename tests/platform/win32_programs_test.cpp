@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/wide_text.h"
-#include "tests/platform/window_search.h"
+#include "tests/platform/running_program.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {
@@ -25,72 +25,6 @@ std::wstring programPath(const wchar_t* name) {
         if (unit == L'/') unit = L'\\';
     return folderOfThisTest() + relative + L"\\" + name;
 }
-
-struct Found {
-    DWORD process;
-    std::wstring caption;
-    HWND window = nullptr;
-};
-
-// A shown top-level window of the process with the caption, or none.
-HWND shownWindow(DWORD process, const std::wstring& caption) {
-    for (HWND window : topLevelWindows()) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        wchar_t text[256] = {};
-        GetWindowTextW(window, text, 256);
-        if (owner == process && IsWindowVisible(window) && caption == text) return window;
-    }
-    return nullptr;
-}
-
-bool anyChildShows(HWND window, const std::wstring& part) {
-    for (HWND child : childWindowsOf(window)) {
-        wchar_t text[256] = {};
-        SendMessageTimeoutW(child, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
-        if (std::wstring(text).find(part) != std::wstring::npos) return true;
-    }
-    return false;
-}
-
-// A program running in a folder, ended when the test ends whatever happened.
-struct RunningProgram {
-    PROCESS_INFORMATION process{};
-
-    RunningProgram(const std::wstring& program, const std::wstring& folder) {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        std::wstring commandLine = L"\"" + program + L"\"";
-        EXPECT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                                   &startup, &process))
-            << "cannot start the program: " << GetLastError();
-    }
-    ~RunningProgram() {
-        if (process.hProcess == nullptr) return;
-        if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process.hProcess, 99);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-
-    // Its window with the caption, waiting for it (a generous bound; the
-    // wait is on the program ending early).
-    HWND awaitWindow(const std::wstring& caption) {
-        for (int poll = 0; poll < 2400 && process.hProcess != nullptr; ++poll) {
-            if (HWND window = shownWindow(process.dwProcessId, caption)) return window;
-            if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) break;
-        }
-        return nullptr;
-    }
-
-    // Asks the window to close, as its close box does, and waits for the program to end.
-    DWORD closeAndAwaitExit(HWND window) {
-        PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        if (WaitForSingleObject(process.hProcess, 120000) != WAIT_OBJECT_0) return STILL_ACTIVE;
-        DWORD code = 0;
-        GetExitCodeProcess(process.hProcess, &code);
-        return code;
-    }
-};
 
 TEST(Win32Programs, TheCatalogueProgramStartsOnTheCatalogueOfItsSettingsAndCloses) {
     TemporaryFolder temporary;

@@ -1,0 +1,29 @@
+#include "bench/support/catalogue_steps.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "platform/scripted/scripted_message_boxes.h"
+#include "platform/system/system_files.h"
+#include "storage/catalogue_codec.h"
+#include "storage/catalogue_file.h"
+
+Catalogue loadCatalogueFile(const std::string& file) {
+    Catalogue catalogue;
+    catalogue.fileName = file;
+    if (!std::filesystem::exists(file))
+        throw std::runtime_error(file + " is missing: cmake --build --preset release --target bench_catalogues");
+    platform::scripted::ScriptedMessageBoxes noMessages;  // any message box throws
+    StorageUi ui{noMessages, platform::systemFiles(), {}, {}};
+    if (!loadCatalogue(catalogue, ui)) throw std::runtime_error(file + " could not be loaded");
+    return catalogue;
+}
+
+void dropBook(Catalogue& catalogue, int record) {
+    setFlag(catalogue.records[record].flags, deleted, true);
+    applyPurge(catalogue, planPurge(catalogue));
+}
+
+void makeRoomForOneBook(Catalogue& catalogue) {
+    if (recordCount(catalogue) == MaxRecords) dropBook(catalogue, 1);
+}
