@@ -12,7 +12,7 @@ for target in windows-i686 windows-x64; do
 done
 
 # Every 32-bit program of the build is a PE32 (not PE32+) executable.
-mapfile -t programs < <(find build/windows-i686 -name '*.exe' -not -path '*/CMakeFiles/*')
+mapfile -t programs < <(find build/windows-i686 -name '*.exe' -not -path '*/CMakeFiles/*' -not -path '*/_CPack_Packages/*')
 [ ${#programs[@]} -gt 0 ] || { echo "no 32-bit programs were built" >&2; exit 1; }
 for program in "${programs[@]}"; do
   file -b "$program" | grep -q '^PE32 executable' || { echo "$program is not PE32: $(file -b "$program")" >&2; exit 1; }
