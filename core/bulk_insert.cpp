@@ -14,18 +14,17 @@ bool inForm(const std::string& text, bool upperCase) {
     return converted == text;
 }
 
-// What the one-pass merge relies on: insertRecord then places every book at
-// the lower bound of its key in tables that stay sorted, and converts
-// nothing but its own texts, which are in form already.
+// What the one-pass merge relies on: insertRecord then finds every author
+// by its place in a sorted table, converts nothing but the book's own texts,
+// which are in form already, and places the book before the first entry not
+// below it. (The records need not be sorted: of two books the smaller never
+// finds its first entry later than the larger does, so merging the sorted
+// books into the records in one pass finds the same places. Read dates are
+// always ascending: insertion keeps them so and loading refuses others.)
 bool mergeable(const Catalogue& c, const std::vector<NewRecord>& books, std::size_t from) {
     if (!c.lettersInForm) return false;
     for (int i = 2; i <= authorCount(c); ++i)
         if (compareFolded(c.authors[i - 1], c.authors[i]) >= 0) return false;
-    for (int i = 2; i <= recordCount(c); ++i) {
-        if (c.readDates[i - 1] > c.readDates[i]) return false;
-        if (compareRecordKeys(authorOf(c, i - 1), c.records[i - 1].title, authorOf(c, i), c.records[i].title) > 0)
-            return false;
-    }
     for (std::size_t b = from; b < books.size(); ++b)
         if (!inForm(books[b].author, c.upperCase) || !inForm(books[b].title, c.upperCase)) return false;
     return true;

@@ -25,6 +25,6 @@ struct BulkInsertResult {
 // Inserts the books in their order, leaving the catalogue exactly as calling
 // insertRecord for each of them would (stopping at the first one that does
 // not fit), only with one rebuild of the view instead of one per book. When
-// the tables are sorted, their texts are in form and so are the books', it
+// the authors are sorted, the texts in form and so are the books', it
 // merges all of them in one pass; otherwise it inserts them one by one.
 BulkInsertResult insertRecords(Catalogue& catalogue, const std::vector<NewRecord>& books);

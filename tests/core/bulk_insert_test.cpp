@@ -76,6 +76,24 @@ TEST(InsertRecords, GivesExactlyTheCatalogueOfOneByOneInsertion) {
     }
 }
 
+// A file may hold authors out of order, and a change of letter case may
+// put records out of order: insertion into such tables gives the same too.
+TEST(InsertRecords, TablesOutOfOrderGiveTheResultOfOneByOneInsertionToo) {
+    Catalogue authorsSwapped = makeLargeCatalogue(300, 8);
+    const auto last = static_cast<std::int16_t>(authorCount(authorsSwapped));
+    std::swap(authorsSwapped.authors[1], authorsSwapped.authors[last]);
+    for (int i = 1; i <= recordCount(authorsSwapped); ++i) {
+        std::int16_t& author = authorsSwapped.records[i].authorIndex;
+        if (author == 1 || author == last) author = static_cast<std::int16_t>(author == 1 ? last : 1);
+    }
+    expectBulkEqualsOneByOne(authorsSwapped, booksFor(authorsSwapped, 100, 8, true));
+
+    Catalogue recordsSwapped = makeLargeCatalogue(300, 9);
+    std::swap(recordsSwapped.records[1], recordsSwapped.records[recordCount(recordsSwapped)]);
+    rebuildView(recordsSwapped);
+    expectBulkEqualsOneByOne(recordsSwapped, booksFor(recordsSwapped, 100, 9, true));
+}
+
 TEST(InsertRecords, StopsWhereOneByOneInsertionFindsTheCatalogueFull) {
     // Copies of an undated record, each with a read date of its own, fill
     // the tables up to three places short and keep them sorted.
