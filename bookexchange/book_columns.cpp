@@ -3,18 +3,13 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "bookexchange/book_mapping.h"
 #include "core/letter_case.h"
 
 namespace {
 
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 struct Header {
-    std::vector<std::string> names;  // trimmed, in capitals
+    std::vector<std::string> names;  // blanks squeezed, in capitals
 
     int find(std::initializer_list<std::string_view> wanted) const {
         for (const std::string_view name : wanted)
@@ -49,7 +44,7 @@ std::string formatName(BookFormat format) {
 
 ColumnsResult findBookColumns(const std::vector<std::string>& header, const std::vector<std::string>& shownNames) {
     Header h;
-    for (const std::string& name : header) h.names.push_back(toUpperAscii(trimmed(name)));
+    for (const std::string& name : header) h.names.push_back(toUpperAscii(squeezeBlanks(name)));
 
     ColumnsResult result;
     BookColumns& c = result.columns;
@@ -75,7 +70,7 @@ ColumnsResult findBookColumns(const std::vector<std::string>& header, const std:
 
     if (c.title == NoColumn || (c.author == NoColumn && c.authorLastFirst == NoColumn)) {
         std::string names;
-        for (const std::string& name : shownNames) names += (names.empty() ? "\"" : ", \"") + trimmed(name) + "\"";
+        for (const std::string& name : shownNames) names += (names.empty() ? "\"" : ", \"") + squeezeBlanks(name) + "\"";
         result.problem = "it has no author and title columns (\"Author\", \"Authors\" or \"Primary Author\", and "
                          "\"Title\"); the columns it has are " + (names.empty() ? std::string("none") : names);
         return result;

@@ -6,20 +6,6 @@ namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-// Tabs and commas of the first line, outside quotes.
-char delimiterOf(std::string_view bytes) {
-    int commas = 0, tabs = 0;
-    bool quoted = false;
-    for (const char ch : bytes) {
-        if (ch == '"') quoted = !quoted;
-        if (quoted) continue;
-        if (ch == '\n' || ch == '\r') break;
-        commas += ch == ',';
-        tabs += ch == '\t';
-    }
-    return tabs > commas ? '\t' : ',';
-}
-
 struct Parser {
     std::string_view bytes;
     char delimiter;
@@ -67,6 +53,28 @@ struct Parser {
         field.assign(bytes.substr(start, pos - start));
     }
 };
+
+// How many fields the first record has when `delimiter` separates them, read
+// as the records are read (a quote opens a quoted field only at its start).
+std::size_t headerFields(std::string_view bytes, char delimiter) {
+    Parser parser{bytes, delimiter};
+    while (parser.skipLineEnd()) {}
+    std::size_t fields = 0;
+    for (std::string field;; field.clear()) {
+        ++fields;
+        if (parser.atEnd() || bytes[parser.pos] != '"')
+            parser.plainField(field);
+        else if (!parser.quotedField(field) || !parser.atFieldEnd())
+            return fields;
+        if (parser.atEnd() || bytes[parser.pos] != delimiter) return fields;
+        ++parser.pos;
+    }
+}
+
+// A tab when the header has more fields between tabs than between commas.
+char delimiterOf(std::string_view bytes) {
+    return headerFields(bytes, '\t') > headerFields(bytes, ',') ? '\t' : ',';
+}
 
 CsvReadResult failure(int line, std::string problem) {
     CsvReadResult result;

@@ -29,7 +29,7 @@ struct CsvReadResult {
     std::string problem;  // what is wrong on errorLine, as a sentence fragment
 };
 
-// Reads a whole file. The delimiter is a tab when the header line holds more
-// tabs than commas outside quotes, else a comma. A quoted field that is
+// Reads a whole file. The delimiter is a tab when the header splits into
+// more fields at tabs than at commas (outside quoted fields), else a comma. A quoted field that is
 // never closed, or text after a closing quote, makes the file unreadable.
 CsvReadResult readCsv(std::string_view bytes);

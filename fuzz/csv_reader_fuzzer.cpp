@@ -34,10 +34,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         line = row.line;
     }
 
-    std::string again;
+    // Written as the export writes it, after a byte order mark (a field may
+    // itself start with one), the records read back the same, unless the
+    // header's fields are such that the delimiter, judged from the header
+    // alone, comes out the other one.
+    std::string again = "\xEF\xBB\xBF";
     for (const auto& fields : recordsOf(read.table)) appendCsvRecord(again, fields, read.table.delimiter);
     const CsvReadResult reread = readCsv(again);
-    if (!reread.ok || recordsOf(reread.table) != recordsOf(read.table)) std::abort();
+    if (!reread.ok) std::abort();
+    if (reread.table.delimiter == read.table.delimiter && recordsOf(reread.table) != recordsOf(read.table)) std::abort();
 
     Catalogue catalogue;
     const ImportPlanResult planned = planImport(bytes, catalogue, platform::systemTransliterator(), 2026);

@@ -38,6 +38,7 @@ TEST(ReadCsv, ReadsEveryFormOfRecordAndLineEnd) {
         {"byte order mark", "\xEF\xBB\xBF" "a,b\n1,2\n", ',', {{1, {"a", "b"}}, {2, {"1", "2"}}}},
         {"more tabs than commas", "a,x\tb\tc\n1,y\t2\t3\n", '\t', {{1, {"a,x", "b", "c"}}, {2, {"1,y", "2", "3"}}}},
         {"commas win a tie", "a\tb,c\n", ',', {{1, {"a\tb", "c"}}}},
+        {"a quote inside a plain header field", "a\"b,c\td\te\n", '\t', {{1, {"a\"b,c", "d", "e"}}}},
         {"a quoted delimiter in the header", "\"a,b,c\"\tx\n", '\t', {{1, {"a,b,c", "x"}}}},
         {"quotes doubled, commas quoted", "a,b\n\"x, \"\"y\"\"\",2\n", ',', {{1, {"a", "b"}}, {2, {"x, \"y\"", "2"}}}},
         {"line breaks in a quoted field count as lines", "a,b\n\"one\r\ntwo\nthree\",2\n3,4\n", ',',
