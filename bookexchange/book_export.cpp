@@ -14,7 +14,6 @@
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-constexpr int CouldNotFinish = 1;
 
 // Goodreads' export header of 2026, the 23 columns without "Average Rating".
 constexpr std::array<const char*, 23> GoodreadsHeader = {
@@ -39,7 +38,7 @@ std::vector<std::string> quorvelsRow(const Catalogue& c, int i) {
 std::vector<std::string> goodreadsRow(const Catalogue& c, int i) {
     const BookRecord& record = c.records[i];
     const bool read = isRead(c, i);
-    const bool didNotFinish = record.review == CouldNotFinish;
+    const bool didNotFinish = record.review == CouldNotFinishReview;
     std::string shelves = shelfOfCategory(record.category);
     if (didNotFinish) shelves += std::string(shelves.empty() ? "" : ", ") + "did-not-finish";
     const int stars = starsOfReview(record.review);

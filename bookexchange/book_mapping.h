@@ -30,6 +30,9 @@ struct FileReadDate {
 };
 FileReadDate fileReadDate(std::string_view text, int currentYear);
 
+// The review "Couldn't finish", which a did-not-finish shelf gives.
+inline constexpr std::uint8_t CouldNotFinishReview = 1;
+
 // The review code of a rating of 0 to 5 stars, half stars rounded up; 0 for
 // none or anything that is not a rating.
 std::uint8_t reviewFromStars(std::string_view stars);

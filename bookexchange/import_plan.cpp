@@ -1,5 +1,6 @@
 #include "bookexchange/import_plan.h"
 
+#include <algorithm>
 #include <set>
 
 #include "bookexchange/book_mapping.h"
@@ -64,6 +65,14 @@ std::string authorOfRow(const BookColumns& c, const RowReader& row, bool& lost) 
     return c.authorIsLastFirst ? squeezeBlanks(author) : lastNameFirst(author);
 }
 
+// Every shelf, tag and category name of the row, in the columns' order.
+std::vector<std::string> shelvesOf(const BookColumns& c, const RowReader& row) {
+    std::vector<std::string> shelves;
+    for (const int column : c.shelves)
+        for (std::string& entry : listEntries(row.text(column))) shelves.push_back(std::move(entry));
+    return shelves;
+}
+
 struct RowOutcome {
     enum Kind { Book, Refused } kind = Book;
     ImportBook book;
@@ -91,11 +100,11 @@ RowOutcome mapRow(const BookColumns& c, const CsvRow& csvRow, const RowReader& r
     }
 
     const ReadStatus status = readStatusOf(row.text(c.status));
-    std::vector<std::string> shelves;
-    for (const int column : c.shelves)
-        for (std::string& entry : listEntries(row.text(column))) shelves.push_back(std::move(entry));
-    bool didNotFinish = status == ReadStatus::DidNotFinish;
-    for (const std::string& shelf : shelves) didNotFinish = didNotFinish || readStatusOf(shelf) == ReadStatus::DidNotFinish;
+    const std::vector<std::string> shelves = shelvesOf(c, row);
+    const bool didNotFinish = status == ReadStatus::DidNotFinish ||
+                              std::any_of(shelves.begin(), shelves.end(), [](const std::string& shelf) {
+                                  return readStatusOf(shelf) == ReadStatus::DidNotFinish;
+                              });
 
     // A read date only for a book not shelved as unread; a read book without
     // a legal one comes in unread, and its date, if any, into the disposition.
@@ -114,7 +123,7 @@ RowOutcome mapRow(const BookColumns& c, const CsvRow& csvRow, const RowReader& r
     for (const std::string& part : dispositionParts)
         if (!part.empty()) record.disposition += (record.disposition.empty() ? "" : "; ") + part;
 
-    record.review = didNotFinish ? 1 : reviewFromName(row.text(c.review));
+    record.review = didNotFinish ? CouldNotFinishReview : reviewFromName(row.text(c.review));
     if (record.review == 0) record.review = reviewFromStars(row.text(c.stars));
     record.category = categoryFromShelves(shelves);
     outcome.book.marked = !squeezeBlanks(row.text(c.marked)).empty();
