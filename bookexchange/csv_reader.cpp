@@ -76,14 +76,6 @@ char delimiterOf(std::string_view bytes) {
     return headerFields(bytes, '\t') > headerFields(bytes, ',') ? '\t' : ',';
 }
 
-CsvReadResult failure(int line, std::string problem) {
-    CsvReadResult result;
-    result.ok = false;
-    result.errorLine = line;
-    result.problem = std::move(problem);
-    return result;
-}
-
 }  // namespace
 
 CsvReadResult readCsv(std::string_view bytes) {
@@ -91,6 +83,12 @@ CsvReadResult readCsv(std::string_view bytes) {
     CsvReadResult result;
     Parser parser{bytes, delimiterOf(bytes)};
     result.table.delimiter = parser.delimiter;
+    const auto failure = [&result](int line, std::string problem) {
+        result.ok = false;
+        result.errorLine = line;
+        result.problem = std::move(problem);
+        return result;
+    };
     bool headerRead = false;
     while (!parser.atEnd()) {
         CsvRow row{parser.line, {}};

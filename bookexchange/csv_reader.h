@@ -24,7 +24,7 @@ struct CsvTable {
 
 struct CsvReadResult {
     bool ok = true;
-    CsvTable table;
+    CsvTable table;  // when not ok, the delimiter and the records before the error
     int errorLine = 0;
     std::string problem;  // what is wrong on errorLine, as a sentence fragment
 };
