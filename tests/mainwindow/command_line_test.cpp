@@ -61,8 +61,9 @@ TEST(CommandLine, ImportsAndExportsWithoutAWindow) {
     EXPECT_EQ(run({"--export", catalogue, folder / "goodreads.csv", "--goodreads"}).status, 0);
     const Outcome nowhere = run({"--export", catalogue, folder / "missing/books.csv"});
     EXPECT_EQ(nowhere.status, 1);
-    EXPECT_NE(nowhere.err.find("The books could not be exported: No such file or directory.\nNothing was written"),
-              std::string::npos) << nowhere.err;
+    // The reason is the system's own words.
+    EXPECT_NE(nowhere.err.find("The books could not be exported: "), std::string::npos) << nowhere.err;
+    EXPECT_NE(nowhere.err.find(".\nNothing was written; an earlier file of that name is unchanged."), std::string::npos);
     EXPECT_EQ(readFile(folder / "goodreads.csv").substr(0, 11), "\xEF\xBB\xBF" "Book Id,");
 
     EXPECT_EQ(run({"--help"}).status, 0);
