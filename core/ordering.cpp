@@ -16,9 +16,6 @@ int compareFolded(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
-namespace {
-
-// The record key (author, one blank, title) compared without building it.
 int compareRecordKeys(std::string_view authorA, std::string_view titleA, std::string_view authorB,
                       std::string_view titleB) {
     auto byteAt = [](std::string_view author, std::string_view title, std::size_t i) {
@@ -37,6 +34,8 @@ int compareRecordKeys(std::string_view authorA, std::string_view titleA, std::st
     if (lengthA == lengthB) return 0;
     return lengthA < lengthB ? -1 : 1;
 }
+
+namespace {
 
 // The first author entry whose key is not below `author`, or authorCount + 1.
 int authorPlace(const Catalogue& catalogue, const std::string& author) {

@@ -10,6 +10,12 @@
 // values; a prefix sorts before the longer text. Returns <0, 0 or >0.
 int compareFolded(std::string_view a, std::string_view b);
 
+// Compares the record keys (author, one blank, title) of two books as
+// compareFolded compares the joined texts, without building them: the order
+// of the record table.
+int compareRecordKeys(std::string_view authorA, std::string_view titleA, std::string_view authorB,
+                      std::string_view titleB);
+
 enum class InsertResult {
     Inserted,
     CatalogueFull,  // the catalogue already holds MaxRecords records

@@ -1,19 +1,28 @@
-// The catalogue program: the platform's desktop, the program's single
-// objects, and the run.
+// The catalogue program: its commands without a window, or the platform's
+// desktop, the program's single objects, and the run.
 #include <filesystem>
 #include <iostream>
 #include <memory>
 
 #include "dialogs/find_dialog.h"
 #include "dialogs/record_dialog.h"
+#include "mainwindow/command_line.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/remembering_measure.h"
 #include "mainwindow/startup.h"
 #include "platform/desktop.h"
 #include "platform/system/special_folders.h"
+#include "platform/system/system_clock.h"
+#include "platform/system/system_files.h"
+#include "platform/system/system_transliterator.h"
 #include "printing/print_dialog.h"
 
 int main(int argc, char** argv) {
+    const platform::SystemClock clock;
+    if (const auto status = runCommandLine({argv + 1, argv + argc}, platform::systemFiles(),
+                                           platform::systemTransliterator(), clock, std::cout, std::cerr))
+        return *status;
+
     // The start folder as the system names it (UTF-8 on Windows), once it
     // is known to be readable.
     std::error_code error;

@@ -124,6 +124,12 @@ std::string utf16ToCp1252(std::u16string_view text, char replacement) {
     return bytes;
 }
 
+bool isWellFormedUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();)
+        if (!decodeUtf8(text, pos)) return false;
+    return true;
+}
+
 bool utf8FitsCp1252(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
         const auto character = decodeUtf8(text, pos);

@@ -27,6 +27,10 @@ std::string utf8ToCp1252(std::string_view text, char replacement = '?');
 std::u16string cp1252ToUtf16(std::string_view text);
 std::string utf16ToCp1252(std::u16string_view text, char replacement = '?');
 
+// True when `text` is well-formed UTF-8 (an overlong form, a surrogate or a
+// stray continuation byte is not).
+bool isWellFormedUtf8(std::string_view text);
+
 // True when `text` is well-formed UTF-8 and every character has a
 // Windows-1252 byte.
 bool utf8FitsCp1252(std::string_view text);

@@ -20,7 +20,7 @@ echo "Load average before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 echo
 echo "| operation | 5000 books: wall / CPU | 32767 books: wall / CPU | CPU 32767 / 5000 |"
 echo "|---|---|---|---|"
-for program in core/core_bench mainwindow/list_line_qt_bench storage/storage_bench dialogs/find_bench \
+for program in core/core_bench mainwindow/list_line_qt_bench storage/storage_bench bookexchange/import_bench dialogs/find_bench \
                printing/printing_bench mainwindow/mainwindow_bench; do
   "$bench/$program" --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
                     --benchmark_format=csv 2>/dev/null

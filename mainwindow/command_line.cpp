@@ -1,0 +1,107 @@
+#include "mainwindow/command_line.h"
+
+#include <cerrno>
+
+#include "bookexchange/exchange_files.h"
+#include "storage/catalogue_file.h"
+
+namespace {
+
+constexpr const char* Usage =
+    "Usage: quorvels [--import FILE.csv CATALOGUE.pmr | --export CATALOGUE.pmr FILE.csv [--goodreads] | --help | "
+    "--version]\n"
+    "  --import     adds the books of a CSV or TSV file (Goodreads, The StoryGraph, LibraryThing, or any file\n"
+    "               with Author and Title columns) to the catalogue, which is created when it is missing\n"
+    "  --export     writes every book of the catalogue as CSV; --goodreads in Goodreads' columns\n"
+    "  --help       shows this text\n"
+    "  --version    shows the program's version\n"
+    "Without any of them the catalogue window opens.\n";
+
+// A text of the program (Windows-1252, lines ended by CR LF) as the terminal
+// shows it: UTF-8, lines ended by LF.
+std::string terminalText(const std::string& text) {
+    std::string utf8 = platform::cp1252ToUtf8(text);
+    for (std::size_t at = utf8.find("\r\n"); at != std::string::npos; at = utf8.find("\r\n", at)) utf8.erase(at, 1);
+    return utf8;
+}
+
+// Storage's messages go to the error stream; a question is answered No,
+// which changes nothing.
+struct StreamMessages final : platform::MessageBoxes {
+    explicit StreamMessages(std::ostream& err) : err(err) {}
+    platform::Answer messageBox(const std::string& text, const std::string&, platform::Buttons buttons,
+                                platform::Icon) override {
+        err << "quorvels: " << terminalText(text) << "\n";
+        return buttons == platform::Buttons::Ok ? platform::Answer::Ok : platform::Answer::No;
+    }
+    std::ostream& err;
+};
+
+bool exists(platform::Files& files, const platform::SystemPath& path) {
+    platform::FileInfo info;
+    return files.status(path, true, info) != ENOENT;
+}
+
+int fail(std::ostream& err, const std::string& message) {
+    err << "quorvels: " << terminalText(message) << "\n";
+    return 1;
+}
+
+int importBooks(const platform::SystemPath& csv, const platform::SystemPath& path, platform::Files& files,
+                platform::Transliterator& transliterator, const platform::Clock& clock, std::ostream& out,
+                std::ostream& err) {
+    StreamMessages messages(err);
+    StorageUi ui{messages, files, {}, {}};
+    Catalogue catalogue;
+    const bool created = !exists(files, path);
+    catalogue.fileName = created ? "" : path;
+    if (!created && !loadCatalogue(catalogue, ui)) return 1;
+
+    const ImportFileResult planned = planImportFile(csv, files, transliterator, catalogue, clock.currentYear());
+    if (!planned.ok) return fail(err, planned.message);
+    out << terminalText(importSummary(planned.plan)) << "\n";
+
+    const ImportOutcome outcome = applyImport(catalogue, planned.plan);
+    if (outcome.stop != InsertResult::Inserted)
+        return fail(err, importOutcomeText(outcome) + "\r\nThe catalogue file is unchanged.");
+    catalogue.fileName = path;
+    catalogue.changed = catalogue.changed || created;
+    if (!saveCatalogue(catalogue, ui)) return 1;
+    out << terminalText(importOutcomeText(outcome)) << "\n";
+    return 0;
+}
+
+int exportBooks(const platform::SystemPath& path, const platform::SystemPath& csv, ExportForm form,
+                platform::Files& files, std::ostream& out, std::ostream& err) {
+    StreamMessages messages(err);
+    StorageUi ui{messages, files, {}, {}};
+    Catalogue catalogue;
+    catalogue.fileName = path;
+    if (!loadCatalogue(catalogue, ui)) return 1;
+    const std::vector<int> books = allBooks(catalogue);
+    const ExportFileResult written = exportBooksFile(csv, files, catalogue, books, form);
+    if (!written.ok) return fail(err, written.message);
+    out << books.size() << (books.size() == 1 ? " book" : " books") << " exported.\n";
+    return 0;
+}
+
+}  // namespace
+
+std::optional<int> runCommandLine(const std::vector<std::string>& arguments, platform::Files& files,
+                                  platform::Transliterator& transliterator, const platform::Clock& clock,
+                                  std::ostream& out, std::ostream& err) {
+    if (arguments.empty() || arguments[0].rfind("--", 0) != 0) return std::nullopt;
+    const std::string& command = arguments[0];
+    const std::size_t count = arguments.size();
+    if (command == "--help" && count == 1) return out << Usage, 0;
+    if (command == "--version" && count == 1) return out << "quorvels " << QUORVELS_VERSION << "\n", 0;
+    if (command == "--import" && count == 3)
+        return importBooks(arguments[1], arguments[2], files, transliterator, clock, out, err);
+    if (command == "--export" && (count == 3 || (count == 4 && arguments[3] == "--goodreads")))
+        return exportBooks(arguments[1], arguments[2], count == 4 ? ExportForm::Goodreads : ExportForm::Quorvels,
+                           files, out, err);
+    err << "quorvels: unknown command line: ";
+    for (const std::string& argument : arguments) err << argument << (&argument == &arguments.back() ? "\n" : " ");
+    err << Usage;
+    return 1;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/transliterator.h"
+
+// The program's commands that open no window, for scripts and tests:
+//
+//     quorvels --import FILE.csv CATALOGUE.pmr
+//     quorvels --export CATALOGUE.pmr FILE.csv [--goodreads]
+//     quorvels --help
+//     quorvels --version
+//
+// An import adds the file's books to the catalogue file (created when it is
+// missing) and prints what it found; the catalogue file is written only
+// when every book was added. An export writes every book of the catalogue.
+
+// The exit status of a command line that names one of these commands (0 on
+// success, 1 after a message on `err`), or nothing when the arguments (after
+// the program's name) are not such a command and the window is to open.
+std::optional<int> runCommandLine(const std::vector<std::string>& arguments, platform::Files& files,
+                                  platform::Transliterator& transliterator, const platform::Clock& clock,
+                                  std::ostream& out, std::ostream& err);
