@@ -134,11 +134,11 @@ RowOutcome mapRow(const BookColumns& c, const CsvRow& csvRow, const RowReader& r
     return outcome;
 }
 
+}  // namespace
+
 std::string counted(int count, const std::string& one, const std::string& many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
-
-}  // namespace
 
 ImportPlanResult planImport(std::string_view fileBytes, const Catalogue& catalogue,
                             platform::Transliterator& transliterator, int currentYear) {

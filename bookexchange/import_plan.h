@@ -54,6 +54,9 @@ struct ImportPlanResult {
 ImportPlanResult planImport(std::string_view fileBytes, const Catalogue& catalogue,
                             platform::Transliterator& transliterator, int currentYear);
 
+// "1 book", "2 books": a count and the word of its number.
+std::string counted(int count, const std::string& one, const std::string& many);
+
 // What the plan found, for the user: "412 books found: 380 to add, 25
 // already in the catalogue, 7 without a usable date (imported as unread); 2
 // not importable: line 57 (...), line 80 (...)".

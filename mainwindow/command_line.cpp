@@ -81,7 +81,7 @@ int exportBooks(const platform::SystemPath& path, const platform::SystemPath& cs
     const std::vector<int> books = allBooks(catalogue);
     const ExportFileResult written = exportBooksFile(csv, files, catalogue, books, form);
     if (!written.ok) return fail(err, written.message);
-    out << books.size() << (books.size() == 1 ? " book" : " books") << " exported.\n";
+    out << counted(static_cast<int>(books.size()), "book", "books") << " exported.\n";
     return 0;
 }
 

@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
                     desktop->files(),
                     desktop->helpViewer(),
                     desktop->clock(),
-                    {showRecordDialog, showFindDialog, showPrintDialog, &desktop->fileDialogs()}};
+                    {showRecordDialog, showFindDialog, showPrintDialog, &desktop->fileDialogs()},
+                    &platform::systemTransliterator()};
     // The list measures a row's texts each time it first draws or searches
     // the row: each text is measured by the toolkit once.
     const std::unique_ptr<platform::TextMeasure> listMeasure = desktop->listTextMeasure(ListTextUnit);

@@ -2,6 +2,7 @@
 
 #include "mainwindow/about_box.h"
 #include "mainwindow/book_list.h"
+#include "mainwindow/exchange_commands.h"
 #include "mainwindow/file_commands.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/mark_commands.h"
@@ -60,6 +61,8 @@ CommandEnd runMenuCommand(MainWindow& main, int id) {
         case OpenCommand: openCatalogueFile(main); break;
         case SaveCommand: saveCatalogueFile(main); return withoutEpilogue;
         case SaveAsCommand: saveCatalogueFileAs(main); return withoutEpilogue;
+        case ImportBooksCommand: importBooksFromFile(main); break;
+        case ExportBooksCommand: exportBooksToFile(main); return withoutEpilogue;
         case PrintCommand: openPrintDialog(main); break;
         case ExitCommand: return {false, 0, closeMainWindow(main)};
         case MarkSelectedCommand: markSelectedRows(main, 1); break;

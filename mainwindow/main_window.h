@@ -13,6 +13,7 @@
 #include "platform/message_box.h"
 #include "platform/print_surface.h"
 #include "platform/text_measure.h"
+#include "platform/transliterator.h"
 #include "platform/window.h"
 
 // The main window's own state; the program keeps one for the whole run.
@@ -58,6 +59,7 @@ struct MainWindow {
     platform::HelpViewer& help;
     const platform::Clock& clock;  // the year read dates are checked against
     MainWindowDialogs dialogs = {};
+    platform::Transliterator* transliterator = nullptr;  // for Import Books, which does nothing without it
     BookListRows bookListRows{catalogue, state};  // what the book list shows, for as long as it shows it
 };
 

@@ -34,7 +34,8 @@ void setItemCaption(MainWindow& main, int command, const std::string& caption) {
 std::vector<platform::MenuSpec> mainMenuBar() {
     return {
         {"&File",
-         {item("&Open", OpenCommand), item("&Save", SaveCommand), item("Save&As", SaveAsCommand), menuSeparator(),
+         {item("&Open", OpenCommand), item("&Save", SaveCommand), item("Save&As", SaveAsCommand),
+          item("&Import Books...", ImportBooksCommand), item("Ex&port Books...", ExportBooksCommand), menuSeparator(),
           item("P&rint", PrintCommand), menuSeparator(), item("E&xit", ExitCommand)}},
         {"&Edit",
          {item("Mark &Selected", MarkSelectedCommand), item("&Mark All Shown", MarkAllShownCommand),

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/system_path.h"
@@ -26,6 +28,20 @@ struct FileDialogRequest {
     SystemPath initialName;           // the name it offers; "" for none
 };
 
+// A name to save under, and which entry of the type list was chosen with it
+// (an index into the request's filters).
+struct SaveChoice {
+    SystemPath path;
+    std::size_t filter = 0;
+    bool operator==(const SaveChoice&) const = default;
+};
+
+// The path of a choice, or nothing when the dialog was cancelled.
+inline std::optional<SystemPath> chosenPath(std::optional<SaveChoice> choice) {
+    if (!choice) return std::nullopt;
+    return std::move(choice->path);
+}
+
 // The system's dialogs for choosing a file. Each returns the full path the
 // user chose, as the system names it, or nothing when the user cancelled.
 // Any name the system can hold is taken.
@@ -36,9 +52,15 @@ struct FileDialogs {
     // create it.
     virtual std::optional<SystemPath> askFileToOpen(const FileDialogRequest& request) = 0;
 
-    // A name to save under. The dialog never asks about replacing an existing
-    // file: the program asks that itself.
-    virtual std::optional<SystemPath> askFileToSave(const FileDialogRequest& request) = 0;
+    // A name to save under, with the file type chosen for it. The dialog
+    // never asks about replacing an existing file: the program asks that
+    // itself.
+    virtual std::optional<SaveChoice> askFileAndTypeToSave(const FileDialogRequest& request) = 0;
+
+    // A name to save under, whatever the type chosen.
+    std::optional<SystemPath> askFileToSave(const FileDialogRequest& request) {
+        return chosenPath(askFileAndTypeToSave(request));
+    }
 };
 
 }  // namespace platform

@@ -12,7 +12,7 @@ namespace {
 // "*.*" stands for every file, also those without a dot in their name.
 QString patternOf(const std::string& pattern) { return pattern == "*.*" ? QStringLiteral("*") : toQt(pattern); }
 
-std::optional<SystemPath> ask(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+std::optional<SaveChoice> ask(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     QWidget* owner = QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget()
                                                                   : QApplication::activeWindow();
     QFileDialog dialog(owner, toQt(request.title), toQtPath(request.folder));
@@ -27,16 +27,17 @@ std::optional<SystemPath> ask(const FileDialogRequest& request, QFileDialog::Acc
     dialog.setDefaultSuffix(toQt(request.defaultExtension));
     if (!request.initialName.empty()) dialog.selectFile(toQtPath(request.initialName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return fromQtPath(dialog.selectedFiles().first());
+    const auto chosenType = filters.indexOf(dialog.selectedNameFilter());
+    return SaveChoice{fromQtPath(dialog.selectedFiles().first()), chosenType < 0 ? 0u : static_cast<std::size_t>(chosenType)};
 }
 
 }  // namespace
 
 std::optional<SystemPath> QtFileDialogs::askFileToOpen(const FileDialogRequest& request) {
-    return ask(request, QFileDialog::AcceptOpen);
+    return chosenPath(ask(request, QFileDialog::AcceptOpen));
 }
 
-std::optional<SystemPath> QtFileDialogs::askFileToSave(const FileDialogRequest& request) {
+std::optional<SaveChoice> QtFileDialogs::askFileAndTypeToSave(const FileDialogRequest& request) {
     return ask(request, QFileDialog::AcceptSave);
 }
 

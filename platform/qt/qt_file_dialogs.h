@@ -10,7 +10,7 @@ namespace platform::qt {
 // may choose any name the system can hold.
 struct QtFileDialogs final : FileDialogs {
     std::optional<SystemPath> askFileToOpen(const FileDialogRequest& request) override;
-    std::optional<SystemPath> askFileToSave(const FileDialogRequest& request) override;
+    std::optional<SaveChoice> askFileAndTypeToSave(const FileDialogRequest& request) override;
 };
 
 }  // namespace platform::qt

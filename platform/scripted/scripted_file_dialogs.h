@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/file_dialogs.h"
@@ -11,7 +12,8 @@
 namespace platform::scripted {
 
 // File dialogs answered from a script. A test queues what the user types (a
-// full path, as the system names it) or a cancel for each dialog it expects; every dialog shown is
+// full path, as the system names it, and for a save the file type chosen) or
+// a cancel for each dialog it expects; every dialog shown is
 // recorded. A dialog the script did not expect throws, so the test fails on
 // any dialog it did not foresee.
 struct ScriptedFileDialogs final : FileDialogs {
@@ -21,31 +23,33 @@ struct ScriptedFileDialogs final : FileDialogs {
         FileDialogRequest request;
     };
 
-    void expectName(const SystemPath& path) { answers.emplace_back(path); }
+    void expectName(const SystemPath& path, std::size_t filter = 0) { answers.push_back(SaveChoice{path, filter}); }
     void expectCancel() { answers.emplace_back(std::nullopt); }
 
     std::optional<SystemPath> askFileToOpen(const FileDialogRequest& request) override {
-        return answer(Kind::Open, request);
+        return chosenPath(answer(Kind::Open, request));
     }
-    std::optional<SystemPath> askFileToSave(const FileDialogRequest& request) override {
+    std::optional<SaveChoice> askFileAndTypeToSave(const FileDialogRequest& request) override {
         return answer(Kind::Save, request);
     }
 
-    std::deque<std::optional<SystemPath>> answers;
+    std::deque<std::optional<SaveChoice>> answers;
     std::vector<Shown> shown;
 
 private:
     // As the system's dialogs do, a name typed without an extension gets the
     // default one.
-    std::optional<SystemPath> answer(Kind kind, const FileDialogRequest& request) {
+    std::optional<SaveChoice> answer(Kind kind, const FileDialogRequest& request) {
         shown.push_back({kind, request});
         if (answers.empty()) throw std::logic_error("unexpected file dialog: " + request.title);
-        std::optional<SystemPath> typed = answers.front();
+        std::optional<SaveChoice> typed = answers.front();
         answers.pop_front();
         if (!typed) return typed;
-        const auto nameStart = typed->rfind('/') + 1;  // 0 without a folder
-        if (typed->find('.', nameStart) == std::string::npos && !request.defaultExtension.empty())
-            *typed += "." + request.defaultExtension;
+        if (typed->filter >= request.filters.size() && !request.filters.empty())
+            throw std::logic_error("no file type " + std::to_string(typed->filter) + " in " + request.title);
+        const auto nameStart = typed->path.rfind('/') + 1;  // 0 without a folder
+        if (typed->path.find('.', nameStart) == std::string::npos && !request.defaultExtension.empty())
+            typed->path += "." + request.defaultExtension;
         return typed;
     }
 };

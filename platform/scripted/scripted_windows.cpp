@@ -122,9 +122,9 @@ std::optional<SystemPath> ScriptedWindows::askFileToOpen(const FileDialogRequest
     return fileDialogs.askFileToOpen(request);
 }
 
-std::optional<SystemPath> ScriptedWindows::askFileToSave(const FileDialogRequest& request) {
+std::optional<SaveChoice> ScriptedWindows::askFileAndTypeToSave(const FileDialogRequest& request) {
     history.push_back("file dialog: " + request.title);
-    return fileDialogs.askFileToSave(request);
+    return fileDialogs.askFileAndTypeToSave(request);
 }
 
 void ScriptedWindows::runWindow(const WindowSpec& blueprint, WindowHandle owner, const Handler& handler) {

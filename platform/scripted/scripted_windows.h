@@ -119,7 +119,7 @@ public:
 
     Answer messageBox(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) override;
     std::optional<SystemPath> askFileToOpen(const FileDialogRequest& request) override;
-    std::optional<SystemPath> askFileToSave(const FileDialogRequest& request) override;
+    std::optional<SaveChoice> askFileAndTypeToSave(const FileDialogRequest& request) override;
 
     void runWindow(const WindowSpec& blueprint, WindowHandle owner, const Handler& handler) override;
     void endWindow(WindowHandle window) override;

@@ -44,7 +44,7 @@ using DialogCall = BOOL(WINAPI*)(OPENFILENAMEW*);
 // The dialog never prompts of its own accord: an open name need not exist,
 // and replacing a file is the program's question. It leaves the process's
 // current folder where it was.
-std::optional<SystemPath> ask(const FileDialogRequest& request, DialogCall call) {
+std::optional<SaveChoice> ask(const FileDialogRequest& request, DialogCall call) {
     std::vector<wchar_t> name(PathRoom, L'\0');
     const std::wstring initialName = wideFromPath(request.initialName);
     initialName.copy(name.data(), std::min(initialName.size(), PathRoom - 1));
@@ -65,16 +65,17 @@ std::optional<SystemPath> ask(const FileDialogRequest& request, DialogCall call)
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
     if (!call(&dialog)) return std::nullopt;
-    return pathFromWide(withDefaultExtension(name.data(), extension));
+    const std::size_t chosenType = dialog.nFilterIndex > 0 ? dialog.nFilterIndex - 1 : 0;  // counted from 1
+    return SaveChoice{pathFromWide(withDefaultExtension(name.data(), extension)), chosenType};
 }
 
 }  // namespace
 
 std::optional<SystemPath> Win32FileDialogs::askFileToOpen(const FileDialogRequest& request) {
-    return ask(request, GetOpenFileNameW);
+    return chosenPath(ask(request, GetOpenFileNameW));
 }
 
-std::optional<SystemPath> Win32FileDialogs::askFileToSave(const FileDialogRequest& request) {
+std::optional<SaveChoice> Win32FileDialogs::askFileAndTypeToSave(const FileDialogRequest& request) {
     return ask(request, GetSaveFileNameW);
 }
 

@@ -8,7 +8,7 @@ namespace platform::win32 {
 // program's window (ownerWindow).
 struct Win32FileDialogs final : FileDialogs {
     std::optional<SystemPath> askFileToOpen(const FileDialogRequest& request) override;
-    std::optional<SystemPath> askFileToSave(const FileDialogRequest& request) override;
+    std::optional<SaveChoice> askFileAndTypeToSave(const FileDialogRequest& request) override;
 };
 
 }  // namespace platform::win32

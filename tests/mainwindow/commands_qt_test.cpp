@@ -158,6 +158,12 @@ TEST_F(ProgramOnQt, TheFileDialogsTakeNewNamesAndLeaveReplacingToTheProgram) {
         QTest::keyClick(dialog.findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
     });
     EXPECT_EQ(fileDialogs.askFileToSave(save), folder / "old.pmr");
+    // The file type chosen comes back with the name.
+    whenModal<QFileDialog>([](QFileDialog& dialog) {
+        dialog.selectNameFilter("All Files (*)");
+        QTest::keyClick(dialog.findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+    });
+    EXPECT_EQ(fileDialogs.askFileAndTypeToSave(save), (platform::SaveChoice{folder / "old.pmr", 1}));
 
     whenModal<QFileDialog>([](QFileDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
     EXPECT_EQ(fileDialogs.askFileToSave(save), std::nullopt);

@@ -12,6 +12,7 @@
 #include "mainwindow/startup.h"
 #include "platform/scripted/fixed_width_measure.h"
 #include "platform/scripted/recording_print_surface.h"
+#include "platform/system/system_transliterator.h"
 #include "printing/print_dialog.h"
 #include "storage/catalogue_file.h"
 #include "tests/mainwindow/main_window_harness.h"
@@ -29,7 +30,10 @@ struct ProgramHarness : MainWindowHarness {
     platform::scripted::FixedWidthMeasure measure{5};
     platform::scripted::RecordingPrintSurface* printer = nullptr;  // while the window runs
 
-    ProgramHarness() { main.dialogs = {showRecordDialog, showFindDialog, showPrintDialog, &ui}; }
+    ProgramHarness() {
+        main.dialogs = {showRecordDialog, showFindDialog, showPrintDialog, &ui};
+        main.transliterator = &platform::systemTransliterator();
+    }
 
     // Starts the program; `script` acts as the user. A window the script left
     // open is closed, dropping any unsaved changes.

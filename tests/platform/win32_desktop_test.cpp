@@ -179,17 +179,21 @@ TEST_F(Desktop, FileDialogsTakeAndGiveNamesInAnyLettersWithoutAskingAnythingThem
         });
         EXPECT_EQ(dialogs.askFileToOpen(request), folder + "\\\xD0\x9D\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9.pmr");
     }
-    // Save: the name offered, and an existing file's name taken without a question.
+    // Save: the name offered, and an existing file's name taken without a
+    // question, with the file type chosen.
     request.title = "Save Catalogue As";
     request.initialName = existing + ".pmr";
     {
         UserScript script;
         script.whenShown(L"Save Catalogue As", [&](HWND dialog) {
             EXPECT_EQ(textOf(nameBox(dialog)), L"\u0392\u03B9\u03B2\u03BB\u03AF\u03B1.pmr");
+            HWND types = GetDlgItem(dialog, cmb1);
+            SendMessageW(types, CB_SETCURSEL, 1, 0);
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
             SetWindowTextW(nameBox(dialog), L"\u0392\u03B9\u03B2\u03BB\u03AF\u03B1");
             UserScript::press(dialog, IDOK);
         });
-        EXPECT_EQ(dialogs.askFileToSave(request), folder + "\\" + existing + ".pmr");
+        EXPECT_EQ(dialogs.askFileAndTypeToSave(request), (platform::SaveChoice{folder + "\\" + existing + ".pmr", 1}));
     }
     // Cancel gives no name.
     {
