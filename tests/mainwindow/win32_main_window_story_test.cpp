@@ -174,7 +174,7 @@ struct ProgramOnWindows : ::testing::Test {
 };
 
 // A user opens the catalogue, adds a book through the menu, looks through the
-// books, marks one, finds books, edits one, prints the marked one, saves the
+// books, marks one, finds books, edits one, prints the marked ones, saves the
 // catalogue under a new name, is refused a wrong date, and closes, asked
 // about the unsaved book. The file saved loads back to what was saved.
 TEST_F(ProgramOnWindows, AUserKeepsACatalogueThroughTheWindowsDialogs) {
