@@ -194,7 +194,7 @@ TEST_F(ProgramOnWindows, AUserKeepsACatalogueThroughTheWindowsDialogs) {
         EXPECT_EQ(rows(), (Rows{" \tAusten, Jane\tEmma", " \tChristie, Agatha\tCurtain\t05-05-1990",
                                 " \tHerbert, Frank\tDune\t07-01-2003", " \tTolkien, J.R.R.\tThe Hobbit"}));
         EXPECT_EQ(selectedRows(), std::vector<int>{0});
-        EXPECT_EQ(GetFocus(), list());
+        ASSERT_EQ(GetFocus(), list()) << "the keyboard is elsewhere: another program's window is active";
         EXPECT_EQ(status(), (Rows{"stories.pmr", "View All by Author", "", " 1 of  4"}));
         EXPECT_FALSE(menuItemEnabled(window, "&Edit", "&Unmark All Shown"));
         EXPECT_FALSE(menuItemEnabled(window, "&Edit", "&Undelete"));
