@@ -206,6 +206,8 @@ TEST_F(ProgramOnWindows, AUserKeepsACatalogueThroughTheWindowsDialogs) {
         // Date read; Enter presses "&Add".
         script.whenShown(L"Add Record Data", [&](HWND dialog) {
             HWND author = GetDlgItem(dialog, AuthorBoxId);
+            EXPECT_EQ(GetWindow(dialog, GW_OWNER), window);
+            EXPECT_FALSE(IsWindowEnabled(window));
             EXPECT_EQ(GetFocus(), author);
             EXPECT_TRUE(hasDefaultLook(dialog, FirstButtonId));
             EXPECT_FALSE(hasDefaultLook(dialog, SecondButtonId));
@@ -402,7 +404,8 @@ TEST_F(ProgramOnWindows, AUserKeepsACatalogueThroughTheWindowsDialogs) {
             pressKey(dialog, VK_TAB);
             typeHere("13/45/2001");
             SetFocus(GetDlgItem(dialog, AuthorBoxId));
-            script.whenShown(L"", [](HWND box) {
+            script.whenShown(L"", [dialog](HWND box) {
+                EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);  // the box belongs to the dialog it refuses
                 EXPECT_TRUE(showsText(box, "Illegal date"));
                 UserScript::press(box, IDOK);
             });
