@@ -138,11 +138,6 @@ TEST_F(Desktop, BoxesAndFileDialogsBelongToTheRunningWindow) {
 
 // ---- file dialogs ----
 
-HWND nameBox(HWND dialog) {
-    HWND box = GetDlgItem(dialog, cmb13);
-    return box != nullptr ? box : GetDlgItem(dialog, edt1);
-}
-
 std::wstring currentFolder() {
     wchar_t folder[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, folder);
@@ -174,7 +169,7 @@ TEST_F(Desktop, FileDialogsTakeAndGiveNamesInAnyLettersWithoutAskingAnythingThem
             wchar_t type[64] = {};
             SendMessageW(types, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(type));
             EXPECT_STREQ(type, L"Catalogue Files (*.pmr)");
-            SetWindowTextW(nameBox(dialog), L"\u041D\u043E\u0432\u044B\u0439");  // "Новый"
+            SetWindowTextW(fileNameBox(dialog), L"\u041D\u043E\u0432\u044B\u0439");  // "Новый"
             UserScript::press(dialog, IDOK);
         });
         EXPECT_EQ(dialogs.askFileToOpen(request), folder + "\\\xD0\x9D\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9.pmr");
@@ -186,11 +181,11 @@ TEST_F(Desktop, FileDialogsTakeAndGiveNamesInAnyLettersWithoutAskingAnythingThem
     {
         UserScript script;
         script.whenShown(L"Save Catalogue As", [&](HWND dialog) {
-            EXPECT_EQ(textOf(nameBox(dialog)), L"\u0392\u03B9\u03B2\u03BB\u03AF\u03B1.pmr");
+            EXPECT_EQ(textOf(fileNameBox(dialog)), L"\u0392\u03B9\u03B2\u03BB\u03AF\u03B1.pmr");
             HWND types = GetDlgItem(dialog, cmb1);
             SendMessageW(types, CB_SETCURSEL, 1, 0);
             SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
-            SetWindowTextW(nameBox(dialog), L"\u0392\u03B9\u03B2\u03BB\u03AF\u03B1");
+            SetWindowTextW(fileNameBox(dialog), L"\u0392\u03B9\u03B2\u03BB\u03AF\u03B1");
             UserScript::press(dialog, IDOK);
         });
         EXPECT_EQ(dialogs.askFileAndTypeToSave(request), (platform::SaveChoice{folder + "\\" + existing + ".pmr", 1}));

@@ -10,24 +10,13 @@
 
 #include "platform/win32_windows/cp1252_text.h"
 #include "platform/win32_windows/win32_windows.h"
+#include "tests/platform/win32_user_input.h"
 #include "tests/platform/windows_contract.h"
 
 namespace {
 
 using platform::WindowHandle;
 using platform::win32::Win32Windows;
-
-// Dispatches what is queued, through the dialog manager as the running
-// dialog's own loop does, until nothing is left (with a generous bound).
-void settle() {
-    MSG message;
-    for (int dispatched = 0; dispatched < 100000 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++dispatched) {
-        HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-        if (root != nullptr && IsDialogMessageW(root, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
 
 struct Win32Backend {
     Win32Windows ui;
@@ -85,42 +74,17 @@ struct Win32Backend {
         SendMessageW(dialog(window), WM_COMMAND, MAKEWPARAM(command, 0), 0);
         settle();
     }
-    // A key pressed and let go where the focus is.
-    void pressKey(WindowHandle window, WPARAM key) {
-        HWND focus = GetFocus();
-        if (focus == nullptr || GetAncestor(focus, GA_ROOT) != dialog(window)) focus = dialog(window);
-        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
-        PostMessageW(focus, WM_KEYDOWN, key, scan | 1);
-        PostMessageW(focus, WM_KEYUP, key, scan | 1 | (LPARAM(3) << 30));
-        settle();
-    }
+    void pressKey(WindowHandle window, WPARAM key) { ::pressKey(dialog(window), key); }
     void pressEnter(WindowHandle window) { pressKey(window, VK_RETURN); }
     void pressEscape(WindowHandle window) { pressKey(window, VK_ESCAPE); }
     void closeBox(WindowHandle window) {
         SendMessageW(dialog(window), WM_SYSCOMMAND, SC_CLOSE, 0);
         settle();
     }
-    void typeKeys(WindowHandle window, int id, const std::string& keys) {
-        HWND box = control(window, id);
-        SetFocus(box);
-        for (wchar_t unit : platform::win32::toWide(keys)) PostMessageW(box, WM_CHAR, unit, 1);
-        settle();
-    }
-    void mouseOnRow(WindowHandle window, int id, int row, UINT press, WPARAM keys) {
-        HWND list = control(window, id);
-        RECT shown{};
-        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&shown));
-        const LPARAM at = MAKELPARAM((shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2);
-        PostMessageW(list, press, keys | MK_LBUTTON, at);
-        PostMessageW(list, WM_LBUTTONUP, keys, at);
-        settle();
-    }
-    void clickRow(WindowHandle window, int id, int row) { mouseOnRow(window, id, row, WM_LBUTTONDOWN, 0); }
-    void ctrlClickRow(WindowHandle window, int id, int row) { mouseOnRow(window, id, row, WM_LBUTTONDOWN, MK_CONTROL); }
-    void doubleClickRow(WindowHandle window, int id, int row) {
-        clickRow(window, id, row);
-        mouseOnRow(window, id, row, WM_LBUTTONDBLCLK, 0);
-    }
+    void typeKeys(WindowHandle window, int id, const std::string& keys) { typeInto(control(window, id), keys); }
+    void clickRow(WindowHandle window, int id, int row) { ::clickRow(control(window, id), row); }
+    void ctrlClickRow(WindowHandle window, int id, int row) { mouseOnRow(control(window, id), row, WM_LBUTTONDOWN, MK_CONTROL); }
+    void doubleClickRow(WindowHandle window, int id, int row) { ::doubleClickRow(control(window, id), row); }
     // The texts the list draws for its rows.
     std::vector<std::string> rowTexts(WindowHandle window, int id) const {
         const platform::win32::Control& list = *ui.find(window)->control(id);
@@ -345,25 +309,6 @@ TEST(Win32Windows, BlueprintsAreBuiltAsTheySay) {
 
 namespace {
 
-// A modifier key held down through the system's input while other keys are
-// pressed, until the thread's keyboard state shows it.
-struct Held {
-    explicit Held(WORD key) : key(key) { send(0, true); }
-    ~Held() { send(KEYEVENTF_KEYUP, false); }
-    void send(DWORD flags, bool down) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = flags;
-        SendInput(1, &input, sizeof input);
-        for (int wait = 0; wait < 100 && ((GetKeyState(key) & 0x8000) != 0) != down; ++wait) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-            settle();
-        }
-    }
-    WORD key;
-};
-
 // Many rows that note which of them were read.
 struct NotedRows final : platform::ListRows {
     mutable std::set<int> read;
@@ -435,8 +380,7 @@ TEST(Win32Windows, TheKeyboardListsAndTextBoxesWorkAsUsersExpect) {
         windows.setFocus(window, 25);
         backend.pressKey(window, VK_SPACE);
         EXPECT_TRUE(windows.isChecked(window, 25));
-        PostMessageW(GetFocus(), WM_SYSKEYDOWN, 'G', LPARAM(1) << 29 | 1);
-        settle();
+        pressMnemonic('G');
 
         // Only rows on the screen are read.
         HWND list = backend.control(window, 12);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <dlgs.h>
 
 #include <vector>
 
@@ -28,4 +29,10 @@ inline std::vector<HWND> childWindowsOf(HWND parent) {
     std::vector<HWND> windows;
     EnumChildWindows(parent, collectWindow, reinterpret_cast<LPARAM>(&windows));
     return windows;
+}
+
+// The box of a common file dialog that takes the file's name.
+inline HWND fileNameBox(HWND dialog) {
+    HWND box = GetDlgItem(dialog, cmb13);
+    return box != nullptr ? box : GetDlgItem(dialog, edt1);
 }
