@@ -19,7 +19,7 @@
 #include "platform/scripted/recording_print_surface.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/system_files.h"
-#include "platform/win32_windows/wide_text.h"
+#include "platform/win32_windows/cp1252_text.h"
 #include "platform/win32_windows/win32_windows.h"
 #include "printing/print_books.h"
 #include "printing/print_dialog.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/win32_windows/wide_text.h"
+#include "platform/win32_windows/cp1252_text.h"
 
 // The user's keys and mouse buttons on the native dialogs: posted to the
 // controls and run through the dialog manager as a running dialog's own loop
