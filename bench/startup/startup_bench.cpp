@@ -23,16 +23,11 @@
 #include <string>
 #include <vector>
 
-#include "bench/support/median.h"
+#include "bench/support/start_rounds.h"
 
 namespace {
 
 constexpr std::array<int, 3> sizes = {0, 5000, 32767};
-
-struct Start {
-    double milliseconds;
-    double peakMiB;
-};
 
 long long monotonicNanoseconds() {
     timespec now{};
@@ -92,22 +87,8 @@ int main(int argc, char** argv) {
         const std::string runtime = (root / "runtime").string();
         std::filesystem::create_directory(runtime);
         std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
-        std::array<std::vector<double>, sizes.size()> times, peaks;
-        startOnce(folders[0], runtime);  // the first start of all pays for cold disk caches
-        for (int round = 0; round < rounds; ++round)
-            for (std::size_t k = 0; k < sizes.size(); ++k) {
-                const std::size_t s = (k + static_cast<std::size_t>(round)) % sizes.size();
-                const Start start = startOnce(folders[s], runtime);
-                times[s].push_back(start.milliseconds);
-                peaks[s].push_back(start.peakMiB);
-            }
-        std::printf("| start-up, %d rounds | time to the painted list (median) | fastest | slowest | x empty | peak memory | above empty |\n", rounds);
-        std::printf("|---|---|---|---|---|---|---|\n");
-        for (std::size_t s = 0; s < sizes.size(); ++s)
-            std::printf("| %d books | %.1f ms | %.1f ms | %.1f ms | %.2f | %.1f MiB | %.1f MiB |\n", sizes[s],
-                        median(times[s]), *std::min_element(times[s].begin(), times[s].end()),
-                        *std::max_element(times[s].begin(), times[s].end()), median(times[s]) / median(times[0]),
-                        median(peaks[s]), median(peaks[s]) - median(peaks[0]));
+        measureStarts(
+            sizes, rounds, [&](std::size_t s) { return startOnce(folders[s], runtime); }, "start-up", "peak memory");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "startup_bench: %s\n", error.what());
         std::filesystem::remove_all(root);

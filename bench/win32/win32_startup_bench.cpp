@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/support/median.h"
+#include "bench/support/start_rounds.h"
 #include "bench/win32/stopwatch.h"
 #include "mainwindow/main_window_layout.h"
 #include "platform/win32/wide_text.h"
@@ -28,11 +28,6 @@
 namespace {
 
 constexpr std::array<int, 3> sizes = {0, 5000, 32767};
-
-struct Start {
-    double milliseconds;
-    double peakMiB;
-};
 
 std::wstring folderOfThisProgram() {
     std::wstring path(32768, L'\0');
@@ -126,22 +121,8 @@ int main(int argc, char** argv) {
         const std::wstring program = programPath();
         std::array<std::wstring, sizes.size()> folders;
         for (std::size_t s = 0; s < sizes.size(); ++s) folders[s] = startFolder(root, catalogues, sizes[s]);
-        std::array<std::vector<double>, sizes.size()> times, peaks;
-        startOnce(program, folders[0]);  // the first start of all pays for cold disk caches
-        for (int round = 0; round < rounds; ++round)
-            for (std::size_t k = 0; k < sizes.size(); ++k) {
-                const std::size_t s = (k + static_cast<std::size_t>(round)) % sizes.size();
-                const Start start = startOnce(program, folders[s]);
-                times[s].push_back(start.milliseconds);
-                peaks[s].push_back(start.peakMiB);
-            }
-        std::printf("| Windows start-up, %d rounds | time to the painted list (median) | fastest | slowest | x empty | peak working set | above empty |\n", rounds);
-        std::printf("|---|---|---|---|---|---|---|\n");
-        for (std::size_t s = 0; s < sizes.size(); ++s)
-            std::printf("| %d books | %.1f ms | %.1f ms | %.1f ms | %.2f | %.1f MiB | %.1f MiB |\n", sizes[s],
-                        median(times[s]), *std::min_element(times[s].begin(), times[s].end()),
-                        *std::max_element(times[s].begin(), times[s].end()), median(times[s]) / median(times[0]),
-                        median(peaks[s]), median(peaks[s]) - median(peaks[0]));
+        measureStarts(
+            sizes, rounds, [&](std::size_t s) { return startOnce(program, folders[s]); }, "Windows start-up", "peak working set");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "win32_startup_bench: %s\n", error.what());
         removeStartFolders(root);
