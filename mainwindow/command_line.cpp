@@ -87,10 +87,14 @@ int exportBooks(const platform::SystemPath& path, const platform::SystemPath& cs
 
 }  // namespace
 
+bool namesCommand(const std::vector<std::string>& arguments) {
+    return !arguments.empty() && arguments[0].rfind("--", 0) == 0;
+}
+
 std::optional<int> runCommandLine(const std::vector<std::string>& arguments, platform::Files& files,
                                   platform::Transliterator& transliterator, const platform::Clock& clock,
                                   std::ostream& out, std::ostream& err) {
-    if (arguments.empty() || arguments[0].rfind("--", 0) != 0) return std::nullopt;
+    if (!namesCommand(arguments)) return std::nullopt;
     const std::string& command = arguments[0];
     const std::size_t count = arguments.size();
     if (command == "--help" && count == 1) return out << Usage, 0;

@@ -20,6 +20,10 @@
 // missing) and prints what it found; the catalogue file is written only
 // when every book was added. An export writes every book of the catalogue.
 
+// Whether the arguments (after the program's name) are for these commands,
+// rather than for the window: they start with an option.
+bool namesCommand(const std::vector<std::string>& arguments);
+
 // The exit status of a command line that names one of these commands (0 on
 // success, 1 after a message on `err`), or nothing when the arguments (after
 // the program's name) are not such a command and the window is to open.

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "dialogs/find_dialog.h"
 #include "dialogs/record_dialog.h"
@@ -11,6 +13,7 @@
 #include "mainwindow/remembering_measure.h"
 #include "mainwindow/startup.h"
 #include "platform/desktop.h"
+#include "platform/system/program_arguments.h"
 #include "platform/system/special_folders.h"
 #include "platform/system/system_clock.h"
 #include "platform/system/system_files.h"
@@ -19,7 +22,9 @@
 
 int main(int argc, char** argv) {
     const platform::SystemClock clock;
-    if (const auto status = runCommandLine({argv + 1, argv + argc}, platform::systemFiles(),
+    const std::vector<std::string> arguments = platform::programArguments(argc, argv);
+    if (namesCommand(arguments)) platform::useParentConsole();
+    if (const auto status = runCommandLine(arguments, platform::systemFiles(),
                                            platform::systemTransliterator(), clock, std::cout, std::cerr))
         return *status;
 

@@ -60,10 +60,10 @@ inline void pressButton(HWND window, int button) {
 struct RunningProgram {
     PROCESS_INFORMATION process{};
 
-    RunningProgram(const std::wstring& program, const std::wstring& folder) {
+    RunningProgram(const std::wstring& program, const std::wstring& folder, const std::wstring& arguments = {}) {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        std::wstring commandLine = L"\"" + program + L"\"";
+        std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
         EXPECT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                                    &startup, &process))
             << "cannot start the program: " << GetLastError();

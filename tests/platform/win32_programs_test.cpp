@@ -1,8 +1,9 @@
 // The built Windows programs started as the user starts them: quorvels.exe in
 // a folder (of Cyrillic letters) whose settings file names the sample
 // catalogue, and install.exe; each main window appears with its caption and
-// closes when asked to. The programs lie in QUORVELS_PROGRAMS, relative to
-// this test program's folder; the sample catalogue lies beside the test.
+// closes when asked to; and quorvels.exe running a command line. The
+// programs lie in QUORVELS_PROGRAMS, relative to this test program's folder;
+// the sample catalogue lies beside the test.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -39,6 +40,20 @@ TEST(Win32Programs, TheCatalogueProgramStartsOnTheCatalogueOfItsSettingsAndClose
     ASSERT_NE(window, nullptr) << "the main window never appeared";
     EXPECT_TRUE(anyChildShows(window, L"sample.pmr")) << "the status line names no catalogue";
     EXPECT_EQ(program.closeAndAwaitExit(window), 0u);
+}
+
+// A command line in letters outside the system's ANSI code page reaches the
+// program whole: the Greek catalogue is read and the Cyrillic file written.
+TEST(Win32Programs, TheCatalogueProgramExportsBetweenFilesNamedInAnyLetters) {
+    TemporaryFolder folder;
+    const std::string catalogue = "\xCE\x9A\xCE\xB1\xCF\x84\xCE\xAC\xCE\xBB\xCE\xBF\xCE\xB3\xCE\xBF\xCF\x82.pmr";  // "Κατάλογος"
+    const std::string csv = "\xD0\xBA\xD0\xBD\xD0\xB8\xD0\xB3\xD0\xB8.csv";  // "книги"
+    writeFile(folder / catalogue, readFile(platform::pathFromWide(folderOfThisTest() + L"sample.pmr")));
+
+    RunningProgram program(programPath(L"quorvels.exe"), platform::wideFromPath(folder.path),
+                           L"--export " + platform::wideFromPath(catalogue) + L" " + platform::wideFromPath(csv));
+    EXPECT_EQ(program.awaitExit(), 0u);
+    EXPECT_TRUE(readFile(folder / csv).starts_with("\xEF\xBB\xBF" "Author,Title,"));
 }
 
 // The name of the first resource enumerated, when it has one; stops there.
