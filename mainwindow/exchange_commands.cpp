@@ -1,6 +1,7 @@
 #include "mainwindow/exchange_commands.h"
 
 #include "bookexchange/exchange_files.h"
+#include "mainwindow/file_commands.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/status_line.h"
 #include "mainwindow/view_commands.h"
@@ -15,11 +16,6 @@ constexpr const char* ExportCaption = "Export Books";
 
 void tell(MainWindow& main, const std::string& text, const std::string& caption, Icon icon) {
     main.messages.messageBox(text, caption, platform::Buttons::Ok, icon);
-}
-
-bool nameExists(MainWindow& main, const platform::SystemPath& path) {
-    platform::FileInfo info;
-    return main.files.status(path, false, info) == 0;
 }
 
 }  // namespace
@@ -52,9 +48,7 @@ void exportBooksToFile(MainWindow& main) {
     const auto chosen = main.dialogs.files->askFileAndTypeToSave(
         {ExportCaption, {{"CSV Files", "*.csv"}, {"Goodreads CSV", "*.csv"}}, "csv", main.state.startDirectory, ""});
     if (!chosen) return;
-    if (nameExists(main, chosen->path) &&
-        !userSaysYes(main, "Overwrite existing file?", "Overwrite Warning", Icon::Exclamation))
-        return;
+    if (!userAllowsWritingTo(main, chosen->path)) return;
 
     const ExportForm form = chosen->filter == 1 ? ExportForm::Goodreads : ExportForm::Quorvels;
     const ExportFileResult written = exportBooksFile(chosen->path, main.files, main.catalogue, selection.records, form);

@@ -26,12 +26,6 @@ std::optional<platform::SystemPath> askCatalogueFile(MainWindow& main, FileDialo
                                         : main.dialogs.files->askFileToSave(request);
 }
 
-// A name that is taken, by a file, a folder or a link.
-bool nameExists(MainWindow& main, const platform::SystemPath& path) {
-    platform::FileInfo info;
-    return main.files.status(path, false, info) == 0;
-}
-
 // Before Open replaces a changed catalogue: Yes saves it (through Save As
 // when it has no name), No drops the changes. Returns false when the changes
 // were to be saved and were not (the dialog was cancelled or the save
@@ -48,6 +42,12 @@ bool settleChangesBeforeOpen(MainWindow& main, StorageUi& ui) {
 }
 
 }  // namespace
+
+bool userAllowsWritingTo(MainWindow& main, const platform::SystemPath& path) {
+    platform::FileInfo info;
+    const bool nameTaken = main.files.status(path, false, info) == 0;  // by a file, a folder or a link
+    return !nameTaken || userSaysYes(main, "Overwrite existing file?", "Overwrite Warning", Icon::Exclamation);
+}
 
 void openCatalogueFile(MainWindow& main) {
     const auto chosen = askCatalogueFile(main, FileDialogKind::Open, "Open File", "");
@@ -78,9 +78,7 @@ void saveCatalogueFileAs(MainWindow& main) {
     Catalogue& catalogue = main.catalogue;
     const auto chosen = askCatalogueFile(main, FileDialogKind::Save, "Save File", catalogue.fileName);
     if (!chosen) return;
-    if (nameExists(main, *chosen) &&
-        !userSaysYes(main, "Overwrite existing file?", "Overwrite Warning", Icon::Exclamation))
-        return;
+    if (!userAllowsWritingTo(main, *chosen)) return;
 
     const platform::SystemPath previousFileName = catalogue.fileName;
     catalogue.fileName = *chosen;

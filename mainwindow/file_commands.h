@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/system_path.h"
+
 struct MainWindow;
 
 // The File menu's commands and the end of the program.
@@ -18,6 +20,10 @@ void saveCatalogueFile(MainWindow& main);
 // writes the catalogue there. Only a save that succeeded renames the
 // catalogue and is remembered in the settings file.
 void saveCatalogueFileAs(MainWindow& main);
+
+// Before a file is written under a name the user chose: true when the name
+// is free, or when it is taken and the user agrees to replace what has it.
+bool userAllowsWritingTo(MainWindow& main, const platform::SystemPath& path);
 
 // Exit, Quit and the close box: offers to save unsaved changes, then ends the
 // main window. Returns false, with the window kept open, when the user
