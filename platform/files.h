@@ -18,6 +18,14 @@ struct FileInfo {
     std::uint32_t owner = 0;      // user and group ids
     std::uint32_t group = 0;
     std::uint64_t size = 0;
+    // Which file it is and when it was last written, so that a later look can
+    // tell whether another program has replaced or changed it: the device and
+    // inode on POSIX, the volume serial number and file index on Windows
+    // (only when links are followed there), and the modification time in the
+    // system's own units.
+    std::uint64_t volume = 0;
+    std::uint64_t fileIndex = 0;
+    std::int64_t modified = 0;
 };
 
 // How a replacement of a whole file ended.

@@ -7,6 +7,7 @@
 #include "core/ordering.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_messages.h"
+#include "storage/file_on_disk.h"
 
 namespace {
 
@@ -30,6 +31,23 @@ FileProblem problemOf(const platform::ReplaceResult& written, FileProblem::What 
     return {what, fileName, written.target, written.reason, {}};
 }
 
+// Keeps the file a save is about to replace as its backup, or, when that
+// fails, asks whether to save without one. Returns whether the save goes on.
+bool keepBackup(const FileOnDisk& now, const platform::SystemPath& fileName, StorageUi& ui) {
+    if (now.missing) return true;  // nothing to keep
+    const platform::SystemPath backupName = backupNameOf(fileName);
+    std::string reason = now.unreadReason;
+    if (reason.empty()) {
+        // The backup is itself replaced whole: at every moment it is the
+        // previous backup or this one, and the file stays untouched until
+        // the backup is safe.
+        const platform::ReplaceResult kept = ui.files.replaceWhole(backupName, now.bytes);
+        if (kept.outcome == platform::ReplaceResult::Replaced) return true;
+        reason = kept.reason;
+    }
+    return show(ui.messages, backupNotKeptQuestion(fileName, backupName, reason)) == platform::Answer::Yes;
+}
+
 }  // namespace
 
 bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPath& previousFileName) {
@@ -37,6 +55,9 @@ bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPa
         const platform::SystemPath fileName = catalogue.fileName;
         setFileStatus(ui, OpeningStatus);
 
+        // Described before it is read, so that a change while it is read shows.
+        platform::FileInfo info;
+        const bool described = ui.files.status(fileName, true, info) == 0;
         std::string bytes;
         if (const int error = ui.files.readFile(fileName, MaxCatalogueFileBytes, bytes); error != 0) {
             const std::string reason = error == EINVAL ? "it is not a regular file" : std::strerror(error);
@@ -54,6 +75,7 @@ bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPa
         catalogue.records = std::move(loaded.records);
         catalogue.authors = std::move(loaded.authors);
         catalogue.readDates = std::move(loaded.readDates);
+        catalogue.onDisk = stampOf(fileName, described, info, bytes);
         catalogue.changed = false;
         catalogue.markedCount = 0;
         for (std::size_t i = 1; i < catalogue.records.size(); ++i)
@@ -70,6 +92,7 @@ bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPa
     return !catalogue.fileName.empty();
 }
 
+
 bool saveCatalogue(Catalogue& catalogue, StorageUi& ui) {
     setFileStatus(ui, SavingStatus);
     if (!catalogue.changed) {
@@ -81,6 +104,10 @@ bool saveCatalogue(Catalogue& catalogue, StorageUi& ui) {
         setFileStatus(ui, "");
         return false;
     };
+    auto stop = [&] {
+        setFileStatus(ui, "");
+        return false;
+    };
     const platform::SystemPath fileName = catalogue.fileName;
     if (fileName.empty())
         return fail({FileProblem::NoFileName, fileName, {}, {}, {}});
@@ -89,12 +116,30 @@ bool saveCatalogue(Catalogue& catalogue, StorageUi& ui) {
     if (!plan.problem.empty())
         return fail({FileProblem::NotSaved, fileName, {}, plan.problem, {}});
 
-    const platform::ReplaceResult written = ui.files.replaceWhole(fileName, encodeCatalogue(catalogue, plan));
+    const FileOnDisk now = lookAt(ui.files, fileName);
+    // Only the file this catalogue was loaded from or saved to can have been
+    // changed behind its back; Save As has asked before replacing another.
+    if (catalogue.onDisk.path == fileName && changedSince(catalogue.onDisk, now)) {
+        const platform::Answer answer = show(ui.messages, changedOnDiskQuestion(fileName));
+        if (answer == platform::Answer::No) {
+            setFileStatus(ui, "");
+            if (ui.saveAs) ui.saveAs();
+            return !catalogue.changed;
+        }
+        if (answer != platform::Answer::Yes) return stop();
+    }
+    if (!keepBackup(now, fileName, ui)) return stop();
+
+    const std::string bytes = encodeCatalogue(catalogue, plan);
+    const platform::ReplaceResult written = ui.files.replaceWhole(fileName, bytes);
     if (written.outcome == platform::ReplaceResult::NotReplaced)
         return fail(problemOf(written, FileProblem::NotSaved, fileName));
 
     // The file now holds the purged catalogue; memory follows it.
     applyPurge(catalogue, plan);
+    platform::FileInfo info;
+    const bool described = ui.files.status(fileName, true, info) == 0;
+    catalogue.onDisk = stampOf(fileName, described, info, bytes);
     if (written.outcome == platform::ReplaceResult::ReplacedUnconfirmed)
         return fail(problemOf(written, FileProblem::SavedUnconfirmed, fileName));
 

@@ -29,7 +29,7 @@ struct StorageUi {
 
 // Reads the file named by catalogue.fileName into the catalogue and rebuilds
 // the view. On success the catalogue's records, authors and read dates are
-// those of the file, `changed` is clear, `markedCount` is recounted,
+// those of the file, `onDisk` describes it, `changed` is clear, `markedCount` is recounted,
 // `upperCase` follows the first author and `lettersInForm` is false;
 // `currentRecord` stays as it was unless the file has fewer records (then 0).
 //
@@ -52,6 +52,15 @@ bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPa
 // record uses, sets `shown` on every remaining record and replaces the file
 // atomically (see platform::Files::replaceWhole). Returns true when the file now holds
 // the catalogue (or nothing had to be written) and `changed` is clear.
+//
+// Before anything is written it looks at the file: when another program has
+// changed it since this catalogue loaded it or was saved to it (`onDisk`),
+// it asks first: Yes saves over it, No calls ui.saveAs (the result is then
+// whether that saved), Cancel writes nothing. Then the file being replaced is
+// kept whole as its backup, NAME.bak beside it (itself replaced atomically),
+// and only after that is the file replaced; when the backup cannot be kept the
+// user is asked whether to save without one. A file that has vanished is
+// simply written anew. After the save `onDisk` describes the new file.
 //
 // When the save fails (no permission, read-only file or folder, disk full,
 // folder gone, a text longer than 255 bytes, ...) a message names the file and

@@ -9,9 +9,12 @@
 namespace platform::scripted {
 
 // Regular files kept in memory, for tests and fuzz targets that save and load
-// many times: no disk, no folders (every folder exists), no links.
+// many times: no disk, no folders (every folder exists), no links. Each
+// replacement is a new file, with the next index as its identity.
 struct MemoryFiles final : Files {
-    std::map<SystemPath, std::string> files;  // by path
+    std::map<SystemPath, std::string> files;     // by path
+    std::map<SystemPath, std::uint64_t> indexes;  // by path; 0 for a file put into `files` directly
+    std::uint64_t lastIndex = 0;
 
     int readFile(const SystemPath& path, std::size_t maxBytes, std::string& contents) override {
         const auto found = files.find(path);
@@ -26,10 +29,13 @@ struct MemoryFiles final : Files {
         info.isRegular = true;
         info.permissions = 0644;
         info.size = found->second.size();
+        const auto index = indexes.find(path);
+        info.fileIndex = index == indexes.end() ? 0 : index->second;
         return 0;
     }
     ReplaceResult replaceWhole(const SystemPath& path, std::string_view bytes) override {
         files[path] = bytes;
+        indexes[path] = ++lastIndex;
         ReplaceResult result;
         result.target = path;
         return result;

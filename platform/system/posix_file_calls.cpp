@@ -20,6 +20,9 @@ void describe(const struct stat& st, FileInfo& info) {
     info.owner = st.st_uid;
     info.group = st.st_gid;
     info.size = static_cast<std::uint64_t>(st.st_size);
+    info.volume = static_cast<std::uint64_t>(st.st_dev);
+    info.fileIndex = static_cast<std::uint64_t>(st.st_ino);
+    info.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
 }
 
 }  // namespace

@@ -96,6 +96,10 @@ Win32FileCalls::Error SystemWin32FileCalls::status(const SystemPath& path, bool 
         describe(FILE_ATTRIBUTE_DEVICE, 0, false, info);
     } else if (GetFileInformationByHandle(file, &data)) {
         describe(data.dwFileAttributes, (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow, false, info);
+        info.volume = data.dwVolumeSerialNumber;
+        info.fileIndex = (std::uint64_t{data.nFileIndexHigh} << 32) | data.nFileIndexLow;
+        info.modified = static_cast<std::int64_t>((std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
+                                                  data.ftLastWriteTime.dwLowDateTime);
     } else {
         error = lastError();
     }
