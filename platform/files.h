@@ -62,7 +62,13 @@ struct Files {
     // symbolic link is followed, and the link stays a link. A file without
     // write permission for anyone, or that this process may not write, is not
     // replaced.
-    virtual ReplaceResult replaceWhole(const SystemPath& path, std::string_view bytes) = 0;
+    //
+    // With permissionsFrom, the new file gets those permission bits and that
+    // owner instead of the replaced file's, so that a copy made of another
+    // file (a backup) is no more open to others than that file. Windows has
+    // no such bits to give: there it is ignored.
+    virtual ReplaceResult replaceWhole(const SystemPath& path, std::string_view bytes,
+                                       const FileInfo* permissionsFrom = nullptr) = 0;
 };
 
 }  // namespace platform

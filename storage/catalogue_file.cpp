@@ -40,8 +40,12 @@ bool keepBackup(const FileOnDisk& now, const platform::SystemPath& fileName, Sto
     if (reason.empty()) {
         // The backup is itself replaced whole: at every moment it is the
         // previous backup or this one, and the file stays untouched until
-        // the backup is safe.
-        const platform::ReplaceResult kept = ui.files.replaceWhole(backupName, now.bytes);
+        // the backup is safe. It is no more open to others than the file,
+        // but its owner may write it, or the next backup could not replace it.
+        platform::FileInfo access = now.info;
+        access.permissions |= 0200;
+        const platform::ReplaceResult kept =
+            ui.files.replaceWhole(backupName, now.bytes, now.described ? &access : nullptr);
         if (kept.outcome == platform::ReplaceResult::Replaced) return true;
         reason = kept.reason;
     }

@@ -33,7 +33,7 @@ struct MemoryFiles final : Files {
         info.fileIndex = index == indexes.end() ? 0 : index->second;
         return 0;
     }
-    ReplaceResult replaceWhole(const SystemPath& path, std::string_view bytes) override {
+    ReplaceResult replaceWhole(const SystemPath& path, std::string_view bytes, const FileInfo* = nullptr) override {
         files[path] = bytes;
         indexes[path] = ++lastIndex;
         ReplaceResult result;

@@ -65,7 +65,8 @@ int resolveLinks(PosixFileCalls& calls, const SystemPath& path, SystemPath& targ
 
 }  // namespace
 
-ReplaceResult PosixFiles::replaceWhole(const SystemPath& path, std::string_view bytes) {
+ReplaceResult PosixFiles::replaceWhole(const SystemPath& path, std::string_view bytes,
+                                       const FileInfo* permissionsFrom) {
     SystemPath target;
     if (const int error = resolveLinks(calls, path, target); error != 0) return failed(error, path);
 
@@ -85,13 +86,16 @@ ReplaceResult PosixFiles::replaceWhole(const SystemPath& path, std::string_view 
         if (const int error = calls.checkWritable(target); error != 0) return failed(error, target);
     }
 
+    // The file whose permissions and owner the new one takes.
+    const FileInfo* model = permissionsFrom != nullptr ? permissionsFrom : exists ? &existing : nullptr;
+
     SystemPath temporary;
     PosixFileCalls::Handle handle = -1;
     int error = EEXIST;
     for (int attempt = 0; attempt < MaxTemporaryNames && error == EEXIST; ++attempt) {
         temporary = temporaryName(target);
         // Until its permissions are set, only we may read the new file.
-        error = calls.createNew(temporary, exists ? 0600u : 0666u, handle);
+        error = calls.createNew(temporary, model != nullptr ? 0600u : 0666u, handle);
     }
     if (error != 0) return failed(error, target);
 
@@ -101,12 +105,12 @@ ReplaceResult PosixFiles::replaceWhole(const SystemPath& path, std::string_view 
         return failed(failure, target);
     };
 
-    if (exists) {
+    if (model != nullptr) {
         // Owner first: changing it may clear set-id bits that setPermissions
         // then puts back. Only the superuser may give a file away, so a
         // refusal here is no reason to abandon the save.
-        calls.setOwner(handle, existing.owner, existing.group);
-        if (const int e = calls.setPermissions(handle, existing.permissions); e != 0) return abandon(e, true);
+        calls.setOwner(handle, model->owner, model->group);
+        if (const int e = calls.setPermissions(handle, model->permissions); e != 0) return abandon(e, true);
     }
     if (const int e = calls.write(handle, bytes); e != 0) return abandon(e, true);
     if (const int e = calls.sync(handle); e != 0) return abandon(e, true);

@@ -50,7 +50,7 @@ int Win32Files::status(const SystemPath& path, bool followLinks, FileInfo& info)
     return errnoOf(calls.status(path, followLinks, info));
 }
 
-ReplaceResult Win32Files::replaceWhole(const SystemPath& path, std::string_view bytes) {
+ReplaceResult Win32Files::replaceWhole(const SystemPath& path, std::string_view bytes, const FileInfo*) {
     // What is there now decides how the new file is put in place, and whether
     // it may be at all. A link is followed to the file it designates.
     SystemPath target = path;

@@ -82,7 +82,9 @@ void expectFailedSave(Catalogue& c, StorageUi& ui, platform::scripted::ScriptedM
     messages.expect(Answer::Ok);
     EXPECT_FALSE(saveCatalogue(c, ui));
     ASSERT_EQ(messages.shown.size(), backupKept ? 1u : 2u);
-    if (!backupKept) EXPECT_NE(messages.shown[0].text.find("could not be kept as the backup"), std::string::npos);
+    if (!backupKept) {
+        EXPECT_NE(messages.shown[0].text.find("could not be kept as the backup"), std::string::npos);
+    }
     const std::string& text = messages.shown.back().text;
     EXPECT_EQ(text.rfind("File Name: " + c.fileName + "\r\n", 0), 0u) << text;
     EXPECT_NE(text.find("The catalogue could not be saved: " + reason), std::string::npos) << text;
@@ -133,6 +135,7 @@ TEST(SaveFailure, ReadOnlyFile) {
     // Even the superuser leaves a file without write permission alone.
     expectFailedSave(c, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(), dir.path);
     EXPECT_EQ(permissionsOf(dir / "c.pmr"), 0444u);
+    EXPECT_EQ(permissionsOf(dir / "c.pmr.bak"), 0644u);  // its owner may replace it at the next save
 }
 
 TEST(SaveFailure, FileOfAnotherUserWithoutWritePermission) {
@@ -203,11 +206,14 @@ TEST(AtomicSave, PermissionBitsAndOwnerOfTheReplacedFileAreKept) {
     ASSERT_TRUE(saveCatalogue(c, ui.storage));
     EXPECT_EQ(permissionsOf(dir / "c.pmr"), 0640u);
     EXPECT_EQ(readBytes(dir / "c.pmr.bak"), oldFile());
+    EXPECT_EQ(permissionsOf(dir / "c.pmr.bak"), 0640u);  // no more open to others than the file
     if (root) {
         struct stat st {};
-        ::stat((dir / "c.pmr").c_str(), &st);
-        EXPECT_EQ(st.st_uid, 65534u);
-        EXPECT_EQ(st.st_gid, 65534u);
+        for (const std::string name : {"c.pmr", "c.pmr.bak"}) {
+            ::stat((dir / name).c_str(), &st);
+            EXPECT_EQ(st.st_uid, 65534u) << name;
+            EXPECT_EQ(st.st_gid, 65534u) << name;
+        }
     }
     EXPECT_EQ(namesIn(dir.path), (std::set<std::string>{"c.pmr", "c.pmr.bak"}));
 }
@@ -282,7 +288,8 @@ TEST(AtomicSave, TheSystemCallsComeInTheSafeOrder) {
     ASSERT_TRUE(saveCatalogue(c, ui.storage));
     const std::vector<std::string> expected{
         "status", "readFile",                                                                      // the file now
-        "status", "status", "createNew", "write", "sync", "close", "rename", "syncDirectory",       // its backup
+        "status", "status", "createNew", "setOwner", "setPermissions", "write", "sync", "close", "rename",
+        "syncDirectory",                                                                           // its backup
         "status", "status", "checkWritable", "createNew", "setOwner", "setPermissions", "write", "sync", "close",
         "rename", "syncDirectory",                                                                 // the new file
         "status"};                                                                                 // its stamp
@@ -328,14 +335,18 @@ TEST(AtomicSave, EveryCallFailingInTurnLosesNothing) {
                 const bool agreedWithoutBackup = askedAboutBackup && withoutBackup == Answer::Yes;
                 EXPECT_TRUE(file == oldFile() || file == newBytes);
                 EXPECT_TRUE(backup == older || backup == oldFile());
-                if (file == newBytes) EXPECT_TRUE(backup == oldFile() || agreedWithoutBackup);
+                if (file == newBytes) {
+                    EXPECT_TRUE(backup == oldFile() || agreedWithoutBackup);
+                }
                 EXPECT_EQ(namesIn(dir.path), (std::set<std::string>{"c.pmr", "c.pmr.bak"}));
                 if (saved) {
                     EXPECT_EQ(file, newBytes);
                     EXPECT_FALSE(c.changed);
                 } else {
                     EXPECT_TRUE(c.changed);
-                    if (file == oldFile()) EXPECT_EQ(dump(c), before);
+                    if (file == oldFile()) {
+                        EXPECT_EQ(dump(c), before);
+                    }
                     ASSERT_FALSE(ui.messages.shown.empty());
                     if (askedAboutBackup && withoutBackup == Answer::No) {
                         EXPECT_EQ(file, oldFile());
@@ -379,7 +390,9 @@ TEST(AtomicSave, ASaveKilledAtEachCallLosesNothing) {
         const std::string backup = readBytes(path + ".bak");
         EXPECT_TRUE(now == oldFile() || now == newBytes) << "killed at call " << k << ": " << now.size() << " bytes";
         EXPECT_TRUE(backup == older || backup == oldFile()) << "killed at call " << k;
-        if (now == newBytes) EXPECT_EQ(backup, oldFile()) << "killed at call " << k;
+        if (now == newBytes) {
+            EXPECT_EQ(backup, oldFile()) << "killed at call " << k;
+        }
         for (const std::string& name : namesIn(dir.path)) {
             if (name != "c.pmr" && name != "c.pmr.bak") {
                 EXPECT_EQ(name.rfind(".c.pmr.", 0), 0u) << name;

@@ -145,7 +145,8 @@ struct BytesFiles final : platform::Files {
         return 0;
     }
     int status(const std::string&, bool, platform::FileInfo&) override { return ENOSYS; }
-    platform::ReplaceResult replaceWhole(const std::string& path, std::string_view) override {
+    platform::ReplaceResult replaceWhole(const std::string& path, std::string_view,
+                                         const platform::FileInfo*) override {
         return {platform::ReplaceResult::NotReplaced, ENOSYS, std::strerror(ENOSYS), path};
     }
 };
