@@ -96,7 +96,6 @@ bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPa
     return !catalogue.fileName.empty();
 }
 
-
 bool saveCatalogue(Catalogue& catalogue, StorageUi& ui) {
     setFileStatus(ui, SavingStatus);
     if (!catalogue.changed) {
@@ -126,7 +125,7 @@ bool saveCatalogue(Catalogue& catalogue, StorageUi& ui) {
     if (catalogue.onDisk.path == fileName && changedSince(catalogue.onDisk, now)) {
         const platform::Answer answer = show(ui.messages, changedOnDiskQuestion(fileName));
         if (answer == platform::Answer::No) {
-            setFileStatus(ui, "");
+            stop();
             if (ui.saveAs) ui.saveAs();
             return !catalogue.changed;
         }
