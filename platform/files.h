@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,18 @@ struct ReplaceResult {
     SystemPath target;    // the file actually replaced (links resolved)
 };
 
+// A sign to other running programs that this one has a file open, kept for as
+// long as the object lives. The system drops it when the program ends,
+// however it ends, so that one left by a crashed program never counts.
+struct FileHold {
+    virtual ~FileHold() = default;
+};
+
+struct HoldResult {
+    std::unique_ptr<FileHold> hold;  // none when the system gave none
+    bool heldElsewhere = false;      // another running program holds the file too
+};
+
 // The file operations the catalogue and settings files need. Paths are the
 // system's own names (SystemPath) and reach the system unchanged. readFile
 // and status return 0 on success or the system's error number (errno).
@@ -69,6 +82,15 @@ struct Files {
     // no such bits to give: there it is ignored.
     virtual ReplaceResult replaceWhole(const SystemPath& path, std::string_view bytes,
                                        const FileInfo* permissionsFrom = nullptr) = 0;
+
+    // Holds the regular file at path for this program (see FileHold) and
+    // says whether another program holds it already: an advisory lock on the
+    // file on POSIX, which a replacement of the file does not carry over (hold
+    // the new file again); a hidden lock file "NAME.lock" beside it on
+    // Windows, deleted when its last holder closes it. A hold is only a
+    // notice: where the system gives none (a read-only folder, a file system
+    // without locks) the result is simply empty.
+    virtual HoldResult holdOpen(const SystemPath& path) = 0;
 };
 
 }  // namespace platform

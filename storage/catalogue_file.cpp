@@ -52,6 +52,17 @@ bool keepBackup(const FileOnDisk& now, const platform::SystemPath& fileName, Sto
     return show(ui.messages, backupNotKeptQuestion(fileName, backupName, reason)) == platform::Answer::Yes;
 }
 
+// Holds the file now named, in place of the one held before (the same file
+// included, so that this program does not count as another holder of it).
+// Returns whether another program holds it too.
+bool holdFile(const platform::SystemPath& fileName, StorageUi& ui) {
+    if (ui.hold == nullptr) return false;
+    ui.hold->reset();
+    platform::HoldResult held = ui.files.holdOpen(fileName);
+    *ui.hold = std::move(held.hold);
+    return held.heldElsewhere;
+}
+
 }  // namespace
 
 bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPath& previousFileName) {
@@ -93,7 +104,9 @@ bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPa
     }
     rebuildView(catalogue);
     setFileStatus(ui, "");
-    return !catalogue.fileName.empty();
+    if (catalogue.fileName.empty()) return false;
+    if (holdFile(catalogue.fileName, ui)) show(ui.messages, openElsewhereNotice(catalogue.fileName));
+    return true;
 }
 
 bool saveCatalogue(Catalogue& catalogue, StorageUi& ui) {
@@ -143,6 +156,7 @@ bool saveCatalogue(Catalogue& catalogue, StorageUi& ui) {
     platform::FileInfo info;
     const bool described = ui.files.status(fileName, true, info) == 0;
     catalogue.onDisk = stampOf(fileName, described, info, bytes);
+    holdFile(fileName, ui);  // the new file, which a lock on the replaced one does not cover
     if (written.outcome == platform::ReplaceResult::ReplacedUnconfirmed)
         return fail(problemOf(written, FileProblem::SavedUnconfirmed, fileName));
 

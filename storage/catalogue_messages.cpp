@@ -82,6 +82,12 @@ UserMessage backupNotKeptQuestion(const platform::SystemPath& fileName, const pl
             "Save File", platform::Buttons::YesNo, Icon::Exclamation};
 }
 
+UserMessage openElsewhereNotice(const platform::SystemPath& fileName) {
+    return tell(platform::shownPath(fileName) + " is open in another Quorvels window." + LineEnd +
+                    "Changes saved here may overwrite changes saved there.",
+                "Open File", Icon::Exclamation);
+}
+
 platform::Answer show(platform::MessageBoxes& messages, const UserMessage& message) {
     return messages.messageBox(message.text, message.caption, message.buttons, message.icon);
 }

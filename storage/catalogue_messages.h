@@ -30,6 +30,9 @@ UserMessage changedOnDiskQuestion(const platform::SystemPath& fileName);
 UserMessage backupNotKeptQuestion(const platform::SystemPath& fileName, const platform::SystemPath& backupName,
                                   const std::string& reason);
 
+// After a catalogue was opened that another copy of the program has open.
+UserMessage openElsewhereNotice(const platform::SystemPath& fileName);
+
 // Shows the message and returns the user's answer.
 platform::Answer show(platform::MessageBoxes& messages, const UserMessage& message);
 

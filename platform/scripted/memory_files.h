@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "platform/files.h"
@@ -10,11 +11,14 @@ namespace platform::scripted {
 
 // Regular files kept in memory, for tests and fuzz targets that save and load
 // many times: no disk, no folders (every folder exists), no links. Each
-// replacement is a new file, with the next index as its identity.
+// replacement is a new file, with the next index as its identity. Holds are
+// counted by path, as if each holder were another program; they must not
+// outlive the files.
 struct MemoryFiles final : Files {
     std::map<SystemPath, std::string> files;     // by path
     std::map<SystemPath, std::uint64_t> indexes;  // by path; 0 for a file put into `files` directly
     std::uint64_t lastIndex = 0;
+    std::map<SystemPath, int> holders;           // by path: the holds alive
 
     int readFile(const SystemPath& path, std::size_t maxBytes, std::string& contents) override {
         const auto found = files.find(path);
@@ -40,6 +44,21 @@ struct MemoryFiles final : Files {
         result.target = path;
         return result;
     }
+    HoldResult holdOpen(const SystemPath& path) override {
+        if (files.count(path) == 0) return {};
+        HoldResult result;
+        result.heldElsewhere = holders[path]++ > 0;
+        result.hold = std::make_unique<Hold>(holders, path);
+        return result;
+    }
+
+private:
+    struct Hold final : FileHold {
+        Hold(std::map<SystemPath, int>& holders, SystemPath path) : holders(holders), path(std::move(path)) {}
+        ~Hold() override { --holders[path]; }
+        std::map<SystemPath, int>& holders;
+        SystemPath path;
+    };
 };
 
 }  // namespace platform::scripted

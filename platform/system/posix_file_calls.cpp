@@ -1,6 +1,7 @@
 #include "platform/system/posix_file_calls.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -142,6 +143,20 @@ int SystemFileCalls::syncDirectory(const SystemPath& directory) {
     const int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
     return error;
+}
+
+int SystemFileCalls::openToLock(const SystemPath& path, Handle& handle) {
+    // O_NONBLOCK: a named pipe put in the file's place must not block the open.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return errno;
+    handle = fd;
+    return 0;
+}
+
+int SystemFileCalls::lock(Handle handle, bool exclusive) {
+    while (::flock(handle, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0)
+        if (errno != EINTR) return errno;
+    return 0;
 }
 
 PosixFileCalls& systemFileCalls() {

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <random>
 
 namespace platform {
@@ -126,6 +127,32 @@ ReplaceResult PosixFiles::replaceWhole(const SystemPath& path, std::string_view 
         result.error = e;
         result.reason = std::strerror(e);
     }
+    return result;
+}
+
+namespace {
+
+// Holds its open file, and so the file's lock, until it ends.
+struct LockedFile final : FileHold {
+    LockedFile(PosixFileCalls& calls, PosixFileCalls::Handle handle) : calls(calls), handle(handle) {}
+    ~LockedFile() override { calls.close(handle); }
+    PosixFileCalls& calls;
+    PosixFileCalls::Handle handle;
+};
+
+}  // namespace
+
+HoldResult PosixFiles::holdOpen(const SystemPath& path) {
+    PosixFileCalls::Handle handle = -1;
+    if (calls.openToLock(path, handle) != 0) return {};
+    auto locked = std::make_unique<LockedFile>(calls, handle);
+    // Every holder keeps a shared lock, so an exclusive one is granted only
+    // while no other program holds the file; it is then made shared at once.
+    HoldResult result;
+    const int alone = calls.lock(handle, true);
+    if (alone != 0 && alone != EWOULDBLOCK) return {};  // a file system without locks
+    result.heldElsewhere = alone == EWOULDBLOCK;
+    if (calls.lock(handle, false) == 0) result.hold = std::move(locked);
     return result;
 }
 

@@ -25,6 +25,7 @@ struct PosixFiles final : Files {
     }
     ReplaceResult replaceWhole(const SystemPath& path, std::string_view bytes,
                                const FileInfo* permissionsFrom = nullptr) override;
+    HoldResult holdOpen(const SystemPath& path) override;
 
 private:
     PosixFileCalls& calls;

@@ -191,6 +191,15 @@ Win32FileCalls::Error SystemWin32FileCalls::remove(const SystemPath& path) {
     return DeleteFileW(widePath(path).c_str()) ? ERROR_SUCCESS : lastError();
 }
 
+Win32FileCalls::Error SystemWin32FileCalls::openLockFile(const SystemPath& path, bool shared, Handle& handle) {
+    const DWORD sharing = shared ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : 0;
+    HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_READ | DELETE, sharing, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return lastError();
+    handle = file;
+    return ERROR_SUCCESS;
+}
+
 Win32FileCalls& systemWin32FileCalls() {
     static SystemWin32FileCalls calls;
     return calls;

@@ -19,6 +19,7 @@ struct Win32Files final : Files {
     int status(const SystemPath& path, bool followLinks, FileInfo& info) override;
     ReplaceResult replaceWhole(const SystemPath& path, std::string_view bytes,
                                const FileInfo* permissionsFrom = nullptr) override;
+    HoldResult holdOpen(const SystemPath& path) override;
 
 private:
     Win32FileCalls& calls;

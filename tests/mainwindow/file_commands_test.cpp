@@ -267,7 +267,8 @@ TEST_F(FileCommands, CancelInTheFileDialogsChangesNothing) {
 // Another copy of the program saves the catalogue while this one has it open:
 // a save here asks before writing over it. Cancel keeps both, No saves under
 // another name, Yes saves over it with the other copy's file kept as the
-// backup, which File > Open reads like any catalogue.
+// backup, which File > Open reads like any catalogue. Opening a catalogue the
+// other copy has open says so.
 TEST_F(FileCommands, AFileAnotherProgramChangedIsNeverWrittenOverSilently) {
     const std::string shelf = startOnTwoBooks();
     const std::string mine = folder / "mine.pmr";
@@ -312,6 +313,17 @@ TEST_F(FileCommands, AFileAnotherProgramChangedIsNeverWrittenOverSilently) {
         user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(titles(user), (Strings{"  Nana"}));
         EXPECT_EQ(field(user, 1), "mine.pmr.bak");
+
+        // The other copy has the catalogue open: Open says so and opens it.
+        const platform::HoldResult otherCopy = platform::systemFiles().holdOpen(shelf);
+        ui.fileDialogs.expectName(shelf);
+        ui.messageBoxes.expect(Answer::Ok);
+        user.chooseMenuItem(OpenCommand);
+        EXPECT_EQ(lastBox().text, shelf + " is open in another Quorvels window.\r\n"
+                                          "Changes saved here may overwrite changes saved there.");
+        EXPECT_EQ(lastBox().caption, "Open File");
+        EXPECT_EQ(titles(user), (Strings{"  Nana"}));
+        EXPECT_EQ(field(user, 1), "shelf.pmr");
     });
 }
 
