@@ -24,6 +24,7 @@ struct MainWindowState {
     platform::WindowHandle window;  // the main window while it exists; none before and after
     std::unique_ptr<platform::PrintSurface> printer;  // the default printer, opened at start-up; none without one
     TypeAhead typeAhead;            // what was typed into the book list
+    std::unique_ptr<platform::FileHold> catalogueHold;  // tells other copies the catalogue's file is open here
 
     // The book list: the measure its texts are cut by (none: not cut), and
     // what it shows, so that it is refilled when it no longer shows the view.

@@ -9,7 +9,7 @@
 StorageUi storageUiOf(MainWindow& main) {
     // Progress shows in field 1, which shows the file again when it ends.
     return {main.messages, main.files, [&main](const std::string& progress) { setStatus(main, 1, progress); },
-            [&main] { saveCatalogueFileAs(main); }};
+            [&main] { saveCatalogueFileAs(main); }, &main.state.catalogueHold};
 }
 
 void runQuorvels(MainWindow& main, const platform::SystemPath& startDirectory, const StartupServices& services) {

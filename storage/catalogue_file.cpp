@@ -7,6 +7,7 @@
 #include "core/ordering.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_messages.h"
+#include "storage/file_on_disk.h"
 
 namespace {
 
@@ -30,6 +31,38 @@ FileProblem problemOf(const platform::ReplaceResult& written, FileProblem::What 
     return {what, fileName, written.target, written.reason, {}};
 }
 
+// Keeps the file a save is about to replace as its backup, or, when that
+// fails, asks whether to save without one. Returns whether the save goes on.
+bool keepBackup(const FileOnDisk& now, const platform::SystemPath& fileName, StorageUi& ui) {
+    if (now.missing) return true;  // nothing to keep
+    const platform::SystemPath backupName = backupNameOf(fileName);
+    std::string reason = now.unreadReason;
+    if (reason.empty()) {
+        // The backup is itself replaced whole: at every moment it is the
+        // previous backup or this one, and the file stays untouched until
+        // the backup is safe. It is no more open to others than the file,
+        // but its owner may write it, or the next backup could not replace it.
+        platform::FileInfo access = now.info;
+        access.permissions |= 0200;
+        const platform::ReplaceResult kept =
+            ui.files.replaceWhole(backupName, now.bytes, now.described ? &access : nullptr);
+        if (kept.outcome == platform::ReplaceResult::Replaced) return true;
+        reason = kept.reason;
+    }
+    return show(ui.messages, backupNotKeptQuestion(fileName, backupName, reason)) == platform::Answer::Yes;
+}
+
+// Holds the file now named, in place of the one held before (the same file
+// included, so that this program does not count as another holder of it).
+// Returns whether another program holds it too.
+bool holdFile(const platform::SystemPath& fileName, StorageUi& ui) {
+    if (ui.hold == nullptr) return false;
+    ui.hold->reset();
+    platform::HoldResult held = ui.files.holdOpen(fileName);
+    *ui.hold = std::move(held.hold);
+    return held.heldElsewhere;
+}
+
 }  // namespace
 
 bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPath& previousFileName) {
@@ -37,6 +70,9 @@ bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPa
         const platform::SystemPath fileName = catalogue.fileName;
         setFileStatus(ui, OpeningStatus);
 
+        // Described before it is read, so that a change while it is read shows.
+        platform::FileInfo info;
+        const bool described = ui.files.status(fileName, true, info) == 0;
         std::string bytes;
         if (const int error = ui.files.readFile(fileName, MaxCatalogueFileBytes, bytes); error != 0) {
             const std::string reason = error == EINVAL ? "it is not a regular file" : std::strerror(error);
@@ -54,6 +90,7 @@ bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPa
         catalogue.records = std::move(loaded.records);
         catalogue.authors = std::move(loaded.authors);
         catalogue.readDates = std::move(loaded.readDates);
+        catalogue.onDisk = stampOf(fileName, described, info, bytes);
         catalogue.changed = false;
         catalogue.markedCount = 0;
         for (std::size_t i = 1; i < catalogue.records.size(); ++i)
@@ -67,7 +104,9 @@ bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPa
     }
     rebuildView(catalogue);
     setFileStatus(ui, "");
-    return !catalogue.fileName.empty();
+    if (catalogue.fileName.empty()) return false;
+    if (holdFile(catalogue.fileName, ui)) show(ui.messages, openElsewhereNotice(catalogue.fileName));
+    return true;
 }
 
 bool saveCatalogue(Catalogue& catalogue, StorageUi& ui) {
@@ -81,6 +120,10 @@ bool saveCatalogue(Catalogue& catalogue, StorageUi& ui) {
         setFileStatus(ui, "");
         return false;
     };
+    auto stop = [&] {
+        setFileStatus(ui, "");
+        return false;
+    };
     const platform::SystemPath fileName = catalogue.fileName;
     if (fileName.empty())
         return fail({FileProblem::NoFileName, fileName, {}, {}, {}});
@@ -89,12 +132,31 @@ bool saveCatalogue(Catalogue& catalogue, StorageUi& ui) {
     if (!plan.problem.empty())
         return fail({FileProblem::NotSaved, fileName, {}, plan.problem, {}});
 
-    const platform::ReplaceResult written = ui.files.replaceWhole(fileName, encodeCatalogue(catalogue, plan));
+    const FileOnDisk now = lookAt(ui.files, fileName);
+    // Only the file this catalogue was loaded from or saved to can have been
+    // changed behind its back; Save As has asked before replacing another.
+    if (catalogue.onDisk.path == fileName && changedSince(catalogue.onDisk, now)) {
+        const platform::Answer answer = show(ui.messages, changedOnDiskQuestion(fileName));
+        if (answer == platform::Answer::No) {
+            stop();
+            if (ui.saveAs) ui.saveAs();
+            return !catalogue.changed;
+        }
+        if (answer != platform::Answer::Yes) return stop();
+    }
+    if (!keepBackup(now, fileName, ui)) return stop();
+
+    const std::string bytes = encodeCatalogue(catalogue, plan);
+    const platform::ReplaceResult written = ui.files.replaceWhole(fileName, bytes);
     if (written.outcome == platform::ReplaceResult::NotReplaced)
         return fail(problemOf(written, FileProblem::NotSaved, fileName));
 
     // The file now holds the purged catalogue; memory follows it.
     applyPurge(catalogue, plan);
+    platform::FileInfo info;
+    const bool described = ui.files.status(fileName, true, info) == 0;
+    catalogue.onDisk = stampOf(fileName, described, info, bytes);
+    holdFile(fileName, ui);  // the new file, which a lock on the replaced one does not cover
     if (written.outcome == platform::ReplaceResult::ReplacedUnconfirmed)
         return fail(problemOf(written, FileProblem::SavedUnconfirmed, fileName));
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -25,11 +26,15 @@ struct StorageUi {
     // The main window's Save As command, used by confirmSaveChanges when the
     // catalogue has no name yet. It asks for a name and saves; may be empty.
     std::function<void()> saveAs;
+    // Where the hold on the open catalogue's file is kept (see
+    // platform::Files::holdOpen), so that other copies of the program are
+    // told it is open here. None is taken when null (the command line, tools).
+    std::unique_ptr<platform::FileHold>* hold = nullptr;
 };
 
 // Reads the file named by catalogue.fileName into the catalogue and rebuilds
 // the view. On success the catalogue's records, authors and read dates are
-// those of the file, `changed` is clear, `markedCount` is recounted,
+// those of the file, `onDisk` describes it, `changed` is clear, `markedCount` is recounted,
 // `upperCase` follows the first author and `lettersInForm` is false;
 // `currentRecord` stays as it was unless the file has fewer records (then 0).
 //
@@ -43,6 +48,10 @@ struct StorageUi {
 // write this catalogue over the refused file. Loading never creates or
 // changes a file.
 //
+// With ui.hold, a loaded file is held in place of the file held before; when
+// another program holds it too, the user is told that it is open there
+// (and it is opened all the same).
+//
 // With an empty fileName nothing is read; the view is rebuilt. Returns true
 // only when a file was loaded.
 bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPath& previousFileName = {});
@@ -52,6 +61,16 @@ bool loadCatalogue(Catalogue& catalogue, StorageUi& ui, const platform::SystemPa
 // record uses, sets `shown` on every remaining record and replaces the file
 // atomically (see platform::Files::replaceWhole). Returns true when the file now holds
 // the catalogue (or nothing had to be written) and `changed` is clear.
+//
+// Before anything is written it looks at the file: when another program has
+// changed it since this catalogue loaded it or was saved to it (`onDisk`),
+// it asks first: Yes saves over it, No calls ui.saveAs (the result is then
+// whether that saved), Cancel writes nothing. Then the file being replaced is
+// kept whole as its backup, NAME.bak beside it (itself replaced atomically),
+// and only after that is the file replaced; when the backup cannot be kept the
+// user is asked whether to save without one. A file that has vanished is
+// simply written anew. After the save `onDisk` describes the new file, and
+// with ui.hold the new file is the one held.
 //
 // When the save fails (no permission, read-only file or folder, disk full,
 // folder gone, a text longer than 255 bytes, ...) a message names the file and

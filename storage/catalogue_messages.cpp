@@ -68,6 +68,26 @@ UserMessage saveChangesQuestion() {
             platform::Buttons::YesNoCancel, Icon::Question};
 }
 
+UserMessage changedOnDiskQuestion(const platform::SystemPath& fileName) {
+    return {fileLine(fileName) + "The file has been changed by another program since it was opened or last saved." +
+                LineEnd + "Yes saves over it, No saves under another name, Cancel keeps the changes unsaved.",
+            "Save File", platform::Buttons::YesNoCancel, Icon::Exclamation};
+}
+
+UserMessage backupNotKeptQuestion(const platform::SystemPath& fileName, const platform::SystemPath& backupName,
+                                  const std::string& reason) {
+    return {fileLine(fileName) + "The file could not be kept as the backup " + platform::shownPath(backupName) +
+                ": " + reason + "." + LineEnd +
+                "Save all the same, without a backup? No writes nothing and keeps the changes unsaved.",
+            "Save File", platform::Buttons::YesNo, Icon::Exclamation};
+}
+
+UserMessage openElsewhereNotice(const platform::SystemPath& fileName) {
+    return tell(platform::shownPath(fileName) + " is open in another Quorvels window." + LineEnd +
+                    "Changes saved here may overwrite changes saved there.",
+                "Open File", Icon::Exclamation);
+}
+
 platform::Answer show(platform::MessageBoxes& messages, const UserMessage& message) {
     return messages.messageBox(message.text, message.caption, message.buttons, message.icon);
 }

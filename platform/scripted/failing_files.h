@@ -52,6 +52,10 @@ struct FailingFiles final : PosixFileCalls, CallFailures {
     int syncDirectory(const SystemPath& d) override {
         return fails("syncDirectory") ? error : inner.syncDirectory(d);
     }
+    int openToLock(const SystemPath& p, Handle& h) override {
+        return fails("openToLock") ? error : inner.openToLock(p, h);
+    }
+    int lock(Handle h, bool exclusive) override { return fails("lock") ? error : inner.lock(h, exclusive); }
 
 private:
     bool fails(const char* name) {

@@ -43,6 +43,9 @@ struct FailingWin32Calls final : Win32FileCalls, CallFailures {
     Error move(const SystemPath& f, const SystemPath& t) override { return fails("move") ? error : inner.move(f, t); }
     Error flushFile(const SystemPath& p) override { return fails("flushFile") ? error : inner.flushFile(p); }
     Error remove(const SystemPath& p) override { return fails("remove") ? error : inner.remove(p); }
+    Error openLockFile(const SystemPath& p, bool shared, Handle& h) override {
+        return fails("openLockFile") ? error : inner.openLockFile(p, shared, h);
+    }
 
 private:
     bool fails(const char* name) {

@@ -1,6 +1,7 @@
 #include "platform/system/posix_file_calls.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +21,9 @@ void describe(const struct stat& st, FileInfo& info) {
     info.owner = st.st_uid;
     info.group = st.st_gid;
     info.size = static_cast<std::uint64_t>(st.st_size);
+    info.volume = static_cast<std::uint64_t>(st.st_dev);
+    info.fileIndex = static_cast<std::uint64_t>(st.st_ino);
+    info.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
 }
 
 }  // namespace
@@ -139,6 +143,20 @@ int SystemFileCalls::syncDirectory(const SystemPath& directory) {
     const int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
     return error;
+}
+
+int SystemFileCalls::openToLock(const SystemPath& path, Handle& handle) {
+    // O_NONBLOCK: a named pipe put in the file's place must not block the open.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return errno;
+    handle = fd;
+    return 0;
+}
+
+int SystemFileCalls::lock(Handle handle, bool exclusive) {
+    while (::flock(handle, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0)
+        if (errno != EINTR) return errno;
+    return 0;
 }
 
 PosixFileCalls& systemFileCalls() {

@@ -52,6 +52,14 @@ struct PosixFileCalls {
 
     // Flushes the folder's entries to the disk, so that a rename in it lasts.
     virtual int syncDirectory(const SystemPath& directory) = 0;
+
+    // Opens the regular file at path for reading, only to lock it.
+    virtual int openToLock(const SystemPath& path, Handle& handle) = 0;
+
+    // Takes an advisory lock on the whole open file without waiting (flock),
+    // shared or exclusive, or turns the one it has into the other kind. Fails
+    // with EWOULDBLOCK while another open of the file has a lock in the way.
+    virtual int lock(Handle handle, bool exclusive) = 0;
 };
 
 // The calls as the machine's own system makes them.
@@ -69,6 +77,8 @@ struct SystemFileCalls final : PosixFileCalls {
     int rename(const SystemPath& from, const SystemPath& to) override;
     int remove(const SystemPath& path) override;
     int syncDirectory(const SystemPath& directory) override;
+    int openToLock(const SystemPath& path, Handle& handle) override;
+    int lock(Handle handle, bool exclusive) override;
 };
 
 // The one instance the programs use.

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <random>
 
 namespace platform {
@@ -65,7 +66,8 @@ int resolveLinks(PosixFileCalls& calls, const SystemPath& path, SystemPath& targ
 
 }  // namespace
 
-ReplaceResult PosixFiles::replaceWhole(const SystemPath& path, std::string_view bytes) {
+ReplaceResult PosixFiles::replaceWhole(const SystemPath& path, std::string_view bytes,
+                                       const FileInfo* permissionsFrom) {
     SystemPath target;
     if (const int error = resolveLinks(calls, path, target); error != 0) return failed(error, path);
 
@@ -85,13 +87,16 @@ ReplaceResult PosixFiles::replaceWhole(const SystemPath& path, std::string_view 
         if (const int error = calls.checkWritable(target); error != 0) return failed(error, target);
     }
 
+    // The file whose permissions and owner the new one takes.
+    const FileInfo* model = permissionsFrom != nullptr ? permissionsFrom : exists ? &existing : nullptr;
+
     SystemPath temporary;
     PosixFileCalls::Handle handle = -1;
     int error = EEXIST;
     for (int attempt = 0; attempt < MaxTemporaryNames && error == EEXIST; ++attempt) {
         temporary = temporaryName(target);
         // Until its permissions are set, only we may read the new file.
-        error = calls.createNew(temporary, exists ? 0600u : 0666u, handle);
+        error = calls.createNew(temporary, model != nullptr ? 0600u : 0666u, handle);
     }
     if (error != 0) return failed(error, target);
 
@@ -101,12 +106,12 @@ ReplaceResult PosixFiles::replaceWhole(const SystemPath& path, std::string_view 
         return failed(failure, target);
     };
 
-    if (exists) {
+    if (model != nullptr) {
         // Owner first: changing it may clear set-id bits that setPermissions
         // then puts back. Only the superuser may give a file away, so a
         // refusal here is no reason to abandon the save.
-        calls.setOwner(handle, existing.owner, existing.group);
-        if (const int e = calls.setPermissions(handle, existing.permissions); e != 0) return abandon(e, true);
+        calls.setOwner(handle, model->owner, model->group);
+        if (const int e = calls.setPermissions(handle, model->permissions); e != 0) return abandon(e, true);
     }
     if (const int e = calls.write(handle, bytes); e != 0) return abandon(e, true);
     if (const int e = calls.sync(handle); e != 0) return abandon(e, true);
@@ -122,6 +127,32 @@ ReplaceResult PosixFiles::replaceWhole(const SystemPath& path, std::string_view 
         result.error = e;
         result.reason = std::strerror(e);
     }
+    return result;
+}
+
+namespace {
+
+// Holds its open file, and so the file's lock, until it ends.
+struct LockedFile final : FileHold {
+    LockedFile(PosixFileCalls& calls, PosixFileCalls::Handle handle) : calls(calls), handle(handle) {}
+    ~LockedFile() override { calls.close(handle); }
+    PosixFileCalls& calls;
+    PosixFileCalls::Handle handle;
+};
+
+}  // namespace
+
+HoldResult PosixFiles::holdOpen(const SystemPath& path) {
+    PosixFileCalls::Handle handle = -1;
+    if (calls.openToLock(path, handle) != 0) return {};
+    auto locked = std::make_unique<LockedFile>(calls, handle);
+    // Every holder keeps a shared lock, so an exclusive one is granted only
+    // while no other program holds the file; it is then made shared at once.
+    HoldResult result;
+    const int alone = calls.lock(handle, true);
+    if (alone != 0 && alone != EWOULDBLOCK) return {};  // a file system without locks
+    result.heldElsewhere = alone == EWOULDBLOCK;
+    if (calls.lock(handle, false) == 0) result.hold = std::move(locked);
     return result;
 }
 

@@ -23,7 +23,9 @@ struct PosixFiles final : Files {
     int status(const SystemPath& path, bool followLinks, FileInfo& info) override {
         return calls.status(path, followLinks, info);
     }
-    ReplaceResult replaceWhole(const SystemPath& path, std::string_view bytes) override;
+    ReplaceResult replaceWhole(const SystemPath& path, std::string_view bytes,
+                               const FileInfo* permissionsFrom = nullptr) override;
+    HoldResult holdOpen(const SystemPath& path) override;
 
 private:
     PosixFileCalls& calls;

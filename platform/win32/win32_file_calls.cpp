@@ -96,6 +96,10 @@ Win32FileCalls::Error SystemWin32FileCalls::status(const SystemPath& path, bool 
         describe(FILE_ATTRIBUTE_DEVICE, 0, false, info);
     } else if (GetFileInformationByHandle(file, &data)) {
         describe(data.dwFileAttributes, (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow, false, info);
+        info.volume = data.dwVolumeSerialNumber;
+        info.fileIndex = (std::uint64_t{data.nFileIndexHigh} << 32) | data.nFileIndexLow;
+        info.modified = static_cast<std::int64_t>((std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
+                                                  data.ftLastWriteTime.dwLowDateTime);
     } else {
         error = lastError();
     }
@@ -185,6 +189,15 @@ Win32FileCalls::Error SystemWin32FileCalls::flushFile(const SystemPath& path) {
 
 Win32FileCalls::Error SystemWin32FileCalls::remove(const SystemPath& path) {
     return DeleteFileW(widePath(path).c_str()) ? ERROR_SUCCESS : lastError();
+}
+
+Win32FileCalls::Error SystemWin32FileCalls::openLockFile(const SystemPath& path, bool shared, Handle& handle) {
+    const DWORD sharing = shared ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : 0;
+    HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_READ | DELETE, sharing, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return lastError();
+    handle = file;
+    return ERROR_SUCCESS;
 }
 
 Win32FileCalls& systemWin32FileCalls() {

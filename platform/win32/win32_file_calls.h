@@ -46,6 +46,12 @@ struct Win32FileCalls {
     virtual Error flushFile(const SystemPath& path) = 0;
     // Deletes the file at path (not a folder).
     virtual Error remove(const SystemPath& path) = 0;
+
+    // Opens the lock file at path, creating it hidden when it does not exist,
+    // to be deleted when its last handle closes. Shared, others may open it
+    // too; not shared, it fails with ERROR_SHARING_VIOLATION while anyone
+    // else has it open, and keeps everyone else out while it is open.
+    virtual Error openLockFile(const SystemPath& path, bool shared, Handle& handle) = 0;
 };
 
 // The calls as Windows makes them.
@@ -61,6 +67,7 @@ struct SystemWin32FileCalls final : Win32FileCalls {
     Error move(const SystemPath& from, const SystemPath& to) override;
     Error flushFile(const SystemPath& path) override;
     Error remove(const SystemPath& path) override;
+    Error openLockFile(const SystemPath& path, bool shared, Handle& handle) override;
 };
 
 // The one instance the programs use.

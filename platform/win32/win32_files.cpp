@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cerrno>
+#include <memory>
 #include <random>
 
 #include "platform/path_form.h"
@@ -50,7 +51,7 @@ int Win32Files::status(const SystemPath& path, bool followLinks, FileInfo& info)
     return errnoOf(calls.status(path, followLinks, info));
 }
 
-ReplaceResult Win32Files::replaceWhole(const SystemPath& path, std::string_view bytes) {
+ReplaceResult Win32Files::replaceWhole(const SystemPath& path, std::string_view bytes, const FileInfo*) {
     // What is there now decides how the new file is put in place, and whether
     // it may be at all. A link is followed to the file it designates.
     SystemPath target = path;
@@ -111,6 +112,36 @@ ReplaceResult Win32Files::replaceWhole(const SystemPath& path, std::string_view 
         result.error = errnoOf(e);
         result.reason = systemReason(e);
     }
+    return result;
+}
+
+namespace {
+
+// Keeps the lock file open, and so in place, until it ends.
+struct OpenLockFile final : FileHold {
+    OpenLockFile(Win32FileCalls& calls, Win32FileCalls::Handle handle) : calls(calls), handle(handle) {}
+    ~OpenLockFile() override { calls.close(handle); }
+    Win32FileCalls& calls;
+    Win32FileCalls::Handle handle;
+};
+
+}  // namespace
+
+HoldResult Win32Files::holdOpen(const SystemPath& path) {
+    const SystemPath lockName = path + ".lock";
+    // Opened unshared first: that succeeds only while no other program has
+    // the lock file open, a file left by a crash included, and the close
+    // deletes it again. Then every holder keeps it open shared.
+    Win32FileCalls::Handle handle = nullptr;
+    const Error alone = calls.openLockFile(lockName, false, handle);
+    if (alone == ERROR_SUCCESS)
+        calls.close(handle);
+    else if (alone != ERROR_SHARING_VIOLATION)
+        return {};  // a read-only folder, say: no notice can be given
+    HoldResult result;
+    result.heldElsewhere = alone == ERROR_SHARING_VIOLATION;
+    if (calls.openLockFile(lockName, true, handle) == ERROR_SUCCESS)
+        result.hold = std::make_unique<OpenLockFile>(calls, handle);
     return result;
 }
 

@@ -17,7 +17,9 @@ struct Win32Files final : Files {
 
     int readFile(const SystemPath& path, std::size_t maxBytes, std::string& contents) override;
     int status(const SystemPath& path, bool followLinks, FileInfo& info) override;
-    ReplaceResult replaceWhole(const SystemPath& path, std::string_view bytes) override;
+    ReplaceResult replaceWhole(const SystemPath& path, std::string_view bytes,
+                               const FileInfo* permissionsFrom = nullptr) override;
+    HoldResult holdOpen(const SystemPath& path) override;
 
 private:
     Win32FileCalls& calls;

@@ -48,6 +48,7 @@ TEST_F(ProgramByKeyboard, EveryDialogIsWalkedFromTheMainWindow) {
     state.listMeasure = &measure;
     catalogue.fileName = QUORVELS_SAMPLE;
     StorageUi storage = storageUiOf(main);
+    storage.hold = nullptr;  // the sample is shared by the tests running at the same time
     ASSERT_TRUE(loadCatalogue(catalogue, storage));
     ASSERT_EQ(catalogue.markedCount, 0);
     auto printer = std::make_unique<platform::scripted::RecordingPrintSurface>();

@@ -264,6 +264,69 @@ TEST_F(FileCommands, CancelInTheFileDialogsChangesNothing) {
     EXPECT_EQ(settings(), shelf + "\r\n");
 }
 
+// Another copy of the program saves the catalogue while this one has it open:
+// a save here asks before writing over it. Cancel keeps both, No saves under
+// another name, Yes saves over it with the other copy's file kept as the
+// backup, which File > Open reads like any catalogue. Opening a catalogue the
+// other copy has open says so.
+TEST_F(FileCommands, AFileAnotherProgramChangedIsNeverWrittenOverSilently) {
+    const std::string shelf = startOnTwoBooks();
+    const std::string mine = folder / "mine.pmr";
+    auto otherCopySaves = [&](const std::string& name) {
+        saveCatalogueFile(name, [](Catalogue& books) { addBook(books, "Zola", "Nana"); });
+    };
+    start([&](User& user) {
+        addBookByHand(user, "Austen, Jane", "Emma");
+        otherCopySaves("shelf.pmr");
+        ui.messageBoxes.expect(Answer::Yes);     // Save file now?
+        ui.messageBoxes.expect(Answer::Cancel);  // the file was changed
+        user.chooseMenuItem(SaveCommand);
+        EXPECT_EQ(lastBox().text, "File Name: " + shelf +
+                                      "\r\nThe file has been changed by another program since it was opened or last "
+                                      "saved.\r\nYes saves over it, No saves under another name, Cancel keeps the "
+                                      "changes unsaved.");
+        EXPECT_EQ(lastBox().caption, "Save File");
+        EXPECT_EQ(lastBox().buttons, Buttons::YesNoCancel);
+        EXPECT_EQ(lastBox().icon, Icon::Exclamation);
+        EXPECT_TRUE(catalogue.changed);
+        EXPECT_EQ(booksInFile(shelf), (Strings{"Zola Nana"}));
+
+        ui.messageBoxes.expect(Answer::Yes);
+        ui.messageBoxes.expect(Answer::No);
+        ui.fileDialogs.expectName(mine);
+        user.chooseMenuItem(SaveCommand);
+        EXPECT_EQ(ui.fileDialogs.shown.at(0).request.title, "Save File");
+        EXPECT_EQ(field(user, 1), "mine.pmr");
+        EXPECT_FALSE(catalogue.changed);
+        EXPECT_EQ(booksInFile(shelf), (Strings{"Zola Nana"}));
+        EXPECT_EQ(booksInFile(mine).size(), 3u);
+
+        addBookByHand(user, "Austen, Jane", "Persuasion");
+        otherCopySaves("mine.pmr");
+        ui.messageBoxes.expect(Answer::Yes);
+        ui.messageBoxes.expect(Answer::Yes);  // save over it
+        user.chooseMenuItem(SaveCommand);
+        EXPECT_FALSE(catalogue.changed);
+        EXPECT_EQ(booksInFile(mine).size(), 4u);
+
+        ui.fileDialogs.expectName(mine + ".bak");
+        user.chooseMenuItem(OpenCommand);
+        EXPECT_EQ(titles(user), (Strings{"  Nana"}));
+        EXPECT_EQ(field(user, 1), "mine.pmr.bak");
+
+        // The other copy has the catalogue open: Open says so and opens it.
+        const platform::HoldResult otherCopy = platform::systemFiles().holdOpen(shelf);
+        ui.fileDialogs.expectName(shelf);
+        ui.messageBoxes.expect(Answer::Ok);
+        user.chooseMenuItem(OpenCommand);
+        EXPECT_EQ(lastBox().text, shelf + " is open in another Quorvels window.\r\n"
+                                          "Changes saved here may overwrite changes saved there.");
+        EXPECT_EQ(lastBox().caption, "Open File");
+        EXPECT_EQ(titles(user), (Strings{"  Nana"}));
+        EXPECT_EQ(field(user, 1), "shelf.pmr");
+    });
+}
+
 TEST_F(FileCommands, TheCloseBoxWithCancelKeepsTheWindowAndWithNoDropsTheChanges) {
     const std::string shelf = startOnTwoBooks();
     start([&](User& user) {

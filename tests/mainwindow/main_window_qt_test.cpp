@@ -47,6 +47,7 @@ struct MainWindowOnQt : ::testing::Test {
         state.listMeasure = &measure;
         catalogue.fileName = QUORVELS_SAMPLE;
         StorageUi ui = storageUiOf(main);
+        ui.hold = nullptr;  // the sample is shared by the tests running at the same time
         loadCatalogue(catalogue, ui);
     }
 

@@ -273,7 +273,7 @@ TEST(CatalogueFile, AReadErrorIsReportedWithTheSystemsReason) {
     TempDir dir;
     writeBytes(dir / "c.pmr", Layout{}.counts(0, 0).bytes);
     FailingSystemFiles failing;
-    failing.calls.failAt = 0;
+    failing.calls.failAt = 1;  // after the file is described
     Ui ui(failing.files);
     ui.messages.expect(Answer::Ok);
     Catalogue c = capitals();

@@ -17,10 +17,9 @@
 #include "storage/catalogue_file.h"
 #include "platform/scripted/failing_files.h"
 #include "platform/system/posix_files.h"
-#include "tests/storage/storage_test_support.h"
+#include "tests/storage/save_sequence.h"
 #include "tests/support/tmpfs_mount.h"
 #include "tests/support/unprivileged_user.h"
-#include "tests/support/large_catalogue.h"
 
 namespace {
 
@@ -29,49 +28,34 @@ using platform::Answer;
 using platform::Icon;
 using platform::scripted::FailingFiles;
 
-// The file on disk before the save: a valid small catalogue.
-std::string oldFile() {
-    return Layout{}.counts(1, 1).record(1, 1, 1, 1, 2, "OLD BOOK", "").author("OLD AUTHOR").date(0).bytes;
-}
-
-// An unsaved catalogue of `size` books, one of them deleted.
-Catalogue unsaved(const std::string& fileName, int size = 40) {
-    Catalogue c = makeLargeCatalogue(size);
-    setFlag(c.records[2].flags, deleted, true);
-    c.changed = true;
-    c.fileName = fileName;
-    return c;
-}
-
-// How many file calls a successful save of unsaved() makes.
-std::size_t countSaveCalls(const std::string& path) {
-    writeBytes(path, oldFile());
-    FailingFiles failing(platform::systemFileCalls());
-    platform::PosixFiles files(failing);
-    Ui ui(files);
-    Catalogue c = unsaved(path);
-    EXPECT_TRUE(saveCatalogue(c, ui.storage));
-    return failing.calls.size();
-}
-
 // Tries a save that must fail; checks that the message names the file and the
-// reason and that nothing changed anywhere.
+// reason and that nothing changed anywhere but the backup. When the backup
+// cannot be kept either, the user is asked first and agrees to go on.
 void expectFailedSave(Catalogue& c, StorageUi& ui, platform::scripted::ScriptedMessageBoxes& messages,
-                      const std::string& reason, const std::string& oldBytes, const std::string& folder) {
+                      const std::string& reason, const std::string& oldBytes, const std::string& folder,
+                      bool backupKept = true) {
     const std::string before = dump(c);
-    const std::set<std::string> names = namesIn(folder);
+    std::set<std::string> names = namesIn(folder);
+    if (!backupKept) messages.expect(Answer::Yes);
     messages.expect(Answer::Ok);
     EXPECT_FALSE(saveCatalogue(c, ui));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    const std::string& text = messages.shown[0].text;
+    ASSERT_EQ(messages.shown.size(), backupKept ? 1u : 2u);
+    if (!backupKept) {
+        EXPECT_NE(messages.shown[0].text.find("could not be kept as the backup"), std::string::npos);
+    }
+    const std::string& text = messages.shown.back().text;
     EXPECT_EQ(text.rfind("File Name: " + c.fileName + "\r\n", 0), 0u) << text;
     EXPECT_NE(text.find("The catalogue could not be saved: " + reason), std::string::npos) << text;
     EXPECT_NE(text.find("\r\nNothing was written and the changes are kept."), std::string::npos) << text;
-    EXPECT_EQ(messages.shown[0].caption, "File Error");
-    EXPECT_EQ(messages.shown[0].icon, Icon::Stop);
+    EXPECT_EQ(messages.shown.back().caption, "File Error");
+    EXPECT_EQ(messages.shown.back().icon, Icon::Stop);
     EXPECT_TRUE(c.changed);
     EXPECT_EQ(dump(c), before);  // the deleted record is still there to undelete
     EXPECT_EQ(readBytes(c.fileName), oldBytes);
+    if (backupKept) {
+        names.insert(fs::path(c.fileName).filename().string() + ".bak");
+        EXPECT_EQ(readBytes(c.fileName + ".bak"), oldBytes);
+    }
     EXPECT_EQ(namesIn(folder), names);  // no temporary file left
 }
 
@@ -85,7 +69,7 @@ TEST(SaveFailure, ReadOnlyFolderByPermissions) {
     Ui ui;
     Catalogue c = unsaved(folder + "/c.pmr");
     AsUnprivilegedUser nobody;  // root would not be stopped by the folder's bits
-    expectFailedSave(c, ui.storage, ui.messages, "Permission denied.", oldFile(), folder);
+    expectFailedSave(c, ui.storage, ui.messages, "Permission denied.", oldFile(), folder, false);
 }
 
 TEST(SaveFailure, ReadOnlyFileSystem) {
@@ -97,7 +81,7 @@ TEST(SaveFailure, ReadOnlyFileSystem) {
     ASSERT_TRUE(mount.remountReadOnly());
     Ui ui;
     Catalogue c = unsaved(dir / "mnt/c.pmr");
-    expectFailedSave(c, ui.storage, ui.messages, "Read-only file system.", oldFile(), dir / "mnt");
+    expectFailedSave(c, ui.storage, ui.messages, "Read-only file system.", oldFile(), dir / "mnt", false);
 }
 
 TEST(SaveFailure, ReadOnlyFile) {
@@ -109,6 +93,7 @@ TEST(SaveFailure, ReadOnlyFile) {
     // Even the superuser leaves a file without write permission alone.
     expectFailedSave(c, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(), dir.path);
     EXPECT_EQ(permissionsOf(dir / "c.pmr"), 0444u);
+    EXPECT_EQ(permissionsOf(dir / "c.pmr.bak"), 0644u);  // its owner may replace it at the next save
 }
 
 TEST(SaveFailure, FileOfAnotherUserWithoutWritePermission) {
@@ -178,13 +163,17 @@ TEST(AtomicSave, PermissionBitsAndOwnerOfTheReplacedFileAreKept) {
     Catalogue c = unsaved(dir / "c.pmr");
     ASSERT_TRUE(saveCatalogue(c, ui.storage));
     EXPECT_EQ(permissionsOf(dir / "c.pmr"), 0640u);
+    EXPECT_EQ(readBytes(dir / "c.pmr.bak"), oldFile());
+    EXPECT_EQ(permissionsOf(dir / "c.pmr.bak"), 0640u);  // no more open to others than the file
     if (root) {
         struct stat st {};
-        ::stat((dir / "c.pmr").c_str(), &st);
-        EXPECT_EQ(st.st_uid, 65534u);
-        EXPECT_EQ(st.st_gid, 65534u);
+        for (const std::string name : {"c.pmr", "c.pmr.bak"}) {
+            ::stat((dir / name).c_str(), &st);
+            EXPECT_EQ(st.st_uid, 65534u) << name;
+            EXPECT_EQ(st.st_gid, 65534u) << name;
+        }
     }
-    EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"c.pmr"});
+    EXPECT_EQ(namesIn(dir.path), (std::set<std::string>{"c.pmr", "c.pmr.bak"}));
 }
 
 TEST(AtomicSave, ThroughASymbolicLinkTheTargetIsReplacedAndTheLinkKept) {
@@ -206,7 +195,9 @@ TEST(AtomicSave, ThroughASymbolicLinkTheTargetIsReplacedAndTheLinkKept) {
     ASSERT_TRUE(loadCatalogue(back, ui.storage));
     EXPECT_EQ(books(back), books(c));
     EXPECT_EQ(namesIn(dir / "real"), std::set<std::string>{"c.pmr"});
-    EXPECT_EQ(namesIn(dir.path), (std::set<std::string>{"chain.pmr", "real", "relative.pmr"}));
+    // The backup is beside the name the user knows.
+    EXPECT_EQ(readBytes(dir / "chain.pmr.bak"), oldFile());
+    EXPECT_EQ(namesIn(dir.path), (std::set<std::string>{"chain.pmr", "chain.pmr.bak", "real", "relative.pmr"}));
 }
 
 TEST(AtomicSave, ADanglingLinkGetsItsTargetCreated) {
@@ -242,6 +233,9 @@ TEST(AtomicSave, ALinkLoopIsReported) {
     EXPECT_NE(ui.messages.shown.at(0).text.find(std::strerror(ELOOP)), std::string::npos);
 }
 
+// The file is read (to compare it and keep it), kept as the backup, which is
+// renamed into place and flushed before the new file is even created, and
+// only then replaced; last the new file is described for the next save.
 TEST(AtomicSave, TheSystemCallsComeInTheSafeOrder) {
     TempDir dir;
     writeBytes(dir / "c.pmr", oldFile());
@@ -250,68 +244,32 @@ TEST(AtomicSave, TheSystemCallsComeInTheSafeOrder) {
     Ui ui(files);
     Catalogue c = unsaved(dir / "c.pmr");
     ASSERT_TRUE(saveCatalogue(c, ui.storage));
-    const std::vector<std::string> expected{"status", "status", "checkWritable", "createNew", "setOwner",
-                                            "setPermissions", "write", "sync", "close", "rename", "syncDirectory"};
+    const std::vector<std::string> expected{
+        "status", "readFile",                                                                      // the file now
+        "status", "status", "createNew", "setOwner", "setPermissions", "write", "sync", "close", "rename",
+        "syncDirectory",                                                                           // its backup
+        "status", "status", "checkWritable", "createNew", "setOwner", "setPermissions", "write", "sync", "close",
+        "rename", "syncDirectory",                                                                 // the new file
+        "status",                                                                                  // its stamp
+        "openToLock", "lock", "lock"};                                                             // its hold
     EXPECT_EQ(failing.calls, expected);
 }
 
-// Each system call of a save fails in turn, once and for good: before the
-// rename the old file is untouched and nothing is left; a failed owner change
-// is no reason to stop; a failed flush of the folder after the rename leaves
-// the new file in place but the changes counted as unsaved.
-TEST(AtomicSave, EveryCallFailingInTurnLeavesTheOldOrTheNewFileWhole) {
+// A save killed at each of its file calls in turn, as a crash or a power cut
+// would end it: the file is the whole old or new one, the backup the whole
+// older or old one, the new file is never in place without the old one kept
+// as the backup, only hidden temporary files may be left beside them, and
+// the killed program's hold on the file is gone with it.
+TEST(AtomicSave, ASaveKilledAtEachCallLosesNothing) {
     TempDir dir;
-    Catalogue reference = unsaved(dir / "c.pmr");
+    const std::string path = dir / "c.pmr";
+    Catalogue reference = unsaved(path);
     const std::string newBytes = encodeCatalogue(reference, planPurge(reference));
-    const std::size_t callCount = countSaveCalls(dir / "c.pmr");
-    for (const auto failure : {FailingFiles::Failure::Once, FailingFiles::Failure::ForGood})
-        for (std::size_t k = 0; k < callCount; ++k) {
-            writeBytes(dir / "c.pmr", oldFile());
-            FailingFiles failing(platform::systemFileCalls());
-            platform::PosixFiles files(failing);
-            failing.failAt = static_cast<int>(k);
-            failing.failure = failure;
-            Ui ui(files);
-            ui.messages.expect(Answer::Ok);
-            Catalogue c = unsaved(dir / "c.pmr");
-            const std::string before = dump(c);
-            const bool saved = saveCatalogue(c, ui.storage);
-            const std::string failed = failing.failedCall();
-            SCOPED_TRACE(std::string(failure == FailingFiles::Failure::Once ? "once" : "for good") + ", failing call " +
-                         std::to_string(k) + ": " + failed);
-            EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"c.pmr"});
-            if (failed == "setOwner") {
-                EXPECT_TRUE(saved);
-                EXPECT_EQ(readBytes(dir / "c.pmr"), newBytes);
-            } else if (failed == "syncDirectory") {
-                EXPECT_FALSE(saved);
-                EXPECT_EQ(readBytes(dir / "c.pmr"), newBytes);
-                EXPECT_TRUE(c.changed);
-                EXPECT_EQ(recordCount(c), recordCount(reference) - 1);  // memory is what was written
-                ASSERT_EQ(ui.messages.shown.size(), 1u);
-                EXPECT_NE(ui.messages.shown[0].text.find("could not confirm"), std::string::npos);
-            } else {
-                EXPECT_FALSE(saved);
-                EXPECT_EQ(readBytes(dir / "c.pmr"), oldFile());
-                EXPECT_EQ(dump(c), before);
-                EXPECT_TRUE(c.changed);
-                ASSERT_EQ(ui.messages.shown.size(), 1u);
-                EXPECT_NE(ui.messages.shown[0].text.find("could not be saved: Input/output error."), std::string::npos);
-            }
-        }
-}
-
-// A save killed at each of its system calls in turn, as a crash or a power
-// cut would end it: the catalogue's file is the whole old one or the whole
-// new one, never a mix; only a hidden temporary file may be left beside it.
-TEST(AtomicSave, ASaveKilledAtEachCallLeavesTheOldOrTheNewFileWhole) {
-    TempDir dir;
-    Catalogue reference = unsaved(dir / "c.pmr");
-    const std::string newBytes = encodeCatalogue(reference, planPurge(reference));
-    const std::size_t callCount = countSaveCalls(dir / "c.pmr");
+    const std::string older = olderBackup();
+    const std::size_t callCount = callsOfASave(path).size();
     for (std::size_t k = 0; k < callCount; ++k) {
         for (const std::string& name : namesIn(dir.path)) std::remove((dir / name).c_str());
-        writeBytes(dir / "c.pmr", oldFile());
+        Catalogue c = loadedAndChanged(path);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -320,18 +278,28 @@ TEST(AtomicSave, ASaveKilledAtEachCallLeavesTheOldOrTheNewFileWhole) {
             failing.failAt = static_cast<int>(k);
             failing.failure = FailingFiles::Failure::Kill;
             platform::scripted::ScriptedMessageBoxes messages;
-            StorageUi ui{messages, files, {}, {}};
-            Catalogue c = unsaved(dir / "c.pmr");
+            std::unique_ptr<platform::FileHold> hold;
+            StorageUi ui{messages, files, {}, {}, &hold};
             saveCatalogue(c, ui);
             ::_exit(0);
         }
         int status = 0;
         ::waitpid(child, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "call " << k << " was not reached";
-        const std::string now = readBytes(dir / "c.pmr");
+        const std::string now = readBytes(path);
+        const std::string backup = readBytes(path + ".bak");
         EXPECT_TRUE(now == oldFile() || now == newBytes) << "killed at call " << k << ": " << now.size() << " bytes";
+        EXPECT_TRUE(backup == older || backup == oldFile()) << "killed at call " << k;
+        if (now == newBytes) {
+            EXPECT_EQ(backup, oldFile()) << "killed at call " << k;
+        }
+        Ui next;  // a killed holder never counts as holding the file: no notice
+        Catalogue reloaded;
+        reloaded.fileName = path;
+        EXPECT_TRUE(loadCatalogue(reloaded, next.storage));
+        EXPECT_TRUE(next.messages.shown.empty()) << "killed at call " << k;
         for (const std::string& name : namesIn(dir.path)) {
-            if (name != "c.pmr") {
+            if (name != "c.pmr" && name != "c.pmr.bak") {
                 EXPECT_EQ(name.rfind(".c.pmr.", 0), 0u) << name;
             }
         }
@@ -360,6 +328,7 @@ TEST(AtomicSave, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
             for (int i = 0;; ++i) {
                 Catalogue& c = i % 2 == 0 ? big : small;
                 c.fileName = dir / "c.pmr";
+                c.onDisk = {};  // each save is a new program's: none asks about the other's file
                 c.changed = true;
                 if (!saveCatalogue(c, ui)) ::_exit(1);
             }
@@ -373,17 +342,23 @@ TEST(AtomicSave, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
         const std::string now = readBytes(dir / "c.pmr");
         ASSERT_TRUE(now == bigBytes || now == smallBytes) << "run " << run << ": a file of " << now.size() << " bytes";
         (now == bigBytes ? sawBig : sawSmall)++;
-        // A killed save may leave its temporary file (a crash cannot clean up);
-        // it never takes the catalogue's name.
+        if (exists(dir / "c.pmr.bak")) {
+            const std::string backup = readBytes(dir / "c.pmr.bak");
+            ASSERT_TRUE(backup == bigBytes || backup == smallBytes) << "run " << run << ": a backup of " << backup.size();
+        }
+        // A killed save may leave its temporary files (a crash cannot clean
+        // up); they never take the catalogue's or the backup's name.
         for (const std::string& name : namesIn(dir.path)) {
-            if (name != "c.pmr") {
+            if (name != "c.pmr" && name != "c.pmr.bak") {
                 EXPECT_EQ(name.rfind(".c.pmr.", 0), 0u) << name;
             }
         }
     }
     EXPECT_GT(sawBig + sawSmall, 0);
-    std::printf("killed saves: %d left the big file, %d the small one; %zu were killed before their rename\n", sawBig,
-                sawSmall, namesIn(dir.path).size() - 1);
+    std::size_t temporaries = 0;
+    for (const std::string& name : namesIn(dir.path)) temporaries += name.front() == '.';
+    std::printf("killed saves: %d left the big file, %d the small one; %zu temporary files were left\n", sawBig,
+                sawSmall, temporaries);
 }
 
 }  // namespace

@@ -145,18 +145,21 @@ struct BytesFiles final : platform::Files {
         return 0;
     }
     int status(const std::string&, bool, platform::FileInfo&) override { return ENOSYS; }
-    platform::ReplaceResult replaceWhole(const std::string& path, std::string_view) override {
+    platform::ReplaceResult replaceWhole(const std::string& path, std::string_view,
+                                         const platform::FileInfo*) override {
         return {platform::ReplaceResult::NotReplaced, ENOSYS, std::strerror(ENOSYS), path};
     }
+    platform::HoldResult holdOpen(const std::string&) override { return {}; }
 };
 
 // Message boxes, status texts and Save As of one test.
 struct Ui {
-    explicit Ui(platform::Files& files = platform::systemFiles()) : storage{messages, files, {}, {}} {
+    explicit Ui(platform::Files& files = platform::systemFiles()) : storage{messages, files, {}, {}, &hold} {
         storage.showProgress = [this](const std::string& text) { statuses.push_back(text); };
     }
     platform::scripted::ScriptedMessageBoxes messages;
     std::vector<std::string> statuses;  // the progress texts shown
+    std::unique_ptr<platform::FileHold> hold;  // as the program holds its catalogue's file
     StorageUi storage;
 };
 

@@ -97,6 +97,7 @@ struct ReplaceLosingTheTarget final : platform::Win32FileCalls {
     Error move(const SystemPath& f, const SystemPath& t) override { return real.move(f, t); }
     Error flushFile(const SystemPath& p) override { return real.flushFile(p); }
     Error remove(const SystemPath& p) override { return real.remove(p); }
+    Error openLockFile(const SystemPath& p, bool s, Handle& h) override { return real.openLockFile(p, s, h); }
 };
 
 TEST(Win32Save, AReplacementThatLostTheOldFileStillLeavesTheNewOneInItsPlace) {
@@ -119,12 +120,15 @@ TEST(Win32Save, DISABLED_KilledChild) {
     failing.failAt = std::atoi(at);
     failing.failure = FailingWin32Calls::Failure::Kill;
     platform::Win32Files files(failing);
-    files.replaceWhole(std::string(folder) + "\\c.pmr", NewBytes);
+    const SystemPath path = std::string(folder) + "\\c.pmr";
+    const platform::HoldResult held = platform::systemFiles().holdOpen(path);  // as the program holds its catalogue
+    files.replaceWhole(path, NewBytes);
 }
 
-// The test program itself, run as a child, saves and is ended at each call in
-// turn, as a crash would end it: the file is the whole old one or the whole
-// new one; only the temporary may be left beside it.
+// The test program itself, run as a child, holds the file, saves and is ended
+// at each call in turn, as a crash would end it: the file is the whole old one
+// or the whole new one; only the temporary may be left beside it, not the lock
+// file, and nobody holds the file any more.
 TEST(Win32Save, ASaveKilledAtEachCallLeavesTheOldOrTheNewFileWhole) {
     TempFolder folder;  // an ASCII name, for the environment
     const SystemPath path = folder / "c.pmr";
@@ -146,6 +150,7 @@ TEST(Win32Save, ASaveKilledAtEachCallLeavesTheOldOrTheNewFileWhole) {
         const bool temporaryLeft = names.size() == 25 && names.rfind(".c.pmr.", 0) == 0 && names.substr(15) == ".tmp c.pmr";
         EXPECT_TRUE(names == "c.pmr" || temporaryLeft) << names;
         if (temporaryLeft) DeleteFileW(platform::widePath(folder / names.substr(0, 19)).c_str());
+        EXPECT_FALSE(platform::systemFiles().holdOpen(path).heldElsewhere) << "killed at call " << k;
     }
     SetEnvironmentVariableA("QUORVELS_KILL_AT", nullptr);
     SetEnvironmentVariableA("QUORVELS_KILL_FOLDER", nullptr);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/catalogue.h"
+#include "platform/files.h"
+
+// What a catalogue's file on disk is now, as a save finds it before writing:
+// whether it is there, what the system says of it and its bytes (the backup
+// is made of them).
+struct FileOnDisk {
+    bool missing = false;        // there is no file by that name: it is simply written anew
+    bool described = false;      // `info` holds what the system said of it
+    platform::FileInfo info;
+    std::string bytes;
+    std::string unreadReason;    // why the bytes could not be read; "" when they were
+};
+
+// Looks at the file at path: first what the system says of it, then its bytes,
+// so that a change in between shows in the description a later look compares.
+FileOnDisk lookAt(platform::Files& files, const platform::SystemPath& path);
+
+// The stamp of the file at path holding bytes, described by info when
+// `described`.
+FileStamp stampOf(const platform::SystemPath& path, bool described, const platform::FileInfo& info,
+                  std::string_view bytes);
+
+// Whether the file now at `stamp.path` is not the one stamped: another
+// program has changed it since. Equal descriptions mean the same file; when
+// they differ, the bytes decide, so that a file touched but not changed does
+// not count. A missing or unreadable file is no change (it is written anew,
+// or the save says why it cannot keep it).
+bool changedSince(const FileStamp& stamp, const FileOnDisk& now);
+
+// The name of the backup kept beside a catalogue file: "NAME.pmr.bak".
+platform::SystemPath backupNameOf(const platform::SystemPath& path);

@@ -1,0 +1,55 @@
+#pragma once
+
+// The folder a save finds on every system, and the calls of a save through
+// the machine's own file layer.
+#include <string>
+
+#include "storage/catalogue_codec.h"
+#include "storage/catalogue_file.h"
+#include "tests/storage/storage_test_support.h"
+#include "tests/support/failing_system_files.h"
+#include "tests/support/large_catalogue.h"
+
+namespace storage_test {
+
+// The file on disk before the save: a valid small catalogue.
+inline std::string oldFile() {
+    return Layout{}.counts(1, 1).record(1, 1, 1, 1, 2, "OLD BOOK", "").author("OLD AUTHOR").date(0).bytes;
+}
+
+// An unsaved catalogue of `size` books, one of them deleted.
+inline Catalogue unsaved(const std::string& fileName, int size = 40) {
+    Catalogue c = makeLargeCatalogue(size);
+    setFlag(c.records[2].flags, deleted, true);
+    c.changed = true;
+    c.fileName = fileName;
+    return c;
+}
+
+// The backup a save finds from the save before.
+inline std::string olderBackup() { return Layout{}.counts(0, 0).bytes; }
+
+// The folder as a save finds it: the file, the backup of the save before, and
+// a catalogue that was loaded from the file and then changed.
+inline Catalogue loadedAndChanged(const std::string& path) {
+    writeBytes(path, oldFile());
+    writeBytes(path + ".bak", olderBackup());
+    Ui plain;
+    Catalogue loaded;
+    loaded.fileName = path;
+    EXPECT_TRUE(loadCatalogue(loaded, plain.storage));
+    Catalogue c = unsaved(path);
+    c.onDisk = loaded.onDisk;
+    return c;
+}
+
+// The file calls of a successful save of loadedAndChanged(), in order.
+inline std::vector<std::string> callsOfASave(const std::string& path) {
+    Catalogue c = loadedAndChanged(path);
+    FailingSystemFiles failing;
+    Ui ui(failing.files);
+    EXPECT_TRUE(saveCatalogue(c, ui.storage));
+    return failing.calls.calls;
+}
+
+}  // namespace storage_test
