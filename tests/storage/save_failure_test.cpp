@@ -262,12 +262,11 @@ TEST(AtomicSave, TheSystemCallsComeInTheSafeOrder) {
 // the killed program's hold on the file is gone with it.
 TEST(AtomicSave, ASaveKilledAtEachCallLosesNothing) {
     TempDir dir;
-    const std::string path = dir / "c.pmr";
-    Catalogue reference = unsaved(path);
-    const std::string newBytes = encodeCatalogue(reference, planPurge(reference));
+    const SaveOfLoadedAndChanged save(dir / "c.pmr");
+    const std::string& path = save.path;
+    const std::string& newBytes = save.newBytes;
     const std::string older = olderBackup();
-    const std::size_t callCount = callsOfASave(path).size();
-    for (std::size_t k = 0; k < callCount; ++k) {
+    for (std::size_t k = 0; k < save.callCount; ++k) {
         for (const std::string& name : namesIn(dir.path)) std::remove((dir / name).c_str());
         Catalogue c = loadedAndChanged(path);
         const pid_t child = ::fork();

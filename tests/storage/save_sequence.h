@@ -4,6 +4,7 @@
 // the machine's own file layer.
 #include <string>
 
+#include "core/ordering.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
 #include "tests/storage/storage_test_support.h"
@@ -51,5 +52,18 @@ inline std::vector<std::string> callsOfASave(const std::string& path) {
     EXPECT_TRUE(saveCatalogue(c, ui.storage));
     return failing.calls.calls;
 }
+
+// The bytes a save of loadedAndChanged() at path writes, and the number of
+// file calls it makes: the sweeps fail or kill each in turn.
+struct SaveOfLoadedAndChanged {
+    explicit SaveOfLoadedAndChanged(const std::string& path) : path(path) {
+        Catalogue reference = unsaved(path);
+        newBytes = encodeCatalogue(reference, planPurge(reference));
+        callCount = callsOfASave(path).size();
+    }
+    std::string path;
+    std::string newBytes;
+    std::size_t callCount = 0;
+};
 
 }  // namespace storage_test

@@ -21,14 +21,13 @@ using Failure = FailingSystemFiles::Failure;
 // save that did not happen said why.
 TEST(SaveSequence, EveryCallFailingInTurnLosesNothing) {
     TempDir dir;
-    const std::string path = dir / "c.pmr";
-    Catalogue reference = unsaved(path);
-    const std::string newBytes = encodeCatalogue(reference, planPurge(reference));
+    const SaveOfLoadedAndChanged save(dir / "c.pmr");
+    const std::string& path = save.path;
+    const std::string& newBytes = save.newBytes;
     const std::string older = olderBackup();
-    const std::size_t callCount = callsOfASave(path).size();
     for (const auto failure : {Failure::Once, Failure::ForGood})
         for (const Answer withoutBackup : {Answer::Yes, Answer::No})
-            for (std::size_t k = 0; k < callCount; ++k) {
+            for (std::size_t k = 0; k < save.callCount; ++k) {
                 Catalogue c = loadedAndChanged(path);
                 const std::string before = dump(c);
                 FailingSystemFiles failing;
