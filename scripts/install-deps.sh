@@ -24,7 +24,7 @@ packages=(
   file
   # the Debian package: its dependencies from the program's shared libraries
   # (dpkg-shlibdeps), its checks, and keys typed into the unpacked program
-  dpkg-dev lintian appstream xdotool
+  dpkg-dev lintian appstream shared-mime-info xdotool
 )
 
 missing=()
