@@ -5,9 +5,10 @@
 # Install it with: apt install ./build/package/quorvels_<version>_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh >/dev/null
+# Only the path goes to standard output, for the caller to take.
+bash scripts/build.sh >&2
 cmake -S packaging/linux -B build/package -G Ninja -DQUORVELS_BUILD_DIR="$PWD/build/release" >/dev/null
-cmake --build build/package >/dev/null
+cmake --build build/package >&2
 rm -f build/package/quorvels_*.deb
 # CPack's progress is shown only when it fails.
 (cd build/package && cpack -G DEB >cpack.log 2>&1) || { cat build/package/cpack.log >&2; exit 1; }
