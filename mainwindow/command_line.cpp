@@ -8,8 +8,8 @@
 namespace {
 
 constexpr const char* Usage =
-    "Usage: quorvels [CATALOGUE.pmr | --import FILE.csv CATALOGUE.pmr | --export CATALOGUE.pmr FILE.csv [--goodreads] |\n"
-    "                --help | --version]\n"
+    "Usage: quorvels [CATALOGUE.pmr | --import FILE.csv CATALOGUE.pmr |\n"
+    "                --export CATALOGUE.pmr FILE.csv [--goodreads] | --help | --version]\n"
     "  CATALOGUE    the window opens on this catalogue instead of the remembered one, and remembers it\n"
     "  --import     adds the books of a CSV or TSV file (Goodreads, The StoryGraph, LibraryThing, or any file\n"
     "               with Author and Title columns) to the catalogue, which is created when it is missing\n"

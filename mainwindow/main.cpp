@@ -65,6 +65,7 @@ int main(int argc, char** argv) {
     // the row: each text is measured by the toolkit once.
     const std::unique_ptr<platform::TextMeasure> listMeasure = desktop->listTextMeasure(ListTextUnit);
     const RememberingMeasure rememberingMeasure(*listMeasure);
-    runQuorvels(main, {startDirectory, platform::programFile(), *named}, {rememberingMeasure, [&desktop] { return desktop->openDefaultPrinter(); }});
+    runQuorvels(main, {startDirectory, platform::programFile(), *named},
+                {rememberingMeasure, [&desktop] { return desktop->openDefaultPrinter(); }});
     return 0;
 }

@@ -21,7 +21,8 @@ TEST(HelpFile, IsTakenFromTheFirstFolderThatHoldsIt) {
     const SystemPath start = sep + "home" + sep + "ann";
     const SystemPath bin = sep + "opt" + sep + "q" + sep + "bin" + sep;
     const std::vector<SystemPath> folders = helpFolders(start, bin + "quorvels");
-    ASSERT_EQ(folders, (std::vector<SystemPath>{start, bin, sep + "opt" + sep + "q" + sep + "share" + sep + "quorvels"}));
+    const SystemPath data = sep + "opt" + sep + "q" + sep + "share" + sep + "quorvels";
+    ASSERT_EQ(folders, (std::vector<SystemPath>{start, bin, data}));
     EXPECT_EQ(helpFolders(start, ""), std::vector<SystemPath>{start});  // the system could not tell
 
     for (unsigned held = 0; held < 8; ++held) {
