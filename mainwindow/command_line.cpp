@@ -8,14 +8,15 @@
 namespace {
 
 constexpr const char* Usage =
-    "Usage: quorvels [--import FILE.csv CATALOGUE.pmr | --export CATALOGUE.pmr FILE.csv [--goodreads] | --help | "
-    "--version]\n"
+    "Usage: quorvels [CATALOGUE.pmr | --import FILE.csv CATALOGUE.pmr |\n"
+    "                --export CATALOGUE.pmr FILE.csv [--goodreads] | --help | --version]\n"
+    "  CATALOGUE    the window opens on this catalogue instead of the remembered one, and remembers it\n"
     "  --import     adds the books of a CSV or TSV file (Goodreads, The StoryGraph, LibraryThing, or any file\n"
     "               with Author and Title columns) to the catalogue, which is created when it is missing\n"
     "  --export     writes every book of the catalogue as CSV; --goodreads in Goodreads' columns\n"
     "  --help       shows this text\n"
     "  --version    shows the program's version\n"
-    "Without any of them the catalogue window opens.\n";
+    "Without any of them the window opens on the remembered catalogue.\n";
 
 // A text of the program (Windows-1252, lines ended by CR LF) as the terminal
 // shows it: UTF-8, lines ended by LF.
@@ -85,6 +86,14 @@ int exportBooks(const platform::SystemPath& path, const platform::SystemPath& cs
     return 0;
 }
 
+// An exit status of 1 after the usage, naming the arguments not understood.
+int refuse(const std::vector<std::string>& arguments, std::ostream& err) {
+    err << "quorvels: unknown command line: ";
+    for (const std::string& argument : arguments) err << argument << (&argument == &arguments.back() ? "\n" : " ");
+    err << Usage;
+    return 1;
+}
+
 }  // namespace
 
 bool namesCommand(const std::vector<std::string>& arguments) {
@@ -104,8 +113,13 @@ std::optional<int> runCommandLine(const std::vector<std::string>& arguments, pla
     if (command == "--export" && (count == 3 || (count == 4 && arguments[3] == "--goodreads")))
         return exportBooks(arguments[1], arguments[2], count == 4 ? ExportForm::Goodreads : ExportForm::Quorvels,
                            files, out, err);
-    err << "quorvels: unknown command line: ";
-    for (const std::string& argument : arguments) err << argument << (&argument == &arguments.back() ? "\n" : " ");
-    err << Usage;
-    return 1;
+    return refuse(arguments, err);
+}
+
+std::optional<platform::SystemPath> windowCatalogue(const std::vector<std::string>& arguments, std::ostream& err) {
+    if (arguments.size() > 1) {
+        refuse(arguments, err);
+        return std::nullopt;
+    }
+    return arguments.empty() ? "" : arguments[0];
 }

@@ -9,7 +9,12 @@
 #include "platform/files.h"
 #include "platform/transliterator.h"
 
-// The program's commands that open no window, for scripts and tests:
+// The program's command line. With nothing but a catalogue, or nothing at
+// all, the window opens on it, or on the remembered one:
+//
+//     quorvels [CATALOGUE.pmr]
+//
+// The commands that open no window, for scripts and tests:
 //
 //     quorvels --import FILE.csv CATALOGUE.pmr
 //     quorvels --export CATALOGUE.pmr FILE.csv [--goodreads]
@@ -30,3 +35,8 @@ bool namesCommand(const std::vector<std::string>& arguments);
 std::optional<int> runCommandLine(const std::vector<std::string>& arguments, platform::Files& files,
                                   platform::Transliterator& transliterator, const platform::Clock& clock,
                                   std::ostream& out, std::ostream& err);
+
+// The catalogue the window opens, from the arguments that are left once the
+// toolkit has taken its own: "" with none (the remembered one opens), the
+// one argument, or nothing after the usage on `err` when there are more.
+std::optional<platform::SystemPath> windowCatalogue(const std::vector<std::string>& arguments, std::ostream& err);

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -38,7 +40,16 @@ int main(int argc, char** argv) {
     }
     const platform::SystemPath startDirectory = platform::currentFolder();
 
+    // The toolkit takes its own options from the arguments; what is left
+    // may name the catalogue to open.
     const std::unique_ptr<platform::Desktop> desktop = platform::openDesktop(argc, argv);
+    std::ostringstream refusal;
+    const std::optional<platform::SystemPath> named = windowCatalogue(platform::programArguments(argc, argv), refusal);
+    if (!named) {
+        platform::useParentConsole();
+        std::cerr << refusal.str();
+        return 1;
+    }
     Catalogue catalogue;
     MainWindowState state;
     MainWindow main{catalogue,
@@ -54,6 +65,7 @@ int main(int argc, char** argv) {
     // the row: each text is measured by the toolkit once.
     const std::unique_ptr<platform::TextMeasure> listMeasure = desktop->listTextMeasure(ListTextUnit);
     const RememberingMeasure rememberingMeasure(*listMeasure);
-    runQuorvels(main, startDirectory, {rememberingMeasure, [&desktop] { return desktop->openDefaultPrinter(); }});
+    runQuorvels(main, {startDirectory, platform::programFile(), *named},
+                {rememberingMeasure, [&desktop] { return desktop->openDefaultPrinter(); }});
     return 0;
 }

@@ -20,7 +20,7 @@
 struct MainWindowState {
     bool deletedPending = false;    // records were deleted since start-up or the last Undelete
     platform::SystemPath startDirectory;  // the working directory at start-up
-    platform::SystemPath helpPath;        // startDirectory + "/quorvels.hlp", however long
+    platform::SystemPath helpPath;        // found at start-up (help_file.h), kept whole however long
     platform::WindowHandle window;  // the main window while it exists; none before and after
     std::unique_ptr<platform::PrintSurface> printer;  // the default printer, opened at start-up; none without one
     TypeAhead typeAhead;            // what was typed into the book list

@@ -2,6 +2,7 @@
 
 #include "core/ordering.h"
 #include "mainwindow/file_commands.h"
+#include "mainwindow/help_file.h"
 #include "mainwindow/status_line.h"
 #include "platform/path_form.h"
 #include "storage/settings_file.h"
@@ -12,11 +13,24 @@ StorageUi storageUiOf(MainWindow& main) {
             [&main] { saveCatalogueFileAs(main); }, &main.state.catalogueHold};
 }
 
-void runQuorvels(MainWindow& main, const platform::SystemPath& startDirectory, const StartupServices& services) {
+namespace {
+
+// A catalogue named on the command line: a relative name is taken from the
+// start folder, as the shell that started the program meant it.
+platform::SystemPath namedCataloguePath(const StartupPlace& place) {
+    const platform::SystemPath& name = place.namedCatalogue;
+    if (name.empty() || platform::isAbsolutePath(name)) return name;
+    return platform::withFinalSeparator(place.startDirectory) + name;
+}
+
+}  // namespace
+
+void runQuorvels(MainWindow& main, const StartupPlace& place, const StartupServices& services) {
     // The run's constants, the screen measure and the printer. The help path
     // is kept whole, however long the start folder is.
+    const platform::SystemPath& startDirectory = place.startDirectory;
     main.state.startDirectory = startDirectory;
-    main.state.helpPath = platform::withFinalSeparator(startDirectory) + "quorvels.hlp";
+    main.state.helpPath = findHelpFile(helpFolders(startDirectory, place.programFile), main.files);
     main.state.listMeasure = &services.listMeasure;
     main.state.printer = services.openDefaultPrinter();
 
@@ -24,11 +38,23 @@ void runQuorvels(MainWindow& main, const platform::SystemPath& startDirectory, c
     // field 2: a refused load changes nothing, so the window then shows it.
     rebuildView(main.catalogue);
 
-    // The last catalogue, loaded before the window exists: its status texts
-    // go nowhere and its messages come first.
-    readSettings(main.catalogue, startDirectory, main.files);
+    // The catalogue, loaded before the window exists: its status texts go
+    // nowhere and its messages come first. The remembered one stands in for
+    // a refused named one, as the open catalogue stays after a refused Open,
+    // unless it is that same file, refused already.
     StorageUi ui = storageUiOf(main);
-    loadCatalogue(main.catalogue, ui);
+    const platform::SystemPath remembered = readSettings(startDirectory, main.files);
+    const platform::SystemPath named = namedCataloguePath(place);
+    bool loaded = false;
+    if (!named.empty()) {
+        main.catalogue.fileName = named;
+        loaded = loadCatalogue(main.catalogue, ui);
+        if (loaded) writeSettings(main.catalogue, startDirectory, ui);
+    }
+    if (!loaded && remembered != named) {
+        main.catalogue.fileName = remembered;
+        loadCatalogue(main.catalogue, ui);
+    }
 
     runMainWindow(main);
 }

@@ -15,11 +15,21 @@ struct StartupServices {
     std::function<std::unique_ptr<platform::PrintSurface>()> openDefaultPrinter;  // none without a printer
 };
 
+// Where the program was started, and the catalogue its command line names.
+struct StartupPlace {
+    platform::SystemPath startDirectory;         // the working folder, holding the settings file
+    platform::SystemPath programFile = {};       // where help is looked for next; "" when unknown
+    platform::SystemPath namedCatalogue = {};    // "" when none is named
+};
+
 // The catalogue program from start to end: takes the start folder, the
-// screen measure and the default printer; reads the settings file in
-// `startDirectory` and loads the catalogue it names (any message about it
-// comes before the window); then runs the main window until it is closed.
-void runQuorvels(MainWindow& main, const platform::SystemPath& startDirectory, const StartupServices& services);
+// screen measure and the default printer; loads the catalogue the command
+// line names and remembers it in the settings file, as Open does (but a
+// missing file is not created), or, when none is named or the named one is
+// refused, the one the settings file in `startDirectory` names. Any message
+// about them comes before the window; then the main window runs until it is
+// closed.
+void runQuorvels(MainWindow& main, const StartupPlace& place, const StartupServices& services);
 
 // How storage reaches the user through the main window: its message boxes,
 // files and status line, and its Save As command for a catalogue without a name.

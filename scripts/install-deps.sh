@@ -22,6 +22,9 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest wine64 wine
   # telling the 32-bit programs apart from 64-bit ones
   file
+  # the Debian package: its dependencies from the program's shared libraries
+  # (dpkg-shlibdeps), its checks, and keys typed into the unpacked program
+  dpkg-dev lintian appstream shared-mime-info xdotool
 )
 
 missing=()

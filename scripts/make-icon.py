@@ -2,8 +2,9 @@
 """Writes mainwindow/resources/PMR.ico, the program icon of quorvels.exe, from
 mainwindow/resources/PMR.png (8-bit RGBA, not interlaced): the picture at its
 own size and halved down to 16 pixels, each as a 32-bit bitmap with its alpha
-channel, the form every version of Windows reads. Run it again after changing
-the picture; the same picture always gives the same file."""
+channel, the form every version of Windows reads. The halved pictures are also
+written as PMR-<size>.png, the smaller icons of the Linux package. Run it
+again after changing the picture; the same picture always gives the same files."""
 import struct
 import sys
 import zlib
@@ -64,6 +65,15 @@ def halved(width, height, rows):
     return width // 2, height // 2, result
 
 
+def png(width, height, rows):
+    """The picture as an 8-bit RGBA PNG file, each row unfiltered."""
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+    raw = b"".join(b"\x00" + bytes(row) for row in rows)
+    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+
+
 def icon_image(width, height, rows):
     """A BITMAPINFOHEADER of twice the height, the pixels bottom-up as BGRA,
     then the mask (a bit per pixel, set where it is transparent)."""
@@ -91,6 +101,7 @@ while True:
     if width <= 16:
         break
     width, height, rows = halved(width, height, rows)
+    (resources / f"PMR-{width}.png").write_bytes(png(width, height, rows))
 
 # ICONDIR (reserved, type 1 = icon, the count), an ICONDIRENTRY for each image
 # (0 stands for 256 pixels), then the images.

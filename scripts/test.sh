@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the optimised build,
-# the same suite under the address, undefined-behaviour and leak sanitizers,
+# its Debian package with the package's checks, the same suite under the
+# address, undefined-behaviour and leak sanitizers,
 # a bounded run of every fuzz target, and the Windows builds with their tests
 # under Wine. Exits non-zero when any fails.
 set -euo pipefail
@@ -8,6 +9,10 @@ cd "$(dirname "$0")/.."
 bash scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --preset release
+
+# The Debian package of the same build, and its checks.
+package=$(bash scripts/package.sh)
+bash scripts/check-package.sh "$package"
 
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j2

@@ -46,6 +46,12 @@ SystemPath currentFolder() {
     return error ? "." : folder;
 }
 
+SystemPath programFile() {
+    std::error_code error;
+    const std::string file = std::filesystem::read_symlink("/proc/self/exe", error).string();
+    return error ? "" : file;
+}
+
 SystemPath homeFolder() {
     std::string home = environment("HOME");
     if (home.empty()) {

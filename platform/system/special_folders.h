@@ -8,6 +8,10 @@ namespace platform {
 // folder was deleted under it), which still names it for the file calls.
 SystemPath currentFolder();
 
+// The program file this process runs, as the system names it, links
+// resolved; "" when the system cannot tell.
+SystemPath programFile();
+
 // The folders the installer works with, as the system names them, each
 // without a final separator: the user's home; the folder programs are
 // installed in (the user's data folder on Linux, Program Files on Windows);

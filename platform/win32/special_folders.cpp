@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "platform/win32/wide_path.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform {
@@ -33,6 +34,17 @@ SystemPath currentFolder() {
         if (length == 0) return ".";
         if (length < buffer.size()) return withoutFinalSeparator({buffer.data(), length});
         buffer.resize(length);  // the length needed, its terminating zero included
+    }
+}
+
+SystemPath programFile() {
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) return "";
+        // A name that filled the buffer may have been cut.
+        if (length < buffer.size()) return withoutLongPrefix(pathFromWide({buffer.data(), length}));
+        buffer.resize(buffer.size() * 2);
     }
 }
 

@@ -66,12 +66,25 @@ TEST(CommandLine, ImportsAndExportsWithoutAWindow) {
     EXPECT_NE(nowhere.err.find(".\nNothing was written; an earlier file of that name is unchanged."), std::string::npos);
     EXPECT_EQ(readFile(folder / "goodreads.csv").substr(0, 11), "\xEF\xBB\xBF" "Book Id,");
 
-    EXPECT_EQ(run({"--help"}).status, 0);
+    const Outcome help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: quorvels [CATALOGUE.pmr | --import", 0), 0u) << help.out;
     EXPECT_EQ(run({"--version"}).out, "quorvels 2.0\n");
     EXPECT_EQ(run({"--import", sample}).status, 1);
     EXPECT_EQ(run({"--frobnicate"}).status, 1);
     EXPECT_FALSE(run({}).status.has_value());
     EXPECT_FALSE(run({"-platform", "offscreen"}).status.has_value());
+}
+
+// What is left for the window once the toolkit has taken its own options:
+// nothing, one catalogue, or more, which is refused with the usage.
+TEST(CommandLine, TheWindowTakesOneCatalogueAtMost) {
+    std::ostringstream err;
+    EXPECT_EQ(windowCatalogue({}, err), "");
+    EXPECT_EQ(windowCatalogue({"books.pmr"}, err), "books.pmr");
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(windowCatalogue({"books.pmr", "more.pmr"}, err), std::nullopt);
+    EXPECT_EQ(err.str().rfind("quorvels: unknown command line: books.pmr more.pmr\nUsage: ", 0), 0u) << err.str();
 }
 
 }  // namespace

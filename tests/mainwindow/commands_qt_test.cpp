@@ -54,7 +54,7 @@ struct ProgramOnQt : ::testing::Test {
     MainWindow main{catalogue, state, windows, messages, platform::systemFiles(), help, clock,
                     {showRecordDialog, showFindDialog, showPrintDialog, &fileDialogs}};
 
-    void start() { runQuorvels(main, folder.path, {measure, [] { return nullptr; }}); }
+    void start() { runQuorvels(main, {folder.path}, {measure, [] { return nullptr; }}); }
 };
 
 TEST_F(ProgramOnQt, AUserAddsABookThroughTheEditMenuAndSavesItUnderANewName) {

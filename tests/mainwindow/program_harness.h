@@ -47,7 +47,7 @@ struct ProgramHarness : MainWindowHarness {
             printer = surface.get();
             return surface;
         }};
-        runQuorvels(main, startFolder, services);
+        runQuorvels(main, {startFolder}, services);
     }
 
     // The next window that opens is driven by `script`.

@@ -5,6 +5,7 @@
 #include "mainwindow/startup.h"
 #include "platform/scripted/fixed_width_measure.h"
 #include "platform/scripted/recording_print_surface.h"
+#include "platform/scripted/scripted_message_boxes.h"
 #include "storage/catalogue_file.h"
 #include "tests/mainwindow/main_window_harness.h"
 #include "tests/support/temporary_folder.h"
@@ -30,7 +31,7 @@ struct Startup : MainWindowHarness, ::testing::Test {
             ui.history.push_back("printer opened");
             return std::make_unique<platform::scripted::RecordingPrintSurface>();
         }};
-        runQuorvels(main, startFolder.path, services);
+        runQuorvels(main, {startFolder.path}, services);
     }
 
     // Saves a small catalogue through storage, as the program would.
@@ -128,6 +129,88 @@ TEST_F(Startup, ARememberedCatalogueThatCannotBeOpenedIsReportedAndTheViewShown)
     EXPECT_EQ(ui.messageBoxes.shown[0].caption, "File Error");
     EXPECT_EQ(catalogue.fileName, "");
     EXPECT_EQ(readFile(startFolder / "quorvels.ini"), startFolder / "Документы/книги.pmr\r\n");  // kept for a later start
+}
+
+// What one start of the program showed: the file in status field 1, the
+// list, and the captions of the messages before the window.
+struct Shown {
+    std::string file;
+    std::size_t books = 0;
+    std::vector<std::string> messages;
+};
+
+// Starts the program afresh in `folder` with `named` on its command line,
+// answering `messages` message boxes with OK.
+Shown startNaming(const std::string& folder, const std::string& named, int messages = 0) {
+    MainWindowHarness program;
+    platform::scripted::FixedWidthMeasure measure{5};
+    for (int i = 0; i < messages; ++i) program.ui.messageBoxes.expect(platform::Answer::Ok);
+    Shown shown;
+    program.ui.queueScript([&](ScriptedUser& user) {
+        shown.file = field(user, 1);
+        shown.books = rows(user).size();
+        user.closeBox();
+    });
+    runQuorvels(program.main, {folder, "", named}, {measure, [] { return nullptr; }});
+    for (const auto& box : program.ui.messageBoxes.shown) shown.messages.push_back(box.caption);
+    return shown;
+}
+
+// A catalogue named on the command line, as a file manager or a shell names
+// it: it opens instead of the remembered one and is remembered in its place;
+// one that is refused is reported, changes nothing on disk, and the
+// remembered one opens; a file refused once is not read twice; and a
+// settings file that cannot be written is reported with the named catalogue
+// open all the same.
+TEST(StartupWithANamedCatalogue, OpensItAndRemembersItOrFallsBackToTheRememberedOne) {
+    TemporaryFolder folder;
+    const auto save = [](const std::string& path, int books) {
+        Catalogue catalogue;
+        for (int i = 0; i < books; ++i) addBook(catalogue, "Author " + std::to_string(i), "Title", "", 1);
+        catalogue.fileName = path;
+        platform::scripted::ScriptedMessageBoxes none;
+        StorageUi storage{none, platform::systemFiles(), {}, {}};
+        ASSERT_TRUE(saveCatalogue(catalogue, storage));
+    };
+    const std::string settings = folder / "quorvels.ini";
+    std::filesystem::create_directory(fsPath(folder / "shelf"));
+    save(folder / "remembered.pmr", 2);
+    save(folder / "shelf/named.pmr", 3);
+    writeFile(settings, folder / "remembered.pmr\r\n");
+
+    // A name relative to the start folder, as a shell passes it.
+    Shown shown = startNaming(folder.path, "shelf" + std::string(1, PathSeparator) + "named.pmr");
+    EXPECT_EQ(shown.books, 3u);
+    EXPECT_TRUE(shown.messages.empty());
+    EXPECT_EQ(readFile(settings), folder / "shelf/named.pmr\r\n");
+    EXPECT_EQ(startNaming(folder.path, "").books, 3u);  // the next start opens it by itself
+
+    // Refused: the wrong version, a missing file (not created), a folder.
+    writeFile(folder / "old.pmr", "Quorvels 1.00 and more");
+    const std::vector<std::pair<std::string, std::string>> refused{
+        {folder / "old.pmr", "Data Error"}, {folder / "missing.pmr", "File Error"}, {folder / "shelf", "File Error"}};
+    for (const auto& [name, caption] : refused) {
+        shown = startNaming(folder.path, name, 1);
+        EXPECT_EQ(shown.messages, std::vector<std::string>{caption}) << name;
+        EXPECT_EQ(shown.books, 3u) << name;
+        EXPECT_EQ(shown.file, folder / "shelf/named.pmr") << name;
+        EXPECT_EQ(readFile(settings), folder / "shelf/named.pmr\r\n") << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(fsPath(folder / "missing.pmr")));
+
+    // The remembered catalogue itself named and refused: one message, an empty window.
+    writeFile(settings, folder / "old.pmr\r\n");
+    shown = startNaming(folder.path, folder / "old.pmr", 1);
+    EXPECT_EQ(shown.messages, std::vector<std::string>{"Data Error"});
+    EXPECT_EQ(shown.books, 0u);
+    EXPECT_EQ(shown.file, "");
+
+    // A settings file that cannot be replaced (a folder of that name).
+    std::filesystem::remove(fsPath(settings));
+    std::filesystem::create_directory(fsPath(settings));
+    shown = startNaming(folder.path, folder / "remembered.pmr", 1);
+    EXPECT_EQ(shown.messages, std::vector<std::string>{"File Error"});
+    EXPECT_EQ(shown.books, 2u);
 }
 
 TEST_F(Startup, TheHelpPathKeepsALongStartFolderWhole) {

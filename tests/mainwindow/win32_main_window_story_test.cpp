@@ -129,7 +129,7 @@ struct ProgramOnWindows : ::testing::Test {
     RecordingPrinter* printer = nullptr;  // while the main window runs
 
     void start() {
-        runQuorvels(main, folder.path, {*listMeasure, [this] {
+        runQuorvels(main, {folder.path}, {*listMeasure, [this] {
                         auto surface = std::make_unique<RecordingPrinter>();
                         printer = surface.get();
                         return surface;
