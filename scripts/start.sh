@@ -13,7 +13,7 @@ mkdir -p "$run"
 [ -f "$run/sample.pmr" ] || cp samples/sample.pmr "$run/sample.pmr"
 [ -f "$run/quorvels.ini" ] || printf '%s\r\n' "$(cd "$run" && pwd)/sample.pmr" > "$run/quorvels.ini"
 # The program looks for its help in the folder it is started in.
-cp help/quorvels.hlp help/quorvels.cnt "$run/"
+cp help/quorvels.hlp help/quorvels.cnt help/reading-statistics.png "$run/"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No desktop display is set (DISPLAY or WAYLAND_DISPLAY); start it from a desktop session," >&2
