@@ -10,6 +10,7 @@
 #include "mainwindow/status_line.h"
 #include "mainwindow/type_ahead.h"
 #include "mainwindow/view_commands.h"
+#include "statistics/statistics_dialog.h"
 
 using platform::MessageKind;
 
@@ -78,6 +79,10 @@ CommandEnd runMenuCommand(MainWindow& main, int id) {
         case RecordDataCommand: openRecordDialog(main, RecordDialogMode::View); break;
         case BooksReadCommand: showReadOrUnreadBooks(main, BooksRead); break;
         case BooksUnreadCommand: showReadOrUnreadBooks(main, BooksUnread); break;
+        // The figures only read the catalogue: the list stays as it is.
+        case ReadingStatisticsCommand:
+            showReadingStatistics(main.windows, main.catalogue, main.state.window);
+            return withoutEpilogue;
         case FindBooksCommand: openFindDialog(main); break;
         case HelpCommand: main.help.showContents(main.state.helpPath, main.state.window); break;
         case AboutCommand: showAboutBox(main.messages); break;

@@ -45,7 +45,7 @@ std::vector<platform::MenuSpec> mainMenuBar() {
         {"&View",
          {item("Lower &Case", CaseCommand), item("&Sort By Date", SortCommand), item("Record &Data", RecordDataCommand),
           item("Books &Read", BooksReadCommand), item("Books &Unread", BooksUnreadCommand),
-          item("&List All Books", ListAllBooksCommand, false)}},
+          item("&List All Books", ListAllBooksCommand, false), item("Reading S&tatistics", ReadingStatisticsCommand)}},
         {"&Help", {item("&Help", HelpCommand), item("&About", AboutCommand)}},
     };
 }

@@ -26,6 +26,7 @@ inline constexpr int SortCommand = 303;
 inline constexpr int RecordDataCommand = 304;
 inline constexpr int BooksReadCommand = 305;
 inline constexpr int BooksUnreadCommand = 306;
+inline constexpr int ReadingStatisticsCommand = 307;
 inline constexpr int FindBooksCommand = 401;
 inline constexpr int HelpCommand = 501;
 inline constexpr int AboutCommand = 502;

@@ -55,6 +55,13 @@ struct ListRows {
     virtual std::string text(int row) const = 0;
 };
 
+// One bar of a bar chart: the text under it and its height as a count.
+struct ChartBar {
+    std::string label;  // Windows-1252
+    int value = 0;      // 0 or more
+    bool operator==(const ChartBar&) const = default;
+};
+
 // One handler per window receives all its messages; it may open further
 // modal windows while it runs.
 using Handler = std::function<void(WindowHandle, const Message&)>;
@@ -125,6 +132,11 @@ struct Windows {
     virtual void addDropDownEntry(WindowHandle window, int id, const std::string& text) = 0;
     virtual void selectDropDownEntry(WindowHandle window, int id, int entry) = 0;
     virtual int selectedDropDownEntry(WindowHandle window, int id) const = 0;
+
+    // Bar charts: replaces every bar, drawn in order from the left, the
+    // tallest reaching the top. Screen readers are told each bar's label and
+    // value (chartTextEquivalent).
+    virtual void setChartBars(WindowHandle window, int id, const std::vector<ChartBar>& bars) = 0;
 
     // Menu items. An item keeps its command when its caption changes.
     virtual void setMenuItemEnabled(WindowHandle window, int command, bool enabled) = 0;

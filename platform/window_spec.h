@@ -16,7 +16,7 @@ namespace platform {
 // The keyboard, as dialogs on every desktop work:
 // - Tab and Shift+Tab move the focus along the tab stops in table order, round
 //   from the last to the first. Every enabled, shown control that takes the
-//   focus (all but panels, labels and group boxes) is a tab stop unless it
+//   focus (all but panels, labels, group boxes and bar charts) is a tab stop unless it
 //   carries style::NoTabStop; radio buttons go by group.
 // - A group of radio buttons is one tab stop, at its checked button (its
 //   first when none is checked). The arrow keys move the focus and the check
@@ -38,6 +38,7 @@ enum class ControlKind {
     RadioButton,   // checks itself and unchecks the rest of its group
     CheckBox,      // toggles itself
     GroupBox,      // a titled frame drawn behind the controls it surrounds
+    BarChart,      // bars given as data (Windows::setChartBars), drawn over their labels; no notifications
 };
 
 // Style notes of a control, combined with "|". A note that does not apply to

@@ -7,6 +7,7 @@
 #include "core/letter_case.h"
 #include "core/ordering.h"
 #include "core/read_date.h"
+#include "core/reading_figures.h"
 
 namespace {
 
@@ -57,5 +58,15 @@ BENCHMARK_CAPTURE(toggleLetterCaseTo, capitals, true)->Name("toggleLetterCase/to
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(toggleLetterCaseTo, properCase, false)->Name("toggleLetterCase/toProperCase")->Apply(atCatalogueSizes)
     ->Unit(benchmark::kMillisecond);
+
+// The reading statistics' figures of the whole catalogue.
+void figures(benchmark::State& state) {
+    const Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        ReadingFigures counted = readingFigures(catalogue);
+        benchmark::DoNotOptimize(counted.readPerYear.data());
+    }
+}
+BENCHMARK(figures)->Name("readingFigures")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     registerBookListBenchmarks();
     registerCommandBenchmarks();
+    registerStatisticsBenchmarks();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -32,3 +32,4 @@ void drawList(BenchWindow& bench);
 
 void registerBookListBenchmarks();
 void registerCommandBenchmarks();
+void registerStatisticsBenchmarks();

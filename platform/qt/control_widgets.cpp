@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/qt/bar_chart.h"
 #include "platform/qt/list_box.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/text_box_validator.h"
@@ -85,6 +86,7 @@ QWidget* makeWidget(const ControlSpec& blueprint, QWidget* client) {
         case ControlKind::RadioButton: return new QRadioButton(toQt(blueprint.caption), client);
         case ControlKind::CheckBox: return new QCheckBox(toQt(blueprint.caption), client);
         case ControlKind::GroupBox: return makeGroupBox(blueprint, client);
+        case ControlKind::BarChart: return new BarChartView(client);
     }
     return new QWidget(client);
 }
@@ -93,7 +95,8 @@ Qt::FocusPolicy focusPolicyOf(const ControlSpec& blueprint) {
     switch (blueprint.kind) {
         case ControlKind::Panel:
         case ControlKind::Label:
-        case ControlKind::GroupBox: return Qt::NoFocus;
+        case ControlKind::GroupBox:
+        case ControlKind::BarChart: return Qt::NoFocus;
         case ControlKind::RadioButton: return Qt::ClickFocus;  // its RadioGroup gives the group's tab stop
         default: return has(blueprint, style::NoTabStop) ? Qt::ClickFocus : Qt::StrongFocus;
     }

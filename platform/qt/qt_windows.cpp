@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "platform/qt/bar_chart.h"
 #include "platform/qt/list_box.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/text_box_validator.h"
@@ -190,6 +191,12 @@ void QtWindows::selectDropDownEntry(WindowHandle window, int id, int entry) {
 int QtWindows::selectedDropDownEntry(WindowHandle window, int id) const {
     const auto* list = control<QComboBox>(window, id);
     return list != nullptr ? list->currentIndex() : -1;
+}
+
+// ---- bar charts ----
+
+void QtWindows::setChartBars(WindowHandle window, int id, const std::vector<ChartBar>& bars) {
+    if (auto* chart = control<BarChartView>(window, id)) chart->setBars(bars);
 }
 
 // ---- menus ----

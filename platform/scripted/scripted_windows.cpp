@@ -28,7 +28,8 @@ ScriptedControl makeControl(const ControlSpec& blueprint, int& radioGroups) {
 }
 
 bool hasText(ControlKind kind) {
-    return kind != ControlKind::Panel && kind != ControlKind::ListBox && kind != ControlKind::DropDownList;
+    return kind != ControlKind::Panel && kind != ControlKind::ListBox && kind != ControlKind::DropDownList &&
+           kind != ControlKind::BarChart;
 }
 
 bool holdsPath(const ControlSpec& blueprint) {
@@ -300,6 +301,12 @@ void ScriptedWindows::selectDropDownEntry(WindowHandle handle, int id, int entry
 int ScriptedWindows::selectedDropDownEntry(WindowHandle handle, int id) const {
     const ScriptedControl* list = addressed(*this, handle, id, {ControlKind::DropDownList});
     return list != nullptr ? list->selectedEntry : -1;
+}
+
+// ---- bar charts ----
+
+void ScriptedWindows::setChartBars(WindowHandle handle, int id, const std::vector<ChartBar>& bars) {
+    if (ScriptedControl* chart = addressed(*this, handle, id, {ControlKind::BarChart})) chart->bars = bars;
 }
 
 // ---- menus ----

@@ -36,6 +36,8 @@ struct ScriptedControl {
 
     std::vector<std::string> entries;  // drop-down lists
     int selectedEntry = -1;
+
+    std::vector<ChartBar> bars;  // bar charts
 };
 
 struct ScriptedWindow {
@@ -146,6 +148,7 @@ public:
     void addDropDownEntry(WindowHandle window, int id, const std::string& text) override;
     void selectDropDownEntry(WindowHandle window, int id, int entry) override;
     int selectedDropDownEntry(WindowHandle window, int id) const override;
+    void setChartBars(WindowHandle window, int id, const std::vector<ChartBar>& bars) override;
     void setMenuItemEnabled(WindowHandle window, int command, bool enabled) override;
     void setMenuItemCaption(WindowHandle window, int command, const std::string& caption) override;
 };

@@ -45,12 +45,14 @@ ControlStyle ofKind(const ControlSpec& blueprint) {
         case ControlKind::RadioButton: return {ButtonClass, BS_AUTORADIOBUTTON, 0};
         case ControlKind::CheckBox: return {ButtonClass, BS_AUTOCHECKBOX, 0};
         case ControlKind::GroupBox: return {ButtonClass, BS_GROUPBOX, 0};
+        case ControlKind::BarChart: return {StaticClass, SS_OWNERDRAW, 0};  // its window text is what screen readers tell
     }
     return {};
 }
 
 bool takesFocus(ControlKind kind) {
-    return kind != ControlKind::Panel && kind != ControlKind::Label && kind != ControlKind::GroupBox;
+    return kind != ControlKind::Panel && kind != ControlKind::Label && kind != ControlKind::GroupBox &&
+           kind != ControlKind::BarChart;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32_windows/bar_chart.h"
 #include "platform/win32_windows/menu_bar.h"
 #include "platform/win32_windows/radio_group.h"
 #include "platform/win32_windows/text_box.h"
@@ -200,8 +201,13 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             Control* control = window->control(item.hwndItem);
-            if (control == nullptr || item.CtlType != ODT_LISTBOX) return FALSE;
-            drawRow(control->list, item);
+            if (control == nullptr) return FALSE;
+            if (item.CtlType == ODT_LISTBOX) {
+                drawRow(control->list, item);
+                return TRUE;
+            }
+            if (control->blueprint.kind != ControlKind::BarChart) return FALSE;
+            drawChart(control->bars, item);
             return TRUE;
         }
         case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(window->background);

@@ -17,6 +17,7 @@ struct Control {
     // Text boxes: the text when the box last told of a change. Some systems
     // tell also of a key the maximum length refused, which changed nothing.
     std::wstring text;
+    std::vector<ChartBar> bars;  // bar charts: what they draw
 };
 
 // One running window: its blueprint, its handler, and the system's windows

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/bar_chart_layout.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32_windows/dialog_procedure.h"
 #include "platform/win32_windows/dialog_template.h"
@@ -15,8 +16,8 @@ namespace {
 using enum ControlKind;
 
 const std::initializer_list<ControlKind> withText = {Label, PushButton, CheckBox, RadioButton, GroupBox, TextBox};
-const std::initializer_list<ControlKind> anyKind = {Panel,       PushButton,  Label,    ListBox, TextBox,
-                                                    DropDownList, RadioButton, CheckBox, GroupBox};
+const std::initializer_list<ControlKind> anyKind = {Panel,       PushButton,  Label,    ListBox,  TextBox,
+                                                    DropDownList, RadioButton, CheckBox, GroupBox, BarChart};
 
 // A text box keeps at most its maximum length, also of the program's texts.
 std::wstring fitted(const Control& control, std::wstring text) {
@@ -213,6 +214,16 @@ void Win32Windows::selectDropDownEntry(WindowHandle window, int id, int entry) {
 int Win32Windows::selectedDropDownEntry(WindowHandle window, int id) const {
     const Control* found = control(window, id, {DropDownList});
     return found != nullptr ? static_cast<int>(SendMessageW(found->hwnd, CB_GETCURSEL, 0, 0)) : -1;
+}
+
+// ---- bar charts ----
+
+void Win32Windows::setChartBars(WindowHandle window, int id, const std::vector<ChartBar>& bars) {
+    change(window, id, {BarChart}, [&](Control& control) {
+        control.bars = bars;
+        SetWindowTextW(control.hwnd, toWide(chartTextEquivalent(bars)).c_str());
+        InvalidateRect(control.hwnd, nullptr, TRUE);
+    });
 }
 
 // ---- menus ----

@@ -37,6 +37,7 @@ public:
     void addDropDownEntry(WindowHandle window, int id, const std::string& text) override;
     void selectDropDownEntry(WindowHandle window, int id, int entry) override;
     int selectedDropDownEntry(WindowHandle window, int id) const override;
+    void setChartBars(WindowHandle window, int id, const std::vector<ChartBar>& bars) override;
     void setMenuItemEnabled(WindowHandle window, int command, bool enabled) override;
     void setMenuItemCaption(WindowHandle window, int command, const std::string& caption) override;
 

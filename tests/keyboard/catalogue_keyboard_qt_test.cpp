@@ -16,6 +16,7 @@
 #include "platform/system/system_files.h"
 #include "printing/print_dialog.h"
 #include "printing/print_text.h"
+#include "statistics/statistics_dialog.h"
 #include "storage/catalogue_file.h"
 #include "tests/keyboard/keyboard_walk.h"
 
@@ -76,6 +77,8 @@ TEST_F(ProgramByKeyboard, EveryDialogIsWalkedFromTheMainWindow) {
            escape}}},
         {fromMenu(Qt::Key_E, Qt::Key_F),
          {{ids({AuthorBoxId, TitleBoxId, CategoryListId, DispositionBoxId, SearchButtonId, CancelButtonId}), altC}}},
+        // The chart takes no focus: the two lists, then Close, which Enter presses.
+        {fromMenu(Qt::Key_V, Qt::Key_T), {{ids({CategoryCountsId, ReviewCountsId, CloseButtonId}), {{Qt::Key_Return, {}}}}}},
         // Small font and Book Data chosen with the keys; Enter prints.
         {[&] {
              fromMenu(Qt::Key_F, Qt::Key_R)();

@@ -43,7 +43,7 @@ TEST(MenuBar, HoldsTheFourMenusWithTheirCommandsInOrder) {
     EXPECT_EQ(captions, (std::vector<std::string>{"&File", "&Edit", "&View", "&Help"}));
     EXPECT_EQ(commands["&File"], (std::vector<int>{101, 102, 103, 106, 107, 0, 104, 0, 105}));
     EXPECT_EQ(commands["&Edit"], (std::vector<int>{201, 203, 202, 0, 204, 205, 0, 206, 207, 0, 401}));
-    EXPECT_EQ(commands["&View"], (std::vector<int>{302, 303, 304, 305, 306, 301}));
+    EXPECT_EQ(commands["&View"], (std::vector<int>{302, 303, 304, 305, 306, 301, 307}));
     EXPECT_EQ(commands["&Help"], (std::vector<int>{501, 502}));
     EXPECT_EQ(itemCaptions[SortCommand], "&Sort By Date");
     EXPECT_EQ(itemCaptions[ImportBooksCommand], "&Import Books...");

@@ -23,6 +23,7 @@
 #include "platform/win32_windows/win32_windows.h"
 #include "printing/print_books.h"
 #include "printing/print_dialog.h"
+#include "statistics/statistics_dialog.h"
 #include "storage/catalogue_file.h"
 #include "tests/core/catalogue_builders.h"
 #include "tests/platform/user_script.h"
@@ -311,6 +312,23 @@ TEST_F(ProgramOnWindows, AUserKeepsACatalogueThroughTheWindowsDialogs) {
         EXPECT_EQ(rows().size(), 5u);
         EXPECT_EQ(status(2), "View All by Author");
         EXPECT_FALSE(menuItemEnabled(window, "&View", "&List All Books"));
+
+        // View > Reading Statistics: the chart tells screen readers its
+        // fourteen years, 1991 to 2000 without books; Escape closes it, and
+        // the list is as it was.
+        const Rows listed = rows(), fields = status();
+        script.whenShown(L"Reading Statistics", [&](HWND dialog) {
+            EXPECT_EQ(GetWindow(dialog, GW_OWNER), window);
+            const std::string chart = textOf(dialog, YearChartId);
+            EXPECT_EQ(chart.substr(0, 16), "1990: 1, 1991: 0");
+            EXPECT_EQ(chart.substr(chart.size() - 25), "2001: 1, 2002: 0, 2003: 1");
+            EXPECT_EQ(textOf(dialog, HeldLabelId), "5 books held: 3 read, 2 unread, 1 marked.");
+            EXPECT_EQ(textOf(dialog, BusiestLabelId), "Most books read in one year: 1 book in 1990.");
+            pressKey(dialog, VK_ESCAPE);
+        });
+        choose(window, "&View", "Reading S&tatistics");
+        EXPECT_EQ(rows(), listed);
+        EXPECT_EQ(status(), fields);
 
         // Edit > Edit Book on the clicked row: Tab into the date selects it
         // whole and typing replaces it; Alt+O puts the record back, and

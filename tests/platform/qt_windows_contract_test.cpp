@@ -67,6 +67,9 @@ struct QtBackend {
     std::string menuItemCaption(WindowHandle window, int command) const {
         return platform::qt::fromQt(shown(window).menuItem(command)->text());
     }
+    std::string chartText(WindowHandle window, int id) const {
+        return platform::qt::fromQt(shown(window).control(id)->accessibleDescription());
+    }
 };
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "platform/bar_chart_layout.h"
 #include "platform/qt/list_box.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_text_measure.h"
@@ -282,6 +283,65 @@ TEST_F(QtWindowsTest, TheBackgroundColourIsTheWindowsAloneControlsKeepTheirs) {
         const QWidget* label = window.control(41);
         EXPECT_TRUE(label->autoFillBackground());
         EXPECT_EQ(label->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Window));
+    });
+}
+
+// The columns of an image holding the bars' colour, as runs from left to
+// right: where each run starts and ends, and its top and bottom rows.
+struct BarRun {
+    int left, right, top, bottom;
+};
+std::vector<BarRun> barRuns(const QImage& image) {
+    const QColor fill(ChartBarColour.red, ChartBarColour.green, ChartBarColour.blue);
+    std::vector<BarRun> runs;
+    for (int x = 0; x < image.width(); ++x) {
+        int top = -1, bottom = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            if (QColor(image.pixel(x, y)) != fill) continue;
+            if (top < 0) top = y;
+            bottom = y;
+        }
+        if (top < 0) continue;
+        if (!runs.empty() && runs.back().right == x - 1)
+            runs.back().right = x;
+        else
+            runs.push_back({x, x, top, bottom});
+    }
+    return runs;
+}
+
+// Drawn offscreen, the bars stand on one axis in their order, each as high
+// as its value puts it (none for 0), with its value above it and its label
+// below the axis; screen readers get the text equivalent.
+TEST_F(QtWindowsTest, ABarChartDrawsItsBarsWhereTheirValuesPutThem) {
+    WindowSpec blueprint;
+    blueprint.caption = "Chart";
+    blueprint.width = 200;
+    blueprint.height = 130;
+    blueprint.controls = {{ControlKind::BarChart, "", 50, 5, 5, 190, 120}};
+    run(blueprint, [&](QtWindow& window, WindowHandle handle) {
+        windows.setChartBars(handle, 50, {{"1999", 4}, {"2000", 0}, {"2001", 2}, {"2002", 4}});
+        QWidget* chart = window.control(50);
+        EXPECT_EQ(chart->accessibleDescription(), "1999: 4, 2000: 0, 2001: 2, 2002: 4");
+        EXPECT_EQ(chart->focusPolicy(), Qt::NoFocus);
+        const QImage image = chart->grab().toImage();
+        const std::vector<BarRun> runs = barRuns(image);
+        ASSERT_EQ(runs.size(), 3u);
+        const auto height = [](const BarRun& run) { return run.bottom - run.top + 1; };
+        const auto centre = [](const BarRun& run) { return (run.left + run.right) / 2; };
+        for (const BarRun& run : runs) EXPECT_EQ(run.bottom, runs[0].bottom);
+        EXPECT_EQ(height(runs[0]), height(runs[2]));
+        EXPECT_NEAR(height(runs[1]) * 2, height(runs[0]), 1);
+        EXPECT_GT(height(runs[0]), image.height() / 2);
+        // The 0 bar's column lies between 1999 and 2001: 2001 is two columns on.
+        EXPECT_NEAR(centre(runs[1]) - centre(runs[0]), 2 * (centre(runs[2]) - centre(runs[1])), 2);
+        const int textHeight = chart->fontMetrics().height();
+        for (const BarRun& run : runs) {
+            EXPECT_FALSE(inkRuns(image.copy(run.left, run.top - textHeight, run.right - run.left + 1, textHeight), 0,
+                                 textHeight - 1, 1).empty());
+            EXPECT_FALSE(inkRuns(image.copy(run.left, run.bottom + 3, run.right - run.left + 1, textHeight), 0,
+                                 textHeight - 1, 1).empty());
+        }
     });
 }
 

@@ -1,5 +1,6 @@
 // The window contract run against the scripted windows, acting through the
 // ScriptedUser.
+#include "platform/bar_chart_layout.h"
 #include "platform/scripted/scripted_windows.h"
 #include "tests/platform/windows_contract.h"
 
@@ -39,6 +40,10 @@ struct ScriptedBackend {
     std::vector<std::string> rowTexts(WindowHandle window, int id) const { return ui.control(window, id).rows; }
     bool menuItemEnabled(WindowHandle window, int command) { return user(window).menuItem(command).enabled; }
     std::string menuItemCaption(WindowHandle window, int command) { return user(window).menuItem(command).caption; }
+    // The scripted windows keep the bars; a screen reader would be told their text equivalent.
+    std::string chartText(WindowHandle window, int id) const {
+        return platform::chartTextEquivalent(ui.control(window, id).bars);
+    }
 };
 
 }  // namespace

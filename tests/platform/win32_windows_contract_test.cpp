@@ -102,6 +102,10 @@ struct Win32Backend {
         GetMenuStringW(GetMenu(dialog(window)), static_cast<UINT>(command), caption, 256, MF_BYCOMMAND);
         return platform::win32::fromWide(caption);
     }
+    // A static control's window text is its name to screen readers.
+    std::string chartText(WindowHandle window, int id) const {
+        return platform::win32::fromWide(platform::win32::windowText(control(window, id)));
+    }
 };
 
 }  // namespace
@@ -189,7 +193,7 @@ platform::WindowSpec generatedBlueprint(std::mt19937& random) {
     const int count = between(40, 60);
     for (int id = 100; id < 100 + count; ++id) {
         platform::ControlSpec control;
-        control.kind = static_cast<ControlKind>(between(0, static_cast<int>(ControlKind::GroupBox)));
+        control.kind = static_cast<ControlKind>(between(0, static_cast<int>(ControlKind::BarChart)));
         if (!blueprint.controls.empty() && between(0, 2) == 0) control.kind = blueprint.controls.back().kind;  // runs, as of radio buttons
         const bool lists = control.kind == ControlKind::ListBox || control.kind == ControlKind::DropDownList;
         control.id = id;
@@ -238,6 +242,7 @@ Kind kindOf(const platform::ControlSpec& control) {
         case platform::ControlKind::RadioButton: return {L"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON};
         case platform::ControlKind::CheckBox: return {L"Button", BS_TYPEMASK, BS_AUTOCHECKBOX};
         case platform::ControlKind::GroupBox: return {L"Button", BS_TYPEMASK, BS_GROUPBOX};
+        case platform::ControlKind::BarChart: return {L"Static", SS_TYPEMASK, SS_OWNERDRAW};
     }
     return {};
 }
@@ -296,7 +301,8 @@ TEST(Win32Windows, BlueprintsAreBuiltAsTheySay) {
                                             (control.style & platform::style::GroupStart) == 0;
                 const bool focusable = control.kind != platform::ControlKind::Panel &&
                                        control.kind != platform::ControlKind::Label &&
-                                       control.kind != platform::ControlKind::GroupBox;
+                                       control.kind != platform::ControlKind::GroupBox &&
+                                       control.kind != platform::ControlKind::BarChart;
                 const bool tabStop = radio ? !continuesGroup : focusable && (control.style & platform::style::NoTabStop) == 0;
                 EXPECT_EQ((styleOf(child) & WS_GROUP) != 0, !continuesGroup);
                 EXPECT_EQ((styleOf(child) & WS_TABSTOP) != 0, tabStop);

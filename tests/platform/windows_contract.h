@@ -16,6 +16,7 @@
 //   void clickRow(WindowHandle, int id, int row);  void ctrlClickRow(...);  void doubleClickRow(...);
 //   std::vector<std::string> rowTexts(WindowHandle, int id);     // what a list shows
 //   bool menuItemEnabled(WindowHandle, int command);  std::string menuItemCaption(WindowHandle, int command);
+//   std::string chartText(WindowHandle, int id);  // what a screen reader is told of a bar chart
 
 #include <gtest/gtest.h>
 
@@ -372,10 +373,26 @@ TYPED_TEST_P(WindowsContract, ModalWindowsNest) {
     EXPECT_EQ(this->commands(), (std::vector<int>{30, 25}));
 }
 
+// A bar chart takes its bars as data, sends nothing for them, and tells
+// screen readers each bar's label and value.
+TYPED_TEST_P(WindowsContract, ABarChartTellsItsBarsAsText) {
+    platform::WindowSpec blueprint = sampleDialog();
+    blueprint.controls.push_back({platform::ControlKind::BarChart, "", 50, 205, 85, 90, 30});
+    this->backend.run(blueprint, {}, this->recordingHandler({}), [&](WindowHandle window) {
+        EXPECT_EQ(this->backend.chartText(window, 50), "");
+        this->windows.setChartBars(window, 50, {{"2019", 3}, {"2020", 0}, {"Caf\xE9", 12}});
+        EXPECT_EQ(this->backend.chartText(window, 50), "2019: 3, 2020: 0, Caf\xE9: 12");
+        this->windows.setChartBars(window, 99, {{"missing", 1}});
+        this->windows.setChartBars(window, 50, {});
+        EXPECT_EQ(this->backend.chartText(window, 50), "");
+    });
+    EXPECT_EQ(this->kinds(), (std::vector<MessageKind>{MessageKind::Init, MessageKind::Destroy}));
+}
+
 REGISTER_TYPED_TEST_SUITE_P(WindowsContract, InitComesBeforeTheWindowIsShownAndDestroyLast,
                             EnterEscapeAndTheCloseBoxAreThreeDifferentMessages, ButtonsAndMenuItemsSendTheirCommands,
                             NoOperationOfTheProgramSendsANotification,
                             RadioButtonsAreExclusiveWithinTheirGroupAndCheckBoxesToggle,
                             TextEditedComesForTheUsersEditsOnly, ListSelectionAndCaretRows,
                             TheTopRowFollowsScrolling, DropDownEntriesAreAddedWithoutSelection,
-                            WhatDoesNotExistIsIgnoredAndReadsAsEmpty, ModalWindowsNest);
+                            WhatDoesNotExistIsIgnoredAndReadsAsEmpty, ModalWindowsNest, ABarChartTellsItsBarsAsText);
