@@ -12,6 +12,7 @@
 #include "mainwindow/menus.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
+#include "storage/catalogue_messages.h"
 #include "tests/support/catalogue_difference.h"
 #include "tests/support/catalogue_invariants.h"
 
@@ -110,7 +111,7 @@ void checkStatus(const ProgramWatch& watch, const MainWindow& main, const Script
 // The Edit menu follows the marks and deletions. The view items grey the
 // current view's own item, Sort among the unread books and List All Books in
 // the full view; Find only offers List All Books. The Case and Sort items
-// name what they do next.
+// name what they do next. The toolbar's buttons are never disabled.
 void checkMenus(const MainWindow& main, const ScriptedUser& window) {
     const Catalogue& catalogue = main.catalogue;
     const auto enabled = [&](int command) { return window.menuItem(command).enabled; };
@@ -126,6 +127,9 @@ void checkMenus(const MainWindow& main, const ScriptedUser& window) {
     require(read || catalogue.viewMode == BooksRead || catalogue.viewMode == BooksFound, "Books Read is greyed in another view");
     require(unread || catalogue.viewMode == BooksUnread || catalogue.viewMode == BooksFound,
             "Books Unread is greyed in another view");
+
+    for (int button = MarkButtonId; button <= QuitButtonId; ++button)
+        require(window.control(button).enabled, "a toolbar button is disabled");
 
     require(window.menuItem(CaseCommand).caption.starts_with(catalogue.upperCase ? "Lower" : "Upper"),
             "the Case item names the form the texts are in");
@@ -147,10 +151,12 @@ std::vector<platform::SystemPath> writtenInStep(const ProgramWatch& watch, const
 }
 
 // Every catalogue the step saved kept the file it replaced as its backup, and
-// the one it saved last, when that is the open catalogue's, loads back as the
-// catalogue in memory.
-void checkSaves(const ProgramWatch& watch, const MainWindow& main, const MemoryFiles& disk) {
-    const Catalogue& catalogue = main.catalogue;
+// asked first when it replaced the file of the last load or save which
+// another program had changed; the one it saved last, when that is the open
+// catalogue's, loads back as the catalogue in memory.
+void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
+    const Catalogue& catalogue = program.main.catalogue;
+    const MemoryFiles& disk = program.disk;
     const std::vector<platform::SystemPath> written = writtenInStep(watch, disk);
     const auto position = [&](const platform::SystemPath& path) {
         return std::find(written.begin(), written.end(), path) - written.begin();
@@ -166,6 +172,15 @@ void checkSaves(const ProgramWatch& watch, const MainWindow& main, const MemoryF
             const platform::SystemPath backup = path + ".bak";
             require(position(backup) < position(path), "a save of " + path + " kept no backup first");
             require(disk.files.at(backup) == before->second, "the backup of " + path + " is not the file it replaced");
+        }
+        if (path == watch.savedStamp.path) {
+            const auto before = watch.filesBefore.find(path);
+            const bool changedByAnother = before != watch.filesBefore.end() && before->second != watch.savedBytes;
+            const std::string question = changedOnDiskQuestion(path).text;
+            const bool asked = std::any_of(program.boxes.begin() + static_cast<long>(watch.boxesBefore), program.boxes.end(),
+                                           [&](const auto& box) { return box.text == question; });
+            require(asked == changedByAnother, std::string("a save of ") + path + (asked ? " asked" : " did not ask") +
+                                                   " about a change by another program");
         }
         if (path != catalogue.fileName || position(path) != static_cast<long>(written.size()) - 1) continue;
         require(!catalogue.changed, "a save of " + path + " left the catalogue changed");
@@ -206,33 +221,35 @@ void checkChanged(ProgramWatch& watch, const MainWindow& main, const MemoryFiles
 
 }  // namespace
 
-ProgramWatch startWatching(const MainWindow& main, const MemoryFiles& disk, const platform::SystemPath& startFolder) {
+ProgramWatch startWatching(const ProgramView& program, const platform::SystemPath& startFolder) {
     ProgramWatch watch;
     watch.startFolder = startFolder;
     watch.savedBytes = FileMagic;
-    if (!main.catalogue.onDisk.path.empty()) {
-        watch.savedBytes = disk.files.at(main.catalogue.onDisk.path);
-        watch.savedStamp = main.catalogue.onDisk;
+    if (const FileStamp& onDisk = program.main.catalogue.onDisk; !onDisk.path.empty()) {
+        watch.savedBytes = program.disk.files.at(onDisk.path);
+        watch.savedStamp = onDisk;
     }
-    beforeStep(watch, disk);
+    beforeStep(watch, program);
     return watch;
 }
 
-void beforeStep(ProgramWatch& watch, const MemoryFiles& disk) {
-    watch.filesBefore = disk.files;
-    watch.indexesBefore = disk.indexes;
+void beforeStep(ProgramWatch& watch, const ProgramView& program) {
+    watch.filesBefore = program.disk.files;
+    watch.indexesBefore = program.disk.indexes;
+    watch.boxesBefore = program.boxes.size();
 }
 
-std::string problemAfterStep(ProgramWatch& watch, const MainWindow& main, const ScriptedUser& window,
-                             const MemoryFiles& disk) {
+std::string problemAfterStep(ProgramWatch& watch, const ProgramView& program) {
+    const MainWindow& main = program.main;
+    const ScriptedUser& window = program.window;
     try {
         const std::vector<std::string> breaks = invariantBreaks(main.catalogue, false);
         require(breaks.empty(), "invariant broken: " + (breaks.empty() ? "" : breaks.front()));
         checkList(main, window);
         checkStatus(watch, main, window);
         checkMenus(main, window);
-        checkSaves(watch, main, disk);
-        checkChanged(watch, main, disk);
+        checkSaves(watch, program);
+        checkChanged(watch, main, program.disk);
     } catch (const CheckFailed& failed) {
         return failed.what;
     }

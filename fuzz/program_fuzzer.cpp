@@ -369,9 +369,13 @@ void act(Program& program, ScriptedUser& window) {
     }
 }
 
+ProgramView viewOf(const Program& program, const ScriptedUser& window) {
+    return {program.main, window, program.disk, program.boxes.boxes.shown};
+}
+
 // A check that failed, after what the run went through to get there.
 void check(Program& program, ProgramWatch& watch, const ScriptedUser& window) {
-    const std::string problem = problemAfterStep(watch, program.main, window, program.disk);
+    const std::string problem = problemAfterStep(watch, viewOf(program, window));
     if (problem.empty()) return;
     for (const std::string& shown : program.ui.history) std::fprintf(stderr, "%s\n", shown.c_str());
     programCheckFailed(problem);
@@ -379,11 +383,11 @@ void check(Program& program, ProgramWatch& watch, const ScriptedUser& window) {
 
 void useMainWindow(Program& program, ScriptedUser& window) {
     queueDialogScript(program);
-    ProgramWatch watch = startWatching(program.main, program.disk, StartFolder);
+    ProgramWatch watch = startWatching(viewOf(program, window), StartFolder);
     check(program, watch, window);
     for (int step = 0; step < MaxSteps && !program.input.exhausted(); ++step) {
         if (program.input.below(8) == 0) anotherProgramActs(program.input, program.disk, program.ui.history);
-        beforeStep(watch, program.disk);
+        beforeStep(watch, viewOf(program, window));
         act(program, window);
         if (ended(window)) return;
         check(program, watch, window);
