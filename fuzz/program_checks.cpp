@@ -161,12 +161,14 @@ void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
     const auto position = [&](const platform::SystemPath& path) {
         return std::find(written.begin(), written.end(), path) - written.begin();
     };
+    const auto backupOfLaterSave = [&](const platform::SystemPath& path) {
+        if (!path.ends_with(".bak")) return false;
+        const auto saved = position(path.substr(0, path.size() - 4));
+        return saved > position(path) && saved < static_cast<long>(written.size());
+    };
     for (const platform::SystemPath& path : written) {
         const std::string& bytes = disk.files.at(path);
-        const bool backupOfLaterSave = path.ends_with(".bak") &&
-                                       position(path.substr(0, path.size() - 4)) > position(path) &&
-                                       position(path.substr(0, path.size() - 4)) < static_cast<long>(written.size());
-        if (backupOfLaterSave || bytes == FileMagic || !decoded(bytes)) continue;  // a backup, a new empty file, no catalogue
+        if (backupOfLaterSave(path) || bytes == FileMagic || !decoded(bytes)) continue;  // a backup, a new empty file, no catalogue
 
         if (const auto before = watch.filesBefore.find(path); before != watch.filesBefore.end()) {
             const platform::SystemPath backup = path + ".bak";
