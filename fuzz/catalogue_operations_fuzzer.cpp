@@ -9,28 +9,13 @@
 #include "core/letter_case.h"
 #include "core/ordering.h"
 #include "dialogs/find_search.h"
+#include "fuzz/fuzz_input.h"
 #include "platform/scripted/memory_files.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "storage/catalogue_file.h"
 #include "tests/support/catalogue_invariants.h"
 
 namespace {
-
-struct Input {
-    const std::uint8_t* data;
-    std::size_t size;
-
-    std::uint8_t byte() {
-        if (size == 0) return 0;
-        --size;
-        return *data++;
-    }
-    std::string text() {
-        std::string result;
-        for (int length = byte() % 12; length > 0 && size > 0; --length) result += static_cast<char>(byte());
-        return result;
-    }
-};
 
 // Records, authors and read dates, as a save writes them.
 std::string tablesOf(const Catalogue& c) {
@@ -64,7 +49,7 @@ void saveAndLoad(Catalogue& catalogue) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Input input{data, size};
+    FuzzInput input{data, size};
     Catalogue catalogue;
     while (input.size > 0) {
         switch (input.byte() % 7) {

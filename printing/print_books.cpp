@@ -74,15 +74,17 @@ void printHeading(PrintRun& run) {
 }
 
 // Ends the full page and begins the next one with its heading, or puts the
-// heading on the first page.
-void makeRoomFor(PrintRun& run) {
+// heading on the first page. False when the next page could not be begun:
+// nothing more can be printed.
+bool makeRoomFor(PrintRun& run) {
     if (run.pageNumber == 0) {
         printHeading(run);
     } else if (run.linesUsed + run.linesNeeded > run.linesPerPage) {
         run.printer.endPage();
-        run.printer.startPage();
+        if (!run.printer.startPage()) return false;
         printHeading(run);
     }
+    return true;
 }
 
 // Author, title and date read on one line: the Book List line, and the first
@@ -119,12 +121,14 @@ void printDataLines(PrintRun& run, const BookRecord& record) {
 
 // Walks the view, printing the records the options choose. Marked-only
 // printing clears the marks it prints and stops once no mark is left.
-void printView(PrintRun& run, Catalogue& catalogue) {
+// Ends the last page; returns false when a page could not be begun, after
+// the page before it has ended.
+bool printView(PrintRun& run, Catalogue& catalogue) {
     for (int row = 1; row <= viewCount(catalogue); ++row) {
         const int record = catalogue.viewOrder[row];
         BookRecord& book = catalogue.records[record];
         if (!run.options.allListed && !testFlag(book.flags, marked)) continue;
-        makeRoomFor(run);
+        if (!makeRoomFor(run)) return false;
         printBookLine(run, catalogue, record);
         if (run.options.bookData) printDataLines(run, book);
         if (!run.options.allListed) {
@@ -132,6 +136,8 @@ void printView(PrintRun& run, Catalogue& catalogue) {
             if (--catalogue.markedCount == 0) break;
         }
     }
+    run.printer.endPage();
+    return true;
 }
 
 // Runs the job; returns 0 or the PrintError that stopped it.
@@ -143,10 +149,9 @@ int runPrintJob(Catalogue& catalogue, const PrintOptions& options, platform::Pri
         printer->endJob();
         return FirstPageNotStarted;
     }
-    printView(run, catalogue);
-    printer->endPage();
+    const bool printed = printView(run, catalogue);
     printer->endJob();
-    return 0;
+    return printed ? 0 : LaterPageNotStarted;
 }
 
 }  // namespace

@@ -56,6 +56,7 @@ PurgePlan planPurge(const Catalogue& catalogue);
 std::string encodeCatalogue(const Catalogue& catalogue, const PurgePlan& plan);
 
 // Applies the plan in memory: keeps what was written, renumbers the indices,
-// sets `shown` on every remaining record, follows currentRecord (0 when its
-// record went) and rebuilds the view when anything was dropped.
+// sets `shown` on every remaining record, recounts markedCount (a dropped
+// record may have been marked), follows currentRecord (0 when its record
+// went) and rebuilds the view when anything was dropped.
 void applyPurge(Catalogue& catalogue, const PurgePlan& plan);

@@ -290,4 +290,25 @@ TEST_F(PrintBooks, ErrorsAreReportedAndChangeNothing) {
     }
 }
 
+// A printer that stops taking pages ends the run there: nothing is drawn
+// without a page, the job ends, the user is told, and the books that were not
+// printed keep their marks.
+TEST_F(PrintBooks, APageThatCannotBeBegunEndsTheRunAndKeepsTheUnprintedMarks) {
+    pageOfLines(5);  // the heading and two records a page
+    printer.failingPage = 2;
+    boxes.expect(platform::Answer::Ok);
+    Catalogue catalogue = catalogueOf(5);
+    mark(catalogue, {1, 2, 3, 4, 5});
+
+    print(catalogue, {.allListed = false, .normalFont = true, .bookData = false});
+
+    ASSERT_EQ(printer.pages.size(), 1u);
+    EXPECT_EQ(column(printer.pages[0], ColumnA), (std::vector<std::string>{"List of Books", "Author 01", "Author 02"}));
+    EXPECT_EQ(printer.calls, (std::vector<std::string>{"startJob Quorvel", "startPage", "endPage", "startPage", "endJob"}));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, "Printing Error 4");
+    EXPECT_EQ(catalogue.markedCount, 3);
+    EXPECT_EQ(markedFlags(catalogue), 3);
+}
+
 }  // namespace

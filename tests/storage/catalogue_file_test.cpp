@@ -464,6 +464,22 @@ TEST(CatalogueSave, AfterDeleteOnlyTheKeptRecordsTheirDatesAndAuthorsAreWritten)
     EXPECT_EQ(readBytes(dir / "d.pmr"), expected);
 }
 
+// The old version of an edited book is deleted with its mark: the save drops
+// the mark with the record, as a later load of the file would count it.
+TEST(CatalogueSave, AMarkedDeletedRecordTakesItsMarkAlong) {
+    TempDir dir;
+    Catalogue c = capitals();
+    add(c, "ADAMS", "OLD");
+    add(c, "ADAMS", "KEPT");
+    for (int i = 1; i <= recordCount(c); ++i) setFlag(c.records[i].flags, marked, true);
+    setFlag(c.records[2].flags, deleted, true);  // OLD
+    c.markedCount = 2;
+    save(c, dir / "m.pmr");
+    EXPECT_EQ(recordCount(c), 1);
+    EXPECT_EQ(c.markedCount, 1);
+    EXPECT_EQ(load(dir / "m.pmr").markedCount, c.markedCount);
+}
+
 TEST(CatalogueSave, AfterFindOrListAllExactlyTheUndeletedRecordsAreWritten) {
     TempDir dir;
     Catalogue c = capitals();

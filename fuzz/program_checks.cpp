@@ -1,0 +1,262 @@
+#include "fuzz/program_checks.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <tuple>
+#include <vector>
+
+#include "core/letter_case.h"
+#include "core/ordering.h"
+#include "mainwindow/main_window_layout.h"
+#include "mainwindow/menus.h"
+#include "storage/catalogue_codec.h"
+#include "storage/catalogue_file.h"
+#include "storage/catalogue_messages.h"
+#include "tests/support/catalogue_difference.h"
+#include "tests/support/catalogue_invariants.h"
+
+using platform::scripted::MemoryFiles;
+using platform::scripted::ScriptedUser;
+
+void programCheckFailed(const std::string& what) {
+    std::fprintf(stderr, "program check failed: %s\n", what.c_str());
+    std::abort();
+}
+
+namespace {
+
+struct CheckFailed {
+    std::string what;
+};
+
+void require(bool holds, const std::string& what) {
+    if (!holds) throw CheckFailed{what};
+}
+
+int markedRecords(const Catalogue& catalogue) {
+    int count = 0;
+    for (int record = 1; record <= recordCount(catalogue); ++record)
+        count += testFlag(catalogue.records[record].flags, marked) != 0;
+    return count;
+}
+
+bool sameStamp(const FileStamp& a, const FileStamp& b) {
+    return std::tie(a.path, a.described, a.size, a.volume, a.fileIndex, a.modified, a.hash) ==
+           std::tie(b.path, b.described, b.size, b.volume, b.fileIndex, b.modified, b.hash);
+}
+
+// The catalogue file bytes as a catalogue; none when they are no catalogue.
+std::optional<Catalogue> decoded(const std::string& bytes) {
+    Catalogue books;
+    if (decodeCatalogue(bytes, books).status != DecodeResult::Loaded) return std::nullopt;
+    return books;
+}
+
+// A text as the Case command leaves it either way: its proper-case form in
+// capitals.
+std::string caseFree(std::string text) {
+    convertLetterCase(text, false);
+    return toUpperAscii(text);
+}
+
+// The books as a file keeps them, in an order of their own: what marking,
+// finding and undeleting, the views and the Case command leave alone (none
+// of them is a change to save). With `onlyDeleted` the deleted books alone.
+std::vector<std::string> booksOf(const Catalogue& catalogue, bool onlyDeleted = false) {
+    constexpr std::uint8_t userFlags = (1u << (deleted - 1)) | (1u << (shown - 1)) | (1u << (marked - 1));
+    std::vector<std::string> books;
+    for (int record = 1; record <= recordCount(catalogue); ++record) {
+        const BookRecord& book = catalogue.records[record];
+        if (onlyDeleted && testFlag(book.flags, deleted) == 0) continue;
+        books.push_back(caseFree(authorOf(catalogue, record)) + '\x01' + caseFree(book.title) + '\x01' +
+                        book.disposition + '\x01' + std::to_string(readDateOf(catalogue, record)) + ' ' +
+                        std::to_string(book.category) + ' ' + std::to_string(book.review) + ' ' +
+                        std::to_string(book.flags & ~userFlags));
+    }
+    std::sort(books.begin(), books.end());
+    return books;
+}
+
+void checkList(const MainWindow& main, const ScriptedUser& window) {
+    const Catalogue& catalogue = main.catalogue;
+    const std::vector<std::string>& rows = window.control(BookListId).rows;
+    require(static_cast<int>(rows.size()) == viewCount(catalogue),
+            "the list shows " + std::to_string(rows.size()) + " rows, the view has " + std::to_string(viewCount(catalogue)));
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        require(rows[row] == main.bookListRows.text(row), "list row " + std::to_string(row) + " is not the view's record");
+        const bool isMarked = testFlag(catalogue.records[catalogue.viewOrder[row + 1]].flags, marked) != 0;
+        require((rows[row].front() == 'x') == isMarked, "list row " + std::to_string(row) + " shows the wrong mark");
+    }
+}
+
+void checkStatus(const ProgramWatch& watch, const MainWindow& main, const ScriptedUser& window) {
+    const Catalogue& catalogue = main.catalogue;
+    const auto field = [&](int number) { return window.text(statusLabelId(number)); };
+    const std::string folder = watch.startFolder + "/";
+    const bool inStartFolder = catalogue.fileName.starts_with(folder) &&
+                               catalogue.fileName.find('/', folder.size()) == std::string::npos;
+    require(field(1) == (inStartFolder ? catalogue.fileName.substr(folder.size()) : catalogue.fileName),
+            "status field 1 shows \"" + field(1) + "\" for the file " + catalogue.fileName);
+    require(field(2) == viewCaptionOf(catalogue), "status field 2 shows \"" + field(2) + "\"");
+    const int markedCount = markedRecords(catalogue);
+    require(catalogue.markedCount == markedCount, "markedCount is " + std::to_string(catalogue.markedCount) +
+                                                      ", " + std::to_string(markedCount) + " records are marked");
+    require(field(3) == (markedCount == 0 ? "" : " " + std::to_string(markedCount) + " marked"),
+            "status field 3 shows \"" + field(3) + "\"");
+    require(field(4) == " " + std::to_string(catalogue.selectedRow) + " of  " + std::to_string(viewCount(catalogue)),
+            "status field 4 shows \"" + field(4) + "\"");
+}
+
+// The Edit menu follows the marks and deletions. The view items grey the
+// current view's own item, Sort among the unread books and List All Books in
+// the full view; Find only offers List All Books. The Case and Sort items
+// name what they do next. The toolbar's buttons are never disabled.
+void checkMenus(const MainWindow& main, const ScriptedUser& window) {
+    const Catalogue& catalogue = main.catalogue;
+    const auto enabled = [&](int command) { return window.menuItem(command).enabled; };
+    require(enabled(UnmarkAllShownCommand) == (markedRecords(catalogue) != 0), "Unmark All Shown disagrees with the marks");
+    require(enabled(UndeleteCommand) == main.state.deletedPending, "Undelete disagrees with the deletions");
+
+    const bool sort = enabled(SortCommand), read = enabled(BooksReadCommand), unread = enabled(BooksUnreadCommand),
+               all = enabled(ListAllBooksCommand);
+    const bool allBooks = sort && read && unread, booksRead = sort && !read && unread, booksUnread = !sort && read && !unread;
+    require(allBooks || booksRead || booksUnread, "Sort, Books Read and Books Unread are in no view's state");
+    require(all || allBooks, "List All Books is greyed outside the full view");
+    require(catalogue.viewMode != ViewAll || (allBooks && !all), "the view items are not those of the full view");
+    require(read || catalogue.viewMode == BooksRead || catalogue.viewMode == BooksFound, "Books Read is greyed in another view");
+    require(unread || catalogue.viewMode == BooksUnread || catalogue.viewMode == BooksFound,
+            "Books Unread is greyed in another view");
+
+    for (int button = MarkButtonId; button <= QuitButtonId; ++button)
+        require(window.control(button).enabled, "a toolbar button is disabled");
+
+    require(window.menuItem(CaseCommand).caption.starts_with(catalogue.upperCase ? "Lower" : "Upper"),
+            "the Case item names the form the texts are in");
+    require((window.menuItem(SortCommand).caption.find("Author") != std::string::npos) == catalogue.sortByDate,
+            "the Sort item names the order the list is in");
+}
+
+// The files the step wrote, in the order it wrote them (the last write of each).
+std::vector<platform::SystemPath> writtenInStep(const ProgramWatch& watch, const MemoryFiles& disk) {
+    std::vector<std::pair<std::uint64_t, platform::SystemPath>> written;
+    for (const auto& [path, index] : disk.indexes) {
+        const auto before = watch.indexesBefore.find(path);
+        if (before == watch.indexesBefore.end() || before->second != index) written.emplace_back(index, path);
+    }
+    std::sort(written.begin(), written.end());
+    std::vector<platform::SystemPath> paths;
+    for (const auto& entry : written) paths.push_back(entry.second);
+    return paths;
+}
+
+// Every catalogue the step saved kept the file it replaced as its backup, and
+// asked first when it replaced the file of the last load or save which
+// another program had changed; the one it saved last, when that is the open
+// catalogue's, loads back as the catalogue in memory.
+void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
+    const Catalogue& catalogue = program.main.catalogue;
+    const MemoryFiles& disk = program.disk;
+    const std::vector<platform::SystemPath> written = writtenInStep(watch, disk);
+    const auto position = [&](const platform::SystemPath& path) {
+        return std::find(written.begin(), written.end(), path) - written.begin();
+    };
+    const auto backupOfLaterSave = [&](const platform::SystemPath& path) {
+        if (!path.ends_with(".bak")) return false;
+        const auto saved = position(path.substr(0, path.size() - 4));
+        return saved > position(path) && saved < static_cast<long>(written.size());
+    };
+    for (const platform::SystemPath& path : written) {
+        const std::string& bytes = disk.files.at(path);
+        if (backupOfLaterSave(path) || bytes == FileMagic || !decoded(bytes)) continue;  // a backup, a new empty file, no catalogue
+
+        // A backup written again later in the step (Open makes an empty file
+        // an empty catalogue) leaves nothing to compare.
+        const platform::SystemPath backup = path + ".bak";
+        const bool backupWrittenLater = position(backup) > position(path) && position(backup) < static_cast<long>(written.size());
+        if (const auto before = watch.filesBefore.find(path); before != watch.filesBefore.end() && !backupWrittenLater) {
+            require(position(backup) < position(path), "a save of " + path + " kept no backup first");
+            require(disk.files.at(backup) == before->second, "the backup of " + path + " is not the file it replaced");
+        }
+        if (path == watch.savedStamp.path) {
+            const auto before = watch.filesBefore.find(path);
+            const bool changedByAnother = before != watch.filesBefore.end() && before->second != watch.savedBytes;
+            const std::string question = changedOnDiskQuestion(path).text;
+            const bool asked = std::any_of(program.boxes.begin() + static_cast<long>(watch.boxesBefore), program.boxes.end(),
+                                           [&](const auto& box) { return box.text == question; });
+            require(asked == changedByAnother, std::string("a save of ") + path + (asked ? " asked" : " did not ask") +
+                                                   " about a change by another program");
+        }
+        if (path != catalogue.fileName || position(path) != static_cast<long>(written.size()) - 1) continue;
+        require(!catalogue.changed, "a save of " + path + " left the catalogue changed");
+        Catalogue loaded = *decoded(bytes);
+        loaded.viewOrder = catalogue.viewOrder;
+        loaded.selectedRow = catalogue.selectedRow;
+        loaded.markedCount = catalogue.markedCount;
+        loaded.currentRecord = catalogue.currentRecord;
+        loaded.lettersInForm = catalogue.lettersInForm;
+        loaded.upperCase = catalogue.upperCase;
+        const std::string difference = firstDifference(loaded, catalogue);
+        require(difference.empty(), "the file saved does not load back as the catalogue: " + difference);
+    }
+}
+
+// `changed` is clear only while the books are those of the file last loaded
+// or saved, none deleted that it holds undeleted.
+void checkChanged(ProgramWatch& watch, const MainWindow& main, const MemoryFiles& disk) {
+    const Catalogue& catalogue = main.catalogue;
+    if (!sameStamp(catalogue.onDisk, watch.savedStamp)) {
+        const auto file = disk.files.find(catalogue.onDisk.path);
+        require(file != disk.files.end(), "the catalogue was loaded from or saved to " + catalogue.onDisk.path + ", which is not there");
+        watch.savedBytes = file->second;
+        watch.savedStamp = catalogue.onDisk;
+    }
+    if (catalogue.changed) return;
+    require(catalogue.fileName.empty() || catalogue.fileName == catalogue.onDisk.path,
+            "an unchanged catalogue of " + catalogue.fileName + " was loaded from or saved to " + catalogue.onDisk.path);
+    const auto saved = decoded(watch.savedBytes);
+    require(saved.has_value() && booksOf(*saved) == booksOf(catalogue),
+            "the catalogue differs from its file, and changed is clear");
+    // Undelete brings back what the file holds deleted without a change to
+    // save; a deletion is one.
+    const std::vector<std::string> deletedInFile = booksOf(*saved, true), deletedNow = booksOf(catalogue, true);
+    require(std::includes(deletedInFile.begin(), deletedInFile.end(), deletedNow.begin(), deletedNow.end()),
+            "a book was deleted, and changed is clear");
+}
+
+}  // namespace
+
+ProgramWatch startWatching(const ProgramView& program, const platform::SystemPath& startFolder) {
+    ProgramWatch watch;
+    watch.startFolder = startFolder;
+    watch.savedBytes = FileMagic;
+    if (const FileStamp& onDisk = program.main.catalogue.onDisk; !onDisk.path.empty()) {
+        watch.savedBytes = program.disk.files.at(onDisk.path);
+        watch.savedStamp = onDisk;
+    }
+    beforeStep(watch, program);
+    return watch;
+}
+
+void beforeStep(ProgramWatch& watch, const ProgramView& program) {
+    watch.filesBefore = program.disk.files;
+    watch.indexesBefore = program.disk.indexes;
+    watch.boxesBefore = program.boxes.size();
+}
+
+std::string problemAfterStep(ProgramWatch& watch, const ProgramView& program) {
+    const MainWindow& main = program.main;
+    const ScriptedUser& window = program.window;
+    try {
+        const std::vector<std::string> breaks = invariantBreaks(main.catalogue, false);
+        require(breaks.empty(), "invariant broken: " + (breaks.empty() ? "" : breaks.front()));
+        checkList(main, window);
+        checkStatus(watch, main, window);
+        checkMenus(main, window);
+        checkSaves(watch, program);
+        checkChanged(watch, main, program.disk);
+    } catch (const CheckFailed& failed) {
+        return failed.what;
+    }
+    return {};
+}
