@@ -31,6 +31,7 @@
 #include "platform/scripted/scripted_windows.h"
 #include "platform/system/system_transliterator.h"
 #include "printing/print_dialog.h"
+#include "statistics/statistics_dialog.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
 #include "tests/support/catalogue_difference.h"
@@ -57,7 +58,7 @@ constexpr int MenuCommands[] = {
     OpenCommand, SaveCommand, SaveAsCommand, PrintCommand, ExitCommand, ImportBooksCommand, ExportBooksCommand,
     MarkSelectedCommand, UnmarkAllShownCommand, MarkAllShownCommand, AddBookCommand, EditBookCommand,
     DeleteBooksCommand, UndeleteCommand, ListAllBooksCommand, CaseCommand, SortCommand, RecordDataCommand,
-    BooksReadCommand, BooksUnreadCommand, FindBooksCommand, HelpCommand, AboutCommand};
+    BooksReadCommand, BooksUnreadCommand, FindBooksCommand, ReadingStatisticsCommand, HelpCommand, AboutCommand};
 constexpr int ToolbarButtons[] = {MarkButtonId, CaseButtonId, SortButtonId, PrintButtonId, DataButtonId,
                                   AddButtonId, EditButtonId, FindButtonId, ListButtonId, QuitButtonId};
 
@@ -278,6 +279,21 @@ void usePrintDialog(FuzzInput& input, ScriptedUser& dialog) {
     }
 }
 
+// The statistics are only looked at: the year chart's bars count every book
+// held that has a read date, and the dialog closes as any other.
+void useStatisticsDialog(Program& program, ScriptedUser& dialog) {
+    int read = 0;
+    for (int r = 1; r <= recordCount(program.catalogue); ++r) {
+        read += !testFlag(program.catalogue.records[static_cast<std::size_t>(r)].flags, deleted) &&
+                isRead(program.catalogue, r);
+    }
+    int charted = 0;
+    for (const platform::ChartBar& bar : dialog.control(YearChartId).bars) charted += bar.value;
+    if (charted != read) programCheckFailed("the year chart counts " + std::to_string(charted) + " read books of " +
+                                            std::to_string(read));
+    leave(program.input, dialog, CloseButtonId);
+}
+
 // Every dialog the main window opens is used as its caption says; one the
 // user has not closed in time is closed with Escape, which ends each of them.
 void useDialog(Program& program, ScriptedUser& dialog) {
@@ -286,6 +302,7 @@ void useDialog(Program& program, ScriptedUser& dialog) {
     else if (caption == "Add Record Data" || caption == "Edit Record Data") useRecordDialog(program.input, dialog, false);
     else if (caption == "Find Books") useFindDialog(program.input, dialog);
     else if (caption == "Print Book List") usePrintDialog(program.input, dialog);
+    else if (caption == "Reading Statistics") useStatisticsDialog(program, dialog);
     else programCheckFailed("an unknown window opened: " + caption);
     if (!ended(dialog)) dialog.pressEscape();
     if (!ended(dialog)) programCheckFailed("Escape did not close " + caption);
@@ -417,7 +434,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return surface;
     }};
     program.ui.queueScript([&program](ScriptedUser& window) { useMainWindow(program, window); });
-    runQuorvels(program.main, StartFolder, services);
+    runQuorvels(program.main, {StartFolder}, services);
     // To see what an input does: every window, message box and file dialog it met.
     if (std::getenv("PROGRAM_FUZZER_HISTORY") != nullptr)
         for (const std::string& shown : program.ui.history) std::fprintf(stderr, "%s\n", shown.c_str());
