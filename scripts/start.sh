@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the catalogue program on the
-# sample catalogue, in a folder of its own (build/release/sample-run) whose
+# Installs what is missing, builds the catalogue program (and nothing else),
+# and starts it on the sample catalogue, in a folder of its own (build/release/sample-run) whose
 # quorvels.ini names its own copy of the sample: your own settings and
 # catalogues are never touched. To run the program on your own catalogues,
 # start build/release/quorvels in the folder you keep them in.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
+bash scripts/build.sh quorvels
 
 run=build/release/sample-run
 mkdir -p "$run"
