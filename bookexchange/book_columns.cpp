@@ -31,17 +31,6 @@ BookFormat formatOf(const Header& h) {
 
 }  // namespace
 
-std::string formatName(BookFormat format) {
-    switch (format) {
-    case BookFormat::Quorvels: return "Quorvels";
-    case BookFormat::Goodreads: return "Goodreads";
-    case BookFormat::StoryGraph: return "The StoryGraph";
-    case BookFormat::LibraryThing: return "LibraryThing";
-    case BookFormat::Other: break;
-    }
-    return "CSV";
-}
-
 ColumnsResult findBookColumns(const std::vector<std::string>& header, const std::vector<std::string>& shownNames) {
     Header h;
     for (const std::string& name : header) h.names.push_back(toUpperAscii(squeezeBlanks(name)));

@@ -39,6 +39,3 @@ struct ColumnsResult {
 // The columns of a header. A header without an author or a title column is
 // refused, naming the columns it has (as `shownNames` shows them).
 ColumnsResult findBookColumns(const std::vector<std::string>& header, const std::vector<std::string>& shownNames);
-
-// The name of a format for the user, such as "Goodreads".
-std::string formatName(BookFormat format);

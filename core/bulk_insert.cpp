@@ -8,6 +8,8 @@
 
 namespace {
 
+bool foldedLess(const std::string& a, const std::string& b) { return compareFolded(a, b) < 0; }
+
 bool inForm(const std::string& text, bool upperCase) {
     std::string converted = text;
     convertLetterCase(converted, upperCase);
@@ -53,8 +55,7 @@ std::size_t booksThatFit(const Catalogue& c, const std::vector<NewRecord>& books
     for (std::size_t b = from; b < books.size(); ++b) {
         if (records >= MaxRecords) return stop = InsertResult::CatalogueFull, b - from;
         const std::string key = toUpperAscii(books[b].author);
-        const auto known = std::lower_bound(c.authors.begin() + 1, c.authors.end(), key,
-                                            [](const std::string& a, const std::string& k) { return compareFolded(a, k) < 0; });
+        const auto known = std::lower_bound(c.authors.begin() + 1, c.authors.end(), key, foldedLess);
         const bool exists = (known != c.authors.end() && compareFolded(*known, key) == 0) || newAuthors.count(key) > 0;
         if (!exists && authors >= MaxAuthors) return stop = InsertResult::AuthorsFull, b - from;
         if (!exists) {
@@ -66,107 +67,147 @@ std::size_t booksThatFit(const Catalogue& c, const std::vector<NewRecord>& books
     return books.size() - from;
 }
 
+// Walks two sorted runs in merged order: `oldCount` old entries (numbered
+// from 1) and `addedCount` new ones (numbered from 0). A new entry goes first
+// whenever newFirst(added, old) says so; putNew and putOld take each entry in
+// turn.
+template <typename NewFirst, typename PutNew, typename PutOld>
+void mergeRuns(std::size_t oldCount, std::size_t addedCount, NewFirst newFirst, PutNew putNew, PutOld putOld) {
+    std::size_t old = 1;
+    std::size_t added = 0;
+    while (old <= oldCount || added < addedCount) {
+        if (added < addedCount && (old > oldCount || newFirst(added, old)))
+            putNew(added++);
+        else
+            putOld(old++);
+    }
+}
+
+// A merged table, and the new number of each old entry (0: entry 0).
+template <typename Entry>
+struct MergedTable {
+    std::vector<Entry> entries = std::vector<Entry>(1);
+    std::vector<int> renumber;
+};
+
+// The authors with the first spelling of each new one merged in.
+MergedTable<std::string> mergeAuthors(Catalogue& c, const std::vector<NewRecord>& books, std::size_t from,
+                                      std::size_t count) {
+    std::vector<std::string> newAuthors;
+    std::set<std::string> seen;
+    for (std::size_t b = from; b < from + count; ++b) {
+        const std::string& author = books[b].author;
+        const auto known = std::lower_bound(c.authors.begin() + 1, c.authors.end(), author, foldedLess);
+        if (known != c.authors.end() && compareFolded(*known, author) == 0) continue;
+        if (seen.insert(toUpperAscii(author)).second) newAuthors.push_back(author);
+    }
+    std::sort(newAuthors.begin(), newAuthors.end(), foldedLess);
+
+    MergedTable<std::string> merged;
+    merged.entries.reserve(c.authors.size() + newAuthors.size());
+    merged.renumber.assign(c.authors.size(), 0);
+    mergeRuns(
+        authorCount(c), newAuthors.size(),
+        [&](std::size_t added, std::size_t old) { return foldedLess(newAuthors[added], c.authors[old]); },
+        [&](std::size_t added) { merged.entries.push_back(std::move(newAuthors[added])); },
+        [&](std::size_t old) {
+            merged.renumber[old] = static_cast<int>(merged.entries.size());
+            merged.entries.push_back(std::move(c.authors[old]));
+        });
+    return merged;
+}
+
+// The order of `count` books from `from` on by `less`, the later of two
+// equals first: insertRecord puts a book before every equal entry.
+template <typename Less>
+std::vector<std::size_t> laterFirst(const std::vector<NewRecord>& books, std::size_t from, std::size_t count,
+                                    Less less) {
+    std::vector<std::size_t> order(count);
+    std::iota(order.begin(), order.end(), from);
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (less(books[a], books[b])) return true;
+        if (less(books[b], books[a])) return false;
+        return a > b;
+    });
+    return order;
+}
+
+// The read dates with the new books' merged in; newSlot[b] is book b's.
+MergedTable<std::uint16_t> mergeReadDates(const Catalogue& c, const std::vector<NewRecord>& books, std::size_t from,
+                                          std::size_t count, std::vector<int>& newSlot) {
+    const std::vector<std::size_t> order = laterFirst(
+        books, from, count, [](const NewRecord& a, const NewRecord& b) { return a.packedDate < b.packedDate; });
+    MergedTable<std::uint16_t> merged;
+    merged.entries.reserve(c.readDates.size() + count);
+    merged.renumber.assign(c.readDates.size(), 0);
+    mergeRuns(
+        c.readDates.size() - 1, count,
+        [&](std::size_t added, std::size_t old) { return books[order[added]].packedDate <= c.readDates[old]; },
+        [&](std::size_t added) {
+            newSlot[order[added]] = static_cast<int>(merged.entries.size());
+            merged.entries.push_back(books[order[added]].packedDate);
+        },
+        [&](std::size_t old) {
+            merged.renumber[old] = static_cast<int>(merged.entries.size());
+            merged.entries.push_back(c.readDates[old]);
+        });
+    return merged;
+}
+
+BookRecord recordOf(const NewRecord& book, const std::vector<std::string>& authors, int dateSlot) {
+    BookRecord record;
+    record.authorIndex = static_cast<std::int16_t>(
+        std::lower_bound(authors.begin() + 1, authors.end(), book.author, foldedLess) - authors.begin());
+    record.dateIndex = static_cast<std::int16_t>(dateSlot);
+    record.category = book.category;
+    record.review = book.review;
+    setFlag(record.flags, shown, true);
+    record.title = book.title;
+    record.disposition = book.disposition;
+    return record;
+}
+
 // Merges `count` books from `from` on into the sorted tables. insertRecord
 // puts a book before every equal entry (author, read date, record key), so
 // among equal entries the later book comes first and every new one comes
 // before the old ones.
 void mergeBooks(Catalogue& c, const std::vector<NewRecord>& books, std::size_t from, std::size_t count,
                 BulkInsertResult& result) {
-    const auto folded = [](const std::string& a, const std::string& b) { return compareFolded(a, b) < 0; };
+    MergedTable<std::string> authors = mergeAuthors(c, books, from, count);
+    std::vector<int> dateSlot(books.size(), 0);
+    MergedTable<std::uint16_t> dates = mergeReadDates(c, books, from, count, dateSlot);
 
-    // Authors: the first spelling of each new one, merged in.
-    std::vector<std::string> newAuthors;
-    std::set<std::string> seen;
-    for (std::size_t b = from; b < from + count; ++b) {
-        const std::string& author = books[b].author;
-        const auto known = std::lower_bound(c.authors.begin() + 1, c.authors.end(), author, folded);
-        if (known != c.authors.end() && compareFolded(*known, author) == 0) continue;
-        if (seen.insert(toUpperAscii(author)).second) newAuthors.push_back(author);
-    }
-    std::sort(newAuthors.begin(), newAuthors.end(), folded);
-    std::vector<std::string> authors(1);
-    authors.reserve(c.authors.size() + newAuthors.size());
-    std::vector<int> authorRenumber(c.authors.size(), 0);
-    for (std::size_t old = 1, added = 0; old < c.authors.size() || added < newAuthors.size();) {
-        if (added < newAuthors.size() && (old == c.authors.size() || folded(newAuthors[added], c.authors[old]))) {
-            authors.push_back(std::move(newAuthors[added++]));
-        } else {
-            authorRenumber[old] = static_cast<int>(authors.size());
-            authors.push_back(std::move(c.authors[old++]));
-        }
-    }
-    const auto authorIndexOf = [&](const std::string& author) {
-        return static_cast<std::int16_t>(std::lower_bound(authors.begin() + 1, authors.end(), author, folded) -
-                                         authors.begin());
-    };
-
-    // The order of the new books among themselves: the later of two equals first.
-    std::vector<std::size_t> order(count);
-    std::iota(order.begin(), order.end(), from);
-    const auto laterFirst = [&](auto less) {
-        std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-            if (less(books[a], books[b])) return true;
-            if (less(books[b], books[a])) return false;
-            return a > b;
-        });
-    };
-
-    // Read dates.
-    laterFirst([](const NewRecord& a, const NewRecord& b) { return a.packedDate < b.packedDate; });
-    const int oldRecords = recordCount(c);
-    std::vector<std::uint16_t> dates(1, 0);
-    dates.reserve(oldRecords + count + 1);
-    std::vector<int> dateRenumber(oldRecords + 1, 0);
-    std::vector<int> newDateSlot(books.size(), 0);
-    for (std::size_t old = 1, added = 0; old <= static_cast<std::size_t>(oldRecords) || added < count;) {
-        if (added < count &&
-            (old > static_cast<std::size_t>(oldRecords) || books[order[added]].packedDate <= c.readDates[old])) {
-            newDateSlot[order[added]] = static_cast<int>(dates.size());
-            dates.push_back(books[order[added++]].packedDate);
-        } else {
-            dateRenumber[old] = static_cast<int>(dates.size());
-            dates.push_back(c.readDates[old++]);
-        }
-    }
-
-    // Records.
-    laterFirst([](const NewRecord& a, const NewRecord& b) {
+    const std::vector<std::size_t> order = laterFirst(books, from, count, [](const NewRecord& a, const NewRecord& b) {
         return compareRecordKeys(a.author, a.title, b.author, b.title) < 0;
     });
-    std::vector<BookRecord> records(1);
-    records.reserve(oldRecords + count + 1);
+    MergedTable<BookRecord> records;
+    records.entries.reserve(c.records.size() + count);
+    records.renumber.assign(c.records.size(), 0);
     std::vector<int> newPlace(books.size(), 0);
-    std::vector<int> recordRenumber(oldRecords + 1, 0);
-    for (std::size_t old = 1, added = 0; old <= static_cast<std::size_t>(oldRecords) || added < count;) {
-        const bool takeNew =
-            added < count && (old > static_cast<std::size_t>(oldRecords) ||
-                              compareRecordKeys(books[order[added]].author, books[order[added]].title,
-                                                authors[authorRenumber[c.records[old].authorIndex]],
-                                                c.records[old].title) <= 0);
-        if (takeNew) {
-            const std::size_t b = order[added++];
-            const NewRecord& book = books[b];
-            newPlace[b] = static_cast<int>(records.size());
-            BookRecord& record = records.emplace_back();
-            record.authorIndex = authorIndexOf(book.author);
-            record.dateIndex = static_cast<std::int16_t>(newDateSlot[b]);
-            record.category = book.category;
-            record.review = book.review;
-            setFlag(record.flags, shown, true);
-            record.title = book.title;
-            record.disposition = book.disposition;
-        } else {
-            recordRenumber[old] = static_cast<int>(records.size());
-            BookRecord& record = records.emplace_back(std::move(c.records[old++]));
-            record.authorIndex = static_cast<std::int16_t>(authorRenumber[record.authorIndex]);
-            record.dateIndex = static_cast<std::int16_t>(dateRenumber[record.dateIndex]);
-        }
-    }
+    mergeRuns(
+        recordCount(c), count,
+        [&](std::size_t added, std::size_t old) {
+            const NewRecord& book = books[order[added]];
+            const BookRecord& record = c.records[old];
+            return compareRecordKeys(book.author, book.title, authors.entries[authors.renumber[record.authorIndex]],
+                                     record.title) <= 0;
+        },
+        [&](std::size_t added) {
+            const std::size_t b = order[added];
+            newPlace[b] = static_cast<int>(records.entries.size());
+            records.entries.push_back(recordOf(books[b], authors.entries, dateSlot[b]));
+        },
+        [&](std::size_t old) {
+            records.renumber[old] = static_cast<int>(records.entries.size());
+            BookRecord& record = records.entries.emplace_back(std::move(c.records[old]));
+            record.authorIndex = static_cast<std::int16_t>(authors.renumber[record.authorIndex]);
+            record.dateIndex = static_cast<std::int16_t>(dates.renumber[record.dateIndex]);
+        });
 
-    c.authors = std::move(authors);
-    c.readDates = std::move(dates);
-    c.records = std::move(records);
-    for (int& earlier : result.places) earlier = recordRenumber[earlier];
+    c.authors = std::move(authors.entries);
+    c.readDates = std::move(dates.entries);
+    c.records = std::move(records.entries);
+    for (int& earlier : result.places) earlier = records.renumber[earlier];
     for (std::size_t b = from; b < from + count; ++b) result.places.push_back(newPlace[b]);
     result.inserted += static_cast<int>(count);
     c.currentRecord = newPlace[from + count - 1];

@@ -79,13 +79,6 @@ char32_t cp1252CharToUnicode(char byte) {
     return value >= 0x80 && value < 0xA0 ? HighControls[value - 0x80] : value;
 }
 
-std::u32string cp1252ToUnicode(std::string_view text) {
-    std::u32string unicode;
-    unicode.reserve(text.size());
-    for (const char byte : text) unicode += cp1252CharToUnicode(byte);
-    return unicode;
-}
-
 std::string cp1252ToUtf8(std::string_view text) {
     std::string utf8;
     utf8.reserve(text.size());

@@ -13,7 +13,6 @@ namespace platform {
 
 // The Unicode character of one byte; every one lies in the Basic Multilingual Plane.
 char32_t cp1252CharToUnicode(char byte);
-std::u32string cp1252ToUnicode(std::string_view text);
 std::string cp1252ToUtf8(std::string_view text);
 
 // Characters Windows-1252 cannot hold, and bytes that are not well-formed
