@@ -420,7 +420,7 @@ void useMainWindow(Program& program, ScriptedUser& window) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input{data, size};
     Program program(input);
-    program.main.dialogs = {showRecordDialog, showFindDialog, showPrintDialog, &program.fileDialogs};
+    program.main.fileDialogs = &program.fileDialogs;
     program.main.transliterator = &platform::systemTransliterator();
     putStartFiles(input, program.disk);
 

@@ -41,8 +41,7 @@ struct ProgramByKeyboard : ::testing::Test {
     platform::qt::QtTextMeasure measure{QApplication::font()};
     Catalogue catalogue;
     MainWindowState state;
-    MainWindow main{catalogue, state, windows, messages, platform::systemFiles(), help, clock,
-                    {showRecordDialog, showFindDialog, showPrintDialog, nullptr}};
+    MainWindow main{catalogue, state, windows, messages, platform::systemFiles(), help, clock};
 };
 
 TEST_F(ProgramByKeyboard, EveryDialogIsWalkedFromTheMainWindow) {

@@ -51,8 +51,7 @@ struct ProgramOnQt : ::testing::Test {
     const platform::qt::QtTextMeasure measure = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     Catalogue catalogue;
     MainWindowState state;
-    MainWindow main{catalogue, state, windows, messages, platform::systemFiles(), help, clock,
-                    {showRecordDialog, showFindDialog, showPrintDialog, &fileDialogs}};
+    MainWindow main{catalogue, state, windows, messages, platform::systemFiles(), help, clock, &fileDialogs};
 
     void start() { runQuorvels(main, {folder.path}, {measure, [] { return nullptr; }}); }
 };

@@ -31,7 +31,7 @@ struct ProgramHarness : MainWindowHarness {
     platform::scripted::RecordingPrintSurface* printer = nullptr;  // while the window runs
 
     ProgramHarness() {
-        main.dialogs = {showRecordDialog, showFindDialog, showPrintDialog, &ui};
+        main.fileDialogs = &ui;
         main.transliterator = &platform::systemTransliterator();
     }
 

@@ -126,7 +126,7 @@ struct ProgramOnWindows : ::testing::Test {
                     desktop->files(),
                     desktop->helpViewer(),
                     clock,
-                    {showRecordDialog, showFindDialog, showPrintDialog, &desktop->fileDialogs()}};
+                    &desktop->fileDialogs()};
     RecordingPrinter* printer = nullptr;  // while the main window runs
 
     void start() {
