@@ -19,8 +19,8 @@
 #include "tests/support/temporary_folder.h"
 
 // The whole program as a user meets it: started in a folder of its own,
-// reading the settings file there, with every dialog passed in as the program
-// passes them and a printer that records what it prints.
+// reading the settings file there, with the scripted file dialogs and a
+// printer that records what it prints.
 struct ProgramHarness : MainWindowHarness {
     using User = platform::scripted::ScriptedUser;
     using Script = std::function<void(User&)>;
