@@ -15,8 +15,6 @@
 
 #include "core/ordering.h"
 #include "dialogs/field_ids.h"
-#include "dialogs/find_dialog.h"
-#include "dialogs/record_dialog.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzzed_answers.h"
 #include "fuzz/program_checks.h"

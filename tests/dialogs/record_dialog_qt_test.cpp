@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include "dialogs/field_ids.h"
-#include "dialogs/find_dialog.h"
 #include "dialogs/record_dialog.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/main_window_layout.h"

@@ -5,15 +5,12 @@
 #include <vector>
 
 #include "dialogs/field_ids.h"
-#include "dialogs/find_dialog.h"
-#include "dialogs/record_dialog.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/menus.h"
 #include "mainwindow/startup.h"
 #include "platform/scripted/fixed_width_measure.h"
 #include "platform/scripted/recording_print_surface.h"
 #include "platform/system/system_transliterator.h"
-#include "printing/print_dialog.h"
 #include "storage/catalogue_file.h"
 #include "tests/mainwindow/main_window_harness.h"
 #include "tests/support/temporary_folder.h"
