@@ -2,11 +2,10 @@
 
 #include "core/ordering.h"
 #include "core/vocabularies.h"
-#include "mainwindow/dialog_frame.h"
 #include "dialogs/field_ids.h"
 #include "dialogs/find_search.h"
 #include "dialogs/vocabulary_list.h"
-#include "mainwindow/menus.h"
+#include "platform/dialog_frame.h"
 
 using platform::ControlKind;
 using platform::MessageKind;
@@ -24,14 +23,23 @@ FindCriteria typedCriteria(const platform::Windows& windows, WindowHandle dialog
                             codeOfEntry(Categories, windows.selectedDropDownEntry(dialog, CategoryListId)));
 }
 
+// The open dialog and what it works on.
+struct FindDialog {
+    Catalogue& catalogue;
+    platform::Windows& windows;
+    platform::MessageBoxes& messages;
+    WindowHandle window;
+    FindDialogOutcome outcome;
+};
+
 // "&Find": search all records; show the books found, or say that there are none.
-void search(MainWindow& main, WindowHandle dialog) {
-    Catalogue& catalogue = main.catalogue;
-    const FindCriteria criteria = typedCriteria(main.windows, dialog);
+void search(FindDialog& dialog) {
+    Catalogue& catalogue = dialog.catalogue;
+    const FindCriteria criteria = typedCriteria(dialog.windows, dialog.window);
     catalogue.viewMode = BooksFound;
     if (hasNoCondition(criteria)) return;
     if (!runFind(catalogue, criteria)) {
-        main.messages.messageBox("No matches found", "None Found", platform::Buttons::Ok, platform::Icon::Information);
+        dialog.messages.messageBox("No matches found", "None Found", platform::Buttons::Ok, platform::Icon::Information);
         return;
     }
     rebuildView(catalogue);
@@ -39,20 +47,20 @@ void search(MainWindow& main, WindowHandle dialog) {
     // record act on it.
     catalogue.selectedRow = 1;
     catalogue.currentRecord = catalogue.viewOrder[1];
-    if (viewCount(catalogue) < recordCount(catalogue)) offerListAllBooks(main);
-    main.windows.endWindow(dialog);
+    dialog.outcome.narrowed = viewCount(catalogue) < recordCount(catalogue);
+    dialog.windows.endWindow(dialog.window);
 }
 
-void handle(MainWindow& main, WindowHandle dialog, const platform::Message& message) {
+void handle(FindDialog& dialog, const platform::Message& message) {
     switch (message.kind) {
         case MessageKind::Init:
-            addVocabularyEntries(main.windows, dialog, CategoryListId, categoryNames, Categories);
+            addVocabularyEntries(dialog.windows, dialog.window, CategoryListId, categoryNames, Categories);
             break;
         case MessageKind::Command:
-            if (message.id == SearchButtonId) search(main, dialog);
-            if (message.id == CancelButtonId) main.windows.endWindow(dialog);
+            if (message.id == SearchButtonId) search(dialog);
+            if (message.id == CancelButtonId) dialog.windows.endWindow(dialog.window);
             break;
-        case MessageKind::CloseRequest: main.windows.endWindow(dialog); break;
+        case MessageKind::CloseRequest: dialog.windows.endWindow(dialog.window); break;
         default: break;
     }
 }
@@ -61,7 +69,7 @@ void handle(MainWindow& main, WindowHandle dialog, const platform::Message& mess
 
 platform::WindowSpec findDialogBlueprint() {
     constexpr unsigned label = style::AlignRight;
-    platform::WindowSpec blueprint = dialogFrame("Find Books", 280, 200);
+    platform::WindowSpec blueprint = platform::dialogFrame("Find Books", 280, 200);
     // The boxes scroll, so texts longer than they are can be typed; none
     // longer than a catalogue text could be found.
     blueprint.controls = {
@@ -79,7 +87,12 @@ platform::WindowSpec findDialogBlueprint() {
     return blueprint;
 }
 
-void showFindDialog(MainWindow& main) {
-    main.windows.runWindow(findDialogBlueprint(), main.state.window,
-                           [&main](WindowHandle dialog, const platform::Message& message) { handle(main, dialog, message); });
+FindDialogOutcome showFindDialog(Catalogue& catalogue, platform::Windows& windows, platform::MessageBoxes& messages,
+                                 WindowHandle owner) {
+    FindDialog dialog{catalogue, windows, messages, {}, {}};
+    windows.runWindow(findDialogBlueprint(), owner, [&dialog](WindowHandle window, const platform::Message& message) {
+        dialog.window = window;
+        handle(dialog, message);
+    });
+    return dialog.outcome;
 }

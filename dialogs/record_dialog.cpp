@@ -5,12 +5,10 @@
 #include "core/read_date.h"
 #include "core/vocabularies.h"
 #include "dialogs/author_completion.h"
-#include "mainwindow/dialog_frame.h"
 #include "dialogs/field_ids.h"
 #include "dialogs/record_store.h"
 #include "dialogs/vocabulary_list.h"
-#include "mainwindow/book_list.h"
-#include "mainwindow/status_line.h"
+#include "platform/dialog_frame.h"
 
 using platform::ControlKind;
 using platform::MessageKind;
@@ -39,10 +37,11 @@ const ModeTexts& textsOf(RecordDialogMode mode) { return modeTexts[static_cast<i
 
 // The open dialog and what it keeps while it is open.
 struct RecordDialog {
-    MainWindow& main;
+    const RecordDialogContext& context;
     RecordDialogMode mode;
     WindowHandle window;
     int completionStart = 1;  // where the next author completion starts searching `authors`
+    RecordDialogOutcome outcome;
 };
 
 // The record in a row of the view; 0 (no record) for a row the view lacks.
@@ -51,26 +50,26 @@ int recordAtRow(const Catalogue& catalogue, int row) {
 }
 
 void updateStepButtons(RecordDialog& dialog) {
-    const Catalogue& catalogue = dialog.main.catalogue;
-    dialog.main.windows.setEnabled(dialog.window, FirstButtonId, catalogue.selectedRow > 1);
-    dialog.main.windows.setEnabled(dialog.window, SecondButtonId, viewCount(catalogue) > catalogue.selectedRow);
+    const Catalogue& catalogue = dialog.context.catalogue;
+    dialog.context.windows.setEnabled(dialog.window, FirstButtonId, catalogue.selectedRow > 1);
+    dialog.context.windows.setEnabled(dialog.window, SecondButtonId, viewCount(catalogue) > catalogue.selectedRow);
 }
 
 // View mode: "&Prev" (-1) and "&Next" (+1) move along the view, never past its ends.
 void step(RecordDialog& dialog, int by) {
-    Catalogue& catalogue = dialog.main.catalogue;
+    Catalogue& catalogue = dialog.context.catalogue;
     const int row = catalogue.selectedRow + by;
     if (row >= 1 && row <= viewCount(catalogue)) {
         catalogue.selectedRow = row;
         catalogue.currentRecord = recordAtRow(catalogue, row);
-        fillRecordDialog(catalogue, dialog.main.windows, dialog.window, dialog.mode);
+        fillRecordDialog(catalogue, dialog.context.windows, dialog.window, dialog.mode);
     }
     updateStepButtons(dialog);
-    showCurrentPosition(dialog.main);
+    if (dialog.context.rowMoved) dialog.context.rowMoved();
 }
 
 RecordFields typedFields(const RecordDialog& dialog) {
-    const platform::Windows& windows = dialog.main.windows;
+    const platform::Windows& windows = dialog.context.windows;
     const WindowHandle window = dialog.window;
     return {windows.text(window, AuthorBoxId),
             windows.text(window, TitleBoxId),
@@ -83,31 +82,32 @@ RecordFields typedFields(const RecordDialog& dialog) {
 // Add and Edit: "&Add" or "&Replace" stores the record and closes the dialog;
 // refused input keeps it open with the focus on the box at fault.
 void store(RecordDialog& dialog) {
-    MainWindow& main = dialog.main;
-    refillBookListAfterwards(main);
-    const StoreResult result = storeRecord(main.catalogue, typedFields(dialog), main.clock.currentYear(), main.messages);
+    const RecordDialogContext& context = dialog.context;
+    dialog.outcome.refillList = true;
+    const StoreResult result =
+        storeRecord(context.catalogue, typedFields(dialog), context.clock.currentYear(), context.messages);
     if (result.stored)
-        main.windows.endWindow(dialog.window);
+        context.windows.endWindow(dialog.window);
     else
-        main.windows.setFocus(dialog.window, result.focusBox);
+        context.windows.setFocus(dialog.window, result.focusBox);
 }
 
 // Add and Edit: "C&lear" or "&Original" puts back the record the dialog opened
 // on (none in Add) and discards what was typed.
 void refill(RecordDialog& dialog) {
-    platform::Windows& windows = dialog.main.windows;
+    platform::Windows& windows = dialog.context.windows;
     windows.setDefaultButton(dialog.window, SecondButtonId, false);
     windows.setDefaultButton(dialog.window, FirstButtonId, true);
     windows.setFocus(dialog.window, AuthorBoxId);
-    fillRecordDialog(dialog.main.catalogue, windows, dialog.window, dialog.mode);
+    fillRecordDialog(dialog.context.catalogue, windows, dialog.window, dialog.mode);
 }
 
 // Cancel and the close box drop what was typed; the current record is again
 // the one in the current row.
 void closeDialog(RecordDialog& dialog) {
-    Catalogue& catalogue = dialog.main.catalogue;
+    Catalogue& catalogue = dialog.context.catalogue;
     catalogue.currentRecord = recordAtRow(catalogue, catalogue.selectedRow);
-    dialog.main.windows.endWindow(dialog.window);
+    dialog.context.windows.endWindow(dialog.window);
 }
 
 void command(RecordDialog& dialog, int id) {
@@ -121,7 +121,7 @@ void command(RecordDialog& dialog, int id) {
     } else if (id == SecondButtonId) {
         refill(dialog);
     } else if (id == CancelButtonId) {
-        refillBookListAfterwards(dialog.main);
+        dialog.outcome.refillList = true;
         closeDialog(dialog);
     }
 }
@@ -129,9 +129,9 @@ void command(RecordDialog& dialog, int id) {
 // The user changed the Author box: propose the next author that begins with
 // the typed text, with the proposed rest selected so typing on replaces it.
 void authorEdited(RecordDialog& dialog) {
-    platform::Windows& windows = dialog.main.windows;
+    platform::Windows& windows = dialog.context.windows;
     const std::string typed = windows.text(dialog.window, AuthorBoxId);
-    const auto proposal = completeAuthor(dialog.main.catalogue, typed, dialog.completionStart);
+    const auto proposal = completeAuthor(dialog.context.catalogue, typed, dialog.completionStart);
     if (!proposal) return;
     windows.setText(dialog.window, AuthorBoxId, proposal->text);
     windows.selectText(dialog.window, AuthorBoxId, static_cast<int>(proposal->selectFrom),
@@ -139,8 +139,8 @@ void authorEdited(RecordDialog& dialog) {
 }
 
 void initialise(RecordDialog& dialog) {
-    Catalogue& catalogue = dialog.main.catalogue;
-    platform::Windows& windows = dialog.main.windows;
+    Catalogue& catalogue = dialog.context.catalogue;
+    platform::Windows& windows = dialog.context.windows;
     addVocabularyEntries(windows, dialog.window, CategoryListId, categoryNames, Categories);
     addVocabularyEntries(windows, dialog.window, ReviewListId, reviewNames, Reviews);
     catalogue.currentRecord =
@@ -174,7 +174,7 @@ platform::WindowSpec recordDialogBlueprint(RecordDialogMode mode) {
     constexpr unsigned label = style::AlignRight;
     constexpr unsigned nameBox = style::ReadOnly | style::Borderless;
 
-    platform::WindowSpec blueprint = dialogFrame(textsOf(mode).caption, 280, 250);
+    platform::WindowSpec blueprint = platform::dialogFrame(textsOf(mode).caption, 280, 250);
     blueprint.controls = {
         {ControlKind::Label, "Author:", -1, 5, 20, 40, 10, label},
         {ControlKind::Label, "Title:", -1, 5, 40, 40, 10, label},
@@ -221,11 +221,12 @@ void fillRecordDialog(const Catalogue& catalogue, platform::Windows& windows, Wi
     }
 }
 
-void showRecordDialog(MainWindow& main, RecordDialogMode mode) {
-    RecordDialog dialog{main, mode, {}};
-    main.windows.runWindow(recordDialogBlueprint(mode), main.state.window,
-                           [&dialog](WindowHandle window, const platform::Message& message) {
-                               dialog.window = window;
-                               handle(dialog, message);
-                           });
+RecordDialogOutcome showRecordDialog(const RecordDialogContext& context, RecordDialogMode mode) {
+    RecordDialog dialog{context, mode, {}, 1, {}};
+    context.windows.runWindow(recordDialogBlueprint(mode), context.owner,
+                              [&dialog](WindowHandle window, const platform::Message& message) {
+                                  dialog.window = window;
+                                  handle(dialog, message);
+                              });
+    return dialog.outcome;
 }

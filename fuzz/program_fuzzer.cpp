@@ -15,8 +15,6 @@
 
 #include "core/ordering.h"
 #include "dialogs/field_ids.h"
-#include "dialogs/find_dialog.h"
-#include "dialogs/record_dialog.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzzed_answers.h"
 #include "fuzz/program_checks.h"
@@ -420,7 +418,7 @@ void useMainWindow(Program& program, ScriptedUser& window) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input{data, size};
     Program program(input);
-    program.main.dialogs = {showRecordDialog, showFindDialog, showPrintDialog, &program.fileDialogs};
+    program.main.fileDialogs = &program.fileDialogs;
     program.main.transliterator = &platform::systemTransliterator();
     putStartFiles(input, program.disk);
 

@@ -21,8 +21,8 @@ void tell(MainWindow& main, const std::string& text, const std::string& caption,
 }  // namespace
 
 void importBooksFromFile(MainWindow& main) {
-    if (main.dialogs.files == nullptr || main.transliterator == nullptr) return;
-    const auto chosen = main.dialogs.files->askFileToOpen(
+    if (main.fileDialogs == nullptr || main.transliterator == nullptr) return;
+    const auto chosen = main.fileDialogs->askFileToOpen(
         {ImportCaption, {{"CSV Files", "*.csv;*.tsv;*.txt"}, {"All Files", "*.*"}}, "", main.state.startDirectory, ""});
     if (!chosen) return;
     const ImportFileResult planned =
@@ -41,11 +41,11 @@ void importBooksFromFile(MainWindow& main) {
 }
 
 void exportBooksToFile(MainWindow& main) {
-    if (main.dialogs.files == nullptr) return;
+    if (main.fileDialogs == nullptr) return;
     const ExportSelection selection = booksToExport(main.catalogue);
     if (selection.records.empty())
         return tell(main, "There are no books to export: the list shows none.", ExportCaption, Icon::Information);
-    const auto chosen = main.dialogs.files->askFileAndTypeToSave(
+    const auto chosen = main.fileDialogs->askFileAndTypeToSave(
         {ExportCaption, {{"CSV Files", "*.csv"}, {"Goodreads CSV", "*.csv"}}, "csv", main.state.startDirectory, ""});
     if (!chosen) return;
     if (!userAllowsWritingTo(main, chosen->path)) return;

@@ -19,11 +19,11 @@ enum class FileDialogKind { Open, Save };
 // changes it.
 std::optional<platform::SystemPath> askCatalogueFile(MainWindow& main, FileDialogKind kind, const std::string& title,
                                                      const platform::SystemPath& initialName) {
-    if (main.dialogs.files == nullptr) return std::nullopt;
+    if (main.fileDialogs == nullptr) return std::nullopt;
     const platform::FileDialogRequest request{
         title, {{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}}, "pmr", main.state.startDirectory, initialName};
-    return kind == FileDialogKind::Open ? main.dialogs.files->askFileToOpen(request)
-                                        : main.dialogs.files->askFileToSave(request);
+    return kind == FileDialogKind::Open ? main.fileDialogs->askFileToOpen(request)
+                                        : main.fileDialogs->askFileToSave(request);
 }
 
 // Before Open replaces a changed catalogue: Yes saves it (through Save As

@@ -2,6 +2,7 @@
 
 #include "mainwindow/about_box.h"
 #include "mainwindow/book_list.h"
+#include "mainwindow/dialog_commands.h"
 #include "mainwindow/exchange_commands.h"
 #include "mainwindow/file_commands.h"
 #include "mainwindow/main_window_layout.h"
@@ -37,25 +38,6 @@ struct CommandEnd {
 };
 
 constexpr CommandEnd withoutEpilogue{false};
-
-void openRecordDialog(MainWindow& main, RecordDialogMode mode) {
-    if (main.dialogs.showRecord != nullptr) main.dialogs.showRecord(main, mode);
-}
-
-// A search that found nothing has hidden every record without rebuilding the
-// view, so the list is refilled after the dialog whatever it did.
-void openFindDialog(MainWindow& main) {
-    if (main.dialogs.showFind != nullptr) main.dialogs.showFind(main);
-    refillBookListAfterwards(main);
-}
-
-// A multiple selection becomes marks first, so that the dialog offers to
-// print what the user selected.
-void openPrintDialog(MainWindow& main) {
-    if (main.dialogs.showPrint == nullptr) return;
-    markSelectedRows(main, 2);
-    main.dialogs.showPrint(main);
-}
 
 CommandEnd runMenuCommand(MainWindow& main, int id) {
     switch (id) {

@@ -33,22 +33,6 @@ struct MainWindowState {
     bool listStale = false;             // refill even though the view is the same (row texts changed)
 };
 
-struct MainWindow;
-
-// The modes the record dialog opens in.
-enum class RecordDialogMode { View = 0, Add = 1, Edit = 2 };
-
-// The modal dialogs the commands open. The record, find and print dialogs
-// live in dialogs/ and printing/, which build on this library, so the program
-// passes them in, with the platform's file dialogs; a command whose dialog was
-// not passed in does nothing (a file dialog counts as cancelled).
-struct MainWindowDialogs {
-    void (*showRecord)(MainWindow& main, RecordDialogMode mode) = nullptr;
-    void (*showFind)(MainWindow& main) = nullptr;
-    void (*showPrint)(MainWindow& main) = nullptr;
-    platform::FileDialogs* files = nullptr;
-};
-
 // What the main window's procedures work on. The program owns each part and
 // tests build their own.
 struct MainWindow {
@@ -59,7 +43,7 @@ struct MainWindow {
     platform::Files& files;
     platform::HelpViewer& help;
     const platform::Clock& clock;  // the year read dates are checked against
-    MainWindowDialogs dialogs = {};
+    platform::FileDialogs* fileDialogs = nullptr;  // Open, Save As, Import and Export do nothing without them
     platform::Transliterator* transliterator = nullptr;  // for Import Books, which does nothing without it
     BookListRows bookListRows{catalogue, state};  // what the book list shows, for as long as it shows it
 };

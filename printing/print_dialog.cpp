@@ -1,7 +1,7 @@
 #include "printing/print_dialog.h"
 
 #include "core/ordering.h"
-#include "mainwindow/dialog_frame.h"
+#include "platform/dialog_frame.h"
 #include "printing/print_books.h"
 
 using platform::ControlKind;
@@ -11,32 +11,43 @@ namespace style = platform::style;
 
 namespace {
 
+// The open dialog and what it works on.
+struct PrintDialog {
+    Catalogue& catalogue;
+    platform::Windows& windows;
+    platform::MessageBoxes& messages;
+    platform::PrintSurface* printer;
+    WindowHandle window;
+};
+
 // Before the dialog shows: the choices start from what is marked.
-void initialise(MainWindow& main, WindowHandle dialog) {
-    main.windows.setChecked(dialog, main.catalogue.markedCount != 0 ? MarkedOnlyId : AllListedId, true);
-    main.windows.setChecked(dialog, NormalFontId, true);
-    main.windows.setChecked(dialog, BookListLayoutId, true);
-    main.windows.setDefaultButton(dialog, PrintNowButtonId, true);
+void initialise(const PrintDialog& dialog) {
+    platform::Windows& windows = dialog.windows;
+    windows.setChecked(dialog.window, dialog.catalogue.markedCount != 0 ? MarkedOnlyId : AllListedId, true);
+    windows.setChecked(dialog.window, NormalFontId, true);
+    windows.setChecked(dialog.window, BookListLayoutId, true);
+    windows.setDefaultButton(dialog.window, PrintNowButtonId, true);
 }
 
-void print(MainWindow& main, WindowHandle dialog) {
+void print(const PrintDialog& dialog) {
+    const platform::Windows& windows = dialog.windows;
     PrintOptions options;
-    options.allListed = main.windows.isChecked(dialog, AllListedId);
-    options.normalFont = main.windows.isChecked(dialog, NormalFontId);
-    options.bookData = main.windows.isChecked(dialog, BookDataLayoutId);
-    printBooks(main.catalogue, options, main.state.printer.get(), main.messages);
-    rebuildView(main.catalogue);
-    main.windows.endWindow(dialog);
+    options.allListed = windows.isChecked(dialog.window, AllListedId);
+    options.normalFont = windows.isChecked(dialog.window, NormalFontId);
+    options.bookData = windows.isChecked(dialog.window, BookDataLayoutId);
+    printBooks(dialog.catalogue, options, dialog.printer, dialog.messages);
+    rebuildView(dialog.catalogue);
+    dialog.windows.endWindow(dialog.window);
 }
 
-void handle(MainWindow& main, WindowHandle dialog, const platform::Message& message) {
+void handle(const PrintDialog& dialog, const platform::Message& message) {
     switch (message.kind) {
-        case MessageKind::Init: initialise(main, dialog); break;
+        case MessageKind::Init: initialise(dialog); break;
         case MessageKind::Command:
-            if (message.id == PrintNowButtonId) print(main, dialog);
-            if (message.id == PrintCancelButtonId) main.windows.endWindow(dialog);
+            if (message.id == PrintNowButtonId) print(dialog);
+            if (message.id == PrintCancelButtonId) dialog.windows.endWindow(dialog.window);
             break;
-        case MessageKind::CloseRequest: main.windows.endWindow(dialog); break;
+        case MessageKind::CloseRequest: dialog.windows.endWindow(dialog.window); break;
         default: break;
     }
 }
@@ -44,7 +55,7 @@ void handle(MainWindow& main, WindowHandle dialog, const platform::Message& mess
 }  // namespace
 
 platform::WindowSpec printDialogBlueprint() {
-    platform::WindowSpec blueprint = dialogFrame("Print Book List", 170, 190);
+    platform::WindowSpec blueprint = platform::dialogFrame("Print Book List", 170, 190);
     blueprint.controls = {
         {ControlKind::GroupBox, "What to print", -1, 5, 10, 150, 50},
         {ControlKind::RadioButton, "marked records only", MarkedOnlyId, 10, 25, 120, 10, style::GroupStart},
@@ -61,7 +72,11 @@ platform::WindowSpec printDialogBlueprint() {
     return blueprint;
 }
 
-void showPrintDialog(MainWindow& main) {
-    main.windows.runWindow(printDialogBlueprint(), main.state.window,
-                           [&main](WindowHandle dialog, const platform::Message& message) { handle(main, dialog, message); });
+void showPrintDialog(Catalogue& catalogue, platform::Windows& windows, platform::MessageBoxes& messages,
+                     platform::PrintSurface* printer, WindowHandle owner) {
+    PrintDialog dialog{catalogue, windows, messages, printer, {}};
+    windows.runWindow(printDialogBlueprint(), owner, [&dialog](WindowHandle window, const platform::Message& message) {
+        dialog.window = window;
+        handle(dialog, message);
+    });
 }

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "mainwindow/main_window.h"
+#include "core/catalogue.h"
+#include "platform/message_box.h"
+#include "platform/print_surface.h"
+#include "platform/window.h"
 #include "platform/window_spec.h"
 
 // The print dialog's controls: three pairs of radio buttons, "&Print" and "&Cancel".
@@ -17,10 +20,10 @@ inline constexpr int PrintCancelButtonId = 2;  // the cancel identifier, which E
 // and how much (Book List or Book Data), "&Print" and "&Cancel".
 platform::WindowSpec printDialogBlueprint();
 
-// Shows the print dialog modally over the main window and returns when it has
-// closed. On opening, two or more selected book-list rows have their marks
-// toggled, and "marked records only" is chosen when any record is marked.
-// "&Print" prints the view on the program's printer with the chosen options
-// and rebuilds the view (printing clears the marks it printed); "&Cancel",
-// Escape and the close box print nothing and keep the toggled marks.
-void showPrintDialog(MainWindow& main);
+// Shows the print dialog modally over `owner` and returns when it has closed.
+// "marked records only" is chosen when any record is marked. "&Print" prints
+// the view on `printer` (none: the error is reported through `messages`) with
+// the chosen options and rebuilds the view (printing clears the marks it
+// printed); "&Cancel", Escape and the close box print nothing.
+void showPrintDialog(Catalogue& catalogue, platform::Windows& windows, platform::MessageBoxes& messages,
+                     platform::PrintSurface* printer, platform::WindowHandle owner);

@@ -1,6 +1,7 @@
 #include "statistics/statistics_dialog.h"
 
 #include "core/reading_figures.h"
+#include "platform/dialog_frame.h"
 
 using platform::ControlKind;
 using platform::MessageKind;
@@ -75,27 +76,19 @@ void handle(platform::Windows& windows, const Shown& shown, WindowHandle dialog,
 }  // namespace
 
 platform::WindowSpec statisticsDialogBlueprint() {
-    // Owned by the main window and placed as its other dialogs are.
-    return {.caption = "Reading Statistics",
-            .width = 300,
-            .height = 242,
-            .placement = platform::Placement::FromOwnerClientArea,
-            .offsetX = 50,
-            .offsetY = -5,
-            .background = {},
-            .icon = {},
-            .menus = {},
-            .controls = {
-                {ControlKind::Label, "Books read per year", -1, 5, 4, 290, 10},
-                {ControlKind::BarChart, "", YearChartId, 5, 15, 290, 110},
-                {ControlKind::Label, "", HeldLabelId, 5, 130, 290, 10},
-                {ControlKind::Label, "", BusiestLabelId, 5, 141, 290, 10},
-                {ControlKind::Label, "Categories", -1, 5, 155, 140, 10},
-                {ControlKind::Label, "Review grades", -1, 155, 155, 140, 10},
-                {ControlKind::ListBox, "", CategoryCountsId, 5, 166, 140, 50},
-                {ControlKind::ListBox, "", ReviewCountsId, 155, 166, 140, 50},
-                {ControlKind::PushButton, "&Close", CloseButtonId, 125, 222, 50, 14, style::DefaultButton},
-            }};
+    platform::WindowSpec blueprint = platform::dialogFrame("Reading Statistics", 300, 242);
+    blueprint.controls = {
+        {ControlKind::Label, "Books read per year", -1, 5, 4, 290, 10},
+        {ControlKind::BarChart, "", YearChartId, 5, 15, 290, 110},
+        {ControlKind::Label, "", HeldLabelId, 5, 130, 290, 10},
+        {ControlKind::Label, "", BusiestLabelId, 5, 141, 290, 10},
+        {ControlKind::Label, "Categories", -1, 5, 155, 140, 10},
+        {ControlKind::Label, "Review grades", -1, 155, 155, 140, 10},
+        {ControlKind::ListBox, "", CategoryCountsId, 5, 166, 140, 50},
+        {ControlKind::ListBox, "", ReviewCountsId, 155, 166, 140, 50},
+        {ControlKind::PushButton, "&Close", CloseButtonId, 125, 222, 50, 14, style::DefaultButton},
+    };
+    return blueprint;
 }
 
 void showReadingStatistics(platform::Windows& windows, const Catalogue& catalogue, WindowHandle owner) {

@@ -1,13 +1,17 @@
 // The main window's commands as its own handler runs them, with every
 // epilogue, and the list drawn afterwards: what the user waits for between
-// the click and the new list on the screen. The record and find dialogs are
-// stood in for by what their OK buttons do, without a window.
+// the click and the new list on the screen. The commands that open the record
+// and find dialogs are run as their steps: what the dialog's OK button does,
+// without a window, then what the main window does with its outcome and the
+// list's refill.
 #include "bench/mainwindow/command_steps.h"
 
 #include "bench/support/catalogue_steps.h"
 #include "core/ordering.h"
 #include "dialogs/find_search.h"
 #include "dialogs/record_store.h"
+#include "mainwindow/book_list.h"
+#include "mainwindow/dialog_commands.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/menus.h"
 
@@ -47,16 +51,20 @@ void undeleteAll(CommandBench& bench) {
 }
 
 // What the find dialog's Find does for an author typed in.
-void findSmith(MainWindow& main) {
-    main.catalogue.viewMode = BooksFound;
-    runFind(main.catalogue, makeFindCriteria("smith", "", "", -1));
-    rebuildView(main.catalogue);
+FindDialogOutcome findSmith(Catalogue& catalogue) {
+    catalogue.viewMode = BooksFound;
+    runFind(catalogue, makeFindCriteria("smith", "", "", -1));
+    rebuildView(catalogue);
+    catalogue.selectedRow = 1;
+    catalogue.currentRecord = catalogue.viewOrder[1];
+    return {viewCount(catalogue) < recordCount(catalogue)};
 }
 
 // What the record dialog's Add does for a book typed in.
-void addOneBook(MainWindow& main) {
+RecordDialogOutcome addOneBook(MainWindow& main) {
     const RecordFields typed{"Middleton, Anne", "A new book of the year", "06-15-2001", "Kept on the shelf", 2, 3};
     storeRecord(main.catalogue, typed, main.clock.currentYear(), main.messages);
+    return {true};
 }
 
 }  // namespace
@@ -108,15 +116,17 @@ const std::vector<CommandStep>& commandSteps() {
             bench.drawList();
         }},
         {"command/Find_author", [](CommandBench& bench) {
-            bench.main.dialogs.showFind = findSmith;
             untimed(bench, [&] { press(bench, ListAllBooksCommand); });
-            pressAndDraw(bench, FindButtonId);
+            takeFindDialogOutcome(bench.main, findSmith(bench.main.catalogue));
+            fillBookList(bench.main);
+            bench.drawList();
         }},
         // Each book added is dropped again, untimed.
         {"command/Add", [](CommandBench& bench) {
-            bench.main.dialogs.showRecord = [](MainWindow& main, RecordDialogMode) { addOneBook(main); };
             untimed(bench, [&] { makeRoomForOneBook(bench.main.catalogue); });
-            pressAndDraw(bench, AddButtonId);
+            takeRecordDialogOutcome(bench.main, addOneBook(bench.main));
+            fillBookList(bench.main);
+            bench.drawList();
             untimed(bench, [&] { dropBook(bench.main.catalogue, bench.main.catalogue.currentRecord); });
         }},
     };

@@ -11,12 +11,9 @@
 #include "mainwindow/menus.h"
 #include "tests/mainwindow/main_window_harness.h"
 
-// The main window with the record and find dialogs passed in, as the program
-// passes them.
+// The main window, from which the user opens the record and find dialogs.
 struct DialogHarness : MainWindowHarness {
     using Script = std::function<void(platform::scripted::ScriptedUser&)>;
-
-    DialogHarness() { main.dialogs = {showRecordDialog, showFindDialog}; }
 
     // Runs the main window: the user presses the toolbar `button`, `dialog`
     // drives the window that opens, then `afterwards` looks at the main

@@ -87,6 +87,19 @@ TEST_F(FindDialogTest, ASearchMatchingEveryBookLeavesListAllBooksDisabled) {
     EXPECT_EQ(viewCount(catalogue), 4);
 }
 
+// Opened by itself, the dialog reports whether it found fewer books than there are.
+TEST_F(FindDialogTest, TheOutcomeSaysWhetherTheSearchNarrowedTheView) {
+    const auto searchTitles = [&](const std::string& typed) {
+        ui.queueScript([typed](ScriptedUser& dialog) {
+            dialog.typeKeys(TitleBoxId, typed);
+            dialog.click(SearchButtonId);
+        });
+        return showFindDialog(catalogue, ui, ui, {}).narrowed;
+    };
+    EXPECT_TRUE(searchTitles("house"));
+    EXPECT_FALSE(searchTitles("E"));
+}
+
 TEST_F(FindDialogTest, DeletedBooksAreFoundToo) {
     const int keith = catalogue.viewOrder[3];
     setFlag(catalogue.records[keith].flags, deleted, true);

@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "dialogs/field_ids.h"
-#include "dialogs/find_dialog.h"
 #include "dialogs/record_dialog.h"
+#include "mainwindow/main_window.h"
 #include "mainwindow/main_window_layout.h"
 #include "platform/qt/list_box.h"
 #include "platform/qt/qt_windows.h"
@@ -49,7 +49,7 @@ struct RecordDialogOnQt : ::testing::Test {
             whileShown(dialog);
             QTest::mouseClick(dialog.control<QPushButton>(CancelButtonId), Qt::LeftButton);
         });
-        showRecordDialog(main, mode);
+        showRecordDialog({catalogue, windows, noMessages, clock, {}, {}}, mode);
     }
 
     // Calls `act` on the modal window that opens next, once it is up; `act` ends it.
@@ -132,7 +132,6 @@ TEST_F(RecordDialogOnQt, FillingTheDialogFromARecordProposesNothing) {
 }
 
 TEST_F(RecordDialogOnQt, AUserAddsABookThroughTheMainWindow) {
-    main.dialogs = {showRecordDialog, showFindDialog};
     whenShown([&](QtWindow& mainWindow) {
         whenShown([](QtWindow& dialog) {
             EXPECT_EQ(dialog.windowTitle(), "Add Record Data");

@@ -121,6 +121,24 @@ TEST_F(RecordDialogTest, ViewStepsThroughTheViewAndNeverWraps) {
     EXPECT_FALSE(catalogue.changed);
 }
 
+// Opened by itself, the dialog tells its owner of each step through the view,
+// and asks for a refill when "&Cancel" closes it but not the close box.
+TEST_F(RecordDialogTest, ViewReportsEachStepAndOnlyCancelAsksForARefill) {
+    int steps = 0;
+    const RecordDialogContext context{catalogue, ui, ui, clock, {}, [&] { ++steps; }};
+    ui.queueScript([](ScriptedUser& dialog) {
+        dialog.click(SecondButtonId);
+        dialog.click(SecondButtonId);
+        dialog.click(FirstButtonId);
+        dialog.closeBox();
+    });
+    EXPECT_FALSE(showRecordDialog(context, RecordDialogMode::View).refillList);
+    EXPECT_EQ(steps, 3);
+    EXPECT_EQ(catalogue.selectedRow, 2);
+    ui.queueScript([](ScriptedUser& dialog) { dialog.click(CancelButtonId); });
+    EXPECT_TRUE(showRecordDialog(context, RecordDialogMode::View).refillList);
+}
+
 TEST_F(RecordDialogTest, CodesBeyondTheTablesShowNoName) {
     catalogue.records[recordOf("Adams")].category = 200;
     catalogue.records[recordOf("Adams")].review = 11;

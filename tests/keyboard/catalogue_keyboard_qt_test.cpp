@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/field_ids.h"
-#include "dialogs/find_dialog.h"
-#include "dialogs/record_dialog.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/startup.h"
 #include "platform/qt/qt_message_boxes.h"
@@ -41,8 +39,7 @@ struct ProgramByKeyboard : ::testing::Test {
     platform::qt::QtTextMeasure measure{QApplication::font()};
     Catalogue catalogue;
     MainWindowState state;
-    MainWindow main{catalogue, state, windows, messages, platform::systemFiles(), help, clock,
-                    {showRecordDialog, showFindDialog, showPrintDialog, nullptr}};
+    MainWindow main{catalogue, state, windows, messages, platform::systemFiles(), help, clock};
 };
 
 TEST_F(ProgramByKeyboard, EveryDialogIsWalkedFromTheMainWindow) {

@@ -12,8 +12,6 @@
 #include <QTest>
 
 #include "dialogs/field_ids.h"
-#include "dialogs/find_dialog.h"
-#include "dialogs/record_dialog.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/startup.h"
 #include "platform/qt/list_box.h"
@@ -24,7 +22,6 @@
 #include "platform/qt/qt_windows.h"
 #include "platform/scripted/fixed_clock.h"
 #include "platform/system/system_files.h"
-#include "printing/print_dialog.h"
 #include "storage/catalogue_file.h"
 #include "tests/core/catalogue_builders.h"
 #include "tests/support/temporary_folder.h"
@@ -51,8 +48,7 @@ struct ProgramOnQt : ::testing::Test {
     const platform::qt::QtTextMeasure measure = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     Catalogue catalogue;
     MainWindowState state;
-    MainWindow main{catalogue, state, windows, messages, platform::systemFiles(), help, clock,
-                    {showRecordDialog, showFindDialog, showPrintDialog, &fileDialogs}};
+    MainWindow main{catalogue, state, windows, messages, platform::systemFiles(), help, clock, &fileDialogs};
 
     void start() { runQuorvels(main, {folder.path}, {measure, [] { return nullptr; }}); }
 };

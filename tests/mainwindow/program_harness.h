@@ -5,22 +5,19 @@
 #include <vector>
 
 #include "dialogs/field_ids.h"
-#include "dialogs/find_dialog.h"
-#include "dialogs/record_dialog.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/menus.h"
 #include "mainwindow/startup.h"
 #include "platform/scripted/fixed_width_measure.h"
 #include "platform/scripted/recording_print_surface.h"
 #include "platform/system/system_transliterator.h"
-#include "printing/print_dialog.h"
 #include "storage/catalogue_file.h"
 #include "tests/mainwindow/main_window_harness.h"
 #include "tests/support/temporary_folder.h"
 
 // The whole program as a user meets it: started in a folder of its own,
-// reading the settings file there, with every dialog passed in as the program
-// passes them and a printer that records what it prints.
+// reading the settings file there, with the scripted file dialogs and a
+// printer that records what it prints.
 struct ProgramHarness : MainWindowHarness {
     using User = platform::scripted::ScriptedUser;
     using Script = std::function<void(User&)>;
@@ -31,7 +28,7 @@ struct ProgramHarness : MainWindowHarness {
     platform::scripted::RecordingPrintSurface* printer = nullptr;  // while the window runs
 
     ProgramHarness() {
-        main.dialogs = {showRecordDialog, showFindDialog, showPrintDialog, &ui};
+        main.fileDialogs = &ui;
         main.transliterator = &platform::systemTransliterator();
     }
 

@@ -10,8 +10,6 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/field_ids.h"
-#include "dialogs/find_dialog.h"
-#include "dialogs/record_dialog.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/startup.h"
 #include "platform/desktop.h"
@@ -126,7 +124,7 @@ struct ProgramOnWindows : ::testing::Test {
                     desktop->files(),
                     desktop->helpViewer(),
                     clock,
-                    {showRecordDialog, showFindDialog, showPrintDialog, &desktop->fileDialogs()}};
+                    &desktop->fileDialogs()};
     RecordingPrinter* printer = nullptr;  // while the main window runs
 
     void start() {

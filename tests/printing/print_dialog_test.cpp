@@ -32,7 +32,6 @@ struct PrintDialogTest : MainWindowHarness, ::testing::Test {
         catalogue.changed = false;
         catalogue.currentRecord = 0;
         rebuildView(catalogue);
-        main.dialogs.showPrint = showPrintDialog;
     }
 
     // The user does `before` in the main window, presses Print, drives the

@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/find_dialog.h"
-#include "dialogs/record_dialog.h"
 #include "mainwindow/command_line.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/remembering_measure.h"
@@ -20,7 +18,6 @@
 #include "platform/system/system_clock.h"
 #include "platform/system/system_files.h"
 #include "platform/system/system_transliterator.h"
-#include "printing/print_dialog.h"
 
 int main(int argc, char** argv) {
     const platform::SystemClock clock;
@@ -59,7 +56,7 @@ int main(int argc, char** argv) {
                     desktop->files(),
                     desktop->helpViewer(),
                     desktop->clock(),
-                    {showRecordDialog, showFindDialog, showPrintDialog, &desktop->fileDialogs()},
+                    &desktop->fileDialogs(),
                     &platform::systemTransliterator()};
     // The list measures a row's texts each time it first draws or searches
     // the row: each text is measured by the toolkit once.
