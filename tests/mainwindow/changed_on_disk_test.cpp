@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ordering.h"
-#include "storage/catalogue_file.h"
+#include "mainwindow/storage_dialogue.h"
 #include "tests/storage/storage_test_support.h"
 
 namespace {
