@@ -4,8 +4,8 @@
 #include "mainwindow/file_commands.h"
 #include "mainwindow/help_file.h"
 #include "mainwindow/status_line.h"
-#include "platform/path_form.h"
 #include "mainwindow/storage_dialogue.h"
+#include "platform/path_form.h"
 #include "storage/settings_file.h"
 
 StorageDialogue storageDialogueOf(MainWindow& main) {

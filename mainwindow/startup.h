@@ -5,9 +5,9 @@
 #include <string>
 
 #include "mainwindow/main_window.h"
+#include "mainwindow/storage_dialogue.h"
 #include "platform/print_surface.h"
 #include "platform/text_measure.h"
-#include "mainwindow/storage_dialogue.h"
 
 // What start-up takes from the platform beside the main window's services.
 struct StartupServices {
