@@ -45,14 +45,16 @@ bool saveCatalogueAsking(Catalogue& catalogue, StorageDialogue& dialogue) {
         if (outcome.result == SaveOutcome::NeedsAnswer) {
             const platform::Answer answer = tell(dialogue, outcome.problem);
             const bool changedElsewhere = outcome.problem.what == FileProblem::ChangedElsewhere;
-            if (answer != platform::Answer::Yes) {
-                showProgress(dialogue, "");
-                if (!changedElsewhere || answer != platform::Answer::No) return false;
-                if (dialogue.saveAs) dialogue.saveAs();
-                return !catalogue.changed;
+            if (answer == platform::Answer::Yes) {
+                (changedElsewhere ? choices.overwriteChanged : choices.withoutBackup) = true;
+                continue;
             }
-            (changedElsewhere ? choices.overwriteChanged : choices.withoutBackup) = true;
-            continue;
+            // No to a changed file saves under another name; any other
+            // refusal writes nothing.
+            showProgress(dialogue, "");
+            if (!changedElsewhere || answer != platform::Answer::No) return false;
+            if (dialogue.saveAs) dialogue.saveAs();
+            return !catalogue.changed;
         }
         // The new file, which a lock on the replaced one does not cover.
         if (outcome.result != SaveOutcome::NotSaved) holdFile(dialogue, catalogue.fileName);
