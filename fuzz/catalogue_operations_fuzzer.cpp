@@ -11,7 +11,6 @@
 #include "dialogs/find_search.h"
 #include "fuzz/fuzz_input.h"
 #include "platform/scripted/memory_files.h"
-#include "platform/scripted/scripted_message_boxes.h"
 #include "storage/catalogue_file.h"
 #include "tests/support/catalogue_invariants.h"
 
@@ -32,14 +31,12 @@ std::string tablesOf(const Catalogue& c) {
 // Saves into memory and loads the file again into a fresh catalogue.
 void saveAndLoad(Catalogue& catalogue) {
     platform::scripted::MemoryFiles files;
-    platform::scripted::ScriptedMessageBoxes messages;
-    StorageUi ui{messages, files, {}, {}};
     catalogue.fileName = "/catalogue.pmr";
     catalogue.changed = true;
-    if (!saveCatalogue(catalogue, ui)) return;  // refused (a text over 255 bytes): reported, nothing written
+    if (saveCatalogue(catalogue, files).result != SaveOutcome::Saved) return;  // refused (a text over 255 bytes): nothing written
     Catalogue loaded;
     loaded.fileName = catalogue.fileName;
-    if (!loadCatalogue(loaded, ui) || tablesOf(loaded) != tablesOf(catalogue) || loaded.changed) {
+    if (!loadCatalogue(loaded, files).loaded || tablesOf(loaded) != tablesOf(catalogue) || loaded.changed) {
         std::fprintf(stderr, "a saved catalogue did not load back as it was\n");
         std::abort();
     }

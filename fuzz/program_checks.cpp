@@ -12,7 +12,7 @@
 #include "mainwindow/menus.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
-#include "storage/catalogue_messages.h"
+#include "mainwindow/file_messages.h"
 #include "tests/support/catalogue_difference.h"
 #include "tests/support/catalogue_invariants.h"
 
@@ -181,7 +181,7 @@ void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
         if (path == watch.savedStamp.path) {
             const auto before = watch.filesBefore.find(path);
             const bool changedByAnother = before != watch.filesBefore.end() && before->second != watch.savedBytes;
-            const std::string question = changedOnDiskQuestion(path).text;
+            const std::string question = messageFor({FileProblem::ChangedElsewhere, path, {}, {}, {}}).text;
             const bool asked = std::any_of(program.boxes.begin() + static_cast<long>(watch.boxesBefore), program.boxes.end(),
                                            [&](const auto& box) { return box.text == question; });
             require(asked == changedByAnother, std::string("a save of ") + path + (asked ? " asked" : " did not ask") +

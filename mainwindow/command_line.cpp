@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "bookexchange/exchange_files.h"
+#include "mainwindow/file_messages.h"
 #include "storage/catalogue_file.h"
 
 namespace {
@@ -26,18 +27,6 @@ std::string terminalText(const std::string& text) {
     return utf8;
 }
 
-// Storage's messages go to the error stream; a question is answered No,
-// which changes nothing.
-struct StreamMessages final : platform::MessageBoxes {
-    explicit StreamMessages(std::ostream& err) : err(err) {}
-    platform::Answer messageBox(const std::string& text, const std::string&, platform::Buttons buttons,
-                                platform::Icon) override {
-        err << "quorvels: " << terminalText(text) << "\n";
-        return buttons == platform::Buttons::Ok ? platform::Answer::Ok : platform::Answer::No;
-    }
-    std::ostream& err;
-};
-
 bool exists(platform::Files& files, const platform::SystemPath& path) {
     platform::FileInfo info;
     return files.status(path, true, info) != ENOENT;
@@ -48,15 +37,19 @@ int fail(std::ostream& err, const std::string& message) {
     return 1;
 }
 
+// What storage found, in the words the window would show; a question that
+// arises stands for its No, which changes nothing.
+int fail(std::ostream& err, const FileProblem& problem) { return fail(err, messageFor(problem).text); }
+
 int importBooks(const platform::SystemPath& csv, const platform::SystemPath& path, platform::Files& files,
                 platform::Transliterator& transliterator, const platform::Clock& clock, std::ostream& out,
                 std::ostream& err) {
-    StreamMessages messages(err);
-    StorageUi ui{messages, files, {}, {}};
     Catalogue catalogue;
     const bool created = !exists(files, path);
     catalogue.fileName = created ? "" : path;
-    if (!created && !loadCatalogue(catalogue, ui)) return 1;
+    if (!created) {
+        if (const LoadOutcome loaded = loadCatalogue(catalogue, files); loaded.problem) return fail(err, *loaded.problem);
+    }
 
     const ImportFileResult planned = planImportFile(csv, files, transliterator, catalogue, clock.currentYear());
     if (!planned.ok) return fail(err, planned.message);
@@ -67,18 +60,18 @@ int importBooks(const platform::SystemPath& csv, const platform::SystemPath& pat
         return fail(err, importOutcomeText(outcome) + "\r\nThe catalogue file is unchanged.");
     catalogue.fileName = path;
     catalogue.changed = catalogue.changed || created;
-    if (!saveCatalogue(catalogue, ui)) return 1;
+    if (const SaveOutcome saved = saveCatalogue(catalogue, files); saved.result != SaveOutcome::Saved)
+        return fail(err, saved.problem);
     out << terminalText(importOutcomeText(outcome)) << "\n";
     return 0;
 }
 
 int exportBooks(const platform::SystemPath& path, const platform::SystemPath& csv, ExportForm form,
                 platform::Files& files, std::ostream& out, std::ostream& err) {
-    StreamMessages messages(err);
-    StorageUi ui{messages, files, {}, {}};
     Catalogue catalogue;
     catalogue.fileName = path;
-    if (!loadCatalogue(catalogue, ui)) return 1;
+    const LoadOutcome loaded = loadCatalogue(catalogue, files);
+    if (!loaded.loaded) return loaded.problem ? fail(err, *loaded.problem) : 1;
     const std::vector<int> books = allBooks(catalogue);
     const ExportFileResult written = exportBooksFile(csv, files, catalogue, books, form);
     if (!written.ok) return fail(err, written.message);

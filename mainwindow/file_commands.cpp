@@ -4,9 +4,8 @@
 #include "mainwindow/menus.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/status_line.h"
+#include "mainwindow/storage_dialogue.h"
 #include "mainwindow/yes_no_question.h"
-#include "storage/catalogue_file.h"
-#include "storage/settings_file.h"
 
 using platform::Icon;
 
@@ -30,7 +29,7 @@ std::optional<platform::SystemPath> askCatalogueFile(MainWindow& main, FileDialo
 // when it has no name), No drops the changes. Returns false when the changes
 // were to be saved and were not (the dialog was cancelled or the save
 // failed), so that Open does not drop them.
-bool settleChangesBeforeOpen(MainWindow& main, StorageUi& ui) {
+bool settleChangesBeforeOpen(MainWindow& main, StorageDialogue& dialogue) {
     Catalogue& catalogue = main.catalogue;
     if (!catalogue.changed) return true;
     if (!userSaysYes(main, "File has changed...\r\nSave it now?", "Save File", Icon::Question)) return true;
@@ -38,7 +37,7 @@ bool settleChangesBeforeOpen(MainWindow& main, StorageUi& ui) {
         saveCatalogueFileAs(main);
         return !catalogue.changed;
     }
-    return saveCatalogue(catalogue, ui);
+    return saveCatalogueAsking(catalogue, dialogue);
 }
 
 }  // namespace
@@ -53,14 +52,14 @@ void openCatalogueFile(MainWindow& main) {
     const auto chosen = askCatalogueFile(main, FileDialogKind::Open, "Open File", "");
     if (!chosen) return;
     Catalogue& catalogue = main.catalogue;
-    StorageUi ui = storageUiOf(main);
-    if (!settleChangesBeforeOpen(main, ui)) return;
-    if (!createEmptyCatalogueFile(*chosen, ui)) return;
+    StorageDialogue dialogue = storageDialogueOf(main);
+    if (!settleChangesBeforeOpen(main, dialogue)) return;
+    if (!createEmptyCatalogueFileTelling(*chosen, dialogue)) return;
 
     const platform::SystemPath previousFileName = catalogue.fileName;
     catalogue.fileName = *chosen;
-    if (!loadCatalogue(catalogue, ui, previousFileName)) return;
-    writeSettings(catalogue, main.state.startDirectory, ui);
+    if (!loadCatalogueTelling(catalogue, dialogue, previousFileName)) return;
+    writeSettingsTelling(catalogue, main.state.startDirectory, dialogue);
     setCaseCaption(main, CaseCaptionForm::Plain);
     setStatus(main, 1, "");
 }
@@ -70,8 +69,8 @@ void saveCatalogueFile(MainWindow& main) {
     if (!userSaysYes(main, "Save file now?", "Save File", Icon::Question)) return;
     if (catalogue.fileName.empty()) return saveCatalogueFileAs(main);
     catalogue.changed = true;  // so that the save always writes
-    StorageUi ui = storageUiOf(main);
-    saveCatalogue(catalogue, ui);
+    StorageDialogue dialogue = storageDialogueOf(main);
+    saveCatalogueAsking(catalogue, dialogue);
 }
 
 void saveCatalogueFileAs(MainWindow& main) {
@@ -83,21 +82,21 @@ void saveCatalogueFileAs(MainWindow& main) {
     const platform::SystemPath previousFileName = catalogue.fileName;
     catalogue.fileName = *chosen;
     catalogue.changed = true;  // so that the save always writes
-    StorageUi ui = storageUiOf(main);
-    if (!saveCatalogue(catalogue, ui)) {
+    StorageDialogue dialogue = storageDialogueOf(main);
+    if (!saveCatalogueAsking(catalogue, dialogue)) {
         // The save said what failed. The catalogue is still the one of the
         // previous file, with its changes unsaved.
         catalogue.fileName = previousFileName;
         setStatus(main, 1, "");
         return;
     }
-    writeSettings(catalogue, main.state.startDirectory, ui);
+    writeSettingsTelling(catalogue, main.state.startDirectory, dialogue);
     setStatus(main, 1, "");
 }
 
 bool closeMainWindow(MainWindow& main) {
-    StorageUi ui = storageUiOf(main);
-    if (confirmSaveChanges(main.catalogue, ui)) return false;
+    StorageDialogue dialogue = storageDialogueOf(main);
+    if (confirmSaveChanges(main.catalogue, dialogue)) return false;
     main.windows.endWindow(main.state.window);
     return true;
 }

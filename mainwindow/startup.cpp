@@ -4,10 +4,11 @@
 #include "mainwindow/file_commands.h"
 #include "mainwindow/help_file.h"
 #include "mainwindow/status_line.h"
+#include "mainwindow/storage_dialogue.h"
 #include "platform/path_form.h"
 #include "storage/settings_file.h"
 
-StorageUi storageUiOf(MainWindow& main) {
+StorageDialogue storageDialogueOf(MainWindow& main) {
     // Progress shows in field 1, which shows the file again when it ends.
     return {main.messages, main.files, [&main](const std::string& progress) { setStatus(main, 1, progress); },
             [&main] { saveCatalogueFileAs(main); }, &main.state.catalogueHold};
@@ -42,18 +43,18 @@ void runQuorvels(MainWindow& main, const StartupPlace& place, const StartupServi
     // nowhere and its messages come first. The remembered one stands in for
     // a refused named one, as the open catalogue stays after a refused Open,
     // unless it is that same file, refused already.
-    StorageUi ui = storageUiOf(main);
+    StorageDialogue dialogue = storageDialogueOf(main);
     const platform::SystemPath remembered = readSettings(startDirectory, main.files);
     const platform::SystemPath named = namedCataloguePath(place);
     bool loaded = false;
     if (!named.empty()) {
         main.catalogue.fileName = named;
-        loaded = loadCatalogue(main.catalogue, ui);
-        if (loaded) writeSettings(main.catalogue, startDirectory, ui);
+        loaded = loadCatalogueTelling(main.catalogue, dialogue);
+        if (loaded) writeSettingsTelling(main.catalogue, startDirectory, dialogue);
     }
     if (!loaded && remembered != named) {
         main.catalogue.fileName = remembered;
-        loadCatalogue(main.catalogue, ui);
+        loadCatalogueTelling(main.catalogue, dialogue);
     }
 
     runMainWindow(main);

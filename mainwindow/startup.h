@@ -5,9 +5,9 @@
 #include <string>
 
 #include "mainwindow/main_window.h"
+#include "mainwindow/storage_dialogue.h"
 #include "platform/print_surface.h"
 #include "platform/text_measure.h"
-#include "storage/catalogue_file.h"
 
 // What start-up takes from the platform beside the main window's services.
 struct StartupServices {
@@ -31,6 +31,6 @@ struct StartupPlace {
 // closed.
 void runQuorvels(MainWindow& main, const StartupPlace& place, const StartupServices& services);
 
-// How storage reaches the user through the main window: its message boxes,
-// files and status line, and its Save As command for a catalogue without a name.
-StorageUi storageUiOf(MainWindow& main);
+// Loading and saving through the main window: its message boxes, files,
+// status line, Save As command and the hold on its catalogue's file.
+StorageDialogue storageDialogueOf(MainWindow& main);

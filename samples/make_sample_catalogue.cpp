@@ -8,7 +8,6 @@
 
 #include "core/ordering.h"
 #include "core/read_date.h"
-#include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/system_files.h"
 #include "storage/catalogue_file.h"
 
@@ -88,7 +87,5 @@ int main(int argc, char** argv) {
     // Nothing current, so the list opens on its first row.
     catalogue.currentRecord = 0;
     catalogue.fileName = argv[1];
-    platform::scripted::ScriptedMessageBoxes noQuestions;  // a failed save would show a box: it throws
-    StorageUi ui{noQuestions, platform::systemFiles(), {}, {}};
-    return saveCatalogue(catalogue, ui) ? 0 : 1;
+    return saveCatalogue(catalogue, platform::systemFiles()).result == SaveOutcome::Saved ? 0 : 1;
 }

@@ -3,8 +3,6 @@
 #include <cerrno>
 
 #include "platform/path_form.h"
-#include "storage/catalogue_messages.h"
-
 
 namespace {
 
@@ -36,16 +34,16 @@ void readSettings(Catalogue& catalogue, const platform::SystemPath& startDirecto
     catalogue.fileName = readSettings(startDirectory, files);
 }
 
-bool writeSettings(const Catalogue& catalogue, const platform::SystemPath& startDirectory, StorageUi& ui) {
+std::optional<FileProblem> writeSettings(const Catalogue& catalogue, const platform::SystemPath& startDirectory,
+                                         platform::Files& files) {
     const platform::SystemPath path = settingsPath(startDirectory);
     std::string reason;
     if (catalogue.fileName.find_first_of("\r\n") != std::string::npos) {
         reason = "the catalogue's name holds a line break";
     } else {
-        const platform::ReplaceResult written = ui.files.replaceWhole(path, catalogue.fileName + "\r\n");
-        if (written.outcome != platform::ReplaceResult::NotReplaced) return true;
+        const platform::ReplaceResult written = files.replaceWhole(path, catalogue.fileName + "\r\n");
+        if (written.outcome != platform::ReplaceResult::NotReplaced) return std::nullopt;
         reason = written.reason;
     }
-    show(ui.messages, messageFor({FileProblem::SettingsNotWritten, path, {}, reason, catalogue.fileName}));
-    return false;
+    return FileProblem{FileProblem::SettingsNotWritten, path, {}, reason, catalogue.fileName};
 }

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/catalogue.h"
 #include "platform/files.h"
-#include "storage/catalogue_file.h"
+#include "storage/file_problem.h"
 
 // The settings file remembers the last catalogue between runs: one line, the
 // full path of that catalogue as the system names it (its bytes as they are,
@@ -28,7 +29,8 @@ void readSettings(Catalogue& catalogue, const platform::SystemPath& startDirecto
 
 // Replaces the settings file (atomically, see platform::Files::replaceWhole) with
 // catalogue.fileName and "\r\n". When that fails, or when the name holds a line
-// break and so cannot be kept on one line, a message names the settings file
-// and the reason, the old settings file stays as it was, and the result is
-// false.
-bool writeSettings(const Catalogue& catalogue, const platform::SystemPath& startDirectory, StorageUi& ui);
+// break and so cannot be kept on one line, the old settings file stays as it
+// was and the result is the problem (SettingsNotWritten), naming the settings
+// file, the reason and the catalogue.
+std::optional<FileProblem> writeSettings(const Catalogue& catalogue, const platform::SystemPath& startDirectory,
+                                         platform::Files& files);

@@ -11,7 +11,6 @@
 
 #include "bench/support/bench_catalogue.h"
 #include "core/catalogue.h"
-#include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/system_files.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
@@ -35,22 +34,18 @@ void BM_SaveCatalogue(benchmark::State& state) {
     BenchFolder folder;
     Catalogue catalogue = makeCatalogue(static_cast<int>(state.range(0)));
     catalogue.fileName = folder.path + "/bench.pmr";
-    platform::scripted::ScriptedMessageBoxes messages;
-    StorageUi ui{messages, platform::systemFiles(), {}, {}};
     for (auto _ : state) {
         catalogue.changed = true;
-        if (!saveCatalogue(catalogue, ui)) state.SkipWithError("the save failed");
+        if (saveCatalogue(catalogue, platform::systemFiles()).result != SaveOutcome::Saved) state.SkipWithError("the save failed");
     }
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(catalogue.fileName));
 }
 
 void BM_LoadCatalogue(benchmark::State& state) {
-    platform::scripted::ScriptedMessageBoxes messages;
-    StorageUi ui{messages, platform::systemFiles(), {}, {}};
     for (auto _ : state) {
         Catalogue catalogue;
         catalogue.fileName = benchCatalogueFile(static_cast<int>(state.range(0)));
-        if (!loadCatalogue(catalogue, ui)) state.SkipWithError("the load failed");
+        if (!loadCatalogue(catalogue, platform::systemFiles()).loaded) state.SkipWithError("the load failed");
         benchmark::DoNotOptimize(catalogue.viewOrder.data());
     }
 }

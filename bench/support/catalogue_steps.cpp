@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/system_files.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
@@ -13,9 +12,7 @@ Catalogue loadCatalogueFile(const std::string& file) {
     catalogue.fileName = file;
     if (!std::filesystem::exists(file))
         throw std::runtime_error(file + " is missing: cmake --build --preset release --target bench_catalogues");
-    platform::scripted::ScriptedMessageBoxes noMessages;  // any message box throws
-    StorageUi ui{noMessages, platform::systemFiles(), {}, {}};
-    if (!loadCatalogue(catalogue, ui)) throw std::runtime_error(file + " could not be loaded");
+    if (!loadCatalogue(catalogue, platform::systemFiles()).loaded) throw std::runtime_error(file + " could not be loaded");
     return catalogue;
 }
 

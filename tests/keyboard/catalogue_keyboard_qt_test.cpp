@@ -45,9 +45,9 @@ struct ProgramByKeyboard : ::testing::Test {
 TEST_F(ProgramByKeyboard, EveryDialogIsWalkedFromTheMainWindow) {
     state.listMeasure = &measure;
     catalogue.fileName = QUORVELS_SAMPLE;
-    StorageUi storage = storageUiOf(main);
-    storage.hold = nullptr;  // the sample is shared by the tests running at the same time
-    ASSERT_TRUE(loadCatalogue(catalogue, storage));
+    StorageDialogue dialogue = storageDialogueOf(main);
+    dialogue.hold = nullptr;  // the sample is shared by the tests running at the same time
+    ASSERT_TRUE(loadCatalogueTelling(catalogue, dialogue));
     ASSERT_EQ(catalogue.markedCount, 0);
     auto printer = std::make_unique<platform::scripted::RecordingPrintSurface>();
     const auto& printed = printer->pages;

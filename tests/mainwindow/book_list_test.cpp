@@ -134,10 +134,10 @@ TEST_F(BookList, SetStatusBeforeTheWindowExistsDoesNothing) {
         setStatus(main, 4, "ignored");
         EXPECT_EQ(field(user, 4), " 1 of  3");
         // Storage's progress goes to field 1, which shows the file again after it.
-        const StorageUi storage = storageUiOf(main);
-        storage.showProgress("Saving file...");
+        const StorageDialogue dialogue = storageDialogueOf(main);
+        dialogue.showProgress("Saving file...");
         EXPECT_EQ(field(user, 1), "Status: Saving file...");
-        storage.showProgress("");
+        dialogue.showProgress("");
         EXPECT_EQ(field(user, 1), "");
     });
 }

@@ -46,9 +46,9 @@ struct MainWindowOnQt : ::testing::Test {
     MainWindowOnQt() {
         state.listMeasure = &measure;
         catalogue.fileName = QUORVELS_SAMPLE;
-        StorageUi ui = storageUiOf(main);
-        ui.hold = nullptr;  // the sample is shared by the tests running at the same time
-        loadCatalogue(catalogue, ui);
+        StorageDialogue dialogue = storageDialogueOf(main);
+        dialogue.hold = nullptr;  // the sample is shared by the tests running at the same time
+        loadCatalogueTelling(catalogue, dialogue);
     }
 
     // Runs the main window and calls `whileShown` once it is up and laid out.

@@ -67,9 +67,7 @@ struct ProgramHarness : MainWindowHarness {
         Catalogue books;
         fill(books);
         books.fileName = startFolder + PathSeparator + name;
-        platform::scripted::ScriptedMessageBoxes noMessages;
-        StorageUi storage{noMessages, platform::systemFiles(), {}, {}};
-        saveCatalogue(books, storage);
+        saveCatalogue(books, platform::systemFiles());
         return books.fileName;
     }
 
@@ -81,9 +79,7 @@ struct ProgramHarness : MainWindowHarness {
     static std::vector<std::string> booksInFile(const std::string& path) {
         Catalogue loaded;
         loaded.fileName = path;
-        platform::scripted::ScriptedMessageBoxes noMessages;
-        StorageUi storage{noMessages, platform::systemFiles(), {}, {}};
-        loadCatalogue(loaded, storage);
+        loadCatalogue(loaded, platform::systemFiles());
         return viewRows(loaded);
     }
 

@@ -40,8 +40,7 @@ struct Startup : MainWindowHarness, ::testing::Test {
         addBook(books, "Tolkien, J.R.R.", "The Hobbit", "09-21-1995", 11, 9);
         addBook(books, "Christie, Agatha", "Murder on the Orient Express", "", 2);
         books.fileName = path;
-        StorageUi storage{ui, platform::systemFiles(), {}, {}};
-        ASSERT_TRUE(saveCatalogue(books, storage));
+        ASSERT_EQ(saveCatalogue(books, platform::systemFiles()).result, SaveOutcome::Saved);
     }
 
     void writeSettings(const std::string& catalogue) { writeFile(startFolder / "quorvels.ini", catalogue + "\r\n"); }
@@ -168,9 +167,7 @@ TEST(StartupWithANamedCatalogue, OpensItAndRemembersItOrFallsBackToTheRemembered
         Catalogue catalogue;
         for (int i = 0; i < books; ++i) addBook(catalogue, "Author " + std::to_string(i), "Title", "", 1);
         catalogue.fileName = path;
-        platform::scripted::ScriptedMessageBoxes none;
-        StorageUi storage{none, platform::systemFiles(), {}, {}};
-        ASSERT_TRUE(saveCatalogue(catalogue, storage));
+        ASSERT_EQ(saveCatalogue(catalogue, platform::systemFiles()).result, SaveOutcome::Saved);
     };
     const std::string settings = folder / "quorvels.ini";
     std::filesystem::create_directory(fsPath(folder / "shelf"));

@@ -9,7 +9,6 @@
 #include <cstdio>
 
 #include "platform/qt/qt_windows.h"
-#include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/system_files.h"
 #include "statistics/statistics_dialog.h"
 #include "storage/catalogue_file.h"
@@ -23,9 +22,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     Catalogue catalogue;
     catalogue.fileName = argv[1];
-    platform::scripted::ScriptedMessageBoxes noMessages;
-    StorageUi storage{noMessages, platform::systemFiles(), {}, {}};
-    if (!loadCatalogue(catalogue, storage)) {
+    if (!loadCatalogue(catalogue, platform::systemFiles()).loaded) {
         std::fprintf(stderr, "%s could not be read\n", argv[1]);
         return 1;
     }

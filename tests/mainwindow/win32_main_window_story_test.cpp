@@ -139,9 +139,7 @@ struct ProgramOnWindows : ::testing::Test {
     // writes it, and named by the settings file.
     void writeCatalogueFile(const std::string& fileName, Catalogue books) {
         books.fileName = folder / fileName;
-        platform::scripted::ScriptedMessageBoxes noMessages;
-        StorageUi storage{noMessages, platform::systemFiles(), {}, {}};
-        ASSERT_TRUE(saveCatalogue(books, storage));
+        ASSERT_EQ(saveCatalogue(books, platform::systemFiles()).result, SaveOutcome::Saved);
         writeFile(folder / "quorvels.ini", books.fileName + "\r\n");
     }
 
@@ -149,9 +147,7 @@ struct ProgramOnWindows : ::testing::Test {
     static Rows booksInFile(const std::string& path) {
         Catalogue loaded;
         loaded.fileName = path;
-        platform::scripted::ScriptedMessageBoxes noMessages;
-        StorageUi storage{noMessages, platform::systemFiles(), {}, {}};
-        EXPECT_TRUE(loadCatalogue(loaded, storage));
+        EXPECT_TRUE(loadCatalogue(loaded, platform::systemFiles()).loaded);
         return viewRows(loaded);
     }
 

@@ -40,7 +40,7 @@ void save(Catalogue& c, const std::string& path) {
     Ui ui;
     c.fileName = path;
     c.changed = true;
-    ASSERT_TRUE(saveCatalogue(c, ui.storage)) << (ui.messages.shown.empty() ? "" : ui.messages.shown[0].text);
+    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage)) << (ui.messages.shown.empty() ? "" : ui.messages.shown[0].text);
     EXPECT_TRUE(ui.messages.shown.empty());
     EXPECT_FALSE(c.changed);
 }
@@ -49,7 +49,7 @@ Catalogue load(const std::string& path) {
     Ui ui;
     Catalogue c;
     c.fileName = path;
-    EXPECT_TRUE(loadCatalogue(c, ui.storage)) << (ui.messages.shown.empty() ? "" : ui.messages.shown[0].text);
+    EXPECT_TRUE(loadCatalogueTelling(c, ui.storage)) << (ui.messages.shown.empty() ? "" : ui.messages.shown[0].text);
     return c;
 }
 
@@ -112,7 +112,7 @@ TEST(CatalogueFile, LoadReadsEveryFieldOfAFileBuiltFromTheLayout) {
     c.changed = true;
     c.lettersInForm = true;
     c.currentRecord = 2;
-    ASSERT_TRUE(loadCatalogue(c, ui.storage));
+    ASSERT_TRUE(loadCatalogueTelling(c, ui.storage));
     EXPECT_TRUE(ui.messages.shown.empty());
 
     ASSERT_EQ(recordCount(c), 3);
@@ -206,7 +206,7 @@ TEST(CatalogueFile, WrongMagicInAnyByteGivesTheDataErrorAndChangesNothing) {
             Ui ui;
             ui.messages.expect(Answer::Ok);
             c.fileName = dir / "other.pmr";
-            EXPECT_FALSE(loadCatalogue(c, ui.storage, dir / "previous.pmr"));
+            EXPECT_FALSE(loadCatalogueTelling(c, ui.storage, dir / "previous.pmr"));
             ASSERT_EQ(ui.messages.shown.size(), 1u);
             EXPECT_EQ(ui.messages.shown[0].text,
                       "File Name: " + (dir / "other.pmr") + "\r\nWrong version of Books Program            ");
@@ -227,7 +227,7 @@ TEST(CatalogueFile, AnEmptyFileHasTheWrongMagic) {
     ui.messages.expect(Answer::Ok);
     Catalogue c;
     c.fileName = dir / "empty.pmr";
-    EXPECT_FALSE(loadCatalogue(c, ui.storage));
+    EXPECT_FALSE(loadCatalogueTelling(c, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_EQ(ui.messages.shown[0].caption, "Data Error");
     EXPECT_EQ(c.fileName, "");
@@ -243,7 +243,7 @@ TEST(CatalogueFile, AMissingFileIsReportedAndNotCreated) {
     Ui ui;
     ui.messages.expect(Answer::Ok);
     c.fileName = dir / "missing.pmr";
-    EXPECT_FALSE(loadCatalogue(c, ui.storage, dir / "old.pmr"));
+    EXPECT_FALSE(loadCatalogueTelling(c, ui.storage, dir / "old.pmr"));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_EQ(ui.messages.shown[0].text, "File Name: " + (dir / "missing.pmr") +
                                              "\r\nThe file could not be read: No such file or directory.\r\n"
@@ -264,7 +264,7 @@ TEST(CatalogueFile, AFolderIsReported) {
     ui.messages.expect(Answer::Ok);
     Catalogue c;
     c.fileName = dir / "folder.pmr";
-    EXPECT_FALSE(loadCatalogue(c, ui.storage));
+    EXPECT_FALSE(loadCatalogueTelling(c, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_NE(ui.messages.shown[0].text.find("Is a directory"), std::string::npos);
 }
@@ -281,7 +281,7 @@ TEST(CatalogueFile, AReadErrorIsReportedWithTheSystemsReason) {
     c.fileName = dir / "old.pmr";
     const std::string before = dump(c);
     c.fileName = dir / "c.pmr";
-    EXPECT_FALSE(loadCatalogue(c, ui.storage, dir / "old.pmr"));
+    EXPECT_FALSE(loadCatalogueTelling(c, ui.storage, dir / "old.pmr"));
     EXPECT_EQ(failing.calls.failedCall(), "readFile");
     EXPECT_EQ(ui.messages.shown.at(0).text, "File Name: " + (dir / "c.pmr") +
                                                 "\r\nThe file could not be read: Input/output error.\r\n"
@@ -297,11 +297,11 @@ TEST(CatalogueFile, CurrentRecordStaysUnlessTheNewFileIsShorter) {
     Catalogue c;
     c.currentRecord = 2;
     c.fileName = dir / "two.pmr";
-    ASSERT_TRUE(loadCatalogue(c, ui.storage));
+    ASSERT_TRUE(loadCatalogueTelling(c, ui.storage));
     EXPECT_EQ(c.currentRecord, 2);
     EXPECT_EQ(c.selectedRow, 2);
     c.currentRecord = 7;
-    ASSERT_TRUE(loadCatalogue(c, ui.storage));
+    ASSERT_TRUE(loadCatalogueTelling(c, ui.storage));
     EXPECT_EQ(c.currentRecord, 0);
     EXPECT_EQ(c.selectedRow, 1);
 }
@@ -309,7 +309,7 @@ TEST(CatalogueFile, CurrentRecordStaysUnlessTheNewFileIsShorter) {
 TEST(CatalogueFile, NoFileNameLoadsNothingAndBuildsTheView) {
     Ui ui;
     Catalogue c;
-    EXPECT_FALSE(loadCatalogue(c, ui.storage));
+    EXPECT_FALSE(loadCatalogueTelling(c, ui.storage));
     EXPECT_TRUE(ui.messages.shown.empty());
     EXPECT_EQ(viewCaptionOf(c), "View All by Author");
     EXPECT_EQ(c.viewVersion, 1u);  // the view was built
@@ -410,7 +410,7 @@ TEST(CatalogueSave, NothingIsWrittenWhileUnchanged) {
     add(c, "A", "B");
     c.changed = false;
     c.fileName = dir / "none.pmr";
-    EXPECT_TRUE(saveCatalogue(c, ui.storage));
+    EXPECT_TRUE(saveCatalogueAsking(c, ui.storage));
     EXPECT_FALSE(exists(dir / "none.pmr"));
     const std::vector<std::string> statuses{"Saving file...", ""};
     EXPECT_EQ(ui.statuses, statuses);
@@ -545,7 +545,7 @@ TEST(CatalogueSave, ATextOver255BytesIsRefusedAndNothingIsWritten) {
         const std::string before = dump(c);
         Ui ui;
         ui.messages.expect(Answer::Ok);
-        EXPECT_FALSE(saveCatalogue(c, ui.storage));
+        EXPECT_FALSE(saveCatalogueAsking(c, ui.storage));
         ASSERT_EQ(ui.messages.shown.size(), 1u);
         const std::string& text = ui.messages.shown[0].text;
         EXPECT_EQ(text.rfind("File Name: " + (dir / "t.pmr") + "\r\nThe catalogue could not be saved: the ", 0), 0u) << text;
@@ -577,7 +577,7 @@ TEST(CatalogueSave, WithoutAFileNameNothingIsWritten) {
     ui.messages.expect(Answer::Ok);
     Catalogue c = capitals();
     add(c, "A", "B");
-    EXPECT_FALSE(saveCatalogue(c, ui.storage));
+    EXPECT_FALSE(saveCatalogueAsking(c, ui.storage));
     EXPECT_TRUE(c.changed);
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_NE(ui.messages.shown[0].text.find("Save As"), std::string::npos);
@@ -589,7 +589,7 @@ TEST(CatalogueSave, StatusShowsSavingThenTheFile) {
     Catalogue c = capitals();
     add(c, "A", "B");
     c.fileName = dir / "s.pmr";
-    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     const std::vector<std::string> statuses{"Saving file...", ""};
     EXPECT_EQ(ui.statuses, statuses);
 }
@@ -599,24 +599,24 @@ TEST(CatalogueSave, StatusShowsSavingThenTheFile) {
 TEST(CreateEmptyCatalogueFile, CreatesTheMagicForAMissingOrEmptyFileOnly) {
     TempDir dir;
     Ui ui;
-    EXPECT_TRUE(createEmptyCatalogueFile(dir / "new.pmr", ui.storage));
+    EXPECT_TRUE(createEmptyCatalogueFileTelling(dir / "new.pmr", ui.storage));
     EXPECT_EQ(readBytes(dir / "new.pmr"), FileMagic);
     writeBytes(dir / "empty.pmr", "");
-    EXPECT_TRUE(createEmptyCatalogueFile(dir / "empty.pmr", ui.storage));
+    EXPECT_TRUE(createEmptyCatalogueFileTelling(dir / "empty.pmr", ui.storage));
     EXPECT_EQ(readBytes(dir / "empty.pmr"), FileMagic);
     writeBytes(dir / "other.pmr", "something else");
-    EXPECT_TRUE(createEmptyCatalogueFile(dir / "other.pmr", ui.storage));
+    EXPECT_TRUE(createEmptyCatalogueFileTelling(dir / "other.pmr", ui.storage));
     EXPECT_EQ(readBytes(dir / "other.pmr"), "something else");
     EXPECT_TRUE(ui.messages.shown.empty());
 
     ui.messages.expect(Answer::Ok);
-    EXPECT_FALSE(createEmptyCatalogueFile(dir / "no/such/folder.pmr", ui.storage));
+    EXPECT_FALSE(createEmptyCatalogueFileTelling(dir / "no/such/folder.pmr", ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_NE(ui.messages.shown[0].text.find(missingFolderReason()), std::string::npos);
 
     Catalogue c;
     c.fileName = dir / "new.pmr";
-    EXPECT_TRUE(loadCatalogue(c, ui.storage));
+    EXPECT_TRUE(loadCatalogueTelling(c, ui.storage));
     EXPECT_EQ(recordCount(c), 0);
 }
 

@@ -60,7 +60,7 @@ Loaded loadBytes(const std::string& bytes) {
     const std::string before = dump(c);
     c.fileName = "damaged.pmr";
     Loaded result;
-    result.loaded = loadCatalogue(c, ui.storage, "previous.pmr");
+    result.loaded = loadCatalogueTelling(c, ui.storage, "previous.pmr");
     if (!ui.messages.shown.empty()) {
         result.message = ui.messages.shown[0].text;
         result.caption = ui.messages.shown[0].caption;

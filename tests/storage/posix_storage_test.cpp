@@ -22,7 +22,7 @@ TEST(CatalogueFile, AnUnreadableFileIsReported) {
     ui.messages.expect(Answer::Ok);
     Catalogue c;
     c.fileName = dir / "secret.pmr";
-    EXPECT_FALSE(loadCatalogue(c, ui.storage));
+    EXPECT_FALSE(loadCatalogueTelling(c, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_NE(ui.messages.shown[0].text.find("Permission denied"), std::string::npos);
     EXPECT_EQ(c.fileName, "");
@@ -39,7 +39,7 @@ TEST(CatalogueFile, LoadingNeverWritesToTheFileOrItsFolder) {
     Ui ui;
     Catalogue c;
     c.fileName = dir / "c.pmr";
-    ASSERT_TRUE(loadCatalogue(c, ui.storage));
+    ASSERT_TRUE(loadCatalogueTelling(c, ui.storage));
     EXPECT_EQ(recordCount(c), 1);
     struct stat after {};
     ::stat((dir / "c.pmr").c_str(), &after);
@@ -57,7 +57,7 @@ TEST(CatalogueSave, ANewFileGetsTheUsualPermissions) {
     Ui ui;
     c.fileName = dir / "n.pmr";
     c.changed = true;
-    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     ::umask(old);
     EXPECT_EQ(permissionsOf(dir / "n.pmr"), 0644u);
     EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"n.pmr"});

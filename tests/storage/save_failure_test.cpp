@@ -31,14 +31,14 @@ using platform::scripted::FailingFiles;
 // Tries a save that must fail; checks that the message names the file and the
 // reason and that nothing changed anywhere but the backup. When the backup
 // cannot be kept either, the user is asked first and agrees to go on.
-void expectFailedSave(Catalogue& c, StorageUi& ui, platform::scripted::ScriptedMessageBoxes& messages,
+void expectFailedSave(Catalogue& c, StorageDialogue& ui, platform::scripted::ScriptedMessageBoxes& messages,
                       const std::string& reason, const std::string& oldBytes, const std::string& folder,
                       bool backupKept = true) {
     const std::string before = dump(c);
     std::set<std::string> names = namesIn(folder);
     if (!backupKept) messages.expect(Answer::Yes);
     messages.expect(Answer::Ok);
-    EXPECT_FALSE(saveCatalogue(c, ui));
+    EXPECT_FALSE(saveCatalogueAsking(c, ui));
     ASSERT_EQ(messages.shown.size(), backupKept ? 1u : 2u);
     if (!backupKept) {
         EXPECT_NE(messages.shown[0].text.find("could not be kept as the backup"), std::string::npos);
@@ -119,7 +119,7 @@ TEST(SaveFailure, FullFileSystem) {
     // Once there is room the same catalogue saves.
     ui.messages.shown.clear();
     Catalogue small = unsaved(dir / "small/c.pmr", 20);
-    EXPECT_TRUE(saveCatalogue(small, ui.storage));
+    EXPECT_TRUE(saveCatalogueAsking(small, ui.storage));
     EXPECT_EQ(recordCount(small), 19);
 }
 
@@ -131,7 +131,7 @@ TEST(SaveFailure, FolderGone) {
     fs::remove(dir / "gone");
     const std::string before = dump(c);
     ui.messages.expect(Answer::Ok);
-    EXPECT_FALSE(saveCatalogue(c, ui.storage));
+    EXPECT_FALSE(saveCatalogueAsking(c, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_NE(ui.messages.shown[0].text.find("could not be saved: No such file or directory."), std::string::npos);
     EXPECT_EQ(dump(c), before);
@@ -144,7 +144,7 @@ TEST(SaveFailure, TargetIsAFolder) {
     Ui ui;
     Catalogue c = unsaved(dir / "c.pmr");
     ui.messages.expect(Answer::Ok);
-    EXPECT_FALSE(saveCatalogue(c, ui.storage));
+    EXPECT_FALSE(saveCatalogueAsking(c, ui.storage));
     EXPECT_NE(ui.messages.shown.at(0).text.find("Is a directory"), std::string::npos);
     EXPECT_TRUE(fs::is_directory(dir / "c.pmr"));
 }
@@ -161,7 +161,7 @@ TEST(AtomicSave, PermissionBitsAndOwnerOfTheReplacedFileAreKept) {
     }
     Ui ui;
     Catalogue c = unsaved(dir / "c.pmr");
-    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     EXPECT_EQ(permissionsOf(dir / "c.pmr"), 0640u);
     EXPECT_EQ(readBytes(dir / "c.pmr.bak"), oldFile());
     EXPECT_EQ(permissionsOf(dir / "c.pmr.bak"), 0640u);  // no more open to others than the file
@@ -185,14 +185,14 @@ TEST(AtomicSave, ThroughASymbolicLinkTheTargetIsReplacedAndTheLinkKept) {
     fs::create_symlink(dir / "relative.pmr", dir / "chain.pmr");  // a link to a link
     Ui ui;
     Catalogue c = unsaved(dir / "chain.pmr");
-    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     EXPECT_TRUE(fs::is_symlink(dir / "chain.pmr"));
     EXPECT_TRUE(fs::is_symlink(dir / "relative.pmr"));
     EXPECT_EQ(fs::read_symlink(dir / "relative.pmr"), "real/c.pmr");
     EXPECT_EQ(permissionsOf(dir / "real/c.pmr"), 0600u);
     Catalogue back;
     back.fileName = dir / "real/c.pmr";
-    ASSERT_TRUE(loadCatalogue(back, ui.storage));
+    ASSERT_TRUE(loadCatalogueTelling(back, ui.storage));
     EXPECT_EQ(books(back), books(c));
     EXPECT_EQ(namesIn(dir / "real"), std::set<std::string>{"c.pmr"});
     // The backup is beside the name the user knows.
@@ -205,7 +205,7 @@ TEST(AtomicSave, ADanglingLinkGetsItsTargetCreated) {
     fs::create_symlink("new.pmr", dir / "link.pmr");
     Ui ui;
     Catalogue c = unsaved(dir / "link.pmr");
-    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     EXPECT_TRUE(fs::is_symlink(dir / "link.pmr"));
     EXPECT_TRUE(fs::is_regular_file(dir / "new.pmr"));
 }
@@ -229,7 +229,7 @@ TEST(AtomicSave, ALinkLoopIsReported) {
     Ui ui;
     Catalogue c = unsaved(dir / "a.pmr");
     ui.messages.expect(Answer::Ok);
-    EXPECT_FALSE(saveCatalogue(c, ui.storage));
+    EXPECT_FALSE(saveCatalogueAsking(c, ui.storage));
     EXPECT_NE(ui.messages.shown.at(0).text.find(std::strerror(ELOOP)), std::string::npos);
 }
 
@@ -243,7 +243,7 @@ TEST(AtomicSave, TheSystemCallsComeInTheSafeOrder) {
     platform::PosixFiles files(failing);
     Ui ui(files);
     Catalogue c = unsaved(dir / "c.pmr");
-    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     const std::vector<std::string> expected{
         "status", "readFile",                                                                      // the file now
         "status", "status", "createNew", "setOwner", "setPermissions", "write", "sync", "close", "rename",
@@ -278,8 +278,8 @@ TEST(AtomicSave, ASaveKilledAtEachCallLosesNothing) {
             failing.failure = FailingFiles::Failure::Kill;
             platform::scripted::ScriptedMessageBoxes messages;
             std::unique_ptr<platform::FileHold> hold;
-            StorageUi ui{messages, files, {}, {}, &hold};
-            saveCatalogue(c, ui);
+            StorageDialogue ui{messages, files, {}, {}, &hold};
+            saveCatalogueAsking(c, ui);
             ::_exit(0);
         }
         int status = 0;
@@ -295,7 +295,7 @@ TEST(AtomicSave, ASaveKilledAtEachCallLosesNothing) {
         Ui next;  // a killed holder never counts as holding the file: no notice
         Catalogue reloaded;
         reloaded.fileName = path;
-        EXPECT_TRUE(loadCatalogue(reloaded, next.storage));
+        EXPECT_TRUE(loadCatalogueTelling(reloaded, next.storage));
         EXPECT_TRUE(next.messages.shown.empty()) << "killed at call " << k;
         for (const std::string& name : namesIn(dir.path)) {
             if (name != "c.pmr" && name != "c.pmr.bak") {
@@ -323,13 +323,13 @@ TEST(AtomicSave, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             platform::scripted::ScriptedMessageBoxes messages;
-            StorageUi ui{messages, platform::systemFiles(), {}, {}};
+            StorageDialogue ui{messages, platform::systemFiles(), {}, {}};
             for (int i = 0;; ++i) {
                 Catalogue& c = i % 2 == 0 ? big : small;
                 c.fileName = dir / "c.pmr";
                 c.onDisk = {};  // each save is a new program's: none asks about the other's file
                 c.changed = true;
-                if (!saveCatalogue(c, ui)) ::_exit(1);
+                if (!saveCatalogueAsking(c, ui)) ::_exit(1);
             }
         }
         const timespec wait{0, delay(random)};

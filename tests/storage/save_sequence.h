@@ -38,7 +38,7 @@ inline Catalogue loadedAndChanged(const std::string& path) {
     Ui plain;
     Catalogue loaded;
     loaded.fileName = path;
-    EXPECT_TRUE(loadCatalogue(loaded, plain.storage));
+    EXPECT_TRUE(loadCatalogueTelling(loaded, plain.storage));
     Catalogue c = unsaved(path);
     c.onDisk = loaded.onDisk;
     return c;
@@ -49,7 +49,7 @@ inline std::vector<std::string> callsOfASave(const std::string& path) {
     Catalogue c = loadedAndChanged(path);
     FailingSystemFiles failing;
     Ui ui(failing.files);
-    EXPECT_TRUE(saveCatalogue(c, ui.storage));
+    EXPECT_TRUE(saveCatalogueAsking(c, ui.storage));
     return failing.calls.calls;
 }
 

@@ -38,7 +38,7 @@ TEST(SaveSequence, EveryCallFailingInTurnLosesNothing) {
                 {
                     Ui ui(failing.files);
                     for (const Answer answer : {withoutBackup, Answer::Ok, Answer::Ok}) ui.messages.expect(answer);
-                    saved = saveCatalogue(c, ui.storage);
+                    saved = saveCatalogueAsking(c, ui.storage);
                     shown = ui.messages.shown;
                 }
                 SCOPED_TRACE(std::string(failure == Failure::Once ? "once" : "for good") +
@@ -87,7 +87,7 @@ TEST(SaveSequence, ACatalogueOpenInAnotherCopyIsSaidToBeAtOpen) {
     auto open = [](Ui& ui, const std::string& fileName) {
         Catalogue c;
         c.fileName = fileName;
-        EXPECT_TRUE(loadCatalogue(c, ui.storage));
+        EXPECT_TRUE(loadCatalogueTelling(c, ui.storage));
         return c;
     };
     auto expectNotice = [&](Ui& ui) {
@@ -116,7 +116,7 @@ TEST(SaveSequence, ACatalogueOpenInAnotherCopyIsSaidToBeAtOpen) {
     // The first copy saves: the new file is held, whatever held the old one.
     second.reset();
     ours.changed = true;
-    ASSERT_TRUE(saveCatalogue(ours, first->storage));
+    ASSERT_TRUE(saveCatalogueAsking(ours, first->storage));
     Ui third;
     third.messages.expect(Answer::Ok);
     open(third, path);
@@ -128,7 +128,7 @@ TEST(SaveSequence, ACatalogueOpenInAnotherCopyIsSaidToBeAtOpen) {
     first->messages.expect(Answer::Ok);
     Catalogue refused;
     refused.fileName = dir / "bad.pmr";
-    EXPECT_FALSE(loadCatalogue(refused, first->storage, path));
+    EXPECT_FALSE(loadCatalogueTelling(refused, first->storage, path));
     first->messages.shown.clear();
     Ui fourth;
     fourth.messages.expect(Answer::Ok);

@@ -50,7 +50,7 @@ TEST(SettingsFile, AWriteLeavesExactlyOneLine) {
     Ui ui;
     Catalogue c;
     c.fileName = "/data/books.pmr";
-    EXPECT_TRUE(writeSettings(c, dir.path, ui.storage));
+    EXPECT_TRUE(writeSettingsTelling(c, dir.path, ui.storage));
     EXPECT_EQ(readBytes(dir / "quorvels.ini"), "/data/books.pmr\r\n");
     EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"quorvels.ini"});
 }
@@ -60,7 +60,7 @@ TEST(SettingsFile, APathWithBlanksAndHighBytesIsKeptWhole) {
     Ui ui;
     Catalogue c;
     c.fileName = "/home/ann/My Books/caf\xE9 list 2005.pmr";
-    EXPECT_TRUE(writeSettings(c, dir.path, ui.storage));
+    EXPECT_TRUE(writeSettingsTelling(c, dir.path, ui.storage));
     EXPECT_EQ(readBytes(dir / "quorvels.ini"), c.fileName + "\r\n");
     Catalogue next;
     readSettings(next, dir.path, platform::systemFiles());
@@ -73,11 +73,11 @@ TEST(SettingsFile, WrittenAfterOpenAndAfterSaveAs) {
     Catalogue c;
     // Open: fileName := the chosen path, then writeSettings.
     c.fileName = dir / "opened.pmr";
-    ASSERT_TRUE(writeSettings(c, dir.path, ui.storage));
+    ASSERT_TRUE(writeSettingsTelling(c, dir.path, ui.storage));
     EXPECT_EQ(readBytes(dir / "quorvels.ini"), (dir / "opened.pmr") + "\r\n");
     // Save As: fileName := the new path, then writeSettings.
     c.fileName = dir / "saved as.pmr";
-    ASSERT_TRUE(writeSettings(c, dir.path, ui.storage));
+    ASSERT_TRUE(writeSettingsTelling(c, dir.path, ui.storage));
     EXPECT_EQ(readBytes(dir / "quorvels.ini"), (dir / "saved as.pmr") + "\r\n");
     Catalogue next;
     readSettings(next, dir.path, platform::systemFiles());
@@ -92,7 +92,7 @@ TEST(SettingsFile, AFailedWriteIsReportedAndTheOldFileStays) {
     ui.messages.expect(Answer::Ok);
     Catalogue c;
     c.fileName = "/new.pmr";
-    EXPECT_FALSE(writeSettings(c, dir.path, ui.storage));
+    EXPECT_FALSE(writeSettingsTelling(c, dir.path, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     // The reason is the system's own words for a refused write.
     const std::string& text = ui.messages.shown[0].text;
@@ -111,7 +111,7 @@ TEST(SettingsFile, AMissingStartDirectoryIsReported) {
     ui.messages.expect(Answer::Ok);
     Catalogue c;
     c.fileName = "/new.pmr";
-    EXPECT_FALSE(writeSettings(c, dir / "gone", ui.storage));
+    EXPECT_FALSE(writeSettingsTelling(c, dir / "gone", ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_NE(ui.messages.shown[0].text.find(missingFolderReason()), std::string::npos);
 }
@@ -123,7 +123,7 @@ TEST(SettingsFile, ANameWithALineBreakIsNotWritten) {
     ui.messages.expect(Answer::Ok);
     Catalogue c;
     c.fileName = "/odd\nname.pmr";
-    EXPECT_FALSE(writeSettings(c, dir.path, ui.storage));
+    EXPECT_FALSE(writeSettingsTelling(c, dir.path, ui.storage));
     EXPECT_NE(ui.messages.shown.at(0).text.find("line break"), std::string::npos);
     EXPECT_EQ(readBytes(dir / "quorvels.ini"), "/old.pmr\r\n");
 }
@@ -145,7 +145,7 @@ TEST(SettingsFile, EveryCallOfTheWriteFailingOnceOrForGoodLeavesTheOldFile) {
         writeBytes(dir / "quorvels.ini", "/old.pmr\r\n");
         FailingSystemFiles failing;
         Ui ui(failing.files);
-        ASSERT_TRUE(writeSettings(c, dir.path, ui.storage));
+        ASSERT_TRUE(writeSettingsTelling(c, dir.path, ui.storage));
         calls = failing.calls.calls.size();
     }
     for (const auto failure : {FailingSystemFiles::Failure::Once, FailingSystemFiles::Failure::ForGood})
@@ -156,7 +156,7 @@ TEST(SettingsFile, EveryCallOfTheWriteFailingOnceOrForGoodLeavesTheOldFile) {
             failing.calls.failure = failure;
             Ui ui(failing.files);
             ui.messages.expect(Answer::Ok);
-            const bool written = writeSettings(c, dir.path, ui.storage);
+            const bool written = writeSettingsTelling(c, dir.path, ui.storage);
             SCOPED_TRACE(failing.calls.failedCall());
             const std::string now = readBytes(dir / "quorvels.ini");
             EXPECT_TRUE(now == "/old.pmr\r\n" || now == "/new.pmr\r\n");

@@ -20,6 +20,7 @@
 
 #include "core/catalogue.h"
 #include "core/ordering.h"
+#include "mainwindow/storage_dialogue.h"
 #include "platform/files.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/system/system_files.h"
@@ -152,7 +153,8 @@ struct BytesFiles final : platform::Files {
     platform::HoldResult holdOpen(const std::string&) override { return {}; }
 };
 
-// Message boxes, status texts and Save As of one test.
+// Message boxes, status texts and Save As of one test, as the main window
+// shows and asks what storage finds.
 struct Ui {
     explicit Ui(platform::Files& files = platform::systemFiles()) : storage{messages, files, {}, {}, &hold} {
         storage.showProgress = [this](const std::string& text) { statuses.push_back(text); };
@@ -160,7 +162,7 @@ struct Ui {
     platform::scripted::ScriptedMessageBoxes messages;
     std::vector<std::string> statuses;  // the progress texts shown
     std::unique_ptr<platform::FileHold> hold;  // as the program holds its catalogue's file
-    StorageUi storage;
+    StorageDialogue storage;
 };
 
 }  // namespace storage_test

@@ -1,4 +1,4 @@
-#include "storage/catalogue_messages.h"
+#include "mainwindow/file_messages.h"
 
 #include "platform/system_path.h"
 
@@ -22,6 +22,20 @@ std::string targetLine(const FileProblem& problem) {
 
 UserMessage tell(std::string text, std::string caption, Icon icon) {
     return {std::move(text), std::move(caption), platform::Buttons::Ok, icon};
+}
+
+UserMessage changedOnDiskQuestion(const platform::SystemPath& fileName) {
+    return {fileLine(fileName) + "The file has been changed by another program since it was opened or last saved." +
+                LineEnd + "Yes saves over it, No saves under another name, Cancel keeps the changes unsaved.",
+            "Save File", platform::Buttons::YesNoCancel, Icon::Exclamation};
+}
+
+UserMessage backupNotKeptQuestion(const platform::SystemPath& fileName, const platform::SystemPath& backupName,
+                                  const std::string& reason) {
+    return {fileLine(fileName) + "The file could not be kept as the backup " + platform::shownPath(backupName) +
+                ": " + reason + "." + LineEnd +
+                "Save all the same, without a backup? No writes nothing and keeps the changes unsaved.",
+            "Save File", platform::Buttons::YesNo, Icon::Exclamation};
 }
 
 }  // namespace
@@ -59,6 +73,10 @@ UserMessage messageFor(const FileProblem& problem) {
                         "The catalogue " + platform::shownPath(problem.catalogue) +
                         " will not be opened at the next start.",
                     "File Error", Icon::Exclamation);
+    case FileProblem::ChangedElsewhere:
+        return changedOnDiskQuestion(problem.file);
+    case FileProblem::BackupNotKept:
+        return backupNotKeptQuestion(problem.file, problem.target, reason);
     }
     return {};
 }
@@ -66,20 +84,6 @@ UserMessage messageFor(const FileProblem& problem) {
 UserMessage saveChangesQuestion() {
     return {"File records have changed..." + LineEnd + "do you want to save them?", "Save File",
             platform::Buttons::YesNoCancel, Icon::Question};
-}
-
-UserMessage changedOnDiskQuestion(const platform::SystemPath& fileName) {
-    return {fileLine(fileName) + "The file has been changed by another program since it was opened or last saved." +
-                LineEnd + "Yes saves over it, No saves under another name, Cancel keeps the changes unsaved.",
-            "Save File", platform::Buttons::YesNoCancel, Icon::Exclamation};
-}
-
-UserMessage backupNotKeptQuestion(const platform::SystemPath& fileName, const platform::SystemPath& backupName,
-                                  const std::string& reason) {
-    return {fileLine(fileName) + "The file could not be kept as the backup " + platform::shownPath(backupName) +
-                ": " + reason + "." + LineEnd +
-                "Save all the same, without a backup? No writes nothing and keeps the changes unsaved.",
-            "Save File", platform::Buttons::YesNo, Icon::Exclamation};
 }
 
 UserMessage openElsewhereNotice(const platform::SystemPath& fileName) {

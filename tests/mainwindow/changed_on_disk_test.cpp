@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ordering.h"
-#include "storage/catalogue_file.h"
+#include "mainwindow/storage_dialogue.h"
 #include "tests/storage/storage_test_support.h"
 
 namespace {
@@ -27,7 +27,7 @@ Catalogue openedAndChanged(const std::string& path, Ui& ui) {
     Catalogue c;
     c.upperCase = true;
     c.fileName = path;
-    EXPECT_TRUE(loadCatalogue(c, ui.storage));
+    EXPECT_TRUE(loadCatalogueTelling(c, ui.storage));
     insertRecord(c, "US", "ANOTHER BOOK", "", 0, 1, 1);
     c.changed = true;
     return c;
@@ -49,7 +49,7 @@ TEST(ChangedOnDisk, CancelWritesNothingAndKeepsTheChanges) {
     writeBytes(dir / "c.pmr", theirFile());
     const std::string before = dump(c);
     ui.messages.expect(Answer::Cancel);
-    EXPECT_FALSE(saveCatalogue(c, ui.storage));
+    EXPECT_FALSE(saveCatalogueAsking(c, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     expectChangedQuestion(ui.messages.shown[0], dir / "c.pmr");
     EXPECT_EQ(readBytes(dir / "c.pmr"), theirFile());
@@ -65,16 +65,16 @@ TEST(ChangedOnDisk, YesSavesOverItAndKeepsTheOtherProgramsFileAsTheBackup) {
     Catalogue c = openedAndChanged(dir / "c.pmr", ui);
     writeBytes(dir / "c.pmr", theirFile());
     ui.messages.expect(Answer::Yes);
-    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     EXPECT_FALSE(c.changed);
     EXPECT_EQ(readBytes(dir / "c.pmr.bak"), theirFile());
     Catalogue back;
     back.fileName = dir / "c.pmr";
-    ASSERT_TRUE(loadCatalogue(back, ui.storage));
+    ASSERT_TRUE(loadCatalogueTelling(back, ui.storage));
     EXPECT_EQ(books(back), books(c));
     // The file is now the one this catalogue saved: the next save asks nothing.
     c.changed = true;
-    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     EXPECT_EQ(ui.messages.shown.size(), 1u);
 }
 
@@ -87,10 +87,10 @@ TEST(ChangedOnDisk, NoGoesToSaveAs) {
     ui.storage.saveAs = [&] {
         ++saveAsCalls;
         c.fileName = dir / "mine.pmr";
-        saveCatalogue(c, ui.storage);
+        saveCatalogueAsking(c, ui.storage);
     };
     ui.messages.expect(Answer::No);
-    EXPECT_TRUE(saveCatalogue(c, ui.storage));
+    EXPECT_TRUE(saveCatalogueAsking(c, ui.storage));
     EXPECT_EQ(saveAsCalls, 1);
     EXPECT_EQ(ui.messages.shown.size(), 1u);  // the new name is not another program's file
     EXPECT_EQ(readBytes(dir / "c.pmr"), theirFile());
@@ -105,7 +105,7 @@ TEST(ChangedOnDisk, AFileRewrittenWithTheSameBytesIsNoChange) {
     writeBytes(dir / "c.pmr", ourFile());  // touched: a new modification time
     writeBytes(dir / "copy.pmr", ourFile());
     fs::rename(fsPath(dir / "copy.pmr"), fsPath(dir / "c.pmr"));  // another file with the same bytes
-    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     EXPECT_TRUE(ui.messages.shown.empty());
     EXPECT_EQ(readBytes(dir / "c.pmr.bak"), ourFile());
 }
@@ -115,7 +115,7 @@ TEST(ChangedOnDisk, AVanishedFileIsWrittenAnew) {
     Ui ui;
     Catalogue c = openedAndChanged(dir / "c.pmr", ui);
     fs::remove(fsPath(dir / "c.pmr"));
-    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     EXPECT_TRUE(ui.messages.shown.empty());
     ui.hold.reset();  // on Windows the catalogue has its lock file beside it while held
     EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"c.pmr"});  // nothing to keep as a backup
@@ -126,16 +126,16 @@ TEST(Backup, EachSaveKeepsTheFileItReplaces) {
     TempDir dir;
     Ui ui;
     Catalogue c = openedAndChanged(dir / "c.pmr", ui);
-    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     EXPECT_EQ(readBytes(dir / "c.pmr.bak"), ourFile());
     const std::string firstSave = readBytes(dir / "c.pmr");
     insertRecord(c, "US", "A THIRD BOOK", "", 0, 1, 1);
     c.changed = true;
-    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     EXPECT_EQ(readBytes(dir / "c.pmr.bak"), firstSave);
     Catalogue backup;
     backup.fileName = dir / "c.pmr.bak";
-    ASSERT_TRUE(loadCatalogue(backup, ui.storage));
+    ASSERT_TRUE(loadCatalogueTelling(backup, ui.storage));
     EXPECT_EQ(recordCount(backup), 2);
     EXPECT_TRUE(ui.messages.shown.empty());
 }
@@ -148,7 +148,7 @@ TEST(Backup, ABackupThatCannotBeKeptAsksWhetherToSaveWithoutIt) {
     Catalogue c = openedAndChanged(dir / "c.pmr", ui);
     fs::create_directory(fsPath(dir / "c.pmr.bak"));  // a folder takes the backup's name
     ui.messages.expect(Answer::No);
-    EXPECT_FALSE(saveCatalogue(c, ui.storage));
+    EXPECT_FALSE(saveCatalogueAsking(c, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     const auto& shown = ui.messages.shown[0];
     EXPECT_EQ(shown.text.rfind("File Name: " + (dir / "c.pmr") + "\r\nThe file could not be kept as the backup " +
@@ -166,7 +166,7 @@ TEST(Backup, ABackupThatCannotBeKeptAsksWhetherToSaveWithoutIt) {
     EXPECT_TRUE(c.changed);
 
     ui.messages.expect(Answer::Yes);
-    ASSERT_TRUE(saveCatalogue(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     EXPECT_FALSE(c.changed);
     EXPECT_NE(readBytes(dir / "c.pmr"), ourFile());
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ordering.h"
-#include "storage/catalogue_file.h"
+#include "mainwindow/storage_dialogue.h"
 #include "tests/storage/storage_test_support.h"
 
 namespace {
@@ -92,7 +92,7 @@ TEST(ConfirmSaveChanges, YesWithoutANameRunsSaveAs) {
         ++saveAsRuns;
         c.fileName = dir / "chosen.pmr";
         c.changed = true;
-        saveCatalogue(c, ui.storage);
+        saveCatalogueAsking(c, ui.storage);
     };
     EXPECT_FALSE(confirmSaveChanges(c, ui.storage));
     EXPECT_EQ(saveAsRuns, 1);
@@ -120,7 +120,7 @@ TEST(ConfirmSaveChanges, YesThenAFailedSaveAsSaveIsNotRetried) {
     ui.storage.saveAs = [&] {
         c.fileName = dir / "folder.pmr";
         c.changed = true;
-        saveCatalogue(c, ui.storage);
+        saveCatalogueAsking(c, ui.storage);
     };
     EXPECT_TRUE(confirmSaveChanges(c, ui.storage));
     EXPECT_TRUE(c.changed);

@@ -1,0 +1,93 @@
+#include "mainwindow/storage_dialogue.h"
+
+#include "mainwindow/file_messages.h"
+#include "storage/catalogue_file.h"
+#include "storage/settings_file.h"
+
+namespace {
+
+void showProgress(StorageDialogue& dialogue, const std::string& text) {
+    if (dialogue.showProgress) dialogue.showProgress(text);
+}
+
+platform::Answer tell(StorageDialogue& dialogue, const FileProblem& problem) {
+    return show(dialogue.messages, messageFor(problem));
+}
+
+// Holds the file now named, whoever else holds it; returns whether someone does.
+bool holdFile(StorageDialogue& dialogue, const platform::SystemPath& fileName) {
+    return dialogue.hold != nullptr && holdCatalogueFile(dialogue.files, fileName, *dialogue.hold);
+}
+
+}  // namespace
+
+bool loadCatalogueTelling(Catalogue& catalogue, StorageDialogue& dialogue,
+                          const platform::SystemPath& previousFileName) {
+    if (!catalogue.fileName.empty()) showProgress(dialogue, OpeningStatus);
+    const LoadOutcome outcome = loadCatalogue(catalogue, dialogue.files, previousFileName);
+    if (outcome.problem) tell(dialogue, *outcome.problem);
+    showProgress(dialogue, "");
+    if (!outcome.loaded) return false;
+    if (holdFile(dialogue, catalogue.fileName)) show(dialogue.messages, openElsewhereNotice(catalogue.fileName));
+    return true;
+}
+
+bool saveCatalogueAsking(Catalogue& catalogue, StorageDialogue& dialogue) {
+    showProgress(dialogue, SavingStatus);
+    if (!catalogue.changed) {
+        showProgress(dialogue, "");
+        return true;
+    }
+    const SaveLook look = lookAtCatalogueFile(catalogue, dialogue.files);
+    SaveChoices choices;
+    for (;;) {
+        const SaveOutcome outcome = saveCatalogue(catalogue, dialogue.files, look, choices);
+        if (outcome.result == SaveOutcome::NeedsAnswer) {
+            const platform::Answer answer = tell(dialogue, outcome.problem);
+            const bool changedElsewhere = outcome.problem.what == FileProblem::ChangedElsewhere;
+            if (answer == platform::Answer::Yes) {
+                (changedElsewhere ? choices.overwriteChanged : choices.withoutBackup) = true;
+                continue;
+            }
+            // No to a changed file saves under another name; any other
+            // refusal writes nothing.
+            showProgress(dialogue, "");
+            if (!changedElsewhere || answer != platform::Answer::No) return false;
+            if (dialogue.saveAs) dialogue.saveAs();
+            return !catalogue.changed;
+        }
+        // The new file, which a lock on the replaced one does not cover.
+        if (outcome.result != SaveOutcome::NotSaved) holdFile(dialogue, catalogue.fileName);
+        if (outcome.result != SaveOutcome::Saved) tell(dialogue, outcome.problem);
+        showProgress(dialogue, "");
+        return outcome.result == SaveOutcome::Saved;
+    }
+}
+
+bool confirmSaveChanges(Catalogue& catalogue, StorageDialogue& dialogue) {
+    if (!catalogue.changed) return false;
+    const platform::Answer answer = show(dialogue.messages, saveChangesQuestion());
+    if (answer == platform::Answer::Cancel) return true;
+    if (answer != platform::Answer::Yes) return false;  // No: the changes are dropped
+    if (catalogue.fileName.empty()) {
+        // Save As asks for a name and saves. When the dialog was cancelled or
+        // its save failed (and said so), the changes are still unsaved: keep
+        // the program open rather than save again or drop them.
+        if (dialogue.saveAs) dialogue.saveAs();
+        return catalogue.changed;
+    }
+    return !saveCatalogueAsking(catalogue, dialogue);
+}
+
+bool createEmptyCatalogueFileTelling(const platform::SystemPath& path, StorageDialogue& dialogue) {
+    const auto problem = createEmptyCatalogueFile(path, dialogue.files);
+    if (problem) tell(dialogue, *problem);
+    return !problem;
+}
+
+bool writeSettingsTelling(const Catalogue& catalogue, const platform::SystemPath& startDirectory,
+                          StorageDialogue& dialogue) {
+    const auto problem = writeSettings(catalogue, startDirectory, dialogue.files);
+    if (problem) tell(dialogue, *problem);
+    return !problem;
+}
