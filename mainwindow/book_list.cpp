@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/marks.h"
 #include "core/ordering.h"
 #include "mainwindow/list_line.h"
 #include "mainwindow/main_window.h"
@@ -12,8 +13,7 @@ namespace {
 
 // A row: the mark column, then the record's list text with its own tabs.
 std::string rowText(const Catalogue& catalogue, const MainWindowState& state, int record) {
-    const bool isMarked = testFlag(catalogue.records[record].flags, marked) != 0;
-    return (isMarked ? "x\t" : " \t") + listTextOf(catalogue, state.listMeasure, record);
+    return (isMarked(catalogue, record) ? "x\t" : " \t") + listTextOf(catalogue, state.listMeasure, record);
 }
 
 }  // namespace
@@ -59,8 +59,7 @@ void toggleRowMark(MainWindow& main, int row) {
     if (row < 1 || row > viewCount(catalogue)) return;
     const platform::WindowHandle window = main.state.window;
     const int record = catalogue.viewOrder[row];
-    toggleFlag(catalogue.records[record].flags, marked);
-    catalogue.markedCount += testFlag(catalogue.records[record].flags, marked) != 0 ? 1 : -1;
+    toggleMarked(catalogue, record);
     // The row is put back unselected, as a row taken out and put in anew.
     // Its text is replaced in place: rows inserted or removed make a toolkit
     // renumber what a screen reader has read of every row below.
