@@ -1,7 +1,5 @@
 #include "mainwindow/book_list.h"
 
-#include <algorithm>
-
 #include "core/marks.h"
 #include "core/ordering.h"
 #include "mainwindow/list_line.h"
@@ -30,14 +28,8 @@ void fillBookList(MainWindow& main) {
     const platform::WindowHandle window = main.state.window;
     main.windows.setListTabStops(window, BookListId, {AuthorTabStop, TitleTabStop, DateTabStop});
     main.windows.setListRedraw(window, BookListId, false);
-
-    // Records whose shown flag was cleared since the view was built leave the
-    // view too, so that row r still shows record viewOrder[r].
-    const auto hidden = [&](std::int16_t record) { return testFlag(catalogue.records[record].flags, shown) == 0; };
-    catalogue.viewOrder.erase(std::remove_if(catalogue.viewOrder.begin() + 1, catalogue.viewOrder.end(), hidden),
-                              catalogue.viewOrder.end());
+    dropHiddenRows(catalogue);
     main.windows.setListRows(window, BookListId, main.bookListRows);
-    catalogue.selectedRow = std::clamp(catalogue.selectedRow, 1, std::max(1, viewCount(catalogue)));
 
     main.windows.setListRedraw(window, BookListId, true);
     main.windows.setFocus(window, BookListId);
