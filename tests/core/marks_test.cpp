@@ -10,6 +10,7 @@ TEST(Marks, SettingTogglingAndRecountingKeepTheCount) {
     addBook(c, "DICKENS", "BLEAK HOUSE");
     setMarked(c, 1, true);
     setMarked(c, 1, true);  // already marked: counted once
+    EXPECT_EQ(c.markedCount, 1);
     toggleMarked(c, 2);
     setMarked(c, 3, false);  // not marked: nothing to take away
     EXPECT_EQ(c.markedCount, 2);
