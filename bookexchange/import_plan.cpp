@@ -6,6 +6,7 @@
 #include "bookexchange/book_mapping.h"
 #include "bookexchange/csv_reader.h"
 #include "core/letter_case.h"
+#include "core/marks.h"
 #include "platform/cp1252.h"
 
 namespace {
@@ -225,10 +226,7 @@ ImportOutcome applyImport(Catalogue& catalogue, const ImportPlan& plan) {
     for (const ImportBook& book : plan.books) records.push_back(book.record);
     const BulkInsertResult inserted = insertRecords(catalogue, records);
     for (int i = 0; i < inserted.inserted; ++i)
-        if (plan.books[i].marked) {
-            setFlag(catalogue.records[inserted.places[i]].flags, marked, true);
-            ++catalogue.markedCount;
-        }
+        if (plan.books[i].marked) setMarked(catalogue, inserted.places[i], true);
     ImportOutcome outcome;
     outcome.planned = static_cast<int>(plan.books.size());
     outcome.added = inserted.inserted;

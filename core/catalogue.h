@@ -44,7 +44,7 @@ struct Catalogue {
     bool sortByDate = false;
     bool upperCase = false;  // authors and titles held in capitals, else proper case
     bool changed = false;    // changes not yet saved
-    int markedCount = 0;
+    int markedCount = 0;     // marked records, deleted ones too; kept by core/marks.h
     int currentRecord = 0;   // 0 = none
     // Full path of the open file as the system names it (not a catalogue
     // text: see platform::SystemPath); "" = none.

@@ -137,3 +137,10 @@ void rebuildView(Catalogue& catalogue) {
 
     ++catalogue.viewVersion;
 }
+
+void dropHiddenRows(Catalogue& catalogue) {
+    const auto hidden = [&](std::int16_t record) { return testFlag(catalogue.records[record].flags, shown) == 0; };
+    catalogue.viewOrder.erase(std::remove_if(catalogue.viewOrder.begin() + 1, catalogue.viewOrder.end(), hidden),
+                              catalogue.viewOrder.end());
+    catalogue.selectedRow = std::clamp(catalogue.selectedRow, 1, std::max(1, viewCount(catalogue)));
+}

@@ -37,5 +37,10 @@ InsertResult insertRecord(Catalogue& catalogue, const std::string& author, const
 // list builds a row's line when it shows it.
 void rebuildView(Catalogue& catalogue);
 
+// Drops from the view the rows whose records lost their shown flag since the
+// view was built, keeping the order of the rest, so that row r still shows
+// record viewOrder[r]; selectedRow is kept inside the view.
+void dropHiddenRows(Catalogue& catalogue);
+
 // The caption of the current view, such as "View All by Author".
 std::string viewCaptionOf(const Catalogue& catalogue);

@@ -1,7 +1,6 @@
 #include "mainwindow/book_list.h"
 
-#include <algorithm>
-
+#include "core/marks.h"
 #include "core/ordering.h"
 #include "mainwindow/list_line.h"
 #include "mainwindow/main_window.h"
@@ -12,8 +11,7 @@ namespace {
 
 // A row: the mark column, then the record's list text with its own tabs.
 std::string rowText(const Catalogue& catalogue, const MainWindowState& state, int record) {
-    const bool isMarked = testFlag(catalogue.records[record].flags, marked) != 0;
-    return (isMarked ? "x\t" : " \t") + listTextOf(catalogue, state.listMeasure, record);
+    return (isMarked(catalogue, record) ? "x\t" : " \t") + listTextOf(catalogue, state.listMeasure, record);
 }
 
 }  // namespace
@@ -30,14 +28,8 @@ void fillBookList(MainWindow& main) {
     const platform::WindowHandle window = main.state.window;
     main.windows.setListTabStops(window, BookListId, {AuthorTabStop, TitleTabStop, DateTabStop});
     main.windows.setListRedraw(window, BookListId, false);
-
-    // Records whose shown flag was cleared since the view was built leave the
-    // view too, so that row r still shows record viewOrder[r].
-    const auto hidden = [&](std::int16_t record) { return testFlag(catalogue.records[record].flags, shown) == 0; };
-    catalogue.viewOrder.erase(std::remove_if(catalogue.viewOrder.begin() + 1, catalogue.viewOrder.end(), hidden),
-                              catalogue.viewOrder.end());
+    dropHiddenRows(catalogue);
     main.windows.setListRows(window, BookListId, main.bookListRows);
-    catalogue.selectedRow = std::clamp(catalogue.selectedRow, 1, std::max(1, viewCount(catalogue)));
 
     main.windows.setListRedraw(window, BookListId, true);
     main.windows.setFocus(window, BookListId);
@@ -59,8 +51,7 @@ void toggleRowMark(MainWindow& main, int row) {
     if (row < 1 || row > viewCount(catalogue)) return;
     const platform::WindowHandle window = main.state.window;
     const int record = catalogue.viewOrder[row];
-    toggleFlag(catalogue.records[record].flags, marked);
-    catalogue.markedCount += testFlag(catalogue.records[record].flags, marked) != 0 ? 1 : -1;
+    toggleMarked(catalogue, record);
     // The row is put back unselected, as a row taken out and put in anew.
     // Its text is replaced in place: rows inserted or removed make a toolkit
     // renumber what a screen reader has read of every row below.

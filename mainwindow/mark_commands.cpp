@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/marks.h"
 #include "core/ordering.h"
 #include "mainwindow/book_list.h"
 #include "mainwindow/main_window.h"
@@ -11,17 +12,9 @@
 
 namespace {
 
-bool isMarked(const Catalogue& catalogue, int record) { return testFlag(catalogue.records[record].flags, marked) != 0; }
-
 int markedRowsOfView(const Catalogue& catalogue) {
     int count = 0;
     for (int row = 1; row <= viewCount(catalogue); ++row) count += isMarked(catalogue, catalogue.viewOrder[row]);
-    return count;
-}
-
-int markedRecords(const Catalogue& catalogue) {
-    int count = 0;
-    for (int record = 1; record <= recordCount(catalogue); ++record) count += isMarked(catalogue, record);
     return count;
 }
 
@@ -40,11 +33,12 @@ bool currentRowSelected(MainWindow& main) {
 void deleteMarkedRowsOfView(Catalogue& catalogue) {
     int topDeletedRow = catalogue.selectedRow;
     for (int row = viewCount(catalogue); row >= 1; --row) {
-        std::uint8_t& flags = catalogue.records[catalogue.viewOrder[row]].flags;
-        if (testFlag(flags, marked) == 0) continue;
+        const int record = catalogue.viewOrder[row];
+        if (!isMarked(catalogue, record)) continue;
+        std::uint8_t& flags = catalogue.records[record].flags;
         setFlag(flags, deleted, true);
         setFlag(flags, shown, false);
-        setFlag(flags, marked, false);
+        setMarked(catalogue, record, false);
         topDeletedRow = row;
     }
     catalogue.selectedRow = std::max(topDeletedRow - 1, 1);
@@ -55,12 +49,7 @@ void deleteMarkedRowsOfView(Catalogue& catalogue) {
 
 void setMarkOfShownRecords(MainWindow& main, bool mark) {
     Catalogue& catalogue = main.catalogue;
-    for (int row = 1; row <= viewCount(catalogue); ++row) {
-        const int record = catalogue.viewOrder[row];
-        if (isMarked(catalogue, record) == mark) continue;
-        setFlag(catalogue.records[record].flags, marked, mark);
-        catalogue.markedCount += mark ? 1 : -1;
-    }
+    for (int row = 1; row <= viewCount(catalogue); ++row) setMarked(catalogue, catalogue.viewOrder[row], mark);
     refillBookListAfterwards(main);
 }
 
@@ -78,10 +67,9 @@ bool deleteBooks(MainWindow& main) {
                                                  : std::to_string(markedRows) + " records marked ...\r\nDelete them all now?";
     if (!userSaysYes(main, question)) return false;
 
-    if (markedRows == 0) setFlag(catalogue.records[catalogue.viewOrder[catalogue.selectedRow]].flags, marked, true);
+    if (markedRows == 0) setMarked(catalogue, catalogue.viewOrder[catalogue.selectedRow], true);
     deleteMarkedRowsOfView(catalogue);
     main.state.deletedPending = true;
-    catalogue.markedCount = markedRecords(catalogue);
     catalogue.changed = true;
     rebuildView(catalogue);
     return true;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/catalogue.h"
+#include "core/marks.h"
 #include "core/read_date.h"
 #include "core/vocabularies.h"
 #include "platform/message_box.h"
@@ -132,8 +133,8 @@ bool printView(PrintRun& run, Catalogue& catalogue) {
         printBookLine(run, catalogue, record);
         if (run.options.bookData) printDataLines(run, book);
         if (!run.options.allListed) {
-            setFlag(book.flags, marked, false);
-            if (--catalogue.markedCount == 0) break;
+            setMarked(catalogue, record, false);
+            if (catalogue.markedCount == 0) break;
         }
     }
     run.printer.endPage();

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/marks.h"
 #include "core/ordering.h"
 #include "storage/catalogue_file.h"
 
@@ -225,13 +226,11 @@ void applyPurge(Catalogue& catalogue, const PurgePlan& plan) {
     // a record a file holds so): its mark goes with it.
     std::vector<BookRecord> records(1);
     records.reserve(plan.keptRecords.size() + 1);
-    int markedCount = 0;
     for (const int i : plan.keptRecords) {
         BookRecord& record = records.emplace_back(std::move(catalogue.records[i]));
         record.authorIndex = static_cast<std::int16_t>(plan.newAuthorIndex[record.authorIndex]);
         record.dateIndex = static_cast<std::int16_t>(plan.newDateIndex[record.dateIndex]);
         setFlag(record.flags, shown, true);
-        markedCount += testFlag(record.flags, marked) != 0;
     }
     std::vector<std::string> authors(1);
     authors.reserve(plan.authorCount + 1);
@@ -245,7 +244,7 @@ void applyPurge(Catalogue& catalogue, const PurgePlan& plan) {
     catalogue.records = std::move(records);
     catalogue.authors = std::move(authors);
     catalogue.readDates = std::move(dates);
-    catalogue.markedCount = markedCount;
+    recountMarks(catalogue);
     const int current = catalogue.currentRecord;
     catalogue.currentRecord =
         current >= 1 && current < static_cast<int>(plan.newRecordNumber.size()) ? plan.newRecordNumber[current] : 0;

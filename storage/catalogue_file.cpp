@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/letter_case.h"
+#include "core/marks.h"
 #include "core/ordering.h"
 #include "storage/catalogue_codec.h"
 
@@ -63,9 +64,7 @@ LoadOutcome loadCatalogue(Catalogue& catalogue, platform::Files& files, const pl
         catalogue.readDates = std::move(loaded.readDates);
         catalogue.onDisk = stampOf(fileName, described, info, bytes);
         catalogue.changed = false;
-        catalogue.markedCount = 0;
-        for (std::size_t i = 1; i < catalogue.records.size(); ++i)
-            if (testFlag(catalogue.records[i].flags, marked)) ++catalogue.markedCount;
+        recountMarks(catalogue);
         const std::string& firstAuthor = authorCount(catalogue) > 0 ? catalogue.authors[1] : catalogue.authors[0];
         catalogue.upperCase = firstAuthor == toUpperAscii(firstAuthor);
         // The texts are the file's: nothing says they are all in one form.

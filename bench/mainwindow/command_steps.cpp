@@ -7,6 +7,7 @@
 #include "bench/mainwindow/command_steps.h"
 
 #include "bench/support/catalogue_steps.h"
+#include "core/marks.h"
 #include "core/ordering.h"
 #include "dialogs/find_search.h"
 #include "dialogs/record_store.h"
@@ -32,10 +33,8 @@ void untimed(CommandBench& bench, const std::function<void()>& step) { bench.unt
 // Exactly `count` records marked, spread evenly over the view.
 void markSpreadOverTheView(CommandBench& bench, int count) {
     Catalogue& catalogue = bench.main.catalogue;
-    for (int record = 1; record <= recordCount(catalogue); ++record) setFlag(catalogue.records[record].flags, marked, false);
-    for (int n = 0; n < count; ++n)
-        setFlag(catalogue.records[catalogue.viewOrder[1 + n * viewCount(catalogue) / count]].flags, marked, true);
-    catalogue.markedCount = count;
+    for (int record = 1; record <= recordCount(catalogue); ++record) setMarked(catalogue, record, false);
+    for (int n = 0; n < count; ++n) setMarked(catalogue, catalogue.viewOrder[1 + n * viewCount(catalogue) / count], true);
     bench.main.state.listStale = true;
 }
 

@@ -43,6 +43,16 @@ TEST(RebuildView, FoundViewHoldsExactlyTheShownRecords) {
     EXPECT_TRUE(viewIn(c, BooksFound, true).empty());
 }
 
+TEST(RebuildView, DroppingHiddenRowsKeepsTheRestInOrderAndTheSelectionInside) {
+    Catalogue c = shelf();
+    c.selectedRow = 4;
+    setFlag(c.records[c.viewOrder[2]].flags, shown, false);
+    setFlag(c.records[c.viewOrder[4]].flags, shown, false);
+    dropHiddenRows(c);
+    EXPECT_EQ(viewRows(c), (Rows{"AUSTEN EMMA", "CHRISTIE ENDLESS NIGHT"}));
+    EXPECT_EQ(c.selectedRow, 2);
+}
+
 TEST(RebuildView, CaptionNamesModeAndOrderButNotForUnread) {
     Catalogue c = shelf();
     const std::pair<ViewMode, bool> cases[] = {{ViewAll, false}, {BooksRead, true}, {BooksUnread, true}, {BooksFound, true}};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/marks.h"
 #include "mainwindow/book_list.h"
 #include "mainwindow/list_line.h"
 #include "mainwindow/main_window_layout.h"
@@ -26,10 +27,7 @@ struct BookList : MainWindowHarness, ::testing::Test {
         rebuildView(catalogue);
     }
 
-    void mark(int record) {
-        setFlag(catalogue.records[record].flags, marked, true);
-        ++catalogue.markedCount;
-    }
+    void mark(int record) { setMarked(catalogue, record, true); }
 };
 
 TEST_F(BookList, RowsShowTheMarkAndTheListTextAtTheTabStops) {

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/marks.h"
 #include "core/ordering.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/menus.h"
@@ -255,7 +256,7 @@ TEST_F(MainWindowOnQt, TypingIntoTheListJumpsToTheAuthorTyped) {
 // Alt+E opens the Edit menu; there U moves between the two items it underlines.
 TEST_F(MainWindowOnQt, AltAndTheMnemonicOpenAMenu) {
     run([&](QtWindow& window) {
-        catalogue.markedCount = 1;
+        setMarked(catalogue, 1, true);
         state.deletedPending = true;
         updateMenuStates(main);
         window.activateWindow();

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "core/letter_case.h"
+#include "core/marks.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/menus.h"
 #include "tests/mainwindow/main_window_harness.h"
@@ -92,9 +93,8 @@ struct Menus : MainWindowHarness, ::testing::Test {
         catalogue.changed = false;
     }
 
-    void markAll() {
-        for (int record = 1; record <= recordCount(catalogue); ++record) setFlag(catalogue.records[record].flags, marked, true);
-        catalogue.markedCount = recordCount(catalogue);
+    void setEveryMark(bool mark) {
+        for (int record = 1; record <= recordCount(catalogue); ++record) setMarked(catalogue, record, mark);
     }
 };
 
@@ -106,10 +106,10 @@ TEST_F(Menus, UnmarkAllShownFollowsTheMarksAfterEveryCommandAndListNotification)
         user.doubleClickRow(BookListId, 0);
         EXPECT_FALSE(enabled(user, UnmarkAllShownCommand));
 
-        markAll();  // as Mark All Shown leaves them
+        setEveryMark(true);  // as Mark All Shown leaves them
         user.click(MarkButtonId);
         EXPECT_TRUE(enabled(user, UnmarkAllShownCommand));
-        catalogue.markedCount = 0;  // as Unmark All Shown leaves them
+        setEveryMark(false);  // as Unmark All Shown leaves them
         user.chooseMenuItem(HelpCommand);
         EXPECT_FALSE(enabled(user, UnmarkAllShownCommand));
     });
@@ -131,7 +131,7 @@ TEST_F(Menus, UndeleteFollowsThePendingDeletes) {
 }
 
 TEST_F(Menus, MarksLoadedWithTheCatalogueEnableUnmarkAllShownAtOnce) {
-    markAll();
+    setEveryMark(true);
     run([&](ScriptedUser& user) {
         EXPECT_TRUE(enabled(user, UnmarkAllShownCommand));
         EXPECT_FALSE(enabled(user, UndeleteCommand));

@@ -3,6 +3,7 @@
 // the view and the list as they were in every view and order.
 #include <gtest/gtest.h>
 
+#include "core/marks.h"
 #include "statistics/statistics_dialog.h"
 #include "tests/mainwindow/program_harness.h"
 #include "tests/support/catalogue_difference.h"
@@ -25,9 +26,8 @@ struct StatisticsDialog : ProgramHarness, ::testing::Test {
         for (int record = 1; record <= recordCount(catalogue); ++record) {
             BookRecord& book = catalogue.records[record];
             if (book.title == "Around the Moon") setFlag(book.flags, deleted, true);
-            if (book.title == "Dune") setFlag(book.flags, marked, true);
+            if (book.title == "Dune") setMarked(catalogue, record, true);
         }
-        catalogue.markedCount = 1;
         catalogue.changed = false;
         rebuildView(catalogue);
     }

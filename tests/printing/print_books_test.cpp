@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/catalogue.h"
+#include "core/marks.h"
 #include "core/ordering.h"
 #include "core/read_date.h"
 #include "platform/scripted/recording_print_surface.h"
@@ -35,8 +36,7 @@ Catalogue catalogueOf(int count) {
 }
 
 void mark(Catalogue& catalogue, std::vector<int> rows) {
-    for (const int row : rows) setFlag(catalogue.records[catalogue.viewOrder[row]].flags, marked, true);
-    catalogue.markedCount += static_cast<int>(rows.size());
+    for (const int row : rows) setMarked(catalogue, catalogue.viewOrder[row], true);
 }
 
 int markedFlags(const Catalogue& catalogue) {

@@ -1,6 +1,7 @@
 // The print dialog opened by the Print command over the main window.
 #include <gtest/gtest.h>
 
+#include "core/marks.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/menus.h"
 #include "platform/scripted/recording_print_surface.h"
@@ -170,8 +171,7 @@ TEST_F(PrintDialogTest, ClosingWithoutPrintingKeepsTheToggledMarks) {
             close, [](ScriptedUser& user) { EXPECT_EQ(marks(user), "x   "); });
         EXPECT_TRUE(calls.empty());
         // The next run starts from the marks this one left.
-        setFlag(catalogue.records[catalogue.viewOrder[1]].flags, marked, false);
-        catalogue.markedCount = 0;
+        setMarked(catalogue, catalogue.viewOrder[1], false);
     }
 }
 

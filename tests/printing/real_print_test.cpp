@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 
+#include "core/marks.h"
 #include "platform/qt_print/qt_print_surface.h"
 #include "printing/print_books.h"
 #include "printing/print_text.h"
@@ -91,8 +92,7 @@ TEST_F(RealPrint, BookDataComesOutWithHeadingsPageNumbersAndRecordsBetweenRules)
 // twice prints the marked books, then a job of one empty page.
 TEST_F(RealPrint, OnePrinterPrintsJobAfterJob) {
     Catalogue catalogue = sampleBooks(5);
-    setFlag(catalogue.records[catalogue.viewOrder[2]].flags, marked, true);
-    catalogue.markedCount = 1;
+    setMarked(catalogue, catalogue.viewOrder[2], true);
     const std::vector<std::vector<std::string>> marked = {
         {"List of Books Page 1", bookLine(catalogue, catalogue.viewOrder[2])}};
 

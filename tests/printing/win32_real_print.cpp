@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "core/catalogue.h"
+#include "core/marks.h"
 #include "platform/scripted/scripted_message_boxes.h"
 #include "platform/win32_print/win32_print_surface.h"
 #include "printing/print_books.h"
@@ -86,8 +87,7 @@ void printSamples(platform::PrintSurface& printer, const fs::path& folder) {
     print(printer, catalogue, {.allListed = true, .bookData = true});
 
     Catalogue fewBooks = sampleBooks(5);
-    setFlag(fewBooks.records[fewBooks.viewOrder[2]].flags, marked, true);
-    fewBooks.markedCount = 1;
+    setMarked(fewBooks, fewBooks.viewOrder[2], true);
     writePages(folder / "marked.txt", {{"List of Books Page 1", bookLine(fewBooks, fewBooks.viewOrder[2])}});
     print(printer, fewBooks, {});
     writePages(folder / "empty.txt", {});  // no text on its one page

@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "core/letter_case.h"
+#include "core/marks.h"
 #include "core/ordering.h"
 #include "core/read_date.h"
 #include "storage/catalogue_codec.h"
@@ -377,7 +378,7 @@ TEST(CatalogueRoundTrip, MarksAndBitsThreeToSevenSurvive) {
     add(c, "C", "THREE");
     c.records[1].flags |= 0x80;
     c.records[2].flags |= 0xFC;
-    c.markedCount = 2;
+    recountMarks(c);
     roundTrip(c);
 }
 
@@ -471,9 +472,8 @@ TEST(CatalogueSave, AMarkedDeletedRecordTakesItsMarkAlong) {
     Catalogue c = capitals();
     add(c, "ADAMS", "OLD");
     add(c, "ADAMS", "KEPT");
-    for (int i = 1; i <= recordCount(c); ++i) setFlag(c.records[i].flags, marked, true);
+    for (int i = 1; i <= recordCount(c); ++i) setMarked(c, i, true);
     setFlag(c.records[2].flags, deleted, true);  // OLD
-    c.markedCount = 2;
     save(c, dir / "m.pmr");
     EXPECT_EQ(recordCount(c), 1);
     EXPECT_EQ(c.markedCount, 1);

@@ -38,7 +38,6 @@ Catalogue previousCatalogue() {
     insertRecord(c, "PREVIOUS", "BOOK", "", 0, 1, 1);
     insertRecord(c, "PREVIOUS", "OTHER BOOK", "", 0x3399, 1, 1);
     c.changed = true;
-    c.markedCount = 0;
     c.fileName = "previous.pmr";
     c.currentRecord = 2;
     return c;

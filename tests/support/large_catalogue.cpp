@@ -5,6 +5,7 @@
 #include <random>
 #include <set>
 
+#include "core/marks.h"
 #include "core/ordering.h"
 #include "core/read_date.h"
 
@@ -75,10 +76,7 @@ Catalogue makeLargeCatalogue(int size, unsigned seed) {
         record.disposition = i % 3 == 0 ? "LENT TO A FRIEND" : "";
         record.flags = 0;
         setFlag(record.flags, shown, true);
-        if (i % 7 == 0) {
-            setFlag(record.flags, marked, true);
-            ++catalogue.markedCount;
-        }
+        if (i % 7 == 0) setMarked(catalogue, i, true);
     }
     // Authors no record drew are dropped, keeping every author in use.
     std::vector<int> used(catalogue.authors.size(), 0);

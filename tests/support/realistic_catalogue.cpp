@@ -4,6 +4,7 @@
 #include <random>
 #include <string_view>
 
+#include "core/marks.h"
 #include "core/ordering.h"
 #include "core/read_date.h"
 
@@ -128,10 +129,7 @@ Catalogue enterBooks(const std::vector<TypedBook>& books, unsigned seed) {
         insertRecord(catalogue, book.author, book.title, book.disposition, book.packedDate, book.category, book.review);
     Draw draw(seed);
     for (int i = 1; i <= recordCount(catalogue); ++i)
-        if (draw.oneIn(10)) {
-            setFlag(catalogue.records[i].flags, marked, true);
-            ++catalogue.markedCount;
-        }
+        if (draw.oneIn(10)) setMarked(catalogue, i, true);
     catalogue.currentRecord = 0;
     rebuildView(catalogue);
     return catalogue;
