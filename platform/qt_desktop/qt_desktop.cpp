@@ -1,10 +1,10 @@
 // The desktop on Qt: its windows, dialogs, help and measure, printing through
 // Qt, and the POSIX files and clock.
 #include "platform/desktop.h"
-#include "platform/qt/qt_platform.h"
+#include "platform/qt_desktop/qt_platform.h"
 #include "platform/qt_print/qt_print_surface.h"
-#include "platform/system/system_files.h"
-#include "platform/system/system_clock.h"
+#include "platform/system_files.h"
+#include "platform/system_clock.h"
 
 namespace platform {
 

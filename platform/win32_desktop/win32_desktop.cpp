@@ -5,8 +5,8 @@
 #include <commctrl.h>
 
 #include "platform/desktop.h"
-#include "platform/system/system_clock.h"
-#include "platform/system/system_files.h"
+#include "platform/system_clock.h"
+#include "platform/system_files.h"
 #include "platform/win32_desktop/win32_file_dialogs.h"
 #include "platform/win32_desktop/win32_help_viewer.h"
 #include "platform/win32_desktop/win32_message_boxes.h"

@@ -13,11 +13,11 @@
 #include "mainwindow/remembering_measure.h"
 #include "mainwindow/startup.h"
 #include "platform/desktop.h"
-#include "platform/system/program_arguments.h"
-#include "platform/system/special_folders.h"
-#include "platform/system/system_clock.h"
-#include "platform/system/system_files.h"
-#include "platform/system/system_transliterator.h"
+#include "platform/program_arguments.h"
+#include "platform/special_folders.h"
+#include "platform/system_clock.h"
+#include "platform/system_files.h"
+#include "platform/system_transliterator.h"
 
 int main(int argc, char** argv) {
     const platform::SystemClock clock;

@@ -10,7 +10,7 @@
 #include <random>
 
 #include "platform/desktop.h"
-#include "platform/system/system_files.h"
+#include "platform/system_files.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32_desktop/win32_help_viewer.h"
 #include "platform/win32_windows/cp1252_text.h"

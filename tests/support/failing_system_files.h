@@ -3,7 +3,7 @@
 // The machine's own file layer with one chosen system call failing: the
 // file layer over a recording seam over the system's real calls.
 #ifdef _WIN32
-#include "platform/scripted/failing_win32_calls.h"
+#include "platform/testing/failing_win32_calls.h"
 #include "platform/win32/win32_files.h"
 
 struct FailingSystemFiles {
@@ -13,8 +13,8 @@ struct FailingSystemFiles {
     platform::Win32Files files{calls};
 };
 #else
-#include "platform/scripted/failing_files.h"
-#include "platform/system/posix_files.h"
+#include "platform/testing/failing_files.h"
+#include "platform/posix/posix_files.h"
 
 struct FailingSystemFiles {
     using Failure = platform::scripted::FailingFiles::Failure;
