@@ -12,9 +12,9 @@
 #include "platform/qt_windows/qt_text_measure.h"
 #include "platform/qt_windows/qt_window.h"
 #include "platform/qt_windows/qt_windows.h"
-#include "platform/testing/recording_help_viewer.h"
-#include "platform/system_files.h"
 #include "platform/system_clock.h"
+#include "platform/system_files.h"
+#include "platform/testing/recording_help_viewer.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/posix/xdg_folders.h"
 #include "platform/special_folders.h"
 #include "platform/system_key_store.h"
-#include "platform/posix/xdg_folders.h"
 
 namespace platform {
 

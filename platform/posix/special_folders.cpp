@@ -1,5 +1,5 @@
-#include "platform/special_folders.h"
 #include "platform/posix/xdg_folders.h"
+#include "platform/special_folders.h"
 
 #include <pwd.h>
 #include <unistd.h>

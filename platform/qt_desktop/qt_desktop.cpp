@@ -18,9 +18,9 @@ public:
     MessageBoxes& messageBoxes() override { return qt.messageBoxes(); }
     FileDialogs& fileDialogs() override { return qt.fileDialogs(); }
     HelpViewer& helpViewer() override { return qt.helpViewer(); }
-    Files& files() override { return system.files; }
-    const Clock& clock() override { return system.clock; }
-    Transliterator& transliterator() override { return system.transliterator; }
+    Files& files() override { return services.files; }
+    const Clock& clock() override { return services.clock; }
+    Transliterator& transliterator() override { return services.transliterator; }
     SystemPath programFile() override { return platform::programFile(); }
     std::unique_ptr<PrintSurface> openDefaultPrinter() override { return qt_print::openDefaultPrinter(); }
     std::unique_ptr<TextMeasure> listTextMeasure(double dialogUnitsPerUnit) override {
@@ -29,7 +29,7 @@ public:
 
 private:
     qt::QtPlatform qt;
-    SystemServices system = systemServices();
+    SystemServices services = systemServices();
 };
 
 }  // namespace

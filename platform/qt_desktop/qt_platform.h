@@ -10,9 +10,9 @@
 
 namespace platform::qt {
 
-// The Qt toolkit behind the platform interfaces. A program creates one, first
-// thing in main, and keeps it until it ends; this header holds no Qt, so the
-// program's own code needs none.
+// The Qt toolkit behind the windowing and dialog interfaces: the application,
+// made first, and the windows, message boxes, file dialogs and help viewer
+// on it. The Qt desktop holds one for the program's whole run.
 class QtPlatform {
 public:
     QtPlatform(int& argc, char** argv);

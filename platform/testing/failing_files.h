@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <csignal>
 
-#include "platform/testing/call_failures.h"
 #include "platform/posix/posix_file_calls.h"
+#include "platform/testing/call_failures.h"
 
 namespace platform::scripted {
 

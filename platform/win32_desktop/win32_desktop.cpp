@@ -35,9 +35,9 @@ public:
     MessageBoxes& messageBoxes() override { return boxes; }
     FileDialogs& fileDialogs() override { return dialogs; }
     HelpViewer& helpViewer() override { return help; }
-    Files& files() override { return system.files; }
-    const Clock& clock() override { return system.clock; }
-    Transliterator& transliterator() override { return system.transliterator; }
+    Files& files() override { return services.files; }
+    const Clock& clock() override { return services.clock; }
+    Transliterator& transliterator() override { return services.transliterator; }
     SystemPath programFile() override { return platform::programFile(); }
     std::unique_ptr<PrintSurface> openDefaultPrinter() override { return win32_print::openDefaultPrinter(); }
     std::unique_ptr<TextMeasure> listTextMeasure(double dialogUnitsPerUnit) override {
@@ -45,11 +45,11 @@ public:
     }
 
 private:
-    SystemServices system = systemServices();
+    SystemServices services = systemServices();
     win32::Win32Windows nativeWindows;
     win32::Win32MessageBoxes boxes;
     win32::Win32FileDialogs dialogs;
-    win32::Win32HelpViewer help{nativeWindows, system.files};
+    win32::Win32HelpViewer help{nativeWindows, services.files};
 };
 
 }  // namespace

@@ -14,10 +14,10 @@
 #include "mainwindow/main_window_layout.h"
 #include "platform/qt_windows/list_box.h"
 #include "platform/qt_windows/qt_windows.h"
+#include "platform/system_files.h"
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/recording_help_viewer.h"
 #include "platform/testing/scripted_message_boxes.h"
-#include "platform/system_files.h"
 #include "tests/core/catalogue_builders.h"
 
 namespace {

@@ -18,10 +18,10 @@
 #include "platform/qt_windows/qt_text.h"
 #include "platform/qt_windows/qt_text_measure.h"
 #include "platform/qt_windows/qt_windows.h"
+#include "platform/system_clock.h"
+#include "platform/system_files.h"
 #include "platform/testing/recording_help_viewer.h"
 #include "platform/testing/scripted_message_boxes.h"
-#include "platform/system_files.h"
-#include "platform/system_clock.h"
 #include "tests/support/realistic_catalogue.h"
 
 namespace {

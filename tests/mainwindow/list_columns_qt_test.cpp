@@ -16,10 +16,10 @@
 #include "platform/qt_windows/list_box.h"
 #include "platform/qt_windows/qt_text_measure.h"
 #include "platform/qt_windows/qt_windows.h"
+#include "platform/system_files.h"
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/recording_help_viewer.h"
 #include "platform/testing/scripted_message_boxes.h"
-#include "platform/system_files.h"
 
 namespace {
 

@@ -13,8 +13,8 @@ struct FailingSystemFiles {
     platform::Win32Files files{calls};
 };
 #else
-#include "platform/testing/failing_files.h"
 #include "platform/posix/posix_files.h"
+#include "platform/testing/failing_files.h"
 
 struct FailingSystemFiles {
     using Failure = platform::scripted::FailingFiles::Failure;
