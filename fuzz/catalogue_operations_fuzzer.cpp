@@ -10,7 +10,7 @@
 #include "core/ordering.h"
 #include "dialogs/find_search.h"
 #include "fuzz/fuzz_input.h"
-#include "platform/scripted/memory_files.h"
+#include "platform/testing/memory_files.h"
 #include "storage/catalogue_file.h"
 #include "tests/support/catalogue_invariants.h"
 

@@ -8,7 +8,7 @@
 #include "bookexchange/csv_reader.h"
 #include "bookexchange/csv_writer.h"
 #include "bookexchange/import_plan.h"
-#include "platform/system/system_transliterator.h"
+#include "platform/system_transliterator.h"
 #include "tests/support/catalogue_invariants.h"
 
 namespace {

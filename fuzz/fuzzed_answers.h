@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
-#include "platform/scripted/scripted_file_dialogs.h"
-#include "platform/scripted/scripted_message_boxes.h"
+#include "platform/testing/scripted_file_dialogs.h"
+#include "platform/testing/scripted_message_boxes.h"
 
 // A user who answers whatever the program asks with a choice taken from the
 // fuzzer's bytes: any question may come at any moment, so no script could

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "mainwindow/main_window.h"
-#include "platform/scripted/memory_files.h"
-#include "platform/scripted/scripted_message_boxes.h"
-#include "platform/scripted/scripted_windows.h"
+#include "platform/testing/memory_files.h"
+#include "platform/testing/scripted_message_boxes.h"
+#include "platform/testing/scripted_windows.h"
 
 // What the whole-program fuzzer checks after every step of the user, with
 // what it remembers from one step to the next.

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/scripted/memory_files.h"
+#include "platform/testing/memory_files.h"
 #include "storage/settings_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -6,7 +6,7 @@
 #include "install/install_dialog.h"
 #include "install/system_services.h"
 #include "platform/desktop.h"
-#include "platform/system/system_key_store.h"
+#include "platform/system_key_store.h"
 
 int main(int argc, char** argv) {
     const std::unique_ptr<platform::Desktop> desktop = platform::openDesktop(argc, argv);

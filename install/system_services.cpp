@@ -1,7 +1,7 @@
 #include "install/system_services.h"
 
-#include "platform/system/system_install_files.h"
-#include "platform/system/special_folders.h"
+#include "platform/special_folders.h"
+#include "platform/system_install_files.h"
 
 InstallServices systemInstallServices(platform::MessageBoxes& messages, platform::KeyStore& keys) {
     return {messages,

@@ -8,7 +8,9 @@
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/print_surface.h"
+#include "platform/system_path.h"
 #include "platform/text_measure.h"
+#include "platform/transliterator.h"
 #include "platform/window.h"
 
 namespace platform {
@@ -25,6 +27,9 @@ struct Desktop {
     virtual HelpViewer& helpViewer() = 0;
     virtual Files& files() = 0;
     virtual const Clock& clock() = 0;
+    virtual Transliterator& transliterator() = 0;
+    // The program's own file, as the system names it.
+    virtual SystemPath programFile() = 0;
     // The system's default printer, or none when there is none.
     virtual std::unique_ptr<PrintSurface> openDefaultPrinter() = 0;
     // Measures in the font the list boxes use; one unit of extent is

@@ -8,7 +8,7 @@
 
 #include "core/ordering.h"
 #include "core/read_date.h"
-#include "platform/system/system_files.h"
+#include "platform/system_files.h"
 #include "storage/catalogue_file.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/desktop.h"
-#include "platform/system/system_key_store.h"
+#include "platform/system_key_store.h"
 #include "uninstall/system_services.h"
 
 int main(int argc, char** argv) {

@@ -7,7 +7,7 @@
 #include "bench/support/bench_catalogue.h"
 #include "bookexchange/book_export.h"
 #include "bookexchange/import_plan.h"
-#include "platform/system/system_transliterator.h"
+#include "platform/system_transliterator.h"
 
 namespace {
 

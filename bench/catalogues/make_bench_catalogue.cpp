@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/system/system_files.h"
+#include "platform/system_files.h"
 #include "storage/catalogue_file.h"
 #include "tests/support/realistic_catalogue.h"
 

@@ -9,12 +9,12 @@
 
 #include "bench/support/bench_catalogue.h"
 #include "mainwindow/main_window_layout.h"
-#include "platform/qt/qt_text_measure.h"
-#include "platform/qt/qt_window.h"
-#include "platform/qt/qt_windows.h"
-#include "platform/scripted/recording_help_viewer.h"
-#include "platform/system/system_files.h"
-#include "platform/system/system_clock.h"
+#include "platform/qt_windows/qt_text_measure.h"
+#include "platform/qt_windows/qt_window.h"
+#include "platform/qt_windows/qt_windows.h"
+#include "platform/system_clock.h"
+#include "platform/system_files.h"
+#include "platform/testing/recording_help_viewer.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "mainwindow/remembering_measure.h"
 #include "mainwindow/main_window.h"
-#include "platform/qt/list_box.h"
-#include "platform/scripted/scripted_message_boxes.h"
+#include "platform/qt_windows/list_box.h"
+#include "platform/testing/scripted_message_boxes.h"
 
 // The real main window on the Qt platform (offscreen) with a realistic
 // catalogue, measured as the program measures it: the list's font, each text

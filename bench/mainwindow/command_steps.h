@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "mainwindow/main_window.h"
-#include "platform/scripted/scripted_message_boxes.h"
+#include "platform/testing/scripted_message_boxes.h"
 
 // What a command step reaches of the main window it is timed in, on whichever
 // platform draws it.

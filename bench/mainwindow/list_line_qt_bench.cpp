@@ -11,7 +11,7 @@
 #include "mainwindow/list_line.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/remembering_measure.h"
-#include "platform/qt/qt_text_measure.h"
+#include "platform/qt_windows/qt_text_measure.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "bench/support/bench_catalogue.h"
 #include "core/catalogue.h"
-#include "platform/scripted/recording_print_surface.h"
-#include "platform/scripted/scripted_message_boxes.h"
+#include "platform/testing/recording_print_surface.h"
+#include "platform/testing/scripted_message_boxes.h"
 #include "printing/print_books.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include "bench/support/bench_catalogue.h"
 #include "core/catalogue.h"
-#include "platform/system/system_files.h"
+#include "platform/system_files.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "platform/system/system_files.h"
+#include "platform/system_files.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
 

@@ -22,9 +22,9 @@
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/remembering_measure.h"
 #include "platform/desktop.h"
-#include "platform/scripted/recording_help_viewer.h"
-#include "platform/system/system_clock.h"
-#include "platform/system/system_files.h"
+#include "platform/system_clock.h"
+#include "platform/system_files.h"
+#include "platform/testing/recording_help_viewer.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The desktop on Qt: its windows, dialogs, help and measure, printing through
-// Qt, and the POSIX files and clock.
+// Qt, and the system's services.
 #include "platform/desktop.h"
-#include "platform/qt/qt_platform.h"
+#include "platform/qt_desktop/qt_platform.h"
 #include "platform/qt_print/qt_print_surface.h"
-#include "platform/system/system_files.h"
-#include "platform/system/system_clock.h"
+#include "platform/special_folders.h"
+#include "platform/system_services.h"
 
 namespace platform {
 
@@ -18,8 +18,10 @@ public:
     MessageBoxes& messageBoxes() override { return qt.messageBoxes(); }
     FileDialogs& fileDialogs() override { return qt.fileDialogs(); }
     HelpViewer& helpViewer() override { return qt.helpViewer(); }
-    Files& files() override { return systemFiles(); }
-    const Clock& clock() override { return systemClock; }
+    Files& files() override { return services.files; }
+    const Clock& clock() override { return services.clock; }
+    Transliterator& transliterator() override { return services.transliterator; }
+    SystemPath programFile() override { return platform::programFile(); }
     std::unique_ptr<PrintSurface> openDefaultPrinter() override { return qt_print::openDefaultPrinter(); }
     std::unique_ptr<TextMeasure> listTextMeasure(double dialogUnitsPerUnit) override {
         return qt.listTextMeasure(dialogUnitsPerUnit);
@@ -27,7 +29,7 @@ public:
 
 private:
     qt::QtPlatform qt;
-    SystemClock systemClock;
+    SystemServices services = systemServices();
 };
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/system/program_arguments.h"
+#include "platform/program_arguments.h"
 
 #include <windows.h>
 

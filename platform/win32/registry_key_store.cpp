@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/system/system_key_store.h"
+#include "platform/system_key_store.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform {

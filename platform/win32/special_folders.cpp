@@ -1,4 +1,4 @@
-#include "platform/system/special_folders.h"
+#include "platform/special_folders.h"
 
 #include <windows.h>
 #include <shlobj.h>

@@ -9,7 +9,7 @@
 namespace platform {
 
 // The Win32 calls the file layer is made of, one system call each, so that a
-// test can fail or kill any of them in turn (see scripted/failing_win32_calls.h).
+// test can fail or kill any of them in turn (see testing/failing_win32_calls.h).
 // Every call returns 0 (ERROR_SUCCESS) or the Win32 error code of its failure.
 struct Win32FileCalls {
     using Handle = void*;         // a HANDLE

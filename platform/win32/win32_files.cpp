@@ -7,7 +7,7 @@
 #include <random>
 
 #include "platform/path_form.h"
-#include "platform/system/system_files.h"
+#include "platform/system_files.h"
 #include "platform/win32/win32_errors.h"
 
 namespace platform {

@@ -2,7 +2,7 @@
 
 #include "platform/cp1252.h"
 #include "platform/path_form.h"
-#include "platform/system/system_install_files.h"
+#include "platform/system_install_files.h"
 #include "platform/win32/shell_link.h"
 #include "platform/win32/wide_path.h"
 #include "platform/win32/win32_errors.h"

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "platform/system/system_transliterator.h"
+#include "platform/system_transliterator.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform {

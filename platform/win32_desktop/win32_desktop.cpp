@@ -1,12 +1,12 @@
 // The desktop on Windows: the native dialogs and windows, the common
-// dialogs, help and measure, printing through GDI, and the Win32 files and
-// clock.
+// dialogs, help and measure, printing through GDI, and the system's
+// services.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "platform/desktop.h"
-#include "platform/system/system_clock.h"
-#include "platform/system/system_files.h"
+#include "platform/special_folders.h"
+#include "platform/system_services.h"
 #include "platform/win32_desktop/win32_file_dialogs.h"
 #include "platform/win32_desktop/win32_help_viewer.h"
 #include "platform/win32_desktop/win32_message_boxes.h"
@@ -35,19 +35,21 @@ public:
     MessageBoxes& messageBoxes() override { return boxes; }
     FileDialogs& fileDialogs() override { return dialogs; }
     HelpViewer& helpViewer() override { return help; }
-    Files& files() override { return systemFiles(); }
-    const Clock& clock() override { return systemClock; }
+    Files& files() override { return services.files; }
+    const Clock& clock() override { return services.clock; }
+    Transliterator& transliterator() override { return services.transliterator; }
+    SystemPath programFile() override { return platform::programFile(); }
     std::unique_ptr<PrintSurface> openDefaultPrinter() override { return win32_print::openDefaultPrinter(); }
     std::unique_ptr<TextMeasure> listTextMeasure(double dialogUnitsPerUnit) override {
         return win32::Win32TextMeasure::inDialogUnits(dialogUnitsPerUnit);
     }
 
 private:
+    SystemServices services = systemServices();
     win32::Win32Windows nativeWindows;
     win32::Win32MessageBoxes boxes;
     win32::Win32FileDialogs dialogs;
-    win32::Win32HelpViewer help{nativeWindows, systemFiles()};
-    SystemClock systemClock;
+    win32::Win32HelpViewer help{nativeWindows, services.files};
 };
 
 }  // namespace

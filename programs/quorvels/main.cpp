@@ -13,18 +13,16 @@
 #include "mainwindow/remembering_measure.h"
 #include "mainwindow/startup.h"
 #include "platform/desktop.h"
-#include "platform/system/program_arguments.h"
-#include "platform/system/special_folders.h"
-#include "platform/system/system_clock.h"
-#include "platform/system/system_files.h"
-#include "platform/system/system_transliterator.h"
+#include "platform/program_arguments.h"
+#include "platform/special_folders.h"
+#include "platform/system_services.h"
 
 int main(int argc, char** argv) {
-    const platform::SystemClock clock;
     const std::vector<std::string> arguments = platform::programArguments(argc, argv);
     if (namesCommand(arguments)) platform::useParentConsole();
-    if (const auto status = runCommandLine(arguments, platform::systemFiles(),
-                                           platform::systemTransliterator(), clock, std::cout, std::cerr))
+    const platform::SystemServices system = platform::systemServices();
+    if (const auto status =
+            runCommandLine(arguments, system.files, system.transliterator, system.clock, std::cout, std::cerr))
         return *status;
 
     // The start folder as the system names it (UTF-8 on Windows), once it
@@ -57,12 +55,12 @@ int main(int argc, char** argv) {
                     desktop->helpViewer(),
                     desktop->clock(),
                     &desktop->fileDialogs(),
-                    &platform::systemTransliterator()};
+                    &desktop->transliterator()};
     // The list measures a row's texts each time it first draws or searches
     // the row: each text is measured by the toolkit once.
     const std::unique_ptr<platform::TextMeasure> listMeasure = desktop->listTextMeasure(ListTextUnit);
     const RememberingMeasure rememberingMeasure(*listMeasure);
-    runQuorvels(main, {startDirectory, platform::programFile(), *named},
+    runQuorvels(main, {startDirectory, desktop->programFile(), *named},
                 {rememberingMeasure, [&desktop] { return desktop->openDefaultPrinter(); }});
     return 0;
 }

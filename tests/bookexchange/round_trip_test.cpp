@@ -7,7 +7,7 @@
 #include "bookexchange/import_plan.h"
 #include "core/letter_case.h"
 #include "core/marks.h"
-#include "platform/system/system_transliterator.h"
+#include "platform/system_transliterator.h"
 #include "tests/support/catalogue_difference.h"
 #include "tests/support/large_catalogue.h"
 #include "tests/support/realistic_catalogue.h"

@@ -2,8 +2,8 @@
 
 #include "bookexchange/exchange_files.h"
 #include "core/read_date.h"
-#include "platform/system/system_files.h"
-#include "platform/system/system_transliterator.h"
+#include "platform/system_files.h"
+#include "platform/system_transliterator.h"
 #include "tests/support/catalogue_invariants.h"
 
 namespace {

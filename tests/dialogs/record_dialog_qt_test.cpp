@@ -12,12 +12,12 @@
 #include "dialogs/record_dialog.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/main_window_layout.h"
-#include "platform/qt/list_box.h"
-#include "platform/qt/qt_windows.h"
-#include "platform/scripted/fixed_clock.h"
-#include "platform/scripted/recording_help_viewer.h"
-#include "platform/scripted/scripted_message_boxes.h"
-#include "platform/system/system_files.h"
+#include "platform/qt_windows/list_box.h"
+#include "platform/qt_windows/qt_windows.h"
+#include "platform/system_files.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_help_viewer.h"
+#include "platform/testing/scripted_message_boxes.h"
 #include "tests/core/catalogue_builders.h"
 
 namespace {

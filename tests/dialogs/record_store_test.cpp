@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/record_store.h"
-#include "platform/scripted/scripted_message_boxes.h"
+#include "platform/testing/scripted_message_boxes.h"
 #include "tests/core/catalogue_builders.h"
 
 namespace {

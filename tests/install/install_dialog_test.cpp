@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "install/install_dialog.h"
-#include "platform/scripted/scripted_windows.h"
+#include "platform/testing/scripted_windows.h"
 #include "tests/support/product_home.h"
 
 namespace {

@@ -21,8 +21,8 @@
 #include "install/install_dialog.h"
 #include "install/product_files.h"
 #include "install/system_services.h"
-#include "platform/scripted/scripted_windows.h"
-#include "platform/system/file_key_store.h"
+#include "platform/posix/file_key_store.h"
+#include "platform/testing/scripted_windows.h"
 #include "tests/support/product_home.h"
 #include "uninstall/system_services.h"
 

@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "install/install_dialog.h"
-#include "platform/qt/qt_message_boxes.h"
-#include "platform/qt/qt_windows.h"
-#include "platform/scripted/scripted_message_boxes.h"
+#include "platform/qt_desktop/qt_message_boxes.h"
+#include "platform/qt_windows/qt_windows.h"
+#include "platform/testing/scripted_message_boxes.h"
 #include "tests/keyboard/keyboard_walk.h"
 #include "tests/support/product_home.h"
 

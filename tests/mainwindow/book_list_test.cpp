@@ -6,7 +6,7 @@
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/status_line.h"
-#include "platform/scripted/fixed_width_measure.h"
+#include "platform/testing/fixed_width_measure.h"
 #include "tests/mainwindow/main_window_harness.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <sstream>
 
 #include "mainwindow/command_line.h"
-#include "platform/scripted/fixed_clock.h"
-#include "platform/system/system_files.h"
-#include "platform/system/system_transliterator.h"
+#include "platform/system_files.h"
+#include "platform/system_transliterator.h"
+#include "platform/testing/fixed_clock.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "mainwindow/help_file.h"
 #include "platform/path_form.h"
-#include "platform/scripted/memory_files.h"
+#include "platform/testing/memory_files.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {

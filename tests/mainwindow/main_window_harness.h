@@ -5,10 +5,10 @@
 
 #include "core/catalogue.h"
 #include "mainwindow/main_window.h"
-#include "platform/scripted/fixed_clock.h"
-#include "platform/scripted/recording_help_viewer.h"
-#include "platform/scripted/scripted_windows.h"
-#include "platform/system/system_files.h"
+#include "platform/system_files.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_help_viewer.h"
+#include "platform/testing/scripted_windows.h"
 #include "tests/core/catalogue_builders.h"
 
 // A catalogue, a main-window state, a scripted screen and a help viewer that

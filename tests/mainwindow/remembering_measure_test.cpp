@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "mainwindow/remembering_measure.h"
-#include "platform/scripted/fixed_width_measure.h"
+#include "platform/testing/fixed_width_measure.h"
 
 namespace {
 

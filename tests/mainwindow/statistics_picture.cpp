@@ -8,8 +8,8 @@
 
 #include <cstdio>
 
-#include "platform/qt/qt_windows.h"
-#include "platform/system/system_files.h"
+#include "platform/qt_windows/qt_windows.h"
+#include "platform/system_files.h"
 #include "statistics/statistics_dialog.h"
 #include "storage/catalogue_file.h"
 

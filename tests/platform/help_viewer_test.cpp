@@ -5,7 +5,7 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "platform/qt/qt_help_viewer.h"
+#include "platform/qt_desktop/qt_help_viewer.h"
 #include "tests/platform/sample_dialog.h"
 #include "tests/support/run_qt_window.h"
 #include "tests/support/temporary_folder.h"

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/system/posix_file_calls.h"
+#include "platform/posix/posix_file_calls.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {

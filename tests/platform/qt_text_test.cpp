@@ -4,8 +4,8 @@
 #include <QFontMetrics>
 
 #include "platform/cp1252.h"
-#include "platform/qt/qt_text.h"
-#include "platform/qt/qt_text_measure.h"
+#include "platform/qt_windows/qt_text.h"
+#include "platform/qt_windows/qt_text_measure.h"
 #include "tests/support/realistic_catalogue.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/qt/list_box.h"
-#include "platform/qt/qt_text.h"
-#include "platform/qt/qt_windows.h"
+#include "platform/qt_windows/list_box.h"
+#include "platform/qt_windows/qt_text.h"
+#include "platform/qt_windows/qt_windows.h"
 #include "tests/platform/windows_contract.h"
 
 namespace {

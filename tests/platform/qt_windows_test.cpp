@@ -13,13 +13,13 @@
 #include <algorithm>
 
 #include "platform/bar_chart_layout.h"
-#include "platform/qt/list_box.h"
-#include "platform/qt/qt_message_boxes.h"
-#include "platform/qt/qt_text_measure.h"
+#include "platform/qt_desktop/qt_message_boxes.h"
+#include "platform/qt_windows/list_box.h"
+#include "platform/qt_windows/qt_text_measure.h"
+#include "tests/platform/sample_dialog.h"
 #include "tests/support/ink_runs.h"
 #include "tests/support/run_qt_window.h"
 #include "tests/support/text_rows.h"
-#include "tests/platform/sample_dialog.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The window contract run against the scripted windows, acting through the
 // ScriptedUser.
 #include "platform/bar_chart_layout.h"
-#include "platform/scripted/scripted_windows.h"
+#include "platform/testing/scripted_windows.h"
 #include "tests/platform/windows_contract.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "platform/scripted/scripted_windows.h"
+#include "platform/testing/scripted_windows.h"
 #include "tests/platform/sample_dialog.h"
 
 namespace {

@@ -10,7 +10,9 @@
 #include <random>
 
 #include "platform/desktop.h"
-#include "platform/system/system_files.h"
+#include "platform/special_folders.h"
+#include "platform/system_files.h"
+#include "platform/system_transliterator.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32_desktop/win32_help_viewer.h"
 #include "platform/win32_windows/cp1252_text.h"
@@ -65,6 +67,12 @@ HICON shownIcon(HWND box) {
 bool hasButton(HWND box, int id) {
     HWND button = GetDlgItem(box, id);
     return button != nullptr && IsWindowVisible(button);
+}
+
+TEST_F(Desktop, HandsOnTheSystemsFilesTransliteratorAndProgramFile) {
+    EXPECT_EQ(&desktop->files(), &platform::systemFiles());
+    EXPECT_EQ(&desktop->transliterator(), &platform::systemTransliterator());
+    EXPECT_EQ(desktop->programFile(), platform::programFile());
 }
 
 // ---- message boxes ----

@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "platform/scripted/scripted_message_boxes.h"
+#include "platform/testing/scripted_message_boxes.h"
 #include "printing/print_books.h"
 
 namespace fs = std::filesystem;

@@ -8,8 +8,8 @@
 #include "core/marks.h"
 #include "core/ordering.h"
 #include "core/read_date.h"
-#include "platform/scripted/recording_print_surface.h"
-#include "platform/scripted/scripted_message_boxes.h"
+#include "platform/testing/recording_print_surface.h"
+#include "platform/testing/scripted_message_boxes.h"
 #include "printing/print_books.h"
 
 namespace {

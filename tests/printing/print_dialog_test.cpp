@@ -4,7 +4,7 @@
 #include "core/marks.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/menus.h"
-#include "platform/scripted/recording_print_surface.h"
+#include "platform/testing/recording_print_surface.h"
 #include "printing/print_books.h"
 #include "printing/print_dialog.h"
 #include "printing/print_text.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/scripted/recording_print_surface.h"
+#include "platform/testing/recording_print_surface.h"
 #include "printing/print_text.h"
 
 namespace {

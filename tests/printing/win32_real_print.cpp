@@ -21,7 +21,7 @@
 
 #include "core/catalogue.h"
 #include "core/marks.h"
-#include "platform/scripted/scripted_message_boxes.h"
+#include "platform/testing/scripted_message_boxes.h"
 #include "platform/win32_print/win32_print_surface.h"
 #include "printing/print_books.h"
 #include "printing/print_text.h"

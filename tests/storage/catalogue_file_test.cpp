@@ -8,11 +8,11 @@
 #include "core/marks.h"
 #include "core/ordering.h"
 #include "core/read_date.h"
+#include "platform/testing/failing_system_files.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
 #include "tests/storage/storage_test_support.h"
 #include "tests/support/catalogue_invariants.h"
-#include "tests/support/failing_system_files.h"
 #include "tests/support/large_catalogue.h"
 
 namespace {

@@ -13,10 +13,10 @@
 #include <random>
 
 #include "core/ordering.h"
+#include "platform/posix/posix_files.h"
+#include "platform/testing/failing_files.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
-#include "platform/scripted/failing_files.h"
-#include "platform/system/posix_files.h"
 #include "tests/storage/save_sequence.h"
 #include "tests/support/tmpfs_mount.h"
 #include "tests/support/unprivileged_user.h"

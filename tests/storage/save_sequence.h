@@ -5,10 +5,10 @@
 #include <string>
 
 #include "core/ordering.h"
+#include "platform/testing/failing_system_files.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
 #include "tests/storage/storage_test_support.h"
-#include "tests/support/failing_system_files.h"
 #include "tests/support/large_catalogue.h"
 
 namespace storage_test {

@@ -1,9 +1,9 @@
 // The settings file: one line naming the last catalogue.
 #include <gtest/gtest.h>
 
+#include "platform/testing/failing_system_files.h"
 #include "storage/settings_file.h"
 #include "tests/storage/storage_test_support.h"
-#include "tests/support/failing_system_files.h"
 
 namespace {
 

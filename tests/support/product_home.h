@@ -8,7 +8,7 @@
 
 #include "install/install_run.h"
 #include "install/product_files.h"
-#include "platform/system/system_install_files.h"
+#include "platform/system_install_files.h"
 #include "tests/support/temporary_folder.h"
 #include "uninstall/uninstall_run.h"
 
@@ -46,7 +46,7 @@ struct TestKeyStore {
     }
 };
 #else
-#include "platform/system/file_key_store.h"
+#include "platform/posix/file_key_store.h"
 
 // The key store file of a test's home, and the same file read once more.
 struct TestKeyStore {

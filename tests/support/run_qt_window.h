@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "platform/qt/qt_windows.h"
+#include "platform/qt_windows/qt_windows.h"
 
 // Runs a window through the Qt windows with `handler`, calls `whileShown`
 // once the window is up, then ends the window (if `whileShown` did not). Needs the

@@ -6,7 +6,7 @@
 #include "install/install_run.h"
 #include "platform/executable_suffix.h"
 #include "platform/path_form.h"
-#include "platform/scripted/scripted_message_boxes.h"
+#include "platform/testing/scripted_message_boxes.h"
 #include "tests/support/product_home.h"
 #include "uninstall/uninstall_run.h"
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "install/install_dialog.h"
-#include "platform/system/special_folders.h"
+#include "platform/special_folders.h"
 #include "platform/win32/wide_text.h"
 #include "tests/platform/running_program.h"
 #include "tests/win32/shell_link_reader.h"

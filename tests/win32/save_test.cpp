@@ -8,8 +8,8 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "platform/scripted/failing_win32_calls.h"
-#include "platform/system/system_files.h"
+#include "platform/system_files.h"
+#include "platform/testing/failing_win32_calls.h"
 #include "platform/win32/wide_path.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_errors.h"

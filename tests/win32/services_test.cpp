@@ -8,10 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/key_store.h"
-#include "platform/system/special_folders.h"
-#include "platform/system/system_clock.h"
-#include "platform/system/system_install_files.h"
-#include "platform/system/system_key_store.h"
+#include "platform/special_folders.h"
+#include "platform/system_clock.h"
+#include "platform/system_install_files.h"
+#include "platform/system_key_store.h"
 #include "platform/win32/wide_path.h"
 #include "platform/win32/wide_text.h"
 #include "tests/win32/shell_link_reader.h"

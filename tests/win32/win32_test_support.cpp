@@ -7,7 +7,7 @@
 #include <set>
 #include <vector>
 
-#include "platform/system/system_files.h"
+#include "platform/system_files.h"
 #include "platform/win32/wide_path.h"
 #include "platform/win32/wide_text.h"
 
