@@ -12,7 +12,7 @@ inline constexpr int MaxRecords = 32767;
 inline constexpr int MaxAuthors = 32767;
 
 // Which records the view shows.
-enum ViewMode : std::uint8_t { ViewAll = 0, BooksRead = 1, BooksUnread = 2, BooksFound = 3 };
+enum class ViewMode : std::uint8_t { All, Read, Unread, Found };
 
 // What the catalogue's file on disk was when the catalogue last loaded it or
 // was saved to it, so that a save can tell whether another program has
@@ -40,7 +40,7 @@ struct Catalogue {
     std::vector<std::int16_t> viewOrder = std::vector<std::int16_t>(1);
     int selectedRow = 1;  // view position of currentRecord; 1 when it is not shown
 
-    ViewMode viewMode = ViewAll;
+    ViewMode viewMode = ViewMode::All;
     bool sortByDate = false;
     bool upperCase = false;  // authors and titles held in capitals, else proper case
     bool changed = false;    // changes not yet saved

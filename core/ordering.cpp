@@ -102,8 +102,8 @@ InsertResult insertRecord(Catalogue& catalogue, const std::string& author, const
 }
 
 std::string viewCaptionOf(const Catalogue& catalogue) {
-    std::string caption = viewNames[catalogue.viewMode];
-    if (catalogue.viewMode != BooksUnread) caption += sortNames[catalogue.sortByDate ? 1 : 0];
+    std::string caption = viewNames[static_cast<std::size_t>(catalogue.viewMode)];
+    if (catalogue.viewMode != ViewMode::Unread) caption += sortNames[catalogue.sortByDate ? 1 : 0];
     return caption;
 }
 
@@ -123,8 +123,8 @@ void rebuildView(Catalogue& catalogue) {
     for (std::size_t slot = 1; slot < dateSlots.size(); ++slot)
         if (dateSlots[slot] != 0) catalogue.viewOrder.push_back(dateSlots[slot]);
 
-    if (catalogue.viewMode == BooksRead || catalogue.viewMode == BooksUnread) {
-        const bool wantRead = catalogue.viewMode == BooksRead;
+    if (catalogue.viewMode == ViewMode::Read || catalogue.viewMode == ViewMode::Unread) {
+        const bool wantRead = catalogue.viewMode == ViewMode::Read;
         auto keep = catalogue.viewOrder.begin() + 1;
         for (auto it = keep; it != catalogue.viewOrder.end(); ++it)
             if (isRead(catalogue, *it) == wantRead) *keep++ = *it;

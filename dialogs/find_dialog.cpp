@@ -36,7 +36,7 @@ struct FindDialog {
 void search(FindDialog& dialog) {
     Catalogue& catalogue = dialog.catalogue;
     const FindCriteria criteria = typedCriteria(dialog.windows, dialog.window);
-    catalogue.viewMode = BooksFound;
+    catalogue.viewMode = ViewMode::Found;
     if (hasNoCondition(criteria)) return;
     if (!runFind(catalogue, criteria)) {
         dialog.messages.messageBox("No matches found", "None Found", platform::Buttons::Ok, platform::Icon::Information);

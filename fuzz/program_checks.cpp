@@ -123,9 +123,9 @@ void checkMenus(const MainWindow& main, const ScriptedUser& window) {
     const bool allBooks = sort && read && unread, booksRead = sort && !read && unread, booksUnread = !sort && read && !unread;
     require(allBooks || booksRead || booksUnread, "Sort, Books Read and Books Unread are in no view's state");
     require(all || allBooks, "List All Books is greyed outside the full view");
-    require(catalogue.viewMode != ViewAll || (allBooks && !all), "the view items are not those of the full view");
-    require(read || catalogue.viewMode == BooksRead || catalogue.viewMode == BooksFound, "Books Read is greyed in another view");
-    require(unread || catalogue.viewMode == BooksUnread || catalogue.viewMode == BooksFound,
+    require(catalogue.viewMode != ViewMode::All || (allBooks && !all), "the view items are not those of the full view");
+    require(read || catalogue.viewMode == ViewMode::Read || catalogue.viewMode == ViewMode::Found, "Books Read is greyed in another view");
+    require(unread || catalogue.viewMode == ViewMode::Unread || catalogue.viewMode == ViewMode::Found,
             "Books Unread is greyed in another view");
 
     for (int button = MarkButtonId; button <= QuitButtonId; ++button)

@@ -59,8 +59,8 @@ CommandEnd runMenuCommand(MainWindow& main, int id) {
         case CaseCommand: return {true, switchLetterCase(main)};
         case SortCommand: return {switchSortOrder(main)};
         case RecordDataCommand: openRecordDialog(main, RecordDialogMode::View); break;
-        case BooksReadCommand: showReadOrUnreadBooks(main, BooksRead); break;
-        case BooksUnreadCommand: showReadOrUnreadBooks(main, BooksUnread); break;
+        case BooksReadCommand: showReadOrUnreadBooks(main, ViewMode::Read); break;
+        case BooksUnreadCommand: showReadOrUnreadBooks(main, ViewMode::Unread); break;
         // The figures only read the catalogue: the list stays as it is.
         case ReadingStatisticsCommand:
             showReadingStatistics(main.windows, main.catalogue, main.state.window);

@@ -12,7 +12,7 @@ void listAllBooks(MainWindow& main) {
     if (viewCount(catalogue) >= recordCount(catalogue)) return;
     for (int record = 1; record <= recordCount(catalogue); ++record)
         setFlag(catalogue.records[record].flags, shown, true);
-    catalogue.viewMode = ViewAll;
+    catalogue.viewMode = ViewMode::All;
     rebuildView(catalogue);
 }
 
@@ -26,7 +26,7 @@ int switchLetterCase(MainWindow& main) {
 
 bool switchSortOrder(MainWindow& main) {
     Catalogue& catalogue = main.catalogue;
-    if (catalogue.viewMode == BooksUnread) return false;
+    if (catalogue.viewMode == ViewMode::Unread) return false;
     catalogue.sortByDate = !catalogue.sortByDate;
     setSortCaption(main);
     rebuildView(catalogue);
@@ -34,7 +34,7 @@ bool switchSortOrder(MainWindow& main) {
 }
 
 void showReadOrUnreadBooks(MainWindow& main, ViewMode mode) {
-    applyViewMenuState(main, mode == BooksRead ? ViewMenuState::BooksRead : ViewMenuState::BooksUnread);
+    applyViewMenuState(main, mode == ViewMode::Read ? ViewMenuState::BooksRead : ViewMenuState::BooksUnread);
     main.catalogue.viewMode = mode;
     rebuildView(main.catalogue);
 }

@@ -51,7 +51,7 @@ void undeleteAll(CommandBench& bench) {
 
 // What the find dialog's Find does for an author typed in.
 FindDialogOutcome findSmith(Catalogue& catalogue) {
-    catalogue.viewMode = BooksFound;
+    catalogue.viewMode = ViewMode::Found;
     runFind(catalogue, makeFindCriteria("smith", "", "", -1));
     rebuildView(catalogue);
     catalogue.selectedRow = 1;

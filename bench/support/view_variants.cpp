@@ -5,7 +5,7 @@
 void setUpView(Catalogue& catalogue, const ViewVariant& variant) {
     catalogue.sortByDate = variant.sortByDate;
     catalogue.viewMode = variant.mode;
-    if (variant.mode == BooksFound)
+    if (variant.mode == ViewMode::Found)
         for (int i = 1; i <= recordCount(catalogue); ++i) setFlag(catalogue.records[i].flags, shown, i % 3 == 0);
 }
 

@@ -49,7 +49,7 @@ Catalogue imported(const std::string& file, bool upperCase) {
 // What a catalogue holds after a round through a file: the view of all
 // books, the last book current, changed set.
 Catalogue asImported(Catalogue catalogue, int current) {
-    catalogue.viewMode = ViewAll;
+    catalogue.viewMode = ViewMode::All;
     catalogue.currentRecord = current;
     for (int i = 1; i <= recordCount(catalogue); ++i) setFlag(catalogue.records[i].flags, shown, true);
     rebuildView(catalogue);

@@ -27,20 +27,20 @@ Rows viewIn(Catalogue catalogue, ViewMode mode, bool byDate) {
 
 TEST(RebuildView, EveryModeInBothOrders) {
     const Catalogue c = shelf();
-    EXPECT_EQ(viewIn(c, ViewAll, false), (Rows{"AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT", "DICKENS BLEAK HOUSE"}));
-    EXPECT_EQ(viewIn(c, ViewAll, true), (Rows{"DICKENS BLEAK HOUSE", "AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
-    EXPECT_EQ(viewIn(c, BooksRead, false), (Rows{"BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
-    EXPECT_EQ(viewIn(c, BooksRead, true), (Rows{"BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
-    EXPECT_EQ(viewIn(c, BooksUnread, false), (Rows{"AUSTEN EMMA", "DICKENS BLEAK HOUSE"}));
-    EXPECT_EQ(viewIn(c, BooksUnread, true), (Rows{"DICKENS BLEAK HOUSE", "AUSTEN EMMA"}));
+    EXPECT_EQ(viewIn(c, ViewMode::All, false), (Rows{"AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT", "DICKENS BLEAK HOUSE"}));
+    EXPECT_EQ(viewIn(c, ViewMode::All, true), (Rows{"DICKENS BLEAK HOUSE", "AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
+    EXPECT_EQ(viewIn(c, ViewMode::Read, false), (Rows{"BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
+    EXPECT_EQ(viewIn(c, ViewMode::Read, true), (Rows{"BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
+    EXPECT_EQ(viewIn(c, ViewMode::Unread, false), (Rows{"AUSTEN EMMA", "DICKENS BLEAK HOUSE"}));
+    EXPECT_EQ(viewIn(c, ViewMode::Unread, true), (Rows{"DICKENS BLEAK HOUSE", "AUSTEN EMMA"}));
 }
 
 TEST(RebuildView, FoundViewHoldsExactlyTheShownRecords) {
     Catalogue c = shelf();
     for (int i = 1; i <= recordCount(c); ++i) setFlag(c.records[i].flags, shown, i % 2 == 0);
-    EXPECT_EQ(viewIn(c, BooksFound, false), (Rows{"BRONTE JANE EYRE", "DICKENS BLEAK HOUSE"}));
+    EXPECT_EQ(viewIn(c, ViewMode::Found, false), (Rows{"BRONTE JANE EYRE", "DICKENS BLEAK HOUSE"}));
     for (int i = 1; i <= recordCount(c); ++i) setFlag(c.records[i].flags, shown, false);
-    EXPECT_TRUE(viewIn(c, BooksFound, true).empty());
+    EXPECT_TRUE(viewIn(c, ViewMode::Found, true).empty());
 }
 
 TEST(RebuildView, DroppingHiddenRowsKeepsTheRestInOrderAndTheSelectionInside) {
@@ -55,7 +55,7 @@ TEST(RebuildView, DroppingHiddenRowsKeepsTheRestInOrderAndTheSelectionInside) {
 
 TEST(RebuildView, CaptionNamesModeAndOrderButNotForUnread) {
     Catalogue c = shelf();
-    const std::pair<ViewMode, bool> cases[] = {{ViewAll, false}, {BooksRead, true}, {BooksUnread, true}, {BooksFound, true}};
+    const std::pair<ViewMode, bool> cases[] = {{ViewMode::All, false}, {ViewMode::Read, true}, {ViewMode::Unread, true}, {ViewMode::Found, true}};
     const char* expected[] = {"View All by Author", "Books Read by Date", "Books Unread", "Books Found by Date"};
     for (int i = 0; i < 4; ++i) {
         c.viewMode = cases[i].first;
@@ -78,7 +78,7 @@ TEST(RebuildView, SelectedRowFollowsTheCurrentRecordOrFallsToOne) {
     c.sortByDate = true;
     rebuildView(c);
     EXPECT_EQ(c.selectedRow, 4);
-    c.viewMode = BooksUnread;
+    c.viewMode = ViewMode::Unread;
     rebuildView(c);
     EXPECT_EQ(c.selectedRow, 1);
 }

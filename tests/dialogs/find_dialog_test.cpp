@@ -43,7 +43,7 @@ TEST_F(FindDialogTest, TheDialogOpensEmptyWithEveryCategory) {
         EXPECT_TRUE(dialog.control(SearchButtonId).defaultLook);
         dialog.closeBox();
     });
-    EXPECT_EQ(catalogue.viewMode, ViewAll);
+    EXPECT_EQ(catalogue.viewMode, ViewMode::All);
 }
 
 TEST_F(FindDialogTest, BooksFoundBecomeTheViewWithTheFirstRowCurrent) {
@@ -58,7 +58,7 @@ TEST_F(FindDialogTest, BooksFoundBecomeTheViewWithTheFirstRowCurrent) {
         EXPECT_EQ(mainControl(statusLabelId(2)).text, "Books Found by Author");
         EXPECT_TRUE(listAllBooksEnabled());
     });
-    EXPECT_EQ(catalogue.viewMode, BooksFound);
+    EXPECT_EQ(catalogue.viewMode, ViewMode::Found);
     EXPECT_EQ(catalogue.selectedRow, 1);
     EXPECT_EQ(authorOf(catalogue, catalogue.currentRecord), "GOLDSMITH");
 }

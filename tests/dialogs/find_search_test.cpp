@@ -20,7 +20,7 @@ Catalogue library() {
 
 Rows found(Catalogue c, const FindCriteria& criteria) {
     runFind(c, criteria);
-    c.viewMode = BooksFound;
+    c.viewMode = ViewMode::Found;
     rebuildView(c);
     return viewRows(c);
 }

@@ -186,7 +186,7 @@ TEST_F(PrintBooks, MarkedOnlyPrintsTheMarkedInViewOrderAndClearsTheirMarks) {
 TEST_F(PrintBooks, MarkedOnlyKeepsTheMarksOutsideTheView) {
     Catalogue catalogue = catalogueOf(10);
     mark(catalogue, {1, 2, 3});  // 02 is unread
-    catalogue.viewMode = BooksRead;
+    catalogue.viewMode = ViewMode::Read;
     rebuildView(catalogue);
     print(catalogue, {});
 

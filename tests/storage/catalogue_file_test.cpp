@@ -489,7 +489,7 @@ TEST(CatalogueSave, AfterFindOrListAllExactlyTheUndeletedRecordsAreWritten) {
         setFlag(c.records[i].flags, shown, i % 2 == 0);
         setFlag(c.records[i].flags, deleted, i % 4 >= 2);
     }
-    c.viewMode = BooksFound;
+    c.viewMode = ViewMode::Found;
     rebuildView(c);
     const std::vector<std::string> kept = books(c, true);
     save(c, dir / "f.pmr");
