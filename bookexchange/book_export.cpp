@@ -29,29 +29,29 @@ std::string yearFirst(std::uint16_t packed, char separator) {
     return normal.substr(6) + separator + normal.substr(0, 2) + separator + normal.substr(3, 2);
 }
 
-std::vector<std::string> quorvelsRow(const Catalogue& c, int i) {
-    const BookRecord& record = c.records[i];
-    return {authorOf(c, i), record.title, yearFirst(readDateOf(c, i), '-'), categoryName(record.category),
+std::vector<std::string> quorvelsRow(const BookTables& books, int i) {
+    const BookRecord& record = books.records[i];
+    return {authorOf(books, i), record.title, yearFirst(readDateOf(books, i), '-'), categoryName(record.category),
             reviewName(record.review), record.disposition, testFlag(record.flags, marked) ? "x" : ""};
 }
 
-std::vector<std::string> goodreadsRow(const Catalogue& c, int i) {
-    const BookRecord& record = c.records[i];
-    const bool read = isRead(c, i);
+std::vector<std::string> goodreadsRow(const BookTables& books, int i) {
+    const BookRecord& record = books.records[i];
+    const bool read = isRead(books, i);
     const bool didNotFinish = record.review == CouldNotFinishReview;
     std::string shelves = shelfOfCategory(record.category);
     if (didNotFinish) shelves += std::string(shelves.empty() ? "" : ", ") + "did-not-finish";
     const int stars = starsOfReview(record.review);
     return {"",
             record.title,
-            firstNameFirst(authorOf(c, i)),
-            authorOf(c, i),
+            firstNameFirst(authorOf(books, i)),
+            authorOf(books, i),
             "",
             "=\"\"",
             "=\"\"",
             std::to_string(stars),
             "", "", "", "", "",
-            yearFirst(readDateOf(c, i), '/'),
+            yearFirst(readDateOf(books, i), '/'),
             "",
             shelves,
             "",
@@ -68,13 +68,13 @@ std::vector<std::string> goodreadsRow(const Catalogue& c, int i) {
 // records free to come, the one first in the catalogue comes first. Should
 // the two demands contradict each other (only a foreign file can make them),
 // the rest follow in record order.
-std::vector<int> replayOrder(const Catalogue& c, std::vector<int> records) {
+std::vector<int> replayOrder(const BookTables& books, std::vector<int> records) {
     std::sort(records.begin(), records.end());
     const std::size_t n = records.size();
     std::vector<std::size_t> byDate(n);
     for (std::size_t k = 0; k < n; ++k) byDate[k] = k;
     std::stable_sort(byDate.begin(), byDate.end(), [&](std::size_t a, std::size_t b) {
-        return c.records[records[a]].dateIndex < c.records[records[b]].dateIndex;
+        return books.records[records[a]].dateIndex < books.records[records[b]].dateIndex;
     });
 
     std::vector<int> waitingFor(n, 0);
@@ -85,9 +85,10 @@ std::vector<int> replayOrder(const Catalogue& c, std::vector<int> records) {
     };
     for (std::size_t k = 1; k < n; ++k) {
         const int a = records[k - 1], b = records[k];
-        if (compareRecordKeys(authorOf(c, a), c.records[a].title, authorOf(c, b), c.records[b].title) == 0)
+        if (compareRecordKeys(authorOf(books, a), books.records[a].title, authorOf(books, b),
+                              books.records[b].title) == 0)
             mustPrecede(k, k - 1, 0);
-        if (readDateOf(c, records[byDate[k - 1]]) == readDateOf(c, records[byDate[k]]))
+        if (readDateOf(books, records[byDate[k - 1]]) == readDateOf(books, records[byDate[k]]))
             mustPrecede(byDate[k], byDate[k - 1], 1);
     }
 
@@ -111,24 +112,24 @@ std::vector<int> replayOrder(const Catalogue& c, std::vector<int> records) {
 
 }  // namespace
 
-std::vector<int> allBooks(const Catalogue& catalogue) {
+std::vector<int> allBooks(const BookTables& books) {
     std::vector<int> records;
-    for (int i = 1; i <= recordCount(catalogue); ++i)
-        if (!testFlag(catalogue.records[i].flags, deleted)) records.push_back(i);
+    for (int i = 1; i <= recordCount(books); ++i)
+        if (!testFlag(books.records[i].flags, deleted)) records.push_back(i);
     return records;
 }
 
 ExportSelection booksToExport(const Catalogue& catalogue) {
     ExportSelection selection;
-    for (const int i : allBooks(catalogue))
-        if (testFlag(catalogue.records[i].flags, marked)) selection.records.push_back(i);
+    for (const int i : allBooks(catalogue.books))
+        if (testFlag(catalogue.books.records[i].flags, marked)) selection.records.push_back(i);
     selection.onlyMarked = !selection.records.empty();
     if (!selection.onlyMarked)
-        selection.records.assign(catalogue.viewOrder.begin() + 1, catalogue.viewOrder.end());
+        selection.records.assign(catalogue.view.order.begin() + 1, catalogue.view.order.end());
     return selection;
 }
 
-std::string exportBooks(const Catalogue& catalogue, const std::vector<int>& records, ExportForm form) {
+std::string exportBooks(const BookTables& books, const std::vector<int>& records, ExportForm form) {
     std::string bytes(ByteOrderMark);
     if (form == ExportForm::Quorvels) {
         bytes += QuorvelsHeader;
@@ -136,8 +137,8 @@ std::string exportBooks(const Catalogue& catalogue, const std::vector<int>& reco
     } else {
         appendCsvRecord(bytes, {GoodreadsHeader.begin(), GoodreadsHeader.end()});
     }
-    for (const int i : replayOrder(catalogue, records)) {
-        std::vector<std::string> fields = form == ExportForm::Quorvels ? quorvelsRow(catalogue, i) : goodreadsRow(catalogue, i);
+    for (const int i : replayOrder(books, records)) {
+        std::vector<std::string> fields = form == ExportForm::Quorvels ? quorvelsRow(books, i) : goodreadsRow(books, i);
         for (std::string& field : fields) field = platform::cp1252ToUtf8(field);
         appendCsvRecord(bytes, fields);
     }

@@ -17,7 +17,7 @@ enum class ExportForm {
 inline constexpr const char* QuorvelsHeader = "Author,Title,Date Read,Category,Review,Disposition,Marked";
 
 // Every record not deleted, in record order.
-std::vector<int> allBooks(const Catalogue& catalogue);
+std::vector<int> allBooks(const BookTables& books);
 
 // What the Export command writes: the marked books when any are marked,
 // else the books of the current view.
@@ -30,4 +30,4 @@ ExportSelection booksToExport(const Catalogue& catalogue);
 // The file's bytes for the given records. The rows come in an order whose
 // import into an empty catalogue gives the catalogue back: records of equal
 // author and title, and records of equal read date, keep their order.
-std::string exportBooks(const Catalogue& catalogue, const std::vector<int>& records, ExportForm form);
+std::string exportBooks(const BookTables& books, const std::vector<int>& records, ExportForm form);

@@ -17,7 +17,7 @@ std::string notImported(const platform::SystemPath& path, const std::string& rea
 }  // namespace
 
 ImportFileResult planImportFile(const platform::SystemPath& path, platform::Files& files,
-                                platform::Transliterator& transliterator, const Catalogue& catalogue, int currentYear) {
+                                platform::Transliterator& transliterator, const BookTables& books, int currentYear) {
     ImportFileResult result;
     std::string bytes;
     if (const int error = files.readFile(path, MaxImportFileBytes + 1, bytes); error != 0) {
@@ -29,7 +29,7 @@ ImportFileResult planImportFile(const platform::SystemPath& path, platform::File
                                                " MB, far more than a catalogue of 32767 books takes");
         return result;
     }
-    ImportPlanResult planned = planImport(bytes, catalogue, transliterator, currentYear);
+    ImportPlanResult planned = planImport(bytes, books, transliterator, currentYear);
     if (!planned.ok) {
         const std::string where = planned.errorLine > 0 ? "line " + std::to_string(planned.errorLine) + ": " : "";
         result.message = notImported(path, where + planned.problem);
@@ -40,9 +40,9 @@ ImportFileResult planImportFile(const platform::SystemPath& path, platform::File
     return result;
 }
 
-ExportFileResult exportBooksFile(const platform::SystemPath& path, platform::Files& files, const Catalogue& catalogue,
+ExportFileResult exportBooksFile(const platform::SystemPath& path, platform::Files& files, const BookTables& books,
                                  const std::vector<int>& records, ExportForm form) {
-    const platform::ReplaceResult written = files.replaceWhole(path, exportBooks(catalogue, records, form));
+    const platform::ReplaceResult written = files.replaceWhole(path, exportBooks(books, records, form));
     ExportFileResult result;
     switch (written.outcome) {
     case platform::ReplaceResult::Replaced:

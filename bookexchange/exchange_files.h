@@ -22,9 +22,9 @@ struct ImportFileResult {
     std::string message;  // when not ok: the whole message for the user
 };
 
-// Reads the file and plans its import into `catalogue`; nothing changes.
+// Reads the file and plans its import into `books`; nothing changes.
 ImportFileResult planImportFile(const platform::SystemPath& path, platform::Files& files,
-                                platform::Transliterator& transliterator, const Catalogue& catalogue, int currentYear);
+                                platform::Transliterator& transliterator, const BookTables& books, int currentYear);
 
 struct ExportFileResult {
     bool ok = false;
@@ -32,5 +32,5 @@ struct ExportFileResult {
 };
 
 // Writes the records to the file in the given form, replacing it whole.
-ExportFileResult exportBooksFile(const platform::SystemPath& path, platform::Files& files, const Catalogue& catalogue,
+ExportFileResult exportBooksFile(const platform::SystemPath& path, platform::Files& files, const BookTables& books,
                                  const std::vector<int>& records, ExportForm form);

@@ -141,7 +141,7 @@ std::string counted(int count, const std::string& one, const std::string& many) 
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-ImportPlanResult planImport(std::string_view fileBytes, const Catalogue& catalogue,
+ImportPlanResult planImport(std::string_view fileBytes, const BookTables& books,
                             platform::Transliterator& transliterator, int currentYear) {
     ImportPlanResult result;
     const CsvReadResult csv = readCsv(fileBytes);
@@ -166,23 +166,23 @@ ImportPlanResult planImport(std::string_view fileBytes, const Catalogue& catalog
     }
 
     std::set<std::string> inCatalogue;
-    for (int i = 1; i <= recordCount(catalogue); ++i)
-        if (!testFlag(catalogue.records[i].flags, deleted))
-            inCatalogue.insert(bookKey(authorOf(catalogue, i), catalogue.records[i].title, readDateOf(catalogue, i),
-                                       catalogue.upperCase));
+    for (int i = 1; i <= recordCount(books); ++i)
+        if (!testFlag(books.records[i].flags, deleted))
+            inCatalogue.insert(bookKey(authorOf(books, i), books.records[i].title, readDateOf(books, i),
+                                       books.upperCase));
     std::set<std::string> inFile;
 
     ImportPlan& plan = result.plan;
     plan.format = columns.columns.format;
     for (const CsvRow& csvRow : csv.table.rows) {
         const RowReader row{csvRow.fields, utf8, transliterator};
-        RowOutcome outcome = mapRow(columns.columns, csvRow, row, catalogue.upperCase, currentYear);
+        RowOutcome outcome = mapRow(columns.columns, csvRow, row, books.upperCase, currentYear);
         if (outcome.kind == RowOutcome::Refused) {
             plan.notImportable.push_back({csvRow.line, std::move(outcome.reason)});
             continue;
         }
         const NewRecord& record = outcome.book.record;
-        const std::string key = bookKey(record.author, record.title, record.packedDate, catalogue.upperCase);
+        const std::string key = bookKey(record.author, record.title, record.packedDate, books.upperCase);
         if (inCatalogue.count(key) > 0) {
             ++plan.alreadyInCatalogue;
         } else if (!inFile.insert(key).second) {
@@ -226,7 +226,7 @@ ImportOutcome applyImport(Catalogue& catalogue, const ImportPlan& plan) {
     for (const ImportBook& book : plan.books) records.push_back(book.record);
     const BulkInsertResult inserted = insertRecords(catalogue, records);
     for (int i = 0; i < inserted.inserted; ++i)
-        if (plan.books[i].marked) setMarked(catalogue, inserted.places[i], true);
+        if (plan.books[i].marked) setMarked(catalogue.books, inserted.places[i], true);
     ImportOutcome outcome;
     outcome.planned = static_cast<int>(plan.books.size());
     outcome.added = inserted.inserted;

@@ -44,14 +44,14 @@ struct ImportPlanResult {
     std::string problem;   // when not ok: what is wrong, as a sentence fragment
 };
 
-// Reads a file's bytes and plans their import into `catalogue`. The file is
+// Reads a file's bytes and plans their import into `books`. The file is
 // UTF-8 when all of it is well-formed UTF-8, else Windows-1252; UTF-8 texts
 // that Windows-1252 cannot hold go through the transliterator, and a book
 // whose author or title would lose letters to it is not importable. A book
 // equal to one of the catalogue (same author and title without regard to
 // case, same read date) or to an earlier row is skipped. Dates are judged
 // against `currentYear` as the record dialog judges them.
-ImportPlanResult planImport(std::string_view fileBytes, const Catalogue& catalogue,
+ImportPlanResult planImport(std::string_view fileBytes, const BookTables& books,
                             platform::Transliterator& transliterator, int currentYear);
 
 // "1 book", "2 books": a count and the word of its number.

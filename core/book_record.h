@@ -11,8 +11,8 @@ inline constexpr int MaxTextBytes = 255;
 // 7-byte block the catalogue file holds; author and read date live in the
 // catalogue's shared tables and are reached through the two indices.
 struct BookRecord {
-    std::int16_t authorIndex = 0;  // into Catalogue::authors, 1..authorCount
-    std::int16_t dateIndex = 0;    // into Catalogue::readDates, 1..recordCount
+    std::int16_t authorIndex = 0;  // into BookTables::authors, 1..authorCount
+    std::int16_t dateIndex = 0;    // into BookTables::readDates, 1..recordCount
     std::uint8_t category = 0;     // code into categoryNames
     std::uint8_t review = 0;       // code into reviewNames
     std::uint8_t flags = 0;        // flag bits, see below

@@ -23,12 +23,12 @@ bool inForm(const std::string& text, bool upperCase) {
 // finds its first entry later than the larger does, so merging the sorted
 // books into the records in one pass finds the same places. Read dates are
 // always ascending: insertion keeps them so and loading refuses others.)
-bool mergeable(const Catalogue& c, const std::vector<NewRecord>& books, std::size_t from) {
-    if (!c.lettersInForm) return false;
-    for (int i = 2; i <= authorCount(c); ++i)
-        if (compareFolded(c.authors[i - 1], c.authors[i]) >= 0) return false;
+bool mergeable(const BookTables& tables, const std::vector<NewRecord>& books, std::size_t from) {
+    if (!tables.lettersInForm) return false;
+    for (int i = 2; i <= authorCount(tables); ++i)
+        if (compareFolded(tables.authors[i - 1], tables.authors[i]) >= 0) return false;
     for (std::size_t b = from; b < books.size(); ++b)
-        if (!inForm(books[b].author, c.upperCase) || !inForm(books[b].title, c.upperCase)) return false;
+        if (!inForm(books[b].author, tables.upperCase) || !inForm(books[b].title, tables.upperCase)) return false;
     return true;
 }
 
@@ -37,7 +37,7 @@ bool insertOne(Catalogue& catalogue, const NewRecord& book, BulkInsertResult& re
     result.stop = insertRecord(catalogue, book.author, book.title, book.disposition, book.packedDate, book.category,
                                book.review);
     if (result.stop != InsertResult::Inserted) return false;
-    const int place = catalogue.currentRecord;
+    const int place = catalogue.view.currentRecord;
     for (int& earlier : result.places)
         if (earlier >= place) ++earlier;
     result.places.push_back(place);
@@ -47,16 +47,17 @@ bool insertOne(Catalogue& catalogue, const NewRecord& book, BulkInsertResult& re
 
 // How many of the books from `from` on fit, as insertRecord checks it book by
 // book: room for a record, and for a new author when it is one.
-std::size_t booksThatFit(const Catalogue& c, const std::vector<NewRecord>& books, std::size_t from,
+std::size_t booksThatFit(const BookTables& tables, const std::vector<NewRecord>& books, std::size_t from,
                          InsertResult& stop) {
-    int records = recordCount(c);
-    int authors = authorCount(c);
+    int records = recordCount(tables);
+    int authors = authorCount(tables);
     std::set<std::string> newAuthors;
     for (std::size_t b = from; b < books.size(); ++b) {
         if (records >= MaxRecords) return stop = InsertResult::CatalogueFull, b - from;
         const std::string key = toUpperAscii(books[b].author);
-        const auto known = std::lower_bound(c.authors.begin() + 1, c.authors.end(), key, foldedLess);
-        const bool exists = (known != c.authors.end() && compareFolded(*known, key) == 0) || newAuthors.count(key) > 0;
+        const auto known = std::lower_bound(tables.authors.begin() + 1, tables.authors.end(), key, foldedLess);
+        const bool exists =
+            (known != tables.authors.end() && compareFolded(*known, key) == 0) || newAuthors.count(key) > 0;
         if (!exists && authors >= MaxAuthors) return stop = InsertResult::AuthorsFull, b - from;
         if (!exists) {
             newAuthors.insert(key);
@@ -91,28 +92,28 @@ struct MergedTable {
 };
 
 // The authors with the first spelling of each new one merged in.
-MergedTable<std::string> mergeAuthors(Catalogue& c, const std::vector<NewRecord>& books, std::size_t from,
+MergedTable<std::string> mergeAuthors(BookTables& tables, const std::vector<NewRecord>& books, std::size_t from,
                                       std::size_t count) {
     std::vector<std::string> newAuthors;
     std::set<std::string> seen;
     for (std::size_t b = from; b < from + count; ++b) {
         const std::string& author = books[b].author;
-        const auto known = std::lower_bound(c.authors.begin() + 1, c.authors.end(), author, foldedLess);
-        if (known != c.authors.end() && compareFolded(*known, author) == 0) continue;
+        const auto known = std::lower_bound(tables.authors.begin() + 1, tables.authors.end(), author, foldedLess);
+        if (known != tables.authors.end() && compareFolded(*known, author) == 0) continue;
         if (seen.insert(toUpperAscii(author)).second) newAuthors.push_back(author);
     }
     std::sort(newAuthors.begin(), newAuthors.end(), foldedLess);
 
     MergedTable<std::string> merged;
-    merged.entries.reserve(c.authors.size() + newAuthors.size());
-    merged.renumber.assign(c.authors.size(), 0);
+    merged.entries.reserve(tables.authors.size() + newAuthors.size());
+    merged.renumber.assign(tables.authors.size(), 0);
     mergeRuns(
-        authorCount(c), newAuthors.size(),
-        [&](std::size_t added, std::size_t old) { return foldedLess(newAuthors[added], c.authors[old]); },
+        authorCount(tables), newAuthors.size(),
+        [&](std::size_t added, std::size_t old) { return foldedLess(newAuthors[added], tables.authors[old]); },
         [&](std::size_t added) { merged.entries.push_back(std::move(newAuthors[added])); },
         [&](std::size_t old) {
             merged.renumber[old] = static_cast<int>(merged.entries.size());
-            merged.entries.push_back(std::move(c.authors[old]));
+            merged.entries.push_back(std::move(tables.authors[old]));
         });
     return merged;
 }
@@ -133,23 +134,23 @@ std::vector<std::size_t> laterFirst(const std::vector<NewRecord>& books, std::si
 }
 
 // The read dates with the new books' merged in; newSlot[b] is book b's.
-MergedTable<std::uint16_t> mergeReadDates(const Catalogue& c, const std::vector<NewRecord>& books, std::size_t from,
-                                          std::size_t count, std::vector<int>& newSlot) {
+MergedTable<std::uint16_t> mergeReadDates(const BookTables& tables, const std::vector<NewRecord>& books,
+                                          std::size_t from, std::size_t count, std::vector<int>& newSlot) {
     const std::vector<std::size_t> order = laterFirst(
         books, from, count, [](const NewRecord& a, const NewRecord& b) { return a.packedDate < b.packedDate; });
     MergedTable<std::uint16_t> merged;
-    merged.entries.reserve(c.readDates.size() + count);
-    merged.renumber.assign(c.readDates.size(), 0);
+    merged.entries.reserve(tables.readDates.size() + count);
+    merged.renumber.assign(tables.readDates.size(), 0);
     mergeRuns(
-        c.readDates.size() - 1, count,
-        [&](std::size_t added, std::size_t old) { return books[order[added]].packedDate <= c.readDates[old]; },
+        tables.readDates.size() - 1, count,
+        [&](std::size_t added, std::size_t old) { return books[order[added]].packedDate <= tables.readDates[old]; },
         [&](std::size_t added) {
             newSlot[order[added]] = static_cast<int>(merged.entries.size());
             merged.entries.push_back(books[order[added]].packedDate);
         },
         [&](std::size_t old) {
             merged.renumber[old] = static_cast<int>(merged.entries.size());
-            merged.entries.push_back(c.readDates[old]);
+            merged.entries.push_back(tables.readDates[old]);
         });
     return merged;
 }
@@ -173,22 +174,22 @@ BookRecord recordOf(const NewRecord& book, const std::vector<std::string>& autho
 // before the old ones.
 void mergeBooks(Catalogue& c, const std::vector<NewRecord>& books, std::size_t from, std::size_t count,
                 BulkInsertResult& result) {
-    MergedTable<std::string> authors = mergeAuthors(c, books, from, count);
+    MergedTable<std::string> authors = mergeAuthors(c.books, books, from, count);
     std::vector<int> dateSlot(books.size(), 0);
-    MergedTable<std::uint16_t> dates = mergeReadDates(c, books, from, count, dateSlot);
+    MergedTable<std::uint16_t> dates = mergeReadDates(c.books, books, from, count, dateSlot);
 
     const std::vector<std::size_t> order = laterFirst(books, from, count, [](const NewRecord& a, const NewRecord& b) {
         return compareRecordKeys(a.author, a.title, b.author, b.title) < 0;
     });
     MergedTable<BookRecord> records;
-    records.entries.reserve(c.records.size() + count);
-    records.renumber.assign(c.records.size(), 0);
+    records.entries.reserve(c.books.records.size() + count);
+    records.renumber.assign(c.books.records.size(), 0);
     std::vector<int> newPlace(books.size(), 0);
     mergeRuns(
-        recordCount(c), count,
+        recordCount(c.books), count,
         [&](std::size_t added, std::size_t old) {
             const NewRecord& book = books[order[added]];
-            const BookRecord& record = c.records[old];
+            const BookRecord& record = c.books.records[old];
             return compareRecordKeys(book.author, book.title, authors.entries[authors.renumber[record.authorIndex]],
                                      record.title) <= 0;
         },
@@ -199,19 +200,19 @@ void mergeBooks(Catalogue& c, const std::vector<NewRecord>& books, std::size_t f
         },
         [&](std::size_t old) {
             records.renumber[old] = static_cast<int>(records.entries.size());
-            BookRecord& record = records.entries.emplace_back(std::move(c.records[old]));
+            BookRecord& record = records.entries.emplace_back(std::move(c.books.records[old]));
             record.authorIndex = static_cast<std::int16_t>(authors.renumber[record.authorIndex]);
             record.dateIndex = static_cast<std::int16_t>(dates.renumber[record.dateIndex]);
         });
 
-    c.authors = std::move(authors.entries);
-    c.readDates = std::move(dates.entries);
-    c.records = std::move(records.entries);
+    c.books.authors = std::move(authors.entries);
+    c.books.readDates = std::move(dates.entries);
+    c.books.records = std::move(records.entries);
     for (int& earlier : result.places) earlier = records.renumber[earlier];
     for (std::size_t b = from; b < from + count; ++b) result.places.push_back(newPlace[b]);
     result.inserted += static_cast<int>(count);
-    c.currentRecord = newPlace[from + count - 1];
-    c.changed = true;
+    c.view.currentRecord = newPlace[from + count - 1];
+    c.books.changed = true;
     rebuildView(c);
 }
 
@@ -223,14 +224,15 @@ BulkInsertResult insertRecords(Catalogue& catalogue, const std::vector<NewRecord
     // The first insertion into texts not known to be in form converts them
     // all, which may reorder them: it goes one by one, as does everything
     // when the tables are not as the merge needs them.
-    if (!catalogue.lettersInForm && next < books.size() && !insertOne(catalogue, books[next++], result)) return result;
-    if (!mergeable(catalogue, books, next)) {
+    if (!catalogue.books.lettersInForm && next < books.size() && !insertOne(catalogue, books[next++], result))
+        return result;
+    if (!mergeable(catalogue.books, books, next)) {
         while (next < books.size())
             if (!insertOne(catalogue, books[next++], result)) return result;
         return result;
     }
     InsertResult stop = InsertResult::Inserted;
-    const std::size_t count = booksThatFit(catalogue, books, next, stop);
+    const std::size_t count = booksThatFit(catalogue.books, books, next, stop);
     if (count > 0) mergeBooks(catalogue, books, next, count, result);
     result.stop = stop;
     return result;

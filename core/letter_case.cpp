@@ -95,21 +95,21 @@ std::string properCase(std::string_view text) {
 
 namespace {
 
-void convertAll(Catalogue& catalogue, bool toCapitals) {
+void convertAll(BookTables& books, bool toCapitals) {
     std::string scratch;
-    for (std::size_t i = 1; i < catalogue.authors.size(); ++i) convertLetterCase(catalogue.authors[i], toCapitals, scratch);
-    for (std::size_t i = 1; i < catalogue.records.size(); ++i)
-        convertLetterCase(catalogue.records[i].title, toCapitals, scratch);
-    catalogue.lettersInForm = true;
+    for (std::size_t i = 1; i < books.authors.size(); ++i) convertLetterCase(books.authors[i], toCapitals, scratch);
+    for (std::size_t i = 1; i < books.records.size(); ++i)
+        convertLetterCase(books.records[i].title, toCapitals, scratch);
+    books.lettersInForm = true;
 }
 
 }  // namespace
 
-void toggleLetterCase(Catalogue& catalogue) {
-    convertAll(catalogue, !catalogue.upperCase);
-    catalogue.upperCase = !catalogue.upperCase;
+void toggleLetterCase(BookTables& books) {
+    convertAll(books, !books.upperCase);
+    books.upperCase = !books.upperCase;
 }
 
-void applyLetterCase(Catalogue& catalogue) {
-    convertAll(catalogue, catalogue.upperCase);
+void applyLetterCase(BookTables& books) {
+    convertAll(books, books.upperCase);
 }

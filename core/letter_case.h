@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-struct Catalogue;
+struct BookTables;
 
 // Letter folding and case conversion touch only a-z and A-Z; every other byte
 // (the accented letters of Windows-1252 among them) stays as it is.
@@ -26,7 +26,7 @@ void convertLetterCase(std::string& text, bool toCapitals);
 
 // Switches every author and title between capitals and proper case and
 // inverts upperCase. Dispositions are never converted.
-void toggleLetterCase(Catalogue& catalogue);
+void toggleLetterCase(BookTables& books);
 
 // Brings every author and title into the form upperCase names.
-void applyLetterCase(Catalogue& catalogue);
+void applyLetterCase(BookTables& books);

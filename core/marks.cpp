@@ -1,14 +1,14 @@
 #include "core/marks.h"
 
-void setMarked(Catalogue& catalogue, int record, bool mark) {
-    if (isMarked(catalogue, record) == mark) return;
-    setFlag(catalogue.records[record].flags, marked, mark);
-    catalogue.markedCount += mark ? 1 : -1;
+void setMarked(BookTables& books, int record, bool mark) {
+    if (isMarked(books, record) == mark) return;
+    setFlag(books.records[record].flags, marked, mark);
+    books.markedCount += mark ? 1 : -1;
 }
 
-void toggleMarked(Catalogue& catalogue, int record) { setMarked(catalogue, record, !isMarked(catalogue, record)); }
+void toggleMarked(BookTables& books, int record) { setMarked(books, record, !isMarked(books, record)); }
 
-void recountMarks(Catalogue& catalogue) {
-    catalogue.markedCount = 0;
-    for (int record = 1; record <= recordCount(catalogue); ++record) catalogue.markedCount += isMarked(catalogue, record);
+void recountMarks(BookTables& books) {
+    books.markedCount = 0;
+    for (int record = 1; record <= recordCount(books); ++record) books.markedCount += isMarked(books, record);
 }

@@ -6,10 +6,10 @@
 // markedCount always equals the number of marked records, deleted ones
 // included.
 
-inline bool isMarked(const Catalogue& c, int i) { return testFlag(c.records[i].flags, marked) != 0; }
+inline bool isMarked(const BookTables& books, int i) { return testFlag(books.records[i].flags, marked) != 0; }
 
-void setMarked(Catalogue& catalogue, int record, bool mark);
-void toggleMarked(Catalogue& catalogue, int record);
+void setMarked(BookTables& books, int record, bool mark);
+void toggleMarked(BookTables& books, int record);
 
 // Counts the marks anew, for when the record table was replaced whole.
-void recountMarks(Catalogue& catalogue);
+void recountMarks(BookTables& books);

@@ -38,23 +38,23 @@ int compareRecordKeys(std::string_view authorA, std::string_view titleA, std::st
 namespace {
 
 // The first author entry whose key is not below `author`, or authorCount + 1.
-int authorPlace(const Catalogue& catalogue, const std::string& author) {
-    for (int i = 1; i <= authorCount(catalogue); ++i)
-        if (compareFolded(catalogue.authors[i], author) >= 0) return i;
-    return authorCount(catalogue) + 1;
+int authorPlace(const BookTables& books, const std::string& author) {
+    for (int i = 1; i <= authorCount(books); ++i)
+        if (compareFolded(books.authors[i], author) >= 0) return i;
+    return authorCount(books) + 1;
 }
 
-int datePlace(const Catalogue& catalogue, std::uint16_t date) {
+int datePlace(const BookTables& books, std::uint16_t date) {
     if (date == 0) return 1;
-    for (int i = 1; i <= recordCount(catalogue); ++i)
-        if (catalogue.readDates[i] >= date) return i;
-    return recordCount(catalogue) + 1;
+    for (int i = 1; i <= recordCount(books); ++i)
+        if (books.readDates[i] >= date) return i;
+    return recordCount(books) + 1;
 }
 
-int recordPlace(const Catalogue& catalogue, const std::string& author, const std::string& title) {
-    for (int i = 1; i <= recordCount(catalogue); ++i)
-        if (compareRecordKeys(authorOf(catalogue, i), catalogue.records[i].title, author, title) >= 0) return i;
-    return recordCount(catalogue) + 1;
+int recordPlace(const BookTables& books, const std::string& author, const std::string& title) {
+    for (int i = 1; i <= recordCount(books); ++i)
+        if (compareRecordKeys(authorOf(books, i), books.records[i].title, author, title) >= 0) return i;
+    return recordCount(books) + 1;
 }
 
 }  // namespace
@@ -62,21 +62,22 @@ int recordPlace(const Catalogue& catalogue, const std::string& author, const std
 InsertResult insertRecord(Catalogue& catalogue, const std::string& author, const std::string& title,
                           const std::string& disposition, std::uint16_t packedDate, std::uint8_t category,
                           std::uint8_t review) {
-    if (recordCount(catalogue) >= MaxRecords) return InsertResult::CatalogueFull;
-    const int authorAt = authorPlace(catalogue, author);
-    const bool authorExists = authorAt <= authorCount(catalogue) && compareFolded(catalogue.authors[authorAt], author) == 0;
-    if (!authorExists && authorCount(catalogue) >= MaxAuthors) return InsertResult::AuthorsFull;
+    BookTables& books = catalogue.books;
+    if (recordCount(books) >= MaxRecords) return InsertResult::CatalogueFull;
+    const int authorAt = authorPlace(books, author);
+    const bool authorExists = authorAt <= authorCount(books) && compareFolded(books.authors[authorAt], author) == 0;
+    if (!authorExists && authorCount(books) >= MaxAuthors) return InsertResult::AuthorsFull;
 
     if (!authorExists) {
-        catalogue.authors.insert(catalogue.authors.begin() + authorAt, author);
-        for (auto& record : catalogue.records)
+        books.authors.insert(books.authors.begin() + authorAt, author);
+        for (auto& record : books.records)
             if (record.authorIndex >= authorAt) ++record.authorIndex;
     }
 
-    const int dateAt = datePlace(catalogue, packedDate);
-    catalogue.readDates.insert(catalogue.readDates.begin() + dateAt, packedDate);
-    for (std::size_t i = 1; i < catalogue.records.size(); ++i)
-        if (catalogue.records[i].dateIndex >= dateAt) ++catalogue.records[i].dateIndex;
+    const int dateAt = datePlace(books, packedDate);
+    books.readDates.insert(books.readDates.begin() + dateAt, packedDate);
+    for (std::size_t i = 1; i < books.records.size(); ++i)
+        if (books.records[i].dateIndex >= dateAt) ++books.records[i].dateIndex;
 
     BookRecord record;
     record.authorIndex = static_cast<std::int16_t>(authorAt);
@@ -86,61 +87,65 @@ InsertResult insertRecord(Catalogue& catalogue, const std::string& author, const
     setFlag(record.flags, shown, true);
     record.title = title;
     record.disposition = disposition;
-    const int place = recordPlace(catalogue, author, title);
-    catalogue.records.insert(catalogue.records.begin() + place, std::move(record));
+    const int place = recordPlace(books, author, title);
+    books.records.insert(books.records.begin() + place, std::move(record));
 
-    catalogue.currentRecord = place;
-    if (catalogue.lettersInForm) {
-        if (!authorExists) convertLetterCase(catalogue.authors[authorAt], catalogue.upperCase);
-        convertLetterCase(catalogue.records[place].title, catalogue.upperCase);
+    catalogue.view.currentRecord = place;
+    if (books.lettersInForm) {
+        if (!authorExists) convertLetterCase(books.authors[authorAt], books.upperCase);
+        convertLetterCase(books.records[place].title, books.upperCase);
     } else {
-        applyLetterCase(catalogue);
+        applyLetterCase(books);
     }
     rebuildView(catalogue);
-    catalogue.changed = true;
+    books.changed = true;
     return InsertResult::Inserted;
 }
 
-std::string viewCaptionOf(const Catalogue& catalogue) {
-    std::string caption = viewNames[catalogue.viewMode];
-    if (catalogue.viewMode != BooksUnread) caption += sortNames[catalogue.sortByDate ? 1 : 0];
+std::string viewCaptionOf(const CatalogueView& view) {
+    std::string caption = viewNames[static_cast<std::size_t>(view.mode)];
+    if (view.mode != ViewMode::Unread) caption += sortNames[view.sortByDate ? 1 : 0];
     return caption;
 }
 
 void rebuildView(Catalogue& catalogue) {
-    const int count = recordCount(catalogue);
-    catalogue.viewOrder.assign(1, 0);
-    std::vector<std::int16_t> dateSlots(catalogue.sortByDate ? count + 1 : 0, 0);
+    const BookTables& books = catalogue.books;
+    CatalogueView& view = catalogue.view;
+    const int count = recordCount(books);
+    view.order.assign(1, 0);
+    std::vector<std::int16_t> dateSlots(view.sortByDate ? count + 1 : 0, 0);
 
     for (int i = 1; i <= count; ++i) {
-        const BookRecord& record = catalogue.records[i];
+        const BookRecord& record = books.records[i];
         if (!testFlag(record.flags, shown)) continue;
-        if (catalogue.sortByDate)
+        if (view.sortByDate)
             dateSlots[record.dateIndex] = static_cast<std::int16_t>(i);
         else
-            catalogue.viewOrder.push_back(static_cast<std::int16_t>(i));
+            view.order.push_back(static_cast<std::int16_t>(i));
     }
     for (std::size_t slot = 1; slot < dateSlots.size(); ++slot)
-        if (dateSlots[slot] != 0) catalogue.viewOrder.push_back(dateSlots[slot]);
+        if (dateSlots[slot] != 0) view.order.push_back(dateSlots[slot]);
 
-    if (catalogue.viewMode == BooksRead || catalogue.viewMode == BooksUnread) {
-        const bool wantRead = catalogue.viewMode == BooksRead;
-        auto keep = catalogue.viewOrder.begin() + 1;
-        for (auto it = keep; it != catalogue.viewOrder.end(); ++it)
-            if (isRead(catalogue, *it) == wantRead) *keep++ = *it;
-        catalogue.viewOrder.erase(keep, catalogue.viewOrder.end());
+    if (view.mode == ViewMode::Read || view.mode == ViewMode::Unread) {
+        const bool wantRead = view.mode == ViewMode::Read;
+        auto keep = view.order.begin() + 1;
+        for (auto it = keep; it != view.order.end(); ++it)
+            if (isRead(books, *it) == wantRead) *keep++ = *it;
+        view.order.erase(keep, view.order.end());
     }
 
-    catalogue.selectedRow = 1;
-    const auto found = std::find(catalogue.viewOrder.begin() + 1, catalogue.viewOrder.end(), catalogue.currentRecord);
-    if (found != catalogue.viewOrder.end()) catalogue.selectedRow = static_cast<int>(found - catalogue.viewOrder.begin());
+    view.selectedRow = 1;
+    const auto found = std::find(view.order.begin() + 1, view.order.end(), view.currentRecord);
+    if (found != view.order.end()) view.selectedRow = static_cast<int>(found - view.order.begin());
 
-    ++catalogue.viewVersion;
+    ++view.version;
 }
 
 void dropHiddenRows(Catalogue& catalogue) {
-    const auto hidden = [&](std::int16_t record) { return testFlag(catalogue.records[record].flags, shown) == 0; };
-    catalogue.viewOrder.erase(std::remove_if(catalogue.viewOrder.begin() + 1, catalogue.viewOrder.end(), hidden),
-                              catalogue.viewOrder.end());
-    catalogue.selectedRow = std::clamp(catalogue.selectedRow, 1, std::max(1, viewCount(catalogue)));
+    const auto hidden = [&](std::int16_t record) {
+        return testFlag(catalogue.books.records[record].flags, shown) == 0;
+    };
+    CatalogueView& view = catalogue.view;
+    view.order.erase(std::remove_if(view.order.begin() + 1, view.order.end(), hidden), view.order.end());
+    view.selectedRow = std::clamp(view.selectedRow, 1, std::max(1, viewCount(view)));
 }

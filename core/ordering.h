@@ -32,15 +32,15 @@ InsertResult insertRecord(Catalogue& catalogue, const std::string& author, const
                           const std::string& disposition, std::uint16_t packedDate, std::uint8_t category,
                           std::uint8_t review);
 
-// Recomputes the view (viewOrder, selectedRow) and counts the rebuild in
-// viewVersion. Rows of the view are not measured or drawn here: the book
-// list builds a row's line when it shows it.
+// Recomputes the view (order, selectedRow) from the books and counts the
+// rebuild in the view's version. Rows of the view are not measured or drawn
+// here: the book list builds a row's line when it shows it.
 void rebuildView(Catalogue& catalogue);
 
 // Drops from the view the rows whose records lost their shown flag since the
 // view was built, keeping the order of the rest, so that row r still shows
-// record viewOrder[r]; selectedRow is kept inside the view.
+// record view.order[r]; selectedRow is kept inside the view.
 void dropHiddenRows(Catalogue& catalogue);
 
 // The caption of the current view, such as "View All by Author".
-std::string viewCaptionOf(const Catalogue& catalogue);
+std::string viewCaptionOf(const CatalogueView& view);

@@ -45,18 +45,18 @@ void countYears(ReadingFigures& figures, const std::array<int, PackedYears>& per
 
 }  // namespace
 
-ReadingFigures readingFigures(const Catalogue& catalogue) {
+ReadingFigures readingFigures(const BookTables& books) {
     ReadingFigures figures;
     std::array<int, PackedYears> perYear{};
     CodeCounts categories{}, reviews{};
-    for (int record = 1; record <= recordCount(catalogue); ++record) {
-        const BookRecord& book = catalogue.records[record];
+    for (int record = 1; record <= recordCount(books); ++record) {
+        const BookRecord& book = books.records[record];
         if (testFlag(book.flags, deleted)) continue;
         ++figures.held;
         if (testFlag(book.flags, marked)) ++figures.marked;
         ++categories[book.category];
         ++reviews[book.review];
-        const std::uint16_t date = readDateOf(catalogue, record);
+        const std::uint16_t date = readDateOf(books, record);
         if (date == 0) continue;
         ++figures.read;
         ++perYear[yearOf(date)];

@@ -36,4 +36,4 @@ struct ReadingFigures {
 // The name the figures give a code without a category or review grade.
 inline constexpr const char* NoneName = "(none)";
 
-ReadingFigures readingFigures(const Catalogue& catalogue);
+ReadingFigures readingFigures(const BookTables& books);

@@ -3,20 +3,20 @@
 #include "core/letter_case.h"
 #include "core/ordering.h"
 
-std::optional<AuthorProposal> completeAuthor(const Catalogue& catalogue, const std::string& typed, int& completionStart) {
-    const int authors = authorCount(catalogue);
+std::optional<AuthorProposal> completeAuthor(const BookTables& books, const std::string& typed, int& completionStart) {
+    const int authors = authorCount(books);
     if (typed.size() < 3 || completionStart < 1 || completionStart > authors) {
         completionStart = 1;
         if (typed.size() < 3) return std::nullopt;
     }
     int found = 0;
     for (int i = completionStart; i <= authors && found == 0; ++i)
-        if (compareFolded(catalogue.authors[i], typed) > 0) found = i;
-    if (found == 0 || compareFolded(std::string_view(catalogue.authors[found]).substr(0, typed.size()), typed) != 0) {
+        if (compareFolded(books.authors[i], typed) > 0) found = i;
+    if (found == 0 || compareFolded(std::string_view(books.authors[found]).substr(0, typed.size()), typed) != 0) {
         completionStart = 1;
         return std::nullopt;
     }
-    AuthorProposal proposal{typed + toLowerAscii(std::string_view(catalogue.authors[found]).substr(typed.size())),
+    AuthorProposal proposal{typed + toLowerAscii(std::string_view(books.authors[found]).substr(typed.size())),
                             typed.size()};
     completionStart = found + 1 > authors ? 1 : found + 1;
     return proposal;

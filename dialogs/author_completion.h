@@ -19,4 +19,4 @@ struct AuthorProposal {
 // than three characters propose nothing. `completionStart` moves past the
 // proposal, so the next change searches on; it returns to 1 when nothing is
 // proposed.
-std::optional<AuthorProposal> completeAuthor(const Catalogue& catalogue, const std::string& typed, int& completionStart);
+std::optional<AuthorProposal> completeAuthor(const BookTables& books, const std::string& typed, int& completionStart);

@@ -36,18 +36,18 @@ struct FindDialog {
 void search(FindDialog& dialog) {
     Catalogue& catalogue = dialog.catalogue;
     const FindCriteria criteria = typedCriteria(dialog.windows, dialog.window);
-    catalogue.viewMode = BooksFound;
+    catalogue.view.mode = ViewMode::Found;
     if (hasNoCondition(criteria)) return;
-    if (!runFind(catalogue, criteria)) {
+    if (!runFind(catalogue.books, criteria)) {
         dialog.messages.messageBox("No matches found", "None Found", platform::Buttons::Ok, platform::Icon::Information);
         return;
     }
     rebuildView(catalogue);
     // The first row found is the current row, and commands on the current
     // record act on it.
-    catalogue.selectedRow = 1;
-    catalogue.currentRecord = catalogue.viewOrder[1];
-    dialog.outcome.narrowed = viewCount(catalogue) < recordCount(catalogue);
+    catalogue.view.selectedRow = 1;
+    catalogue.view.currentRecord = catalogue.view.order[1];
+    dialog.outcome.narrowed = viewCount(catalogue.view) < recordCount(catalogue.books);
     dialog.windows.endWindow(dialog.window);
 }
 

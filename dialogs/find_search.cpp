@@ -26,11 +26,11 @@ bool hasNoCondition(const FindCriteria& criteria) {
     return criteria.author.empty() && criteria.title.empty() && criteria.disposition.empty() && criteria.category == 0;
 }
 
-bool runFind(Catalogue& catalogue, const FindCriteria& criteria) {
+bool runFind(BookTables& books, const FindCriteria& criteria) {
     bool any = false;
-    for (int i = 1; i <= recordCount(catalogue); ++i) {
-        BookRecord& record = catalogue.records[i];
-        const bool match = contains(authorOf(catalogue, i), criteria.author) && contains(record.title, criteria.title) &&
+    for (int i = 1; i <= recordCount(books); ++i) {
+        BookRecord& record = books.records[i];
+        const bool match = contains(authorOf(books, i), criteria.author) && contains(record.title, criteria.title) &&
                            contains(record.disposition, criteria.disposition) &&
                            (criteria.category == 0 || record.category == criteria.category);
         setFlag(record.flags, shown, match);

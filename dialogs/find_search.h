@@ -23,4 +23,4 @@ bool hasNoCondition(const FindCriteria& criteria);
 
 // Sets `shown` on every record, deleted ones included, that meets every
 // condition, and clears it on the others. Returns whether any record matched.
-bool runFind(Catalogue& catalogue, const FindCriteria& criteria);
+bool runFind(BookTables& books, const FindCriteria& criteria);

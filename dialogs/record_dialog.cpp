@@ -45,23 +45,23 @@ struct RecordDialog {
 };
 
 // The record in a row of the view; 0 (no record) for a row the view lacks.
-int recordAtRow(const Catalogue& catalogue, int row) {
-    return row >= 1 && row <= viewCount(catalogue) ? catalogue.viewOrder[row] : 0;
+int recordAtRow(const CatalogueView& view, int row) {
+    return row >= 1 && row <= viewCount(view) ? view.order[row] : 0;
 }
 
 void updateStepButtons(RecordDialog& dialog) {
-    const Catalogue& catalogue = dialog.context.catalogue;
-    dialog.context.windows.setEnabled(dialog.window, FirstButtonId, catalogue.selectedRow > 1);
-    dialog.context.windows.setEnabled(dialog.window, SecondButtonId, viewCount(catalogue) > catalogue.selectedRow);
+    const CatalogueView& view = dialog.context.catalogue.view;
+    dialog.context.windows.setEnabled(dialog.window, FirstButtonId, view.selectedRow > 1);
+    dialog.context.windows.setEnabled(dialog.window, SecondButtonId, viewCount(view) > view.selectedRow);
 }
 
 // View mode: "&Prev" (-1) and "&Next" (+1) move along the view, never past its ends.
 void step(RecordDialog& dialog, int by) {
     Catalogue& catalogue = dialog.context.catalogue;
-    const int row = catalogue.selectedRow + by;
-    if (row >= 1 && row <= viewCount(catalogue)) {
-        catalogue.selectedRow = row;
-        catalogue.currentRecord = recordAtRow(catalogue, row);
+    const int row = catalogue.view.selectedRow + by;
+    if (row >= 1 && row <= viewCount(catalogue.view)) {
+        catalogue.view.selectedRow = row;
+        catalogue.view.currentRecord = recordAtRow(catalogue.view, row);
         fillRecordDialog(catalogue, dialog.context.windows, dialog.window, dialog.mode);
     }
     updateStepButtons(dialog);
@@ -105,8 +105,8 @@ void refill(RecordDialog& dialog) {
 // Cancel and the close box drop what was typed; the current record is again
 // the one in the current row.
 void closeDialog(RecordDialog& dialog) {
-    Catalogue& catalogue = dialog.context.catalogue;
-    catalogue.currentRecord = recordAtRow(catalogue, catalogue.selectedRow);
+    CatalogueView& view = dialog.context.catalogue.view;
+    view.currentRecord = recordAtRow(view, view.selectedRow);
     dialog.context.windows.endWindow(dialog.window);
 }
 
@@ -131,7 +131,7 @@ void command(RecordDialog& dialog, int id) {
 void authorEdited(RecordDialog& dialog) {
     platform::Windows& windows = dialog.context.windows;
     const std::string typed = windows.text(dialog.window, AuthorBoxId);
-    const auto proposal = completeAuthor(dialog.context.catalogue, typed, dialog.completionStart);
+    const auto proposal = completeAuthor(dialog.context.catalogue.books, typed, dialog.completionStart);
     if (!proposal) return;
     windows.setText(dialog.window, AuthorBoxId, proposal->text);
     windows.selectText(dialog.window, AuthorBoxId, static_cast<int>(proposal->selectFrom),
@@ -143,8 +143,8 @@ void initialise(RecordDialog& dialog) {
     platform::Windows& windows = dialog.context.windows;
     addVocabularyEntries(windows, dialog.window, CategoryListId, categoryNames, Categories);
     addVocabularyEntries(windows, dialog.window, ReviewListId, reviewNames, Reviews);
-    catalogue.currentRecord =
-        dialog.mode == RecordDialogMode::Add ? 0 : recordAtRow(catalogue, catalogue.selectedRow);
+    catalogue.view.currentRecord =
+        dialog.mode == RecordDialogMode::Add ? 0 : recordAtRow(catalogue.view, catalogue.view.selectedRow);
     fillRecordDialog(catalogue, windows, dialog.window, dialog.mode);
     if (dialog.mode == RecordDialogMode::View) {
         windows.setEnabled(dialog.window, CategoryListId, false);
@@ -205,10 +205,10 @@ platform::WindowSpec recordDialogBlueprint(RecordDialogMode mode) {
 
 void fillRecordDialog(const Catalogue& catalogue, platform::Windows& windows, WindowHandle dialog,
                       RecordDialogMode mode) {
-    const int current = catalogue.currentRecord;
-    const BookRecord& record = catalogue.records[current];
-    const std::uint16_t readDate = readDateOf(catalogue, current);
-    windows.setText(dialog, AuthorBoxId, authorOf(catalogue, current));
+    const int current = catalogue.view.currentRecord;
+    const BookRecord& record = catalogue.books.records[current];
+    const std::uint16_t readDate = readDateOf(catalogue.books, current);
+    windows.setText(dialog, AuthorBoxId, authorOf(catalogue.books, current));
     windows.setText(dialog, TitleBoxId, record.title);
     windows.setText(dialog, DateReadBoxId, readDate != 0 ? formatReadDate(readDate) : "");
     windows.setText(dialog, DispositionBoxId, record.disposition);

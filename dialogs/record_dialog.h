@@ -38,8 +38,8 @@ platform::WindowSpec recordDialogBlueprint(RecordDialogMode mode);
 // "&Replace" and "&Cancel" ask for the list to be refilled.
 RecordDialogOutcome showRecordDialog(const RecordDialogContext& context, RecordDialogMode mode);
 
-// Puts record catalogue.currentRecord into the open dialog; record 0 empties
-// it. In view mode the category and review show as names, else as the
-// selected list entries.
+// Puts the view's current record into the open dialog; record 0 empties it.
+// In view mode the category and review show as names, else as the selected
+// list entries.
 void fillRecordDialog(const Catalogue& catalogue, platform::Windows& windows, platform::WindowHandle dialog,
                       RecordDialogMode mode);

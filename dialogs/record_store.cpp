@@ -31,16 +31,16 @@ StoreResult storeRecord(Catalogue& catalogue, const RecordFields& fields, int cu
         packedDate = packReadDate(normal);
     }
 
-    const int replaced = catalogue.currentRecord;
-    const std::uint8_t replacedFlags = catalogue.records[replaced].flags;
+    const int replaced = catalogue.view.currentRecord;
+    const std::uint8_t replacedFlags = catalogue.books.records[replaced].flags;
     if (replaced != 0) {
-        setFlag(catalogue.records[replaced].flags, deleted, true);
-        setFlag(catalogue.records[replaced].flags, shown, false);
+        setFlag(catalogue.books.records[replaced].flags, deleted, true);
+        setFlag(catalogue.books.records[replaced].flags, shown, false);
     }
     const InsertResult result = insertRecord(catalogue, fields.author, fields.title, fields.disposition, packedDate,
                                              fields.category, fields.review);
     if (result != InsertResult::Inserted) {
-        catalogue.records[replaced].flags = replacedFlags;
+        catalogue.books.records[replaced].flags = replacedFlags;
         return refuse(messages, fullMessage(result), AuthorBoxId);
     }
     return {true, 0};

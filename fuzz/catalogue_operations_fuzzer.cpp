@@ -17,12 +17,12 @@
 namespace {
 
 // Records, authors and read dates, as a save writes them.
-std::string tablesOf(const Catalogue& c) {
+std::string tablesOf(const BookTables& books) {
     std::string text;
-    for (std::size_t i = 1; i < c.records.size(); ++i) {
-        const BookRecord& r = c.records[i];
-        text += c.authors[r.authorIndex] + '|' + r.title + '|' + r.disposition + '|' +
-                std::to_string(c.readDates[r.dateIndex]) + '|' + std::to_string(r.category) + '|' +
+    for (std::size_t i = 1; i < books.records.size(); ++i) {
+        const BookRecord& r = books.records[i];
+        text += books.authors[r.authorIndex] + '|' + r.title + '|' + r.disposition + '|' +
+                std::to_string(books.readDates[r.dateIndex]) + '|' + std::to_string(r.category) + '|' +
                 std::to_string(r.review) + '|' + std::to_string(r.flags) + '\n';
     }
     return text;
@@ -32,11 +32,12 @@ std::string tablesOf(const Catalogue& c) {
 void saveAndLoad(Catalogue& catalogue) {
     platform::scripted::MemoryFiles files;
     catalogue.fileName = "/catalogue.pmr";
-    catalogue.changed = true;
+    catalogue.books.changed = true;
     if (saveCatalogue(catalogue, files).result != SaveOutcome::Saved) return;  // refused (a text over 255 bytes): nothing written
     Catalogue loaded;
     loaded.fileName = catalogue.fileName;
-    if (!loadCatalogue(loaded, files).loaded || tablesOf(loaded) != tablesOf(catalogue) || loaded.changed) {
+    if (!loadCatalogue(loaded, files).loaded || tablesOf(loaded.books) != tablesOf(catalogue.books) ||
+        loaded.books.changed) {
         std::fprintf(stderr, "a saved catalogue did not load back as it was\n");
         std::abort();
     }
@@ -57,18 +58,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 insertRecord(catalogue, author, title, input.text(), date, input.byte(), input.byte());
                 break;
             }
-            case 1: toggleLetterCase(catalogue); rebuildView(catalogue); break;
-            case 2: catalogue.viewMode = static_cast<ViewMode>(input.byte() % 4); rebuildView(catalogue); break;
-            case 3: catalogue.sortByDate = !catalogue.sortByDate; rebuildView(catalogue); break;
+            case 1: toggleLetterCase(catalogue.books); rebuildView(catalogue); break;
+            case 2: catalogue.view.mode = static_cast<ViewMode>(input.byte() % 4); rebuildView(catalogue); break;
+            case 3: catalogue.view.sortByDate = !catalogue.view.sortByDate; rebuildView(catalogue); break;
             case 4: {
                 const FindCriteria criteria = makeFindCriteria(input.text(), input.text(), input.text(), input.byte() % 16 - 1);
-                if (!hasNoCondition(criteria)) runFind(catalogue, criteria);
+                if (!hasNoCondition(criteria)) runFind(catalogue.books, criteria);
                 rebuildView(catalogue);
                 break;
             }
             case 5: {
-                const int row = viewCount(catalogue) == 0 ? 0 : 1 + input.byte() % viewCount(catalogue);
-                if (row != 0) toggleFlag(catalogue.records[catalogue.viewOrder[row]].flags, input.byte() % 2 ? marked : deleted);
+                const int row = viewCount(catalogue.view) == 0 ? 0 : 1 + input.byte() % viewCount(catalogue.view);
+                if (row != 0)
+                    toggleFlag(catalogue.books.records[catalogue.view.order[row]].flags,
+                               input.byte() % 2 ? marked : deleted);
                 break;
             }
             case 6: saveAndLoad(catalogue); break;

@@ -45,13 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
 
     Catalogue catalogue;
-    const ImportPlanResult planned = planImport(bytes, catalogue, platform::systemTransliterator(), 2026);
+    const ImportPlanResult planned = planImport(bytes, catalogue.books, platform::systemTransliterator(), 2026);
     if (!planned.ok) return 0;
     applyImport(catalogue, planned.plan);
     if (!invariantBreaks(catalogue, false).empty()) std::abort();
-    for (int i = 1; i <= recordCount(catalogue); ++i)
-        if (authorOf(catalogue, i).size() > MaxTextBytes || catalogue.records[i].title.size() > MaxTextBytes ||
-            catalogue.records[i].disposition.size() > MaxTextBytes)
+    for (int i = 1; i <= recordCount(catalogue.books); ++i)
+        if (authorOf(catalogue.books, i).size() > MaxTextBytes ||
+            catalogue.books.records[i].title.size() > MaxTextBytes ||
+            catalogue.books.records[i].disposition.size() > MaxTextBytes)
             std::abort();
     return 0;
 }

@@ -34,10 +34,10 @@ void require(bool holds, const std::string& what) {
     if (!holds) throw CheckFailed{what};
 }
 
-int markedRecords(const Catalogue& catalogue) {
+int markedRecords(const BookTables& books) {
     int count = 0;
-    for (int record = 1; record <= recordCount(catalogue); ++record)
-        count += testFlag(catalogue.records[record].flags, marked) != 0;
+    for (int record = 1; record <= recordCount(books); ++record)
+        count += testFlag(books.records[record].flags, marked) != 0;
     return count;
 }
 
@@ -46,9 +46,9 @@ bool sameStamp(const FileStamp& a, const FileStamp& b) {
            std::tie(b.path, b.described, b.size, b.volume, b.fileIndex, b.modified, b.hash);
 }
 
-// The catalogue file bytes as a catalogue; none when they are no catalogue.
-std::optional<Catalogue> decoded(const std::string& bytes) {
-    Catalogue books;
+// The catalogue file bytes as books; none when they are no catalogue.
+std::optional<BookTables> decoded(const std::string& bytes) {
+    BookTables books;
     if (decodeCatalogue(bytes, books).status != DecodeResult::Loaded) return std::nullopt;
     return books;
 }
@@ -63,14 +63,14 @@ std::string caseFree(std::string text) {
 // The books as a file keeps them, in an order of their own: what marking,
 // finding and undeleting, the views and the Case command leave alone (none
 // of them is a change to save). With `onlyDeleted` the deleted books alone.
-std::vector<std::string> booksOf(const Catalogue& catalogue, bool onlyDeleted = false) {
+std::vector<std::string> booksOf(const BookTables& tables, bool onlyDeleted = false) {
     constexpr std::uint8_t userFlags = (1u << (deleted - 1)) | (1u << (shown - 1)) | (1u << (marked - 1));
     std::vector<std::string> books;
-    for (int record = 1; record <= recordCount(catalogue); ++record) {
-        const BookRecord& book = catalogue.records[record];
+    for (int record = 1; record <= recordCount(tables); ++record) {
+        const BookRecord& book = tables.records[record];
         if (onlyDeleted && testFlag(book.flags, deleted) == 0) continue;
-        books.push_back(caseFree(authorOf(catalogue, record)) + '\x01' + caseFree(book.title) + '\x01' +
-                        book.disposition + '\x01' + std::to_string(readDateOf(catalogue, record)) + ' ' +
+        books.push_back(caseFree(authorOf(tables, record)) + '\x01' + caseFree(book.title) + '\x01' +
+                        book.disposition + '\x01' + std::to_string(readDateOf(tables, record)) + ' ' +
                         std::to_string(book.category) + ' ' + std::to_string(book.review) + ' ' +
                         std::to_string(book.flags & ~userFlags));
     }
@@ -81,11 +81,12 @@ std::vector<std::string> booksOf(const Catalogue& catalogue, bool onlyDeleted = 
 void checkList(const MainWindow& main, const ScriptedUser& window) {
     const Catalogue& catalogue = main.catalogue;
     const std::vector<std::string>& rows = window.control(BookListId).rows;
-    require(static_cast<int>(rows.size()) == viewCount(catalogue),
-            "the list shows " + std::to_string(rows.size()) + " rows, the view has " + std::to_string(viewCount(catalogue)));
+    require(static_cast<int>(rows.size()) == viewCount(catalogue.view),
+            "the list shows " + std::to_string(rows.size()) + " rows, the view has " +
+                std::to_string(viewCount(catalogue.view)));
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         require(rows[row] == main.bookListRows.text(row), "list row " + std::to_string(row) + " is not the view's record");
-        const bool isMarked = testFlag(catalogue.records[catalogue.viewOrder[row + 1]].flags, marked) != 0;
+        const bool isMarked = testFlag(catalogue.books.records[catalogue.view.order[row + 1]].flags, marked) != 0;
         require((rows[row].front() == 'x') == isMarked, "list row " + std::to_string(row) + " shows the wrong mark");
     }
 }
@@ -98,13 +99,15 @@ void checkStatus(const ProgramWatch& watch, const MainWindow& main, const Script
                                catalogue.fileName.find('/', folder.size()) == std::string::npos;
     require(field(1) == (inStartFolder ? catalogue.fileName.substr(folder.size()) : catalogue.fileName),
             "status field 1 shows \"" + field(1) + "\" for the file " + catalogue.fileName);
-    require(field(2) == viewCaptionOf(catalogue), "status field 2 shows \"" + field(2) + "\"");
-    const int markedCount = markedRecords(catalogue);
-    require(catalogue.markedCount == markedCount, "markedCount is " + std::to_string(catalogue.markedCount) +
-                                                      ", " + std::to_string(markedCount) + " records are marked");
+    require(field(2) == viewCaptionOf(catalogue.view), "status field 2 shows \"" + field(2) + "\"");
+    const int markedCount = markedRecords(catalogue.books);
+    require(catalogue.books.markedCount == markedCount,
+            "markedCount is " + std::to_string(catalogue.books.markedCount) + ", " + std::to_string(markedCount) +
+                " records are marked");
     require(field(3) == (markedCount == 0 ? "" : " " + std::to_string(markedCount) + " marked"),
             "status field 3 shows \"" + field(3) + "\"");
-    require(field(4) == " " + std::to_string(catalogue.selectedRow) + " of  " + std::to_string(viewCount(catalogue)),
+    const CatalogueView& view = catalogue.view;
+    require(field(4) == " " + std::to_string(view.selectedRow) + " of  " + std::to_string(viewCount(view)),
             "status field 4 shows \"" + field(4) + "\"");
 }
 
@@ -115,7 +118,8 @@ void checkStatus(const ProgramWatch& watch, const MainWindow& main, const Script
 void checkMenus(const MainWindow& main, const ScriptedUser& window) {
     const Catalogue& catalogue = main.catalogue;
     const auto enabled = [&](int command) { return window.menuItem(command).enabled; };
-    require(enabled(UnmarkAllShownCommand) == (markedRecords(catalogue) != 0), "Unmark All Shown disagrees with the marks");
+    require(enabled(UnmarkAllShownCommand) == (markedRecords(catalogue.books) != 0),
+            "Unmark All Shown disagrees with the marks");
     require(enabled(UndeleteCommand) == main.state.deletedPending, "Undelete disagrees with the deletions");
 
     const bool sort = enabled(SortCommand), read = enabled(BooksReadCommand), unread = enabled(BooksUnreadCommand),
@@ -123,17 +127,19 @@ void checkMenus(const MainWindow& main, const ScriptedUser& window) {
     const bool allBooks = sort && read && unread, booksRead = sort && !read && unread, booksUnread = !sort && read && !unread;
     require(allBooks || booksRead || booksUnread, "Sort, Books Read and Books Unread are in no view's state");
     require(all || allBooks, "List All Books is greyed outside the full view");
-    require(catalogue.viewMode != ViewAll || (allBooks && !all), "the view items are not those of the full view");
-    require(read || catalogue.viewMode == BooksRead || catalogue.viewMode == BooksFound, "Books Read is greyed in another view");
-    require(unread || catalogue.viewMode == BooksUnread || catalogue.viewMode == BooksFound,
+    require(catalogue.view.mode != ViewMode::All || (allBooks && !all),
+            "the view items are not those of the full view");
+    require(read || catalogue.view.mode == ViewMode::Read || catalogue.view.mode == ViewMode::Found,
+            "Books Read is greyed in another view");
+    require(unread || catalogue.view.mode == ViewMode::Unread || catalogue.view.mode == ViewMode::Found,
             "Books Unread is greyed in another view");
 
     for (int button = MarkButtonId; button <= QuitButtonId; ++button)
         require(window.control(button).enabled, "a toolbar button is disabled");
 
-    require(window.menuItem(CaseCommand).caption.starts_with(catalogue.upperCase ? "Lower" : "Upper"),
+    require(window.menuItem(CaseCommand).caption.starts_with(catalogue.books.upperCase ? "Lower" : "Upper"),
             "the Case item names the form the texts are in");
-    require((window.menuItem(SortCommand).caption.find("Author") != std::string::npos) == catalogue.sortByDate,
+    require((window.menuItem(SortCommand).caption.find("Author") != std::string::npos) == catalogue.view.sortByDate,
             "the Sort item names the order the list is in");
 }
 
@@ -188,14 +194,13 @@ void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
                                                    " about a change by another program");
         }
         if (path != catalogue.fileName || position(path) != static_cast<long>(written.size()) - 1) continue;
-        require(!catalogue.changed, "a save of " + path + " left the catalogue changed");
-        Catalogue loaded = *decoded(bytes);
-        loaded.viewOrder = catalogue.viewOrder;
-        loaded.selectedRow = catalogue.selectedRow;
-        loaded.markedCount = catalogue.markedCount;
-        loaded.currentRecord = catalogue.currentRecord;
-        loaded.lettersInForm = catalogue.lettersInForm;
-        loaded.upperCase = catalogue.upperCase;
+        require(!catalogue.books.changed, "a save of " + path + " left the catalogue changed");
+        Catalogue loaded;
+        loaded.books = *decoded(bytes);
+        loaded.view = catalogue.view;
+        loaded.books.markedCount = catalogue.books.markedCount;
+        loaded.books.lettersInForm = catalogue.books.lettersInForm;
+        loaded.books.upperCase = catalogue.books.upperCase;
         const std::string difference = firstDifference(loaded, catalogue);
         require(difference.empty(), "the file saved does not load back as the catalogue: " + difference);
     }
@@ -211,15 +216,15 @@ void checkChanged(ProgramWatch& watch, const MainWindow& main, const MemoryFiles
         watch.savedBytes = file->second;
         watch.savedStamp = catalogue.onDisk;
     }
-    if (catalogue.changed) return;
+    if (catalogue.books.changed) return;
     require(catalogue.fileName.empty() || catalogue.fileName == catalogue.onDisk.path,
             "an unchanged catalogue of " + catalogue.fileName + " was loaded from or saved to " + catalogue.onDisk.path);
     const auto saved = decoded(watch.savedBytes);
-    require(saved.has_value() && booksOf(*saved) == booksOf(catalogue),
+    require(saved.has_value() && booksOf(*saved) == booksOf(catalogue.books),
             "the catalogue differs from its file, and changed is clear");
     // Undelete brings back what the file holds deleted without a change to
     // save; a deletion is one.
-    const std::vector<std::string> deletedInFile = booksOf(*saved, true), deletedNow = booksOf(catalogue, true);
+    const std::vector<std::string> deletedInFile = booksOf(*saved, true), deletedNow = booksOf(catalogue.books, true);
     require(std::includes(deletedInFile.begin(), deletedInFile.end(), deletedNow.begin(), deletedNow.end()),
             "a book was deleted, and changed is clear");
 }

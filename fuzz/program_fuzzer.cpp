@@ -101,17 +101,18 @@ std::string listKeys(FuzzInput& input) {
 
 // A catalogue file of a few books with random texts, dates and flags.
 std::string catalogueBytes(FuzzInput& input) {
-    Catalogue books;
+    Catalogue catalogue;
     for (int count = input.below(10); count > 0 && !input.exhausted(); --count) {
         const std::string author = input.text(), title = input.text();
         if (author.empty() || title.empty()) continue;
         const std::uint16_t date = input.below(2) == 0 ? 0 : static_cast<std::uint16_t>(input.byte() << 8 | input.byte());
-        if (insertRecord(books, author, title, input.text(), date, input.below(16), input.below(12)) ==
+        if (insertRecord(catalogue, author, title, input.text(), date, input.below(16), input.below(12)) ==
             InsertResult::Inserted)
-            books.records[books.currentRecord].flags |= input.byte() & 0xFC;  // any bits but deleted and shown
+            catalogue.books.records[catalogue.view.currentRecord].flags |=
+                input.byte() & 0xFC;  // any bits but deleted and shown
     }
-    const PurgePlan plan = planPurge(books);
-    return plan.problem.empty() ? encodeCatalogue(books, plan) : std::string(FileMagic);
+    const PurgePlan plan = planPurge(catalogue.books);
+    return plan.problem.empty() ? encodeCatalogue(catalogue.books, plan) : std::string(FileMagic);
 }
 
 // What a file holds: none, a catalogue, a damaged one, any bytes, a file
@@ -281,9 +282,9 @@ void usePrintDialog(FuzzInput& input, ScriptedUser& dialog) {
 // held that has a read date, and the dialog closes as any other.
 void useStatisticsDialog(Program& program, ScriptedUser& dialog) {
     int read = 0;
-    for (int r = 1; r <= recordCount(program.catalogue); ++r) {
-        read += !testFlag(program.catalogue.records[static_cast<std::size_t>(r)].flags, deleted) &&
-                isRead(program.catalogue, r);
+    for (int r = 1; r <= recordCount(program.catalogue.books); ++r) {
+        read += !testFlag(program.catalogue.books.records[static_cast<std::size_t>(r)].flags, deleted) &&
+                isRead(program.catalogue.books, r);
     }
     int charted = 0;
     for (const platform::ChartBar& bar : dialog.control(YearChartId).bars) charted += bar.value;

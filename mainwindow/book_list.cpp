@@ -10,17 +10,18 @@
 namespace {
 
 // A row: the mark column, then the record's list text with its own tabs.
-std::string rowText(const Catalogue& catalogue, const MainWindowState& state, int record) {
-    return (isMarked(catalogue, record) ? "x\t" : " \t") + listTextOf(catalogue, state.listMeasure, record);
+std::string rowText(const BookTables& books, const MainWindowState& state, int record) {
+    return (isMarked(books, record) ? "x\t" : " \t") + listTextOf(books, state.listMeasure, record);
 }
 
 }  // namespace
 
-int BookListRows::count() const { return viewCount(catalogue); }
+int BookListRows::count() const { return viewCount(catalogue.view); }
 
 std::string BookListRows::text(int listRow) const {
     const int row = listRow + 1;
-    return row <= viewCount(catalogue) ? rowText(catalogue, state, catalogue.viewOrder[row]) : std::string();
+    return row <= viewCount(catalogue.view) ? rowText(catalogue.books, state, catalogue.view.order[row])
+                                            : std::string();
 }
 
 void fillBookList(MainWindow& main) {
@@ -33,31 +34,31 @@ void fillBookList(MainWindow& main) {
 
     main.windows.setListRedraw(window, BookListId, true);
     main.windows.setFocus(window, BookListId);
-    setStatus(main, 2, viewCaptionOf(catalogue));
-    setStatus(main, 3, markedCountText(catalogue.markedCount));
+    setStatus(main, 2, viewCaptionOf(catalogue.view));
+    setStatus(main, 3, markedCountText(catalogue.books.markedCount));
     setStatus(main, 4, "");
     main.state.listStale = false;
-    main.state.listViewVersion = catalogue.viewVersion;
+    main.state.listViewVersion = catalogue.view.version;
 }
 
 bool bookListStale(const MainWindow& main) {
-    return main.state.listStale || main.state.listViewVersion != main.catalogue.viewVersion;
+    return main.state.listStale || main.state.listViewVersion != main.catalogue.view.version;
 }
 
 void refillBookListAfterwards(MainWindow& main) { main.state.listStale = true; }
 
 void toggleRowMark(MainWindow& main, int row) {
     Catalogue& catalogue = main.catalogue;
-    if (row < 1 || row > viewCount(catalogue)) return;
+    if (row < 1 || row > viewCount(catalogue.view)) return;
     const platform::WindowHandle window = main.state.window;
-    const int record = catalogue.viewOrder[row];
-    toggleMarked(catalogue, record);
+    const int record = catalogue.view.order[row];
+    toggleMarked(catalogue.books, record);
     // The row is put back unselected, as a row taken out and put in anew.
     // Its text is replaced in place: rows inserted or removed make a toolkit
     // renumber what a screen reader has read of every row below.
-    main.windows.setListRowText(window, BookListId, row - 1, rowText(catalogue, main.state, record));
+    main.windows.setListRowText(window, BookListId, row - 1, rowText(catalogue.books, main.state, record));
     main.windows.setListRowSelected(window, BookListId, row - 1, false);
-    setStatus(main, 3, markedCountText(catalogue.markedCount));
+    setStatus(main, 3, markedCountText(catalogue.books.markedCount));
 }
 
 void markSelectedRows(MainWindow& main, std::size_t fewest) {

@@ -11,7 +11,7 @@ struct MainWindowState;
 
 // The book list's rows, read from the catalogue's view as it is when the list
 // asks: the view of the last fill until a command rebuilds it and refills.
-// List row r shows record viewOrder[r + 1]; a row past the view's end,
+// List row r shows record view.order[r + 1]; a row past the view's end,
 // possible only in between, is blank.
 class BookListRows final : public platform::ListRows {
 public:

@@ -51,7 +51,7 @@ int importBooks(const platform::SystemPath& csv, const platform::SystemPath& pat
         if (const LoadOutcome loaded = loadCatalogue(catalogue, files); loaded.problem) return fail(err, *loaded.problem);
     }
 
-    const ImportFileResult planned = planImportFile(csv, files, transliterator, catalogue, clock.currentYear());
+    const ImportFileResult planned = planImportFile(csv, files, transliterator, catalogue.books, clock.currentYear());
     if (!planned.ok) return fail(err, planned.message);
     out << terminalText(importSummary(planned.plan)) << "\n";
 
@@ -59,7 +59,7 @@ int importBooks(const platform::SystemPath& csv, const platform::SystemPath& pat
     if (outcome.stop != InsertResult::Inserted)
         return fail(err, importOutcomeText(outcome) + "\r\nThe catalogue file is unchanged.");
     catalogue.fileName = path;
-    catalogue.changed = catalogue.changed || created;
+    catalogue.books.changed = catalogue.books.changed || created;
     if (const SaveOutcome saved = saveCatalogue(catalogue, files); saved.result != SaveOutcome::Saved)
         return fail(err, saved.problem);
     out << terminalText(importOutcomeText(outcome)) << "\n";
@@ -72,8 +72,8 @@ int exportBooks(const platform::SystemPath& path, const platform::SystemPath& cs
     catalogue.fileName = path;
     const LoadOutcome loaded = loadCatalogue(catalogue, files);
     if (!loaded.loaded) return loaded.problem ? fail(err, *loaded.problem) : 1;
-    const std::vector<int> books = allBooks(catalogue);
-    const ExportFileResult written = exportBooksFile(csv, files, catalogue, books, form);
+    const std::vector<int> books = allBooks(catalogue.books);
+    const ExportFileResult written = exportBooksFile(csv, files, catalogue.books, books, form);
     if (!written.ok) return fail(err, written.message);
     out << counted(static_cast<int>(books.size()), "book", "books") << " exported.\n";
     return 0;

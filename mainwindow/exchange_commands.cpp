@@ -26,7 +26,7 @@ void importBooksFromFile(MainWindow& main) {
         {ImportCaption, {{"CSV Files", "*.csv;*.tsv;*.txt"}, {"All Files", "*.*"}}, "", main.state.startDirectory, ""});
     if (!chosen) return;
     const ImportFileResult planned =
-        planImportFile(*chosen, main.files, *main.transliterator, main.catalogue, main.clock.currentYear());
+        planImportFile(*chosen, main.files, *main.transliterator, main.catalogue.books, main.clock.currentYear());
     if (!planned.ok) return tell(main, planned.message, ImportCaption, Icon::Exclamation);
 
     const std::string summary = importSummary(planned.plan);
@@ -51,7 +51,8 @@ void exportBooksToFile(MainWindow& main) {
     if (!userAllowsWritingTo(main, chosen->path)) return;
 
     const ExportForm form = chosen->filter == 1 ? ExportForm::Goodreads : ExportForm::Quorvels;
-    const ExportFileResult written = exportBooksFile(chosen->path, main.files, main.catalogue, selection.records, form);
+    const ExportFileResult written =
+        exportBooksFile(chosen->path, main.files, main.catalogue.books, selection.records, form);
     if (!written.ok) return tell(main, written.message, ExportCaption, Icon::Exclamation);
     const int count = static_cast<int>(selection.records.size());
     const std::string which = selection.onlyMarked ? counted(count, "marked book", "marked books")

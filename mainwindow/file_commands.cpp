@@ -31,11 +31,11 @@ std::optional<platform::SystemPath> askCatalogueFile(MainWindow& main, FileDialo
 // failed), so that Open does not drop them.
 bool settleChangesBeforeOpen(MainWindow& main, StorageDialogue& dialogue) {
     Catalogue& catalogue = main.catalogue;
-    if (!catalogue.changed) return true;
+    if (!catalogue.books.changed) return true;
     if (!userSaysYes(main, "File has changed...\r\nSave it now?", "Save File", Icon::Question)) return true;
     if (catalogue.fileName.empty()) {
         saveCatalogueFileAs(main);
-        return !catalogue.changed;
+        return !catalogue.books.changed;
     }
     return saveCatalogueAsking(catalogue, dialogue);
 }
@@ -68,7 +68,7 @@ void saveCatalogueFile(MainWindow& main) {
     Catalogue& catalogue = main.catalogue;
     if (!userSaysYes(main, "Save file now?", "Save File", Icon::Question)) return;
     if (catalogue.fileName.empty()) return saveCatalogueFileAs(main);
-    catalogue.changed = true;  // so that the save always writes
+    catalogue.books.changed = true;  // so that the save always writes
     StorageDialogue dialogue = storageDialogueOf(main);
     saveCatalogueAsking(catalogue, dialogue);
 }
@@ -81,7 +81,7 @@ void saveCatalogueFileAs(MainWindow& main) {
 
     const platform::SystemPath previousFileName = catalogue.fileName;
     catalogue.fileName = *chosen;
-    catalogue.changed = true;  // so that the save always writes
+    catalogue.books.changed = true;  // so that the save always writes
     StorageDialogue dialogue = storageDialogueOf(main);
     if (!saveCatalogueAsking(catalogue, dialogue)) {
         // The save said what failed. The catalogue is still the one of the

@@ -10,15 +10,15 @@ std::string_view fittedPrefix(const platform::TextMeasure* measure, std::string_
 
 }  // namespace
 
-std::string listTextOf(const Catalogue& catalogue, const platform::TextMeasure* measure, int record) {
-    const std::string_view author = fittedPrefix(measure, authorOf(catalogue, record), AuthorListWidth);
-    const std::string_view title = fittedPrefix(measure, catalogue.records[record].title, TitleListWidth);
+std::string listTextOf(const BookTables& books, const platform::TextMeasure* measure, int record) {
+    const std::string_view author = fittedPrefix(measure, authorOf(books, record), AuthorListWidth);
+    const std::string_view title = fittedPrefix(measure, books.records[record].title, TitleListWidth);
     std::string line;
     line.reserve(author.size() + title.size() + 12);  // two tabs and a date
     line += author;
     line += '\t';
     line += title;
-    if (const auto date = readDateOf(catalogue, record); date != 0) {
+    if (const auto date = readDateOf(books, record); date != 0) {
         line += '\t';
         line += formatReadDate(date);
     }

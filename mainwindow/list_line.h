@@ -19,4 +19,4 @@ inline constexpr int TitleListWidth = 380;
 // date. Without a measure the texts are not cut. Lines are built when the
 // list shows them, not with the view: at tens of thousands of records,
 // measuring every line at each rebuild would cost far more than a frame.
-std::string listTextOf(const Catalogue& catalogue, const platform::TextMeasure* measure, int record);
+std::string listTextOf(const BookTables& books, const platform::TextMeasure* measure, int record);

@@ -59,11 +59,11 @@ CommandEnd runMenuCommand(MainWindow& main, int id) {
         case CaseCommand: return {true, switchLetterCase(main)};
         case SortCommand: return {switchSortOrder(main)};
         case RecordDataCommand: openRecordDialog(main, RecordDialogMode::View); break;
-        case BooksReadCommand: showReadOrUnreadBooks(main, BooksRead); break;
-        case BooksUnreadCommand: showReadOrUnreadBooks(main, BooksUnread); break;
+        case BooksReadCommand: showReadOrUnreadBooks(main, ViewMode::Read); break;
+        case BooksUnreadCommand: showReadOrUnreadBooks(main, ViewMode::Unread); break;
         // The figures only read the catalogue: the list stays as it is.
         case ReadingStatisticsCommand:
-            showReadingStatistics(main.windows, main.catalogue, main.state.window);
+            showReadingStatistics(main.windows, main.catalogue.books, main.state.window);
             return withoutEpilogue;
         case FindBooksCommand: openFindDialog(main); break;
         case HelpCommand: main.help.showContents(main.state.helpPath, main.state.window); break;
@@ -79,16 +79,16 @@ CommandEnd runMenuCommand(MainWindow& main, int id) {
 // currentRecord on a record the list does not show, and the commands on the
 // current record act on what the user sees.
 void showCurrentRow(MainWindow& main, const CommandEnd& end) {
-    Catalogue& catalogue = main.catalogue;
+    CatalogueView& view = main.catalogue.view;
     if (bookListStale(main)) fillBookList(main);
-    main.windows.setListRowSelected(main.state.window, BookListId, catalogue.selectedRow - 1, true);
+    main.windows.setListRowSelected(main.state.window, BookListId, view.selectedRow - 1, true);
     if (end.topRow != 0) main.windows.setListTopRow(main.state.window, BookListId, end.topRow);
-    const bool rowShown = catalogue.selectedRow >= 1 && catalogue.selectedRow <= viewCount(catalogue);
-    catalogue.currentRecord = rowShown ? catalogue.viewOrder[catalogue.selectedRow] : 0;
+    const bool rowShown = view.selectedRow >= 1 && view.selectedRow <= viewCount(view);
+    view.currentRecord = rowShown ? view.order[view.selectedRow] : 0;
 }
 
 // After a menu command. A command that ends without it still gets its stale
-// list refilled, so that row r always shows record viewOrder[r].
+// list refilled, so that row r always shows record view.order[r].
 void menuEpilogue(MainWindow& main, const CommandEnd& end) {
     if (end.windowEnded || (!end.epilogue && !bookListStale(main))) return;
     showCurrentRow(main, end);
@@ -143,11 +143,11 @@ void handleCommand(MainWindow& main, int id) {
 
 // The caret row becomes the current row and record.
 void bookListSelectionChanged(MainWindow& main) {
-    Catalogue& catalogue = main.catalogue;
+    CatalogueView& view = main.catalogue.view;
     const int caret = main.windows.listCaretRow(main.state.window, BookListId);
-    if (caret < 0 || caret >= viewCount(catalogue)) return;
-    catalogue.selectedRow = caret + 1;
-    catalogue.currentRecord = catalogue.viewOrder[catalogue.selectedRow];
+    if (caret < 0 || caret >= viewCount(view)) return;
+    view.selectedRow = caret + 1;
+    view.currentRecord = view.order[view.selectedRow];
     setStatus(main, 4, "");
 }
 
@@ -155,7 +155,7 @@ void bookListSelectionChanged(MainWindow& main) {
 // begins with them, as a click on that row would; with none, nothing changes.
 void bookListTyped(MainWindow& main, const platform::Message& message) {
     const std::string& typed = typeAheadText(main.state.typeAhead, message.text, message.time);
-    const int row = rowOfAuthorStartingWith(main.catalogue, main.catalogue.selectedRow, typed);
+    const int row = rowOfAuthorStartingWith(main.catalogue, main.catalogue.view.selectedRow, typed);
     if (row == 0) return;
     const platform::WindowHandle window = main.state.window;
     for (int selected : main.windows.selectedListRows(window, BookListId))
@@ -168,7 +168,7 @@ void bookListTyped(MainWindow& main, const platform::Message& message) {
 // selection, so the caret row is selected again.
 void bookListDoubleClicked(MainWindow& main) {
     const int caret = main.windows.listCaretRow(main.state.window, BookListId);
-    toggleRowMark(main, main.catalogue.selectedRow);
+    toggleRowMark(main, main.catalogue.view.selectedRow);
     main.windows.setListRowSelected(main.state.window, BookListId, caret, true);
 }
 

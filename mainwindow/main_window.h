@@ -29,7 +29,7 @@ struct MainWindowState {
     // The book list: the measure its texts are cut by (none: not cut), and
     // what it shows, so that it is refilled when it no longer shows the view.
     const platform::TextMeasure* listMeasure = nullptr;
-    std::uint32_t listViewVersion = 0;  // the catalogue's viewVersion at the last refill
+    std::uint32_t listViewVersion = 0;  // the view's version at the last refill
     bool listStale = false;             // refill even though the view is the same (row texts changed)
 };
 

@@ -14,7 +14,8 @@ namespace {
 
 int markedRowsOfView(const Catalogue& catalogue) {
     int count = 0;
-    for (int row = 1; row <= viewCount(catalogue); ++row) count += isMarked(catalogue, catalogue.viewOrder[row]);
+    for (int row = 1; row <= viewCount(catalogue.view); ++row)
+        count += isMarked(catalogue.books, catalogue.view.order[row]);
     return count;
 }
 
@@ -25,37 +26,38 @@ bool userSaysYes(MainWindow& main, const std::string& text) {
 // Whether the current row is among the rows the user sees selected.
 bool currentRowSelected(MainWindow& main) {
     const std::vector<int> selected = main.windows.selectedListRows(main.state.window, BookListId);
-    return std::find(selected.begin(), selected.end(), main.catalogue.selectedRow - 1) != selected.end();
+    return std::find(selected.begin(), selected.end(), main.catalogue.view.selectedRow - 1) != selected.end();
 }
 
 // Flags every marked record of the view deleted, hidden and unmarked; the row
 // above the top-most of them (row 1 at the top) becomes current.
 void deleteMarkedRowsOfView(Catalogue& catalogue) {
-    int topDeletedRow = catalogue.selectedRow;
-    for (int row = viewCount(catalogue); row >= 1; --row) {
-        const int record = catalogue.viewOrder[row];
-        if (!isMarked(catalogue, record)) continue;
-        std::uint8_t& flags = catalogue.records[record].flags;
+    int topDeletedRow = catalogue.view.selectedRow;
+    for (int row = viewCount(catalogue.view); row >= 1; --row) {
+        const int record = catalogue.view.order[row];
+        if (!isMarked(catalogue.books, record)) continue;
+        std::uint8_t& flags = catalogue.books.records[record].flags;
         setFlag(flags, deleted, true);
         setFlag(flags, shown, false);
-        setMarked(catalogue, record, false);
+        setMarked(catalogue.books, record, false);
         topDeletedRow = row;
     }
-    catalogue.selectedRow = std::max(topDeletedRow - 1, 1);
-    catalogue.currentRecord = catalogue.viewOrder[catalogue.selectedRow];
+    catalogue.view.selectedRow = std::max(topDeletedRow - 1, 1);
+    catalogue.view.currentRecord = catalogue.view.order[catalogue.view.selectedRow];
 }
 
 }  // namespace
 
 void setMarkOfShownRecords(MainWindow& main, bool mark) {
     Catalogue& catalogue = main.catalogue;
-    for (int row = 1; row <= viewCount(catalogue); ++row) setMarked(catalogue, catalogue.viewOrder[row], mark);
+    for (int row = 1; row <= viewCount(catalogue.view); ++row)
+        setMarked(catalogue.books, catalogue.view.order[row], mark);
     refillBookListAfterwards(main);
 }
 
 bool deleteBooks(MainWindow& main) {
     Catalogue& catalogue = main.catalogue;
-    if (viewCount(catalogue) == 0) return false;
+    if (viewCount(catalogue.view) == 0) return false;
     const bool hasCurrentRow = currentRowSelected(main);
     markSelectedRows(main, 2);
 
@@ -67,10 +69,10 @@ bool deleteBooks(MainWindow& main) {
                                                  : std::to_string(markedRows) + " records marked ...\r\nDelete them all now?";
     if (!userSaysYes(main, question)) return false;
 
-    if (markedRows == 0) setMarked(catalogue, catalogue.viewOrder[catalogue.selectedRow], true);
+    if (markedRows == 0) setMarked(catalogue.books, catalogue.view.order[catalogue.view.selectedRow], true);
     deleteMarkedRowsOfView(catalogue);
     main.state.deletedPending = true;
-    catalogue.changed = true;
+    catalogue.books.changed = true;
     rebuildView(catalogue);
     return true;
 }
@@ -78,12 +80,12 @@ bool deleteBooks(MainWindow& main) {
 bool undeleteBooks(MainWindow& main) {
     Catalogue& catalogue = main.catalogue;
     if (!userSaysYes(main, "Undelete all deleted records now?")) return false;
-    for (int record = 1; record <= recordCount(catalogue); ++record) {
-        std::uint8_t& flags = catalogue.records[record].flags;
+    for (int record = 1; record <= recordCount(catalogue.books); ++record) {
+        std::uint8_t& flags = catalogue.books.records[record].flags;
         if (testFlag(flags, deleted) == 0) continue;
         setFlag(flags, deleted, false);
         setFlag(flags, shown, true);
-        catalogue.currentRecord = record;
+        catalogue.view.currentRecord = record;
     }
     main.state.deletedPending = false;
     rebuildView(catalogue);

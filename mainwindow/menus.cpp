@@ -51,7 +51,7 @@ std::vector<platform::MenuSpec> mainMenuBar() {
 }
 
 void updateMenuStates(MainWindow& main) {
-    setItemEnabled(main, UnmarkAllShownCommand, main.catalogue.markedCount != 0);
+    setItemEnabled(main, UnmarkAllShownCommand, main.catalogue.books.markedCount != 0);
     setItemEnabled(main, UndeleteCommand, main.state.deletedPending);
 }
 
@@ -66,10 +66,10 @@ void applyViewMenuState(MainWindow& main, ViewMenuState view) {
 void offerListAllBooks(MainWindow& main) { setItemEnabled(main, ListAllBooksCommand, true); }
 
 void setCaseCaption(MainWindow& main, CaseCaptionForm form) {
-    const std::string next = main.catalogue.upperCase ? "Lower" : "Upper";
+    const std::string next = main.catalogue.books.upperCase ? "Lower" : "Upper";
     setItemCaption(main, CaseCommand, next + (form == CaseCaptionForm::WithMnemonic ? " &Case" : " Case"));
 }
 
 void setSortCaption(MainWindow& main) {
-    setItemCaption(main, SortCommand, main.catalogue.sortByDate ? "&Sort by Author" : "&Sort by Date");
+    setItemCaption(main, SortCommand, main.catalogue.view.sortByDate ? "&Sort by Author" : "&Sort by Date");
 }

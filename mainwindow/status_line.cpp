@@ -28,7 +28,7 @@ void setStatus(MainWindow& main, int field, const std::string& text) {
         case 1: shown = text.empty() ? fileDisplay(main.catalogue.fileName, main.state.startDirectory) : "Status: " + text; break;
         case 2:
         case 3: break;
-        case 4: shown = positionText(main.catalogue.selectedRow, viewCount(main.catalogue)); break;
+        case 4: shown = positionText(main.catalogue.view.selectedRow, viewCount(main.catalogue.view)); break;
         default: return;
     }
     main.windows.setText(main.state.window, statusLabelId(field), shown);

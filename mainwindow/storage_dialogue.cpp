@@ -34,7 +34,7 @@ bool loadCatalogueTelling(Catalogue& catalogue, StorageDialogue& dialogue,
 
 bool saveCatalogueAsking(Catalogue& catalogue, StorageDialogue& dialogue) {
     showProgress(dialogue, SavingStatus);
-    if (!catalogue.changed) {
+    if (!catalogue.books.changed) {
         showProgress(dialogue, "");
         return true;
     }
@@ -54,7 +54,7 @@ bool saveCatalogueAsking(Catalogue& catalogue, StorageDialogue& dialogue) {
             showProgress(dialogue, "");
             if (!changedElsewhere || answer != platform::Answer::No) return false;
             if (dialogue.saveAs) dialogue.saveAs();
-            return !catalogue.changed;
+            return !catalogue.books.changed;
         }
         // The new file, which a lock on the replaced one does not cover.
         if (outcome.result != SaveOutcome::NotSaved) holdFile(dialogue, catalogue.fileName);
@@ -65,7 +65,7 @@ bool saveCatalogueAsking(Catalogue& catalogue, StorageDialogue& dialogue) {
 }
 
 bool confirmSaveChanges(Catalogue& catalogue, StorageDialogue& dialogue) {
-    if (!catalogue.changed) return false;
+    if (!catalogue.books.changed) return false;
     const platform::Answer answer = show(dialogue.messages, saveChangesQuestion());
     if (answer == platform::Answer::Cancel) return true;
     if (answer != platform::Answer::Yes) return false;  // No: the changes are dropped
@@ -74,7 +74,7 @@ bool confirmSaveChanges(Catalogue& catalogue, StorageDialogue& dialogue) {
         // its save failed (and said so), the changes are still unsaved: keep
         // the program open rather than save again or drop them.
         if (dialogue.saveAs) dialogue.saveAs();
-        return catalogue.changed;
+        return catalogue.books.changed;
     }
     return !saveCatalogueAsking(catalogue, dialogue);
 }

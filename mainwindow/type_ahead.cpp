@@ -13,12 +13,12 @@ const std::string& typeAheadText(TypeAhead& typeAhead, std::string_view keys, st
 }
 
 int rowOfAuthorStartingWith(const Catalogue& catalogue, int fromRow, std::string_view typed) {
-    const int rows = viewCount(catalogue);
+    const int rows = viewCount(catalogue.view);
     if (typed.empty() || rows == 0) return 0;
     const int start = std::clamp(fromRow, 1, rows);
     for (int step = 0; step < rows; ++step) {
         const int row = (start - 1 + step) % rows + 1;
-        const std::string_view author = authorOf(catalogue, catalogue.viewOrder[row]);
+        const std::string_view author = authorOf(catalogue.books, catalogue.view.order[row]);
         if (author.size() >= typed.size() && compareFolded(author.substr(0, typed.size()), typed) == 0) return row;
     }
     return 0;

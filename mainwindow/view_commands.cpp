@@ -9,16 +9,16 @@
 void listAllBooks(MainWindow& main) {
     Catalogue& catalogue = main.catalogue;
     applyViewMenuState(main, ViewMenuState::AllBooks);
-    if (viewCount(catalogue) >= recordCount(catalogue)) return;
-    for (int record = 1; record <= recordCount(catalogue); ++record)
-        setFlag(catalogue.records[record].flags, shown, true);
-    catalogue.viewMode = ViewAll;
+    if (viewCount(catalogue.view) >= recordCount(catalogue.books)) return;
+    for (int record = 1; record <= recordCount(catalogue.books); ++record)
+        setFlag(catalogue.books.records[record].flags, shown, true);
+    catalogue.view.mode = ViewMode::All;
     rebuildView(catalogue);
 }
 
 int switchLetterCase(MainWindow& main) {
     const int topRow = main.windows.listTopRow(main.state.window, BookListId);
-    toggleLetterCase(main.catalogue);
+    toggleLetterCase(main.catalogue.books);
     setCaseCaption(main, CaseCaptionForm::WithMnemonic);
     rebuildView(main.catalogue);
     return topRow;
@@ -26,15 +26,15 @@ int switchLetterCase(MainWindow& main) {
 
 bool switchSortOrder(MainWindow& main) {
     Catalogue& catalogue = main.catalogue;
-    if (catalogue.viewMode == BooksUnread) return false;
-    catalogue.sortByDate = !catalogue.sortByDate;
+    if (catalogue.view.mode == ViewMode::Unread) return false;
+    catalogue.view.sortByDate = !catalogue.view.sortByDate;
     setSortCaption(main);
     rebuildView(catalogue);
     return true;
 }
 
 void showReadOrUnreadBooks(MainWindow& main, ViewMode mode) {
-    applyViewMenuState(main, mode == BooksRead ? ViewMenuState::BooksRead : ViewMenuState::BooksUnread);
-    main.catalogue.viewMode = mode;
+    applyViewMenuState(main, mode == ViewMode::Read ? ViewMenuState::BooksRead : ViewMenuState::BooksUnread);
+    main.catalogue.view.mode = mode;
     rebuildView(main.catalogue);
 }

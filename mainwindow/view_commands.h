@@ -21,5 +21,5 @@ int switchLetterCase(MainWindow& main);
 // Unread view (it has no dates) and then returns false.
 bool switchSortOrder(MainWindow& main);
 
-// Books Read and Books Unread: `mode` is BooksRead or BooksUnread.
+// Books Read and Books Unread: `mode` is ViewMode::Read or ViewMode::Unread.
 void showReadOrUnreadBooks(MainWindow& main, ViewMode mode);

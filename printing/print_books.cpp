@@ -91,12 +91,12 @@ bool makeRoomFor(PrintRun& run) {
 // Author, title and date read on one line: the Book List line, and the first
 // line of Book Data. Title and date start with two spaces, so that they
 // cover the end of a longer text to their left.
-void printBookLine(PrintRun& run, const Catalogue& catalogue, int record) {
+void printBookLine(PrintRun& run, const BookTables& books, int record) {
     ++run.linesUsed;
     run.nextLine();
-    run.print(authorOf(catalogue, record), ColumnA);
-    run.print("  " + catalogue.records[record].title, ColumnB);
-    if (const std::uint16_t date = readDateOf(catalogue, record); date != 0)
+    run.print(authorOf(books, record), ColumnA);
+    run.print("  " + books.records[record].title, ColumnB);
+    if (const std::uint16_t date = readDateOf(books, record); date != 0)
         run.print("  " + formatReadDate(date), ColumnC);
 }
 
@@ -125,16 +125,16 @@ void printDataLines(PrintRun& run, const BookRecord& record) {
 // Ends the last page; returns false when a page could not be begun, after
 // the page before it has ended.
 bool printView(PrintRun& run, Catalogue& catalogue) {
-    for (int row = 1; row <= viewCount(catalogue); ++row) {
-        const int record = catalogue.viewOrder[row];
-        BookRecord& book = catalogue.records[record];
+    for (int row = 1; row <= viewCount(catalogue.view); ++row) {
+        const int record = catalogue.view.order[row];
+        BookRecord& book = catalogue.books.records[record];
         if (!run.options.allListed && !testFlag(book.flags, marked)) continue;
         if (!makeRoomFor(run)) return false;
-        printBookLine(run, catalogue, record);
+        printBookLine(run, catalogue.books, record);
         if (run.options.bookData) printDataLines(run, book);
         if (!run.options.allListed) {
-            setMarked(catalogue, record, false);
-            if (catalogue.markedCount == 0) break;
+            setMarked(catalogue.books, record, false);
+            if (catalogue.books.markedCount == 0) break;
         }
     }
     run.printer.endPage();

@@ -23,7 +23,7 @@ struct PrintDialog {
 // Before the dialog shows: the choices start from what is marked.
 void initialise(const PrintDialog& dialog) {
     platform::Windows& windows = dialog.windows;
-    windows.setChecked(dialog.window, dialog.catalogue.markedCount != 0 ? MarkedOnlyId : AllListedId, true);
+    windows.setChecked(dialog.window, dialog.catalogue.books.markedCount != 0 ? MarkedOnlyId : AllListedId, true);
     windows.setChecked(dialog.window, NormalFontId, true);
     windows.setChecked(dialog.window, BookListLayoutId, true);
     windows.setDefaultButton(dialog.window, PrintNowButtonId, true);

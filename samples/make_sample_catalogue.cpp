@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
             return 1;
     }
     // Nothing current, so the list opens on its first row.
-    catalogue.currentRecord = 0;
+    catalogue.view.currentRecord = 0;
     catalogue.fileName = argv[1];
     return saveCatalogue(catalogue, platform::systemFiles()).result == SaveOutcome::Saved ? 0 : 1;
 }

@@ -91,8 +91,8 @@ platform::WindowSpec statisticsDialogBlueprint() {
     return blueprint;
 }
 
-void showReadingStatistics(platform::Windows& windows, const Catalogue& catalogue, WindowHandle owner) {
-    const Shown shown{readingFigures(catalogue)};
+void showReadingStatistics(platform::Windows& windows, const BookTables& books, WindowHandle owner) {
+    const Shown shown{readingFigures(books)};
     windows.runWindow(statisticsDialogBlueprint(), owner, [&windows, &shown](WindowHandle dialog, const platform::Message& message) {
         handle(windows, shown, dialog, message);
     });

@@ -16,6 +16,6 @@ inline constexpr int CloseButtonId = platform::EscapeCommand;  // so Escape clos
 // categories and the review grades with their counts, highest first.
 platform::WindowSpec statisticsDialogBlueprint();
 
-// Shows the catalogue's reading figures modally over `owner` and returns
-// when the user has closed the dialog. It reads the catalogue only.
-void showReadingStatistics(platform::Windows& windows, const Catalogue& catalogue, platform::WindowHandle owner);
+// Shows the reading figures of the books modally over `owner` and returns
+// when the user has closed the dialog. It reads the books only.
+void showReadingStatistics(platform::Windows& windows, const BookTables& books, platform::WindowHandle owner);

@@ -78,7 +78,7 @@ DecodeResult endedEarly(std::string_view bytes) {
 
 }  // namespace
 
-DecodeResult decodeCatalogue(std::string_view bytes, Catalogue& tables) {
+DecodeResult decodeCatalogue(std::string_view bytes, BookTables& tables) {
     Reader reader(bytes);
     char magic[FileMagic.size()];
     reader.read(magic, sizeof magic);
@@ -144,15 +144,15 @@ DecodeResult decodeCatalogue(std::string_view bytes, Catalogue& tables) {
     return {};
 }
 
-PurgePlan planPurge(const Catalogue& catalogue) {
+PurgePlan planPurge(const BookTables& books) {
     PurgePlan plan;
-    const int records = recordCount(catalogue);
-    const int authors = authorCount(catalogue);
+    const int records = recordCount(books);
+    const int authors = authorCount(books);
     auto refuse = [&](std::string problem) {
         plan.problem = std::move(problem);
         return plan;
     };
-    if (catalogue.readDates.size() != catalogue.records.size())
+    if (books.readDates.size() != books.records.size())
         return refuse("its read-date table does not match its records");
 
     plan.newRecordNumber.assign(records + 1, 0);
@@ -161,12 +161,12 @@ PurgePlan planPurge(const Catalogue& catalogue) {
     std::vector<char> authorUsed(authors + 1, 0);
     std::vector<char> dateUsed(records + 1, 0);
     for (int i = 1; i <= records; ++i) {
-        const BookRecord& record = catalogue.records[i];
+        const BookRecord& record = books.records[i];
         if (testFlag(record.flags, deleted)) continue;
         if (record.authorIndex < 1 || record.authorIndex > authors || record.dateIndex < 1 || record.dateIndex > records)
             return refuse("record " + std::to_string(i) + " points outside the author or read-date table");
         if (dateUsed[record.dateIndex]) return refuse("two records share read date " + std::to_string(record.dateIndex));
-        const std::string& author = catalogue.authors[record.authorIndex];
+        const std::string& author = books.authors[record.authorIndex];
         if (author.size() > MaxTextBytes)
             return refuse("the author " + describeText(author) + " is " + std::to_string(author.size()) +
                           " bytes long; a text can hold at most 255");
@@ -190,17 +190,17 @@ PurgePlan planPurge(const Catalogue& catalogue) {
     return plan;
 }
 
-std::string encodeCatalogue(const Catalogue& catalogue, const PurgePlan& plan) {
+std::string encodeCatalogue(const BookTables& books, const PurgePlan& plan) {
     std::size_t expected = FileMagic.size() + 4 + plan.keptRecords.size() * 11;
     for (const int i : plan.keptRecords)
-        expected += catalogue.records[i].title.size() + catalogue.records[i].disposition.size();
+        expected += books.records[i].title.size() + books.records[i].disposition.size();
     Writer writer(expected + static_cast<std::size_t>(plan.authorCount) * 24);
 
     writer.raw(FileMagic);
     writer.word(static_cast<std::uint16_t>(plan.keptRecords.size()));
     writer.word(static_cast<std::uint16_t>(plan.authorCount));
     for (const int i : plan.keptRecords) {
-        const BookRecord& record = catalogue.records[i];
+        const BookRecord& record = books.records[i];
         writer.word(static_cast<std::uint16_t>(plan.newAuthorIndex[record.authorIndex]));
         writer.word(static_cast<std::uint16_t>(plan.newDateIndex[record.dateIndex]));
         writer.byte(record.category);
@@ -212,22 +212,22 @@ std::string encodeCatalogue(const Catalogue& catalogue, const PurgePlan& plan) {
         writer.shortText(record.disposition);
     }
     for (std::size_t a = 1; a < plan.newAuthorIndex.size(); ++a)
-        if (plan.newAuthorIndex[a] != 0) writer.shortText(catalogue.authors[a]);
+        if (plan.newAuthorIndex[a] != 0) writer.shortText(books.authors[a]);
     for (std::size_t d = 1; d < plan.newDateIndex.size(); ++d)
-        if (plan.newDateIndex[d] != 0) writer.word(catalogue.readDates[d]);
+        if (plan.newDateIndex[d] != 0) writer.word(books.readDates[d]);
     return writer.take();
 }
 
 void applyPurge(Catalogue& catalogue, const PurgePlan& plan) {
-    const bool recordsDropped = static_cast<int>(plan.keptRecords.size()) != recordCount(catalogue);
-    const bool authorsDropped = plan.authorCount != authorCount(catalogue);
+    const bool recordsDropped = static_cast<int>(plan.keptRecords.size()) != recordCount(catalogue.books);
+    const bool authorsDropped = plan.authorCount != authorCount(catalogue.books);
 
     // A deleted record can still be marked (the old version an edit keeps,
     // a record a file holds so): its mark goes with it.
     std::vector<BookRecord> records(1);
     records.reserve(plan.keptRecords.size() + 1);
     for (const int i : plan.keptRecords) {
-        BookRecord& record = records.emplace_back(std::move(catalogue.records[i]));
+        BookRecord& record = records.emplace_back(std::move(catalogue.books.records[i]));
         record.authorIndex = static_cast<std::int16_t>(plan.newAuthorIndex[record.authorIndex]);
         record.dateIndex = static_cast<std::int16_t>(plan.newDateIndex[record.dateIndex]);
         setFlag(record.flags, shown, true);
@@ -235,18 +235,18 @@ void applyPurge(Catalogue& catalogue, const PurgePlan& plan) {
     std::vector<std::string> authors(1);
     authors.reserve(plan.authorCount + 1);
     for (std::size_t a = 1; a < plan.newAuthorIndex.size(); ++a)
-        if (plan.newAuthorIndex[a] != 0) authors.push_back(std::move(catalogue.authors[a]));
+        if (plan.newAuthorIndex[a] != 0) authors.push_back(std::move(catalogue.books.authors[a]));
     std::vector<std::uint16_t> dates(1, 0);
     dates.reserve(plan.keptRecords.size() + 1);
     for (std::size_t d = 1; d < plan.newDateIndex.size(); ++d)
-        if (plan.newDateIndex[d] != 0) dates.push_back(catalogue.readDates[d]);
+        if (plan.newDateIndex[d] != 0) dates.push_back(catalogue.books.readDates[d]);
 
-    catalogue.records = std::move(records);
-    catalogue.authors = std::move(authors);
-    catalogue.readDates = std::move(dates);
-    recountMarks(catalogue);
-    const int current = catalogue.currentRecord;
-    catalogue.currentRecord =
+    catalogue.books.records = std::move(records);
+    catalogue.books.authors = std::move(authors);
+    catalogue.books.readDates = std::move(dates);
+    recountMarks(catalogue.books);
+    const int current = catalogue.view.currentRecord;
+    catalogue.view.currentRecord =
         current >= 1 && current < static_cast<int>(plan.newRecordNumber.size()) ? plan.newRecordNumber[current] : 0;
     if (recordsDropped || authorsDropped) rebuildView(catalogue);
 }

@@ -34,7 +34,7 @@ struct DecodeResult {
 // harm nothing: authors out of order or equal under folding (after a
 // proper-case conversion), authors no record uses (dropped at the next save),
 // any flags, category and review codes, date values that are no real date.
-DecodeResult decodeCatalogue(std::string_view bytes, Catalogue& tables);
+DecodeResult decodeCatalogue(std::string_view bytes, BookTables& tables);
 
 // Which entries a save keeps, and their new numbers.
 struct PurgePlan {
@@ -50,10 +50,10 @@ struct PurgePlan {
 // authors) and checks that the result can be written: indices inside their
 // tables, distinct read dates, no text longer than 255 bytes, no more than
 // MaxRecords records or MaxAuthors authors to write.
-PurgePlan planPurge(const Catalogue& catalogue);
+PurgePlan planPurge(const BookTables& books);
 
 // The file bytes of the purged catalogue (plan.problem must be empty).
-std::string encodeCatalogue(const Catalogue& catalogue, const PurgePlan& plan);
+std::string encodeCatalogue(const BookTables& books, const PurgePlan& plan);
 
 // Applies the plan in memory: keeps what was written, renumbers the indices,
 // sets `shown` on every remaining record, recounts markedCount (a dropped

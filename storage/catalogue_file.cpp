@@ -52,25 +52,27 @@ LoadOutcome loadCatalogue(Catalogue& catalogue, platform::Files& files, const pl
             return refuseLoad(catalogue, previousFileName, {FileProblem::NotRead, fileName, {}, reason, {}});
         }
 
-        Catalogue loaded;
+        BookTables loaded;
         const DecodeResult result = decodeCatalogue(bytes, loaded);
         if (result.status == DecodeResult::WrongMagic)
             return refuseLoad(catalogue, previousFileName, {FileProblem::WrongVersion, fileName, {}, {}, {}});
         if (result.status == DecodeResult::Damaged)
             return refuseLoad(catalogue, previousFileName, {FileProblem::Damaged, fileName, {}, result.problem, {}});
 
-        catalogue.records = std::move(loaded.records);
-        catalogue.authors = std::move(loaded.authors);
-        catalogue.readDates = std::move(loaded.readDates);
+        BookTables& books = catalogue.books;
+        books.records = std::move(loaded.records);
+        books.authors = std::move(loaded.authors);
+        books.readDates = std::move(loaded.readDates);
         catalogue.onDisk = stampOf(fileName, described, info, bytes);
-        catalogue.changed = false;
-        recountMarks(catalogue);
-        const std::string& firstAuthor = authorCount(catalogue) > 0 ? catalogue.authors[1] : catalogue.authors[0];
-        catalogue.upperCase = firstAuthor == toUpperAscii(firstAuthor);
+        books.changed = false;
+        recountMarks(books);
+        const std::string& firstAuthor = authorCount(books) > 0 ? books.authors[1] : books.authors[0];
+        books.upperCase = firstAuthor == toUpperAscii(firstAuthor);
         // The texts are the file's: nothing says they are all in one form.
-        catalogue.lettersInForm = false;
+        books.lettersInForm = false;
         // A record number the new file does not have would point outside it.
-        if (catalogue.currentRecord < 0 || catalogue.currentRecord > recordCount(catalogue)) catalogue.currentRecord = 0;
+        int& current = catalogue.view.currentRecord;
+        if (current < 0 || current > recordCount(books)) current = 0;
     }
     rebuildView(catalogue);
     return {!catalogue.fileName.empty(), std::nullopt};
@@ -87,7 +89,7 @@ bool holdCatalogueFile(platform::Files& files, const platform::SystemPath& path,
 SaveLook lookAtCatalogueFile(const Catalogue& catalogue, platform::Files& files) {
     const platform::SystemPath& fileName = catalogue.fileName;
     if (fileName.empty()) return {FileProblem{FileProblem::NoFileName, fileName, {}, {}, {}}, {}, false};
-    if (const PurgePlan plan = planPurge(catalogue); !plan.problem.empty())
+    if (const PurgePlan plan = planPurge(catalogue.books); !plan.problem.empty())
         return {FileProblem{FileProblem::NotSaved, fileName, {}, plan.problem, {}}, {}, false};
     SaveLook look;
     look.now = lookAt(files, fileName);
@@ -97,7 +99,7 @@ SaveLook lookAtCatalogueFile(const Catalogue& catalogue, platform::Files& files)
 
 SaveOutcome saveCatalogue(Catalogue& catalogue, platform::Files& files, const SaveLook& look,
                           const SaveChoices& choices) {
-    if (!catalogue.changed) return {};
+    if (!catalogue.books.changed) return {};
     if (look.problem) return {SaveOutcome::NotSaved, *look.problem};
     const platform::SystemPath fileName = catalogue.fileName;
     if (look.changedElsewhere && !choices.overwriteChanged)
@@ -108,8 +110,8 @@ SaveOutcome saveCatalogue(Catalogue& catalogue, platform::Files& files, const Sa
                     {FileProblem::BackupNotKept, fileName, backupNameOf(fileName), std::move(reason), {}}};
     }
 
-    const PurgePlan plan = planPurge(catalogue);
-    const std::string bytes = encodeCatalogue(catalogue, plan);
+    const PurgePlan plan = planPurge(catalogue.books);
+    const std::string bytes = encodeCatalogue(catalogue.books, plan);
     const platform::ReplaceResult written = files.replaceWhole(fileName, bytes);
     if (written.outcome == platform::ReplaceResult::NotReplaced)
         return {SaveOutcome::NotSaved, problemOf(written, FileProblem::NotSaved, fileName)};
@@ -121,12 +123,12 @@ SaveOutcome saveCatalogue(Catalogue& catalogue, platform::Files& files, const Sa
     catalogue.onDisk = stampOf(fileName, described, info, bytes);
     if (written.outcome == platform::ReplaceResult::ReplacedUnconfirmed)
         return {SaveOutcome::SavedUnconfirmed, problemOf(written, FileProblem::SavedUnconfirmed, fileName)};
-    catalogue.changed = false;
+    catalogue.books.changed = false;
     return {};
 }
 
 SaveOutcome saveCatalogue(Catalogue& catalogue, platform::Files& files) {
-    if (!catalogue.changed) return {};
+    if (!catalogue.books.changed) return {};
     return saveCatalogue(catalogue, files, lookAtCatalogueFile(catalogue, files), {});
 }
 

@@ -13,10 +13,10 @@ namespace {
 
 void importBooks(benchmark::State& state, ExportForm form) {
     const Catalogue source = loadBenchCatalogue(static_cast<int>(state.range(0)));
-    const std::string file = exportBooks(source, allBooks(source), form);
+    const std::string file = exportBooks(source.books, allBooks(source.books), form);
     for (auto _ : state) {
         Catalogue catalogue;
-        const ImportPlanResult planned = planImport(file, catalogue, platform::systemTransliterator(), 2026);
+        const ImportPlanResult planned = planImport(file, catalogue.books, platform::systemTransliterator(), 2026);
         const ImportOutcome outcome = applyImport(catalogue, planned.plan);
         benchmark::DoNotOptimize(outcome.added);
     }
@@ -26,8 +26,8 @@ BENCHMARK_CAPTURE(importBooks, goodreads, ExportForm::Goodreads)->Name("importGo
 
 void exportBooksOf(benchmark::State& state) {
     const Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
-    const std::vector<int> records = allBooks(catalogue);
-    for (auto _ : state) benchmark::DoNotOptimize(exportBooks(catalogue, records, ExportForm::Quorvels).size());
+    const std::vector<int> records = allBooks(catalogue.books);
+    for (auto _ : state) benchmark::DoNotOptimize(exportBooks(catalogue.books, records, ExportForm::Quorvels).size());
 }
 BENCHMARK(exportBooksOf)->Name("exportCsv")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
 

@@ -19,6 +19,6 @@ int main(int argc, char** argv) {
     }
     Catalogue catalogue = enterBooks(realisticBooks(size));
     catalogue.fileName = argv[2];
-    catalogue.changed = true;  // an empty catalogue is written too
+    catalogue.books.changed = true;  // an empty catalogue is written too
     return saveCatalogue(catalogue, platform::systemFiles()).result == SaveOutcome::Saved ? 0 : 1;
 }

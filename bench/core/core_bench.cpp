@@ -17,14 +17,14 @@ namespace {
 void insertOneBook(benchmark::State& state, bool lettersKnown) {
     Catalogue start = loadBenchCatalogue(static_cast<int>(state.range(0)));
     makeRoomForOneBook(start);
-    if (lettersKnown) applyLetterCase(start);
+    if (lettersKnown) applyLetterCase(start.books);
     for (auto _ : state) {
         state.PauseTiming();
         Catalogue catalogue = start;
         state.ResumeTiming();
         insertRecord(catalogue, "Middleton, Anne", "A new book of the year", "Kept on the shelf", packReadDate("06-15-2001"),
                      2, 3);
-        benchmark::DoNotOptimize(catalogue.currentRecord);
+        benchmark::DoNotOptimize(catalogue.view.currentRecord);
     }
 }
 BENCHMARK_CAPTURE(insertOneBook, insertRecord, true)->Name("insertRecord")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
@@ -36,7 +36,7 @@ BENCHMARK_CAPTURE(insertOneBook, insertRecord_firstAfterLoad, false)->Name("inse
         setUpView(catalogue, variant);
         for (auto _ : state) {
             rebuildView(catalogue);
-            benchmark::DoNotOptimize(catalogue.viewOrder.data());
+            benchmark::DoNotOptimize(catalogue.view.order.data());
         }
     });
     return true;
@@ -45,12 +45,12 @@ BENCHMARK_CAPTURE(insertOneBook, insertRecord_firstAfterLoad, false)->Name("inse
 // Every author and title switched to one form; switching back is untimed.
 void toggleLetterCaseTo(benchmark::State& state, bool toCapitals) {
     Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
-    if (catalogue.upperCase == toCapitals) toggleLetterCase(catalogue);
+    if (catalogue.books.upperCase == toCapitals) toggleLetterCase(catalogue.books);
     for (auto _ : state) {
-        toggleLetterCase(catalogue);
-        benchmark::DoNotOptimize(catalogue.records.data());
+        toggleLetterCase(catalogue.books);
+        benchmark::DoNotOptimize(catalogue.books.records.data());
         state.PauseTiming();
-        toggleLetterCase(catalogue);
+        toggleLetterCase(catalogue.books);
         state.ResumeTiming();
     }
 }
@@ -63,7 +63,7 @@ BENCHMARK_CAPTURE(toggleLetterCaseTo, properCase, false)->Name("toggleLetterCase
 void figures(benchmark::State& state) {
     const Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        ReadingFigures counted = readingFigures(catalogue);
+        ReadingFigures counted = readingFigures(catalogue.books);
         benchmark::DoNotOptimize(counted.readPerYear.data());
     }
 }

@@ -29,8 +29,9 @@ void typeLetterNoAuthorBegins(BenchWindow& bench) {
 // from the top, back to one with "a" after wrapping round, the row drawn.
 void typeLetterAndJump(BenchWindow& bench) {
     bench.main.state.typeAhead = {};
-    typeKey(bench, bench.main.catalogue.selectedRow < viewCount(bench.main.catalogue) / 2 ? QStringLiteral("w")
-                                                                                            : QStringLiteral("a"));
+    typeKey(bench, bench.main.catalogue.view.selectedRow < viewCount(bench.main.catalogue.view) / 2
+                       ? QStringLiteral("w")
+                       : QStringLiteral("a"));
     drawList(bench);
 }
 
@@ -64,8 +65,9 @@ void registerBookListBenchmarks() {
         fillBookList(bench.main);
         drawList(bench);
     });
-    registerWithAndWithoutScreenReader(
-        "toggleRowMark", [](BenchWindow& bench) { toggleRowMark(bench.main, viewCount(bench.main.catalogue) / 2); });
+    registerWithAndWithoutScreenReader("toggleRowMark", [](BenchWindow& bench) {
+        toggleRowMark(bench.main, viewCount(bench.main.catalogue.view) / 2);
+    });
     registerWithAndWithoutScreenReader("typeIntoList_noAuthorBegins", typeLetterNoAuthorBegins);
     registerWithAndWithoutScreenReader("typeIntoList_jumpAndDraw", typeLetterAndJump);
 }

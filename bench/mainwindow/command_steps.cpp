@@ -19,7 +19,8 @@
 namespace {
 
 void press(CommandBench& bench, int command) {
-    bench.main.windows.setListRowSelected(bench.main.state.window, BookListId, bench.main.catalogue.selectedRow - 1, true);
+    bench.main.windows.setListRowSelected(bench.main.state.window, BookListId,
+                                          bench.main.catalogue.view.selectedRow - 1, true);
     handleMainWindowMessage(bench.main, bench.main.state.window, {platform::MessageKind::Command, command});
 }
 
@@ -33,8 +34,9 @@ void untimed(CommandBench& bench, const std::function<void()>& step) { bench.unt
 // Exactly `count` records marked, spread evenly over the view.
 void markSpreadOverTheView(CommandBench& bench, int count) {
     Catalogue& catalogue = bench.main.catalogue;
-    for (int record = 1; record <= recordCount(catalogue); ++record) setMarked(catalogue, record, false);
-    for (int n = 0; n < count; ++n) setMarked(catalogue, catalogue.viewOrder[1 + n * viewCount(catalogue) / count], true);
+    for (int record = 1; record <= recordCount(catalogue.books); ++record) setMarked(catalogue.books, record, false);
+    for (int n = 0; n < count; ++n)
+        setMarked(catalogue.books, catalogue.view.order[1 + n * viewCount(catalogue.view) / count], true);
     bench.main.state.listStale = true;
 }
 
@@ -51,12 +53,12 @@ void undeleteAll(CommandBench& bench) {
 
 // What the find dialog's Find does for an author typed in.
 FindDialogOutcome findSmith(Catalogue& catalogue) {
-    catalogue.viewMode = BooksFound;
-    runFind(catalogue, makeFindCriteria("smith", "", "", -1));
+    catalogue.view.mode = ViewMode::Found;
+    runFind(catalogue.books, makeFindCriteria("smith", "", "", -1));
     rebuildView(catalogue);
-    catalogue.selectedRow = 1;
-    catalogue.currentRecord = catalogue.viewOrder[1];
-    return {viewCount(catalogue) < recordCount(catalogue)};
+    catalogue.view.selectedRow = 1;
+    catalogue.view.currentRecord = catalogue.view.order[1];
+    return {viewCount(catalogue.view) < recordCount(catalogue.books)};
 }
 
 // What the record dialog's Add does for a book typed in.
@@ -71,11 +73,11 @@ RecordDialogOutcome addOneBook(MainWindow& main) {
 const std::vector<CommandStep>& commandSteps() {
     static const std::vector<CommandStep> steps = {
         {"command/Case_toCapitals", [](CommandBench& bench) {
-            if (bench.main.catalogue.upperCase) untimed(bench, [&] { press(bench, CaseCommand); });
+            if (bench.main.catalogue.books.upperCase) untimed(bench, [&] { press(bench, CaseCommand); });
             pressAndDraw(bench, CaseCommand);
         }},
         {"command/Case_toProperCase", [](CommandBench& bench) {
-            if (!bench.main.catalogue.upperCase) untimed(bench, [&] { press(bench, CaseCommand); });
+            if (!bench.main.catalogue.books.upperCase) untimed(bench, [&] { press(bench, CaseCommand); });
             pressAndDraw(bench, CaseCommand);
         }},
         {"command/Sort", [](CommandBench& bench) { pressAndDraw(bench, SortCommand); }},
@@ -126,7 +128,7 @@ const std::vector<CommandStep>& commandSteps() {
             takeRecordDialogOutcome(bench.main, addOneBook(bench.main));
             fillBookList(bench.main);
             bench.drawList();
-            untimed(bench, [&] { dropBook(bench.main.catalogue, bench.main.catalogue.currentRecord); });
+            untimed(bench, [&] { dropBook(bench.main.catalogue, bench.main.catalogue.view.currentRecord); });
         }},
     };
     return steps;

@@ -16,8 +16,8 @@
 namespace {
 
 void buildEveryLine(const Catalogue& catalogue, const platform::TextMeasure& measure) {
-    for (int row = 1; row <= viewCount(catalogue); ++row) {
-        const std::string line = listTextOf(catalogue, &measure, catalogue.viewOrder[row]);
+    for (int row = 1; row <= viewCount(catalogue.view); ++row) {
+        const std::string line = listTextOf(catalogue.books, &measure, catalogue.view.order[row]);
         benchmark::DoNotOptimize(line.data());
     }
 }

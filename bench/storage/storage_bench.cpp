@@ -35,7 +35,7 @@ void BM_SaveCatalogue(benchmark::State& state) {
     Catalogue catalogue = makeCatalogue(static_cast<int>(state.range(0)));
     catalogue.fileName = folder.path + "/bench.pmr";
     for (auto _ : state) {
-        catalogue.changed = true;
+        catalogue.books.changed = true;
         if (saveCatalogue(catalogue, platform::systemFiles()).result != SaveOutcome::Saved) state.SkipWithError("the save failed");
     }
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(catalogue.fileName));
@@ -46,26 +46,27 @@ void BM_LoadCatalogue(benchmark::State& state) {
         Catalogue catalogue;
         catalogue.fileName = benchCatalogueFile(static_cast<int>(state.range(0)));
         if (!loadCatalogue(catalogue, platform::systemFiles()).loaded) state.SkipWithError("the load failed");
-        benchmark::DoNotOptimize(catalogue.viewOrder.data());
+        benchmark::DoNotOptimize(catalogue.view.order.data());
     }
 }
 
 void BM_EncodeCatalogue(benchmark::State& state) {
     const Catalogue catalogue = makeCatalogue(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        const PurgePlan plan = planPurge(catalogue);
-        std::string bytes = encodeCatalogue(catalogue, plan);
+        const PurgePlan plan = planPurge(catalogue.books);
+        std::string bytes = encodeCatalogue(catalogue.books, plan);
         benchmark::DoNotOptimize(bytes.data());
     }
 }
 
 void BM_DecodeCatalogue(benchmark::State& state) {
     const Catalogue source = makeCatalogue(static_cast<int>(state.range(0)));
-    const std::string bytes = encodeCatalogue(source, planPurge(source));
+    const std::string bytes = encodeCatalogue(source.books, planPurge(source.books));
     for (auto _ : state) {
         Catalogue catalogue;
-        if (decodeCatalogue(bytes, catalogue).status != DecodeResult::Loaded) state.SkipWithError("decode failed");
-        benchmark::DoNotOptimize(catalogue.records.data());
+        if (decodeCatalogue(bytes, catalogue.books).status != DecodeResult::Loaded)
+            state.SkipWithError("decode failed");
+        benchmark::DoNotOptimize(catalogue.books.records.data());
     }
 }
 

@@ -17,10 +17,10 @@ Catalogue loadCatalogueFile(const std::string& file) {
 }
 
 void dropBook(Catalogue& catalogue, int record) {
-    setFlag(catalogue.records[record].flags, deleted, true);
-    applyPurge(catalogue, planPurge(catalogue));
+    setFlag(catalogue.books.records[record].flags, deleted, true);
+    applyPurge(catalogue, planPurge(catalogue.books));
 }
 
 void makeRoomForOneBook(Catalogue& catalogue) {
-    if (recordCount(catalogue) == MaxRecords) dropBook(catalogue, 1);
+    if (recordCount(catalogue.books) == MaxRecords) dropBook(catalogue, 1);
 }

@@ -3,10 +3,11 @@
 #include "bench/support/bench_catalogue.h"
 
 void setUpView(Catalogue& catalogue, const ViewVariant& variant) {
-    catalogue.sortByDate = variant.sortByDate;
-    catalogue.viewMode = variant.mode;
-    if (variant.mode == BooksFound)
-        for (int i = 1; i <= recordCount(catalogue); ++i) setFlag(catalogue.records[i].flags, shown, i % 3 == 0);
+    catalogue.view.sortByDate = variant.sortByDate;
+    catalogue.view.mode = variant.mode;
+    if (variant.mode == ViewMode::Found)
+        for (int i = 1; i <= recordCount(catalogue.books); ++i)
+            setFlag(catalogue.books.records[i].flags, shown, i % 3 == 0);
 }
 
 void registerForEveryView(const std::string& prefix,

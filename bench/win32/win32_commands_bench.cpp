@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
         platform::scripted::RecordingHelpViewer noHelp;
         platform::SystemClock clock;
         MainWindow main{catalogue, state, desktop->windows(), messages, platform::systemFiles(), noHelp, clock};
-        Run run{main, messages, repetitions, recordCount(catalogue)};
+        Run run{main, messages, repetitions, recordCount(catalogue.books)};
         current = &run;
         SetTimer(nullptr, 0, USER_TIMER_MINIMUM, measure);
         runMainWindow(main);

@@ -36,8 +36,8 @@ std::vector<TypedBook> distinctBooks(int size, unsigned seed) {
 // letter case makes.
 Catalogue imported(const std::string& file, bool upperCase) {
     Catalogue catalogue;
-    catalogue.upperCase = upperCase;
-    const ImportPlanResult planned = planImport(file, catalogue, platform::systemTransliterator(), CurrentYear);
+    catalogue.books.upperCase = upperCase;
+    const ImportPlanResult planned = planImport(file, catalogue.books, platform::systemTransliterator(), CurrentYear);
     EXPECT_TRUE(planned.ok) << planned.problem;
     EXPECT_TRUE(planned.plan.notImportable.empty());
     EXPECT_EQ(planned.plan.repeatedInFile + planned.plan.alreadyInCatalogue + planned.plan.withoutUsableDate, 0);
@@ -49,9 +49,9 @@ Catalogue imported(const std::string& file, bool upperCase) {
 // What a catalogue holds after a round through a file: the view of all
 // books, the last book current, changed set.
 Catalogue asImported(Catalogue catalogue, int current) {
-    catalogue.viewMode = ViewAll;
-    catalogue.currentRecord = current;
-    for (int i = 1; i <= recordCount(catalogue); ++i) setFlag(catalogue.records[i].flags, shown, true);
+    catalogue.view.mode = ViewMode::All;
+    catalogue.view.currentRecord = current;
+    for (int i = 1; i <= recordCount(catalogue.books); ++i) setFlag(catalogue.books.records[i].flags, shown, true);
     rebuildView(catalogue);
     return catalogue;
 }
@@ -63,15 +63,15 @@ TEST(ExportThenImport, GivesTheSameCatalogueBack) {
         // Codes 14 of the categories and 10 of the reviews have no name: a
         // file cannot tell them from none.
         Catalogue capitals = makeLargeCatalogue(300, seed);
-        for (int i = 1; i <= recordCount(capitals); ++i) {
-            BookRecord& record = capitals.records[i];
+        for (int i = 1; i <= recordCount(capitals.books); ++i) {
+            BookRecord& record = capitals.books.records[i];
             if (record.category == 14) record.category = 0;
             if (record.review == 10) record.review = 0;
         }
         for (const Catalogue* source : {&proper, &capitals}) {
-            const std::string file = exportBooks(*source, allBooks(*source), ExportForm::Quorvels);
-            const Catalogue back = imported(file, source->upperCase);
-            EXPECT_EQ(firstDifference(back, asImported(*source, back.currentRecord)), "");
+            const std::string file = exportBooks(source->books, allBooks(source->books), ExportForm::Quorvels);
+            const Catalogue back = imported(file, source->books.upperCase);
+            EXPECT_EQ(firstDifference(back, asImported(*source, back.view.currentRecord)), "");
         }
     }
 }
@@ -82,12 +82,12 @@ TEST(ExportThenImport, GoodreadsFormKeepsAllButTheFinerReviewsAndMarks) {
     for (unsigned seed = 1; seed <= 4; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         const Catalogue source = enterBooks(distinctBooks(400, seed), seed);
-        const Catalogue back = imported(exportBooks(source, allBooks(source), ExportForm::Goodreads), false);
-        Catalogue expected = asImported(source, back.currentRecord);
-        for (int i = 1; i <= recordCount(expected); ++i) {
-            BookRecord& record = expected.records[i];
+        const Catalogue back = imported(exportBooks(source.books, allBooks(source.books), ExportForm::Goodreads), false);
+        Catalogue expected = asImported(source, back.view.currentRecord);
+        for (int i = 1; i <= recordCount(expected.books); ++i) {
+            BookRecord& record = expected.books.records[i];
             record.review = ReviewBack[record.review];
-            setMarked(expected, i, false);
+            setMarked(expected.books, i, false);
         }
         EXPECT_EQ(firstDifference(back, expected), "");
     }
@@ -95,16 +95,16 @@ TEST(ExportThenImport, GoodreadsFormKeepsAllButTheFinerReviewsAndMarks) {
 
 TEST(ImportPlan, AFullCatalogueStopsAtTheLastBookThatFits) {
     Catalogue catalogue = makeLargeCatalogue(50, 2);
-    while (authorCount(catalogue) < MaxAuthors - 3)
-        catalogue.authors.push_back("ZZ" + std::to_string(100000 + authorCount(catalogue)));
+    while (authorCount(catalogue.books) < MaxAuthors - 3)
+        catalogue.books.authors.push_back("ZZ" + std::to_string(100000 + authorCount(catalogue.books)));
     const std::string file = "Author,Title\nAdams,One\nBaker,Two\nCole,Three\nDrew,Four\nEvans,Five\n";
-    const ImportPlanResult planned = planImport(file, catalogue, platform::systemTransliterator(), CurrentYear);
+    const ImportPlanResult planned = planImport(file, catalogue.books, platform::systemTransliterator(), CurrentYear);
     ASSERT_TRUE(planned.ok);
     const ImportOutcome outcome = applyImport(catalogue, planned.plan);
     EXPECT_EQ(importOutcomeText(outcome),
               "The catalogue is full: 3 of the 5 books were added, and it now holds 32767 authors, the most a "
               "catalogue file can hold. The book on line 5 and those after it were not added.");
-    EXPECT_EQ(recordCount(catalogue), 53);
+    EXPECT_EQ(recordCount(catalogue.books), 53);
 }
 
 }  // namespace

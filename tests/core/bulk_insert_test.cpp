@@ -19,17 +19,17 @@ std::vector<NewRecord> booksFor(const Catalogue& catalogue, int count, unsigned 
     std::vector<NewRecord> books;
     for (const TypedBook& typed : realisticBooks(count, seed + 100)) {
         NewRecord book{typed.author, typed.title, typed.disposition, typed.packedDate, typed.category, typed.review};
-        if (recordCount(catalogue) > 0 && draw() % 4 == 0) {
-            const int i = 1 + static_cast<int>(draw() % recordCount(catalogue));
-            book.author = authorOf(catalogue, i);
-            if (draw() % 2 == 0) book.title = catalogue.records[i].title;
-            if (draw() % 2 == 0) book.packedDate = readDateOf(catalogue, i);
+        if (recordCount(catalogue.books) > 0 && draw() % 4 == 0) {
+            const int i = 1 + static_cast<int>(draw() % recordCount(catalogue.books));
+            book.author = authorOf(catalogue.books, i);
+            if (draw() % 2 == 0) book.title = catalogue.books.records[i].title;
+            if (draw() % 2 == 0) book.packedDate = readDateOf(catalogue.books, i);
         }
         if (!books.empty() && draw() % 6 == 0) book = books[draw() % books.size()];
         if (draw() % 5 == 0) book.packedDate = 0;
         if (inForm) {
-            convertLetterCase(book.author, catalogue.upperCase);
-            convertLetterCase(book.title, catalogue.upperCase);
+            convertLetterCase(book.author, catalogue.books.upperCase);
+            convertLetterCase(book.title, catalogue.books.upperCase);
         }
         books.push_back(std::move(book));
     }
@@ -51,13 +51,13 @@ void expectBulkEqualsOneByOne(const Catalogue& start, const std::vector<NewRecor
     EXPECT_EQ(result.inserted, inserted);
     EXPECT_EQ(result.stop, stop);
     EXPECT_EQ(firstDifference(bulk, oneByOne), "");
-    EXPECT_EQ(bulk.changed, oneByOne.changed);
+    EXPECT_EQ(bulk.books.changed, oneByOne.books.changed);
     ASSERT_EQ(result.places.size(), static_cast<std::size_t>(inserted));
     for (int b = 0; b < inserted; ++b) {
-        const BookRecord& record = bulk.records[result.places[b]];
-        EXPECT_EQ(record.title, oneByOne.records[result.places[b]].title);
+        const BookRecord& record = bulk.books.records[result.places[b]];
+        EXPECT_EQ(record.title, oneByOne.books.records[result.places[b]].title);
         std::string title = books[b].title;
-        convertLetterCase(title, bulk.upperCase);
+        convertLetterCase(title, bulk.books.upperCase);
         EXPECT_EQ(record.title, title) << "book " << b;
         EXPECT_EQ(record.disposition, books[b].disposition) << "book " << b;
     }
@@ -80,16 +80,16 @@ TEST(InsertRecords, GivesExactlyTheCatalogueOfOneByOneInsertion) {
 // put records out of order: insertion into such tables gives the same too.
 TEST(InsertRecords, TablesOutOfOrderGiveTheResultOfOneByOneInsertionToo) {
     Catalogue authorsSwapped = makeLargeCatalogue(300, 8);
-    const auto last = static_cast<std::int16_t>(authorCount(authorsSwapped));
-    std::swap(authorsSwapped.authors[1], authorsSwapped.authors[last]);
-    for (int i = 1; i <= recordCount(authorsSwapped); ++i) {
-        std::int16_t& author = authorsSwapped.records[i].authorIndex;
+    const auto last = static_cast<std::int16_t>(authorCount(authorsSwapped.books));
+    std::swap(authorsSwapped.books.authors[1], authorsSwapped.books.authors[last]);
+    for (int i = 1; i <= recordCount(authorsSwapped.books); ++i) {
+        std::int16_t& author = authorsSwapped.books.records[i].authorIndex;
         if (author == 1 || author == last) author = static_cast<std::int16_t>(author == 1 ? last : 1);
     }
     expectBulkEqualsOneByOne(authorsSwapped, booksFor(authorsSwapped, 100, 8, true));
 
     Catalogue recordsSwapped = makeLargeCatalogue(300, 9);
-    std::swap(recordsSwapped.records[1], recordsSwapped.records[recordCount(recordsSwapped)]);
+    std::swap(recordsSwapped.books.records[1], recordsSwapped.books.records[recordCount(recordsSwapped.books)]);
     rebuildView(recordsSwapped);
     expectBulkEqualsOneByOne(recordsSwapped, booksFor(recordsSwapped, 100, 9, true));
 }
@@ -99,21 +99,21 @@ TEST(InsertRecords, StopsWhereOneByOneInsertionFindsTheCatalogueFull) {
     // the tables up to three places short and keep them sorted.
     Catalogue nearlyFull = makeLargeCatalogue(20, 3);
     int undated = 1;
-    while (readDateOf(nearlyFull, undated) != 0) ++undated;
+    while (readDateOf(nearlyFull.books, undated) != 0) ++undated;
     const int room = 3;
-    const int copies = MaxRecords - room - recordCount(nearlyFull);
-    for (int i = 1; i <= recordCount(nearlyFull); ++i)
-        nearlyFull.records[i].dateIndex = static_cast<std::int16_t>(nearlyFull.records[i].dateIndex + copies);
-    nearlyFull.readDates.insert(nearlyFull.readDates.begin() + 1, copies, 0);
-    std::vector<BookRecord> filling(copies, nearlyFull.records[undated]);
+    const int copies = MaxRecords - room - recordCount(nearlyFull.books);
+    for (int i = 1; i <= recordCount(nearlyFull.books); ++i)
+        nearlyFull.books.records[i].dateIndex = static_cast<std::int16_t>(nearlyFull.books.records[i].dateIndex + copies);
+    nearlyFull.books.readDates.insert(nearlyFull.books.readDates.begin() + 1, copies, 0);
+    std::vector<BookRecord> filling(copies, nearlyFull.books.records[undated]);
     for (int k = 0; k < copies; ++k) filling[k].dateIndex = static_cast<std::int16_t>(k + 1);
-    nearlyFull.records.insert(nearlyFull.records.begin() + undated, filling.begin(), filling.end());
+    nearlyFull.books.records.insert(nearlyFull.books.records.begin() + undated, filling.begin(), filling.end());
     ASSERT_TRUE(invariantBreaks(nearlyFull).empty());
     expectBulkEqualsOneByOne(nearlyFull, booksFor(nearlyFull, 10, 5, true));
 
     Catalogue fewAuthorsLeft = makeLargeCatalogue(40, 4);
-    while (authorCount(fewAuthorsLeft) < MaxAuthors - room)
-        fewAuthorsLeft.authors.push_back("ZZ" + std::to_string(100000 + authorCount(fewAuthorsLeft)));
+    while (authorCount(fewAuthorsLeft.books) < MaxAuthors - room)
+        fewAuthorsLeft.books.authors.push_back("ZZ" + std::to_string(100000 + authorCount(fewAuthorsLeft.books)));
     expectBulkEqualsOneByOne(fewAuthorsLeft, booksFor(fewAuthorsLeft, 40, 6, true));
 }
 

@@ -23,9 +23,9 @@ inline InsertResult addBook(Catalogue& catalogue, const std::string& author, con
 // "AUTHOR TITLE" for every row of the view, in display order.
 inline std::vector<std::string> viewRows(const Catalogue& catalogue) {
     std::vector<std::string> rows;
-    for (int row = 1; row <= viewCount(catalogue); ++row) {
-        const int record = catalogue.viewOrder[row];
-        rows.push_back(authorOf(catalogue, record) + " " + catalogue.records[record].title);
+    for (int row = 1; row <= viewCount(catalogue.view); ++row) {
+        const int record = catalogue.view.order[row];
+        rows.push_back(authorOf(catalogue.books, record) + " " + catalogue.books.records[record].title);
     }
     return rows;
 }

@@ -104,41 +104,41 @@ TEST(ProperCase, IsIdempotent) {
 
 TEST(ToggleLetterCase, ConvertsAuthorsAndTitlesButNeverDispositions) {
     Catalogue c;
-    c.upperCase = true;
+    c.books.upperCase = true;
     insertRecord(c, "SMITH,JOHN", "A TALE OF TWO CITIES", "Lent to Ann", 0, 0, 0);
     insertRecord(c, "SMITH, JOHN", "THE END", "GIVEN AWAY", 0, 0, 0);
-    ASSERT_EQ(authorCount(c), 2);  // the blank after the comma makes them two authors
-    toggleLetterCase(c);
-    EXPECT_FALSE(c.upperCase);
-    EXPECT_EQ(c.authors[1], "Smith, John");
-    EXPECT_EQ(c.authors[2], "Smith, John");  // equal now, and still two entries
-    EXPECT_EQ(c.records[1].disposition, "GIVEN AWAY");
-    EXPECT_EQ(c.records[2].disposition, "Lent to Ann");
-    toggleLetterCase(c);
-    EXPECT_TRUE(c.upperCase);
-    EXPECT_EQ(c.authors[1], "SMITH, JOHN");
-    EXPECT_EQ(c.records[2].title, "A TALE OF TWO CITIES");
-    EXPECT_EQ(c.records[1].disposition, "GIVEN AWAY");
+    ASSERT_EQ(authorCount(c.books), 2);  // the blank after the comma makes them two authors
+    toggleLetterCase(c.books);
+    EXPECT_FALSE(c.books.upperCase);
+    EXPECT_EQ(c.books.authors[1], "Smith, John");
+    EXPECT_EQ(c.books.authors[2], "Smith, John");  // equal now, and still two entries
+    EXPECT_EQ(c.books.records[1].disposition, "GIVEN AWAY");
+    EXPECT_EQ(c.books.records[2].disposition, "Lent to Ann");
+    toggleLetterCase(c.books);
+    EXPECT_TRUE(c.books.upperCase);
+    EXPECT_EQ(c.books.authors[1], "SMITH, JOHN");
+    EXPECT_EQ(c.books.records[2].title, "A TALE OF TWO CITIES");
+    EXPECT_EQ(c.books.records[1].disposition, "GIVEN AWAY");
 }
 
 TEST(ToggleLetterCase, DeletedRecordsAreConvertedToo) {
     Catalogue c;
-    c.upperCase = true;
+    c.books.upperCase = true;
     addBook(c, "ADAMS", "HIDDEN BOOK");
-    setFlag(c.records[1].flags, deleted, true);
-    setFlag(c.records[1].flags, shown, false);
-    toggleLetterCase(c);
-    EXPECT_EQ(c.records[1].title, "Hidden Book");
+    setFlag(c.books.records[1].flags, deleted, true);
+    setFlag(c.books.records[1].flags, shown, false);
+    toggleLetterCase(c.books);
+    EXPECT_EQ(c.books.records[1].title, "Hidden Book");
 }
 
 TEST(ToggleLetterCase, MixedSpellingIsNotRestored) {
     Catalogue c;
-    c.upperCase = true;
+    c.books.upperCase = true;
     addBook(c, "ADAMS", "X");
-    c.records[1].title = "McDonald's iPod";
-    c.lettersInForm = false;
-    toggleLetterCase(c);
-    EXPECT_EQ(c.records[1].title, "Mcdonald's Ipod");
+    c.books.records[1].title = "McDonald's iPod";
+    c.books.lettersInForm = false;
+    toggleLetterCase(c.books);
+    EXPECT_EQ(c.books.records[1].title, "Mcdonald's Ipod");
 }
 
 }  // namespace

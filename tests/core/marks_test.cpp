@@ -8,16 +8,16 @@ TEST(Marks, SettingTogglingAndRecountingKeepTheCount) {
     addBook(c, "AUSTEN", "EMMA");
     addBook(c, "BRONTE", "JANE EYRE");
     addBook(c, "DICKENS", "BLEAK HOUSE");
-    setMarked(c, 1, true);
-    setMarked(c, 1, true);  // already marked: counted once
-    EXPECT_EQ(c.markedCount, 1);
-    toggleMarked(c, 2);
-    setMarked(c, 3, false);  // not marked: nothing to take away
-    EXPECT_EQ(c.markedCount, 2);
-    toggleMarked(c, 2);
-    EXPECT_EQ(c.markedCount, 1);
+    setMarked(c.books, 1, true);
+    setMarked(c.books, 1, true);  // already marked: counted once
+    EXPECT_EQ(c.books.markedCount, 1);
+    toggleMarked(c.books, 2);
+    setMarked(c.books, 3, false);  // not marked: nothing to take away
+    EXPECT_EQ(c.books.markedCount, 2);
+    toggleMarked(c.books, 2);
+    EXPECT_EQ(c.books.markedCount, 1);
 
-    setFlag(c.records[3].flags, marked, true);  // as a loaded file holds it
-    recountMarks(c);
-    EXPECT_EQ(c.markedCount, 2);
+    setFlag(c.books.records[3].flags, marked, true);  // as a loaded file holds it
+    recountMarks(c.books);
+    EXPECT_EQ(c.books.markedCount, 2);
 }

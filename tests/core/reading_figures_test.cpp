@@ -11,9 +11,9 @@
 namespace {
 
 // Sets a flag of the book with the title, in whatever letter case it is held.
-void setRecordFlag(Catalogue& catalogue, const std::string& title, int bit) {
-    for (int record = 1; record <= recordCount(catalogue); ++record)
-        if (compareFolded(catalogue.records[record].title, title) == 0) setFlag(catalogue.records[record].flags, bit, true);
+void setRecordFlag(BookTables& books, const std::string& title, int bit) {
+    for (int record = 1; record <= recordCount(books); ++record)
+        if (compareFolded(books.records[record].title, title) == 0) setFlag(books.records[record].flags, bit, true);
 }
 
 std::vector<std::pair<std::string, int>> pairs(const std::vector<NamedCount>& counts) {
@@ -39,12 +39,12 @@ TEST(ReadingFigures, HandCountedCatalogue) {
     addBook(catalogue, "C", "c2", "01-01-2021", 20, 200);
     addBook(catalogue, "D", "d1", "07-07-2017", 1, 8);
     addBook(catalogue, "D", "d2", "02-02-2021", 4, 8);
-    setRecordFlag(catalogue, "a1", marked);
-    setRecordFlag(catalogue, "d1", marked);
-    setRecordFlag(catalogue, "d1", deleted);
-    setRecordFlag(catalogue, "d2", deleted);
+    setRecordFlag(catalogue.books, "a1", marked);
+    setRecordFlag(catalogue.books, "d1", marked);
+    setRecordFlag(catalogue.books, "d1", deleted);
+    setRecordFlag(catalogue.books, "d2", deleted);
 
-    const ReadingFigures figures = readingFigures(catalogue);
+    const ReadingFigures figures = readingFigures(catalogue.books);
     EXPECT_EQ(figures.held, 6);
     EXPECT_EQ(figures.read, 4);
     EXPECT_EQ(figures.unread, 2);
@@ -60,9 +60,9 @@ TEST(ReadingFigures, HandCountedCatalogue) {
 // last year a packed date holds.
 TEST(ReadingFigures, YearsSpanOnlyTheReadBooks) {
     Catalogue catalogue;
-    EXPECT_EQ(readingFigures(catalogue).held, 0);
+    EXPECT_EQ(readingFigures(catalogue.books).held, 0);
     addBook(catalogue, "A", "unread", "", 3, 3);
-    ReadingFigures figures = readingFigures(catalogue);
+    ReadingFigures figures = readingFigures(catalogue.books);
     EXPECT_EQ(figures.unread, 1);
     EXPECT_TRUE(figures.readPerYear.empty());
     EXPECT_EQ(figures.firstYear, 0);
@@ -73,7 +73,7 @@ TEST(ReadingFigures, YearsSpanOnlyTheReadBooks) {
     insertRecord(catalogue, "B", "last", "", packed(2107), 0, 0);
     insertRecord(catalogue, "B", "later", "", packed(2107), 0, 0);
     insertRecord(catalogue, "C", "first", "", packed(DateEpoch), 0, 0);
-    figures = readingFigures(catalogue);
+    figures = readingFigures(catalogue.books);
     EXPECT_EQ(figures.firstYear, DateEpoch);
     ASSERT_EQ(figures.readPerYear.size(), 128u);
     EXPECT_EQ(figures.readPerYear.front(), 1);
@@ -87,11 +87,11 @@ TEST(ReadingFigures, FiguresAddUpOverGeneratedCatalogues) {
     for (unsigned seed = 1; seed <= 5; ++seed) {
         Catalogue catalogue = makeLargeCatalogue(500 * static_cast<int>(seed), seed);
         int deletedCount = 0;
-        for (int record = seed; record <= recordCount(catalogue); record += 5, ++deletedCount)
-            setFlag(catalogue.records[record].flags, deleted, true);
-        const ReadingFigures figures = readingFigures(catalogue);
+        for (int record = seed; record <= recordCount(catalogue.books); record += 5, ++deletedCount)
+            setFlag(catalogue.books.records[record].flags, deleted, true);
+        const ReadingFigures figures = readingFigures(catalogue.books);
         SCOPED_TRACE(seed);
-        EXPECT_EQ(figures.held, recordCount(catalogue) - deletedCount);
+        EXPECT_EQ(figures.held, recordCount(catalogue.books) - deletedCount);
         EXPECT_EQ(figures.read + figures.unread, figures.held);
         EXPECT_EQ(std::accumulate(figures.readPerYear.begin(), figures.readPerYear.end(), 0), figures.read);
         ASSERT_FALSE(figures.readPerYear.empty());

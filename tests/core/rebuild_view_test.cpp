@@ -10,7 +10,7 @@ using Rows = std::vector<std::string>;
 // Four books: two read, two unread, inserted out of order.
 Catalogue shelf() {
     Catalogue catalogue;
-    catalogue.upperCase = true;
+    catalogue.books.upperCase = true;
     addBook(catalogue, "CHRISTIE", "ENDLESS NIGHT", "7-1-2001");
     addBook(catalogue, "AUSTEN", "EMMA");
     addBook(catalogue, "BRONTE", "JANE EYRE", "3-9-1995");
@@ -19,68 +19,68 @@ Catalogue shelf() {
 }
 
 Rows viewIn(Catalogue catalogue, ViewMode mode, bool byDate) {
-    catalogue.viewMode = mode;
-    catalogue.sortByDate = byDate;
+    catalogue.view.mode = mode;
+    catalogue.view.sortByDate = byDate;
     rebuildView(catalogue);
     return viewRows(catalogue);
 }
 
 TEST(RebuildView, EveryModeInBothOrders) {
     const Catalogue c = shelf();
-    EXPECT_EQ(viewIn(c, ViewAll, false), (Rows{"AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT", "DICKENS BLEAK HOUSE"}));
-    EXPECT_EQ(viewIn(c, ViewAll, true), (Rows{"DICKENS BLEAK HOUSE", "AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
-    EXPECT_EQ(viewIn(c, BooksRead, false), (Rows{"BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
-    EXPECT_EQ(viewIn(c, BooksRead, true), (Rows{"BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
-    EXPECT_EQ(viewIn(c, BooksUnread, false), (Rows{"AUSTEN EMMA", "DICKENS BLEAK HOUSE"}));
-    EXPECT_EQ(viewIn(c, BooksUnread, true), (Rows{"DICKENS BLEAK HOUSE", "AUSTEN EMMA"}));
+    EXPECT_EQ(viewIn(c, ViewMode::All, false), (Rows{"AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT", "DICKENS BLEAK HOUSE"}));
+    EXPECT_EQ(viewIn(c, ViewMode::All, true), (Rows{"DICKENS BLEAK HOUSE", "AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
+    EXPECT_EQ(viewIn(c, ViewMode::Read, false), (Rows{"BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
+    EXPECT_EQ(viewIn(c, ViewMode::Read, true), (Rows{"BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
+    EXPECT_EQ(viewIn(c, ViewMode::Unread, false), (Rows{"AUSTEN EMMA", "DICKENS BLEAK HOUSE"}));
+    EXPECT_EQ(viewIn(c, ViewMode::Unread, true), (Rows{"DICKENS BLEAK HOUSE", "AUSTEN EMMA"}));
 }
 
 TEST(RebuildView, FoundViewHoldsExactlyTheShownRecords) {
     Catalogue c = shelf();
-    for (int i = 1; i <= recordCount(c); ++i) setFlag(c.records[i].flags, shown, i % 2 == 0);
-    EXPECT_EQ(viewIn(c, BooksFound, false), (Rows{"BRONTE JANE EYRE", "DICKENS BLEAK HOUSE"}));
-    for (int i = 1; i <= recordCount(c); ++i) setFlag(c.records[i].flags, shown, false);
-    EXPECT_TRUE(viewIn(c, BooksFound, true).empty());
+    for (int i = 1; i <= recordCount(c.books); ++i) setFlag(c.books.records[i].flags, shown, i % 2 == 0);
+    EXPECT_EQ(viewIn(c, ViewMode::Found, false), (Rows{"BRONTE JANE EYRE", "DICKENS BLEAK HOUSE"}));
+    for (int i = 1; i <= recordCount(c.books); ++i) setFlag(c.books.records[i].flags, shown, false);
+    EXPECT_TRUE(viewIn(c, ViewMode::Found, true).empty());
 }
 
 TEST(RebuildView, DroppingHiddenRowsKeepsTheRestInOrderAndTheSelectionInside) {
     Catalogue c = shelf();
-    c.selectedRow = 4;
-    setFlag(c.records[c.viewOrder[2]].flags, shown, false);
-    setFlag(c.records[c.viewOrder[4]].flags, shown, false);
+    c.view.selectedRow = 4;
+    setFlag(c.books.records[c.view.order[2]].flags, shown, false);
+    setFlag(c.books.records[c.view.order[4]].flags, shown, false);
     dropHiddenRows(c);
     EXPECT_EQ(viewRows(c), (Rows{"AUSTEN EMMA", "CHRISTIE ENDLESS NIGHT"}));
-    EXPECT_EQ(c.selectedRow, 2);
+    EXPECT_EQ(c.view.selectedRow, 2);
 }
 
 TEST(RebuildView, CaptionNamesModeAndOrderButNotForUnread) {
     Catalogue c = shelf();
-    const std::pair<ViewMode, bool> cases[] = {{ViewAll, false}, {BooksRead, true}, {BooksUnread, true}, {BooksFound, true}};
+    const std::pair<ViewMode, bool> cases[] = {{ViewMode::All, false}, {ViewMode::Read, true}, {ViewMode::Unread, true}, {ViewMode::Found, true}};
     const char* expected[] = {"View All by Author", "Books Read by Date", "Books Unread", "Books Found by Date"};
     for (int i = 0; i < 4; ++i) {
-        c.viewMode = cases[i].first;
-        c.sortByDate = cases[i].second;
+        c.view.mode = cases[i].first;
+        c.view.sortByDate = cases[i].second;
         rebuildView(c);
-        EXPECT_EQ(viewCaptionOf(c), expected[i]);
+        EXPECT_EQ(viewCaptionOf(c.view), expected[i]);
     }
     Catalogue empty;
     rebuildView(empty);
-    EXPECT_EQ(viewCaptionOf(empty), "View All by Author");
-    EXPECT_EQ(viewCount(empty), 0);
-    EXPECT_EQ(empty.selectedRow, 1);
+    EXPECT_EQ(viewCaptionOf(empty.view), "View All by Author");
+    EXPECT_EQ(viewCount(empty.view), 0);
+    EXPECT_EQ(empty.view.selectedRow, 1);
 }
 
 TEST(RebuildView, SelectedRowFollowsTheCurrentRecordOrFallsToOne) {
     Catalogue c = shelf();
-    c.currentRecord = 3;  // CHRISTIE
+    c.view.currentRecord = 3;  // CHRISTIE
     rebuildView(c);
-    EXPECT_EQ(c.selectedRow, 3);
-    c.sortByDate = true;
+    EXPECT_EQ(c.view.selectedRow, 3);
+    c.view.sortByDate = true;
     rebuildView(c);
-    EXPECT_EQ(c.selectedRow, 4);
-    c.viewMode = BooksUnread;
+    EXPECT_EQ(c.view.selectedRow, 4);
+    c.view.mode = ViewMode::Unread;
     rebuildView(c);
-    EXPECT_EQ(c.selectedRow, 1);
+    EXPECT_EQ(c.view.selectedRow, 1);
 }
 
 

@@ -10,12 +10,12 @@ using Rows = std::vector<std::string>;
 
 struct FindDialogTest : DialogHarness, ::testing::Test {
     FindDialogTest() {
-        catalogue.upperCase = true;
+        catalogue.books.upperCase = true;
         addBook(catalogue, "SMITH", "RED HOUSE", "", 2);
         addBook(catalogue, "KEITH", "BLUE HOUSE", "", 1);
         addBook(catalogue, "GOLDSMITH", "GREEN FIELD", "", 2);
         addBook(catalogue, "JONES", "WHITE FIELD", "", 14);
-        catalogue.currentRecord = 0;
+        catalogue.view.currentRecord = 0;
         rebuildView(catalogue);  // GOLDSMITH, JONES, KEITH, SMITH
     }
 
@@ -27,7 +27,7 @@ struct FindDialogTest : DialogHarness, ::testing::Test {
 
     int shownCount() const {
         int count = 0;
-        for (int i = 1; i <= recordCount(catalogue); ++i) count += testFlag(catalogue.records[i].flags, shown) != 0;
+        for (int i = 1; i <= recordCount(catalogue.books); ++i) count += testFlag(catalogue.books.records[i].flags, shown) != 0;
         return count;
     }
 };
@@ -43,11 +43,11 @@ TEST_F(FindDialogTest, TheDialogOpensEmptyWithEveryCategory) {
         EXPECT_TRUE(dialog.control(SearchButtonId).defaultLook);
         dialog.closeBox();
     });
-    EXPECT_EQ(catalogue.viewMode, ViewAll);
+    EXPECT_EQ(catalogue.view.mode, ViewMode::All);
 }
 
 TEST_F(FindDialogTest, BooksFoundBecomeTheViewWithTheFirstRowCurrent) {
-    catalogue.selectedRow = 4;
+    catalogue.view.selectedRow = 4;
     press(FindButtonId, [&](ScriptedUser& dialog) {
         dialog.typeKeys(AuthorBoxId, "  Smith ");
         dialog.pickEntry(CategoryListId, 2);  // Mystery
@@ -58,9 +58,9 @@ TEST_F(FindDialogTest, BooksFoundBecomeTheViewWithTheFirstRowCurrent) {
         EXPECT_EQ(mainControl(statusLabelId(2)).text, "Books Found by Author");
         EXPECT_TRUE(listAllBooksEnabled());
     });
-    EXPECT_EQ(catalogue.viewMode, BooksFound);
-    EXPECT_EQ(catalogue.selectedRow, 1);
-    EXPECT_EQ(authorOf(catalogue, catalogue.currentRecord), "GOLDSMITH");
+    EXPECT_EQ(catalogue.view.mode, ViewMode::Found);
+    EXPECT_EQ(catalogue.view.selectedRow, 1);
+    EXPECT_EQ(authorOf(catalogue.books, catalogue.view.currentRecord), "GOLDSMITH");
 }
 
 TEST_F(FindDialogTest, CriteriaCombineAndTheEmptyLastCategoryIsACondition) {
@@ -84,7 +84,7 @@ TEST_F(FindDialogTest, ASearchMatchingEveryBookLeavesListAllBooksDisabled) {
         dialog.pickEntry(CategoryListId, 0);  // the empty first entry sets no condition
         dialog.click(SearchButtonId);
     }, [&](ScriptedUser&) { EXPECT_FALSE(listAllBooksEnabled()); });
-    EXPECT_EQ(viewCount(catalogue), 4);
+    EXPECT_EQ(viewCount(catalogue.view), 4);
 }
 
 // Opened by itself, the dialog reports whether it found fewer books than there are.
@@ -101,9 +101,9 @@ TEST_F(FindDialogTest, TheOutcomeSaysWhetherTheSearchNarrowedTheView) {
 }
 
 TEST_F(FindDialogTest, DeletedBooksAreFoundToo) {
-    const int keith = catalogue.viewOrder[3];
-    setFlag(catalogue.records[keith].flags, deleted, true);
-    setFlag(catalogue.records[keith].flags, shown, false);
+    const int keith = catalogue.view.order[3];
+    setFlag(catalogue.books.records[keith].flags, deleted, true);
+    setFlag(catalogue.books.records[keith].flags, shown, false);
     rebuildView(catalogue);
     press(FindButtonId, [&](ScriptedUser& dialog) {
         dialog.typeKeys(AuthorBoxId, "keith");

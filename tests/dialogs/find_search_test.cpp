@@ -9,18 +9,18 @@ using Rows = std::vector<std::string>;
 
 Catalogue library() {
     Catalogue c;
-    c.upperCase = true;
+    c.books.upperCase = true;
     addBook(c, "SMITH", "RED HOUSE", "", 2);
     addBook(c, "KEITH", "BLUE HOUSE", "", 1);
     addBook(c, "GOLDSMITH", "GREEN FIELD", "", 2);
     addBook(c, "JONES", "WHITE FIELD", "", 14);
-    c.records[2].disposition = "Lent to Ann";  // GOLDSMITH, JONES, KEITH, SMITH
+    c.books.records[2].disposition = "Lent to Ann";  // GOLDSMITH, JONES, KEITH, SMITH
     return c;
 }
 
 Rows found(Catalogue c, const FindCriteria& criteria) {
-    runFind(c, criteria);
-    c.viewMode = BooksFound;
+    runFind(c.books, criteria);
+    c.view.mode = ViewMode::Found;
     rebuildView(c);
     return viewRows(c);
 }
@@ -48,12 +48,12 @@ TEST(Find, CategoryEntriesByPosition) {
 
 TEST(Find, DeletedRecordsAreFoundAndNoMatchHidesAll) {
     Catalogue c = library();
-    setFlag(c.records[1].flags, deleted, true);  // GOLDSMITH
-    setFlag(c.records[1].flags, shown, false);
-    EXPECT_TRUE(runFind(c, makeFindCriteria("gold", "", "", -1)));
-    EXPECT_TRUE(testFlag(c.records[1].flags, shown));
-    EXPECT_FALSE(runFind(c, makeFindCriteria("nobody", "", "", -1)));
-    for (int i = 1; i <= recordCount(c); ++i) EXPECT_FALSE(testFlag(c.records[i].flags, shown));
+    setFlag(c.books.records[1].flags, deleted, true);  // GOLDSMITH
+    setFlag(c.books.records[1].flags, shown, false);
+    EXPECT_TRUE(runFind(c.books, makeFindCriteria("gold", "", "", -1)));
+    EXPECT_TRUE(testFlag(c.books.records[1].flags, shown));
+    EXPECT_FALSE(runFind(c.books, makeFindCriteria("nobody", "", "", -1)));
+    for (int i = 1; i <= recordCount(c.books); ++i) EXPECT_FALSE(testFlag(c.books.records[i].flags, shown));
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ struct RecordDialogOnQt : ::testing::Test {
         addBook(catalogue, "Adamson", "Dogs");
         addBook(catalogue, "Smithers", "Ashes");
         addBook(catalogue, "Smithson", "Bells");
-        catalogue.currentRecord = 0;
+        catalogue.view.currentRecord = 0;
         rebuildView(catalogue);
     }
 

@@ -18,14 +18,14 @@ struct RecordDialogTest : DialogHarness, ::testing::Test {
         addBook(catalogue, "Smithson", "Bells", "", 14, 10);          // the empty last entries
         addBook(catalogue, "Adams", "Cats", "07-01-2003", 12, 6);     // Detective, Good
         addBook(catalogue, "Zola", "Dunes");
-        catalogue.currentRecord = 0;
-        catalogue.changed = false;
+        catalogue.view.currentRecord = 0;
+        catalogue.books.changed = false;
         rebuildView(catalogue);  // Adams, Smithers, Smithson, Zola
     }
 
     int recordOf(const std::string& author) const {
-        for (int i = 1; i <= recordCount(catalogue); ++i)
-            if (authorOf(catalogue, i) == author && !testFlag(catalogue.records[i].flags, deleted)) return i;
+        for (int i = 1; i <= recordCount(catalogue.books); ++i)
+            if (authorOf(catalogue.books, i) == author && !testFlag(catalogue.books.records[i].flags, deleted)) return i;
         return 0;
     }
 
@@ -113,12 +113,12 @@ TEST_F(RecordDialogTest, ViewStepsThroughTheViewAndNeverWraps) {
         dialog.closeBox();
     }, [&](ScriptedUser& window) {
         // The close box asks for no refill; the row last viewed is selected.
-        EXPECT_EQ(catalogue.selectedRow, 3);
-        EXPECT_EQ(catalogue.currentRecord, recordOf("Smithson"));
+        EXPECT_EQ(catalogue.view.selectedRow, 3);
+        EXPECT_EQ(catalogue.view.currentRecord, recordOf("Smithson"));
         EXPECT_EQ(window.ui.listCaretRow(window.window, BookListId), 2);
         EXPECT_EQ(window.state().focus, BookListId);
     });
-    EXPECT_FALSE(catalogue.changed);
+    EXPECT_FALSE(catalogue.books.changed);
 }
 
 // Opened by itself, the dialog tells its owner of each step through the view,
@@ -134,14 +134,14 @@ TEST_F(RecordDialogTest, ViewReportsEachStepAndOnlyCancelAsksForARefill) {
     });
     EXPECT_FALSE(showRecordDialog(context, RecordDialogMode::View).refillList);
     EXPECT_EQ(steps, 3);
-    EXPECT_EQ(catalogue.selectedRow, 2);
+    EXPECT_EQ(catalogue.view.selectedRow, 2);
     ui.queueScript([](ScriptedUser& dialog) { dialog.click(CancelButtonId); });
     EXPECT_TRUE(showRecordDialog(context, RecordDialogMode::View).refillList);
 }
 
 TEST_F(RecordDialogTest, CodesBeyondTheTablesShowNoName) {
-    catalogue.records[recordOf("Adams")].category = 200;
-    catalogue.records[recordOf("Adams")].review = 11;
+    catalogue.books.records[recordOf("Adams")].category = 200;
+    catalogue.books.records[recordOf("Adams")].review = 11;
     press(DataButtonId, [&](ScriptedUser& dialog) {
         EXPECT_EQ(dialog.text(CategoryNameBoxId), "");
         EXPECT_EQ(dialog.text(ReviewNameBoxId), "");
@@ -150,7 +150,7 @@ TEST_F(RecordDialogTest, CodesBeyondTheTablesShowNoName) {
 }
 
 TEST_F(RecordDialogTest, AViewOfOneRecordOffersNoSteps) {
-    for (int i = 1; i <= recordCount(catalogue); ++i) setFlag(catalogue.records[i].flags, shown, i == recordOf("Zola"));
+    for (int i = 1; i <= recordCount(catalogue.books); ++i) setFlag(catalogue.books.records[i].flags, shown, i == recordOf("Zola"));
     rebuildView(catalogue);
     press(DataButtonId, [&](ScriptedUser& dialog) {
         EXPECT_EQ(dialog.text(AuthorBoxId), "Zola");
@@ -161,7 +161,7 @@ TEST_F(RecordDialogTest, AViewOfOneRecordOffersNoSteps) {
 }
 
 TEST_F(RecordDialogTest, AnEmptyViewOpensEmptyAndEditThenAddsABook) {
-    for (int i = 1; i <= recordCount(catalogue); ++i) setFlag(catalogue.records[i].flags, shown, false);
+    for (int i = 1; i <= recordCount(catalogue.books); ++i) setFlag(catalogue.books.records[i].flags, shown, false);
     rebuildView(catalogue);
     press(DataButtonId, [&](ScriptedUser& dialog) {
         EXPECT_EQ(fields(dialog), (Rows{"", "", "", "", "-1", "-1"}));
@@ -169,7 +169,7 @@ TEST_F(RecordDialogTest, AnEmptyViewOpensEmptyAndEditThenAddsABook) {
         EXPECT_FALSE(dialog.control(SecondButtonId).enabled);
         dialog.click(CancelButtonId);
     });
-    EXPECT_EQ(catalogue.currentRecord, 0);
+    EXPECT_EQ(catalogue.view.currentRecord, 0);
 
     press(EditButtonId, [&](ScriptedUser& dialog) {
         EXPECT_EQ(fields(dialog), (Rows{"", "", "", "", "-1", "-1"}));
@@ -177,8 +177,8 @@ TEST_F(RecordDialogTest, AnEmptyViewOpensEmptyAndEditThenAddsABook) {
         dialog.typeKeys(TitleBoxId, "Baudolino");
         dialog.click(FirstButtonId);
     });
-    EXPECT_EQ(recordCount(catalogue), 5);
-    for (int i = 1; i <= recordCount(catalogue); ++i) EXPECT_FALSE(testFlag(catalogue.records[i].flags, deleted));
+    EXPECT_EQ(recordCount(catalogue.books), 5);
+    for (int i = 1; i <= recordCount(catalogue.books); ++i) EXPECT_FALSE(testFlag(catalogue.books.records[i].flags, deleted));
 }
 
 TEST_F(RecordDialogTest, TheAuthorBoxProposesAuthorsAsTheUserTypes) {
@@ -214,7 +214,7 @@ TEST_F(RecordDialogTest, TheAuthorBoxProposesAuthorsAsTheUserTypes) {
 
 TEST_F(RecordDialogTest, ClearEmptiesEveryFieldAndCancelKeepsTheCurrentRow) {
     press(AddButtonId, [&](ScriptedUser& dialog) {
-        EXPECT_EQ(catalogue.currentRecord, 0);
+        EXPECT_EQ(catalogue.view.currentRecord, 0);
         EXPECT_TRUE(dialog.control(FirstButtonId).defaultLook);
         dialog.typeKeys(AuthorBoxId, "Eco");
         dialog.typeKeys(TitleBoxId, "Baudolino");
@@ -230,11 +230,11 @@ TEST_F(RecordDialogTest, ClearEmptiesEveryFieldAndCancelKeepsTheCurrentRow) {
         dialog.typeKeys(AuthorBoxId, "Eco");
         dialog.click(CancelButtonId);
     }, [&](ScriptedUser&) {
-        EXPECT_EQ(catalogue.currentRecord, catalogue.viewOrder[1]);  // Adams, the current row
+        EXPECT_EQ(catalogue.view.currentRecord, catalogue.view.order[1]);  // Adams, the current row
         EXPECT_FALSE(bookListStale(main));                           // Cancel had the list refilled
     });
-    EXPECT_EQ(recordCount(catalogue), 4);
-    EXPECT_FALSE(catalogue.changed);
+    EXPECT_EQ(recordCount(catalogue.books), 4);
+    EXPECT_FALSE(catalogue.books.changed);
 }
 
 TEST_F(RecordDialogTest, OriginalPutsBackTheRecordBeingEdited) {
@@ -247,7 +247,7 @@ TEST_F(RecordDialogTest, OriginalPutsBackTheRecordBeingEdited) {
         EXPECT_EQ(fields(dialog), (Rows{"Adams", "Cats", "07-01-2003", "", "11", "5"}));
         dialog.click(CancelButtonId);
     });
-    catalogue.selectedRow = 3;  // Smithson: no date, the empty last entries
+    catalogue.view.selectedRow = 3;  // Smithson: no date, the empty last entries
     press(EditButtonId, [&](ScriptedUser& dialog) {
         EXPECT_EQ(fields(dialog), (Rows{"Smithson", "Bells", "", "", "13", "9"}));
         dialog.typeKeys(DateReadBoxId, "5/6/2007");
@@ -255,7 +255,7 @@ TEST_F(RecordDialogTest, OriginalPutsBackTheRecordBeingEdited) {
         EXPECT_EQ(dialog.text(DateReadBoxId), "");
         dialog.click(CancelButtonId);
     });
-    EXPECT_FALSE(catalogue.changed);
+    EXPECT_FALSE(catalogue.books.changed);
 }
 
 TEST_F(RecordDialogTest, AddStoresTheBookAndTheListSelectsIt) {
@@ -272,10 +272,10 @@ TEST_F(RecordDialogTest, AddStoresTheBookAndTheListSelectsIt) {
     });
     const int added = recordOf("Bronte");
     ASSERT_NE(added, 0);
-    EXPECT_EQ(formatReadDate(readDateOf(catalogue, added)), "02-03-2004");
-    EXPECT_EQ(catalogue.records[added].category, 5);
-    EXPECT_EQ(catalogue.records[added].review, 0);
-    EXPECT_TRUE(catalogue.changed);
+    EXPECT_EQ(formatReadDate(readDateOf(catalogue.books, added)), "02-03-2004");
+    EXPECT_EQ(catalogue.books.records[added].category, 5);
+    EXPECT_EQ(catalogue.books.records[added].review, 0);
+    EXPECT_TRUE(catalogue.books.changed);
 }
 
 TEST_F(RecordDialogTest, RefusedInputKeepsTheDialogOpenAndTheCatalogueAsItWas) {
@@ -293,8 +293,8 @@ TEST_F(RecordDialogTest, RefusedInputKeepsTheDialogOpenAndTheCatalogueAsItWas) {
         EXPECT_EQ(ui.messageBoxes.shown.back().text, "Illegal date");
         EXPECT_EQ(dialog.state().focus, DateReadBoxId);
         EXPECT_EQ(dialog.text(DateReadBoxId), "2/30/2001");
-        EXPECT_EQ(recordCount(catalogue), 4);
-        EXPECT_FALSE(catalogue.changed);
+        EXPECT_EQ(recordCount(catalogue.books), 4);
+        EXPECT_FALSE(catalogue.books.changed);
         dialog.click(CancelButtonId);
     });
 
@@ -305,22 +305,22 @@ TEST_F(RecordDialogTest, RefusedInputKeepsTheDialogOpenAndTheCatalogueAsItWas) {
         dialog.click(FirstButtonId);
         dialog.click(CancelButtonId);
     });
-    EXPECT_EQ(catalogue.records[adams].flags, 0x02);
-    EXPECT_EQ(catalogue.records[adams].title, "Cats");
-    EXPECT_EQ(recordCount(catalogue), 4);
+    EXPECT_EQ(catalogue.books.records[adams].flags, 0x02);
+    EXPECT_EQ(catalogue.books.records[adams].title, "Cats");
+    EXPECT_EQ(recordCount(catalogue.books), 4);
 }
 
 TEST_F(RecordDialogTest, ReplaceWithoutChangesKeepsTheOldVersionForUndelete) {
     press(EditButtonId, [&](ScriptedUser& dialog) { dialog.click(FirstButtonId); });
-    EXPECT_EQ(recordCount(catalogue), 5);
+    EXPECT_EQ(recordCount(catalogue.books), 5);
     EXPECT_EQ(viewRows(catalogue), (Rows{"Adams Cats", "Smithers Ashes", "Smithson Bells", "Zola Dunes"}));
-    EXPECT_EQ(authorOf(catalogue, catalogue.currentRecord), "Adams");
+    EXPECT_EQ(authorOf(catalogue.books, catalogue.view.currentRecord), "Adams");
 
     // The Undelete command: every deleted record back in the view.
-    for (int i = 1; i <= recordCount(catalogue); ++i) {
-        if (!testFlag(catalogue.records[i].flags, deleted)) continue;
-        setFlag(catalogue.records[i].flags, deleted, false);
-        setFlag(catalogue.records[i].flags, shown, true);
+    for (int i = 1; i <= recordCount(catalogue.books); ++i) {
+        if (!testFlag(catalogue.books.records[i].flags, deleted)) continue;
+        setFlag(catalogue.books.records[i].flags, deleted, false);
+        setFlag(catalogue.books.records[i].flags, shown, true);
     }
     rebuildView(catalogue);
     EXPECT_EQ(viewRows(catalogue), (Rows{"Adams Cats", "Adams Cats", "Smithers Ashes", "Smithson Bells", "Zola Dunes"}));

@@ -48,7 +48,7 @@ TEST_F(ProgramByKeyboard, EveryDialogIsWalkedFromTheMainWindow) {
     StorageDialogue dialogue = storageDialogueOf(main);
     dialogue.hold = nullptr;  // the sample is shared by the tests running at the same time
     ASSERT_TRUE(loadCatalogueTelling(catalogue, dialogue));
-    ASSERT_EQ(catalogue.markedCount, 0);
+    ASSERT_EQ(catalogue.books.markedCount, 0);
     auto printer = std::make_unique<platform::scripted::RecordingPrintSurface>();
     const auto& printed = printer->pages;
     state.printer = std::move(printer);

@@ -22,12 +22,12 @@ struct BookList : MainWindowHarness, ::testing::Test {
         addBook(catalogue, "Austen, Jane", "Emma");
         addBook(catalogue, "Herbert, Frank", "Dune", "07-01-2003", 11, 9);
         // As a freshly loaded catalogue: nothing current, nothing changed.
-        catalogue.currentRecord = 0;
-        catalogue.changed = false;
+        catalogue.view.currentRecord = 0;
+        catalogue.books.changed = false;
         rebuildView(catalogue);
     }
 
-    void mark(int record) { setMarked(catalogue, record, true); }
+    void mark(int record) { setMarked(catalogue.books, record, true); }
 };
 
 TEST_F(BookList, RowsShowTheMarkAndTheListTextAtTheTabStops) {
@@ -49,8 +49,8 @@ TEST_F(BookList, RowsShowTheMarkAndTheListTextAtTheTabStops) {
 TEST_F(BookList, ChoosingARowMakesItTheCurrentRecord) {
     run([&](ScriptedUser& user) {
         user.clickRow(BookListId, 2);
-        EXPECT_EQ(catalogue.selectedRow, 3);
-        EXPECT_EQ(authorOf(catalogue, catalogue.currentRecord), "Herbert, Frank");
+        EXPECT_EQ(catalogue.view.selectedRow, 3);
+        EXPECT_EQ(authorOf(catalogue.books, catalogue.view.currentRecord), "Herbert, Frank");
         EXPECT_EQ(field(user, 4), " 3 of  3");
     });
 }
@@ -69,8 +69,8 @@ TEST_F(BookList, ADoubleClickTogglesTheMarkAndKeepsTheRowSelected) {
         EXPECT_EQ(field(user, 3), "");
         EXPECT_EQ(field(user, 4), " 2 of  3");
     });
-    EXPECT_EQ(catalogue.markedCount, 0);
-    EXPECT_FALSE(catalogue.changed);
+    EXPECT_EQ(catalogue.books.markedCount, 0);
+    EXPECT_FALSE(catalogue.books.changed);
 }
 
 TEST_F(BookList, TogglingAMarkKeepsTheWholeRowText) {
@@ -89,7 +89,7 @@ TEST_F(BookList, MarkSelectedRowsWithTwoAsTheFewestNeedsTwoOrMoreSelectedRows) {
     run([&](ScriptedUser& user) {
         user.clickRow(BookListId, 0);
         markSelectedRows(main, 2);
-        EXPECT_EQ(catalogue.markedCount, 1);
+        EXPECT_EQ(catalogue.books.markedCount, 1);
 
         user.selectRows(BookListId, {0, 2});
         markSelectedRows(main, 2);
@@ -98,8 +98,8 @@ TEST_F(BookList, MarkSelectedRowsWithTwoAsTheFewestNeedsTwoOrMoreSelectedRows) {
         EXPECT_EQ(rows(user)[2].substr(0, 1), " ");  // it was marked already
         EXPECT_EQ(field(user, 3), " 1 marked");
     });
-    EXPECT_EQ(catalogue.markedCount, 1);
-    EXPECT_NE(testFlag(catalogue.records[1].flags, marked), 0);  // Austen
+    EXPECT_EQ(catalogue.books.markedCount, 1);
+    EXPECT_NE(testFlag(catalogue.books.records[1].flags, marked), 0);  // Austen
 }
 
 TEST_F(BookList, ToggleRowMarkIgnoresRowsOutsideTheView) {
@@ -108,17 +108,17 @@ TEST_F(BookList, ToggleRowMarkIgnoresRowsOutsideTheView) {
         toggleRowMark(main, 4);
         EXPECT_EQ(rows(user).size(), 3u);
     });
-    EXPECT_EQ(catalogue.markedCount, 0);
+    EXPECT_EQ(catalogue.books.markedCount, 0);
 }
 
 TEST_F(BookList, RecordsHiddenSinceTheViewWasBuiltLeaveTheList) {
-    catalogue.selectedRow = 3;
+    catalogue.view.selectedRow = 3;
     run([&](ScriptedUser& user) {
         // A search that matched nothing clears every shown flag without rebuilding the view.
-        for (int record = 1; record <= recordCount(catalogue); ++record) setFlag(catalogue.records[record].flags, shown, false);
+        for (int record = 1; record <= recordCount(catalogue.books); ++record) setFlag(catalogue.books.records[record].flags, shown, false);
         fillBookList(main);
         EXPECT_TRUE(rows(user).empty());
-        EXPECT_EQ(viewCount(catalogue), 0);
+        EXPECT_EQ(viewCount(catalogue.view), 0);
         EXPECT_EQ(field(user, 4), " 1 of  0");
     });
 }
@@ -153,14 +153,14 @@ TEST_F(BookList, TheQuitButtonClosesTheWindow) {
 TEST(ListLine, CutsAuthorAndTitleToTheirWidths) {
     const platform::scripted::FixedWidthMeasure measure(10);  // 20 bytes of author, 38 of title
     Catalogue c;
-    c.upperCase = true;
+    c.books.upperCase = true;
     const std::string author(30, 'A');
     const std::string title(50, 'T');
     addBook(c, author, title, "12-25-2005");
     addBook(c, "SHORT", "UNREAD");
-    EXPECT_EQ(listTextOf(c, &measure, 1), std::string(20, 'A') + "\t" + std::string(38, 'T') + "\t12-25-2005");
-    EXPECT_EQ(listTextOf(c, &measure, 2), "SHORT\tUNREAD");
-    EXPECT_EQ(c.records[1].title, title);  // the stored title stays whole
+    EXPECT_EQ(listTextOf(c.books, &measure, 1), std::string(20, 'A') + "\t" + std::string(38, 'T') + "\t12-25-2005");
+    EXPECT_EQ(listTextOf(c.books, &measure, 2), "SHORT\tUNREAD");
+    EXPECT_EQ(c.books.records[1].title, title);  // the stored title stays whole
 }
 
 }  // namespace

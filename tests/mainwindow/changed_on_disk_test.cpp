@@ -25,11 +25,11 @@ std::string theirFile() {
 Catalogue openedAndChanged(const std::string& path, Ui& ui) {
     writeBytes(path, ourFile());
     Catalogue c;
-    c.upperCase = true;
+    c.books.upperCase = true;
     c.fileName = path;
     EXPECT_TRUE(loadCatalogueTelling(c, ui.storage));
     insertRecord(c, "US", "ANOTHER BOOK", "", 0, 1, 1);
-    c.changed = true;
+    c.books.changed = true;
     return c;
 }
 
@@ -66,14 +66,14 @@ TEST(ChangedOnDisk, YesSavesOverItAndKeepsTheOtherProgramsFileAsTheBackup) {
     writeBytes(dir / "c.pmr", theirFile());
     ui.messages.expect(Answer::Yes);
     ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
-    EXPECT_FALSE(c.changed);
+    EXPECT_FALSE(c.books.changed);
     EXPECT_EQ(readBytes(dir / "c.pmr.bak"), theirFile());
     Catalogue back;
     back.fileName = dir / "c.pmr";
     ASSERT_TRUE(loadCatalogueTelling(back, ui.storage));
     EXPECT_EQ(books(back), books(c));
     // The file is now the one this catalogue saved: the next save asks nothing.
-    c.changed = true;
+    c.books.changed = true;
     ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     EXPECT_EQ(ui.messages.shown.size(), 1u);
 }
@@ -130,13 +130,13 @@ TEST(Backup, EachSaveKeepsTheFileItReplaces) {
     EXPECT_EQ(readBytes(dir / "c.pmr.bak"), ourFile());
     const std::string firstSave = readBytes(dir / "c.pmr");
     insertRecord(c, "US", "A THIRD BOOK", "", 0, 1, 1);
-    c.changed = true;
+    c.books.changed = true;
     ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     EXPECT_EQ(readBytes(dir / "c.pmr.bak"), firstSave);
     Catalogue backup;
     backup.fileName = dir / "c.pmr.bak";
     ASSERT_TRUE(loadCatalogueTelling(backup, ui.storage));
-    EXPECT_EQ(recordCount(backup), 2);
+    EXPECT_EQ(recordCount(backup.books), 2);
     EXPECT_TRUE(ui.messages.shown.empty());
 }
 
@@ -163,11 +163,11 @@ TEST(Backup, ABackupThatCannotBeKeptAsksWhetherToSaveWithoutIt) {
     EXPECT_EQ(shown.buttons, Buttons::YesNo);
     EXPECT_EQ(shown.icon, Icon::Exclamation);
     EXPECT_EQ(readBytes(dir / "c.pmr"), ourFile());
-    EXPECT_TRUE(c.changed);
+    EXPECT_TRUE(c.books.changed);
 
     ui.messages.expect(Answer::Yes);
     ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
-    EXPECT_FALSE(c.changed);
+    EXPECT_FALSE(c.books.changed);
     EXPECT_NE(readBytes(dir / "c.pmr"), ourFile());
 }
 

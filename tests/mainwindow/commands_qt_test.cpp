@@ -73,7 +73,7 @@ TEST_F(ProgramOnQt, AUserAddsABookThroughTheEditMenuAndSavesItUnderANewName) {
         ASSERT_NE(editMenu, nullptr);
         QTest::keyClick(editMenu, Qt::Key_A);
         EXPECT_EQ(list->rows->rowCount(), 1);
-        EXPECT_TRUE(catalogue.changed);
+        EXPECT_TRUE(catalogue.books.changed);
         window.activateWindow();  // back from the dialog
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
@@ -97,7 +97,7 @@ TEST_F(ProgramOnQt, AUserAddsABookThroughTheEditMenuAndSavesItUnderANewName) {
         auto* fileMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(fileMenu, nullptr);
         QTest::keyClick(fileMenu, Qt::Key_S);
-        EXPECT_FALSE(catalogue.changed);
+        EXPECT_FALSE(catalogue.books.changed);
         EXPECT_EQ(windows.text(state.window, statusLabelId(1)), "brontes.pmr");
         window.close();  // nothing unsaved: no question
     });

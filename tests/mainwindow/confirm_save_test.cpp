@@ -15,7 +15,7 @@ using platform::Icon;
 
 Catalogue changedCatalogue(const std::string& fileName) {
     Catalogue c;
-    c.upperCase = true;
+    c.books.upperCase = true;
     insertRecord(c, "AUTHOR", "TITLE", "", 0, 1, 1);
     c.fileName = fileName;
     return c;
@@ -43,7 +43,7 @@ TEST(ConfirmSaveChanges, CancelKeepsTheProgramRunning) {
     EXPECT_TRUE(confirmSaveChanges(c, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     expectPrompt(ui.messages.shown[0]);
-    EXPECT_TRUE(c.changed);
+    EXPECT_TRUE(c.books.changed);
     EXPECT_FALSE(exists(dir / "c.pmr"));
 }
 
@@ -62,7 +62,7 @@ TEST(ConfirmSaveChanges, YesSavesUnderTheFileName) {
     ui.messages.expect(Answer::Yes);
     Catalogue c = changedCatalogue(dir / "c.pmr");
     EXPECT_FALSE(confirmSaveChanges(c, ui.storage));
-    EXPECT_FALSE(c.changed);
+    EXPECT_FALSE(c.books.changed);
     EXPECT_EQ(readBytes(dir / "c.pmr").substr(0, 13), "Quorvels 2.00");
     EXPECT_EQ(ui.messages.shown.size(), 1u);
 }
@@ -76,7 +76,7 @@ TEST(ConfirmSaveChanges, YesWithAFailedSaveKeepsTheProgramRunning) {
     ui.messages.expect(Answer::Ok);  // the failed-save message
     Catalogue c = changedCatalogue(dir / "c.pmr");
     EXPECT_TRUE(confirmSaveChanges(c, ui.storage));
-    EXPECT_TRUE(c.changed);
+    EXPECT_TRUE(c.books.changed);
     ASSERT_EQ(ui.messages.shown.size(), 2u);
     EXPECT_EQ(ui.messages.shown[1].caption, "File Error");
     EXPECT_EQ(readBytes(dir / "c.pmr"), "old");
@@ -91,12 +91,12 @@ TEST(ConfirmSaveChanges, YesWithoutANameRunsSaveAs) {
     ui.storage.saveAs = [&] {  // as the Save As command does: name, then save
         ++saveAsRuns;
         c.fileName = dir / "chosen.pmr";
-        c.changed = true;
+        c.books.changed = true;
         saveCatalogueAsking(c, ui.storage);
     };
     EXPECT_FALSE(confirmSaveChanges(c, ui.storage));
     EXPECT_EQ(saveAsRuns, 1);
-    EXPECT_FALSE(c.changed);
+    EXPECT_FALSE(c.books.changed);
     EXPECT_TRUE(exists(dir / "chosen.pmr"));
 }
 
@@ -106,7 +106,7 @@ TEST(ConfirmSaveChanges, YesThenCancellingSaveAsKeepsTheProgramRunning) {
     Catalogue c = changedCatalogue("");
     ui.storage.saveAs = [] {};  // the user cancelled the file dialog
     EXPECT_TRUE(confirmSaveChanges(c, ui.storage));
-    EXPECT_TRUE(c.changed);
+    EXPECT_TRUE(c.books.changed);
     EXPECT_EQ(c.fileName, "");
 }
 
@@ -119,11 +119,11 @@ TEST(ConfirmSaveChanges, YesThenAFailedSaveAsSaveIsNotRetried) {
     Catalogue c = changedCatalogue("");
     ui.storage.saveAs = [&] {
         c.fileName = dir / "folder.pmr";
-        c.changed = true;
+        c.books.changed = true;
         saveCatalogueAsking(c, ui.storage);
     };
     EXPECT_TRUE(confirmSaveChanges(c, ui.storage));
-    EXPECT_TRUE(c.changed);
+    EXPECT_TRUE(c.books.changed);
     EXPECT_EQ(ui.messages.shown.size(), 2u);
 }
 
@@ -132,7 +132,7 @@ TEST(ConfirmSaveChanges, YesWithoutANameAndWithoutSaveAsKeepsTheProgramRunning) 
     ui.messages.expect(Answer::Yes);
     Catalogue c = changedCatalogue("");
     EXPECT_TRUE(confirmSaveChanges(c, ui.storage));
-    EXPECT_TRUE(c.changed);
+    EXPECT_TRUE(c.books.changed);
 }
 
 }  // namespace

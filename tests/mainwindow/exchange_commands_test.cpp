@@ -60,7 +60,7 @@ TEST_F(ExchangeCommands, BooksComeInOnlyWhenTheUserAgreesAndGoOutInEitherForm) {
                                        0),
                   0u)
             << lastBox().text;
-        EXPECT_FALSE(catalogue.changed);
+        EXPECT_FALSE(catalogue.books.changed);
         EXPECT_EQ(rows(user).size(), 1u);
 
         // Yes adds the two in one step and lists all books.
@@ -69,11 +69,11 @@ TEST_F(ExchangeCommands, BooksComeInOnlyWhenTheUserAgreesAndGoOutInEitherForm) {
         user.chooseMenuItem(ImportBooksCommand);
         EXPECT_EQ(titles(user), (Strings{"  Emma", "  Curtain", "  Dune, Messiah", "  The Hobbit"}));
         EXPECT_EQ(field(user, 2), "View All by Author");
-        EXPECT_TRUE(catalogue.changed);
+        EXPECT_TRUE(catalogue.books.changed);
         EXPECT_FALSE(enabled(user, ListAllBooksCommand));
-        const int emma = catalogue.viewOrder[1];
-        EXPECT_FALSE(isRead(catalogue, emma));  // read, but without a date
-        EXPECT_EQ(reviewName(catalogue.records[emma].review), "Good");  // three stars
+        const int emma = catalogue.view.order[1];
+        EXPECT_FALSE(isRead(catalogue.books, emma));  // read, but without a date
+        EXPECT_EQ(reviewName(catalogue.books.records[emma].review), "Good");  // three stars
 
         // The same file again adds nothing, and says so.
         ui.fileDialogs.expectName(folder / "shelf.csv");

@@ -63,7 +63,7 @@ TEST_F(FileCommands, AFirstStartOpensANewNameAsAnEmptyCatalogueAndKeepsThreeBook
         EXPECT_EQ(lastBox().caption, "Save File");
         EXPECT_EQ(lastBox().buttons, Buttons::YesNo);
         EXPECT_EQ(lastBox().icon, Icon::Question);
-        EXPECT_FALSE(catalogue.changed);
+        EXPECT_FALSE(catalogue.books.changed);
         user.closeBox();  // nothing to ask about now
     });
     EXPECT_EQ(booksInFile(folder / "books.pmr"),
@@ -82,7 +82,7 @@ TEST_F(FileCommands, SaveWithoutAFileNameGoesStraightToSaveAs) {
         EXPECT_EQ(saveAs.request.filters, catalogueFilters);
         EXPECT_EQ(saveAs.request.initialName, "");
         EXPECT_EQ(field(user, 1), "mine.pmr");
-        EXPECT_FALSE(catalogue.changed);
+        EXPECT_FALSE(catalogue.books.changed);
     });
     EXPECT_EQ(booksInFile(folder / "mine.pmr"), (Strings{"Austen, Jane Emma"}));
     EXPECT_EQ(settings(), folder / "mine.pmr\r\n");
@@ -124,7 +124,7 @@ TEST_F(FileCommands, AFailedSaveAsKeepsTheNameTheChangesAndTheSettings) {
         user.chooseMenuItem(SaveAsCommand);
         EXPECT_EQ(lastBox().caption, "File Error");
         EXPECT_EQ(catalogue.fileName, shelf);
-        EXPECT_TRUE(catalogue.changed);
+        EXPECT_TRUE(catalogue.books.changed);
         EXPECT_EQ(field(user, 1), "shelf.pmr");
         EXPECT_EQ(rows(user).size(), 3u);
     });
@@ -153,7 +153,7 @@ TEST_F(FileCommands, OpenAfterChangesSavesThemFirstOrDropsThem) {
         ui.messageBoxes.expect(Answer::No);
         user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(rows(user).size(), 3u);
-        EXPECT_FALSE(catalogue.changed);
+        EXPECT_FALSE(catalogue.books.changed);
     });
     EXPECT_EQ(booksInFile(other), (Strings{"Zola Nana"}));
     EXPECT_EQ(settings(), shelf + "\r\n");
@@ -169,7 +169,7 @@ TEST_F(FileCommands, OpenStopsWhenTheChangesItWasToSaveWereNotSaved) {
         ui.fileDialogs.expectCancel();  // the Save As for the unnamed catalogue
         user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(titles(user), (Strings{"  Emma"}));
-        EXPECT_TRUE(catalogue.changed);
+        EXPECT_TRUE(catalogue.books.changed);
         EXPECT_EQ(catalogue.fileName, "");
     });
     EXPECT_FALSE(std::filesystem::exists(folder / "quorvels.ini"));
@@ -217,7 +217,7 @@ TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
         EXPECT_EQ(saveAs.folder, startFolder);
         EXPECT_EQ(saveAs.initialName, russian);
         EXPECT_EQ(fields(user), (Strings{"Ksiazki.pmr", "View All by Author", "", " 2 of  3"}));
-        EXPECT_FALSE(catalogue.changed);
+        EXPECT_FALSE(catalogue.books.changed);
 
         user.chooseMenuItem(HelpCommand);
     });
@@ -288,7 +288,7 @@ TEST_F(FileCommands, AFileAnotherProgramChangedIsNeverWrittenOverSilently) {
         EXPECT_EQ(lastBox().caption, "Save File");
         EXPECT_EQ(lastBox().buttons, Buttons::YesNoCancel);
         EXPECT_EQ(lastBox().icon, Icon::Exclamation);
-        EXPECT_TRUE(catalogue.changed);
+        EXPECT_TRUE(catalogue.books.changed);
         EXPECT_EQ(booksInFile(shelf), (Strings{"Zola Nana"}));
 
         ui.messageBoxes.expect(Answer::Yes);
@@ -297,7 +297,7 @@ TEST_F(FileCommands, AFileAnotherProgramChangedIsNeverWrittenOverSilently) {
         user.chooseMenuItem(SaveCommand);
         EXPECT_EQ(ui.fileDialogs.shown.at(0).request.title, "Save File");
         EXPECT_EQ(field(user, 1), "mine.pmr");
-        EXPECT_FALSE(catalogue.changed);
+        EXPECT_FALSE(catalogue.books.changed);
         EXPECT_EQ(booksInFile(shelf), (Strings{"Zola Nana"}));
         EXPECT_EQ(booksInFile(mine).size(), 3u);
 
@@ -306,7 +306,7 @@ TEST_F(FileCommands, AFileAnotherProgramChangedIsNeverWrittenOverSilently) {
         ui.messageBoxes.expect(Answer::Yes);
         ui.messageBoxes.expect(Answer::Yes);  // save over it
         user.chooseMenuItem(SaveCommand);
-        EXPECT_FALSE(catalogue.changed);
+        EXPECT_FALSE(catalogue.books.changed);
         EXPECT_EQ(booksInFile(mine).size(), 4u);
 
         ui.fileDialogs.expectName(mine + ".bak");

@@ -67,26 +67,26 @@ struct LargeListOnQt : ::testing::Test {
     // The row of `record` built from the stored texts, each cut by the list
     // font's own measure.
     QString expectedRow(int record) const {
-        const BookRecord& book = catalogue.records[record];
-        const std::string& author = authorOf(catalogue, record);
+        const BookRecord& book = catalogue.books.records[record];
+        const std::string& author = authorOf(catalogue.books, record);
         std::string row = testFlag(book.flags, marked) ? "x\t" : " \t";
         row += author.substr(0, listFont.fittingPrefix(author, AuthorListWidth)) + "\t";
         row += book.title.substr(0, listFont.fittingPrefix(book.title, TitleListWidth));
-        if (readDateOf(catalogue, record) != 0) row += "\t" + formatReadDate(readDateOf(catalogue, record));
+        if (readDateOf(catalogue.books, record) != 0) row += "\t" + formatReadDate(readDateOf(catalogue.books, record));
         return platform::qt::toQt(row);
     }
 
     void expectEveryRowAsMeasuredDirectly(ListBoxView& list) const {
-        ASSERT_EQ(list.rows->rowCount(), viewCount(catalogue));
+        ASSERT_EQ(list.rows->rowCount(), viewCount(catalogue.view));
         for (int row = 0; row < list.rows->rowCount(); ++row)
             ASSERT_EQ(list.rows->data(list.rows->index(row), Qt::DisplayRole).toString(),
-                      expectedRow(catalogue.viewOrder[row + 1]))
+                      expectedRow(catalogue.view.order[row + 1]))
                 << "row " << row;
     }
 };
 
 TEST_F(LargeListOnQt, OnlyTheTextsOfTheRowsDrawnAreMeasured) {
-    ASSERT_EQ(viewCount(catalogue), 1500);
+    ASSERT_EQ(viewCount(catalogue.view), 1500);
     EXPECT_TRUE(noting.asked.empty());  // building the view measured nothing
     run([&](ListBoxView& list) {
         list.viewport()->grab();
@@ -100,13 +100,13 @@ TEST_F(LargeListOnQt, EveryRowShowsItsTextsCutAsMeasuringThemDirectlyCuts) {
     run([&](ListBoxView& list) {
         expectEveryRowAsMeasuredDirectly(list);
         // Asked again, the texts come from what the measure kept.
-        catalogue.sortByDate = true;
+        catalogue.view.sortByDate = true;
         rebuildView(catalogue);
         fillBookList(main);
         expectEveryRowAsMeasuredDirectly(list);
         // New texts after the conversion, old ones after converting back.
         for (int conversion = 0; conversion < 2; ++conversion) {
-            toggleLetterCase(catalogue);
+            toggleLetterCase(catalogue.books);
             rebuildView(catalogue);
             fillBookList(main);
             expectEveryRowAsMeasuredDirectly(list);

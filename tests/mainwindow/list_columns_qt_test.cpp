@@ -83,17 +83,17 @@ TEST_P(LongTextsOnQt, EveryPartOfEveryRowStaysInItsColumn) {
         const std::vector<int>& stops = list->delegate->tabStops;
         ASSERT_EQ(stops.size(), 3u);
         const int rowsShown = list->viewport()->height() / list->rowHeight();
-        for (int top = 0; top < viewCount(catalogue); top += rowsShown) {
+        for (int top = 0; top < viewCount(catalogue.view); top += rowsShown) {
             windows.setListTopRow(state.window, BookListId, top);
             QApplication::processEvents();
             const QImage image = list->viewport()->grab().toImage();
             const double scale = image.devicePixelRatio();
             const auto imageX = [&](int x) { return static_cast<int>(x * scale); };
-            for (int row = top; row < std::min(top + rowsShown, viewCount(catalogue)); ++row) {
+            for (int row = top; row < std::min(top + rowsShown, viewCount(catalogue.view)); ++row) {
                 const QRect rect = list->visualRect(list->rows->index(row));
                 const int rowTop = imageX(rect.top()), rowBottom = imageX(rect.bottom() + 1) - 1;
                 const int origin = rect.left() + platform::qt::TabbedRowDelegate::TextMargin;
-                const bool dated = readDateOf(catalogue, catalogue.viewOrder[row + 1]) != 0;
+                const bool dated = readDateOf(catalogue.books, catalogue.view.order[row + 1]) != 0;
                 // Blank one unit before the title and date columns (a letter's
                 // flourish may reach a pixel past its place): nothing runs into them ...
                 for (int stop : {stops[1], stops[2]})
@@ -112,7 +112,7 @@ TEST_P(LongTextsOnQt, EveryPartOfEveryRowStaysInItsColumn) {
         windows.endWindow(state.window);
     });
     runMainWindow(main);
-    EXPECT_EQ(rowsChecked, viewCount(catalogue));
+    EXPECT_EQ(rowsChecked, viewCount(catalogue.view));
 }
 
 INSTANTIATE_TEST_SUITE_P(DesktopAndLargerFont, LongTextsOnQt, ::testing::Values(1.0, 1.6));

@@ -33,7 +33,7 @@ struct MainWindowHarness {
 
     // The close box; asked about unsaved changes, the user answers No.
     void closeDroppingChanges(platform::scripted::ScriptedUser& user) {
-        if (catalogue.changed) ui.messageBoxes.expect(platform::Answer::No);
+        if (catalogue.books.changed) ui.messageBoxes.expect(platform::Answer::No);
         user.closeBox();
     }
 };

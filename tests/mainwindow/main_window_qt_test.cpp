@@ -177,16 +177,16 @@ TEST_F(MainWindowOnQt, TheListDrawsItsColumnsUnderTheHeaders) {
 }
 
 TEST_F(MainWindowOnQt, TheCataloguesRowsAppearInTheList) {
-    ASSERT_EQ(viewCount(catalogue), 40);
+    ASSERT_EQ(viewCount(catalogue.view), 40);
     run([&](QtWindow& window) {
         auto* list = window.control<ListBoxView>(BookListId);
         ASSERT_EQ(list->rows->rowCount(), 40);
         EXPECT_EQ(windows.selectedListRows(state.window, BookListId), std::vector<int>{0});
         for (int row = 1; row <= 40; ++row) {
-            const int record = catalogue.viewOrder[row];
-            const std::string mark = testFlag(catalogue.records[record].flags, marked) ? "x\t" : " \t";
+            const int record = catalogue.view.order[row];
+            const std::string mark = testFlag(catalogue.books.records[record].flags, marked) ? "x\t" : " \t";
             EXPECT_EQ(list->rows->data(list->rows->index(row - 1), Qt::DisplayRole).toString(),
-                      platform::qt::toQt(mark + listTextOf(catalogue, &measure, record)));
+                      platform::qt::toQt(mark + listTextOf(catalogue.books, &measure, record)));
         }
         EXPECT_EQ(windows.text(state.window, statusLabelId(2)), "View All by Author");
         EXPECT_EQ(windows.text(state.window, statusLabelId(4)), " 1 of  40");
@@ -214,8 +214,8 @@ TEST_F(MainWindowOnQt, TheMenuBarHoldsTheFourMenusWithTheirItemsAndStates) {
                 EXPECT_EQ(action->isEnabled(), item.enabled) << item.caption;
             }
         }
-        EXPECT_EQ(window.menuItem(CaseCommand)->text(), catalogue.upperCase ? "Lower Case" : "Upper Case");
-        EXPECT_EQ(window.menuItem(UnmarkAllShownCommand)->isEnabled(), catalogue.markedCount != 0);
+        EXPECT_EQ(window.menuItem(CaseCommand)->text(), catalogue.books.upperCase ? "Lower Case" : "Upper Case");
+        EXPECT_EQ(window.menuItem(UnmarkAllShownCommand)->isEnabled(), catalogue.books.markedCount != 0);
 
         // An item sends its command.
         noMessages.expect(platform::Answer::Ok);
@@ -244,19 +244,19 @@ TEST_F(MainWindowOnQt, TypingIntoTheListJumpsToTheAuthorTyped) {
         auto* list = window.control<ListBoxView>(BookListId);
         QTest::keyClicks(list, "tol");
         const int row = list->currentIndex().row() + 1;
-        EXPECT_EQ(authorOf(catalogue, catalogue.viewOrder[row]).substr(0, 4), "Tolk");
+        EXPECT_EQ(authorOf(catalogue.books, catalogue.view.order[row]).substr(0, 4), "Tolk");
         EXPECT_EQ(windows.selectedListRows(state.window, BookListId), std::vector<int>{row - 1});
-        EXPECT_EQ(catalogue.currentRecord, catalogue.viewOrder[row]);
+        EXPECT_EQ(catalogue.view.currentRecord, catalogue.view.order[row]);
         EXPECT_EQ(windows.text(state.window, statusLabelId(4)), positionText(row, 40));
         QTest::keyClicks(list, "stoy");  // "tolstoy": the next author down
-        EXPECT_EQ(authorOf(catalogue, catalogue.currentRecord).substr(0, 7), "Tolstoy");
+        EXPECT_EQ(authorOf(catalogue.books, catalogue.view.currentRecord).substr(0, 7), "Tolstoy");
     });
 }
 
 // Alt+E opens the Edit menu; there U moves between the two items it underlines.
 TEST_F(MainWindowOnQt, AltAndTheMnemonicOpenAMenu) {
     run([&](QtWindow& window) {
-        setMarked(catalogue, 1, true);
+        setMarked(catalogue.books, 1, true);
         state.deletedPending = true;
         updateMenuStates(main);
         window.activateWindow();

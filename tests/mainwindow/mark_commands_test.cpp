@@ -57,7 +57,7 @@ TEST_F(MarkCommands, MarkAllShownAndUnmarkAllShownActOnTheListedBooks) {
         EXPECT_EQ(titles(user), (Strings{"  Curtain", "x The Name of the Rose", "  Dune"}));
         EXPECT_EQ(field(user, 3), " 1 marked");
     });
-    EXPECT_FALSE(catalogue.changed);  // marks alone are no change to save for
+    EXPECT_FALSE(catalogue.books.changed);  // marks alone are no change to save for
 }
 
 TEST_F(MarkCommands, DeletingTheCurrentRecordAsksForItAndSelectsTheRowAbove) {
@@ -77,8 +77,8 @@ TEST_F(MarkCommands, DeletingTheCurrentRecordAsksForItAndSelectsTheRowAbove) {
         deleteBooksAnswering(user, Answer::Yes);
         EXPECT_EQ(titles(user), (Strings{"  Curtain", "  The Name of the Rose", "  Dune"}));
         EXPECT_EQ(selectedRows(user), (std::vector<int>{0}));  // row 1 deleted: row 1 stays selected
-        EXPECT_EQ(authorOf(catalogue, catalogue.currentRecord), "Christie, Agatha");
-        EXPECT_TRUE(catalogue.changed);
+        EXPECT_EQ(authorOf(catalogue.books, catalogue.view.currentRecord), "Christie, Agatha");
+        EXPECT_TRUE(catalogue.books.changed);
     });
 }
 
@@ -90,12 +90,12 @@ TEST_F(MarkCommands, DeletingThreeSelectedRowsMarksThemAndAsksForAllThree) {
         EXPECT_EQ(titles(user), (Strings{"  Emma", "  The Hobbit"}));
         EXPECT_EQ(selectedRows(user), (std::vector<int>{0}));
         EXPECT_EQ(fields(user), (Strings{"shelf.pmr", "View All by Author", "", " 1 of  2"}));
-        EXPECT_EQ(catalogue.markedCount, 0);
+        EXPECT_EQ(catalogue.books.markedCount, 0);
 
         // Saving drops them from the file and from memory.
         ui.messageBoxes.expect(Answer::Yes);
         user.chooseMenuItem(SaveCommand);
-        EXPECT_EQ(recordCount(catalogue), 2);
+        EXPECT_EQ(recordCount(catalogue.books), 2);
         EXPECT_TRUE(enabled(user, UndeleteCommand));  // until an Undelete
     });
     EXPECT_EQ(booksInFile(shelf), (Strings{"Austen, Jane Emma", "Tolkien, J.R.R. The Hobbit"}));
@@ -110,7 +110,7 @@ TEST_F(MarkCommands, NoToTheDeletePromptKeepsTheToggledMarks) {
         EXPECT_EQ(lastBox().text, "1 records marked ...\r\nDelete them all now?");
         EXPECT_EQ(titles(user), (Strings{"  Emma", "  Curtain", "x The Name of the Rose", "  Dune", "  The Hobbit"}));
         EXPECT_EQ(field(user, 3), " 1 marked");
-        EXPECT_FALSE(catalogue.changed);
+        EXPECT_FALSE(catalogue.books.changed);
         EXPECT_FALSE(enabled(user, UndeleteCommand));
     });
 }
@@ -147,7 +147,7 @@ TEST_F(MarkCommands, WithNothingToDeleteNothingIsAsked) {
         EXPECT_TRUE(rows(user).empty());
         user.chooseMenuItem(DeleteBooksCommand);
         EXPECT_EQ(ui.messageBoxes.shown.size(), 1u);
-        EXPECT_FALSE(catalogue.changed);
+        EXPECT_FALSE(catalogue.books.changed);
     });
 }
 
@@ -167,7 +167,7 @@ TEST_F(MarkCommands, UndeleteBringsBackRecordsOutsideTheViewAndLeavesChangedAlon
         user.chooseMenuItem(UndeleteCommand);
         EXPECT_EQ(titles(user), (Strings{"  Curtain", "  The Name of the Rose", "  Dune"}));
         EXPECT_FALSE(enabled(user, UndeleteCommand));
-        EXPECT_TRUE(catalogue.changed);  // as the delete left it
+        EXPECT_TRUE(catalogue.books.changed);  // as the delete left it
         user.chooseMenuItem(ListAllBooksCommand);
         EXPECT_EQ(titles(user), allFive);
     });
@@ -188,7 +188,7 @@ TEST_F(MarkCommands, ListAllBooksAfterADeleteShowsDeletedBooksThatTheNextSaveDro
         user.chooseMenuItem(SaveCommand);
         EXPECT_EQ(titles(user), (Strings{"  Curtain", "  The Name of the Rose", "  Dune"}));
         user.clickRow(BookListId, 2);
-        EXPECT_EQ(catalogue.records[catalogue.currentRecord].title, "Dune");
+        EXPECT_EQ(catalogue.books.records[catalogue.view.currentRecord].title, "Dune");
     });
     EXPECT_EQ(booksInFile(shelf).size(), 3u);
 }

@@ -90,11 +90,11 @@ struct Menus : MainWindowHarness, ::testing::Test {
         addBook(catalogue, "Eco, Umberto", "The Name of the Rose", "03-14-1998");
         addBook(catalogue, "Austen, Jane", "Emma");
         addBook(catalogue, "Herbert, Frank", "Dune", "07-01-2003");
-        catalogue.changed = false;
+        catalogue.books.changed = false;
     }
 
     void setEveryMark(bool mark) {
-        for (int record = 1; record <= recordCount(catalogue); ++record) setMarked(catalogue, record, mark);
+        for (int record = 1; record <= recordCount(catalogue.books); ++record) setMarked(catalogue.books, record, mark);
     }
 };
 
@@ -163,27 +163,27 @@ TEST_F(Menus, TheViewItemsFollowTheViewChosen) {
 TEST_F(Menus, TheCaseItemNamesTheNextConversionAndGainsItsMnemonicAfterACase) {
     run([&](ScriptedUser& user) {
         EXPECT_EQ(caption(user, CaseCommand), "Upper Case");  // proper case now
-        toggleLetterCase(catalogue);
+        toggleLetterCase(catalogue.books);
         setCaseCaption(main, CaseCaptionForm::WithMnemonic);
         EXPECT_EQ(caption(user, CaseCommand), "Lower &Case");
-        toggleLetterCase(catalogue);
+        toggleLetterCase(catalogue.books);
         setCaseCaption(main, CaseCaptionForm::WithMnemonic);
         EXPECT_EQ(caption(user, CaseCommand), "Upper &Case");
     });
 }
 
 TEST_F(Menus, ACatalogueInCapitalsStartsWithLowerCase) {
-    toggleLetterCase(catalogue);
+    toggleLetterCase(catalogue.books);
     run([&](ScriptedUser& user) { EXPECT_EQ(caption(user, CaseCommand), "Lower Case"); });
 }
 
 TEST_F(Menus, TheSortItemNamesTheOrderItSelectsNext) {
     run([&](ScriptedUser& user) {
         EXPECT_EQ(caption(user, SortCommand), "&Sort By Date");
-        catalogue.sortByDate = true;
+        catalogue.view.sortByDate = true;
         setSortCaption(main);
         EXPECT_EQ(caption(user, SortCommand), "&Sort by Author");
-        catalogue.sortByDate = false;
+        catalogue.view.sortByDate = false;
         setSortCaption(main);
         EXPECT_EQ(caption(user, SortCommand), "&Sort by Date");
     });
@@ -199,7 +199,7 @@ TEST_F(Menus, AboutShowsTheProductAndWhoWroteIt) {
               "Lectorium\r\n\r\nQuorvels 2.00, written by the Quorvels developers\r\n\r\nWrite to quorvels@example.org");
     EXPECT_EQ(about.buttons, platform::Buttons::Ok);
     EXPECT_EQ(about.icon, platform::Icon::Information);
-    EXPECT_FALSE(catalogue.changed);
+    EXPECT_FALSE(catalogue.books.changed);
 }
 
 TEST_F(Menus, HelpOpensTheHelpFileForTheWindowAndClosesItWithTheWindow) {

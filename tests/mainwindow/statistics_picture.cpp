@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
         saved = dialog->grab().save(QString::fromLocal8Bit(argv[2]), "PNG");
         dialog->close();
     });
-    showReadingStatistics(windows, catalogue, {});
+    showReadingStatistics(windows, catalogue.books, {});
     if (!saved) std::fprintf(stderr, "%s could not be written\n", argv[2]);
     return saved ? 0 : 1;
 }

@@ -23,12 +23,12 @@ struct StatisticsDialog : ProgramHarness, ::testing::Test {
         addBook(catalogue, "Herbert, Frank", "Dune", "07-01-2003", 10, 8);
         addBook(catalogue, "Tolkien, J.R.R.", "The Hobbit", "", 10, 0);
         addBook(catalogue, "Verne, Jules", "Around the Moon", "01-01-2004", 6, 6);
-        for (int record = 1; record <= recordCount(catalogue); ++record) {
-            BookRecord& book = catalogue.records[record];
+        for (int record = 1; record <= recordCount(catalogue.books); ++record) {
+            BookRecord& book = catalogue.books.records[record];
             if (book.title == "Around the Moon") setFlag(book.flags, deleted, true);
-            if (book.title == "Dune") setMarked(catalogue, record, true);
+            if (book.title == "Dune") setMarked(catalogue.books, record, true);
         }
-        catalogue.changed = false;
+        catalogue.books.changed = false;
         rebuildView(catalogue);
     }
 
@@ -89,8 +89,8 @@ TEST_F(StatisticsDialog, ChangesNothingInAnyViewOrOrder) {
                     user, [](User& dialog) { EXPECT_EQ(dialog.text(HeldLabelId), "5 books held: 3 read, 2 unread, 1 marked."); },
                     closings[opened++ % closings.size()]);
                 EXPECT_EQ(firstDifference(catalogue, before), "");
-                EXPECT_EQ(catalogue.viewVersion, before.viewVersion);
-                EXPECT_EQ(catalogue.changed, before.changed);
+                EXPECT_EQ(catalogue.view.version, before.view.version);
+                EXPECT_EQ(catalogue.books.changed, before.books.changed);
                 EXPECT_EQ(rows(user), rowsBefore);
                 EXPECT_EQ(fields(user), fieldsBefore);
                 EXPECT_EQ(selectedRows(user), selectedBefore);

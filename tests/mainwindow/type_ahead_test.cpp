@@ -16,8 +16,8 @@ struct TypingInTheList : ProgramHarness, ::testing::Test {
         addBook(catalogue, "Bront\xEB, Emily", "Wuthering Heights");
         addBook(catalogue, "Christie, Agatha", "Curtain", "07-01-2003");
         addBook(catalogue, "Eco, Umberto", "The Name of the Rose");
-        catalogue.changed = false;
-        catalogue.currentRecord = 0;
+        catalogue.books.changed = false;
+        catalogue.view.currentRecord = 0;
         rebuildView(catalogue);
     }
 
@@ -25,7 +25,7 @@ struct TypingInTheList : ProgramHarness, ::testing::Test {
     static std::string where(const User& user, const Catalogue& catalogue) {
         std::string shown;
         for (int row : selectedRows(user)) shown += std::to_string(row) + " ";
-        return shown + "|" + field(user, 4) + "|" + catalogue.records[catalogue.currentRecord].title;
+        return shown + "|" + field(user, 4) + "|" + catalogue.books.records[catalogue.view.currentRecord].title;
     }
 };
 
@@ -66,7 +66,7 @@ TEST_F(TypingInTheList, LettersTypedTogetherFindTheAuthorFromTheCurrentRowDownAn
         user.typeIntoList(BookListId, "au", 9000);
         EXPECT_EQ(where(user, catalogue), "0 | 1 of  2|Persuasion");
     });
-    EXPECT_FALSE(catalogue.changed);
+    EXPECT_FALSE(catalogue.books.changed);
 }
 
 }  // namespace

@@ -18,8 +18,8 @@ struct ViewCommands : ProgramHarness, ::testing::Test {
         addBook(catalogue, "Herbert, Frank", "Dune", "07-01-2003");
         addBook(catalogue, "Eco, Umberto", "The Name of the Rose", "03-14-1998");
         addBook(catalogue, "Tolkien, J.R.R.", "The Hobbit");
-        catalogue.changed = false;
-        catalogue.currentRecord = 0;
+        catalogue.books.changed = false;
+        catalogue.view.currentRecord = 0;
         rebuildView(catalogue);
     }
 
@@ -52,7 +52,7 @@ TEST_F(ViewCommands, TheViewsAndTheirMenuStates) {
         EXPECT_EQ(field(user, 2), "View All by Date");
         EXPECT_EQ(viewItems(user), (std::vector<bool>{true, true, true, false}));
     });
-    EXPECT_FALSE(catalogue.changed);
+    EXPECT_FALSE(catalogue.books.changed);
 }
 
 // The Sort button works where the menu item is greyed, and then does nothing.
@@ -61,7 +61,7 @@ TEST_F(ViewCommands, SortInTheBooksUnreadViewDoesNothing) {
         user.chooseMenuItem(BooksUnreadCommand);
         EXPECT_THROW(user.chooseMenuItem(SortCommand), std::logic_error);
         user.click(SortButtonId);
-        EXPECT_FALSE(catalogue.sortByDate);
+        EXPECT_FALSE(catalogue.view.sortByDate);
         EXPECT_EQ(menuItem(user, SortCommand).caption, "&Sort By Date");
         EXPECT_EQ(titles(user), (Strings{"  Emma", "  The Hobbit"}));
         EXPECT_EQ(user.state().focus, BookListId);
@@ -93,7 +93,7 @@ TEST_F(ViewCommands, AfterAFruitlessFindTheListButtonListsEveryBook) {
 // mnemonic, and keeps the list scrolled where it was.
 TEST_F(ViewCommands, CaseOnAScrolledListKeepsItsTopRow) {
     for (int book = 1; book <= 30; ++book) addBook(catalogue, "Writer " + std::to_string(100 + book), "Book");
-    catalogue.changed = false;
+    catalogue.books.changed = false;
     start([&](User& user) {
         user.clickRow(BookListId, 20);
         ui.setListTopRow(user.window, BookListId, 12);  // the user scrolls up a little
@@ -108,7 +108,7 @@ TEST_F(ViewCommands, CaseOnAScrolledListKeepsItsTopRow) {
         EXPECT_EQ(rows(user)[20].substr(0, 12), " \tWriter 116");
         EXPECT_EQ(menuItem(user, CaseCommand).caption, "Upper &Case");
     });
-    EXPECT_FALSE(catalogue.changed);
+    EXPECT_FALSE(catalogue.books.changed);
 }
 
 TEST_F(ViewCommands, RecordDataAddBookAndEditBookOpenTheRecordDialogInTheirModes) {
@@ -133,7 +133,7 @@ TEST_F(ViewCommands, RecordDataAddBookAndEditBookOpenTheRecordDialogInTheirModes
         });
         user.chooseMenuItem(EditBookCommand);
     });
-    EXPECT_FALSE(catalogue.changed);
+    EXPECT_FALSE(catalogue.books.changed);
 }
 
 // A view that does not show the current book makes its first row current, so

@@ -349,7 +349,7 @@ TEST_F(ProgramOnWindows, AUserKeepsACatalogueThroughTheWindowsDialogs) {
         choose(window, "&Edit", "&Edit Book");
         EXPECT_EQ(rows().size(), 5u);
         EXPECT_EQ(rows().at(2), " \tHerbert, Frank\tDune\t08-15-2004");
-        EXPECT_TRUE(catalogue.changed);
+        EXPECT_TRUE(catalogue.books.changed);
 
         // File > Print with two rows selected by click and Ctrl+click and one
         // marked: the selected rows become marks, and the dialog offers the
@@ -394,7 +394,7 @@ TEST_F(ProgramOnWindows, AUserKeepsACatalogueThroughTheWindowsDialogs) {
         });
         choose(window, "&File", "Save&As");
         EXPECT_EQ(status(1), "copy.pmr");
-        EXPECT_FALSE(catalogue.changed);
+        EXPECT_FALSE(catalogue.books.changed);
         saved = viewRows(catalogue);
 
         // The toolbar's Add: Enter in the Author box with a wrong date is

@@ -36,11 +36,11 @@ Catalogue catalogueOf(int count) {
 }
 
 void mark(Catalogue& catalogue, std::vector<int> rows) {
-    for (const int row : rows) setMarked(catalogue, catalogue.viewOrder[row], true);
+    for (const int row : rows) setMarked(catalogue.books, catalogue.view.order[row], true);
 }
 
-int markedFlags(const Catalogue& catalogue) {
-    return static_cast<int>(std::count_if(catalogue.records.begin() + 1, catalogue.records.end(),
+int markedFlags(const BookTables& books) {
+    return static_cast<int>(std::count_if(books.records.begin() + 1, books.records.end(),
                                           [](const BookRecord& r) { return testFlag(r.flags, marked) != 0; }));
 }
 
@@ -172,27 +172,27 @@ TEST_F(PrintBooks, EmptyViewGivesOneEmptyPage) {
 TEST_F(PrintBooks, MarkedOnlyPrintsTheMarkedInViewOrderAndClearsTheirMarks) {
     Catalogue catalogue = catalogueOf(10);
     mark(catalogue, {9, 2, 5});
-    catalogue.changed = false;
+    catalogue.books.changed = false;
     print(catalogue, {.allListed = false, .normalFont = true, .bookData = false});
 
     ASSERT_EQ(printer.pages.size(), 1u);
     EXPECT_EQ(column(printer.pages[0], ColumnA),
               (std::vector<std::string>{"List of Books", "Author 02", "Author 05", "Author 09"}));
-    EXPECT_EQ(catalogue.markedCount, 0);
-    EXPECT_EQ(markedFlags(catalogue), 0);
-    EXPECT_FALSE(catalogue.changed);  // cleared marks alone are not worth a save
+    EXPECT_EQ(catalogue.books.markedCount, 0);
+    EXPECT_EQ(markedFlags(catalogue.books), 0);
+    EXPECT_FALSE(catalogue.books.changed);  // cleared marks alone are not worth a save
 }
 
 TEST_F(PrintBooks, MarkedOnlyKeepsTheMarksOutsideTheView) {
     Catalogue catalogue = catalogueOf(10);
     mark(catalogue, {1, 2, 3});  // 02 is unread
-    catalogue.viewMode = BooksRead;
+    catalogue.view.mode = ViewMode::Read;
     rebuildView(catalogue);
     print(catalogue, {});
 
     EXPECT_EQ(column(printer.pages[0], ColumnA), (std::vector<std::string>{"List of Books", "Author 01", "Author 03"}));
-    EXPECT_EQ(catalogue.markedCount, 1);
-    EXPECT_EQ(markedFlags(catalogue), 1);
+    EXPECT_EQ(catalogue.books.markedCount, 1);
+    EXPECT_EQ(markedFlags(catalogue.books), 1);
 }
 
 TEST_F(PrintBooks, AllListedPrintsEveryRecordAndLeavesMarksAlone) {
@@ -201,8 +201,8 @@ TEST_F(PrintBooks, AllListedPrintsEveryRecordAndLeavesMarksAlone) {
     print(catalogue, allList);
 
     EXPECT_EQ(column(printer.pages[0], ColumnA).size(), 11u);
-    EXPECT_EQ(catalogue.markedCount, 2);
-    EXPECT_EQ(markedFlags(catalogue), 2);
+    EXPECT_EQ(catalogue.books.markedCount, 2);
+    EXPECT_EQ(markedFlags(catalogue.books), 2);
 }
 
 TEST_F(PrintBooks, CategoryAndReviewTextForEachCombination) {
@@ -285,8 +285,8 @@ TEST_F(PrintBooks, ErrorsAreReportedAndChangeNothing) {
         EXPECT_EQ(boxes.shown[0].buttons, platform::Buttons::Ok);
         EXPECT_EQ(boxes.shown[0].icon, platform::Icon::Stop);
         EXPECT_EQ(printer.calls, c.calls);
-        EXPECT_EQ(catalogue.markedCount, 2);
-        EXPECT_EQ(markedFlags(catalogue), 2);
+        EXPECT_EQ(catalogue.books.markedCount, 2);
+        EXPECT_EQ(markedFlags(catalogue.books), 2);
     }
 }
 
@@ -307,8 +307,8 @@ TEST_F(PrintBooks, APageThatCannotBeBegunEndsTheRunAndKeepsTheUnprintedMarks) {
     EXPECT_EQ(printer.calls, (std::vector<std::string>{"startJob Quorvel", "startPage", "endPage", "startPage", "endJob"}));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, "Printing Error 4");
-    EXPECT_EQ(catalogue.markedCount, 3);
-    EXPECT_EQ(markedFlags(catalogue), 3);
+    EXPECT_EQ(catalogue.books.markedCount, 3);
+    EXPECT_EQ(markedFlags(catalogue.books), 3);
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ struct PrintDialogTest : MainWindowHarness, ::testing::Test {
         addBook(catalogue, "Christie, Agatha", "Curtain", "05-05-1990");
         addBook(catalogue, "Herbert, Frank", "Dune", "07-01-2003");
         addBook(catalogue, "Tolkien, J.R.R.", "The Hobbit");
-        catalogue.changed = false;
-        catalogue.currentRecord = 0;
+        catalogue.books.changed = false;
+        catalogue.view.currentRecord = 0;
         rebuildView(catalogue);
     }
 
@@ -153,7 +153,7 @@ TEST_F(PrintDialogTest, ThreeSelectedRowsAreMarkedAndPrintedAsTheMarkedRecords) 
     EXPECT_EQ(printedTitles(), (std::vector<std::string>{"Emma", "Dune", "The Hobbit"}));
     EXPECT_EQ(pageTexts(0).front(), "Book Data");
     EXPECT_EQ(pages[0].front().characterHeight, makePrintFont(RecordingPrinter(), SmallSizeValue).characterHeight);
-    EXPECT_EQ(catalogue.markedCount, 0);
+    EXPECT_EQ(catalogue.books.markedCount, 0);
 }
 
 // Cancel, Escape and the close box print nothing; the marks the opening
@@ -171,7 +171,7 @@ TEST_F(PrintDialogTest, ClosingWithoutPrintingKeepsTheToggledMarks) {
             close, [](ScriptedUser& user) { EXPECT_EQ(marks(user), "x   "); });
         EXPECT_TRUE(calls.empty());
         // The next run starts from the marks this one left.
-        setMarked(catalogue, catalogue.viewOrder[1], false);
+        setMarked(catalogue.books, catalogue.view.order[1], false);
     }
 }
 

@@ -92,9 +92,9 @@ TEST_F(RealPrint, BookDataComesOutWithHeadingsPageNumbersAndRecordsBetweenRules)
 // twice prints the marked books, then a job of one empty page.
 TEST_F(RealPrint, OnePrinterPrintsJobAfterJob) {
     Catalogue catalogue = sampleBooks(5);
-    setMarked(catalogue, catalogue.viewOrder[2], true);
+    setMarked(catalogue.books, catalogue.view.order[2], true);
     const std::vector<std::vector<std::string>> marked = {
-        {"List of Books Page 1", bookLine(catalogue, catalogue.viewOrder[2])}};
+        {"List of Books Page 1", bookLine(catalogue.books, catalogue.view.order[2])}};
 
     EXPECT_EQ(readBack(printOnPdfPrinter(*printer, catalogue, {})), marked);
     EXPECT_EQ(readBack(printOnPdfPrinter(*printer, catalogue, {})).size(), 0u);  // no text on its one page

@@ -87,8 +87,8 @@ void printSamples(platform::PrintSurface& printer, const fs::path& folder) {
     print(printer, catalogue, {.allListed = true, .bookData = true});
 
     Catalogue fewBooks = sampleBooks(5);
-    setMarked(fewBooks, fewBooks.viewOrder[2], true);
-    writePages(folder / "marked.txt", {{"List of Books Page 1", bookLine(fewBooks, fewBooks.viewOrder[2])}});
+    setMarked(fewBooks.books, fewBooks.view.order[2], true);
+    writePages(folder / "marked.txt", {{"List of Books Page 1", bookLine(fewBooks.books, fewBooks.view.order[2])}});
     print(printer, fewBooks, {});
     writePages(folder / "empty.txt", {});  // no text on its one page
     print(printer, fewBooks, {});

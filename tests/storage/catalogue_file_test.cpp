@@ -25,7 +25,7 @@ using platform::Icon;
 // A catalogue in capitals, so that insertion changes no byte but a to z.
 Catalogue capitals() {
     Catalogue c;
-    c.upperCase = true;
+    c.books.upperCase = true;
     return c;
 }
 
@@ -40,10 +40,10 @@ void add(Catalogue& c, const std::string& author, const std::string& title, cons
 void save(Catalogue& c, const std::string& path) {
     Ui ui;
     c.fileName = path;
-    c.changed = true;
+    c.books.changed = true;
     ASSERT_TRUE(saveCatalogueAsking(c, ui.storage)) << (ui.messages.shown.empty() ? "" : ui.messages.shown[0].text);
     EXPECT_TRUE(ui.messages.shown.empty());
-    EXPECT_FALSE(c.changed);
+    EXPECT_FALSE(c.books.changed);
 }
 
 Catalogue load(const std::string& path) {
@@ -68,8 +68,8 @@ TEST(CatalogueFile, SaveWritesTheLayoutByteForByte) {
     add(c, "ADAMS, DOUGLAS", "HITCHHIKER", "LENT TO SAM", Christmas2005, 6, 8);
     add(c, "BRONTE, EMILY", "WUTHERING HEIGHTS", "", 0, 4, 5);
     add(c, "ADAMS, DOUGLAS", "RESTAURANT", "", LeapDay2004, 6, 7);
-    setFlag(c.records[2].flags, marked, true);
-    c.records[3].flags |= 0x7C;  // bits 3 to 7, as a foreign file may hold them
+    setFlag(c.books.records[2].flags, marked, true);
+    c.books.records[3].flags |= 0x7C;  // bits 3 to 7, as a foreign file may hold them
     save(c, dir / "books.pmr");
 
     // Dates ascending: 0 (Wuthering), 02-29-2004 (Restaurant), 12-25-2005 (Hitchhiker).
@@ -110,39 +110,39 @@ TEST(CatalogueFile, LoadReadsEveryFieldOfAFileBuiltFromTheLayout) {
     Ui ui;
     Catalogue c;
     c.fileName = dir / "in.pmr";
-    c.changed = true;
-    c.lettersInForm = true;
-    c.currentRecord = 2;
+    c.books.changed = true;
+    c.books.lettersInForm = true;
+    c.view.currentRecord = 2;
     ASSERT_TRUE(loadCatalogueTelling(c, ui.storage));
     EXPECT_TRUE(ui.messages.shown.empty());
 
-    ASSERT_EQ(recordCount(c), 3);
-    ASSERT_EQ(authorCount(c), 2);
-    EXPECT_EQ(c.records[1].title, "DUNE");
-    EXPECT_EQ(c.records[1].disposition, "GIVEN AWAY");
-    EXPECT_EQ(c.records[1].category, 14);
-    EXPECT_EQ(c.records[1].review, 10);
-    EXPECT_EQ(c.records[1].flags, 0x82);
-    EXPECT_EQ(c.records[2].category, 200);
-    EXPECT_EQ(c.records[2].review, 99);
-    EXPECT_EQ(c.records[2].flags, 0x7E);
-    EXPECT_EQ(c.records[3].disposition, "\x80\xFF");
-    EXPECT_EQ(authorOf(c, 1), "HERBERT, FRANK");
-    EXPECT_EQ(authorOf(c, 3), "AUSTEN, JANE");
-    EXPECT_EQ(readDateOf(c, 1), LeapDay2004);
-    EXPECT_EQ(readDateOf(c, 2), Christmas2005);
-    EXPECT_EQ(readDateOf(c, 3), 0);
+    ASSERT_EQ(recordCount(c.books), 3);
+    ASSERT_EQ(authorCount(c.books), 2);
+    EXPECT_EQ(c.books.records[1].title, "DUNE");
+    EXPECT_EQ(c.books.records[1].disposition, "GIVEN AWAY");
+    EXPECT_EQ(c.books.records[1].category, 14);
+    EXPECT_EQ(c.books.records[1].review, 10);
+    EXPECT_EQ(c.books.records[1].flags, 0x82);
+    EXPECT_EQ(c.books.records[2].category, 200);
+    EXPECT_EQ(c.books.records[2].review, 99);
+    EXPECT_EQ(c.books.records[2].flags, 0x7E);
+    EXPECT_EQ(c.books.records[3].disposition, "\x80\xFF");
+    EXPECT_EQ(authorOf(c.books, 1), "HERBERT, FRANK");
+    EXPECT_EQ(authorOf(c.books, 3), "AUSTEN, JANE");
+    EXPECT_EQ(readDateOf(c.books, 1), LeapDay2004);
+    EXPECT_EQ(readDateOf(c.books, 2), Christmas2005);
+    EXPECT_EQ(readDateOf(c.books, 3), 0);
 
-    EXPECT_FALSE(c.changed);
-    EXPECT_EQ(c.markedCount, 2);
-    EXPECT_TRUE(c.upperCase);
-    EXPECT_FALSE(c.lettersInForm);
+    EXPECT_FALSE(c.books.changed);
+    EXPECT_EQ(c.books.markedCount, 2);
+    EXPECT_TRUE(c.books.upperCase);
+    EXPECT_FALSE(c.books.lettersInForm);
     EXPECT_EQ(c.fileName, dir / "in.pmr");
-    EXPECT_EQ(c.currentRecord, 2);
+    EXPECT_EQ(c.view.currentRecord, 2);
     // Record 3 is deleted but shown, as the file says; the view follows the flags.
-    EXPECT_EQ(viewCount(c), 3);
-    EXPECT_EQ(c.selectedRow, 2);
-    EXPECT_EQ(viewCaptionOf(c), "View All by Author");
+    EXPECT_EQ(viewCount(c.view), 3);
+    EXPECT_EQ(c.view.selectedRow, 2);
+    EXPECT_EQ(viewCaptionOf(c.view), "View All by Author");
     EXPECT_TRUE(invariantBreaks(c, false).empty());
     const std::vector<std::string> statuses{"Opening file...", ""};
     EXPECT_EQ(ui.statuses, statuses);
@@ -151,18 +151,18 @@ TEST(CatalogueFile, LoadReadsEveryFieldOfAFileBuiltFromTheLayout) {
 TEST(CatalogueFile, ProperCaseFirstAuthorMeansProperCase) {
     TempDir dir;
     writeBytes(dir / "p.pmr", Layout{}.counts(1, 1).record(1, 1, 0, 0, 2, "Emma", "").author("Austen, Jane").date(0).bytes);
-    EXPECT_FALSE(load(dir / "p.pmr").upperCase);
+    EXPECT_FALSE(load(dir / "p.pmr").books.upperCase);
 }
 
 TEST(CatalogueFile, MagicAloneIsAnEmptyCatalogueInCapitals) {
     TempDir dir;
     writeBytes(dir / "new.pmr", std::string(FileMagic));
     Catalogue c = load(dir / "new.pmr");
-    EXPECT_EQ(recordCount(c), 0);
-    EXPECT_EQ(authorCount(c), 0);
-    EXPECT_EQ(viewCount(c), 0);
-    EXPECT_TRUE(c.upperCase);
-    EXPECT_EQ(viewCaptionOf(c), "View All by Author");
+    EXPECT_EQ(recordCount(c.books), 0);
+    EXPECT_EQ(authorCount(c.books), 0);
+    EXPECT_EQ(viewCount(c.view), 0);
+    EXPECT_TRUE(c.books.upperCase);
+    EXPECT_EQ(viewCaptionOf(c.view), "View All by Author");
     EXPECT_EQ(readBytes(dir / "new.pmr"), FileMagic);  // loading changed nothing
 }
 
@@ -171,8 +171,8 @@ TEST(CatalogueFile, MissingCountBytesReadAsZero) {
     for (const std::string& tail : {std::string(1, '\0'), std::string(2, '\0'), std::string(3, '\0'), std::string(4, '\0')}) {
         writeBytes(dir / "short.pmr", std::string(FileMagic) + tail);
         Catalogue c = load(dir / "short.pmr");
-        EXPECT_EQ(recordCount(c), 0);
-        EXPECT_EQ(authorCount(c), 0);
+        EXPECT_EQ(recordCount(c.books), 0);
+        EXPECT_EQ(authorCount(c.books), 0);
     }
 }
 
@@ -181,9 +181,9 @@ TEST(CatalogueFile, TrailingBytesAreIgnored) {
     const std::string file = Layout{}.counts(1, 1).record(1, 1, 1, 1, 2, "T", "D").author("A").date(Christmas2005).bytes;
     writeBytes(dir / "tail.pmr", file + "trailing junk \x01\x02\xFF");
     Catalogue c = load(dir / "tail.pmr");
-    ASSERT_EQ(recordCount(c), 1);
-    EXPECT_EQ(c.records[1].title, "T");
-    EXPECT_EQ(readDateOf(c, 1), Christmas2005);
+    ASSERT_EQ(recordCount(c.books), 1);
+    EXPECT_EQ(c.books.records[1].title, "T");
+    EXPECT_EQ(readDateOf(c.books, 1), Christmas2005);
     // A later save writes the catalogue without the tail.
     save(c, dir / "tail.pmr");
     EXPECT_EQ(readBytes(dir / "tail.pmr"), file);
@@ -194,7 +194,7 @@ TEST(CatalogueFile, WrongMagicInAnyByteGivesTheDataErrorAndChangesNothing) {
     Catalogue c = capitals();
     add(c, "KEPT", "IN MEMORY");
     c.fileName = dir / "previous.pmr";
-    c.changed = true;
+    c.books.changed = true;
     for (std::size_t at = 0; at < FileMagic.size(); ++at) {
         for (const bool letterCase : {false, true}) {
             std::string file = Layout{}.counts(0, 0).bytes;
@@ -296,15 +296,15 @@ TEST(CatalogueFile, CurrentRecordStaysUnlessTheNewFileIsShorter) {
                Layout{}.counts(2, 1).record(1, 1, 0, 0, 2, "A", "").record(1, 2, 0, 0, 2, "B", "").author("X").date(0).date(0).bytes);
     Ui ui;
     Catalogue c;
-    c.currentRecord = 2;
+    c.view.currentRecord = 2;
     c.fileName = dir / "two.pmr";
     ASSERT_TRUE(loadCatalogueTelling(c, ui.storage));
-    EXPECT_EQ(c.currentRecord, 2);
-    EXPECT_EQ(c.selectedRow, 2);
-    c.currentRecord = 7;
+    EXPECT_EQ(c.view.currentRecord, 2);
+    EXPECT_EQ(c.view.selectedRow, 2);
+    c.view.currentRecord = 7;
     ASSERT_TRUE(loadCatalogueTelling(c, ui.storage));
-    EXPECT_EQ(c.currentRecord, 0);
-    EXPECT_EQ(c.selectedRow, 1);
+    EXPECT_EQ(c.view.currentRecord, 0);
+    EXPECT_EQ(c.view.selectedRow, 1);
 }
 
 TEST(CatalogueFile, NoFileNameLoadsNothingAndBuildsTheView) {
@@ -312,8 +312,8 @@ TEST(CatalogueFile, NoFileNameLoadsNothingAndBuildsTheView) {
     Catalogue c;
     EXPECT_FALSE(loadCatalogueTelling(c, ui.storage));
     EXPECT_TRUE(ui.messages.shown.empty());
-    EXPECT_EQ(viewCaptionOf(c), "View All by Author");
-    EXPECT_EQ(c.viewVersion, 1u);  // the view was built
+    EXPECT_EQ(viewCaptionOf(c.view), "View All by Author");
+    EXPECT_EQ(c.view.version, 1u);  // the view was built
     const std::vector<std::string> statuses{""};
     EXPECT_EQ(ui.statuses, statuses);
 }
@@ -327,15 +327,15 @@ void roundTrip(Catalogue& c) {
     const std::string first = readBytes(dir / "rt.pmr");
     Catalogue back = load(dir / "rt.pmr");
     EXPECT_EQ(books(back), books(c));
-    EXPECT_EQ(authorCount(back), authorCount(c));
-    EXPECT_EQ(back.authors, c.authors);
-    EXPECT_EQ(back.readDates, c.readDates);
-    for (int i = 1; i <= recordCount(c); ++i) {
-        EXPECT_EQ(back.records[i].authorIndex, c.records[i].authorIndex);
-        EXPECT_EQ(back.records[i].dateIndex, c.records[i].dateIndex);
-        EXPECT_EQ(back.records[i].flags, c.records[i].flags);
+    EXPECT_EQ(authorCount(back.books), authorCount(c.books));
+    EXPECT_EQ(back.books.authors, c.books.authors);
+    EXPECT_EQ(back.books.readDates, c.books.readDates);
+    for (int i = 1; i <= recordCount(c.books); ++i) {
+        EXPECT_EQ(back.books.records[i].authorIndex, c.books.records[i].authorIndex);
+        EXPECT_EQ(back.books.records[i].dateIndex, c.books.records[i].dateIndex);
+        EXPECT_EQ(back.books.records[i].flags, c.books.records[i].flags);
     }
-    EXPECT_EQ(back.markedCount, c.markedCount);
+    EXPECT_EQ(back.books.markedCount, c.books.markedCount);
     EXPECT_TRUE(invariantBreaks(back, false).empty());
     save(back, dir / "rt.pmr");
     EXPECT_EQ(readBytes(dir / "rt.pmr"), first);
@@ -368,7 +368,7 @@ TEST(CatalogueRoundTrip, TextsOf255BytesAndEveryHighByte) {
     add(c, "\xC9MILE \xC0" + high.substr(0, 60), high, high);
     add(c, "B", "", "");
     roundTrip(c);
-    EXPECT_EQ(c.records[1].title.size(), 255u);
+    EXPECT_EQ(c.books.records[1].title.size(), 255u);
 }
 
 TEST(CatalogueRoundTrip, MarksAndBitsThreeToSevenSurvive) {
@@ -376,9 +376,9 @@ TEST(CatalogueRoundTrip, MarksAndBitsThreeToSevenSurvive) {
     add(c, "A", "ONE");
     add(c, "B", "TWO");
     add(c, "C", "THREE");
-    c.records[1].flags |= 0x80;
-    c.records[2].flags |= 0xFC;
-    recountMarks(c);
+    c.books.records[1].flags |= 0x80;
+    c.books.records[2].flags |= 0xFC;
+    recountMarks(c.books);
     roundTrip(c);
 }
 
@@ -389,12 +389,12 @@ TEST(CatalogueRoundTrip, ProperCaseWithAuthorsEqualAfterConversion) {
     add(c, "SMITH,JOHN", "FIRST");
     add(c, "SMITH, JOHN", "SECOND");
     add(c, "SMITH, JO", "THIRD");
-    toggleLetterCase(c);
-    ASSERT_EQ(c.authors, (std::vector<std::string>{"", "Smith, Jo", "Smith, John", "Smith, John"}));
+    toggleLetterCase(c.books);
+    ASSERT_EQ(c.books.authors, (std::vector<std::string>{"", "Smith, Jo", "Smith, John", "Smith, John"}));
     roundTrip(c);
     TempDir dir;
     save(c, dir / "p.pmr");
-    EXPECT_FALSE(load(dir / "p.pmr").upperCase);
+    EXPECT_FALSE(load(dir / "p.pmr").books.upperCase);
 }
 
 TEST(CatalogueRoundTrip, LargestCatalogue) {
@@ -409,7 +409,7 @@ TEST(CatalogueSave, NothingIsWrittenWhileUnchanged) {
     Ui ui;
     Catalogue c = capitals();
     add(c, "A", "B");
-    c.changed = false;
+    c.books.changed = false;
     c.fileName = dir / "none.pmr";
     EXPECT_TRUE(saveCatalogueAsking(c, ui.storage));
     EXPECT_FALSE(exists(dir / "none.pmr"));
@@ -425,24 +425,24 @@ TEST(CatalogueSave, AfterDeleteOnlyTheKeptRecordsTheirDatesAndAuthorsAreWritten)
     add(c, "ADAMS", "TWO", "", 0);
     add(c, "CLARK", "THREE", "", LeapDay2004);
     add(c, "ADAMS", "GONE TOO", "", 0x2021);
-    for (int i = 1; i <= recordCount(c); ++i)
-        if (c.records[i].title.rfind("GONE", 0) == 0) {
-            setFlag(c.records[i].flags, deleted, true);
-            setFlag(c.records[i].flags, shown, false);
+    for (int i = 1; i <= recordCount(c.books); ++i)
+        if (c.books.records[i].title.rfind("GONE", 0) == 0) {
+            setFlag(c.books.records[i].flags, deleted, true);
+            setFlag(c.books.records[i].flags, shown, false);
         }
     const std::vector<std::string> kept = books(c, true);
-    c.currentRecord = 5;  // THREE, by Clark
-    ASSERT_EQ(c.records[5].title, "THREE");
+    c.view.currentRecord = 5;  // THREE, by Clark
+    ASSERT_EQ(c.books.records[5].title, "THREE");
     rebuildView(c);
     save(c, dir / "d.pmr");
 
-    EXPECT_EQ(recordCount(c), 3);
-    EXPECT_EQ(c.authors, (std::vector<std::string>{"", "ADAMS", "CLARK"}));
+    EXPECT_EQ(recordCount(c.books), 3);
+    EXPECT_EQ(c.books.authors, (std::vector<std::string>{"", "ADAMS", "CLARK"}));
     EXPECT_EQ(books(c), kept);
     EXPECT_TRUE(invariantBreaks(c).empty());
-    EXPECT_EQ(c.currentRecord, 3);
-    EXPECT_EQ(c.records[c.currentRecord].title, "THREE");
-    EXPECT_EQ(viewCount(c), 3);
+    EXPECT_EQ(c.view.currentRecord, 3);
+    EXPECT_EQ(c.books.records[c.view.currentRecord].title, "THREE");
+    EXPECT_EQ(viewCount(c.view), 3);
 
     // The file, field by field: ONE (12-25-2005), TWO (undated), THREE (02-29-2004).
     const std::string expected = Layout{}
@@ -472,12 +472,12 @@ TEST(CatalogueSave, AMarkedDeletedRecordTakesItsMarkAlong) {
     Catalogue c = capitals();
     add(c, "ADAMS", "OLD");
     add(c, "ADAMS", "KEPT");
-    for (int i = 1; i <= recordCount(c); ++i) setMarked(c, i, true);
-    setFlag(c.records[2].flags, deleted, true);  // OLD
+    for (int i = 1; i <= recordCount(c.books); ++i) setMarked(c.books, i, true);
+    setFlag(c.books.records[2].flags, deleted, true);  // OLD
     save(c, dir / "m.pmr");
-    EXPECT_EQ(recordCount(c), 1);
-    EXPECT_EQ(c.markedCount, 1);
-    EXPECT_EQ(load(dir / "m.pmr").markedCount, c.markedCount);
+    EXPECT_EQ(recordCount(c.books), 1);
+    EXPECT_EQ(c.books.markedCount, 1);
+    EXPECT_EQ(load(dir / "m.pmr").books.markedCount, c.books.markedCount);
 }
 
 TEST(CatalogueSave, AfterFindOrListAllExactlyTheUndeletedRecordsAreWritten) {
@@ -486,10 +486,10 @@ TEST(CatalogueSave, AfterFindOrListAllExactlyTheUndeletedRecordsAreWritten) {
     for (int i = 0; i < 8; ++i) add(c, "AUTHOR " + std::to_string(i % 3), "TITLE " + std::to_string(i), "", 0);
     // Every combination of shown and deleted, as Find and List All leave them.
     for (int i = 1; i <= 8; ++i) {
-        setFlag(c.records[i].flags, shown, i % 2 == 0);
-        setFlag(c.records[i].flags, deleted, i % 4 >= 2);
+        setFlag(c.books.records[i].flags, shown, i % 2 == 0);
+        setFlag(c.books.records[i].flags, deleted, i % 4 >= 2);
     }
-    c.viewMode = BooksFound;
+    c.view.mode = ViewMode::Found;
     rebuildView(c);
     const std::vector<std::string> kept = books(c, true);
     save(c, dir / "f.pmr");
@@ -498,9 +498,9 @@ TEST(CatalogueSave, AfterFindOrListAllExactlyTheUndeletedRecordsAreWritten) {
     EXPECT_EQ(bytes[14], 0);
     Catalogue back = load(dir / "f.pmr");
     EXPECT_EQ(books(back), kept);
-    for (int i = 1; i <= recordCount(back); ++i) {
-        EXPECT_TRUE(testFlag(back.records[i].flags, shown));
-        EXPECT_FALSE(testFlag(back.records[i].flags, deleted));
+    for (int i = 1; i <= recordCount(back.books); ++i) {
+        EXPECT_TRUE(testFlag(back.books.records[i].flags, shown));
+        EXPECT_FALSE(testFlag(back.books.records[i].flags, deleted));
     }
     EXPECT_TRUE(invariantBreaks(back).empty());
     EXPECT_EQ(books(c), kept);  // memory holds what was written
@@ -510,13 +510,13 @@ TEST(CatalogueSave, AShorterCatalogueOverALongerFileLoadsBackExactly) {
     TempDir dir;
     Catalogue c = makeLargeCatalogue(500);
     save(c, dir / "s.pmr");
-    for (int i = 1; i <= recordCount(c); ++i)
-        if (i % 10 != 0) setFlag(c.records[i].flags, deleted, true);
+    for (int i = 1; i <= recordCount(c.books); ++i)
+        if (i % 10 != 0) setFlag(c.books.records[i].flags, deleted, true);
     save(c, dir / "s.pmr");
-    EXPECT_EQ(recordCount(c), 50);
+    EXPECT_EQ(recordCount(c.books), 50);
     Catalogue back = load(dir / "s.pmr");
     EXPECT_EQ(books(back), books(c));
-    EXPECT_EQ(back.authors, c.authors);
+    EXPECT_EQ(back.books.authors, c.books.authors);
     EXPECT_TRUE(invariantBreaks(back).empty());
 }
 
@@ -525,10 +525,10 @@ TEST(CatalogueSave, AnUnusedAuthorFromAFileIsDroppedAtTheNextSave) {
     writeBytes(dir / "u.pmr",
                Layout{}.counts(1, 3).record(3, 1, 0, 0, 2, "BOOK", "").author("AARON").author("BOB").author("CAROL").date(0).bytes);
     Catalogue c = load(dir / "u.pmr");
-    EXPECT_EQ(authorOf(c, 1), "CAROL");
+    EXPECT_EQ(authorOf(c.books, 1), "CAROL");
     save(c, dir / "u.pmr");
     EXPECT_EQ(readBytes(dir / "u.pmr"), Layout{}.counts(1, 1).record(1, 1, 0, 0, 2, "BOOK", "").author("CAROL").date(0).bytes);
-    EXPECT_EQ(authorOf(c, 1), "CAROL");
+    EXPECT_EQ(authorOf(c.books, 1), "CAROL");
 }
 
 TEST(CatalogueSave, ATextOver255BytesIsRefusedAndNothingIsWritten) {
@@ -538,9 +538,9 @@ TEST(CatalogueSave, ATextOver255BytesIsRefusedAndNothingIsWritten) {
     for (int field = 0; field < 3; ++field) {
         Catalogue c = capitals();
         add(c, "AUTHOR", "TITLE", "DISPOSITION");
-        if (field == 0) c.authors[1] = std::string(256, 'A');
-        if (field == 1) c.records[1].title = std::string(300, 'T');
-        if (field == 2) c.records[1].disposition = std::string(256, 'd');
+        if (field == 0) c.books.authors[1] = std::string(256, 'A');
+        if (field == 1) c.books.records[1].title = std::string(300, 'T');
+        if (field == 2) c.books.records[1].disposition = std::string(256, 'd');
         c.fileName = dir / "t.pmr";
         const std::string before = dump(c);
         Ui ui;
@@ -555,7 +555,7 @@ TEST(CatalogueSave, ATextOver255BytesIsRefusedAndNothingIsWritten) {
         EXPECT_EQ(ui.messages.shown[0].caption, "File Error");
         EXPECT_EQ(ui.messages.shown[0].icon, Icon::Stop);
         EXPECT_EQ(dump(c), before);
-        EXPECT_TRUE(c.changed);
+        EXPECT_TRUE(c.books.changed);
         EXPECT_EQ(readBytes(dir / "t.pmr"), old);
         EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"t.pmr"});
     }
@@ -566,10 +566,10 @@ TEST(CatalogueSave, ALongTextInADeletedRecordIsNoObstacle) {
     Catalogue c = capitals();
     add(c, "AUTHOR", "TITLE");
     add(c, "OTHER", "LONG");
-    c.records[2].title = std::string(400, 'L');
-    setFlag(c.records[2].flags, deleted, true);
+    c.books.records[2].title = std::string(400, 'L');
+    setFlag(c.books.records[2].flags, deleted, true);
     save(c, dir / "l.pmr");
-    EXPECT_EQ(recordCount(c), 1);
+    EXPECT_EQ(recordCount(c.books), 1);
 }
 
 TEST(CatalogueSave, WithoutAFileNameNothingIsWritten) {
@@ -578,7 +578,7 @@ TEST(CatalogueSave, WithoutAFileNameNothingIsWritten) {
     Catalogue c = capitals();
     add(c, "A", "B");
     EXPECT_FALSE(saveCatalogueAsking(c, ui.storage));
-    EXPECT_TRUE(c.changed);
+    EXPECT_TRUE(c.books.changed);
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_NE(ui.messages.shown[0].text.find("Save As"), std::string::npos);
 }
@@ -617,7 +617,7 @@ TEST(CreateEmptyCatalogueFile, CreatesTheMagicForAMissingOrEmptyFileOnly) {
     Catalogue c;
     c.fileName = dir / "new.pmr";
     EXPECT_TRUE(loadCatalogueTelling(c, ui.storage));
-    EXPECT_EQ(recordCount(c), 0);
+    EXPECT_EQ(recordCount(c.books), 0);
 }
 
 }  // namespace

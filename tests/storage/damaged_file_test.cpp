@@ -34,12 +34,12 @@ std::string smallFile() {
 // The catalogue in memory before each load: something else, under another name.
 Catalogue previousCatalogue() {
     Catalogue c;
-    c.upperCase = true;
+    c.books.upperCase = true;
     insertRecord(c, "PREVIOUS", "BOOK", "", 0, 1, 1);
     insertRecord(c, "PREVIOUS", "OTHER BOOK", "", 0x3399, 1, 1);
-    c.changed = true;
+    c.books.changed = true;
     c.fileName = "previous.pmr";
-    c.currentRecord = 2;
+    c.view.currentRecord = 2;
     return c;
 }
 
@@ -76,14 +76,14 @@ Loaded loadBytes(const std::string& bytes) {
     const auto breaks = invariantBreaks(c, false);
     EXPECT_TRUE(breaks.empty()) << breaks.front();
     // Whatever loaded can be worked with and written back.
-    c.sortByDate = true;
+    c.view.sortByDate = true;
     rebuildView(c);
     EXPECT_TRUE(invariantBreaks(c, false).empty());
-    const PurgePlan plan = planPurge(c);
+    const PurgePlan plan = planPurge(c.books);
     EXPECT_EQ(plan.problem, "");
     Catalogue again;
-    EXPECT_EQ(decodeCatalogue(encodeCatalogue(c, plan), again).status, DecodeResult::Loaded);
-    toggleLetterCase(c);
+    EXPECT_EQ(decodeCatalogue(encodeCatalogue(c.books, plan), again.books).status, DecodeResult::Loaded);
+    toggleLetterCase(c.books);
     EXPECT_EQ(insertRecord(c, "NEW AUTHOR", "NEW BOOK", "", 0x2021, 1, 1), InsertResult::Inserted);
     EXPECT_TRUE(invariantBreaks(c, false).empty());
     return result;

@@ -40,7 +40,7 @@ TEST(CatalogueFile, LoadingNeverWritesToTheFileOrItsFolder) {
     Catalogue c;
     c.fileName = dir / "c.pmr";
     ASSERT_TRUE(loadCatalogueTelling(c, ui.storage));
-    EXPECT_EQ(recordCount(c), 1);
+    EXPECT_EQ(recordCount(c.books), 1);
     struct stat after {};
     ::stat((dir / "c.pmr").c_str(), &after);
     EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
@@ -56,7 +56,7 @@ TEST(CatalogueSave, ANewFileGetsTheUsualPermissions) {
     insertRecord(c, "A", "B", "", 0, 0, 0);
     Ui ui;
     c.fileName = dir / "n.pmr";
-    c.changed = true;
+    c.books.changed = true;
     ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
     ::umask(old);
     EXPECT_EQ(permissionsOf(dir / "n.pmr"), 0644u);

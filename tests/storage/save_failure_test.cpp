@@ -49,7 +49,7 @@ void expectFailedSave(Catalogue& c, StorageDialogue& ui, platform::scripted::Scr
     EXPECT_NE(text.find("\r\nNothing was written and the changes are kept."), std::string::npos) << text;
     EXPECT_EQ(messages.shown.back().caption, "File Error");
     EXPECT_EQ(messages.shown.back().icon, Icon::Stop);
-    EXPECT_TRUE(c.changed);
+    EXPECT_TRUE(c.books.changed);
     EXPECT_EQ(dump(c), before);  // the deleted record is still there to undelete
     EXPECT_EQ(readBytes(c.fileName), oldBytes);
     if (backupKept) {
@@ -120,7 +120,7 @@ TEST(SaveFailure, FullFileSystem) {
     ui.messages.shown.clear();
     Catalogue small = unsaved(dir / "small/c.pmr", 20);
     EXPECT_TRUE(saveCatalogueAsking(small, ui.storage));
-    EXPECT_EQ(recordCount(small), 19);
+    EXPECT_EQ(recordCount(small.books), 19);
 }
 
 TEST(SaveFailure, FolderGone) {
@@ -311,8 +311,8 @@ TEST(AtomicSave, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
     TempDir dir;
     Catalogue big = makeLargeCatalogue(3000, 7);
     Catalogue small = makeLargeCatalogue(200, 9);
-    const std::string bigBytes = encodeCatalogue(big, planPurge(big));
-    const std::string smallBytes = encodeCatalogue(small, planPurge(small));
+    const std::string bigBytes = encodeCatalogue(big.books, planPurge(big.books));
+    const std::string smallBytes = encodeCatalogue(small.books, planPurge(small.books));
     writeBytes(dir / "c.pmr", smallBytes);
     std::mt19937 random(42);
     std::uniform_int_distribution<long> delay(0, 3'000'000);  // nanoseconds
@@ -328,7 +328,7 @@ TEST(AtomicSave, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
                 Catalogue& c = i % 2 == 0 ? big : small;
                 c.fileName = dir / "c.pmr";
                 c.onDisk = {};  // each save is a new program's: none asks about the other's file
-                c.changed = true;
+                c.books.changed = true;
                 if (!saveCatalogueAsking(c, ui)) ::_exit(1);
             }
         }

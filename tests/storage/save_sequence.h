@@ -21,8 +21,8 @@ inline std::string oldFile() {
 // An unsaved catalogue of `size` books, one of them deleted.
 inline Catalogue unsaved(const std::string& fileName, int size = 40) {
     Catalogue c = makeLargeCatalogue(size);
-    setFlag(c.records[2].flags, deleted, true);
-    c.changed = true;
+    setFlag(c.books.records[2].flags, deleted, true);
+    c.books.changed = true;
     c.fileName = fileName;
     return c;
 }
@@ -58,7 +58,7 @@ inline std::vector<std::string> callsOfASave(const std::string& path) {
 struct SaveOfLoadedAndChanged {
     explicit SaveOfLoadedAndChanged(const std::string& path) : path(path) {
         Catalogue reference = unsaved(path);
-        newBytes = encodeCatalogue(reference, planPurge(reference));
+        newBytes = encodeCatalogue(reference.books, planPurge(reference.books));
         callCount = callsOfASave(path).size();
     }
     std::string path;

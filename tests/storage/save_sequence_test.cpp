@@ -60,9 +60,9 @@ TEST(SaveSequence, EveryCallFailingInTurnLosesNothing) {
                 EXPECT_EQ(namesIn(dir.path), (std::set<std::string>{"c.pmr", "c.pmr.bak"}));
                 if (saved) {
                     EXPECT_EQ(file, newBytes);
-                    EXPECT_FALSE(c.changed);
+                    EXPECT_FALSE(c.books.changed);
                 } else {
-                    EXPECT_TRUE(c.changed);
+                    EXPECT_TRUE(c.books.changed);
                     if (file == oldFile()) {
                         EXPECT_EQ(dump(c), before);
                     }
@@ -115,7 +115,7 @@ TEST(SaveSequence, ACatalogueOpenInAnotherCopyIsSaidToBeAtOpen) {
 
     // The first copy saves: the new file is held, whatever held the old one.
     second.reset();
-    ours.changed = true;
+    ours.books.changed = true;
     ASSERT_TRUE(saveCatalogueAsking(ours, first->storage));
     Ui third;
     third.messages.expect(Answer::Ok);

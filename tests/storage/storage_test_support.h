@@ -105,20 +105,20 @@ struct Layout {
 // "nothing changed" is one comparison with a readable difference.
 inline std::string dump(const Catalogue& c) {
     std::ostringstream out;
-    out << "records " << recordCount(c) << " authors " << authorCount(c) << " dates " << c.readDates.size() - 1
-        << "\nchanged " << c.changed << " marked " << c.markedCount << " upper " << c.upperCase << " inForm "
-        << c.lettersInForm << " current " << c.currentRecord << " row " << c.selectedRow << " mode "
-        << int(c.viewMode) << " byDate " << c.sortByDate << "\nfile [" << c.fileName << "] caption ["
-        << viewCaptionOf(c) << "]\n";
-    for (int i = 1; i <= recordCount(c); ++i) {
-        const BookRecord& r = c.records[i];
+    out << "records " << recordCount(c.books) << " authors " << authorCount(c.books) << " dates " << c.books.readDates.size() - 1
+        << "\nchanged " << c.books.changed << " marked " << c.books.markedCount << " upper " << c.books.upperCase << " inForm "
+        << c.books.lettersInForm << " current " << c.view.currentRecord << " row " << c.view.selectedRow << " mode "
+        << int(c.view.mode) << " byDate " << c.view.sortByDate << "\nfile [" << c.fileName << "] caption ["
+        << viewCaptionOf(c.view) << "]\n";
+    for (int i = 1; i <= recordCount(c.books); ++i) {
+        const BookRecord& r = c.books.records[i];
         out << i << ": a" << r.authorIndex << " d" << r.dateIndex << " c" << int(r.category) << " r" << int(r.review)
             << " f" << int(r.flags) << " [" << r.title << "] [" << r.disposition << "]\n";
     }
-    for (int i = 1; i <= authorCount(c); ++i) out << "author " << i << " [" << c.authors[i] << "]\n";
-    for (std::size_t i = 1; i < c.readDates.size(); ++i) out << "date " << i << " " << c.readDates[i] << "\n";
+    for (int i = 1; i <= authorCount(c.books); ++i) out << "author " << i << " [" << c.books.authors[i] << "]\n";
+    for (std::size_t i = 1; i < c.books.readDates.size(); ++i) out << "date " << i << " " << c.books.readDates[i] << "\n";
     out << "view";
-    for (std::size_t i = 1; i < c.viewOrder.size(); ++i) out << " " << c.viewOrder[i];
+    for (std::size_t i = 1; i < c.view.order.size(); ++i) out << " " << c.view.order[i];
     out << "\n";
     return out.str();
 }
@@ -127,10 +127,10 @@ inline std::string dump(const Catalogue& c) {
 // lines in record order: what the indices designate, whatever their numbers.
 inline std::vector<std::string> books(const Catalogue& c, bool skipDeleted = false) {
     std::vector<std::string> lines;
-    for (int i = 1; i <= recordCount(c); ++i) {
-        const BookRecord& r = c.records[i];
+    for (int i = 1; i <= recordCount(c.books); ++i) {
+        const BookRecord& r = c.books.records[i];
         if (skipDeleted && testFlag(r.flags, deleted)) continue;
-        lines.push_back(authorOf(c, i) + "|" + r.title + "|" + r.disposition + "|" + std::to_string(readDateOf(c, i)) +
+        lines.push_back(authorOf(c.books, i) + "|" + r.title + "|" + r.disposition + "|" + std::to_string(readDateOf(c.books, i)) +
                         "|" + std::to_string(r.category) + "|" + std::to_string(r.review) + "|" +
                         std::to_string(r.flags & ~(1 << (shown - 1))));
     }

@@ -3,22 +3,22 @@
 #include <tuple>
 
 std::string firstDifference(const Catalogue& got, const Catalogue& want) {
-    if (authorCount(got) != authorCount(want))
-        return "author counts differ: " + std::to_string(authorCount(got)) + " against " + std::to_string(authorCount(want));
-    for (int a = 1; a <= authorCount(want); ++a)
-        if (got.authors[a] != want.authors[a]) return "author " + std::to_string(a) + ": \"" + got.authors[a] + "\" against \"" + want.authors[a] + "\"";
-    if (got.readDates != want.readDates) return "read dates differ";
-    if (recordCount(got) != recordCount(want)) return "record counts differ";
-    for (int i = 1; i <= recordCount(want); ++i) {
-        const BookRecord& a = got.records[i];
-        const BookRecord& b = want.records[i];
+    if (authorCount(got.books) != authorCount(want.books))
+        return "author counts differ: " + std::to_string(authorCount(got.books)) + " against " + std::to_string(authorCount(want.books));
+    for (int a = 1; a <= authorCount(want.books); ++a)
+        if (got.books.authors[a] != want.books.authors[a]) return "author " + std::to_string(a) + ": \"" + got.books.authors[a] + "\" against \"" + want.books.authors[a] + "\"";
+    if (got.books.readDates != want.books.readDates) return "read dates differ";
+    if (recordCount(got.books) != recordCount(want.books)) return "record counts differ";
+    for (int i = 1; i <= recordCount(want.books); ++i) {
+        const BookRecord& a = got.books.records[i];
+        const BookRecord& b = want.books.records[i];
         if (std::tie(a.authorIndex, a.dateIndex, a.category, a.review, a.flags, a.title, a.disposition) !=
             std::tie(b.authorIndex, b.dateIndex, b.category, b.review, b.flags, b.title, b.disposition))
             return "record " + std::to_string(i) + " (\"" + a.title + "\" against \"" + b.title + "\")";
     }
-    if (got.markedCount != want.markedCount) return "marked counts differ";
-    if (got.viewOrder != want.viewOrder || got.selectedRow != want.selectedRow) return "views differ";
-    if (got.currentRecord != want.currentRecord) return "current records differ";
-    if (got.lettersInForm != want.lettersInForm || got.upperCase != want.upperCase) return "letter forms differ";
+    if (got.books.markedCount != want.books.markedCount) return "marked counts differ";
+    if (got.view.order != want.view.order || got.view.selectedRow != want.view.selectedRow) return "views differ";
+    if (got.view.currentRecord != want.view.currentRecord) return "current records differ";
+    if (got.books.lettersInForm != want.books.lettersInForm || got.books.upperCase != want.books.upperCase) return "letter forms differ";
     return {};
 }

@@ -25,7 +25,7 @@ std::string randomWord(std::mt19937& random) {
 Catalogue makeLargeCatalogue(int size, unsigned seed) {
     std::mt19937 random(seed);
     Catalogue catalogue;
-    catalogue.upperCase = true;
+    catalogue.books.upperCase = true;
 
     std::set<std::string> surnames;
     while (static_cast<int>(surnames.size()) < std::max(1, size / 24)) surnames.insert(randomWord(random));
@@ -35,14 +35,14 @@ Catalogue makeLargeCatalogue(int size, unsigned seed) {
     std::uniform_int_distribution<std::size_t> pickSurname(0, surnameList.size() - 1);
     while (static_cast<int>(authors.size()) < std::max(1, size / 8))
         authors.insert(surnameList[pickSurname(random)] + ", " + randomWord(random));
-    catalogue.authors.insert(catalogue.authors.end(), authors.begin(), authors.end());
+    catalogue.books.authors.insert(catalogue.books.authors.end(), authors.begin(), authors.end());
 
     struct Entry {
         int author;
         std::string title;
         std::uint16_t date;
     };
-    std::uniform_int_distribution<int> pickAuthor(1, authorCount(catalogue)), words(2, 6), fifth(0, 4);
+    std::uniform_int_distribution<int> pickAuthor(1, authorCount(catalogue.books)), words(2, 6), fifth(0, 4);
     std::uniform_int_distribution<int> year(1980, 2025), month(1, 12), day(1, 28);
     std::vector<Entry> entries;
     for (int i = 0; i < size; ++i) {
@@ -53,22 +53,22 @@ Catalogue makeLargeCatalogue(int size, unsigned seed) {
         entries.push_back({pickAuthor(random), title, date});
     }
     std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-        return compareFolded(catalogue.authors[a.author] + " " + a.title, catalogue.authors[b.author] + " " + b.title) < 0;
+        return compareFolded(catalogue.books.authors[a.author] + " " + a.title, catalogue.books.authors[b.author] + " " + b.title) < 0;
     });
 
     // Date entries in ascending order; each record owns the slot of its date.
     std::vector<int> byDate(size);
     std::iota(byDate.begin(), byDate.end(), 0);
     std::stable_sort(byDate.begin(), byDate.end(), [&](int a, int b) { return entries[a].date < entries[b].date; });
-    catalogue.records.resize(size + 1);
-    catalogue.readDates.resize(size + 1);
+    catalogue.books.records.resize(size + 1);
+    catalogue.books.readDates.resize(size + 1);
     for (int slot = 1; slot <= size; ++slot) {
         const int i = byDate[slot - 1];
-        catalogue.readDates[slot] = entries[i].date;
-        catalogue.records[i + 1].dateIndex = static_cast<std::int16_t>(slot);
+        catalogue.books.readDates[slot] = entries[i].date;
+        catalogue.books.records[i + 1].dateIndex = static_cast<std::int16_t>(slot);
     }
     for (int i = 1; i <= size; ++i) {
-        BookRecord& record = catalogue.records[i];
+        BookRecord& record = catalogue.books.records[i];
         record.authorIndex = static_cast<std::int16_t>(entries[i - 1].author);
         record.title = entries[i - 1].title;
         record.category = static_cast<std::uint8_t>(i % 15);
@@ -76,23 +76,23 @@ Catalogue makeLargeCatalogue(int size, unsigned seed) {
         record.disposition = i % 3 == 0 ? "LENT TO A FRIEND" : "";
         record.flags = 0;
         setFlag(record.flags, shown, true);
-        if (i % 7 == 0) setMarked(catalogue, i, true);
+        if (i % 7 == 0) setMarked(catalogue.books, i, true);
     }
     // Authors no record drew are dropped, keeping every author in use.
-    std::vector<int> used(catalogue.authors.size(), 0);
-    for (int i = 1; i <= size; ++i) used[catalogue.records[i].authorIndex] = 1;
-    std::vector<int> renumber(catalogue.authors.size(), 0);
+    std::vector<int> used(catalogue.books.authors.size(), 0);
+    for (int i = 1; i <= size; ++i) used[catalogue.books.records[i].authorIndex] = 1;
+    std::vector<int> renumber(catalogue.books.authors.size(), 0);
     std::vector<std::string> kept{std::string()};
-    for (std::size_t a = 1; a < catalogue.authors.size(); ++a)
+    for (std::size_t a = 1; a < catalogue.books.authors.size(); ++a)
         if (used[a]) {
-            kept.push_back(catalogue.authors[a]);
+            kept.push_back(catalogue.books.authors[a]);
             renumber[a] = static_cast<int>(kept.size()) - 1;
         }
-    catalogue.authors = std::move(kept);
+    catalogue.books.authors = std::move(kept);
     for (int i = 1; i <= size; ++i)
-        catalogue.records[i].authorIndex = static_cast<std::int16_t>(renumber[catalogue.records[i].authorIndex]);
+        catalogue.books.records[i].authorIndex = static_cast<std::int16_t>(renumber[catalogue.books.records[i].authorIndex]);
 
-    catalogue.lettersInForm = true;
+    catalogue.books.lettersInForm = true;
     rebuildView(catalogue);
     return catalogue;
 }

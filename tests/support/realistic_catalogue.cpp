@@ -128,9 +128,9 @@ Catalogue enterBooks(const std::vector<TypedBook>& books, unsigned seed) {
     for (const TypedBook& book : books)
         insertRecord(catalogue, book.author, book.title, book.disposition, book.packedDate, book.category, book.review);
     Draw draw(seed);
-    for (int i = 1; i <= recordCount(catalogue); ++i)
-        if (draw.oneIn(10)) setMarked(catalogue, i, true);
-    catalogue.currentRecord = 0;
+    for (int i = 1; i <= recordCount(catalogue.books); ++i)
+        if (draw.oneIn(10)) setMarked(catalogue.books, i, true);
+    catalogue.view.currentRecord = 0;
     rebuildView(catalogue);
     return catalogue;
 }
