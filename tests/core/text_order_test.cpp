@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
+#include <vector>
 
+#include "core/grapheme_clusters.h"
 #include "core/ordering.h"
 #include "core/utf8.h"
 #include "core/windows1252.h"
@@ -77,4 +80,32 @@ TEST(Utf8, MalformedSequencesAreRefusedAndFourByteCharactersCount) {
     EXPECT_EQ(characterCount("a" + face + "\xD0\x96"), 3u);
     EXPECT_FALSE(fitsWindows1252(face));
     EXPECT_EQ(utf8ToWindows1252("\xD0\x96" + face + "\xC3\xA9"), "??\xE9");
+}
+
+namespace {
+
+struct ClusterCase {
+    std::string_view text;
+    std::vector<std::size_t> boundaries;  // after the first character, the end included
+};
+
+const ClusterCase ClusterCases[] = {
+#include "grapheme_break_cases.inc"
+};
+
+}  // namespace
+
+TEST(GraphemeClusters, BreakWhereTheUnicodeCharacterDatabaseSays) {
+    for (const ClusterCase& test : ClusterCases) {
+        std::vector<std::size_t> boundaries;
+        for (std::size_t at = 0; at < test.text.size();) boundaries.push_back(at = nextClusterBoundary(test.text, at));
+        EXPECT_EQ(boundaries, test.boundaries) << testing::PrintToString(std::string(test.text));
+        for (std::size_t bytes = 0; bytes <= test.text.size(); ++bytes) {
+            const std::size_t prefix = wholeClusterPrefix(test.text, bytes);
+            ASSERT_LE(prefix, bytes);
+            ASSERT_TRUE(prefix == 0 || std::count(boundaries.begin(), boundaries.end(), prefix) == 1);
+            ASSERT_TRUE(std::none_of(boundaries.begin(), boundaries.end(),
+                                     [&](std::size_t b) { return b > prefix && b <= bytes; }));
+        }
+    }
 }
