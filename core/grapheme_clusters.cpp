@@ -63,7 +63,10 @@ std::size_t nextClusterBoundary(std::string_view text, std::size_t position) {
 
 std::size_t wholeClusterPrefix(std::string_view text, std::size_t bytes) {
     std::size_t prefix = 0;
-    for (std::size_t next = 0; (next = nextClusterBoundary(text, prefix)) <= bytes && prefix < text.size();)
+    while (prefix < text.size()) {
+        const std::size_t next = nextClusterBoundary(text, prefix);
+        if (next > bytes) break;
         prefix = next;
+    }
     return prefix;
 }
