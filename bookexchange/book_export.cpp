@@ -9,7 +9,6 @@
 #include "core/ordering.h"
 #include "core/read_date.h"
 #include "core/vocabularies.h"
-#include "platform/cp1252.h"
 
 namespace {
 
@@ -137,9 +136,7 @@ std::string exportBooks(const Catalogue& catalogue, const std::vector<int>& reco
         appendCsvRecord(bytes, {GoodreadsHeader.begin(), GoodreadsHeader.end()});
     }
     for (const int i : replayOrder(catalogue, records)) {
-        std::vector<std::string> fields = form == ExportForm::Quorvels ? quorvelsRow(catalogue, i) : goodreadsRow(catalogue, i);
-        for (std::string& field : fields) field = platform::cp1252ToUtf8(field);
-        appendCsvRecord(bytes, fields);
+        appendCsvRecord(bytes, form == ExportForm::Quorvels ? quorvelsRow(catalogue, i) : goodreadsRow(catalogue, i));
     }
     return bytes;
 }

@@ -23,8 +23,8 @@ struct ImportFileResult {
 };
 
 // Reads the file and plans its import into `catalogue`; nothing changes.
-ImportFileResult planImportFile(const platform::SystemPath& path, platform::Files& files,
-                                platform::Transliterator& transliterator, const Catalogue& catalogue, int currentYear);
+ImportFileResult planImportFile(const platform::SystemPath& path, platform::Files& files, const Catalogue& catalogue,
+                                int currentYear);
 
 struct ExportFileResult {
     bool ok = false;

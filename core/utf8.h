@@ -22,3 +22,11 @@ bool isWellFormedUtf8(std::string_view text);
 
 // The number of characters of a well-formed text.
 std::size_t characterCount(std::string_view text);
+
+// The text with each byte that belongs to no well-formed character replaced
+// by U+FFFD, for showing a text of the system (a path, an error message).
+std::string wellFormedUtf8(std::string_view text);
+
+// The bytes of the first `characters` characters of a well-formed text (all
+// of it when it has fewer).
+std::size_t characterPrefix(std::string_view text, std::size_t characters);

@@ -10,7 +10,7 @@ namespace platform {
 // Windows and dialogs are described as data: a window blueprint with a table of
 // controls, laid out in dialog units (one horizontal unit is a quarter of the
 // dialog font's average character width, one vertical unit an eighth of its
-// height). Texts are Windows-1252 bytes; "&" marks a mnemonic in the captions
+// height). Texts are UTF-8; "&" marks a mnemonic in the captions
 // of buttons, radio buttons, check boxes and menu items.
 //
 // The keyboard, as dialogs on every desktop work:

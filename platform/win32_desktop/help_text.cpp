@@ -4,7 +4,7 @@
 #include <cctype>
 #include <vector>
 
-#include "platform/cp1252.h"
+#include "core/utf8.h"
 
 namespace platform::win32 {
 
@@ -59,8 +59,10 @@ std::string entity(std::string_view name) {
                                                                              ? digit - '0'
                                                                              : std::tolower(digit) - 'a' + 10);
     }
-    if (character == 0 || character > 0xFFFF) return "?";
-    return utf16ToCp1252(std::u16string(1, static_cast<char16_t>(character)));
+    if (character == 0 || character > 0x10FFFF || (character >= 0xD800 && character <= 0xDFFF)) return "?";
+    std::string text;
+    appendUtf8(text, character);
+    return text;
 }
 
 // The text as it grows: line breaks and spaces wait until the next
