@@ -57,7 +57,7 @@ inline constexpr unsigned GroupStart = 1u << 8;      // radio buttons: the first
 inline constexpr unsigned NoTabStop = 1u << 9;       // all but radio buttons: Tab passes it by
 inline constexpr unsigned DefaultButton = 1u << 10;  // push buttons: default look; Enter presses it
 // Text boxes: the text is a path (Windows::setPathText, Windows::pathText),
-// shown as the system names it; any letter the system can hold may be typed.
+// shown as the system names it.
 inline constexpr unsigned HoldsPath = 1u << 11;
 }  // namespace style
 

@@ -46,7 +46,7 @@ std::string entity(std::string_view name) {
     if (name == "amp") return "&";
     if (name == "quot") return "\"";
     if (name == "apos") return "'";
-    if (name == "nbsp") return "\xA0";
+    if (name == "nbsp") return "\u00A0";
     if (name.size() < 2 || name[0] != '#') return {};
     const bool hex = name[1] == 'x' || name[1] == 'X';
     const std::string_view digits = name.substr(hex ? 2 : 1);
@@ -116,7 +116,7 @@ void tag(Writer& writer, std::string_view inside, bool& firstCell) {
     if (closing) return;
     if (name == "li") {
         writer.breakLine(1);
-        writer.put("\x95 ");
+        writer.put("\u2022 ");
         writer.pendingSpace = false;
     } else if (name == "tr") {
         firstCell = true;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "platform/win32_windows/utf16_text.h"
 
 namespace platform::win32 {
@@ -11,7 +13,8 @@ namespace {
 // Characters (code points) of text[from, to); an unpaired surrogate counts as one.
 int characterCount(const std::wstring& text, std::size_t from, std::size_t to) {
     int count = 0;
-    for (std::size_t i = from; i < to; ++i) count += !(IS_LOW_SURROGATE(text[i]) && i > 0 && IS_HIGH_SURROGATE(text[i - 1]));
+    for (std::size_t i = from; i < to; ++i)
+        count += !(IS_LOW_SURROGATE(text[i]) && i > 0 && IS_HIGH_SURROGATE(text[i - 1]));
     return count;
 }
 
@@ -28,36 +31,42 @@ std::wstring clipboardText(HWND box) {
     return pasted;
 }
 
-// Characters the box may still take in place of its selection.
-int room(HWND box, int maxCharacters, DWORD& start) {
-    const std::wstring text = windowText(box);
-    DWORD end = 0;
+// The box's selection, in UTF-16 units.
+std::pair<std::size_t, std::size_t> selection(HWND box) {
+    DWORD start = 0, end = 0;
     SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+}
+
+// Characters the box may still take in place of its selection.
+int room(HWND box, int maxCharacters) {
+    const std::wstring text = windowText(box);
+    const auto [start, end] = selection(box);
     return maxCharacters - characterCount(text, 0, text.size()) + characterCount(text, start, end);
+}
+
+// The second half of a surrogate pair goes in only right behind its first.
+bool followsFirstHalf(HWND box) {
+    const std::wstring text = windowText(box);
+    const std::size_t caret = selection(box).first;
+    return caret > 0 && caret <= text.size() && IS_HIGH_SURROGATE(text[caret - 1]);
 }
 
 LRESULT CALLBACK limitedBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                      DWORD_PTR maxCharacters) {
     const int most = static_cast<int>(maxCharacters);
-    DWORD start = 0;
-    if (message == WM_CHAR && wParam >= 0x20) {
+    if (message == WM_CHAR && wParam >= 0x20) {  // control characters are keys the box acts on
         const auto unit = static_cast<wchar_t>(wParam);
-        if (IS_LOW_SURROGATE(unit)) {
-            // The second half of a pair goes in only behind its first.
-            const std::wstring text = windowText(box);
-            room(box, most, start);
-            if (start == 0 || start > text.size() || !IS_HIGH_SURROGATE(text[start - 1])) return 0;
-        } else if (room(box, most, start) < 1) {
-            return 0;
-        }
+        if (IS_LOW_SURROGATE(unit) ? !followsFirstHalf(box) : room(box, most) < 1) return 0;
     }
     if (message == WM_PASTE) {
         const std::wstring pasted = clipboardText(box);
-        const int left = room(box, most, start);
+        const int left = room(box, most);
         if (characterCount(pasted, 0, pasted.size()) > left) {
-            if (left <= 0) return 0;
-            const std::wstring cut = firstCharacters(pasted, left);
-            SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(cut.c_str()));
+            if (left > 0) {
+                const std::wstring cut = firstCharacters(pasted, left);
+                SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(cut.c_str()));
+            }
             return 0;
         }
     }
