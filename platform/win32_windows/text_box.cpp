@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <climits>
 #include <utility>
 
 #include "platform/win32_windows/utf16_text.h"
@@ -40,24 +41,38 @@ std::pair<std::size_t, std::size_t> selection(HWND box) {
 
 // Characters the box may still take in place of its selection.
 int room(HWND box, int maxCharacters) {
+    if (maxCharacters <= 0) return INT_MAX;
     const std::wstring text = windowText(box);
     const auto [start, end] = selection(box);
     return maxCharacters - characterCount(text, 0, text.size()) + characterCount(text, start, end);
 }
 
-// The second half of a surrogate pair goes in only right behind its first.
-bool followsFirstHalf(HWND box) {
-    const std::wstring text = windowText(box);
-    const std::size_t caret = selection(box).first;
-    return caret > 0 && caret <= text.size() && IS_HIGH_SURROGATE(text[caret - 1]);
-}
+// The first half of a surrogate pair typed, kept until its second half
+// comes so that the pair goes in as one character, in one change.
+struct PendingHalf {
+    HWND box = nullptr;
+    wchar_t unit = 0;
+};
+thread_local PendingHalf pending;
 
 LRESULT CALLBACK limitedBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                      DWORD_PTR maxCharacters) {
     const int most = static_cast<int>(maxCharacters);
     if (message == WM_CHAR && wParam >= 0x20) {  // control characters are keys the box acts on
         const auto unit = static_cast<wchar_t>(wParam);
-        if (IS_LOW_SURROGATE(unit) ? !followsFirstHalf(box) : room(box, most) < 1) return 0;
+        const PendingHalf first = std::exchange(pending, {});
+        if (IS_HIGH_SURROGATE(unit)) {
+            if (room(box, most) >= 1) pending = {box, unit};
+            return 0;
+        }
+        if (IS_LOW_SURROGATE(unit)) {
+            if (first.box == box) {
+                const wchar_t pair[] = {first.unit, unit, L'\0'};
+                SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pair));
+            }
+            return 0;
+        }
+        if (room(box, most) < 1) return 0;
     }
     if (message == WM_PASTE) {
         const std::wstring pasted = clipboardText(box);
@@ -76,8 +91,7 @@ LRESULT CALLBACK limitedBoxProcedure(HWND box, UINT message, WPARAM wParam, LPAR
 }  // namespace
 
 void limitTextBoxCharacters(HWND box, int maxCharacters) {
-    if (maxCharacters <= 0) return;
-    SendMessageW(box, EM_LIMITTEXT, 2 * maxCharacters, 0);
+    if (maxCharacters > 0) SendMessageW(box, EM_LIMITTEXT, 2 * maxCharacters, 0);
     SetWindowSubclass(box, limitedBoxProcedure, 1, static_cast<DWORD_PTR>(maxCharacters));
 }
 

@@ -8,6 +8,7 @@
 #include <random>
 #include <set>
 
+#include "core/utf8.h"
 #include "platform/win32_windows/utf16_text.h"
 #include "platform/win32_windows/win32_windows.h"
 #include "tests/platform/win32_user_input.h"
@@ -189,9 +190,10 @@ void expectClientAreaOfBlueprint(HWND dialog, const platform::WindowSpec& bluepr
 platform::WindowSpec generatedBlueprint(std::mt19937& random) {
     using platform::ControlKind;
     auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-    auto caption = [&] {
-        std::string text(static_cast<std::size_t>(between(0, 12)), ' ');
-        for (char& byte : text) byte = static_cast<char>(between(0x20, 0xFF));
+    auto caption = [&] {  // characters of many scripts, now and then an emoji
+        std::string text;
+        for (int count = between(0, 12); count > 0; --count)
+            appendUtf8(text, between(0, 9) == 0 ? between(0x1F600, 0x1F64F) : between(0x20, 0x33FF));
         return text;
     };
     platform::WindowSpec blueprint;
@@ -476,8 +478,9 @@ TEST(Win32Windows, TheKeyboardListsAndTextBoxesWorkAsUsersExpect) {
     }
     EXPECT_EQ(said, (std::vector<std::string>{"Command 22", "Command 21", "Command 22", "Command 25", "Command 30",
                                               "ListTyped a", "ListSelectionChange", "Command 2", "Command 1",
-                                              "TextEdited 11", "TextEdited 11", "TextEdited 11", "TextEdited 14",
-                                              "TextEdited 14", "TextEdited 14", "TextEdited 14"}));
+                                              "TextEdited 11", "TextEdited 11", "TextEdited 11", "TextEdited 11",
+                                              "TextEdited 11", "TextEdited 14", "TextEdited 14", "TextEdited 14",
+                                              "TextEdited 14"}));
 }
 
 // A main window stands in the middle of the screen's work area; an owned one
