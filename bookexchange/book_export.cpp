@@ -9,7 +9,6 @@
 #include "core/ordering.h"
 #include "core/read_date.h"
 #include "core/vocabularies.h"
-#include "platform/cp1252.h"
 
 namespace {
 
@@ -138,9 +137,7 @@ std::string exportBooks(const BookTables& books, const std::vector<int>& records
         appendCsvRecord(bytes, {GoodreadsHeader.begin(), GoodreadsHeader.end()});
     }
     for (const int i : replayOrder(books, records)) {
-        std::vector<std::string> fields = form == ExportForm::Quorvels ? quorvelsRow(books, i) : goodreadsRow(books, i);
-        for (std::string& field : fields) field = platform::cp1252ToUtf8(field);
-        appendCsvRecord(bytes, fields);
+        appendCsvRecord(bytes, form == ExportForm::Quorvels ? quorvelsRow(books, i) : goodreadsRow(books, i));
     }
     return bytes;
 }

@@ -6,8 +6,10 @@
 #include <cstdlib>
 
 #include "core/book_record.h"
+#include "core/grapheme_clusters.h"
 #include "core/letter_case.h"
 #include "core/read_date.h"
+#include "core/utf8.h"
 #include "core/vocabularies.h"
 
 namespace {
@@ -36,7 +38,7 @@ std::vector<std::string> words(std::string_view text) {
     return result;
 }
 
-// Letters (any byte above ASCII counts: Windows-1252 uses them for letters),
+// Letters (any byte above ASCII counts: it belongs to a letter of UTF-8),
 // and the dots, hyphens and apostrophes of names.
 bool isNameWord(const std::string& word) {
     for (const char ch : word) {
@@ -210,7 +212,8 @@ std::string firstLine(std::string_view text) {
 }
 
 bool cutToTextLimit(std::string& text) {
-    if (text.size() <= static_cast<std::size_t>(MaxTextBytes)) return false;
-    text.resize(MaxTextBytes);
+    const std::size_t limit = characterPrefix(text, MaxTextCharacters);
+    if (limit == text.size()) return false;
+    text.resize(wholeClusterPrefix(text, limit));
     return true;
 }

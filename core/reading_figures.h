@@ -7,7 +7,7 @@
 
 // A name of a vocabulary and how many books carry it.
 struct NamedCount {
-    std::string name;  // Windows-1252; "(none)" for a book without a category or grade
+    std::string name;  // "(none)" for a book without a category or grade
     int count = 0;
 };
 

@@ -8,6 +8,7 @@
 
 #include "core/letter_case.h"
 #include "core/ordering.h"
+#include "core/windows1252.h"
 #include "dialogs/find_search.h"
 #include "fuzz/fuzz_input.h"
 #include "platform/testing/memory_files.h"
@@ -33,7 +34,7 @@ void saveAndLoad(Catalogue& catalogue) {
     platform::scripted::MemoryFiles files;
     catalogue.fileName = "/catalogue.pmr";
     catalogue.books.changed = true;
-    if (saveCatalogue(catalogue, files).result != SaveOutcome::Saved) return;  // refused (a text over 255 bytes): nothing written
+    if (saveCatalogue(catalogue, files).result != SaveOutcome::Saved) return;  // refused (a text over 255 characters): nothing written
     Catalogue loaded;
     loaded.fileName = catalogue.fileName;
     if (!loadCatalogue(loaded, files).loaded || tablesOf(loaded.books) != tablesOf(catalogue.books) ||
@@ -52,10 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (input.size > 0) {
         switch (input.byte() % 7) {
             case 0: {
-                std::string author = input.text(), title = input.text();
+                // Texts of the characters the catalogue file holds, so that a save and a load give them back.
+                std::string author = windows1252ToUtf8(input.text()), title = windows1252ToUtf8(input.text());
                 if (author.empty() || title.empty()) break;
                 const std::uint16_t date = static_cast<std::uint16_t>(input.byte() << 8 | input.byte());
-                insertRecord(catalogue, author, title, input.text(), date, input.byte(), input.byte());
+                insertRecord(catalogue, author, title, windows1252ToUtf8(input.text()), date, input.byte(), input.byte());
                 break;
             }
             case 1: toggleLetterCase(catalogue.books); rebuildView(catalogue); break;

@@ -21,7 +21,6 @@
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/menus.h"
 #include "mainwindow/startup.h"
-#include "platform/system_transliterator.h"
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/fixed_width_measure.h"
 #include "platform/testing/memory_files.h"
@@ -71,9 +70,15 @@ T pick(FuzzInput& input, const T (&choices)[N]) {
 // box takes, or one with blanks around it.
 std::string typedText(FuzzInput& input) {
     switch (input.below(3)) {
-        case 0: return input.text(16);
-        case 1: return std::string(250 + input.below(20), static_cast<char>(input.byte())) + input.text(8);
-        default: return "  " + input.text(8) + " ";
+        case 0: return input.letters(16);
+        case 1: {
+            // Near the 255 characters a text holds, of one letter of any size.
+            const std::string letter = input.letter();
+            std::string text;
+            for (int count = 250 + input.below(20); count > 0; --count) text += letter;
+            return text + input.letters(8);
+        }
+        default: return "  " + input.letters(8) + " ";
     }
 }
 
@@ -89,11 +94,10 @@ std::string dateText(FuzzInput& input) {
     return text;
 }
 
-// Keys typed into the book list: letters, digits, blanks and accented letters.
+// Keys typed into the book list: letters of any script, digits and blanks.
 std::string listKeys(FuzzInput& input) {
-    static constexpr char keys[] = "abcdemstwzABCMSZ 0'\xC9\xE9\xF6";
     std::string typed;
-    for (int count = 1 + input.below(4); count > 0; --count) typed += keys[input.below(sizeof keys - 1)];
+    for (int count = 1 + input.below(4); count > 0; --count) typed += input.letter();
     return typed;
 }
 
@@ -229,7 +233,7 @@ void pickAnyEntry(FuzzInput& input, ScriptedUser& dialog, int list) {
 void typeIntoBox(FuzzInput& input, ScriptedUser& dialog, int box) {
     switch (input.below(4)) {
         case 0: dialog.replaceText(box, typedText(input)); break;
-        case 1: dialog.typeKeys(box, input.text(5)); break;
+        case 1: dialog.typeKeys(box, input.letters(5)); break;
         case 2: dialog.backspace(box); break;
         default: dialog.replaceText(box, dateText(input)); break;
     }
@@ -420,7 +424,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input{data, size};
     Program program(input);
     program.main.fileDialogs = &program.fileDialogs;
-    program.main.transliterator = &platform::systemTransliterator();
     putStartFiles(input, program.disk);
 
     const int printer = input.below(8);  // none, one that fails to start a job or a page, or a working one

@@ -21,12 +21,12 @@ void tell(MainWindow& main, const std::string& text, const std::string& caption,
 }  // namespace
 
 void importBooksFromFile(MainWindow& main) {
-    if (main.fileDialogs == nullptr || main.transliterator == nullptr) return;
+    if (main.fileDialogs == nullptr) return;
     const auto chosen = main.fileDialogs->askFileToOpen(
         {ImportCaption, {{"CSV Files", "*.csv;*.tsv;*.txt"}, {"All Files", "*.*"}}, "", main.state.startDirectory, ""});
     if (!chosen) return;
     const ImportFileResult planned =
-        planImportFile(*chosen, main.files, *main.transliterator, main.catalogue.books, main.clock.currentYear());
+        planImportFile(*chosen, main.files, main.catalogue.books, main.clock.currentYear());
     if (!planned.ok) return tell(main, planned.message, ImportCaption, Icon::Exclamation);
 
     const std::string summary = importSummary(planned.plan);

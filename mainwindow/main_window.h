@@ -13,7 +13,6 @@
 #include "platform/message_box.h"
 #include "platform/print_surface.h"
 #include "platform/text_measure.h"
-#include "platform/transliterator.h"
 #include "platform/window.h"
 
 // The main window's own state; the program keeps one for the whole run.
@@ -44,7 +43,6 @@ struct MainWindow {
     platform::HelpViewer& help;
     const platform::Clock& clock;  // the year read dates are checked against
     platform::FileDialogs* fileDialogs = nullptr;  // Open, Save As, Import and Export do nothing without them
-    platform::Transliterator* transliterator = nullptr;  // for Import Books, which does nothing without it
     BookListRows bookListRows{catalogue, state};  // what the book list shows, for as long as it shows it
 };
 

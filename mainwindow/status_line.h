@@ -12,7 +12,7 @@ std::string decimalForm(int number);
 std::string markedCountText(int markedCount);  // " 3 marked"; "" for none
 std::string positionText(int row, int rowCount);  // " 3 of  120"
 // The bare file name when the file lies in startDirectory itself, else the
-// whole path, as a Windows-1252 text shows it (platform::shownPath); "" without
+// whole path, as a text shows it (platform::shownPath); "" without
 // a file.
 std::string fileDisplay(const platform::SystemPath& fileName, const platform::SystemPath& startDirectory);
 

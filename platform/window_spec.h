@@ -10,7 +10,7 @@ namespace platform {
 // Windows and dialogs are described as data: a window blueprint with a table of
 // controls, laid out in dialog units (one horizontal unit is a quarter of the
 // dialog font's average character width, one vertical unit an eighth of its
-// height). Texts are Windows-1252 bytes; "&" marks a mnemonic in the captions
+// height). Texts are UTF-8; "&" marks a mnemonic in the captions
 // of buttons, radio buttons, check boxes and menu items.
 //
 // The keyboard, as dialogs on every desktop work:
@@ -57,7 +57,7 @@ inline constexpr unsigned GroupStart = 1u << 8;      // radio buttons: the first
 inline constexpr unsigned NoTabStop = 1u << 9;       // all but radio buttons: Tab passes it by
 inline constexpr unsigned DefaultButton = 1u << 10;  // push buttons: default look; Enter presses it
 // Text boxes: the text is a path (Windows::setPathText, Windows::pathText),
-// shown as the system names it; any letter the system can hold may be typed.
+// shown as the system names it.
 inline constexpr unsigned HoldsPath = 1u << 11;
 }  // namespace style
 

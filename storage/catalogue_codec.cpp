@@ -4,6 +4,8 @@
 
 #include "core/marks.h"
 #include "core/ordering.h"
+#include "core/utf8.h"
+#include "core/windows1252.h"
 #include "storage/catalogue_file.h"
 
 static_assert(FileMagic.size() == 13, "the magic is 13 bytes");
@@ -34,10 +36,10 @@ public:
         return static_cast<std::uint16_t>(low | high << 8);
     }
     std::int16_t signedWord() { return static_cast<std::int16_t>(word()); }
-    std::string shortText() {
-        std::string text(byte(), '\0');
-        read(text.data(), text.size());
-        return text;
+    std::string shortText() {  // Windows-1252 in the file, UTF-8 in the catalogue
+        std::string bytes(byte(), '\0');
+        read(bytes.data(), bytes.size());
+        return windows1252ToUtf8(bytes);
     }
     bool endedEarly() const { return position_ > bytes_.size(); }
 
@@ -45,6 +47,11 @@ private:
     std::string_view bytes_;
     std::size_t position_ = 0;
 };
+
+// A catalogue text as the file holds it, in Windows-1252. A letter
+// Windows-1252 cannot hold is written as "?" until the file has a form that
+// holds every letter.
+std::string fileText(std::string_view text) { return utf8ToWindows1252(text); }
 
 class Writer {
 public:
@@ -55,8 +62,9 @@ public:
         byte(static_cast<std::uint8_t>(value >> 8));
     }
     void shortText(const std::string& text) {  // length checked by planPurge
-        byte(static_cast<std::uint8_t>(text.size()));
-        bytes_ += text;
+        const std::string bytes = fileText(text);
+        byte(static_cast<std::uint8_t>(bytes.size()));
+        bytes_ += bytes;
     }
     void raw(std::string_view text) { bytes_ += text; }
     std::string take() { return std::move(bytes_); }
@@ -68,7 +76,8 @@ private:
 DecodeResult damaged(std::string problem) { return {DecodeResult::Damaged, std::move(problem)}; }
 
 std::string describeText(const std::string& text) {
-    return "\"" + (text.size() > 40 ? text.substr(0, 40) + "..." : text) + "\"";
+    const std::size_t shown = characterPrefix(text, 40);
+    return "\"" + (shown < text.size() ? text.substr(0, shown) + "..." : text) + "\"";
 }
 
 DecodeResult endedEarly(std::string_view bytes) {
@@ -167,14 +176,16 @@ PurgePlan planPurge(const BookTables& books) {
             return refuse("record " + std::to_string(i) + " points outside the author or read-date table");
         if (dateUsed[record.dateIndex]) return refuse("two records share read date " + std::to_string(record.dateIndex));
         const std::string& author = books.authors[record.authorIndex];
-        if (author.size() > MaxTextBytes)
-            return refuse("the author " + describeText(author) + " is " + std::to_string(author.size()) +
-                          " bytes long; a text can hold at most 255");
+        const auto tooLong = [](const std::string& text) { return fileText(text).size() > MaxFileTextBytes; };
+        const auto length = [](const std::string& text) { return std::to_string(fileText(text).size()); };
+        if (tooLong(author))
+            return refuse("the author " + describeText(author) + " is " + length(author) +
+                          " characters long; a text can hold at most 255");
         for (const std::string* text : {&record.title, &record.disposition})
-            if (text->size() > MaxTextBytes)
+            if (tooLong(*text))
                 return refuse(std::string(text == &record.title ? "the title" : "the disposition") + " of the book " +
-                              describeText(record.title) + " by " + describeText(author) + " is " +
-                              std::to_string(text->size()) + " bytes long; a text can hold at most 255");
+                              describeText(record.title) + " by " + describeText(author) + " is " + length(*text) +
+                              " characters long; a text can hold at most 255");
         authorUsed[record.authorIndex] = 1;
         dateUsed[record.dateIndex] = 1;
         plan.keptRecords.push_back(i);

@@ -12,12 +12,16 @@
 // the record, author and read-date tables, and encoding a catalogue with its
 // deleted records purged.
 
+// The most bytes of a text in the file: its one-byte length, then its
+// Windows-1252 bytes, one for each character.
+inline constexpr std::size_t MaxFileTextBytes = 255;
+
 // The largest file a valid catalogue can take: magic, two counts, MaxRecords
 // records with two full texts and a read date, MaxAuthors full author texts.
 // Bytes after it can only be trailing bytes, which are ignored.
 inline constexpr std::size_t MaxCatalogueFileBytes =
-    13 + 4 + static_cast<std::size_t>(MaxRecords) * (7 + 2 * (1 + MaxTextBytes) + 2)
-    + static_cast<std::size_t>(MaxAuthors) * (1 + MaxTextBytes);
+    13 + 4 + static_cast<std::size_t>(MaxRecords) * (7 + 2 * (1 + MaxFileTextBytes) + 2)
+    + static_cast<std::size_t>(MaxAuthors) * (1 + MaxFileTextBytes);
 
 struct DecodeResult {
     enum Status { Loaded, WrongMagic, Damaged };

@@ -7,7 +7,6 @@
 #include "bench/support/bench_catalogue.h"
 #include "bookexchange/book_export.h"
 #include "bookexchange/import_plan.h"
-#include "platform/system_transliterator.h"
 
 namespace {
 
@@ -16,7 +15,7 @@ void importBooks(benchmark::State& state, ExportForm form) {
     const std::string file = exportBooks(source.books, allBooks(source.books), form);
     for (auto _ : state) {
         Catalogue catalogue;
-        const ImportPlanResult planned = planImport(file, catalogue.books, platform::systemTransliterator(), 2026);
+        const ImportPlanResult planned = planImport(file, catalogue.books, 2026);
         const ImportOutcome outcome = applyImport(catalogue, planned.plan);
         benchmark::DoNotOptimize(outcome.added);
     }

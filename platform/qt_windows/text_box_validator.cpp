@@ -2,17 +2,30 @@
 
 #include <QStyle>
 
-#include "platform/cp1252.h"
-
 namespace platform::qt {
 
-TextBoxValidator::TextBoxValidator(QLineEdit* box, bool scrolls, bool holdsPath)
-    : QValidator(box), box(box), scrolls(scrolls), holdsPath(holdsPath), before(box->text()) {
+namespace {
+
+// Characters (code points) of a text; an unpaired surrogate counts as one.
+qsizetype characterCount(const QString& text) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        count += !(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate());
+    return count;
+}
+
+}  // namespace
+
+TextBoxValidator::TextBoxValidator(QLineEdit* box, bool scrolls, int maxCharacters)
+    : QValidator(box), box(box), scrolls(scrolls), maxCharacters(maxCharacters), before(box->text()) {
+    // Qt counts its own limit in UTF-16 units: a character takes at most two.
+    if (maxCharacters > 0) box->setMaxLength(2 * maxCharacters);
     connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { before = text; });
 }
 
 QValidator::State TextBoxValidator::validate(QString& input, int&) const {
-    if (!holdsPath && !utf8FitsCp1252(input.toStdString())) return Invalid;
+    const qsizetype characters = characterCount(input);
+    if (maxCharacters > 0 && characters > maxCharacters && characters > characterCount(before)) return Invalid;
     if (scrolls) return Acceptable;
     // The line edit keeps a two-pixel margin inside its frame.
     const int frame = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) : 0;
@@ -21,10 +34,19 @@ QValidator::State TextBoxValidator::validate(QString& input, int&) const {
     return width <= room || width <= box->fontMetrics().horizontalAdvance(before) ? Acceptable : Invalid;
 }
 
+QString TextBoxValidator::fitted(const QString& text) const {
+    if (maxCharacters <= 0 || characterCount(text) <= maxCharacters) return text;
+    qsizetype end = 0;
+    for (int kept = 0; kept < maxCharacters; ++kept)
+        end += text[end].isHighSurrogate() && end + 1 < text.size() && text[end + 1].isLowSurrogate() ? 2 : 1;
+    return text.left(end);
+}
+
 void setTextBoxText(QLineEdit* box, const QString& text) {
     const QValidator* validator = box->validator();
+    const auto* judge = dynamic_cast<const TextBoxValidator*>(validator);
     box->setValidator(nullptr);
-    box->setText(text);
+    box->setText(judge != nullptr ? judge->fitted(text) : text);
     box->setValidator(validator);
 }
 

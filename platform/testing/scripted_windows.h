@@ -19,7 +19,7 @@ namespace platform::scripted {
 // What one control shows, kept as a user would read it off the screen.
 struct ScriptedControl {
     ControlSpec blueprint;
-    std::string text;  // a Windows-1252 text; in a path box (style::HoldsPath) the path's system bytes
+    std::string text;  // a UTF-8 text; in a path box (style::HoldsPath) the path's system bytes
     bool enabled = true;
     bool checked = false;
     bool defaultLook = false;
@@ -74,9 +74,13 @@ struct ScriptedUser {
     void pressEscape();
     void closeBox();
 
-    // Text boxes: each key replaces the selection (or goes in at the caret)
-    // and sends TextEdited; a key beyond the box's maximum length is dropped.
+    // Text boxes: each key (a character of the UTF-8 `keys`) replaces the
+    // selection (or goes in at the caret) and sends TextEdited; a key beyond
+    // the box's maximum length in characters is dropped.
     void typeKeys(int id, std::string_view keys);
+    // Replaces the selection with as many characters of `text` as the box
+    // has room for: one TextEdited.
+    void paste(int id, std::string_view text);
     void backspace(int id);
     void replaceText(int id, const std::string& text);  // select all, paste: one TextEdited
 

@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "platform/cp1252.h"
+#include "core/utf8.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform {
@@ -63,7 +63,7 @@ std::string systemReason(unsigned long error) {
         std::snprintf(number, sizeof number, error > 0xFFFF ? "system error 0x%08lX" : "system error %lu", error);
         return number;
     }
-    return utf8ToNearestCp1252(pathFromWide(text));
+    return wellFormedUtf8(pathFromWide(text));
 }
 
 }  // namespace platform

@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include "platform/cp1252.h"
 #include "platform/path_form.h"
 #include "platform/system_install_files.h"
 #include "platform/win32/shell_link.h"
@@ -121,9 +120,9 @@ struct Win32InstallFiles final : InstallFiles {
         SetFileAttributesW(widePath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 
-    // The name is a Windows-1252 text; the path is the system's.
+    // The name is a UTF-8 text, which a path holds as it is.
     SystemPath shortcutPath(const SystemPath& folder, const std::string& name) override {
-        return withFinalSeparator(folder) + cp1252ToUtf8(name) + ".lnk";
+        return withFinalSeparator(folder) + name + ".lnk";
     }
 
     std::string createShortcut(const SystemPath& folder, const std::string& name, const SystemPath& target,

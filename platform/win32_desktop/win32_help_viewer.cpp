@@ -4,7 +4,7 @@
 
 #include "platform/path_form.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 
 namespace platform::win32 {
 

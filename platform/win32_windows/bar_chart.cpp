@@ -1,7 +1,7 @@
 #include "platform/win32_windows/bar_chart.h"
 
 #include "platform/bar_chart_layout.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 
 namespace platform::win32 {
 

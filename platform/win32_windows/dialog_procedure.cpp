@@ -6,7 +6,7 @@
 #include "platform/win32_windows/menu_bar.h"
 #include "platform/win32_windows/radio_group.h"
 #include "platform/win32_windows/text_box.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 #include "platform/win32_windows/win32_window.h"
 
 namespace platform::win32 {
@@ -21,12 +21,22 @@ bool isUserInput(UINT message) {
     return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
 }
 
-// A typed character as a Windows-1252 text: none for control characters and
-// for characters Windows-1252 does not hold.
+// A typed character as a UTF-8 text: none for control characters. A
+// character beyond the Basic Multilingual Plane arrives as two messages, its
+// surrogates: the first is kept until the second comes.
 std::string typedText(WPARAM unit) {
-    if (unit < 0x20 || (unit >= 0x7F && unit < 0xA0)) return {};
-    const std::optional<char> byte = cp1252ByteOf(static_cast<wchar_t>(unit));
-    return byte ? std::string(1, *byte) : std::string();
+    static thread_local wchar_t lead = 0;
+    const auto character = static_cast<wchar_t>(unit);
+    if (IS_HIGH_SURROGATE(character)) {
+        lead = character;
+        return {};
+    }
+    const wchar_t pair[] = {lead, character};
+    const bool paired = lead != 0 && IS_LOW_SURROGATE(character);
+    lead = 0;
+    if (paired) return fromWide(std::wstring_view(pair, 2));
+    if (unit < 0x20 || (unit >= 0x7F && unit < 0xA0) || IS_LOW_SURROGATE(character)) return {};
+    return fromWide(std::wstring_view(&character, 1));
 }
 
 // Characters typed into a list go to the handler instead of the list's own
@@ -37,10 +47,8 @@ LRESULT CALLBACK listBoxProcedure(HWND list, UINT message, WPARAM wParam, LPARAM
     const int id = window.control(list)->blueprint.id;
     if (message == WM_CHAR) {
         const std::string text = typedText(wParam);
-        if (!text.empty()) {
-            window.send({MessageKind::ListTyped, id, text, static_cast<std::int64_t>(GetTickCount64())});
-            return 0;
-        }
+        if (!text.empty()) window.send({MessageKind::ListTyped, id, text, static_cast<std::int64_t>(GetTickCount64())});
+        if (!text.empty() || IS_HIGH_SURROGATE(static_cast<wchar_t>(wParam))) return 0;
     }
     if (!isUserInput(message)) return DefSubclassProc(list, message, wParam, lParam);
     const std::vector<int> selectedBefore = selectedRows(list);
@@ -70,8 +78,7 @@ void attachControls(Win32Window& window) {
         if (control.blueprint.kind == ControlKind::ListBox)
             SetWindowSubclass(control.hwnd, listBoxProcedure, 1, reinterpret_cast<DWORD_PTR>(&window));
         if (control.blueprint.kind != ControlKind::TextBox) continue;
-        filterTextBoxInput(control.hwnd, (control.blueprint.style & style::HoldsPath) != 0);
-        if (control.blueprint.maxLength > 0) SendMessageW(control.hwnd, EM_LIMITTEXT, control.blueprint.maxLength, 0);
+        limitTextBoxCharacters(control.hwnd, control.blueprint.maxLength);
     }
 }
 

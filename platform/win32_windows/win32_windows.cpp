@@ -1,13 +1,16 @@
 #include "platform/win32_windows/win32_windows.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/bar_chart_layout.h"
+#include "platform/utf16.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32_windows/dialog_procedure.h"
 #include "platform/win32_windows/dialog_template.h"
 #include "platform/win32_windows/radio_group.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/text_box.h"
+#include "platform/win32_windows/utf16_text.h"
 
 namespace platform::win32 {
 
@@ -21,10 +24,7 @@ const std::initializer_list<ControlKind> anyKind = {Panel,       PushButton,  La
 
 // A text box keeps at most its maximum length, also of the program's texts.
 std::wstring fitted(const Control& control, std::wstring text) {
-    if (control.blueprint.kind == TextBox && control.blueprint.maxLength > 0 &&
-        text.size() > static_cast<std::size_t>(control.blueprint.maxLength))
-        text.resize(static_cast<std::size_t>(control.blueprint.maxLength));
-    return text;
+    return control.blueprint.kind == TextBox ? firstCharacters(std::move(text), control.blueprint.maxLength) : text;
 }
 
 int rowCount(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); }
@@ -122,7 +122,12 @@ bool Win32Windows::isChecked(WindowHandle window, int id) const {
 
 void Win32Windows::selectText(WindowHandle window, int id, int start, int end) {
     change(window, id, {TextBox}, [&](Control& control) {
-        SendMessageW(control.hwnd, EM_SETSEL, static_cast<WPARAM>(start), end);
+        // Positions count bytes of the UTF-8 text; the box counts UTF-16 units.
+        const std::string text = fromWide(windowText(control.hwnd));
+        const auto unitAt = [&](int byte) {
+            return utf16Length(std::string_view(text).substr(0, static_cast<std::size_t>(std::max(0, byte))));
+        };
+        SendMessageW(control.hwnd, EM_SETSEL, unitAt(start), static_cast<LPARAM>(unitAt(end)));
         SendMessageW(control.hwnd, EM_SCROLLCARET, 0, 0);
     });
 }

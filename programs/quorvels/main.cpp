@@ -21,8 +21,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments = platform::programArguments(argc, argv);
     if (namesCommand(arguments)) platform::useParentConsole();
     const platform::SystemServices system = platform::systemServices();
-    if (const auto status =
-            runCommandLine(arguments, system.files, system.transliterator, system.clock, std::cout, std::cerr))
+    if (const auto status = runCommandLine(arguments, system.files, system.clock, std::cout, std::cerr))
         return *status;
 
     // The start folder as the system names it (UTF-8 on Windows), once it
@@ -54,8 +53,7 @@ int main(int argc, char** argv) {
                     desktop->files(),
                     desktop->helpViewer(),
                     desktop->clock(),
-                    &desktop->fileDialogs(),
-                    &desktop->transliterator()};
+                    &desktop->fileDialogs()};
     // The list measures a row's texts each time it first draws or searches
     // the row: each text is measured by the toolkit once.
     const std::unique_ptr<platform::TextMeasure> listMeasure = desktop->listTextMeasure(ListTextUnit);

@@ -7,7 +7,6 @@
 #include "bookexchange/import_plan.h"
 #include "core/letter_case.h"
 #include "core/marks.h"
-#include "platform/system_transliterator.h"
 #include "tests/support/catalogue_difference.h"
 #include "tests/support/large_catalogue.h"
 #include "tests/support/realistic_catalogue.h"
@@ -37,7 +36,7 @@ std::vector<TypedBook> distinctBooks(int size, unsigned seed) {
 Catalogue imported(const std::string& file, bool upperCase) {
     Catalogue catalogue;
     catalogue.books.upperCase = upperCase;
-    const ImportPlanResult planned = planImport(file, catalogue.books, platform::systemTransliterator(), CurrentYear);
+    const ImportPlanResult planned = planImport(file, catalogue.books, CurrentYear);
     EXPECT_TRUE(planned.ok) << planned.problem;
     EXPECT_TRUE(planned.plan.notImportable.empty());
     EXPECT_EQ(planned.plan.repeatedInFile + planned.plan.alreadyInCatalogue + planned.plan.withoutUsableDate, 0);
@@ -98,7 +97,7 @@ TEST(ImportPlan, AFullCatalogueStopsAtTheLastBookThatFits) {
     while (authorCount(catalogue.books) < MaxAuthors - 3)
         catalogue.books.authors.push_back("ZZ" + std::to_string(100000 + authorCount(catalogue.books)));
     const std::string file = "Author,Title\nAdams,One\nBaker,Two\nCole,Three\nDrew,Four\nEvans,Five\n";
-    const ImportPlanResult planned = planImport(file, catalogue.books, platform::systemTransliterator(), CurrentYear);
+    const ImportPlanResult planned = planImport(file, catalogue.books, CurrentYear);
     ASSERT_TRUE(planned.ok);
     const ImportOutcome outcome = applyImport(catalogue, planned.plan);
     EXPECT_EQ(importOutcomeText(outcome),

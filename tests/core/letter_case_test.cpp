@@ -45,7 +45,7 @@ TEST(ProperCase, GivesTheWordByWordResultForAnyText) {
     // Pieces that meet every branch: small words, one-letter initials,
     // every break, runs of blanks, other bytes.
     const std::vector<std::string> pieces = {"the", "THIS", "At", "for", "from", "or", "nor", "in", "WITH", "of",
-                                             "it", "a", "An", "th", "o", "x", "Tolkien", "mcDONALD", "\xE9t\xE9",
+                                             "it", "a", "An", "th", "o", "x", "Tolkien", "mcDONALD", "\u00E9t\u00E9",
                                              " ", "  ", ",", ";", ".", "-", "/", "(", ")", ":", "\t", "\0"};
     std::mt19937 random(11);
     for (int sample = 0; sample < 20000; ++sample) {
@@ -85,8 +85,8 @@ TEST(ProperCase, BlanksAreFoldedAndTrimmed) {
 }
 
 TEST(ProperCase, OnlyAsciiLettersChange) {
-    EXPECT_EQ(properCase("\xC9MILE ZOLA"), "\xC9mile Zola");  // É stays as it is
-    EXPECT_EQ(toUpperAscii("caf\xE9"), "CAF\xE9");
+    EXPECT_EQ(properCase("\u00C9MILE ZOLA"), "\u00C9mile Zola");  // É stays as it is
+    EXPECT_EQ(toUpperAscii("caf\u00E9"), "CAF\u00E9");
 }
 
 TEST(ProperCase, IsIdempotent) {

@@ -90,10 +90,10 @@ TEST_F(InstallTest, AFolderInAnyLettersIsTheSystemsNameEverywhere) {
         EXPECT_EQ(keyStore.reread().queryString(UninstallEntryPath, "UninstallString"), folder + Uninstaller);
         expectShortcutsTo(folder);
     }
-    // A message shows the name as closely as Windows-1252 can.
+    // A message shows the real name.
     writeFile(home / "blocker", "a file where a folder should go");
     const std::string text = install(home / "blocker/Książki");
-    EXPECT_EQ(text.rfind("The folder " + platform::withFinalSeparator(home / "blocker/Ksiazki") + " could not be created: ", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("The folder " + platform::withFinalSeparator(home / "blocker/Książki") + " could not be created: ", 0), 0u) << text;
 }
 
 TEST_F(InstallTest, HomeRelativeAndRelativeFoldersBecomeAbsolute) {

@@ -66,7 +66,7 @@ std::map<std::string, std::string> desktopEntryValues(const std::string& path) {
 // The home's name as the system names it (UTF-8, as this file is written),
 // and as the uninstaller's message shows it.
 struct HomeName {
-    std::string name, shown;
+    std::string name;
 };
 void PrintTo(const HomeName& home, std::ostream* out) { *out << home.name; }
 
@@ -166,7 +166,7 @@ TEST_P(RoundTrip, InstallStartFromTheMenuEntryAndUninstall) {
 
     EXPECT_EQ(uninstallAnsweringYes(), "Quillery has been successfully uninstalled...\r\n\r\n"
                                        "You can now delete the rest of the folder manually:\r\n" +
-                                           root / GetParam().shown + "/.local/share/Folimarch/");
+                                           root / GetParam().name + "/.local/share/Folimarch/");
     EXPECT_EQ(namesIn(installFolder), (std::vector<std::string>{"unInstall"}));
     EXPECT_FALSE(entryRegistered());
     EXPECT_FALSE(fs::exists(desktopEntry));
@@ -174,7 +174,7 @@ TEST_P(RoundTrip, InstallStartFromTheMenuEntryAndUninstall) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Homes, RoundTrip,
-                         ::testing::Values(HomeName{"Jürgen", "J\xFCrgen"}, HomeName{"Документы", "?????????"}),
+                         ::testing::Values(HomeName{"Jürgen"}, HomeName{"Документы"}),
                          [](const auto& home) { return home.index == 0 ? "Latin" : "Cyrillic"; });
 
 }  // namespace

@@ -26,11 +26,12 @@ namespace {
 using platform::qt::ListBoxView;
 
 // Texts without blanks, so that any text running past a tab stop leaves ink
-// there: wide letters, narrow ones, and accented capitals in Windows-1252.
+// there: wide letters, narrow ones, accented capitals, Cyrillic and Japanese.
 std::string longText(std::minstd_rand& random, std::size_t length) {
-    static const std::string letters = "WMQmwilj\xC6\x8C\xC9\xD6\xDF\xC5";
+    static const std::vector<std::string> letters = {"W", "M", "Q", "m", "w", "i", "l", "j", "\u00C6", "\u0152",
+                                                     "\u00C9", "\u00D6", "\u00DF", "\u00C5", "\u0416", "\u65E5"};
     std::string text;
-    while (text.size() < length) text += letters[random() % letters.size()];
+    for (std::size_t count = 0; count < length; ++count) text += letters[random() % letters.size()];
     return text;
 }
 

@@ -84,7 +84,7 @@ TEST_F(Startup, ACatalogueElsewhereShowsUnderItsFullPath) {
 }
 
 TEST_F(Startup, ListTextsAreCutWithTheScreenMeasure) {
-    measure.pixelsPerByte = 20;
+    measure.pixelsPerCharacter = 20;
     saveBooks(startFolder / "mine.pmr");
     writeSettings(startFolder / "mine.pmr");
     start([&](ScriptedUser& user) {
@@ -110,8 +110,8 @@ TEST_F(Startup, AWrongVersionFileIsReportedBeforeTheWindowWhichOpensEmpty) {
 }
 
 // The settings file names a catalogue in a folder that is not there (as
-// written out by hand, in Cyrillic letters): the message names it as closely
-// as Windows-1252 can, and the window opens empty with the view's caption.
+// written out by hand, in Cyrillic letters): the message names it as it is,
+// and the window opens empty with the view's caption.
 TEST_F(Startup, ARememberedCatalogueThatCannotBeOpenedIsReportedAndTheViewShown) {
     writeSettings(startFolder / "Документы/книги.pmr");
     ui.messageBoxes.expect(platform::Answer::Ok);
@@ -122,7 +122,7 @@ TEST_F(Startup, ARememberedCatalogueThatCannotBeOpenedIsReportedAndTheViewShown)
         EXPECT_EQ(field(user, 4), " 1 of  0");
     });
     ASSERT_EQ(ui.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(ui.messageBoxes.shown[0].text, "File Name: " + startFolder / "????????\?/?????.pmr" +
+    EXPECT_EQ(ui.messageBoxes.shown[0].text, "File Name: " + startFolder / "Документы/книги.pmr" +
                                                  "\r\nThe file could not be read: No such file or directory.\r\n"
                                                  "Nothing was loaded.");
     EXPECT_EQ(ui.messageBoxes.shown[0].caption, "File Error");

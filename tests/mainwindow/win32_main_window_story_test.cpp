@@ -17,7 +17,7 @@
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/recording_print_surface.h"
 #include "platform/testing/scripted_message_boxes.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 #include "platform/win32_windows/win32_windows.h"
 #include "printing/print_books.h"
 #include "printing/print_dialog.h"

@@ -108,7 +108,7 @@ TEST(ScriptedWindows, ModalDialogsNestAndMessageBoxesAreRecordedInOrder) {
         });
         ui.endWindow(window);
     });
-    EXPECT_EQ(ui.history, (std::vector<std::string>{"window: Sample \x96 dialog", "message box: Question", "window: Inner"}));
+    EXPECT_EQ(ui.history, (std::vector<std::string>{"window: Sample \u2013 dialog", "message box: Question", "window: Inner"}));
     EXPECT_THROW(ui.messageBox("Unforeseen", "Oops", Buttons::Ok, Icon::Stop), std::logic_error);
 }
 

@@ -9,13 +9,16 @@
 
 #include <random>
 
+#include "core/utf8.h"
+#include "core/windows1252.h"
 #include "platform/desktop.h"
 #include "platform/special_folders.h"
 #include "platform/system_files.h"
+#include "platform/utf16.h"
 #include "platform/system_transliterator.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32_desktop/win32_help_viewer.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 #include "tests/platform/sample_dialog.h"
 #include "tests/platform/user_script.h"
 #include "tests/platform/window_search.h"
@@ -103,7 +106,7 @@ TEST_F(Desktop, MessageBoxesShowTheirButtonsIconAndTextAndAnswerWithThePressedBu
             EXPECT_EQ(shownIcon(box), each.systemIcon != nullptr ? LoadIconW(nullptr, each.systemIcon) : nullptr);
             UserScript::press(box, each.pressed);
         });
-        EXPECT_EQ(desktop->messageBoxes().messageBox("Delete \x93" "Dune\x94?\r\nIt goes for good.", "Quorvels \x96 Books",
+        EXPECT_EQ(desktop->messageBoxes().messageBox("Delete \u201C" "Dune\u201D?\r\nIt goes for good.", "Quorvels \u2013 Books",
                                                      each.buttons, each.icon),
                   each.answer);
     }
@@ -209,7 +212,7 @@ TEST_F(Desktop, FileDialogsTakeAndGiveNamesInAnyLettersWithoutAskingAnythingThem
 
 // ---- the list measure ----
 
-// Over generated Windows-1252 texts and every extent up to beyond the whole
+// Over generated texts of many scripts and every extent up to beyond the whole
 // text, the fitting prefix is the longest whose width, as the system measures
 // it in the font of a running window, is within the extent; one unit being
 // half a horizontal dialog unit of that window.
@@ -217,9 +220,11 @@ TEST_F(Desktop, TheListMeasureFitsWhatTheSystemMeasuresInTheWindowsFont) {
     constexpr double DialogUnitsPerUnit = 0.5;
     const std::unique_ptr<platform::TextMeasure> measure = desktop->listTextMeasure(DialogUnitsPerUnit);
     std::mt19937 random(1252);
-    std::string letters;
+    // Every printable character of Windows-1252, and some of other scripts.
+    std::vector<std::string> letters = {"\u0416", "\u03BB", "\u05E9", "\u65E5", "\U0001F600"};
     for (int byte = 0x20; byte <= 0xFF; ++byte)
-        if (byte != 0x7F && byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90 && byte != 0x9D) letters += char(byte);
+        if (byte != 0x7F && byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90 && byte != 0x9D)
+            letters.push_back(windows1252ToUtf8(std::string(1, char(byte))));
     int checked = 0;
 
     UserScript script;
@@ -242,9 +247,12 @@ TEST_F(Desktop, TheListMeasureFitsWhatTheSystemMeasuresInTheWindowsFont) {
                 ASSERT_EQ(fitting, 0u);
                 continue;
             }
-            ASSERT_LE(widths[fitting], extent) << text << " in " << units;
+            // The answer counts bytes of the UTF-8 text, the widths its UTF-16 units.
+            const auto unitsOf = [&](std::size_t bytes) { return platform::utf16Length(std::string_view(text).substr(0, bytes)); };
+            ASSERT_LE(widths[unitsOf(fitting)], extent) << text << " in " << units;
             if (fitting < text.size()) {
-                ASSERT_GT(widths[fitting + 1], extent) << text << " in " << units;
+                const std::size_t next = fitting + characterPrefix(std::string_view(text).substr(fitting), 1);
+                ASSERT_GT(widths[unitsOf(next)], extent) << text << " in " << units;
             }
             ++checked;
         }
@@ -256,8 +264,8 @@ TEST_F(Desktop, TheListMeasureFitsWhatTheSystemMeasuresInTheWindowsFont) {
         HDC screen = GetDC(nullptr);
         const HGDIOBJ previous = SelectObject(screen, reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
         for (int sample = 0; sample < 150; ++sample) {
-            std::string text(random() % 40, ' ');
-            for (char& c : text) c = letters[random() % letters.size()];
+            std::string text;
+            for (int count = static_cast<int>(random() % 40); count > 0; --count) text += letters[random() % letters.size()];
             check(screen, pixelsPerUnit, text);
             if (::testing::Test::HasFatalFailure()) break;
         }

@@ -8,7 +8,8 @@
 #include <random>
 #include <set>
 
-#include "platform/win32_windows/cp1252_text.h"
+#include "core/utf8.h"
+#include "platform/win32_windows/utf16_text.h"
 #include "platform/win32_windows/win32_windows.h"
 #include "tests/platform/win32_user_input.h"
 #include "tests/platform/windows_contract.h"
@@ -17,6 +18,16 @@ namespace {
 
 using platform::WindowHandle;
 using platform::win32::Win32Windows;
+
+void putOnClipboard(HWND owner, const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+}
 
 struct Win32Backend {
     Win32Windows ui;
@@ -82,6 +93,12 @@ struct Win32Backend {
         settle();
     }
     void typeKeys(WindowHandle window, int id, const std::string& keys) { typeInto(control(window, id), keys); }
+    void paste(WindowHandle window, int id, const std::string& text) {
+        putOnClipboard(dialog(window), platform::win32::toWide(text));
+        SetFocus(control(window, id));
+        PostMessageW(GetFocus(), WM_CHAR, 0x16, 1);  // Ctrl+V
+        settle();
+    }
     void clickRow(WindowHandle window, int id, int row) { ::clickRow(control(window, id), row); }
     void ctrlClickRow(WindowHandle window, int id, int row) { mouseOnRow(control(window, id), row, WM_LBUTTONDOWN, MK_CONTROL); }
     void doubleClickRow(WindowHandle window, int id, int row) { ::doubleClickRow(control(window, id), row); }
@@ -173,9 +190,10 @@ void expectClientAreaOfBlueprint(HWND dialog, const platform::WindowSpec& bluepr
 platform::WindowSpec generatedBlueprint(std::mt19937& random) {
     using platform::ControlKind;
     auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-    auto caption = [&] {
-        std::string text(static_cast<std::size_t>(between(0, 12)), ' ');
-        for (char& byte : text) byte = static_cast<char>(between(0x20, 0xFF));
+    auto caption = [&] {  // characters of many scripts, now and then an emoji
+        std::string text;
+        for (int count = between(0, 12); count > 0; --count)
+            appendUtf8(text, between(0, 9) == 0 ? between(0x1F600, 0x1F64F) : between(0x20, 0x33FF));
         return text;
     };
     platform::WindowSpec blueprint;
@@ -325,21 +343,12 @@ struct NotedRows final : platform::ListRows {
     }
 };
 
-void putOnClipboard(HWND owner, const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<wchar_t*>(GlobalLock(data)));
-    GlobalUnlock(data);
-    SetClipboardData(CF_UNICODETEXT, data);
-    CloseClipboard();
-}
 
 }  // namespace
 
 // The keyboard as dialogs work, a list that reads its rows only to draw
-// them, and text boxes that refuse what Windows-1252 cannot hold, walked
-// through one window.
+// them, and text boxes that take every letter up to their limit in
+// characters, walked through one window.
 TEST(Win32Windows, TheKeyboardListsAndTextBoxesWorkAsUsersExpect) {
     using platform::MessageKind;
     Win32Backend backend;
@@ -436,18 +445,22 @@ TEST(Win32Windows, TheKeyboardListsAndTextBoxesWorkAsUsersExpect) {
         EXPECT_EQ(styleOf(backend.control(window, platform::EscapeCommand)) & BS_TYPEMASK, DWORD(BS_PUSHBUTTON));
         backend.pressEnter(window);
 
-        // A text box takes only what Windows-1252 holds, typed or pasted; a path box any letter.
+        // A text box takes every letter, typed or pasted, up to its six
+        // characters (a surrogate pair is one); a paste is cut to the room
+        // left, and a lone second half of a pair goes nowhere. A path box
+        // takes any letter too.
         windows.setFocus(window, 11);
-        for (wchar_t unit : {L'\u0141', L'\u00E9', L'\u20AC', L'\xD83D', L'\xDE00'}) PostMessageW(GetFocus(), WM_CHAR, unit, 1);
+        for (wchar_t unit : {L'\u0141', L'\xDE00', L'\u00E9', L'\u20AC', L'\xD83D', L'\xDE00'})
+            PostMessageW(GetFocus(), WM_CHAR, unit, 1);
         settle();
-        EXPECT_EQ(windows.text(window, 11), "\xE9\x80");
-        putOnClipboard(backend.dialog(window), L"x\u0141");
+        EXPECT_EQ(windows.text(window, 11), "\u0141\u00E9\u20AC\U0001F600");
+        putOnClipboard(backend.dialog(window), L"x\u0141y");
         PostMessageW(GetFocus(), WM_CHAR, 0x16, 1);  // Ctrl+V
         settle();
-        putOnClipboard(backend.dialog(window), L"xy");
+        putOnClipboard(backend.dialog(window), L"z");
         PostMessageW(GetFocus(), WM_CHAR, 0x16, 1);
         settle();
-        EXPECT_EQ(windows.text(window, 11), "\xE9\x80xy");
+        EXPECT_EQ(windows.text(window, 11), "\u0141\u00E9\u20AC\U0001F600x\u0141");
         backend.typeKeys(window, 14, "C:\\");
         PostMessageW(GetFocus(), WM_CHAR, L'\u0141', 1);
         settle();
@@ -465,8 +478,9 @@ TEST(Win32Windows, TheKeyboardListsAndTextBoxesWorkAsUsersExpect) {
     }
     EXPECT_EQ(said, (std::vector<std::string>{"Command 22", "Command 21", "Command 22", "Command 25", "Command 30",
                                               "ListTyped a", "ListSelectionChange", "Command 2", "Command 1",
-                                              "TextEdited 11", "TextEdited 11", "TextEdited 11", "TextEdited 14",
-                                              "TextEdited 14", "TextEdited 14", "TextEdited 14"}));
+                                              "TextEdited 11", "TextEdited 11", "TextEdited 11", "TextEdited 11",
+                                              "TextEdited 11", "TextEdited 14", "TextEdited 14", "TextEdited 14",
+                                              "TextEdited 14"}));
 }
 
 // A main window stands in the middle of the screen's work area; an owned one

@@ -13,6 +13,7 @@
 //   void chooseMenuItem(WindowHandle, int command);
 //   void pressEnter(WindowHandle);  void pressEscape(WindowHandle);  void closeBox(WindowHandle);
 //   void typeKeys(WindowHandle, int id, const std::string& keys);  // into a text box
+//   void paste(WindowHandle, int id, const std::string& text);     // into a text box, through the clipboard
 //   void clickRow(WindowHandle, int id, int row);  void ctrlClickRow(...);  void doubleClickRow(...);
 //   std::vector<std::string> rowTexts(WindowHandle, int id);     // what a list shows
 //   bool menuItemEnabled(WindowHandle, int command);  std::string menuItemCaption(WindowHandle, int command);
@@ -190,8 +191,8 @@ TYPED_TEST_P(WindowsContract, TextEditedComesForTheUsersEditsOnly) {
     this->run(
         [&](WindowHandle window) {
             platform::Windows& windows = this->windows;
-            windows.setText(window, 11, "Caf\xE9");
-            EXPECT_EQ(windows.text(window, 11), "Caf\xE9");
+            windows.setText(window, 11, "Caf\u00E9");
+            EXPECT_EQ(windows.text(window, 11), "Caf\u00E9");
             windows.setText(window, 11, "");
             this->backend.typeKeys(window, 11, "Smi");
             windows.setText(window, 11, "Smithers");  // as a completion would; the box keeps six
@@ -380,13 +381,35 @@ TYPED_TEST_P(WindowsContract, ABarChartTellsItsBarsAsText) {
     blueprint.controls.push_back({platform::ControlKind::BarChart, "", 50, 205, 85, 90, 30});
     this->backend.run(blueprint, {}, this->recordingHandler({}), [&](WindowHandle window) {
         EXPECT_EQ(this->backend.chartText(window, 50), "");
-        this->windows.setChartBars(window, 50, {{"2019", 3}, {"2020", 0}, {"Caf\xE9", 12}});
-        EXPECT_EQ(this->backend.chartText(window, 50), "2019: 3, 2020: 0, Caf\xE9: 12");
+        this->windows.setChartBars(window, 50, {{"2019", 3}, {"2020", 0}, {"Caf\u00E9", 12}});
+        EXPECT_EQ(this->backend.chartText(window, 50), "2019: 3, 2020: 0, Caf\u00E9: 12");
         this->windows.setChartBars(window, 99, {{"missing", 1}});
         this->windows.setChartBars(window, 50, {});
         EXPECT_EQ(this->backend.chartText(window, 50), "");
     });
     EXPECT_EQ(this->kinds(), (std::vector<MessageKind>{MessageKind::Init, MessageKind::Destroy}));
+}
+
+// A text box takes every character, of any script, typed or pasted, and
+// reads back the same UTF-8; its limit counts characters, whatever their size.
+TYPED_TEST_P(WindowsContract, TextBoxesTakeEveryScriptAndCountCharacters) {
+    platform::WindowSpec blueprint = sampleDialog();
+    blueprint.controls.push_back({platform::ControlKind::TextBox, "", 60, 5, 100, 150, 12, platform::style::None, 255});
+    // Cyrillic, Greek, Japanese, Hebrew (right to left), a combining accent, emoji with a skin tone.
+    const std::string typed = "\u0416\u0443\u043A \u03BB\u03CC\u03B3\u03BF\u03C2 \u65E5\u672C\u8A9E \u05E9\u05DC\u05D5\u05DD e\u0301 ";
+    const std::string pasted = "\u0401\u0436 \u03A9 \u6771\u4EAC \u05E2\u05D1\u05E8\u05D9\u05EA Cafe\u0301 \U0001F44D\U0001F3FD";
+    const std::string emoji = "\U0001F600";  // four bytes, two UTF-16 units
+    std::string emojis;
+    for (int i = 0; i < 254; ++i) emojis += emoji;
+    this->backend.run(blueprint, {}, this->recordingHandler({}), [&](WindowHandle window) {
+        this->backend.typeKeys(window, 60, typed);
+        this->backend.paste(window, 60, pasted);
+        EXPECT_EQ(this->windows.text(window, 60), typed + pasted);
+        this->windows.setText(window, 60, "");
+        this->backend.paste(window, 60, emojis);
+        this->backend.typeKeys(window, 60, emoji + "\U0001F601");  // the 255th fits, the 256th does not
+        EXPECT_EQ(this->windows.text(window, 60), emojis + emoji);
+    });
 }
 
 REGISTER_TYPED_TEST_SUITE_P(WindowsContract, InitComesBeforeTheWindowIsShownAndDestroyLast,
@@ -395,4 +418,5 @@ REGISTER_TYPED_TEST_SUITE_P(WindowsContract, InitComesBeforeTheWindowIsShownAndD
                             RadioButtonsAreExclusiveWithinTheirGroupAndCheckBoxesToggle,
                             TextEditedComesForTheUsersEditsOnly, ListSelectionAndCaretRows,
                             TheTopRowFollowsScrolling, DropDownEntriesAreAddedWithoutSelection,
-                            WhatDoesNotExistIsIgnoredAndReadsAsEmpty, ModalWindowsNest, ABarChartTellsItsBarsAsText);
+                            WhatDoesNotExistIsIgnoredAndReadsAsEmpty, ModalWindowsNest, ABarChartTellsItsBarsAsText,
+                            TextBoxesTakeEveryScriptAndCountCharacters);
