@@ -63,6 +63,7 @@ LoadOutcome loadCatalogue(Catalogue& catalogue, platform::Files& files, const pl
         catalogue.authors = std::move(loaded.authors);
         catalogue.readDates = std::move(loaded.readDates);
         catalogue.onDisk = stampOf(fileName, described, info, bytes);
+        catalogue.fileForm = result.form;
         catalogue.changed = false;
         recountMarks(catalogue);
         const std::string& firstAuthor = authorCount(catalogue) > 0 ? catalogue.authors[1] : catalogue.authors[0];
@@ -119,6 +120,7 @@ SaveOutcome saveCatalogue(Catalogue& catalogue, platform::Files& files, const Sa
     platform::FileInfo info;
     const bool described = files.status(fileName, true, info) == 0;
     catalogue.onDisk = stampOf(fileName, described, info, bytes);
+    catalogue.fileForm = plan.form;
     if (written.outcome == platform::ReplaceResult::ReplacedUnconfirmed)
         return {SaveOutcome::SavedUnconfirmed, problemOf(written, FileProblem::SavedUnconfirmed, fileName)};
     catalogue.changed = false;

@@ -8,6 +8,7 @@
 #include "core/marks.h"
 #include "core/ordering.h"
 #include "core/read_date.h"
+#include "core/windows1252.h"
 #include "platform/testing/failing_system_files.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
@@ -126,7 +127,7 @@ TEST(CatalogueFile, LoadReadsEveryFieldOfAFileBuiltFromTheLayout) {
     EXPECT_EQ(c.records[2].category, 200);
     EXPECT_EQ(c.records[2].review, 99);
     EXPECT_EQ(c.records[2].flags, 0x7E);
-    EXPECT_EQ(c.records[3].disposition, "\x80\xFF");
+    EXPECT_EQ(c.records[3].disposition, "\u20AC\u00FF");  // Windows-1252 read as UTF-8
     EXPECT_EQ(authorOf(c, 1), "HERBERT, FRANK");
     EXPECT_EQ(authorOf(c, 3), "AUSTEN, JANE");
     EXPECT_EQ(readDateOf(c, 1), LeapDay2004);
@@ -202,6 +203,7 @@ TEST(CatalogueFile, WrongMagicInAnyByteGivesTheDataErrorAndChangesNothing) {
                 file[at] = static_cast<char>(file[at] ^ 0x20);  // the same letter in the other case
             else
                 file[at] = static_cast<char>(file[at] + 1);
+            if (file.starts_with(NewFormMagic)) continue;  // the other form's magic
             writeBytes(dir / "other.pmr", file);
             const std::string before = dump(c);
             Ui ui;
@@ -360,15 +362,18 @@ TEST(CatalogueRoundTrip, EveryCategoryAndReviewCode) {
     roundTrip(c);
 }
 
-TEST(CatalogueRoundTrip, TextsOf255BytesAndEveryHighByte) {
+TEST(CatalogueRoundTrip, TextsOf255CharactersAndEveryHighWindows1252Character) {
     Catalogue c = capitals();
-    std::string high;
-    for (int b = 0x80; b <= 0xFF; ++b) high += static_cast<char>(b);
+    std::string highBytes;
+    for (int b = 0x80; b <= 0xFF; ++b) highBytes += static_cast<char>(b);
+    const std::string high = windows1252ToUtf8(highBytes);
     add(c, std::string(255, 'A'), std::string(255, 'T'), std::string(255, 'd'));
-    add(c, "\xC9MILE \xC0" + high.substr(0, 60), high, high);
+    // 255 characters take more bytes than that in UTF-8.
+    add(c, "\u00C9MILE \u00C0" + windows1252ToUtf8(highBytes.substr(0, 60)), high, high + std::string(127, 'x'));
     add(c, "B", "", "");
     roundTrip(c);
     EXPECT_EQ(c.records[1].title.size(), 255u);
+    EXPECT_EQ(c.fileForm, FileForm::Old);
 }
 
 TEST(CatalogueRoundTrip, MarksAndBitsThreeToSevenSurvive) {
