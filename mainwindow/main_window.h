@@ -44,7 +44,9 @@ struct MainWindow {
     platform::HelpViewer& help;
     const platform::Clock& clock;  // the year read dates are checked against
     platform::FileDialogs* fileDialogs = nullptr;  // Open, Save As, Import and Export do nothing without them
-    platform::Transliterator* transliterator = nullptr;  // for Import Books, which does nothing without it
+    // For Import Books, which does nothing without it, and for Save As in the
+    // old form, where letters then become "?".
+    platform::Transliterator* transliterator = nullptr;
     BookListRows bookListRows{catalogue, state};  // what the book list shows, for as long as it shows it
 };
 

@@ -15,6 +15,8 @@ using Kind = platform::scripted::ScriptedFileDialogs::Kind;
 
 struct FileCommands : ProgramHarness, ::testing::Test {
     const std::vector<platform::FileFilter> catalogueFilters{{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}};
+    const std::vector<platform::FileFilter> saveAsFilters{{"Quorvels catalogue", "*.pmr"},
+                                                          {"Quorvels 2.00 catalogue", "*.pmr"}};
 
     std::string settings() { return readFile(startFolder + PathSeparator + "quorvels.ini"); }
 
@@ -79,7 +81,7 @@ TEST_F(FileCommands, SaveWithoutAFileNameGoesStraightToSaveAs) {
         EXPECT_EQ(ui.history.back(), "file dialog: Save File");
         const auto& saveAs = ui.fileDialogs.shown.at(0);
         EXPECT_EQ(saveAs.kind, Kind::Save);
-        EXPECT_EQ(saveAs.request.filters, catalogueFilters);
+        EXPECT_EQ(saveAs.request.filters, saveAsFilters);
         EXPECT_EQ(saveAs.request.initialName, "");
         EXPECT_EQ(field(user, 1), "mine.pmr");
         EXPECT_FALSE(catalogue.changed);
