@@ -3,17 +3,12 @@
 // changes nothing in memory.
 #include <gtest/gtest.h>
 
-#include "core/letter_case.h"
-#include "core/ordering.h"
-#include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
-#include "tests/storage/storage_test_support.h"
-#include "tests/support/catalogue_invariants.h"
+#include "tests/storage/damaged_load.h"
 
 namespace {
 
 using namespace storage_test;
-using platform::Answer;
 
 // A small valid file: three records (one marked, one dated twice as late),
 // two authors, read dates ascending.
@@ -29,68 +24,6 @@ std::string smallFile() {
         .date(0x305D)
         .date(0x3399)
         .bytes;
-}
-
-// The catalogue in memory before each load: something else, under another name.
-Catalogue previousCatalogue() {
-    Catalogue c;
-    c.upperCase = true;
-    insertRecord(c, "PREVIOUS", "BOOK", "", 0, 1, 1);
-    insertRecord(c, "PREVIOUS", "OTHER BOOK", "", 0x3399, 1, 1);
-    c.changed = true;
-    c.fileName = "previous.pmr";
-    c.currentRecord = 2;
-    return c;
-}
-
-struct Loaded {
-    bool loaded = false;
-    std::string message;  // the text of the one message box, if any
-    std::string caption;
-};
-
-// Loads `bytes` over previousCatalogue() and checks what every load promises.
-Loaded loadBytes(const std::string& bytes) {
-    BytesFiles files;
-    files.bytes = bytes;
-    Ui ui(files);
-    ui.messages.expect(Answer::Ok);
-    Catalogue c = previousCatalogue();
-    const std::string before = dump(c);
-    c.fileName = "damaged.pmr";
-    Loaded result;
-    result.loaded = loadCatalogueTelling(c, ui.storage, "previous.pmr");
-    if (!ui.messages.shown.empty()) {
-        result.message = ui.messages.shown[0].text;
-        result.caption = ui.messages.shown[0].caption;
-    }
-    if (!result.loaded) {
-        EXPECT_EQ(ui.messages.shown.size(), 1u);
-        EXPECT_EQ(result.caption, "Data Error");
-        EXPECT_EQ(result.message.rfind("File Name: damaged.pmr\r\n", 0), 0u) << result.message;
-        EXPECT_EQ(dump(c), before);  // nothing changed, fileName included
-        return result;
-    }
-    EXPECT_TRUE(ui.messages.shown.empty());
-    EXPECT_EQ(c.fileName, "damaged.pmr");
-    const auto breaks = invariantBreaks(c, false);
-    EXPECT_TRUE(breaks.empty()) << breaks.front();
-    // Whatever loaded can be worked with and written back.
-    c.sortByDate = true;
-    rebuildView(c);
-    EXPECT_TRUE(invariantBreaks(c, false).empty());
-    const PurgePlan plan = planPurge(c);
-    EXPECT_EQ(plan.problem, "");
-    Catalogue again;
-    EXPECT_EQ(decodeCatalogue(encodeCatalogue(c, plan), again).status, DecodeResult::Loaded);
-    toggleLetterCase(c);
-    EXPECT_EQ(insertRecord(c, "NEW AUTHOR", "NEW BOOK", "", 0x2021, 1, 1), InsertResult::Inserted);
-    EXPECT_TRUE(invariantBreaks(c, false).empty());
-    return result;
-}
-
-std::string damagedText(const std::string& problem) {
-    return "File Name: damaged.pmr\r\nThe file is damaged: " + problem + ".\r\nNothing was loaded.";
 }
 
 TEST(DamagedFile, TheSmallFileItselfLoads) {

@@ -74,9 +74,17 @@ inline std::string shortText(const std::string& text) {
     return std::string(1, static_cast<char>(static_cast<unsigned char>(text.size()))) + text;
 }
 
-// A catalogue file put together field by field as the file layout has it.
+// A catalogue file put together field by field as the file layout has it:
+// the old form, or with ofNewForm() the new one, whose texts take a two-byte
+// length.
 struct Layout {
     std::string bytes = "Quorvels 2.00";
+    bool newForm = false;
+
+    static Layout ofNewForm() { return {"Quorvels 3.00", true}; }
+    std::string text(const std::string& text) const {
+        return newForm ? le16(static_cast<int>(text.size())) + text : shortText(text);
+    }
 
     Layout& counts(int records, int authors) {
         bytes += le16(records) + le16(authors);
@@ -88,11 +96,11 @@ struct Layout {
         bytes += static_cast<char>(category);
         bytes += static_cast<char>(review);
         bytes += static_cast<char>(flags);
-        bytes += shortText(title) + shortText(disposition);
+        bytes += text(title) + text(disposition);
         return *this;
     }
     Layout& author(const std::string& name) {
-        bytes += shortText(name);
+        bytes += text(name);
         return *this;
     }
     Layout& date(int packed) {
@@ -107,7 +115,7 @@ inline std::string dump(const Catalogue& c) {
     std::ostringstream out;
     out << "records " << recordCount(c) << " authors " << authorCount(c) << " dates " << c.readDates.size() - 1
         << "\nchanged " << c.changed << " marked " << c.markedCount << " upper " << c.upperCase << " inForm "
-        << c.lettersInForm << " current " << c.currentRecord << " row " << c.selectedRow << " mode "
+        << c.lettersInForm << " form " << int(c.fileForm) << " current " << c.currentRecord << " row " << c.selectedRow << " mode "
         << int(c.viewMode) << " byDate " << c.sortByDate << "\nfile [" << c.fileName << "] caption ["
         << viewCaptionOf(c) << "]\n";
     for (int i = 1; i <= recordCount(c); ++i) {
