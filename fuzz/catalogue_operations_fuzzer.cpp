@@ -33,7 +33,7 @@ void saveAndLoad(Catalogue& catalogue) {
     platform::scripted::MemoryFiles files;
     catalogue.fileName = "/catalogue.pmr";
     catalogue.changed = true;
-    if (saveCatalogue(catalogue, files).result != SaveOutcome::Saved) return;  // refused (a text over 255 bytes): nothing written
+    if (saveCatalogue(catalogue, files).result != SaveOutcome::Saved) return;  // refused (a text over 255 characters): nothing written
     Catalogue loaded;
     loaded.fileName = catalogue.fileName;
     if (!loadCatalogue(loaded, files).loaded || tablesOf(loaded) != tablesOf(catalogue) || loaded.changed) {
@@ -51,10 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (input.size > 0) {
         switch (input.byte() % 7) {
             case 0: {
-                std::string author = input.text(), title = input.text();
+                std::string author = input.catalogueText(), title = input.catalogueText();
                 if (author.empty() || title.empty()) break;
                 const std::uint16_t date = static_cast<std::uint16_t>(input.byte() << 8 | input.byte());
-                insertRecord(catalogue, author, title, input.text(), date, input.byte(), input.byte());
+                insertRecord(catalogue, author, title, input.catalogueText(), date, input.byte(), input.byte());
                 break;
             }
             case 1: toggleLetterCase(catalogue); rebuildView(catalogue); break;

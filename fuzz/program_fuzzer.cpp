@@ -99,14 +99,14 @@ std::string listKeys(FuzzInput& input) {
 
 // ---- the files ----
 
-// A catalogue file of a few books with random texts, dates and flags.
+// A catalogue file of a few books with random texts (in either form), dates and flags.
 std::string catalogueBytes(FuzzInput& input) {
     Catalogue books;
     for (int count = input.below(10); count > 0 && !input.exhausted(); --count) {
-        const std::string author = input.text(), title = input.text();
+        const std::string author = input.catalogueText(), title = input.catalogueText();
         if (author.empty() || title.empty()) continue;
         const std::uint16_t date = input.below(2) == 0 ? 0 : static_cast<std::uint16_t>(input.byte() << 8 | input.byte());
-        if (insertRecord(books, author, title, input.text(), date, input.below(16), input.below(12)) ==
+        if (insertRecord(books, author, title, input.catalogueText(), date, input.below(16), input.below(12)) ==
             InsertResult::Inserted)
             books.records[books.currentRecord].flags |= input.byte() & 0xFC;  // any bits but deleted and shown
     }
