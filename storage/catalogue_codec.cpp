@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "core/marks.h"
 #include "core/grapheme_clusters.h"
+#include "core/marks.h"
 #include "core/ordering.h"
 #include "core/utf8.h"
 #include "core/windows1252.h"
