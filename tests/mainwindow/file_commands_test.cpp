@@ -219,8 +219,6 @@ TEST_F(FileCommands, BooksInAnyScriptSaveInTheNewFormOrWithTheirNearestLettersIn
                                       "so it is saved in a newer form, which older copies of Quorvels cannot open.\r\n"
                                       "To keep a copy they can open, use Save As with the file type \"Quorvels 2.00 "
                                       "catalogue\".");
-        EXPECT_EQ(lastBox().caption, "Save File");
-        EXPECT_EQ(lastBox().buttons, Buttons::Ok);
         EXPECT_EQ(lastBox().icon, Icon::Information);
         EXPECT_EQ(readFile(shelf).substr(0, 13), "Quorvels 3.00");
         EXPECT_EQ(booksInFile(shelf), viewRows(catalogue));
@@ -263,7 +261,6 @@ TEST_F(FileCommands, BooksInAnyScriptSaveInTheNewFormOrWithTheirNearestLettersIn
         EXPECT_TRUE(isMarked(catalogue, 2));
         EXPECT_EQ(readDateOf(catalogue, 2), packReadDate("05-01-2001"));
     });
-    EXPECT_EQ(booksInFile(shelf).size(), 5u);
 }
 
 // A folder named in letters Windows-1252 does not hold, as a Russian desktop
