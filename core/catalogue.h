@@ -27,6 +27,11 @@ struct FileStamp {
     std::uint64_t hash = 0;  // of its bytes
 };
 
+// The two forms of a catalogue file. Old ("Quorvels 2.00") holds its texts in
+// Windows-1252, which every copy of the program reads; New ("Quorvels 3.00")
+// holds them in UTF-8, for letters Windows-1252 does not have.
+enum class FileForm { Old, New };
+
 // The books: every table is numbered from 1; entry 0 exists and holds
 // nothing, so any index read from a file or a view has a defined meaning.
 struct BookTables {
@@ -69,6 +74,9 @@ struct Catalogue {
     // text: see platform::SystemPath); "" = none.
     std::string fileName;
     FileStamp onDisk;
+    // The form of the open file as last loaded or saved; a catalogue without
+    // a file counts as Old, so that its first save in the New form is told.
+    FileForm fileForm = FileForm::Old;
 };
 
 inline int recordCount(const BookTables& b) { return static_cast<int>(b.records.size()) - 1; }

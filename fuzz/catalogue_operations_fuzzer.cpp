@@ -53,11 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (input.size > 0) {
         switch (input.byte() % 7) {
             case 0: {
-                // Texts of the characters the catalogue file holds, so that a save and a load give them back.
-                std::string author = windows1252ToUtf8(input.text()), title = windows1252ToUtf8(input.text());
+                std::string author = input.catalogueText(), title = input.catalogueText();
                 if (author.empty() || title.empty()) break;
                 const std::uint16_t date = static_cast<std::uint16_t>(input.byte() << 8 | input.byte());
-                insertRecord(catalogue, author, title, windows1252ToUtf8(input.text()), date, input.byte(), input.byte());
+                insertRecord(catalogue, author, title, input.catalogueText(), date, input.byte(), input.byte());
                 break;
             }
             case 1: toggleLetterCase(catalogue.books); rebuildView(catalogue); break;

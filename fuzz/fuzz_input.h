@@ -5,6 +5,9 @@
 #include <iterator>
 #include <string>
 
+#include "core/utf8.h"
+#include "core/windows1252.h"
+
 // The fuzzer's bytes read one decision at a time. Once they run out every
 // read gives 0, so that whatever reads on takes its first, plainest choice.
 struct FuzzInput {
@@ -40,5 +43,11 @@ struct FuzzInput {
         std::string result;
         for (int length = below(lengths); length > 0 && size > 0; --length) result += letter();
         return result;
+    }
+    // A text as the catalogue holds it: the bytes when they are UTF-8, else
+    // each one the character Windows-1252 gives it.
+    std::string catalogueText(int lengths = 12) {
+        std::string bytes = text(lengths);
+        return isWellFormedUtf8(bytes) ? bytes : windows1252ToUtf8(bytes);
     }
 };

@@ -21,6 +21,7 @@
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/menus.h"
 #include "mainwindow/startup.h"
+#include "platform/system_transliterator.h"
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/fixed_width_measure.h"
 #include "platform/testing/memory_files.h"
@@ -103,14 +104,14 @@ std::string listKeys(FuzzInput& input) {
 
 // ---- the files ----
 
-// A catalogue file of a few books with random texts, dates and flags.
+// A catalogue file of a few books with random texts (in either form), dates and flags.
 std::string catalogueBytes(FuzzInput& input) {
     Catalogue catalogue;
     for (int count = input.below(10); count > 0 && !input.exhausted(); --count) {
-        const std::string author = input.text(), title = input.text();
+        const std::string author = input.catalogueText(), title = input.catalogueText();
         if (author.empty() || title.empty()) continue;
         const std::uint16_t date = input.below(2) == 0 ? 0 : static_cast<std::uint16_t>(input.byte() << 8 | input.byte());
-        if (insertRecord(catalogue, author, title, input.text(), date, input.below(16), input.below(12)) ==
+        if (insertRecord(catalogue, author, title, input.catalogueText(), date, input.below(16), input.below(12)) ==
             InsertResult::Inserted)
             catalogue.books.records[catalogue.view.currentRecord].flags |=
                 input.byte() & 0xFC;  // any bits but deleted and shown
@@ -424,6 +425,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input{data, size};
     Program program(input);
     program.main.fileDialogs = &program.fileDialogs;
+    program.main.transliterator = &platform::systemTransliterator();
     putStartFiles(input, program.disk);
 
     const int printer = input.below(8);  // none, one that fails to start a job or a page, or a working one

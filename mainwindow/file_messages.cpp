@@ -92,6 +92,23 @@ UserMessage openElsewhereNotice(const platform::SystemPath& fileName) {
                 "Open File", Icon::Exclamation);
 }
 
+UserMessage newFormNotice(const platform::SystemPath& fileName) {
+    return tell(fileLine(fileName) +
+                    "The catalogue now holds letters that a \"Quorvels 2.00\" file cannot hold, so it is saved in a "
+                    "newer form, which older copies of Quorvels cannot open." +
+                    LineEnd +
+                    "To keep a copy they can open, use Save As with the file type \"Quorvels 2.00 catalogue\".",
+                "Save File", Icon::Information);
+}
+
+UserMessage oldFormQuestion(int texts) {
+    return {std::to_string(texts) + (texts == 1 ? " text holds" : " texts hold") +
+                " letters that a \"Quorvels 2.00\" file cannot hold. Saved in that form, each such letter becomes "
+                "its nearest plain letter, or \"?\" where there is none, and the catalogue keeps the changed texts." +
+                LineEnd + "Save in the older form?",
+            "Save File", platform::Buttons::YesNo, Icon::Question};
+}
+
 platform::Answer show(platform::MessageBoxes& messages, const UserMessage& message) {
     return messages.messageBox(message.text, message.caption, message.buttons, message.icon);
 }

@@ -13,6 +13,7 @@
 #include "platform/message_box.h"
 #include "platform/print_surface.h"
 #include "platform/text_measure.h"
+#include "platform/transliterator.h"
 #include "platform/window.h"
 
 // The main window's own state; the program keeps one for the whole run.
@@ -43,6 +44,9 @@ struct MainWindow {
     platform::HelpViewer& help;
     const platform::Clock& clock;  // the year read dates are checked against
     platform::FileDialogs* fileDialogs = nullptr;  // Open, Save As, Import and Export do nothing without them
+    // For Save As in the old form, where letters the old form cannot hold
+    // become their nearest ("?" without it).
+    platform::Transliterator* transliterator = nullptr;
     BookListRows bookListRows{catalogue, state};  // what the book list shows, for as long as it shows it
 };
 

@@ -39,6 +39,7 @@ bool saveCatalogueAsking(Catalogue& catalogue, StorageDialogue& dialogue) {
         return true;
     }
     const SaveLook look = lookAtCatalogueFile(catalogue, dialogue.files);
+    const FileForm formBefore = catalogue.fileForm;
     SaveChoices choices;
     for (;;) {
         const SaveOutcome outcome = saveCatalogue(catalogue, dialogue.files, look, choices);
@@ -59,6 +60,8 @@ bool saveCatalogueAsking(Catalogue& catalogue, StorageDialogue& dialogue) {
         // The new file, which a lock on the replaced one does not cover.
         if (outcome.result != SaveOutcome::NotSaved) holdFile(dialogue, catalogue.fileName);
         if (outcome.result != SaveOutcome::Saved) tell(dialogue, outcome.problem);
+        if (outcome.result != SaveOutcome::NotSaved && formBefore == FileForm::Old && catalogue.fileForm == FileForm::New)
+            show(dialogue.messages, newFormNotice(catalogue.fileName));
         showProgress(dialogue, "");
         return outcome.result == SaveOutcome::Saved;
     }

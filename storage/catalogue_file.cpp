@@ -64,6 +64,7 @@ LoadOutcome loadCatalogue(Catalogue& catalogue, platform::Files& files, const pl
         books.authors = std::move(loaded.authors);
         books.readDates = std::move(loaded.readDates);
         catalogue.onDisk = stampOf(fileName, described, info, bytes);
+        catalogue.fileForm = result.form;
         books.changed = false;
         recountMarks(books);
         const std::string& firstAuthor = authorCount(books) > 0 ? books.authors[1] : books.authors[0];
@@ -121,6 +122,7 @@ SaveOutcome saveCatalogue(Catalogue& catalogue, platform::Files& files, const Sa
     platform::FileInfo info;
     const bool described = files.status(fileName, true, info) == 0;
     catalogue.onDisk = stampOf(fileName, described, info, bytes);
+    catalogue.fileForm = plan.form;
     if (written.outcome == platform::ReplaceResult::ReplacedUnconfirmed)
         return {SaveOutcome::SavedUnconfirmed, problemOf(written, FileProblem::SavedUnconfirmed, fileName)};
     catalogue.books.changed = false;

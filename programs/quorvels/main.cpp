@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
                     desktop->files(),
                     desktop->helpViewer(),
                     desktop->clock(),
-                    &desktop->fileDialogs()};
+                    &desktop->fileDialogs(),
+                    &desktop->transliterator()};
     // The list measures a row's texts each time it first draws or searches
     // the row: each text is measured by the toolkit once.
     const std::unique_ptr<platform::TextMeasure> listMeasure = desktop->listTextMeasure(ListTextUnit);

@@ -84,7 +84,8 @@ TEST_F(ProgramOnQt, AUserAddsABookThroughTheEditMenuAndSavesItUnderANewName) {
             whenModal<QFileDialog>([&](QFileDialog& dialog) {
                 EXPECT_EQ(dialog.windowTitle(), "Save File");
                 EXPECT_EQ(dialog.directory().absolutePath(), QString::fromStdString(folder.path));
-                EXPECT_EQ(dialog.nameFilters(), (QStringList{"Quorvel Files (*.pmr)", "All Files (*)"}));
+                EXPECT_EQ(dialog.nameFilters(),
+                          (QStringList{"Quorvels catalogue (*.pmr)", "Quorvels 2.00 catalogue (*.pmr)"}));
                 auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
                 ASSERT_NE(name, nullptr);
                 name->clear();
@@ -147,14 +148,19 @@ TEST_F(ProgramOnQt, TheFileDialogsTakeNewNamesAndLeaveReplacingToTheProgram) {
     }
 
     writeFile(folder / "old.pmr", "keep");
-    const platform::FileDialogRequest save{"Save File", open.filters, "pmr", folder.path, folder / "old.pmr"};
+    // Save As offers two types of one pattern, told apart by their names.
+    const platform::FileDialogRequest save{"Save File",
+                                           {{"Quorvels catalogue", "*.pmr"}, {"Quorvels 2.00 catalogue", "*.pmr"}},
+                                           "pmr",
+                                           folder.path,
+                                           folder / "old.pmr"};
     whenModal<QFileDialog>([](QFileDialog& dialog) {
         QTest::keyClick(dialog.findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
     });
     EXPECT_EQ(fileDialogs.askFileToSave(save), folder / "old.pmr");
     // The file type chosen comes back with the name.
     whenModal<QFileDialog>([](QFileDialog& dialog) {
-        dialog.selectNameFilter("All Files (*)");
+        dialog.selectNameFilter("Quorvels 2.00 catalogue (*.pmr)");
         QTest::keyClick(dialog.findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
     });
     EXPECT_EQ(fileDialogs.askFileAndTypeToSave(save), (platform::SaveChoice{folder / "old.pmr", 1}));

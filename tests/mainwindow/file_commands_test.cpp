@@ -2,6 +2,7 @@
 // sees, what is asked, and what lands in the catalogue and settings files.
 #include <gtest/gtest.h>
 
+#include "core/marks.h"
 #include "tests/mainwindow/program_harness.h"
 #include "tests/support/missing_folder_reason.h"
 
@@ -15,6 +16,8 @@ using Kind = platform::scripted::ScriptedFileDialogs::Kind;
 
 struct FileCommands : ProgramHarness, ::testing::Test {
     const std::vector<platform::FileFilter> catalogueFilters{{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}};
+    const std::vector<platform::FileFilter> saveAsFilters{{"Quorvels catalogue", "*.pmr"},
+                                                          {"Quorvels 2.00 catalogue", "*.pmr"}};
 
     std::string settings() { return readFile(startFolder + PathSeparator + "quorvels.ini"); }
 
@@ -79,7 +82,7 @@ TEST_F(FileCommands, SaveWithoutAFileNameGoesStraightToSaveAs) {
         EXPECT_EQ(ui.history.back(), "file dialog: Save File");
         const auto& saveAs = ui.fileDialogs.shown.at(0);
         EXPECT_EQ(saveAs.kind, Kind::Save);
-        EXPECT_EQ(saveAs.request.filters, catalogueFilters);
+        EXPECT_EQ(saveAs.request.filters, saveAsFilters);
         EXPECT_EQ(saveAs.request.initialName, "");
         EXPECT_EQ(field(user, 1), "mine.pmr");
         EXPECT_FALSE(catalogue.books.changed);
@@ -190,6 +193,74 @@ TEST_F(FileCommands, ARefusedFileLeavesTheOpenCatalogueAndTheSettingsAlone) {
         EXPECT_EQ(field(user, 1), "shelf.pmr");
     });
     EXPECT_EQ(settings(), shelf + "\r\n");
+}
+
+// Books in any script: the first save in the new form of the file says so
+// once; Save As in the old form says how many texts would change and, on
+// Yes, writes and keeps their nearest letters, every book with its mark and
+// date kept, for the next start to open.
+TEST_F(FileCommands, BooksInAnyScriptSaveInTheNewFormOrWithTheirNearestLettersInTheOld) {
+    const std::string shelf = startOnTwoBooks();
+    const std::string old = folder / "old.pmr";
+    const Strings nearest{"???? ???", "???????, ??? ????? ? ???", "Capek, Karel Válka S Mloky",
+                          "Christie, Agatha Curtain", "Tolkien, J.R.R. The Hobbit"};
+    start([&](User& user) {
+        addBookByHand(user, "Толстой, Лев", "Война и мир", "05-01-2001");
+        addBookByHand(user, "Čapek, Karel", "Válka s mloky");
+        addBookByHand(user, "夏目漱石", "こころ");
+        user.clickRow(BookListId, 3);  // Tolstoy's, after Christie, Tolkien and Čapek
+        user.click(MarkButtonId);
+
+        ui.messageBoxes.expect(Answer::Yes);
+        ui.messageBoxes.expect(Answer::Ok);
+        user.chooseMenuItem(SaveCommand);
+        EXPECT_EQ(lastBox().text, "File Name: " + shelf +
+                                      "\r\nThe catalogue now holds letters that a \"Quorvels 2.00\" file cannot hold, "
+                                      "so it is saved in a newer form, which older copies of Quorvels cannot open.\r\n"
+                                      "To keep a copy they can open, use Save As with the file type \"Quorvels 2.00 "
+                                      "catalogue\".");
+        EXPECT_EQ(lastBox().icon, Icon::Information);
+        EXPECT_EQ(readFile(shelf).substr(0, 13), "Quorvels 3.00");
+        EXPECT_EQ(booksInFile(shelf), viewRows(catalogue));
+
+        ui.messageBoxes.expect(Answer::Yes);
+        user.chooseMenuItem(SaveCommand);
+        EXPECT_EQ(lastBox().text, "Save file now?");  // and nothing more
+
+        const Strings before = viewRows(catalogue);
+        ui.fileDialogs.expectName(old, 1);  // "Quorvels 2.00 catalogue"
+        ui.messageBoxes.expect(Answer::No);
+        user.chooseMenuItem(SaveAsCommand);
+        EXPECT_EQ(lastBox().text,
+                  "5 texts hold letters that a \"Quorvels 2.00\" file cannot hold. Saved in that form, each such "
+                  "letter becomes its nearest plain letter, or \"?\" where there is none, and the catalogue keeps "
+                  "the changed texts.\r\nSave in the older form?");
+        EXPECT_EQ(lastBox().buttons, Buttons::YesNo);
+        EXPECT_EQ(lastBox().icon, Icon::Question);
+        EXPECT_FALSE(std::filesystem::exists(fsPath(old)));
+        EXPECT_EQ(viewRows(catalogue), before);
+        EXPECT_EQ(catalogue.fileName, shelf);
+        EXPECT_FALSE(catalogue.books.changed);
+
+        ui.fileDialogs.expectName(old, 1);
+        ui.messageBoxes.expect(Answer::Yes);
+        user.chooseMenuItem(SaveAsCommand);
+        EXPECT_EQ(readFile(old).substr(0, 13), "Quorvels 2.00");
+        EXPECT_EQ(viewRows(catalogue), nearest);
+        EXPECT_EQ(titles(user), (Strings{"  ???", "x ????? ? ???", "  Válka S Mloky", "  Curtain", "  The Hobbit"}));
+        EXPECT_EQ(catalogue.books.records[catalogue.view.currentRecord].title, "????? ? ???");
+        EXPECT_EQ(fields(user), (Strings{"old.pmr", "View All by Author", " 1 marked", " 2 of  5"}));
+        EXPECT_FALSE(catalogue.books.changed);
+    });
+    EXPECT_EQ(settings(), old + "\r\n");
+    catalogue = Catalogue{};  // a new run
+    start([&](User& user) {
+        EXPECT_EQ(catalogue.fileForm, FileForm::Old);
+        EXPECT_EQ(viewRows(catalogue), nearest);
+        EXPECT_EQ(fields(user), (Strings{"old.pmr", "View All by Author", " 1 marked", " 1 of  5"}));
+        EXPECT_TRUE(isMarked(catalogue.books, 2));
+        EXPECT_EQ(readDateOf(catalogue.books, 2), packReadDate("05-01-2001"));
+    });
 }
 
 // A folder named in Cyrillic letters, as a Russian desktop names the

@@ -8,6 +8,7 @@
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/menus.h"
 #include "mainwindow/startup.h"
+#include "platform/system_transliterator.h"
 #include "platform/testing/fixed_width_measure.h"
 #include "platform/testing/recording_print_surface.h"
 #include "storage/catalogue_file.h"
@@ -28,6 +29,7 @@ struct ProgramHarness : MainWindowHarness {
 
     ProgramHarness() {
         main.fileDialogs = &ui;
+        main.transliterator = &platform::systemTransliterator();
     }
 
     // Starts the program; `script` acts as the user. A window the script left

@@ -189,11 +189,15 @@ TEST_F(Desktop, FileDialogsTakeAndGiveNamesInAnyLettersWithoutAskingAnythingThem
     // question, with the file type chosen.
     request.title = "Save Catalogue As";
     request.initialName = existing + ".pmr";
+    request.filters = {{"Quorvels catalogue", "*.pmr"}, {"Quorvels 2.00 catalogue", "*.pmr"}};
     {
         UserScript script;
         script.whenShown(L"Save Catalogue As", [&](HWND dialog) {
             EXPECT_EQ(textOf(fileNameBox(dialog)), L"\u0392\u03B9\u03B2\u03BB\u03AF\u03B1.pmr");
             HWND types = GetDlgItem(dialog, cmb1);
+            wchar_t type[64] = {};
+            SendMessageW(types, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(type));
+            EXPECT_STREQ(type, L"Quorvels 2.00 catalogue");
             SendMessageW(types, CB_SETCURSEL, 1, 0);
             SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
             SetWindowTextW(fileNameBox(dialog), L"\u0392\u03B9\u03B2\u03BB\u03AF\u03B1");

@@ -74,9 +74,17 @@ inline std::string shortText(const std::string& text) {
     return std::string(1, static_cast<char>(static_cast<unsigned char>(text.size()))) + text;
 }
 
-// A catalogue file put together field by field as the file layout has it.
+// A catalogue file put together field by field as the file layout has it:
+// the old form, or with ofNewForm() the new one, whose texts take a two-byte
+// length.
 struct Layout {
     std::string bytes = "Quorvels 2.00";
+    bool newForm = false;
+
+    static Layout ofNewForm() { return {"Quorvels 3.00", true}; }
+    std::string text(const std::string& text) const {
+        return newForm ? le16(static_cast<int>(text.size())) + text : shortText(text);
+    }
 
     Layout& counts(int records, int authors) {
         bytes += le16(records) + le16(authors);
@@ -88,11 +96,11 @@ struct Layout {
         bytes += static_cast<char>(category);
         bytes += static_cast<char>(review);
         bytes += static_cast<char>(flags);
-        bytes += shortText(title) + shortText(disposition);
+        bytes += text(title) + text(disposition);
         return *this;
     }
     Layout& author(const std::string& name) {
-        bytes += shortText(name);
+        bytes += text(name);
         return *this;
     }
     Layout& date(int packed) {
@@ -107,9 +115,9 @@ inline std::string dump(const Catalogue& c) {
     std::ostringstream out;
     out << "records " << recordCount(c.books) << " authors " << authorCount(c.books) << " dates " << c.books.readDates.size() - 1
         << "\nchanged " << c.books.changed << " marked " << c.books.markedCount << " upper " << c.books.upperCase << " inForm "
-        << c.books.lettersInForm << " current " << c.view.currentRecord << " row " << c.view.selectedRow << " mode "
-        << int(c.view.mode) << " byDate " << c.view.sortByDate << "\nfile [" << c.fileName << "] caption ["
-        << viewCaptionOf(c.view) << "]\n";
+        << c.books.lettersInForm << " form " << int(c.fileForm) << " current " << c.view.currentRecord << " row "
+        << c.view.selectedRow << " mode " << int(c.view.mode) << " byDate " << c.view.sortByDate << "\nfile ["
+        << c.fileName << "] caption [" << viewCaptionOf(c.view) << "]\n";
     for (int i = 1; i <= recordCount(c.books); ++i) {
         const BookRecord& r = c.books.records[i];
         out << i << ": a" << r.authorIndex << " d" << r.dateIndex << " c" << int(r.category) << " r" << int(r.review)
