@@ -14,19 +14,6 @@ inline constexpr int MaxAuthors = 32767;
 // Which records the view shows.
 enum ViewMode : std::uint8_t { ViewAll = 0, BooksRead = 1, BooksUnread = 2, BooksFound = 3 };
 
-// What the catalogue's file on disk was when the catalogue last loaded it or
-// was saved to it, so that a save can tell whether another program has
-// changed the file since (see storage/file_on_disk.h).
-struct FileStamp {
-    std::string path;        // the file it describes; "" = none yet
-    bool described = false;  // the system described the file: the next four are known
-    std::uint64_t size = 0;
-    std::uint64_t volume = 0;
-    std::uint64_t fileIndex = 0;
-    std::int64_t modified = 0;
-    std::uint64_t hash = 0;  // of its bytes
-};
-
 // The open catalogue. Every table is numbered from 1; entry 0 exists and holds
 // nothing, so any index read from a file or a view has a defined meaning.
 // It describes the books and the view of them; it does not know how a window
@@ -46,10 +33,6 @@ struct Catalogue {
     bool changed = false;    // changes not yet saved
     int markedCount = 0;     // marked records, deleted ones too; kept by core/marks.h
     int currentRecord = 0;   // 0 = none
-    // Full path of the open file as the system names it (not a catalogue
-    // text: see platform::SystemPath); "" = none.
-    std::string fileName;
-    FileStamp onDisk;
 
     // Counts the rebuilds of the view, so that whatever shows the view can
     // tell that it has changed since.

@@ -31,12 +31,11 @@ std::string tablesOf(const Catalogue& c) {
 // Saves into memory and loads the file again into a fresh catalogue.
 void saveAndLoad(Catalogue& catalogue) {
     platform::scripted::MemoryFiles files;
-    catalogue.fileName = "/catalogue.pmr";
+    OpenedFile file{"/catalogue.pmr", {}};
     catalogue.changed = true;
-    if (saveCatalogue(catalogue, files).result != SaveOutcome::Saved) return;  // refused (a text over 255 bytes): nothing written
+    if (saveCatalogue(catalogue, file, files).result != SaveOutcome::Saved) return;  // refused (a text over 255 bytes): nothing written
     Catalogue loaded;
-    loaded.fileName = catalogue.fileName;
-    if (!loadCatalogue(loaded, files).loaded || tablesOf(loaded) != tablesOf(catalogue) || loaded.changed) {
+    if (!loadCatalogue(loaded, file, files).loaded || tablesOf(loaded) != tablesOf(catalogue) || loaded.changed) {
         std::fprintf(stderr, "a saved catalogue did not load back as it was\n");
         std::abort();
     }

@@ -92,12 +92,12 @@ void checkList(const MainWindow& main, const ScriptedUser& window) {
 
 void checkStatus(const ProgramWatch& watch, const MainWindow& main, const ScriptedUser& window) {
     const Catalogue& catalogue = main.catalogue;
+    const platform::SystemPath& path = main.file.path;
     const auto field = [&](int number) { return window.text(statusLabelId(number)); };
     const std::string folder = watch.startFolder + "/";
-    const bool inStartFolder = catalogue.fileName.starts_with(folder) &&
-                               catalogue.fileName.find('/', folder.size()) == std::string::npos;
-    require(field(1) == (inStartFolder ? catalogue.fileName.substr(folder.size()) : catalogue.fileName),
-            "status field 1 shows \"" + field(1) + "\" for the file " + catalogue.fileName);
+    const bool inStartFolder = path.starts_with(folder) && path.find('/', folder.size()) == std::string::npos;
+    require(field(1) == (inStartFolder ? path.substr(folder.size()) : path),
+            "status field 1 shows \"" + field(1) + "\" for the file " + path);
     require(field(2) == viewCaptionOf(catalogue), "status field 2 shows \"" + field(2) + "\"");
     const int markedCount = markedRecords(catalogue);
     require(catalogue.markedCount == markedCount, "markedCount is " + std::to_string(catalogue.markedCount) +
@@ -187,7 +187,7 @@ void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
             require(asked == changedByAnother, std::string("a save of ") + path + (asked ? " asked" : " did not ask") +
                                                    " about a change by another program");
         }
-        if (path != catalogue.fileName || position(path) != static_cast<long>(written.size()) - 1) continue;
+        if (path != program.main.file.path || position(path) != static_cast<long>(written.size()) - 1) continue;
         require(!catalogue.changed, "a save of " + path + " left the catalogue changed");
         Catalogue loaded = *decoded(bytes);
         loaded.viewOrder = catalogue.viewOrder;
@@ -205,15 +205,16 @@ void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
 // or saved, none deleted that it holds undeleted.
 void checkChanged(ProgramWatch& watch, const MainWindow& main, const MemoryFiles& disk) {
     const Catalogue& catalogue = main.catalogue;
-    if (!sameStamp(catalogue.onDisk, watch.savedStamp)) {
-        const auto file = disk.files.find(catalogue.onDisk.path);
-        require(file != disk.files.end(), "the catalogue was loaded from or saved to " + catalogue.onDisk.path + ", which is not there");
+    const OpenedFile& open = main.file;
+    if (!sameStamp(open.onDisk, watch.savedStamp)) {
+        const auto file = disk.files.find(open.onDisk.path);
+        require(file != disk.files.end(), "the catalogue was loaded from or saved to " + open.onDisk.path + ", which is not there");
         watch.savedBytes = file->second;
-        watch.savedStamp = catalogue.onDisk;
+        watch.savedStamp = open.onDisk;
     }
     if (catalogue.changed) return;
-    require(catalogue.fileName.empty() || catalogue.fileName == catalogue.onDisk.path,
-            "an unchanged catalogue of " + catalogue.fileName + " was loaded from or saved to " + catalogue.onDisk.path);
+    require(open.path.empty() || open.path == open.onDisk.path,
+            "an unchanged catalogue of " + open.path + " was loaded from or saved to " + open.onDisk.path);
     const auto saved = decoded(watch.savedBytes);
     require(saved.has_value() && booksOf(*saved) == booksOf(catalogue),
             "the catalogue differs from its file, and changed is clear");
@@ -230,7 +231,7 @@ ProgramWatch startWatching(const ProgramView& program, const platform::SystemPat
     ProgramWatch watch;
     watch.startFolder = startFolder;
     watch.savedBytes = FileMagic;
-    if (const FileStamp& onDisk = program.main.catalogue.onDisk; !onDisk.path.empty()) {
+    if (const FileStamp& onDisk = program.main.file.onDisk; !onDisk.path.empty()) {
         watch.savedBytes = program.disk.files.at(onDisk.path);
         watch.savedStamp = onDisk;
     }

@@ -192,6 +192,7 @@ struct Program {
     FuzzInput& input;
     MemoryFiles disk;
     Catalogue catalogue;
+    OpenedFile file;
     MainWindowState state;
     platform::scripted::ScriptedWindows ui;
     FuzzedMessageBoxes boxes{input, ui.history};
@@ -199,7 +200,7 @@ struct Program {
     platform::scripted::RecordingHelpViewer help;
     platform::scripted::FixedClock clock{2026};
     platform::scripted::FixedWidthMeasure measure{5};
-    MainWindow main{catalogue, state, ui, boxes, disk, help, clock};
+    MainWindow main{catalogue, file, state, ui, boxes, disk, help, clock};
     std::int64_t keyTime = 0;  // the list's typing clock, in milliseconds
 };
 

@@ -45,10 +45,12 @@ int importBooks(const platform::SystemPath& csv, const platform::SystemPath& pat
                 platform::Transliterator& transliterator, const platform::Clock& clock, std::ostream& out,
                 std::ostream& err) {
     Catalogue catalogue;
+    OpenedFile file;
     const bool created = !exists(files, path);
-    catalogue.fileName = created ? "" : path;
     if (!created) {
-        if (const LoadOutcome loaded = loadCatalogue(catalogue, files); loaded.problem) return fail(err, *loaded.problem);
+        file.path = path;
+        if (const LoadOutcome loaded = loadCatalogue(catalogue, file, files); loaded.problem)
+            return fail(err, *loaded.problem);
     }
 
     const ImportFileResult planned = planImportFile(csv, files, transliterator, catalogue, clock.currentYear());
@@ -58,9 +60,9 @@ int importBooks(const platform::SystemPath& csv, const platform::SystemPath& pat
     const ImportOutcome outcome = applyImport(catalogue, planned.plan);
     if (outcome.stop != InsertResult::Inserted)
         return fail(err, importOutcomeText(outcome) + "\r\nThe catalogue file is unchanged.");
-    catalogue.fileName = path;
+    file.path = path;
     catalogue.changed = catalogue.changed || created;
-    if (const SaveOutcome saved = saveCatalogue(catalogue, files); saved.result != SaveOutcome::Saved)
+    if (const SaveOutcome saved = saveCatalogue(catalogue, file, files); saved.result != SaveOutcome::Saved)
         return fail(err, saved.problem);
     out << terminalText(importOutcomeText(outcome)) << "\n";
     return 0;
@@ -69,8 +71,8 @@ int importBooks(const platform::SystemPath& csv, const platform::SystemPath& pat
 int exportBooks(const platform::SystemPath& path, const platform::SystemPath& csv, ExportForm form,
                 platform::Files& files, std::ostream& out, std::ostream& err) {
     Catalogue catalogue;
-    catalogue.fileName = path;
-    const LoadOutcome loaded = loadCatalogue(catalogue, files);
+    OpenedFile file{path, {}};
+    const LoadOutcome loaded = loadCatalogue(catalogue, file, files);
     if (!loaded.loaded) return loaded.problem ? fail(err, *loaded.problem) : 1;
     const std::vector<int> books = allBooks(catalogue);
     const ExportFileResult written = exportBooksFile(csv, files, catalogue, books, form);

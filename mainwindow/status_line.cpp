@@ -25,7 +25,7 @@ void setStatus(MainWindow& main, int field, const std::string& text) {
     if (!main.state.window) return;
     std::string shown = text;
     switch (field) {
-        case 1: shown = text.empty() ? fileDisplay(main.catalogue.fileName, main.state.startDirectory) : "Status: " + text; break;
+        case 1: shown = text.empty() ? fileDisplay(main.file.path, main.state.startDirectory) : "Status: " + text; break;
         case 2:
         case 3: break;
         case 4: shown = positionText(main.catalogue.selectedRow, viewCount(main.catalogue)); break;

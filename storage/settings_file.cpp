@@ -30,20 +30,20 @@ platform::SystemPath readSettings(const platform::SystemPath& startDirectory, pl
     return contents;
 }
 
-void readSettings(Catalogue& catalogue, const platform::SystemPath& startDirectory, platform::Files& files) {
-    catalogue.fileName = readSettings(startDirectory, files);
+void readSettings(OpenedFile& file, const platform::SystemPath& startDirectory, platform::Files& files) {
+    file.path = readSettings(startDirectory, files);
 }
 
-std::optional<FileProblem> writeSettings(const Catalogue& catalogue, const platform::SystemPath& startDirectory,
+std::optional<FileProblem> writeSettings(const OpenedFile& file, const platform::SystemPath& startDirectory,
                                          platform::Files& files) {
     const platform::SystemPath path = settingsPath(startDirectory);
     std::string reason;
-    if (catalogue.fileName.find_first_of("\r\n") != std::string::npos) {
+    if (file.path.find_first_of("\r\n") != std::string::npos) {
         reason = "the catalogue's name holds a line break";
     } else {
-        const platform::ReplaceResult written = files.replaceWhole(path, catalogue.fileName + "\r\n");
+        const platform::ReplaceResult written = files.replaceWhole(path, file.path + "\r\n");
         if (written.outcome != platform::ReplaceResult::NotReplaced) return std::nullopt;
         reason = written.reason;
     }
-    return FileProblem{FileProblem::SettingsNotWritten, path, {}, reason, catalogue.fileName};
+    return FileProblem{FileProblem::SettingsNotWritten, path, {}, reason, file.path};
 }

@@ -102,7 +102,7 @@ TEST_F(FileCommands, SaveAsOntoAnExistingFileAsksFirst) {
         EXPECT_EQ(lastBox().buttons, Buttons::YesNo);
         EXPECT_EQ(lastBox().icon, Icon::Exclamation);
         EXPECT_EQ(readFile(folder / "other.pmr"), "keep me");
-        EXPECT_EQ(catalogue.fileName, shelf);
+        EXPECT_EQ(file.path, shelf);
 
         ui.fileDialogs.expectName(folder / "other.pmr");
         ui.messageBoxes.expect(Answer::Yes);
@@ -123,7 +123,7 @@ TEST_F(FileCommands, AFailedSaveAsKeepsTheNameTheChangesAndTheSettings) {
         ui.messageBoxes.expect(Answer::Ok);
         user.chooseMenuItem(SaveAsCommand);
         EXPECT_EQ(lastBox().caption, "File Error");
-        EXPECT_EQ(catalogue.fileName, shelf);
+        EXPECT_EQ(file.path, shelf);
         EXPECT_TRUE(catalogue.changed);
         EXPECT_EQ(field(user, 1), "shelf.pmr");
         EXPECT_EQ(rows(user).size(), 3u);
@@ -170,7 +170,7 @@ TEST_F(FileCommands, OpenStopsWhenTheChangesItWasToSaveWereNotSaved) {
         user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(titles(user), (Strings{"  Emma"}));
         EXPECT_TRUE(catalogue.changed);
-        EXPECT_EQ(catalogue.fileName, "");
+        EXPECT_EQ(file.path, "");
     });
     EXPECT_FALSE(std::filesystem::exists(folder / "quorvels.ini"));
 }
@@ -186,7 +186,7 @@ TEST_F(FileCommands, ARefusedFileLeavesTheOpenCatalogueAndTheSettingsAlone) {
         user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(lastBox().caption, "Data Error");
         EXPECT_EQ(titles(user), (Strings{"  Curtain", "  The Hobbit"}));
-        EXPECT_EQ(catalogue.fileName, shelf);
+        EXPECT_EQ(file.path, shelf);
         EXPECT_EQ(field(user, 1), "shelf.pmr");
     });
     EXPECT_EQ(settings(), shelf + "\r\n");
@@ -243,7 +243,7 @@ TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
         user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(lastBox().text, "File Name: " + folder / "????\?/???.pmr" +
                                       "\r\nThe new catalogue file could not be created: " + missingFolderReason() + ".");
-        EXPECT_EQ(catalogue.fileName, elsewhere);
+        EXPECT_EQ(file.path, elsewhere);
     });
     EXPECT_EQ(settings(), elsewhere + "\r\n");
 }

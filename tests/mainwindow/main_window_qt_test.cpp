@@ -41,15 +41,16 @@ struct MainWindowOnQt : ::testing::Test {
     platform::scripted::FixedClock clock{2026};
     const platform::qt::QtTextMeasure measure = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     Catalogue catalogue;
+    OpenedFile file;
     MainWindowState state;
-    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), help, clock};
+    MainWindow main{catalogue, file, state, windows, noMessages, platform::systemFiles(), help, clock};
 
     MainWindowOnQt() {
         state.listMeasure = &measure;
-        catalogue.fileName = QUORVELS_SAMPLE;
+        file.path = QUORVELS_SAMPLE;
         StorageDialogue dialogue = storageDialogueOf(main);
         dialogue.hold = nullptr;  // the sample is shared by the tests running at the same time
-        loadCatalogueTelling(catalogue, dialogue);
+        loadCatalogueTelling(catalogue, file, dialogue);
     }
 
     // Runs the main window and calls `whileShown` once it is up and laid out.

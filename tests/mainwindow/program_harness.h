@@ -65,10 +65,11 @@ struct ProgramHarness : MainWindowHarness {
     // of the program writes it.
     std::string saveCatalogueFile(const std::string& name, const std::function<void(Catalogue&)>& fill) {
         Catalogue books;
+        OpenedFile booksFile;
         fill(books);
-        books.fileName = startFolder + PathSeparator + name;
-        saveCatalogue(books, platform::systemFiles());
-        return books.fileName;
+        booksFile.path = startFolder + PathSeparator + name;
+        saveCatalogue(books, booksFile, platform::systemFiles());
+        return booksFile.path;
     }
 
     void writeSettingsFile(const std::string& catalogueFile) {
@@ -78,8 +79,9 @@ struct ProgramHarness : MainWindowHarness {
     // The catalogue a file holds, as "AUTHOR TITLE" in author order.
     static std::vector<std::string> booksInFile(const std::string& path) {
         Catalogue loaded;
-        loaded.fileName = path;
-        loadCatalogue(loaded, platform::systemFiles());
+        OpenedFile loadedFile;
+        loadedFile.path = path;
+        loadCatalogue(loaded, loadedFile, platform::systemFiles());
         return viewRows(loaded);
     }
 

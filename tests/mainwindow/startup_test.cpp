@@ -37,10 +37,11 @@ struct Startup : MainWindowHarness, ::testing::Test {
     // Saves a small catalogue through storage, as the program would.
     void saveBooks(const std::string& path) {
         Catalogue books;
+        OpenedFile booksFile;
         addBook(books, "Tolkien, J.R.R.", "The Hobbit", "09-21-1995", 11, 9);
         addBook(books, "Christie, Agatha", "Murder on the Orient Express", "", 2);
-        books.fileName = path;
-        ASSERT_EQ(saveCatalogue(books, platform::systemFiles()).result, SaveOutcome::Saved);
+        booksFile.path = path;
+        ASSERT_EQ(saveCatalogue(books, booksFile, platform::systemFiles()).result, SaveOutcome::Saved);
     }
 
     void writeSettings(const std::string& catalogue) { writeFile(startFolder / "quorvels.ini", catalogue + "\r\n"); }
@@ -126,7 +127,7 @@ TEST_F(Startup, ARememberedCatalogueThatCannotBeOpenedIsReportedAndTheViewShown)
                                                  "\r\nThe file could not be read: No such file or directory.\r\n"
                                                  "Nothing was loaded.");
     EXPECT_EQ(ui.messageBoxes.shown[0].caption, "File Error");
-    EXPECT_EQ(catalogue.fileName, "");
+    EXPECT_EQ(file.path, "");
     EXPECT_EQ(readFile(startFolder / "quorvels.ini"), startFolder / "Документы/книги.pmr\r\n");  // kept for a later start
 }
 
@@ -165,9 +166,10 @@ TEST(StartupWithANamedCatalogue, OpensItAndRemembersItOrFallsBackToTheRemembered
     TemporaryFolder folder;
     const auto save = [](const std::string& path, int books) {
         Catalogue catalogue;
+        OpenedFile file;
         for (int i = 0; i < books; ++i) addBook(catalogue, "Author " + std::to_string(i), "Title", "", 1);
-        catalogue.fileName = path;
-        ASSERT_EQ(saveCatalogue(catalogue, platform::systemFiles()).result, SaveOutcome::Saved);
+        file.path = path;
+        ASSERT_EQ(saveCatalogue(catalogue, file, platform::systemFiles()).result, SaveOutcome::Saved);
     };
     const std::string settings = folder / "quorvels.ini";
     std::filesystem::create_directory(fsPath(folder / "shelf"));

@@ -20,10 +20,10 @@ TEST(SettingsFile, ItLivesInTheStartDirectory) {
 
 TEST(SettingsFile, FirstStartWithoutAFileGivesNoCatalogueAndWritesNothing) {
     TempDir dir;
-    Catalogue c;
-    c.fileName = "stale";
-    readSettings(c, dir.path, platform::systemFiles());
-    EXPECT_EQ(c.fileName, "");
+    OpenedFile file;
+    file.path = "stale";
+    readSettings(file, dir.path, platform::systemFiles());
+    EXPECT_EQ(file.path, "");
     int error = -1;
     EXPECT_EQ(readSettings(dir.path, platform::systemFiles(), &error), "");
     EXPECT_EQ(error, 0);  // a missing file is the normal first start
@@ -48,9 +48,9 @@ TEST(SettingsFile, AWriteLeavesExactlyOneLine) {
     TempDir dir;
     writeBytes(dir / "quorvels.ini", "/old/first.pmr\r\n/old/second.pmr\r\n");
     Ui ui;
-    Catalogue c;
-    c.fileName = "/data/books.pmr";
-    EXPECT_TRUE(writeSettingsTelling(c, dir.path, ui.storage));
+    OpenedFile file;
+    file.path = "/data/books.pmr";
+    EXPECT_TRUE(writeSettingsTelling(file, dir.path, ui.storage));
     EXPECT_EQ(readBytes(dir / "quorvels.ini"), "/data/books.pmr\r\n");
     EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"quorvels.ini"});
 }
@@ -58,30 +58,30 @@ TEST(SettingsFile, AWriteLeavesExactlyOneLine) {
 TEST(SettingsFile, APathWithBlanksAndHighBytesIsKeptWhole) {
     TempDir dir;
     Ui ui;
-    Catalogue c;
-    c.fileName = "/home/ann/My Books/caf\xE9 list 2005.pmr";
-    EXPECT_TRUE(writeSettingsTelling(c, dir.path, ui.storage));
-    EXPECT_EQ(readBytes(dir / "quorvels.ini"), c.fileName + "\r\n");
-    Catalogue next;
-    readSettings(next, dir.path, platform::systemFiles());
-    EXPECT_EQ(next.fileName, c.fileName);
+    OpenedFile file;
+    file.path = "/home/ann/My Books/caf\xE9 list 2005.pmr";
+    EXPECT_TRUE(writeSettingsTelling(file, dir.path, ui.storage));
+    EXPECT_EQ(readBytes(dir / "quorvels.ini"), file.path + "\r\n");
+    OpenedFile nextFile;
+    readSettings(nextFile, dir.path, platform::systemFiles());
+    EXPECT_EQ(nextFile.path, file.path);
 }
 
 TEST(SettingsFile, WrittenAfterOpenAndAfterSaveAs) {
     TempDir dir;
     Ui ui;
-    Catalogue c;
+    OpenedFile file;
     // Open: fileName := the chosen path, then writeSettings.
-    c.fileName = dir / "opened.pmr";
-    ASSERT_TRUE(writeSettingsTelling(c, dir.path, ui.storage));
+    file.path = dir / "opened.pmr";
+    ASSERT_TRUE(writeSettingsTelling(file, dir.path, ui.storage));
     EXPECT_EQ(readBytes(dir / "quorvels.ini"), (dir / "opened.pmr") + "\r\n");
     // Save As: fileName := the new path, then writeSettings.
-    c.fileName = dir / "saved as.pmr";
-    ASSERT_TRUE(writeSettingsTelling(c, dir.path, ui.storage));
+    file.path = dir / "saved as.pmr";
+    ASSERT_TRUE(writeSettingsTelling(file, dir.path, ui.storage));
     EXPECT_EQ(readBytes(dir / "quorvels.ini"), (dir / "saved as.pmr") + "\r\n");
-    Catalogue next;
-    readSettings(next, dir.path, platform::systemFiles());
-    EXPECT_EQ(next.fileName, dir / "saved as.pmr");
+    OpenedFile nextFile;
+    readSettings(nextFile, dir.path, platform::systemFiles());
+    EXPECT_EQ(nextFile.path, dir / "saved as.pmr");
 }
 
 TEST(SettingsFile, AFailedWriteIsReportedAndTheOldFileStays) {
@@ -90,9 +90,9 @@ TEST(SettingsFile, AFailedWriteIsReportedAndTheOldFileStays) {
     makeReadOnly(dir / "quorvels.ini");
     Ui ui;
     ui.messages.expect(Answer::Ok);
-    Catalogue c;
-    c.fileName = "/new.pmr";
-    EXPECT_FALSE(writeSettingsTelling(c, dir.path, ui.storage));
+    OpenedFile file;
+    file.path = "/new.pmr";
+    EXPECT_FALSE(writeSettingsTelling(file, dir.path, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     // The reason is the system's own words for a refused write.
     const std::string& text = ui.messages.shown[0].text;
@@ -109,9 +109,9 @@ TEST(SettingsFile, AMissingStartDirectoryIsReported) {
     TempDir dir;
     Ui ui;
     ui.messages.expect(Answer::Ok);
-    Catalogue c;
-    c.fileName = "/new.pmr";
-    EXPECT_FALSE(writeSettingsTelling(c, dir / "gone", ui.storage));
+    OpenedFile file;
+    file.path = "/new.pmr";
+    EXPECT_FALSE(writeSettingsTelling(file, dir / "gone", ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_NE(ui.messages.shown[0].text.find(missingFolderReason()), std::string::npos);
 }
@@ -121,9 +121,9 @@ TEST(SettingsFile, ANameWithALineBreakIsNotWritten) {
     writeBytes(dir / "quorvels.ini", "/old.pmr\r\n");
     Ui ui;
     ui.messages.expect(Answer::Ok);
-    Catalogue c;
-    c.fileName = "/odd\nname.pmr";
-    EXPECT_FALSE(writeSettingsTelling(c, dir.path, ui.storage));
+    OpenedFile file;
+    file.path = "/odd\nname.pmr";
+    EXPECT_FALSE(writeSettingsTelling(file, dir.path, ui.storage));
     EXPECT_NE(ui.messages.shown.at(0).text.find("line break"), std::string::npos);
     EXPECT_EQ(readBytes(dir / "quorvels.ini"), "/old.pmr\r\n");
 }
@@ -138,14 +138,14 @@ TEST(SettingsFile, AnUnreadableSettingsFileGivesNoCatalogueAndSaysWhy) {
 
 TEST(SettingsFile, EveryCallOfTheWriteFailingOnceOrForGoodLeavesTheOldFile) {
     TempDir dir;
-    Catalogue c;
-    c.fileName = "/new.pmr";
+    OpenedFile file;
+    file.path = "/new.pmr";
     std::size_t calls = 0;
     {
         writeBytes(dir / "quorvels.ini", "/old.pmr\r\n");
         FailingSystemFiles failing;
         Ui ui(failing.files);
-        ASSERT_TRUE(writeSettingsTelling(c, dir.path, ui.storage));
+        ASSERT_TRUE(writeSettingsTelling(file, dir.path, ui.storage));
         calls = failing.calls.calls.size();
     }
     for (const auto failure : {FailingSystemFiles::Failure::Once, FailingSystemFiles::Failure::ForGood})
@@ -156,7 +156,7 @@ TEST(SettingsFile, EveryCallOfTheWriteFailingOnceOrForGoodLeavesTheOldFile) {
             failing.calls.failure = failure;
             Ui ui(failing.files);
             ui.messages.expect(Answer::Ok);
-            const bool written = writeSettingsTelling(c, dir.path, ui.storage);
+            const bool written = writeSettingsTelling(file, dir.path, ui.storage);
             SCOPED_TRACE(failing.calls.failedCall());
             const std::string now = readBytes(dir / "quorvels.ini");
             EXPECT_TRUE(now == "/old.pmr\r\n" || now == "/new.pmr\r\n");

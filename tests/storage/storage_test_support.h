@@ -101,14 +101,14 @@ struct Layout {
     }
 };
 
-// Everything of a catalogue that loading or saving may touch, as text, so that
+// Everything of a catalogue and its file that loading or saving may touch, as text, so that
 // "nothing changed" is one comparison with a readable difference.
-inline std::string dump(const Catalogue& c) {
+inline std::string dump(const Catalogue& c, const OpenedFile& file) {
     std::ostringstream out;
     out << "records " << recordCount(c) << " authors " << authorCount(c) << " dates " << c.readDates.size() - 1
         << "\nchanged " << c.changed << " marked " << c.markedCount << " upper " << c.upperCase << " inForm "
         << c.lettersInForm << " current " << c.currentRecord << " row " << c.selectedRow << " mode "
-        << int(c.viewMode) << " byDate " << c.sortByDate << "\nfile [" << c.fileName << "] caption ["
+        << int(c.viewMode) << " byDate " << c.sortByDate << "\nfile [" << file.path << "] caption ["
         << viewCaptionOf(c) << "]\n";
     for (int i = 1; i <= recordCount(c); ++i) {
         const BookRecord& r = c.records[i];
