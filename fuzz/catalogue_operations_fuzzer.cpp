@@ -31,7 +31,7 @@ std::string tablesOf(const Catalogue& c) {
 // Saves into memory and loads the file again into a fresh catalogue.
 void saveAndLoad(Catalogue& catalogue) {
     platform::scripted::MemoryFiles files;
-    OpenedFile file{"/catalogue.pmr", {}};
+    OpenedFile file{platform::SystemPath::fromSystem("/catalogue.pmr"), {}};
     catalogue.changed = true;
     if (saveCatalogue(catalogue, file, files).result != SaveOutcome::Saved) return;  // refused (a text over 255 bytes): nothing written
     Catalogue loaded;

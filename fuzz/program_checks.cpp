@@ -92,9 +92,9 @@ void checkList(const MainWindow& main, const ScriptedUser& window) {
 
 void checkStatus(const ProgramWatch& watch, const MainWindow& main, const ScriptedUser& window) {
     const Catalogue& catalogue = main.catalogue;
-    const platform::SystemPath& path = main.file.path;
+    const std::string& path = main.file.path.systemBytes();
     const auto field = [&](int number) { return window.text(statusLabelId(number)); };
-    const std::string folder = watch.startFolder + "/";
+    const std::string folder = watch.startFolder.systemBytes() + "/";
     const bool inStartFolder = path.starts_with(folder) && path.find('/', folder.size()) == std::string::npos;
     require(field(1) == (inStartFolder ? path.substr(folder.size()) : path),
             "status field 1 shows \"" + field(1) + "\" for the file " + path);
@@ -162,8 +162,9 @@ void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
         return std::find(written.begin(), written.end(), path) - written.begin();
     };
     const auto backupOfLaterSave = [&](const platform::SystemPath& path) {
-        if (!path.ends_with(".bak")) return false;
-        const auto saved = position(path.substr(0, path.size() - 4));
+        const std::string& name = path.systemBytes();
+        if (!name.ends_with(".bak")) return false;
+        const auto saved = position(platform::SystemPath::fromSystem(name.substr(0, name.size() - 4)));
         return saved > position(path) && saved < static_cast<long>(written.size());
     };
     for (const platform::SystemPath& path : written) {
@@ -172,11 +173,12 @@ void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
 
         // A backup written again later in the step (Open makes an empty file
         // an empty catalogue) leaves nothing to compare.
-        const platform::SystemPath backup = path + ".bak";
+        const platform::SystemPath backup = platform::withSuffix(path, ".bak");
+        const std::string& name = path.systemBytes();
         const bool backupWrittenLater = position(backup) > position(path) && position(backup) < static_cast<long>(written.size());
         if (const auto before = watch.filesBefore.find(path); before != watch.filesBefore.end() && !backupWrittenLater) {
-            require(position(backup) < position(path), "a save of " + path + " kept no backup first");
-            require(disk.files.at(backup) == before->second, "the backup of " + path + " is not the file it replaced");
+            require(position(backup) < position(path), "a save of " + name + " kept no backup first");
+            require(disk.files.at(backup) == before->second, "the backup of " + name + " is not the file it replaced");
         }
         if (path == watch.savedStamp.path) {
             const auto before = watch.filesBefore.find(path);
@@ -184,11 +186,11 @@ void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
             const std::string question = messageFor({FileProblem::ChangedElsewhere, path, {}, {}, {}}).text;
             const bool asked = std::any_of(program.boxes.begin() + static_cast<long>(watch.boxesBefore), program.boxes.end(),
                                            [&](const auto& box) { return box.text == question; });
-            require(asked == changedByAnother, std::string("a save of ") + path + (asked ? " asked" : " did not ask") +
+            require(asked == changedByAnother, "a save of " + name + (asked ? " asked" : " did not ask") +
                                                    " about a change by another program");
         }
         if (path != program.main.file.path || position(path) != static_cast<long>(written.size()) - 1) continue;
-        require(!catalogue.changed, "a save of " + path + " left the catalogue changed");
+        require(!catalogue.changed, "a save of " + name + " left the catalogue changed");
         Catalogue loaded = *decoded(bytes);
         loaded.viewOrder = catalogue.viewOrder;
         loaded.selectedRow = catalogue.selectedRow;
@@ -208,13 +210,14 @@ void checkChanged(ProgramWatch& watch, const MainWindow& main, const MemoryFiles
     const OpenedFile& open = main.file;
     if (!sameStamp(open.onDisk, watch.savedStamp)) {
         const auto file = disk.files.find(open.onDisk.path);
-        require(file != disk.files.end(), "the catalogue was loaded from or saved to " + open.onDisk.path + ", which is not there");
+        require(file != disk.files.end(), "the catalogue was loaded from or saved to " + open.onDisk.path.systemBytes() + ", which is not there");
         watch.savedBytes = file->second;
         watch.savedStamp = open.onDisk;
     }
     if (catalogue.changed) return;
     require(open.path.empty() || open.path == open.onDisk.path,
-            "an unchanged catalogue of " + open.path + " was loaded from or saved to " + open.onDisk.path);
+            "an unchanged catalogue of " + open.path.systemBytes() + " was loaded from or saved to " +
+                open.onDisk.path.systemBytes());
     const auto saved = decoded(watch.savedBytes);
     require(saved.has_value() && booksOf(*saved) == booksOf(catalogue),
             "the catalogue differs from its file, and changed is clear");

@@ -104,9 +104,11 @@ std::optional<int> runCommandLine(const std::vector<std::string>& arguments, pla
     if (command == "--help" && count == 1) return out << Usage, 0;
     if (command == "--version" && count == 1) return out << "quorvels " << QUORVELS_VERSION << "\n", 0;
     if (command == "--import" && count == 3)
-        return importBooks(arguments[1], arguments[2], files, transliterator, clock, out, err);
+        return importBooks(platform::SystemPath::fromSystem(arguments[1]), platform::SystemPath::fromSystem(arguments[2]),
+                           files, transliterator, clock, out, err);
     if (command == "--export" && (count == 3 || (count == 4 && arguments[3] == "--goodreads")))
-        return exportBooks(arguments[1], arguments[2], count == 4 ? ExportForm::Goodreads : ExportForm::Quorvels,
+        return exportBooks(platform::SystemPath::fromSystem(arguments[1]), platform::SystemPath::fromSystem(arguments[2]),
+                           count == 4 ? ExportForm::Goodreads : ExportForm::Quorvels,
                            files, out, err);
     return refuse(arguments, err);
 }
@@ -116,5 +118,5 @@ std::optional<platform::SystemPath> windowCatalogue(const std::vector<std::strin
         refuse(arguments, err);
         return std::nullopt;
     }
-    return arguments.empty() ? "" : arguments[0];
+    return arguments.empty() ? platform::SystemPath{} : platform::SystemPath::fromSystem(arguments[0]);
 }

@@ -49,7 +49,7 @@ bool userAllowsWritingTo(MainWindow& main, const platform::SystemPath& path) {
 }
 
 void openCatalogueFile(MainWindow& main) {
-    const auto chosen = askCatalogueFile(main, FileDialogKind::Open, "Open File", "");
+    const auto chosen = askCatalogueFile(main, FileDialogKind::Open, "Open File", {});
     if (!chosen) return;
     Catalogue& catalogue = main.catalogue;
     StorageDialogue dialogue = storageDialogueOf(main);

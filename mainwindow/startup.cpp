@@ -21,7 +21,7 @@ namespace {
 platform::SystemPath namedCataloguePath(const StartupPlace& place) {
     const platform::SystemPath& name = place.namedCatalogue;
     if (name.empty() || platform::isAbsolutePath(name)) return name;
-    return platform::withFinalSeparator(place.startDirectory) + name;
+    return platform::inFolder(place.startDirectory, name);
 }
 
 }  // namespace

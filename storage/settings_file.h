@@ -12,7 +12,7 @@
 // full path of that catalogue as the system names it (its bytes as they are,
 // not a Windows-1252 text), then a carriage return and a line feed. It lives
 // in the folder the program was started in.
-inline constexpr std::string_view SettingsFileName = "quorvels.ini";
+inline const platform::SystemPath SettingsFileName = platform::SystemPath::fromSystem("quorvels.ini");
 
 // startDirectory + "/quorvels.ini".
 platform::SystemPath settingsPath(const platform::SystemPath& startDirectory);

@@ -15,14 +15,16 @@ constexpr int MaxTemporaryNames = 100;  // attempts at a free temporary name
 
 // The folder part of a path as the system calls take it ("." when it has
 // none, no final "/"), and the name part.
-SystemPath directoryOf(const SystemPath& path) {
+std::string directoryOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
     if (slash == 0) return "/";
     return path.substr(0, slash);
 }
 
-SystemPath nameOf(const SystemPath& path) {
+SystemPath directoryOf(const SystemPath& path) { return SystemPath::fromSystem(directoryOf(path.systemBytes())); }
+
+std::string nameOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
@@ -31,9 +33,10 @@ SystemPath temporaryName(const SystemPath& target) {
     static std::mt19937 random{std::random_device{}()};
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof letters) - 2);
-    SystemPath name = directoryOf(target) + "/." + nameOf(target) + ".";
+    const std::string& bytes = target.systemBytes();
+    std::string name = directoryOf(bytes) + "/." + nameOf(bytes) + ".";
     for (int i = 0; i < 8; ++i) name += letters[pick(random)];
-    return name + ".tmp";
+    return SystemPath::fromSystem(name + ".tmp");
 }
 
 ReplaceResult failed(int error, SystemPath target, std::string reason = {}) {
@@ -60,7 +63,9 @@ int resolveLinks(PosixFileCalls& calls, const SystemPath& path, SystemPath& targ
         SystemPath link;
         if (const int linkError = calls.readLink(current, link); linkError != 0) return linkError;
         if (link.empty()) return ENOENT;
-        current = link.front() == '/' ? link : directoryOf(current) + "/" + link;
+        const std::string& linkBytes = link.systemBytes();
+        current = linkBytes.front() == '/' ? link
+                                          : SystemPath::fromSystem(directoryOf(current.systemBytes()) + "/" + linkBytes);
     }
     return ELOOP;
 }

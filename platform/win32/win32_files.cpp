@@ -26,9 +26,9 @@ SystemPath temporaryName(const SystemPath& target) {
     static std::mt19937 random{std::random_device{}() ^ GetCurrentProcessId() ^ static_cast<unsigned>(GetTickCount64())};
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof letters) - 2);
-    SystemPath name = folderOf(target) + "." + fileNameOf(target) + ".";
+    std::string name = folderOf(target).systemBytes() + "." + fileNameOf(target).systemBytes() + ".";
     for (int i = 0; i < 8; ++i) name += letters[pick(random)];
-    return name + ".tmp";
+    return SystemPath::fromSystem(name + ".tmp");
 }
 
 ReplaceResult failed(int error, std::string reason, SystemPath target) {
@@ -161,7 +161,7 @@ struct OpenLockFile final : FileHold {
 }  // namespace
 
 HoldResult Win32Files::holdOpen(const SystemPath& path) {
-    const SystemPath lockName = path + ".lock";
+    const SystemPath lockName = withSuffix(path, ".lock");
     // Opened unshared first: that succeeds only while no other program has
     // the lock file open, a file left by a crash included, and the close
     // deletes it again. Then every holder keeps it open shared.

@@ -85,7 +85,7 @@ const std::vector<SampleFile> SampleFiles = {
 std::string dateText(std::uint16_t packed) { return packed == 0 ? "" : formatReadDate(packed); }
 
 ImportFileResult planSample(const std::string& name, const Catalogue& catalogue) {
-    return planImportFile("data/" + name, platform::systemFiles(), platform::systemTransliterator(), catalogue,
+    return planImportFile(platform::SystemPath::fromSystem("data/" + name), platform::systemFiles(), platform::systemTransliterator(), catalogue,
                           CurrentYear);
 }
 

@@ -45,7 +45,7 @@ struct ProgramByKeyboard : ::testing::Test {
 
 TEST_F(ProgramByKeyboard, EveryDialogIsWalkedFromTheMainWindow) {
     state.listMeasure = &measure;
-    file.path = QUORVELS_SAMPLE;
+    file.path = platform::SystemPath::fromSystem(QUORVELS_SAMPLE);
     StorageDialogue dialogue = storageDialogueOf(main);
     dialogue.hold = nullptr;  // the sample is shared by the tests running at the same time
     ASSERT_TRUE(loadCatalogueTelling(catalogue, file, dialogue));

@@ -22,7 +22,7 @@ std::string theirFile() {
 }
 
 // The catalogue of ourFile() at path, loaded into `file`, with a book added.
-Catalogue openedAndChanged(const std::string& path, OpenedFile& file, Ui& ui) {
+Catalogue openedAndChanged(const TestPath& path, OpenedFile& file, Ui& ui) {
     writeBytes(path, ourFile());
     Catalogue c;
     c.upperCase = true;

@@ -137,7 +137,7 @@ TEST_F(ProgramOnQt, TheCloseBoxAsksAndCancelKeepsTheWindow) {
 // leaves the question about replacing a file to the program.
 TEST_F(ProgramOnQt, TheFileDialogsTakeNewNamesAndLeaveReplacingToTheProgram) {
     const platform::FileDialogRequest open{
-        "Open File", {{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}}, "pmr", folder.path, ""};
+        "Open File", {{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}}, "pmr", folder.path, {}};
     for (const char* typed : {"caf\u00E9", "\u03A9mega"}) {  // Greek is not in Windows-1252
         whenModal<QFileDialog>([typed](QFileDialog& dialog) {
             EXPECT_EQ(dialog.windowTitle(), "Open File");

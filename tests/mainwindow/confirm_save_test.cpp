@@ -14,7 +14,7 @@ using platform::Buttons;
 using platform::Icon;
 
 // A changed catalogue, and `file` naming fileName.
-Catalogue changedCatalogue(const std::string& fileName, OpenedFile& file) {
+Catalogue changedCatalogue(const TestPath& fileName, OpenedFile& file) {
     Catalogue c;
     c.upperCase = true;
     insertRecord(c, "AUTHOR", "TITLE", "", 0, 1, 1);
@@ -115,7 +115,7 @@ TEST(ConfirmSaveChanges, YesThenCancellingSaveAsKeepsTheProgramRunning) {
     ui.storage.saveAs = [] {};  // the user cancelled the file dialog
     EXPECT_TRUE(confirmSaveChanges(c, file, ui.storage));
     EXPECT_TRUE(c.changed);
-    EXPECT_EQ(file.path, "");
+    EXPECT_EQ(file.path, platform::SystemPath{});
 }
 
 TEST(ConfirmSaveChanges, YesThenAFailedSaveAsSaveIsNotRetried) {

@@ -47,7 +47,7 @@ struct MainWindowOnQt : ::testing::Test {
 
     MainWindowOnQt() {
         state.listMeasure = &measure;
-        file.path = QUORVELS_SAMPLE;
+        file.path = platform::SystemPath::fromSystem(QUORVELS_SAMPLE);
         StorageDialogue dialogue = storageDialogueOf(main);
         dialogue.hold = nullptr;  // the sample is shared by the tests running at the same time
         loadCatalogueTelling(catalogue, file, dialogue);
@@ -280,7 +280,7 @@ TEST_F(MainWindowOnQt, AltAndTheMnemonicOpenAMenu) {
 // The help viewer opens the help file installed beside the program (as
 // start-up finds it there) at its contents, and closes with the main window.
 TEST_F(MainWindowOnQt, HelpOpensTheGuideAtItsContentsUntilTheWindowCloses) {
-    state.helpPath = QUORVELS_BUILT_HELP;
+    state.helpPath = platform::SystemPath::fromSystem(QUORVELS_BUILT_HELP);
     run([&](QtWindow& window) {
         window.menuItem(HelpCommand)->trigger();
         platform::qt::HelpWindow* guide = help.window();

@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     Catalogue catalogue;
     OpenedFile file;
-    file.path = argv[1];
+    file.path = platform::SystemPath::fromSystem(argv[1]);
     if (!loadCatalogue(catalogue, file, platform::systemFiles()).loaded) {
         std::fprintf(stderr, "%s could not be read\n", argv[1]);
         return 1;

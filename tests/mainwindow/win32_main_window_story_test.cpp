@@ -142,14 +142,13 @@ struct ProgramOnWindows : ::testing::Test {
     void writeCatalogueFile(const std::string& fileName, Catalogue books) {
         OpenedFile booksFile{folder / fileName, {}};
         ASSERT_EQ(saveCatalogue(books, booksFile, platform::systemFiles()).result, SaveOutcome::Saved);
-        writeFile(folder / "quorvels.ini", booksFile.path + "\r\n");
+        writeFile(folder / "quorvels.ini", booksFile.path.systemBytes() + "\r\n");
     }
 
     // The catalogue a file holds, as "AUTHOR TITLE" in author order.
-    static Rows booksInFile(const std::string& path) {
+    static Rows booksInFile(const TestPath& path) {
         Catalogue loaded;
-        OpenedFile loadedFile;
-        loadedFile.path = path;
+        OpenedFile loadedFile{path, {}};
         EXPECT_TRUE(loadCatalogue(loaded, loadedFile, platform::systemFiles()).loaded);
         return viewRows(loaded);
     }

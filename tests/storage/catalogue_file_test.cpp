@@ -37,7 +37,7 @@ void add(Catalogue& c, const std::string& author, const std::string& title, cons
 }
 
 // Saves c to path (which it names), insisting on success.
-void save(Catalogue& c, const std::string& path) {
+void save(Catalogue& c, const TestPath& path) {
     Ui ui;
     OpenedFile file{path, {}};
     c.changed = true;
@@ -46,7 +46,7 @@ void save(Catalogue& c, const std::string& path) {
     EXPECT_FALSE(c.changed);
 }
 
-Catalogue load(const std::string& path) {
+Catalogue load(const TestPath& path) {
     Ui ui;
     Catalogue c;
     OpenedFile file;
@@ -236,7 +236,7 @@ TEST(CatalogueFile, AnEmptyFileHasTheWrongMagic) {
     EXPECT_FALSE(loadCatalogueTelling(c, file, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_EQ(ui.messages.shown[0].caption, "Data Error");
-    EXPECT_EQ(file.path, "");
+    EXPECT_EQ(file.path, platform::SystemPath{});
     EXPECT_EQ(readBytes(dir / "empty.pmr"), "");
 }
 

@@ -39,7 +39,7 @@ Catalogue previousCatalogue(OpenedFile& file) {
     insertRecord(c, "PREVIOUS", "BOOK", "", 0, 1, 1);
     insertRecord(c, "PREVIOUS", "OTHER BOOK", "", 0x3399, 1, 1);
     c.changed = true;
-    file.path = "previous.pmr";
+    file.path = TestPath("previous.pmr");
     c.currentRecord = 2;
     return c;
 }
@@ -59,9 +59,9 @@ Loaded loadBytes(const std::string& bytes) {
     OpenedFile file;
     Catalogue c = previousCatalogue(file);
     const std::string before = dump(c, file);
-    file.path = "damaged.pmr";
+    file.path = TestPath("damaged.pmr");
     Loaded result;
-    result.loaded = loadCatalogueTelling(c, file, ui.storage, "previous.pmr");
+    result.loaded = loadCatalogueTelling(c, file, ui.storage, TestPath("previous.pmr"));
     if (!ui.messages.shown.empty()) {
         result.message = ui.messages.shown[0].text;
         result.caption = ui.messages.shown[0].caption;
@@ -74,7 +74,7 @@ Loaded loadBytes(const std::string& bytes) {
         return result;
     }
     EXPECT_TRUE(ui.messages.shown.empty());
-    EXPECT_EQ(file.path, "damaged.pmr");
+    EXPECT_EQ(file.path, TestPath("damaged.pmr"));
     const auto breaks = invariantBreaks(c, false);
     EXPECT_TRUE(breaks.empty()) << breaks.front();
     // Whatever loaded can be worked with and written back.

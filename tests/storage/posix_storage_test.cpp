@@ -26,7 +26,7 @@ TEST(CatalogueFile, AnUnreadableFileIsReported) {
     EXPECT_FALSE(loadCatalogueTelling(c, file, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_NE(ui.messages.shown[0].text.find("Permission denied"), std::string::npos);
-    EXPECT_EQ(file.path, "");
+    EXPECT_EQ(file.path, platform::SystemPath{});
 }
 
 TEST(CatalogueFile, LoadingNeverWritesToTheFileOrItsFolder) {

@@ -44,30 +44,30 @@ void expectFailedSave(Catalogue& c, OpenedFile& file, StorageDialogue& ui, platf
         EXPECT_NE(messages.shown[0].text.find("could not be kept as the backup"), std::string::npos);
     }
     const std::string& text = messages.shown.back().text;
-    EXPECT_EQ(text.rfind("File Name: " + file.path + "\r\n", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("File Name: " + file.path.systemBytes() + "\r\n", 0), 0u) << text;
     EXPECT_NE(text.find("The catalogue could not be saved: " + reason), std::string::npos) << text;
     EXPECT_NE(text.find("\r\nNothing was written and the changes are kept."), std::string::npos) << text;
     EXPECT_EQ(messages.shown.back().caption, "File Error");
     EXPECT_EQ(messages.shown.back().icon, Icon::Stop);
     EXPECT_TRUE(c.changed);
     EXPECT_EQ(dump(c, file), before);  // the deleted record is still there to undelete
-    EXPECT_EQ(readBytes(file.path), oldBytes);
+    EXPECT_EQ(readBytes(file.path.systemBytes()), oldBytes);
     if (backupKept) {
-        names.insert(fs::path(file.path).filename().string() + ".bak");
-        EXPECT_EQ(readBytes(file.path + ".bak"), oldBytes);
+        names.insert(fs::path(file.path.systemBytes()).filename().string() + ".bak");
+        EXPECT_EQ(readBytes(file.path.systemBytes() + ".bak"), oldBytes);
     }
     EXPECT_EQ(namesIn(folder), names);  // no temporary file left
 }
 
 TEST(SaveFailure, ReadOnlyFolderByPermissions) {
     TempDir dir;
-    const std::string folder = dir / "ro";
+    const TestPath folder = dir / "ro";
     fs::create_directory(folder);
     writeBytes(folder + "/c.pmr", oldFile());
     ::chmod((folder + "/c.pmr").c_str(), 0666);  // the file itself may be written
     ::chmod(folder.c_str(), 0555);
     Ui ui;
-    OpenedFile file{folder + "/c.pmr", {}};
+    OpenedFile file{TestPath(folder + "/c.pmr"), {}};
     Catalogue c = unsaved();
     AsUnprivilegedUser nobody;  // root would not be stopped by the folder's bits
     expectFailedSave(c, file, ui.storage, ui.messages, "Permission denied.", oldFile(), folder, false);
@@ -278,7 +278,7 @@ TEST(AtomicSave, TheSystemCallsComeInTheSafeOrder) {
 TEST(AtomicSave, ASaveKilledAtEachCallLosesNothing) {
     TempDir dir;
     const SaveOfLoadedAndChanged save(dir / "c.pmr");
-    const std::string& path = save.path;
+    const TestPath& path = save.path;
     const std::string& newBytes = save.newBytes;
     const std::string older = olderBackup();
     for (std::size_t k = 0; k < save.callCount; ++k) {

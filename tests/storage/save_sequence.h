@@ -37,7 +37,7 @@ inline Catalogue loadedAndChanged(const std::string& path, OpenedFile& file) {
     writeBytes(path + ".bak", olderBackup());
     Ui plain;
     Catalogue loaded;
-    file = {path, {}};
+    file = {platform::SystemPath::fromSystem(path), {}};
     EXPECT_TRUE(loadCatalogueTelling(loaded, file, plain.storage));
     return unsaved();
 }
@@ -60,7 +60,7 @@ struct SaveOfLoadedAndChanged {
         newBytes = encodeCatalogue(reference, planPurge(reference));
         callCount = callsOfASave(path).size();
     }
-    std::string path;
+    TestPath path;
     std::string newBytes;
     std::size_t callCount = 0;
 };

@@ -22,7 +22,7 @@ using Failure = FailingSystemFiles::Failure;
 TEST(SaveSequence, EveryCallFailingInTurnLosesNothing) {
     TempDir dir;
     const SaveOfLoadedAndChanged save(dir / "c.pmr");
-    const std::string& path = save.path;
+    const TestPath& path = save.path;
     const std::string& newBytes = save.newBytes;
     const std::string older = olderBackup();
     for (const auto failure : {Failure::Once, Failure::ForGood})
@@ -83,9 +83,9 @@ TEST(SaveSequence, EveryCallFailingInTurnLosesNothing) {
 // and the others still hold it.
 TEST(SaveSequence, ACatalogueOpenInAnotherCopyIsSaidToBeAtOpen) {
     TempDir dir;
-    const std::string path = dir / "c.pmr";
+    const TestPath path = dir / "c.pmr";
     writeBytes(path, oldFile());
-    auto open = [](Ui& ui, const std::string& fileName) {
+    auto open = [](Ui& ui, const TestPath& fileName) {
         Catalogue c;
         OpenedFile file{fileName, {}};
         EXPECT_TRUE(loadCatalogueTelling(c, file, ui.storage));

@@ -12,20 +12,20 @@ using platform::Answer;
 
 TEST(SettingsFile, ItLivesInTheStartDirectory) {
     const std::string books = std::string("books") + PathSeparator;
-    EXPECT_EQ(settingsPath("books"), books + "quorvels.ini");
-    EXPECT_EQ(settingsPath(books), books + "quorvels.ini");
-    EXPECT_EQ(settingsPath(std::string(1, PathSeparator)), std::string(1, PathSeparator) + "quorvels.ini");
-    EXPECT_EQ(settingsPath(""), "quorvels.ini");
+    EXPECT_EQ(settingsPath(TestPath("books")), TestPath(books + "quorvels.ini"));
+    EXPECT_EQ(settingsPath(TestPath(books)), TestPath(books + "quorvels.ini"));
+    EXPECT_EQ(settingsPath(TestPath(std::string(1, PathSeparator))), TestPath(std::string(1, PathSeparator) + "quorvels.ini"));
+    EXPECT_EQ(settingsPath({}), TestPath("quorvels.ini"));
 }
 
 TEST(SettingsFile, FirstStartWithoutAFileGivesNoCatalogueAndWritesNothing) {
     TempDir dir;
     OpenedFile file;
-    file.path = "stale";
+    file.path = TestPath("stale");
     readSettings(file, dir.path, platform::systemFiles());
-    EXPECT_EQ(file.path, "");
+    EXPECT_EQ(file.path, platform::SystemPath{});
     int error = -1;
-    EXPECT_EQ(readSettings(dir.path, platform::systemFiles(), &error), "");
+    EXPECT_EQ(readSettings(dir.path, platform::systemFiles(), &error), platform::SystemPath{});
     EXPECT_EQ(error, 0);  // a missing file is the normal first start
     EXPECT_TRUE(namesIn(dir.path).empty());
 }
@@ -33,15 +33,15 @@ TEST(SettingsFile, FirstStartWithoutAFileGivesNoCatalogueAndWritesNothing) {
 TEST(SettingsFile, OnlyTheFirstLineIsReadWithoutItsLineEnd) {
     TempDir dir;
     writeBytes(dir / "quorvels.ini", "/data/books.pmr\r\n/data/other.pmr\r\nmore\r\n");
-    EXPECT_EQ(readSettings(dir.path, platform::systemFiles()), "/data/books.pmr");
+    EXPECT_EQ(readSettings(dir.path, platform::systemFiles()), TestPath("/data/books.pmr"));
     writeBytes(dir / "quorvels.ini", "/data/unix.pmr\nsecond\n");
-    EXPECT_EQ(readSettings(dir.path, platform::systemFiles()), "/data/unix.pmr");
+    EXPECT_EQ(readSettings(dir.path, platform::systemFiles()), TestPath("/data/unix.pmr"));
     writeBytes(dir / "quorvels.ini", "/data/no line end.pmr");
-    EXPECT_EQ(readSettings(dir.path, platform::systemFiles()), "/data/no line end.pmr");
+    EXPECT_EQ(readSettings(dir.path, platform::systemFiles()), TestPath("/data/no line end.pmr"));
     writeBytes(dir / "quorvels.ini", "");
-    EXPECT_EQ(readSettings(dir.path, platform::systemFiles()), "");
+    EXPECT_EQ(readSettings(dir.path, platform::systemFiles()), platform::SystemPath{});
     writeBytes(dir / "quorvels.ini", "\r\n/data/second.pmr\r\n");
-    EXPECT_EQ(readSettings(dir.path, platform::systemFiles()), "");
+    EXPECT_EQ(readSettings(dir.path, platform::systemFiles()), platform::SystemPath{});
 }
 
 TEST(SettingsFile, AWriteLeavesExactlyOneLine) {
@@ -49,7 +49,7 @@ TEST(SettingsFile, AWriteLeavesExactlyOneLine) {
     writeBytes(dir / "quorvels.ini", "/old/first.pmr\r\n/old/second.pmr\r\n");
     Ui ui;
     OpenedFile file;
-    file.path = "/data/books.pmr";
+    file.path = TestPath("/data/books.pmr");
     EXPECT_TRUE(writeSettingsTelling(file, dir.path, ui.storage));
     EXPECT_EQ(readBytes(dir / "quorvels.ini"), "/data/books.pmr\r\n");
     EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"quorvels.ini"});
@@ -59,9 +59,9 @@ TEST(SettingsFile, APathWithBlanksAndHighBytesIsKeptWhole) {
     TempDir dir;
     Ui ui;
     OpenedFile file;
-    file.path = "/home/ann/My Books/caf\xE9 list 2005.pmr";
+    file.path = TestPath("/home/ann/My Books/caf\xE9 list 2005.pmr");
     EXPECT_TRUE(writeSettingsTelling(file, dir.path, ui.storage));
-    EXPECT_EQ(readBytes(dir / "quorvels.ini"), file.path + "\r\n");
+    EXPECT_EQ(readBytes(dir / "quorvels.ini"), file.path.systemBytes() + "\r\n");
     OpenedFile nextFile;
     readSettings(nextFile, dir.path, platform::systemFiles());
     EXPECT_EQ(nextFile.path, file.path);
@@ -91,7 +91,7 @@ TEST(SettingsFile, AFailedWriteIsReportedAndTheOldFileStays) {
     Ui ui;
     ui.messages.expect(Answer::Ok);
     OpenedFile file;
-    file.path = "/new.pmr";
+    file.path = TestPath("/new.pmr");
     EXPECT_FALSE(writeSettingsTelling(file, dir.path, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     // The reason is the system's own words for a refused write.
@@ -110,7 +110,7 @@ TEST(SettingsFile, AMissingStartDirectoryIsReported) {
     Ui ui;
     ui.messages.expect(Answer::Ok);
     OpenedFile file;
-    file.path = "/new.pmr";
+    file.path = TestPath("/new.pmr");
     EXPECT_FALSE(writeSettingsTelling(file, dir / "gone", ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_NE(ui.messages.shown[0].text.find(missingFolderReason()), std::string::npos);
@@ -122,7 +122,7 @@ TEST(SettingsFile, ANameWithALineBreakIsNotWritten) {
     Ui ui;
     ui.messages.expect(Answer::Ok);
     OpenedFile file;
-    file.path = "/odd\nname.pmr";
+    file.path = TestPath("/odd\nname.pmr");
     EXPECT_FALSE(writeSettingsTelling(file, dir.path, ui.storage));
     EXPECT_NE(ui.messages.shown.at(0).text.find("line break"), std::string::npos);
     EXPECT_EQ(readBytes(dir / "quorvels.ini"), "/old.pmr\r\n");
@@ -132,14 +132,14 @@ TEST(SettingsFile, AnUnreadableSettingsFileGivesNoCatalogueAndSaysWhy) {
     TempDir dir;
     fs::create_directory(dir / "quorvels.ini");
     int error = 0;
-    EXPECT_EQ(readSettings(dir.path, platform::systemFiles(), &error), "");
+    EXPECT_EQ(readSettings(dir.path, platform::systemFiles(), &error), platform::SystemPath{});
     EXPECT_EQ(error, EISDIR);
 }
 
 TEST(SettingsFile, EveryCallOfTheWriteFailingOnceOrForGoodLeavesTheOldFile) {
     TempDir dir;
     OpenedFile file;
-    file.path = "/new.pmr";
+    file.path = TestPath("/new.pmr");
     std::size_t calls = 0;
     {
         writeBytes(dir / "quorvels.ini", "/old.pmr\r\n");

@@ -108,7 +108,7 @@ inline std::string dump(const Catalogue& c, const OpenedFile& file) {
     out << "records " << recordCount(c) << " authors " << authorCount(c) << " dates " << c.readDates.size() - 1
         << "\nchanged " << c.changed << " marked " << c.markedCount << " upper " << c.upperCase << " inForm "
         << c.lettersInForm << " current " << c.currentRecord << " row " << c.selectedRow << " mode "
-        << int(c.viewMode) << " byDate " << c.sortByDate << "\nfile [" << file.path << "] caption ["
+        << int(c.viewMode) << " byDate " << c.sortByDate << "\nfile [" << file.path.systemBytes() << "] caption ["
         << viewCaptionOf(c) << "]\n";
     for (int i = 1; i <= recordCount(c); ++i) {
         const BookRecord& r = c.records[i];
@@ -141,16 +141,16 @@ inline std::vector<std::string> books(const Catalogue& c, bool skipDeleted = fal
 // damaged variants without touching the disk); everything else fails.
 struct BytesFiles final : platform::Files {
     std::string bytes;
-    int readFile(const std::string&, std::size_t max, std::string& c) override {
+    int readFile(const platform::SystemPath&, std::size_t max, std::string& c) override {
         c = bytes.substr(0, max);
         return 0;
     }
-    int status(const std::string&, bool, platform::FileInfo&) override { return ENOSYS; }
-    platform::ReplaceResult replaceWhole(const std::string& path, std::string_view,
+    int status(const platform::SystemPath&, bool, platform::FileInfo&) override { return ENOSYS; }
+    platform::ReplaceResult replaceWhole(const platform::SystemPath& path, std::string_view,
                                          const platform::FileInfo*) override {
         return {platform::ReplaceResult::NotReplaced, ENOSYS, std::strerror(ENOSYS), path};
     }
-    platform::HoldResult holdOpen(const std::string&) override { return {}; }
+    platform::HoldResult holdOpen(const platform::SystemPath&) override { return {}; }
 };
 
 // Message boxes, status texts and Save As of one test, as the main window
