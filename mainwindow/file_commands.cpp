@@ -33,11 +33,11 @@ bool settleChangesBeforeOpen(MainWindow& main, StorageDialogue& dialogue) {
     Catalogue& catalogue = main.catalogue;
     if (!catalogue.books.changed) return true;
     if (!userSaysYes(main, "File has changed...\r\nSave it now?", "Save File", Icon::Question)) return true;
-    if (catalogue.fileName.empty()) {
+    if (main.file.path.empty()) {
         saveCatalogueFileAs(main);
         return !catalogue.books.changed;
     }
-    return saveCatalogueAsking(catalogue, dialogue);
+    return saveCatalogueAsking(catalogue, main.file, dialogue);
 }
 
 }  // namespace
@@ -49,17 +49,17 @@ bool userAllowsWritingTo(MainWindow& main, const platform::SystemPath& path) {
 }
 
 void openCatalogueFile(MainWindow& main) {
-    const auto chosen = askCatalogueFile(main, FileDialogKind::Open, "Open File", "");
+    const auto chosen = askCatalogueFile(main, FileDialogKind::Open, "Open File", {});
     if (!chosen) return;
     Catalogue& catalogue = main.catalogue;
     StorageDialogue dialogue = storageDialogueOf(main);
     if (!settleChangesBeforeOpen(main, dialogue)) return;
     if (!createEmptyCatalogueFileTelling(*chosen, dialogue)) return;
 
-    const platform::SystemPath previousFileName = catalogue.fileName;
-    catalogue.fileName = *chosen;
-    if (!loadCatalogueTelling(catalogue, dialogue, previousFileName)) return;
-    writeSettingsTelling(catalogue, main.state.startDirectory, dialogue);
+    const platform::SystemPath previousPath = main.file.path;
+    main.file.path = *chosen;
+    if (!loadCatalogueTelling(catalogue, main.file, dialogue, previousPath)) return;
+    writeSettingsTelling(main.file, main.state.startDirectory, dialogue);
     setCaseCaption(main, CaseCaptionForm::Plain);
     setStatus(main, 1, "");
 }
@@ -67,36 +67,36 @@ void openCatalogueFile(MainWindow& main) {
 void saveCatalogueFile(MainWindow& main) {
     Catalogue& catalogue = main.catalogue;
     if (!userSaysYes(main, "Save file now?", "Save File", Icon::Question)) return;
-    if (catalogue.fileName.empty()) return saveCatalogueFileAs(main);
+    if (main.file.path.empty()) return saveCatalogueFileAs(main);
     catalogue.books.changed = true;  // so that the save always writes
     StorageDialogue dialogue = storageDialogueOf(main);
-    saveCatalogueAsking(catalogue, dialogue);
+    saveCatalogueAsking(catalogue, main.file, dialogue);
 }
 
 void saveCatalogueFileAs(MainWindow& main) {
     Catalogue& catalogue = main.catalogue;
-    const auto chosen = askCatalogueFile(main, FileDialogKind::Save, "Save File", catalogue.fileName);
+    const auto chosen = askCatalogueFile(main, FileDialogKind::Save, "Save File", main.file.path);
     if (!chosen) return;
     if (!userAllowsWritingTo(main, *chosen)) return;
 
-    const platform::SystemPath previousFileName = catalogue.fileName;
-    catalogue.fileName = *chosen;
+    const platform::SystemPath previousPath = main.file.path;
+    main.file.path = *chosen;
     catalogue.books.changed = true;  // so that the save always writes
     StorageDialogue dialogue = storageDialogueOf(main);
-    if (!saveCatalogueAsking(catalogue, dialogue)) {
+    if (!saveCatalogueAsking(catalogue, main.file, dialogue)) {
         // The save said what failed. The catalogue is still the one of the
         // previous file, with its changes unsaved.
-        catalogue.fileName = previousFileName;
+        main.file.path = previousPath;
         setStatus(main, 1, "");
         return;
     }
-    writeSettingsTelling(catalogue, main.state.startDirectory, dialogue);
+    writeSettingsTelling(main.file, main.state.startDirectory, dialogue);
     setStatus(main, 1, "");
 }
 
 bool closeMainWindow(MainWindow& main) {
     StorageDialogue dialogue = storageDialogueOf(main);
-    if (confirmSaveChanges(main.catalogue, dialogue)) return false;
+    if (confirmSaveChanges(main.catalogue, main.file, dialogue)) return false;
     main.windows.endWindow(main.state.window);
     return true;
 }

@@ -4,6 +4,11 @@
 
 namespace {
 
+// What status field 1 shows for the file at `path` when the program started in `start`.
+std::string shownFile(const std::string& path, const std::string& start) {
+    return fileDisplay(platform::SystemPath::fromSystem(path), platform::SystemPath::fromSystem(start));
+}
+
 TEST(StatusLine, NumbersTakeTheDecimalFormWithItsSignPosition) {
     EXPECT_EQ(decimalForm(0), " 0");
     EXPECT_EQ(decimalForm(120), " 120");
@@ -16,21 +21,21 @@ TEST(StatusLine, NumbersTakeTheDecimalFormWithItsSignPosition) {
 }
 
 TEST(StatusLine, AFileInTheStartFolderShowsAsItsBareName) {
-    EXPECT_EQ(fileDisplay("/home/ann/books/mine.pmr", "/home/ann/books"), "mine.pmr");
-    EXPECT_EQ(fileDisplay("/home/ann/other/mine.pmr", "/home/ann/books"), "/home/ann/other/mine.pmr");
-    EXPECT_EQ(fileDisplay("/home/ann/Books/mine.pmr", "/home/ann/books"), "/home/ann/Books/mine.pmr");
-    EXPECT_EQ(fileDisplay("/home/ann/books/sub/mine.pmr", "/home/ann/books"), "/home/ann/books/sub/mine.pmr");
-    EXPECT_EQ(fileDisplay("/home/ann/bookshelf.pmr", "/home/ann/books"), "/home/ann/bookshelf.pmr");
-    EXPECT_EQ(fileDisplay("mine.pmr", "/home/ann/books"), "mine.pmr");
-    EXPECT_EQ(fileDisplay("", "/home/ann/books"), "");
+    EXPECT_EQ(shownFile("/home/ann/books/mine.pmr", "/home/ann/books"), "mine.pmr");
+    EXPECT_EQ(shownFile("/home/ann/other/mine.pmr", "/home/ann/books"), "/home/ann/other/mine.pmr");
+    EXPECT_EQ(shownFile("/home/ann/Books/mine.pmr", "/home/ann/books"), "/home/ann/Books/mine.pmr");
+    EXPECT_EQ(shownFile("/home/ann/books/sub/mine.pmr", "/home/ann/books"), "/home/ann/books/sub/mine.pmr");
+    EXPECT_EQ(shownFile("/home/ann/bookshelf.pmr", "/home/ann/books"), "/home/ann/bookshelf.pmr");
+    EXPECT_EQ(shownFile("mine.pmr", "/home/ann/books"), "mine.pmr");
+    EXPECT_EQ(shownFile("", "/home/ann/books"), "");
 }
 
 // Folders compare as the system names them; what is shown is folded for
 // Windows-1252 (UTF-8 names, as this file is written).
 TEST(StatusLine, AFileDisplayShowsNamesAsCloselyAsWindows1252Can) {
-    EXPECT_EQ(fileDisplay("/home/ann/Документы/Książki.pmr", "/home/ann/Документы"), "Ksiazki.pmr");
-    EXPECT_EQ(fileDisplay("/home/ann/Документы/Książki.pmr", "/home/ann/Документи"), "/home/ann/????????\?/Ksiazki.pmr");
-    EXPECT_EQ(fileDisplay("/home/ann/Bücher/mine.pmr", "/home/ann/B\xFC" "cher"), "/home/ann/B\xFC" "cher/mine.pmr");
+    EXPECT_EQ(shownFile("/home/ann/Документы/Książki.pmr", "/home/ann/Документы"), "Ksiazki.pmr");
+    EXPECT_EQ(shownFile("/home/ann/Документы/Książki.pmr", "/home/ann/Документи"), "/home/ann/????????\?/Ksiazki.pmr");
+    EXPECT_EQ(shownFile("/home/ann/Bücher/mine.pmr", "/home/ann/B\xFC" "cher"), "/home/ann/B\xFC" "cher/mine.pmr");
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ using platform::shownPath;
 TEST(ShownPath, EveryCharacterWindows1252HoldsStaysAsItIs) {
     for (int byte = 1; byte < 256; ++byte) {
         const std::string character(1, static_cast<char>(byte));
-        EXPECT_EQ(shownPath(platform::cp1252ToUtf8(character)), character) << byte;
+        EXPECT_EQ(shownPath(platform::SystemPath::fromSystem(platform::cp1252ToUtf8(character))), character) << byte;
     }
 }
 
@@ -38,7 +38,7 @@ TEST(ShownPath, OtherLettersShowAsTheSameLetterWithoutItsAccentElseAsAQuestionMa
         // A decomposed name: the combining accent goes, its letter stays.
         {"Cafe\xCC\x81 Ko\xCC\x88ln", "Cafe Koln"},
     };
-    for (const auto& example : examples) EXPECT_EQ(shownPath(example.path), example.shown) << example.path;
+    for (const auto& example : examples) EXPECT_EQ(shownPath(platform::SystemPath::fromSystem(example.path)), example.shown) << example.path;
 }
 
 }  // namespace

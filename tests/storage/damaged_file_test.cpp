@@ -31,14 +31,15 @@ std::string smallFile() {
         .bytes;
 }
 
-// The catalogue in memory before each load: something else, under another name.
-Catalogue previousCatalogue() {
+// The catalogue in memory before each load: something else, under another
+// name, which it gives `file`.
+Catalogue previousCatalogue(OpenedFile& file) {
     Catalogue c;
     c.books.upperCase = true;
     insertRecord(c, "PREVIOUS", "BOOK", "", 0, 1, 1);
     insertRecord(c, "PREVIOUS", "OTHER BOOK", "", 0x3399, 1, 1);
     c.books.changed = true;
-    c.fileName = "previous.pmr";
+    file.path = TestPath("previous.pmr");
     c.view.currentRecord = 2;
     return c;
 }
@@ -55,11 +56,12 @@ Loaded loadBytes(const std::string& bytes) {
     files.bytes = bytes;
     Ui ui(files);
     ui.messages.expect(Answer::Ok);
-    Catalogue c = previousCatalogue();
-    const std::string before = dump(c);
-    c.fileName = "damaged.pmr";
+    OpenedFile file;
+    Catalogue c = previousCatalogue(file);
+    const std::string before = dump(c, file);
+    file.path = TestPath("damaged.pmr");
     Loaded result;
-    result.loaded = loadCatalogueTelling(c, ui.storage, "previous.pmr");
+    result.loaded = loadCatalogueTelling(c, file, ui.storage, TestPath("previous.pmr"));
     if (!ui.messages.shown.empty()) {
         result.message = ui.messages.shown[0].text;
         result.caption = ui.messages.shown[0].caption;
@@ -68,11 +70,11 @@ Loaded loadBytes(const std::string& bytes) {
         EXPECT_EQ(ui.messages.shown.size(), 1u);
         EXPECT_EQ(result.caption, "Data Error");
         EXPECT_EQ(result.message.rfind("File Name: damaged.pmr\r\n", 0), 0u) << result.message;
-        EXPECT_EQ(dump(c), before);  // nothing changed, fileName included
+        EXPECT_EQ(dump(c, file), before);  // nothing changed, the file's path included
         return result;
     }
     EXPECT_TRUE(ui.messages.shown.empty());
-    EXPECT_EQ(c.fileName, "damaged.pmr");
+    EXPECT_EQ(file.path, TestPath("damaged.pmr"));
     const auto breaks = invariantBreaks(c, false);
     EXPECT_TRUE(breaks.empty()) << breaks.front();
     // Whatever loaded can be worked with and written back.
