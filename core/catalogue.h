@@ -14,24 +14,6 @@ inline constexpr int MaxAuthors = 32767;
 // Which records the view shows.
 enum class ViewMode : std::uint8_t { All, Read, Unread, Found };
 
-// What the catalogue's file on disk was when the catalogue last loaded it or
-// was saved to it, so that a save can tell whether another program has
-// changed the file since (see storage/file_on_disk.h).
-struct FileStamp {
-    std::string path;        // the file it describes; "" = none yet
-    bool described = false;  // the system described the file: the next four are known
-    std::uint64_t size = 0;
-    std::uint64_t volume = 0;
-    std::uint64_t fileIndex = 0;
-    std::int64_t modified = 0;
-    std::uint64_t hash = 0;  // of its bytes
-};
-
-// The two forms of a catalogue file. Old ("Quorvels 2.00") holds its texts in
-// Windows-1252, which every copy of the program reads; New ("Quorvels 3.00")
-// holds them in UTF-8, for letters Windows-1252 does not have.
-enum class FileForm { Old, New };
-
 // The books: every table is numbered from 1; entry 0 exists and holds
 // nothing, so any index read from a file or a view has a defined meaning.
 struct BookTables {
@@ -70,13 +52,6 @@ struct CatalogueView {
 struct Catalogue {
     BookTables books;
     CatalogueView view;
-    // Full path of the open file as the system names it (not a catalogue
-    // text: see platform::SystemPath); "" = none.
-    std::string fileName;
-    FileStamp onDisk;
-    // The form of the open file as last loaded or saved; a catalogue without
-    // a file counts as Old, so that its first save in the New form is told.
-    FileForm fileForm = FileForm::Old;
 };
 
 inline int recordCount(const BookTables& b) { return static_cast<int>(b.records.size()) - 1; }

@@ -32,13 +32,11 @@ std::string tablesOf(const BookTables& books) {
 // Saves into memory and loads the file again into a fresh catalogue.
 void saveAndLoad(Catalogue& catalogue) {
     platform::scripted::MemoryFiles files;
-    catalogue.fileName = "/catalogue.pmr";
+    OpenedFile file{platform::SystemPath::fromSystem("/catalogue.pmr"), {}};
     catalogue.books.changed = true;
-    if (saveCatalogue(catalogue, files).result != SaveOutcome::Saved) return;  // refused (a text over 255 characters): nothing written
+    if (saveCatalogue(catalogue, file, files).result != SaveOutcome::Saved) return;  // refused (a text over 255 characters): nothing written
     Catalogue loaded;
-    loaded.fileName = catalogue.fileName;
-    if (!loadCatalogue(loaded, files).loaded || tablesOf(loaded.books) != tablesOf(catalogue.books) ||
-        loaded.books.changed) {
+    if (!loadCatalogue(loaded, file, files).loaded || tablesOf(loaded.books) != tablesOf(catalogue.books) || loaded.books.changed) {
         std::fprintf(stderr, "a saved catalogue did not load back as it was\n");
         std::abort();
     }

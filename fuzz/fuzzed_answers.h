@@ -58,7 +58,7 @@ struct FuzzedFileDialogs final : platform::FileDialogs {
 private:
     void choose(const platform::FileDialogRequest& request) {
         const int choice = input.below(static_cast<int>(names.size()) + 1);
-        history.push_back("file dialog: " + request.title + ": " + (choice == 0 ? "cancelled" : names[choice - 1]));
+        history.push_back("file dialog: " + request.title + ": " + (choice == 0 ? "cancelled" : names[choice - 1].systemBytes()));
         if (choice == 0) return dialogs.expectCancel();
         const int types = request.filters.empty() ? 1 : static_cast<int>(request.filters.size());
         dialogs.expectName(names[choice - 1], static_cast<std::size_t>(input.below(types)));

@@ -93,12 +93,12 @@ void checkList(const MainWindow& main, const ScriptedUser& window) {
 
 void checkStatus(const ProgramWatch& watch, const MainWindow& main, const ScriptedUser& window) {
     const Catalogue& catalogue = main.catalogue;
+    const std::string& path = main.file.path.systemBytes();
     const auto field = [&](int number) { return window.text(statusLabelId(number)); };
-    const std::string folder = watch.startFolder + "/";
-    const bool inStartFolder = catalogue.fileName.starts_with(folder) &&
-                               catalogue.fileName.find('/', folder.size()) == std::string::npos;
-    require(field(1) == (inStartFolder ? catalogue.fileName.substr(folder.size()) : catalogue.fileName),
-            "status field 1 shows \"" + field(1) + "\" for the file " + catalogue.fileName);
+    const std::string folder = watch.startFolder.systemBytes() + "/";
+    const bool inStartFolder = path.starts_with(folder) && path.find('/', folder.size()) == std::string::npos;
+    require(field(1) == (inStartFolder ? path.substr(folder.size()) : path),
+            "status field 1 shows \"" + field(1) + "\" for the file " + path);
     require(field(2) == viewCaptionOf(catalogue.view), "status field 2 shows \"" + field(2) + "\"");
     const int markedCount = markedRecords(catalogue.books);
     require(catalogue.books.markedCount == markedCount,
@@ -168,8 +168,9 @@ void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
         return std::find(written.begin(), written.end(), path) - written.begin();
     };
     const auto backupOfLaterSave = [&](const platform::SystemPath& path) {
-        if (!path.ends_with(".bak")) return false;
-        const auto saved = position(path.substr(0, path.size() - 4));
+        const std::string& name = path.systemBytes();
+        if (!name.ends_with(".bak")) return false;
+        const auto saved = position(platform::SystemPath::fromSystem(name.substr(0, name.size() - 4)));
         return saved > position(path) && saved < static_cast<long>(written.size());
     };
     for (const platform::SystemPath& path : written) {
@@ -178,11 +179,12 @@ void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
 
         // A backup written again later in the step (Open makes an empty file
         // an empty catalogue) leaves nothing to compare.
-        const platform::SystemPath backup = path + ".bak";
+        const platform::SystemPath backup = platform::withSuffix(path, ".bak");
+        const std::string& name = path.systemBytes();
         const bool backupWrittenLater = position(backup) > position(path) && position(backup) < static_cast<long>(written.size());
         if (const auto before = watch.filesBefore.find(path); before != watch.filesBefore.end() && !backupWrittenLater) {
-            require(position(backup) < position(path), "a save of " + path + " kept no backup first");
-            require(disk.files.at(backup) == before->second, "the backup of " + path + " is not the file it replaced");
+            require(position(backup) < position(path), "a save of " + name + " kept no backup first");
+            require(disk.files.at(backup) == before->second, "the backup of " + name + " is not the file it replaced");
         }
         if (path == watch.savedStamp.path) {
             const auto before = watch.filesBefore.find(path);
@@ -190,11 +192,11 @@ void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
             const std::string question = messageFor({FileProblem::ChangedElsewhere, path, {}, {}, {}}).text;
             const bool asked = std::any_of(program.boxes.begin() + static_cast<long>(watch.boxesBefore), program.boxes.end(),
                                            [&](const auto& box) { return box.text == question; });
-            require(asked == changedByAnother, std::string("a save of ") + path + (asked ? " asked" : " did not ask") +
+            require(asked == changedByAnother, "a save of " + name + (asked ? " asked" : " did not ask") +
                                                    " about a change by another program");
         }
-        if (path != catalogue.fileName || position(path) != static_cast<long>(written.size()) - 1) continue;
-        require(!catalogue.books.changed, "a save of " + path + " left the catalogue changed");
+        if (path != program.main.file.path || position(path) != static_cast<long>(written.size()) - 1) continue;
+        require(!catalogue.books.changed, "a save of " + name + " left the catalogue changed");
         Catalogue loaded;
         loaded.books = *decoded(bytes);
         loaded.view = catalogue.view;
@@ -210,15 +212,17 @@ void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
 // or saved, none deleted that it holds undeleted.
 void checkChanged(ProgramWatch& watch, const MainWindow& main, const MemoryFiles& disk) {
     const Catalogue& catalogue = main.catalogue;
-    if (!sameStamp(catalogue.onDisk, watch.savedStamp)) {
-        const auto file = disk.files.find(catalogue.onDisk.path);
-        require(file != disk.files.end(), "the catalogue was loaded from or saved to " + catalogue.onDisk.path + ", which is not there");
+    const OpenedFile& open = main.file;
+    if (!sameStamp(open.onDisk, watch.savedStamp)) {
+        const auto file = disk.files.find(open.onDisk.path);
+        require(file != disk.files.end(), "the catalogue was loaded from or saved to " + open.onDisk.path.systemBytes() + ", which is not there");
         watch.savedBytes = file->second;
-        watch.savedStamp = catalogue.onDisk;
+        watch.savedStamp = open.onDisk;
     }
     if (catalogue.books.changed) return;
-    require(catalogue.fileName.empty() || catalogue.fileName == catalogue.onDisk.path,
-            "an unchanged catalogue of " + catalogue.fileName + " was loaded from or saved to " + catalogue.onDisk.path);
+    require(open.path.empty() || open.path == open.onDisk.path,
+            "an unchanged catalogue of " + open.path.systemBytes() + " was loaded from or saved to " +
+                open.onDisk.path.systemBytes());
     const auto saved = decoded(watch.savedBytes);
     require(saved.has_value() && booksOf(*saved) == booksOf(catalogue.books),
             "the catalogue differs from its file, and changed is clear");
@@ -235,7 +239,7 @@ ProgramWatch startWatching(const ProgramView& program, const platform::SystemPat
     ProgramWatch watch;
     watch.startFolder = startFolder;
     watch.savedBytes = FileMagic;
-    if (const FileStamp& onDisk = program.main.catalogue.onDisk; !onDisk.path.empty()) {
+    if (const FileStamp& onDisk = program.main.file.onDisk; !onDisk.path.empty()) {
         watch.savedBytes = program.disk.files.at(onDisk.path);
         watch.savedStamp = onDisk;
     }

@@ -43,14 +43,17 @@ using platform::scripted::ScriptedUser;
 constexpr int MaxSteps = 200;
 constexpr int MaxDialogActions = 24;
 
-const platform::SystemPath StartFolder = "/books";
-const platform::SystemPath SettingsPath = "/books/quorvels.ini";
+platform::SystemPath pathNamed(const char* name) { return platform::SystemPath::fromSystem(name); }
+
+const platform::SystemPath StartFolder = pathNamed("/books");
+const platform::SystemPath SettingsPath = pathNamed("/books/quorvels.ini");
 // The names the user picks in file dialogs and the other program writes:
 // catalogues (one outside the start folder, one typed without its extension,
 // a backup, one not there at first) and CSV files.
 const std::vector<platform::SystemPath> FileNames = {
-    "/books/a.pmr", "/books/b.pmr", "/books/a", "/books/a.pmr.bak", "/books/new.pmr",
-    "/other/c.pmr", "/books/books.csv", "/books/export"};
+    pathNamed("/books/a.pmr"), pathNamed("/books/b.pmr"),     pathNamed("/books/a"),
+    pathNamed("/books/a.pmr.bak"), pathNamed("/books/new.pmr"), pathNamed("/other/c.pmr"),
+    pathNamed("/books/books.csv"), pathNamed("/books/export")};
 
 constexpr int MenuCommands[] = {
     OpenCommand, SaveCommand, SaveAsCommand, PrintCommand, ExitCommand, ImportBooksCommand, ExportBooksCommand,
@@ -161,16 +164,16 @@ void anotherProgramActs(FuzzInput& input, MemoryFiles& disk, std::vector<std::st
     const auto file = disk.files.find(path);
     switch (input.below(3)) {
         case 0:
-            history.push_back("another program removes " + path);
+            history.push_back("another program removes " + path.systemBytes());
             disk.files.erase(path);
             disk.indexes.erase(path);
             break;
         case 1:
-            history.push_back("another program touches " + path);
+            history.push_back("another program touches " + path.systemBytes());
             if (file != disk.files.end()) disk.replaceWhole(path, std::string(file->second));
             break;
         default:
-            history.push_back("another program writes " + path);
+            history.push_back("another program writes " + path.systemBytes());
             if (const auto bytes = fileBytes(input)) disk.replaceWhole(path, *bytes);
     }
 }
@@ -186,8 +189,8 @@ void putStartFiles(FuzzInput& input, MemoryFiles& disk) {
         disk.replaceWhole(SettingsPath, input.text(20));
     }
     for (const char* name : {"/books/a.pmr", "/books/b.pmr", "/other/c.pmr"})
-        if (const auto bytes = fileBytes(input)) disk.replaceWhole(name, *bytes);
-    if (input.below(2) == 1) disk.replaceWhole("/books/books.csv", csvBytes(input));
+        if (const auto bytes = fileBytes(input)) disk.replaceWhole(pathNamed(name), *bytes);
+    if (input.below(2) == 1) disk.replaceWhole(pathNamed("/books/books.csv"), csvBytes(input));
 }
 
 // ---- the program and its user ----
@@ -198,6 +201,7 @@ struct Program {
     FuzzInput& input;
     MemoryFiles disk;
     Catalogue catalogue;
+    OpenedFile file;
     MainWindowState state;
     platform::scripted::ScriptedWindows ui;
     FuzzedMessageBoxes boxes{input, ui.history};
@@ -205,7 +209,7 @@ struct Program {
     platform::scripted::RecordingHelpViewer help;
     platform::scripted::FixedClock clock{2026};
     platform::scripted::FixedWidthMeasure measure{5};
-    MainWindow main{catalogue, state, ui, boxes, disk, help, clock};
+    MainWindow main{catalogue, file, state, ui, boxes, disk, help, clock};
     std::int64_t keyTime = 0;  // the list's typing clock, in milliseconds
 };
 

@@ -10,8 +10,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     platform::scripted::MemoryFiles files;
-    files.files[settingsPath("/start")] = bytes;
-    const std::string name = readSettings("/start", files);
+    const platform::SystemPath start = platform::SystemPath::fromSystem("/start");
+    files.files[settingsPath(start)] = bytes;
+    const std::string name = readSettings(start, files).systemBytes();
     if (name.find('\n') != std::string::npos) std::abort();
     if (bytes.compare(0, name.size(), name) != 0) std::abort();
     return 0;

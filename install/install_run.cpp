@@ -18,7 +18,7 @@ std::string registerUninstallEntry(platform::KeyStore& keys, const platform::Sys
     if (!keys.keyExists(platform::UninstallParentKey)) return "the list of installed programs is missing";
     const std::string key = std::string(platform::UninstallParentKey) + "\\Quorvels";
     if (!keys.createKey(key) || !keys.setString(key, "DisplayName", ProductDesktopName) ||
-        !keys.setString(key, "UninstallString", installFolder + uninstallerFileName()))
+        !keys.setString(key, "UninstallString", productFileIn(installFolder, uninstallerFileName()).systemBytes()))
         return "the list of installed programs cannot be written";
     return "";
 }
@@ -26,26 +26,31 @@ std::string registerUninstallEntry(platform::KeyStore& keys, const platform::Sys
 }  // namespace
 
 platform::SystemPath defaultInstallFolder(const platform::SystemPath& installParentFolder) {
-    return platform::withFinalSeparator(platform::withFinalSeparator(installParentFolder) + ProductDesktopName);
+    // The product's name, a text, names the folder: it is plain ASCII.
+    return platform::withFinalSeparator(
+        platform::inFolder(installParentFolder, platform::SystemPath::fromSystem(ProductDesktopName)));
 }
 
 platform::SystemPath installFolderOf(const InstallChoice& choice, const InstallServices& services) {
+    const std::string& typed = choice.typedFolder.systemBytes();
     platform::SystemPath folder = choice.typedFolder;
-    if (folder == "~" || folder.rfind("~/", 0) == 0) folder = services.homeFolder + folder.substr(1);
-    if (!platform::isAbsolutePath(folder)) folder = platform::withFinalSeparator(services.sourceFolder) + folder;
+    if (typed == "~" || typed.starts_with("~/"))
+        folder = platform::SystemPath::fromSystem(services.homeFolder.systemBytes() + typed.substr(1));
+    if (!platform::isAbsolutePath(folder)) folder = platform::inFolder(services.sourceFolder, folder);
     return platform::withFinalSeparator(folder);
 }
 
 std::string createShortcut(platform::InstallFiles& files, const platform::SystemPath& folder,
                            const platform::SystemPath& installFolder) {
-    return files.createShortcut(folder, ProductDesktopName, installFolder + programFileName(), installFolder);
+    return files.createShortcut(folder, ProductDesktopName, productFileIn(installFolder, programFileName()),
+                                installFolder);
 }
 
 void runInstall(InstallServices& services, const InstallChoice& choice) {
-    const platform::SystemPath source = platform::withFinalSeparator(services.sourceFolder);
+    const platform::SystemPath& source = services.sourceFolder;
     std::string missing;
     for (const std::string& name : installedFiles())
-        if (!services.files.isFile(source + name)) missing += "\r\n" + name;
+        if (!services.files.isFile(productFileIn(source, name))) missing += "\r\n" + name;
     if (!missing.empty()) {
         services.messages.messageBox("Not all install files are present..." + missing, "", platform::Buttons::Ok,
                                      platform::Icon::None);
@@ -61,7 +66,8 @@ void runInstall(InstallServices& services, const InstallChoice& choice) {
     }
     std::vector<std::string> failures;
     for (const std::string& name : installedFiles())
-        noteFailure(failures, "Copying " + name, services.files.copyReplacing(source + name, folder + name));
+        noteFailure(failures, "Copying " + name, services.files.copyReplacing(productFileIn(source, name),
+                                                                                 productFileIn(folder, name)));
     noteFailure(failures, "The uninstall entry", registerUninstallEntry(services.keys, folder));
     if (choice.desktopShortcut)
         noteFailure(failures, "The desktop shortcut", createShortcut(services.files, services.desktopFolder, folder));

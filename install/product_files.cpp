@@ -1,6 +1,7 @@
 #include "install/product_files.h"
 
 #include "platform/executable_suffix.h"
+#include "platform/path_form.h"
 
 std::string programFileName() { return std::string("quorvels") + platform::ExecutableSuffix; }
 
@@ -17,4 +18,8 @@ std::vector<std::string> filesToUninstall() {
     for (const std::string name : {"quorvels.ico", HelpIndexFileName}) files.push_back(name);
     files.push_back(std::string("install") + platform::ExecutableSuffix);
     return files;
+}
+
+platform::SystemPath productFileIn(const platform::SystemPath& folder, const std::string& name) {
+    return platform::inFolder(folder, platform::SystemPath::fromSystem(name));
 }

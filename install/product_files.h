@@ -19,6 +19,10 @@ std::vector<std::string> installedFiles();
 // the uninstaller clears its attributes before deleting it.
 inline constexpr const char* HelpIndexFileName = "quorvels.gid";
 
+// The product file `name` in `folder`. The names are plain ASCII: the same
+// bytes as a text and as the system's name.
+platform::SystemPath productFileIn(const platform::SystemPath& folder, const std::string& name);
+
 // What the uninstaller deletes, in this order: the installed files except
 // itself (it is running, and stays with the folder), then what the program
 // and the installer may have left beside them.

@@ -43,10 +43,12 @@ int fail(std::ostream& err, const FileProblem& problem) { return fail(err, messa
 int importBooks(const platform::SystemPath& csv, const platform::SystemPath& path, platform::Files& files,
                 const platform::Clock& clock, std::ostream& out, std::ostream& err) {
     Catalogue catalogue;
+    OpenedFile file;
     const bool created = !exists(files, path);
-    catalogue.fileName = created ? "" : path;
     if (!created) {
-        if (const LoadOutcome loaded = loadCatalogue(catalogue, files); loaded.problem) return fail(err, *loaded.problem);
+        file.path = path;
+        if (const LoadOutcome loaded = loadCatalogue(catalogue, file, files); loaded.problem)
+            return fail(err, *loaded.problem);
     }
 
     const ImportFileResult planned = planImportFile(csv, files, catalogue.books, clock.currentYear());
@@ -56,9 +58,9 @@ int importBooks(const platform::SystemPath& csv, const platform::SystemPath& pat
     const ImportOutcome outcome = applyImport(catalogue, planned.plan);
     if (outcome.stop != InsertResult::Inserted)
         return fail(err, importOutcomeText(outcome) + "\r\nThe catalogue file is unchanged.");
-    catalogue.fileName = path;
+    file.path = path;
     catalogue.books.changed = catalogue.books.changed || created;
-    if (const SaveOutcome saved = saveCatalogue(catalogue, files); saved.result != SaveOutcome::Saved)
+    if (const SaveOutcome saved = saveCatalogue(catalogue, file, files); saved.result != SaveOutcome::Saved)
         return fail(err, saved.problem);
     out << terminalText(importOutcomeText(outcome)) << "\n";
     return 0;
@@ -67,8 +69,8 @@ int importBooks(const platform::SystemPath& csv, const platform::SystemPath& pat
 int exportBooks(const platform::SystemPath& path, const platform::SystemPath& csv, ExportForm form,
                 platform::Files& files, std::ostream& out, std::ostream& err) {
     Catalogue catalogue;
-    catalogue.fileName = path;
-    const LoadOutcome loaded = loadCatalogue(catalogue, files);
+    OpenedFile file{path, {}};
+    const LoadOutcome loaded = loadCatalogue(catalogue, file, files);
     if (!loaded.loaded) return loaded.problem ? fail(err, *loaded.problem) : 1;
     const std::vector<int> books = allBooks(catalogue.books);
     const ExportFileResult written = exportBooksFile(csv, files, catalogue.books, books, form);
@@ -99,9 +101,11 @@ std::optional<int> runCommandLine(const std::vector<std::string>& arguments, pla
     if (command == "--help" && count == 1) return out << Usage, 0;
     if (command == "--version" && count == 1) return out << "quorvels " << QUORVELS_VERSION << "\n", 0;
     if (command == "--import" && count == 3)
-        return importBooks(arguments[1], arguments[2], files, clock, out, err);
+        return importBooks(platform::SystemPath::fromSystem(arguments[1]), platform::SystemPath::fromSystem(arguments[2]),
+                           files, clock, out, err);
     if (command == "--export" && (count == 3 || (count == 4 && arguments[3] == "--goodreads")))
-        return exportBooks(arguments[1], arguments[2], count == 4 ? ExportForm::Goodreads : ExportForm::Quorvels,
+        return exportBooks(platform::SystemPath::fromSystem(arguments[1]), platform::SystemPath::fromSystem(arguments[2]),
+                           count == 4 ? ExportForm::Goodreads : ExportForm::Quorvels,
                            files, out, err);
     return refuse(arguments, err);
 }
@@ -111,5 +115,5 @@ std::optional<platform::SystemPath> windowCatalogue(const std::vector<std::strin
         refuse(arguments, err);
         return std::nullopt;
     }
-    return arguments.empty() ? "" : arguments[0];
+    return arguments.empty() ? platform::SystemPath{} : platform::SystemPath::fromSystem(arguments[0]);
 }

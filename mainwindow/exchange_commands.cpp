@@ -23,7 +23,7 @@ void tell(MainWindow& main, const std::string& text, const std::string& caption,
 void importBooksFromFile(MainWindow& main) {
     if (main.fileDialogs == nullptr) return;
     const auto chosen = main.fileDialogs->askFileToOpen(
-        {ImportCaption, {{"CSV Files", "*.csv;*.tsv;*.txt"}, {"All Files", "*.*"}}, "", main.state.startDirectory, ""});
+        {ImportCaption, {{"CSV Files", "*.csv;*.tsv;*.txt"}, {"All Files", "*.*"}}, "", main.state.startDirectory, {}});
     if (!chosen) return;
     const ImportFileResult planned =
         planImportFile(*chosen, main.files, main.catalogue.books, main.clock.currentYear());
@@ -46,7 +46,7 @@ void exportBooksToFile(MainWindow& main) {
     if (selection.records.empty())
         return tell(main, "There are no books to export: the list shows none.", ExportCaption, Icon::Information);
     const auto chosen = main.fileDialogs->askFileAndTypeToSave(
-        {ExportCaption, {{"CSV Files", "*.csv"}, {"Goodreads CSV", "*.csv"}}, "csv", main.state.startDirectory, ""});
+        {ExportCaption, {{"CSV Files", "*.csv"}, {"Goodreads CSV", "*.csv"}}, "csv", main.state.startDirectory, {}});
     if (!chosen) return;
     if (!userAllowsWritingTo(main, chosen->path)) return;
 

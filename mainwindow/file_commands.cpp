@@ -28,7 +28,7 @@ std::optional<platform::SaveChoice> askFileToSaveAs(MainWindow& main) {
     if (main.fileDialogs == nullptr) return std::nullopt;
     return main.fileDialogs->askFileAndTypeToSave(catalogueFileRequest(
         main, "Save File", {{"Quorvels catalogue", "*.pmr"}, {"Quorvels 2.00 catalogue", "*.pmr"}},
-        main.catalogue.fileName));
+        main.file.path));
 }
 
 // Before Open replaces a changed catalogue: Yes saves it (through Save As
@@ -39,11 +39,11 @@ bool settleChangesBeforeOpen(MainWindow& main, StorageDialogue& dialogue) {
     Catalogue& catalogue = main.catalogue;
     if (!catalogue.books.changed) return true;
     if (!userSaysYes(main, "File has changed...\r\nSave it now?", "Save File", Icon::Question)) return true;
-    if (catalogue.fileName.empty()) {
+    if (main.file.path.empty()) {
         saveCatalogueFileAs(main);
         return !catalogue.books.changed;
     }
-    return saveCatalogueAsking(catalogue, dialogue);
+    return saveCatalogueAsking(catalogue, main.file, dialogue);
 }
 
 }  // namespace
@@ -57,17 +57,17 @@ bool userAllowsWritingTo(MainWindow& main, const platform::SystemPath& path) {
 void openCatalogueFile(MainWindow& main) {
     if (main.fileDialogs == nullptr) return;
     const auto chosen = main.fileDialogs->askFileToOpen(
-        catalogueFileRequest(main, "Open File", {{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}}, ""));
+        catalogueFileRequest(main, "Open File", {{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}}, {}));
     if (!chosen) return;
     Catalogue& catalogue = main.catalogue;
     StorageDialogue dialogue = storageDialogueOf(main);
     if (!settleChangesBeforeOpen(main, dialogue)) return;
     if (!createEmptyCatalogueFileTelling(*chosen, dialogue)) return;
 
-    const platform::SystemPath previousFileName = catalogue.fileName;
-    catalogue.fileName = *chosen;
-    if (!loadCatalogueTelling(catalogue, dialogue, previousFileName)) return;
-    writeSettingsTelling(catalogue, main.state.startDirectory, dialogue);
+    const platform::SystemPath previousPath = main.file.path;
+    main.file.path = *chosen;
+    if (!loadCatalogueTelling(catalogue, main.file, dialogue, previousPath)) return;
+    writeSettingsTelling(main.file, main.state.startDirectory, dialogue);
     setCaseCaption(main, CaseCaptionForm::Plain);
     setStatus(main, 1, "");
 }
@@ -75,10 +75,10 @@ void openCatalogueFile(MainWindow& main) {
 void saveCatalogueFile(MainWindow& main) {
     Catalogue& catalogue = main.catalogue;
     if (!userSaysYes(main, "Save file now?", "Save File", Icon::Question)) return;
-    if (catalogue.fileName.empty()) return saveCatalogueFileAs(main);
+    if (main.file.path.empty()) return saveCatalogueFileAs(main);
     catalogue.books.changed = true;  // so that the save always writes
     StorageDialogue dialogue = storageDialogueOf(main);
-    saveCatalogueAsking(catalogue, dialogue);
+    saveCatalogueAsking(catalogue, main.file, dialogue);
 }
 
 void saveCatalogueFileAs(MainWindow& main) {
@@ -88,24 +88,24 @@ void saveCatalogueFileAs(MainWindow& main) {
     if (!userAllowsWritingTo(main, chosen->path)) return;
     if (chosen->filter == OldFormType && !bringTextsIntoOldForm(main)) return;
 
-    const platform::SystemPath previousFileName = catalogue.fileName;
-    catalogue.fileName = chosen->path;
+    const platform::SystemPath previousPath = main.file.path;
+    main.file.path = chosen->path;
     catalogue.books.changed = true;  // so that the save always writes
     StorageDialogue dialogue = storageDialogueOf(main);
-    if (!saveCatalogueAsking(catalogue, dialogue)) {
+    if (!saveCatalogueAsking(catalogue, main.file, dialogue)) {
         // The save said what failed. The catalogue is still the one of the
         // previous file, with its changes unsaved.
-        catalogue.fileName = previousFileName;
+        main.file.path = previousPath;
         setStatus(main, 1, "");
         return;
     }
-    writeSettingsTelling(catalogue, main.state.startDirectory, dialogue);
+    writeSettingsTelling(main.file, main.state.startDirectory, dialogue);
     setStatus(main, 1, "");
 }
 
 bool closeMainWindow(MainWindow& main) {
     StorageDialogue dialogue = storageDialogueOf(main);
-    if (confirmSaveChanges(main.catalogue, dialogue)) return false;
+    if (confirmSaveChanges(main.catalogue, main.file, dialogue)) return false;
     main.windows.endWindow(main.state.window);
     return true;
 }

@@ -8,15 +8,18 @@ std::vector<platform::SystemPath> helpFolders(const platform::SystemPath& startD
     if (programFolder.empty()) return {startDirectory};
     // The folder above the program's (whose name ends in a separator) is
     // the prefix: the program file's path has its links resolved.
-    const platform::SystemPath prefix = platform::folderOf(programFolder.substr(0, programFolder.size() - 1));
-    return {startDirectory, programFolder, platform::withFinalSeparator(prefix + "share") + "quorvels"};
+    const std::string& folderBytes = programFolder.systemBytes();
+    const platform::SystemPath prefix =
+        platform::folderOf(platform::SystemPath::fromSystem(folderBytes.substr(0, folderBytes.size() - 1)));
+    return {startDirectory, programFolder,
+            platform::inFolder(platform::withSuffix(prefix, "share"), platform::SystemPath::fromSystem("quorvels"))};
 }
 
 platform::SystemPath findHelpFile(const std::vector<platform::SystemPath>& folders, platform::Files& files) {
     for (const platform::SystemPath& folder : folders) {
-        const platform::SystemPath file = platform::withFinalSeparator(folder) + HelpFileName;
+        const platform::SystemPath file = platform::inFolder(folder, HelpFileName);
         platform::FileInfo info;
         if (files.status(file, true, info) == 0 && info.isRegular) return file;
     }
-    return platform::withFinalSeparator(folders.front()) + HelpFileName;
+    return platform::inFolder(folders.front(), HelpFileName);
 }

@@ -5,7 +5,7 @@
 #include "platform/files.h"
 
 // The help file's name; its contents file is beside it.
-inline constexpr const char* HelpFileName = "quorvels.hlp";
+inline const platform::SystemPath HelpFileName = platform::SystemPath::fromSystem("quorvels.hlp");
 
 // The folders the program looks for its help in, in this order: the folder
 // it was started in; the folder of its program file; and the data folder of

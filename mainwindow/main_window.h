@@ -15,6 +15,7 @@
 #include "platform/text_measure.h"
 #include "platform/transliterator.h"
 #include "platform/window.h"
+#include "storage/opened_file.h"
 
 // The main window's own state; the program keeps one for the whole run.
 struct MainWindowState {
@@ -37,6 +38,7 @@ struct MainWindowState {
 // tests build their own.
 struct MainWindow {
     Catalogue& catalogue;
+    OpenedFile& file;  // the catalogue's file
     MainWindowState& state;
     platform::Windows& windows;
     platform::MessageBoxes& messages;

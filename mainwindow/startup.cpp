@@ -21,7 +21,7 @@ namespace {
 platform::SystemPath namedCataloguePath(const StartupPlace& place) {
     const platform::SystemPath& name = place.namedCatalogue;
     if (name.empty() || platform::isAbsolutePath(name)) return name;
-    return platform::withFinalSeparator(place.startDirectory) + name;
+    return platform::inFolder(place.startDirectory, name);
 }
 
 }  // namespace
@@ -48,13 +48,13 @@ void runQuorvels(MainWindow& main, const StartupPlace& place, const StartupServi
     const platform::SystemPath named = namedCataloguePath(place);
     bool loaded = false;
     if (!named.empty()) {
-        main.catalogue.fileName = named;
-        loaded = loadCatalogueTelling(main.catalogue, dialogue);
-        if (loaded) writeSettingsTelling(main.catalogue, startDirectory, dialogue);
+        main.file.path = named;
+        loaded = loadCatalogueTelling(main.catalogue, main.file, dialogue);
+        if (loaded) writeSettingsTelling(main.file, startDirectory, dialogue);
     }
     if (!loaded && remembered != named) {
-        main.catalogue.fileName = remembered;
-        loadCatalogueTelling(main.catalogue, dialogue);
+        main.file.path = remembered;
+        loadCatalogueTelling(main.catalogue, main.file, dialogue);
     }
 
     runMainWindow(main);

@@ -14,8 +14,8 @@ std::string positionText(int row, int rowCount) { return decimalForm(row) + " of
 
 std::string fileDisplay(const platform::SystemPath& fileName, const platform::SystemPath& startDirectory) {
     // Both folders end in a separator, which may be either of the system's.
-    const platform::SystemPath folder = platform::folderOf(fileName);
-    const platform::SystemPath start = platform::withFinalSeparator(startDirectory);
+    const std::string folder = platform::folderOf(fileName).systemBytes();
+    const std::string start = platform::withFinalSeparator(startDirectory).systemBytes();
     if (!startDirectory.empty() && folder.size() == start.size() && folder.compare(0, folder.size() - 1, start, 0, start.size() - 1) == 0)
         return platform::shownPath(platform::fileNameOf(fileName));
     return platform::shownPath(fileName);
@@ -25,7 +25,7 @@ void setStatus(MainWindow& main, int field, const std::string& text) {
     if (!main.state.window) return;
     std::string shown = text;
     switch (field) {
-        case 1: shown = text.empty() ? fileDisplay(main.catalogue.fileName, main.state.startDirectory) : "Status: " + text; break;
+        case 1: shown = text.empty() ? fileDisplay(main.file.path, main.state.startDirectory) : "Status: " + text; break;
         case 2:
         case 3: break;
         case 4: shown = positionText(main.catalogue.view.selectedRow, viewCount(main.catalogue.view)); break;

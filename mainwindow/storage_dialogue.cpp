@@ -21,28 +21,28 @@ bool holdFile(StorageDialogue& dialogue, const platform::SystemPath& fileName) {
 
 }  // namespace
 
-bool loadCatalogueTelling(Catalogue& catalogue, StorageDialogue& dialogue,
-                          const platform::SystemPath& previousFileName) {
-    if (!catalogue.fileName.empty()) showProgress(dialogue, OpeningStatus);
-    const LoadOutcome outcome = loadCatalogue(catalogue, dialogue.files, previousFileName);
+bool loadCatalogueTelling(Catalogue& catalogue, OpenedFile& file, StorageDialogue& dialogue,
+                          const platform::SystemPath& previousPath) {
+    if (!file.path.empty()) showProgress(dialogue, OpeningStatus);
+    const LoadOutcome outcome = loadCatalogue(catalogue, file, dialogue.files, previousPath);
     if (outcome.problem) tell(dialogue, *outcome.problem);
     showProgress(dialogue, "");
     if (!outcome.loaded) return false;
-    if (holdFile(dialogue, catalogue.fileName)) show(dialogue.messages, openElsewhereNotice(catalogue.fileName));
+    if (holdFile(dialogue, file.path)) show(dialogue.messages, openElsewhereNotice(file.path));
     return true;
 }
 
-bool saveCatalogueAsking(Catalogue& catalogue, StorageDialogue& dialogue) {
+bool saveCatalogueAsking(Catalogue& catalogue, OpenedFile& file, StorageDialogue& dialogue) {
     showProgress(dialogue, SavingStatus);
     if (!catalogue.books.changed) {
         showProgress(dialogue, "");
         return true;
     }
-    const SaveLook look = lookAtCatalogueFile(catalogue, dialogue.files);
-    const FileForm formBefore = catalogue.fileForm;
+    const SaveLook look = lookAtCatalogueFile(catalogue, file, dialogue.files);
+    const FileForm formBefore = file.form;
     SaveChoices choices;
     for (;;) {
-        const SaveOutcome outcome = saveCatalogue(catalogue, dialogue.files, look, choices);
+        const SaveOutcome outcome = saveCatalogue(catalogue, file, dialogue.files, look, choices);
         if (outcome.result == SaveOutcome::NeedsAnswer) {
             const platform::Answer answer = tell(dialogue, outcome.problem);
             const bool changedElsewhere = outcome.problem.what == FileProblem::ChangedElsewhere;
@@ -58,28 +58,28 @@ bool saveCatalogueAsking(Catalogue& catalogue, StorageDialogue& dialogue) {
             return !catalogue.books.changed;
         }
         // The new file, which a lock on the replaced one does not cover.
-        if (outcome.result != SaveOutcome::NotSaved) holdFile(dialogue, catalogue.fileName);
+        if (outcome.result != SaveOutcome::NotSaved) holdFile(dialogue, file.path);
         if (outcome.result != SaveOutcome::Saved) tell(dialogue, outcome.problem);
-        if (outcome.result != SaveOutcome::NotSaved && formBefore == FileForm::Old && catalogue.fileForm == FileForm::New)
-            show(dialogue.messages, newFormNotice(catalogue.fileName));
+        if (outcome.result != SaveOutcome::NotSaved && formBefore == FileForm::Old && file.form == FileForm::New)
+            show(dialogue.messages, newFormNotice(file.path));
         showProgress(dialogue, "");
         return outcome.result == SaveOutcome::Saved;
     }
 }
 
-bool confirmSaveChanges(Catalogue& catalogue, StorageDialogue& dialogue) {
+bool confirmSaveChanges(Catalogue& catalogue, OpenedFile& file, StorageDialogue& dialogue) {
     if (!catalogue.books.changed) return false;
     const platform::Answer answer = show(dialogue.messages, saveChangesQuestion());
     if (answer == platform::Answer::Cancel) return true;
     if (answer != platform::Answer::Yes) return false;  // No: the changes are dropped
-    if (catalogue.fileName.empty()) {
+    if (file.path.empty()) {
         // Save As asks for a name and saves. When the dialog was cancelled or
         // its save failed (and said so), the changes are still unsaved: keep
         // the program open rather than save again or drop them.
         if (dialogue.saveAs) dialogue.saveAs();
         return catalogue.books.changed;
     }
-    return !saveCatalogueAsking(catalogue, dialogue);
+    return !saveCatalogueAsking(catalogue, file, dialogue);
 }
 
 bool createEmptyCatalogueFileTelling(const platform::SystemPath& path, StorageDialogue& dialogue) {
@@ -88,9 +88,9 @@ bool createEmptyCatalogueFileTelling(const platform::SystemPath& path, StorageDi
     return !problem;
 }
 
-bool writeSettingsTelling(const Catalogue& catalogue, const platform::SystemPath& startDirectory,
+bool writeSettingsTelling(const OpenedFile& file, const platform::SystemPath& startDirectory,
                           StorageDialogue& dialogue) {
-    const auto problem = writeSettings(catalogue, startDirectory, dialogue.files);
+    const auto problem = writeSettings(file, startDirectory, dialogue.files);
     if (problem) tell(dialogue, *problem);
     return !problem;
 }

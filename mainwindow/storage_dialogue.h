@@ -7,6 +7,7 @@
 #include "core/catalogue.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "storage/opened_file.h"
 
 // The main window's side of loading and saving: it shows the progress,
 // reports what storage found and asks the questions a save meets, in the
@@ -27,12 +28,12 @@ struct StorageDialogue {
     std::unique_ptr<platform::FileHold>* hold = nullptr;
 };
 
-// Loads catalogue.fileName (see loadCatalogue); a refused file is reported.
+// Loads file.path into the catalogue (see loadCatalogue); a refused file is reported.
 // With dialogue.hold, a loaded file is held in place of the file held before;
 // when another program holds it too, the user is told that it is open there
 // (and it is opened all the same). Returns true only when a file was loaded.
-bool loadCatalogueTelling(Catalogue& catalogue, StorageDialogue& dialogue,
-                          const platform::SystemPath& previousFileName = {});
+bool loadCatalogueTelling(Catalogue& catalogue, OpenedFile& file, StorageDialogue& dialogue,
+                          const platform::SystemPath& previousPath = {});
 
 // Saves the catalogue (see saveCatalogue). When another program has changed
 // the file, it asks first: Yes saves over it, No runs Save As (the result is
@@ -42,13 +43,13 @@ bool loadCatalogueTelling(Catalogue& catalogue, StorageDialogue& dialogue,
 // the old one (or it had none) tells the user so once. With
 // dialogue.hold, the new file is the one held. Returns true when the file now
 // holds the catalogue (or nothing had to be written).
-bool saveCatalogueAsking(Catalogue& catalogue, StorageDialogue& dialogue);
+bool saveCatalogueAsking(Catalogue& catalogue, OpenedFile& file, StorageDialogue& dialogue);
 
 // Asks whether unsaved changes are to be saved before they would be lost.
 // Returns saveCancelled: true when the user chose Cancel, or chose Yes and the
 // changes were not saved after all (the Save As dialog was cancelled or the
 // save failed), so that the program keeps running with its changes.
-bool confirmSaveChanges(Catalogue& catalogue, StorageDialogue& dialogue);
+bool confirmSaveChanges(Catalogue& catalogue, OpenedFile& file, StorageDialogue& dialogue);
 
 // Creates the empty catalogue file (see createEmptyCatalogueFile), or says why
 // it could not. Returns whether it is there.
@@ -56,5 +57,5 @@ bool createEmptyCatalogueFileTelling(const platform::SystemPath& path, StorageDi
 
 // Remembers the catalogue in the settings file (see writeSettings), or says
 // why it could not. Returns whether it did.
-bool writeSettingsTelling(const Catalogue& catalogue, const platform::SystemPath& startDirectory,
+bool writeSettingsTelling(const OpenedFile& file, const platform::SystemPath& startDirectory,
                           StorageDialogue& dialogue);

@@ -19,4 +19,10 @@ SystemPath folderOf(const SystemPath& path);
 // The last part of a path: what follows its last separator.
 SystemPath fileNameOf(const SystemPath& path);
 
+// The file or folder `name` in `folder`: the folder, the system's separator
+// unless it ends in one, then the name.
+inline SystemPath inFolder(const SystemPath& folder, const SystemPath& name) {
+    return SystemPath::fromSystem(withFinalSeparator(folder).systemBytes() + name.systemBytes());
+}
+
 }  // namespace platform

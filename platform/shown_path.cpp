@@ -4,6 +4,6 @@
 
 namespace platform {
 
-std::string shownPath(const SystemPath& path) { return wellFormedUtf8(path); }
+std::string shownPath(const SystemPath& path) { return wellFormedUtf8(path.systemBytes()); }
 
 }  // namespace platform

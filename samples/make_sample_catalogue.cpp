@@ -86,6 +86,6 @@ int main(int argc, char** argv) {
     }
     // Nothing current, so the list opens on its first row.
     catalogue.view.currentRecord = 0;
-    catalogue.fileName = argv[1];
-    return saveCatalogue(catalogue, platform::systemFiles()).result == SaveOutcome::Saved ? 0 : 1;
+    OpenedFile file{platform::SystemPath::fromSystem(argv[1]), {}};
+    return saveCatalogue(catalogue, file, platform::systemFiles()).result == SaveOutcome::Saved ? 0 : 1;
 }

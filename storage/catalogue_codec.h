@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "core/catalogue.h"
+#include "storage/file_form.h"
+#include "storage/file_form.h"
 
 // The byte layout of a catalogue file, apart from the disk: decoding file bytes into
 // the record, author and read-date tables, and encoding a catalogue with its

@@ -10,8 +10,8 @@
 
 namespace {
 
-LoadOutcome refuseLoad(Catalogue& catalogue, const platform::SystemPath& previousFileName, FileProblem problem) {
-    catalogue.fileName = previousFileName;
+LoadOutcome refuseLoad(OpenedFile& file, const platform::SystemPath& previousPath, FileProblem problem) {
+    file.path = previousPath;
     return {false, std::move(problem)};
 }
 
@@ -39,9 +39,10 @@ std::string keepBackup(const FileOnDisk& now, const platform::SystemPath& fileNa
 
 }  // namespace
 
-LoadOutcome loadCatalogue(Catalogue& catalogue, platform::Files& files, const platform::SystemPath& previousFileName) {
-    if (!catalogue.fileName.empty()) {
-        const platform::SystemPath fileName = catalogue.fileName;
+LoadOutcome loadCatalogue(Catalogue& catalogue, OpenedFile& file, platform::Files& files,
+                          const platform::SystemPath& previousPath) {
+    if (!file.path.empty()) {
+        const platform::SystemPath fileName = file.path;
 
         // Described before it is read, so that a change while it is read shows.
         platform::FileInfo info;
@@ -49,22 +50,22 @@ LoadOutcome loadCatalogue(Catalogue& catalogue, platform::Files& files, const pl
         std::string bytes;
         if (const int error = files.readFile(fileName, MaxCatalogueFileBytes, bytes); error != 0) {
             const std::string reason = error == EINVAL ? "it is not a regular file" : std::strerror(error);
-            return refuseLoad(catalogue, previousFileName, {FileProblem::NotRead, fileName, {}, reason, {}});
+            return refuseLoad(file, previousPath, {FileProblem::NotRead, fileName, {}, reason, {}});
         }
 
         BookTables loaded;
         const DecodeResult result = decodeCatalogue(bytes, loaded);
         if (result.status == DecodeResult::WrongMagic)
-            return refuseLoad(catalogue, previousFileName, {FileProblem::WrongVersion, fileName, {}, {}, {}});
+            return refuseLoad(file, previousPath, {FileProblem::WrongVersion, fileName, {}, {}, {}});
         if (result.status == DecodeResult::Damaged)
-            return refuseLoad(catalogue, previousFileName, {FileProblem::Damaged, fileName, {}, result.problem, {}});
+            return refuseLoad(file, previousPath, {FileProblem::Damaged, fileName, {}, result.problem, {}});
 
         BookTables& books = catalogue.books;
         books.records = std::move(loaded.records);
         books.authors = std::move(loaded.authors);
         books.readDates = std::move(loaded.readDates);
-        catalogue.onDisk = stampOf(fileName, described, info, bytes);
-        catalogue.fileForm = result.form;
+        file.onDisk = stampOf(fileName, described, info, bytes);
+        file.form = result.form;
         books.changed = false;
         recountMarks(books);
         const std::string& firstAuthor = authorCount(books) > 0 ? books.authors[1] : books.authors[0];
@@ -76,7 +77,7 @@ LoadOutcome loadCatalogue(Catalogue& catalogue, platform::Files& files, const pl
         if (current < 0 || current > recordCount(books)) current = 0;
     }
     rebuildView(catalogue);
-    return {!catalogue.fileName.empty(), std::nullopt};
+    return {!file.path.empty(), std::nullopt};
 }
 
 bool holdCatalogueFile(platform::Files& files, const platform::SystemPath& path,
@@ -87,22 +88,22 @@ bool holdCatalogueFile(platform::Files& files, const platform::SystemPath& path,
     return held.heldElsewhere;
 }
 
-SaveLook lookAtCatalogueFile(const Catalogue& catalogue, platform::Files& files) {
-    const platform::SystemPath& fileName = catalogue.fileName;
+SaveLook lookAtCatalogueFile(const Catalogue& catalogue, const OpenedFile& file, platform::Files& files) {
+    const platform::SystemPath& fileName = file.path;
     if (fileName.empty()) return {FileProblem{FileProblem::NoFileName, fileName, {}, {}, {}}, {}, false};
     if (const PurgePlan plan = planPurge(catalogue.books); !plan.problem.empty())
         return {FileProblem{FileProblem::NotSaved, fileName, {}, plan.problem, {}}, {}, false};
     SaveLook look;
     look.now = lookAt(files, fileName);
-    look.changedElsewhere = catalogue.onDisk.path == fileName && changedSince(catalogue.onDisk, look.now);
+    look.changedElsewhere = file.onDisk.path == fileName && changedSince(file.onDisk, look.now);
     return look;
 }
 
-SaveOutcome saveCatalogue(Catalogue& catalogue, platform::Files& files, const SaveLook& look,
+SaveOutcome saveCatalogue(Catalogue& catalogue, OpenedFile& file, platform::Files& files, const SaveLook& look,
                           const SaveChoices& choices) {
     if (!catalogue.books.changed) return {};
     if (look.problem) return {SaveOutcome::NotSaved, *look.problem};
-    const platform::SystemPath fileName = catalogue.fileName;
+    const platform::SystemPath fileName = file.path;
     if (look.changedElsewhere && !choices.overwriteChanged)
         return {SaveOutcome::NeedsAnswer, {FileProblem::ChangedElsewhere, fileName, {}, {}, {}}};
     if (!choices.withoutBackup) {
@@ -121,17 +122,17 @@ SaveOutcome saveCatalogue(Catalogue& catalogue, platform::Files& files, const Sa
     applyPurge(catalogue, plan);
     platform::FileInfo info;
     const bool described = files.status(fileName, true, info) == 0;
-    catalogue.onDisk = stampOf(fileName, described, info, bytes);
-    catalogue.fileForm = plan.form;
+    file.onDisk = stampOf(fileName, described, info, bytes);
+    file.form = plan.form;
     if (written.outcome == platform::ReplaceResult::ReplacedUnconfirmed)
         return {SaveOutcome::SavedUnconfirmed, problemOf(written, FileProblem::SavedUnconfirmed, fileName)};
     catalogue.books.changed = false;
     return {};
 }
 
-SaveOutcome saveCatalogue(Catalogue& catalogue, platform::Files& files) {
+SaveOutcome saveCatalogue(Catalogue& catalogue, OpenedFile& file, platform::Files& files) {
     if (!catalogue.books.changed) return {};
-    return saveCatalogue(catalogue, files, lookAtCatalogueFile(catalogue, files), {});
+    return saveCatalogue(catalogue, file, files, lookAtCatalogueFile(catalogue, file, files), {});
 }
 
 std::optional<FileProblem> createEmptyCatalogueFile(const platform::SystemPath& path, platform::Files& files) {

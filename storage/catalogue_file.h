@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "storage/file_on_disk.h"
 #include "storage/file_problem.h"
+#include "storage/opened_file.h"
 
 // The start of every catalogue file: the program's name, one blank and the
 // version, 13 bytes without a length byte or terminator. FileMagic begins the
@@ -25,10 +26,10 @@ struct LoadOutcome {
     std::optional<FileProblem> problem;
 };
 
-// Reads the file named by catalogue.fileName into the catalogue and rebuilds
-// the view. On success the catalogue's records, authors and read dates are
-// those of the file (texts in UTF-8, whichever form it has), `onDisk`
-// describes it, `fileForm` is its form, `changed` is clear, `markedCount` is recounted,
+// Reads the file at file.path into the catalogue and rebuilds the view. On
+// success the catalogue's records, authors and read dates are those of the
+// file (texts in UTF-8, whichever form it has), file.onDisk describes it,
+// file.form is its form, `changed` is clear, `markedCount` is recounted,
 // `upperCase` follows the first author and `lettersInForm` is false;
 // `currentRecord` stays as it was unless the file has fewer records (then 0).
 //
@@ -38,15 +39,15 @@ struct LoadOutcome {
 // negative count, a record whose author or read-date index lies outside its
 // table, two records sharing one read date, read dates out of order, an
 // end before the data its counts declare, or in the new form a text that is
-// not well-formed UTF-8 or holds more than 255 characters. After a refusal nothing in memory has changed except that
-// `fileName` is set back to previousFileName, so that a later save cannot
-// write this catalogue over the refused file. Loading never creates or
-// changes a file.
+// not well-formed UTF-8 or holds more than 255 characters. After a refusal
+// nothing in memory has changed except that file.path is set back to
+// previousPath, so that a later save cannot write this catalogue over the
+// refused file. Loading never creates or changes a file.
 //
-// With an empty fileName nothing is read; the view is rebuilt and nothing is
+// With an empty file.path nothing is read; the view is rebuilt and nothing is
 // loaded.
-LoadOutcome loadCatalogue(Catalogue& catalogue, platform::Files& files,
-                          const platform::SystemPath& previousFileName = {});
+LoadOutcome loadCatalogue(Catalogue& catalogue, OpenedFile& file, platform::Files& files,
+                          const platform::SystemPath& previousPath = {});
 
 // Holds the file at path in `hold`, in place of the file held before (the same
 // file included, so that this program does not count as another holder of
@@ -60,14 +61,14 @@ struct SaveLook {
     std::optional<FileProblem> problem;  // it cannot be saved at all: no name, a text too long
     FileOnDisk now;                      // the file as it is now
     // Another program has changed the file since this catalogue loaded it or
-    // was saved to it (`onDisk`). Only that file can have been changed behind
+    // was saved to it (file.onDisk). Only that file can have been changed behind
     // its back; Save As asks before replacing another.
     bool changedElsewhere = false;
 };
 
 // Looks at what a save of a changed catalogue would meet (without looking at
 // the disk when it cannot be saved at all).
-SaveLook lookAtCatalogueFile(const Catalogue& catalogue, platform::Files& files);
+SaveLook lookAtCatalogueFile(const Catalogue& catalogue, const OpenedFile& file, platform::Files& files);
 
 // What the user decided about the questions a save may meet.
 struct SaveChoices {
@@ -87,14 +88,14 @@ struct SaveOutcome {
     FileProblem problem;
 };
 
-// Writes the catalogue to catalogue.fileName when `changed` is set: drops the
+// Writes the catalogue to file.path when `changed` is set: drops the
 // deleted records, the read dates they owned and the authors no remaining
 // record uses, sets `shown` on every remaining record and replaces the file
 // atomically (see platform::Files::replaceWhole); `look` is what
 // lookAtCatalogueFile found just before. The file has the old form when
 // Windows-1252 holds every text written, else the new form (see
-// catalogue_codec.h). On Saved `changed` is clear, `onDisk` describes the
-// new file and `fileForm` is its form.
+// catalogue_codec.h). On Saved `changed` is clear, file.onDisk describes the
+// new file and file.form is its form.
 //
 // A file another program changed is replaced only with
 // choices.overwriteChanged. The file being replaced is first kept whole as
@@ -107,11 +108,11 @@ struct SaveOutcome {
 // untouched, no temporary file is left, the catalogue in memory is exactly as
 // before (the deleted records still there) and `changed` stays set. After
 // SavedUnconfirmed the catalogue in memory is the one written, `changed` set.
-SaveOutcome saveCatalogue(Catalogue& catalogue, platform::Files& files, const SaveLook& look,
+SaveOutcome saveCatalogue(Catalogue& catalogue, OpenedFile& file, platform::Files& files, const SaveLook& look,
                           const SaveChoices& choices);
 
 // A save that asks nobody, for tools: looks, then saves only when no question arises.
-SaveOutcome saveCatalogue(Catalogue& catalogue, platform::Files& files);
+SaveOutcome saveCatalogue(Catalogue& catalogue, OpenedFile& file, platform::Files& files);
 
 // For the Open command on a name that does not exist: creates the file holding
 // FileMagic alone, an empty catalogue (also when it exists but is empty). A

@@ -64,4 +64,4 @@ bool changedSince(const FileStamp& stamp, const FileOnDisk& now) {
     return hashOf(now.bytes) != stamp.hash;
 }
 
-platform::SystemPath backupNameOf(const platform::SystemPath& path) { return path + ".bak"; }
+platform::SystemPath backupNameOf(const platform::SystemPath& path) { return platform::withSuffix(path, ".bak"); }

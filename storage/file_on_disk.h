@@ -1,10 +1,23 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "core/catalogue.h"
 #include "platform/files.h"
+
+// What a catalogue's file on disk was when the catalogue last loaded it or
+// was saved to it, so that a save can tell whether another program has
+// changed the file since.
+struct FileStamp {
+    platform::SystemPath path;  // the file it describes; empty = none yet
+    bool described = false;     // the system described the file: the next four are known
+    std::uint64_t size = 0;
+    std::uint64_t volume = 0;
+    std::uint64_t fileIndex = 0;
+    std::int64_t modified = 0;
+    std::uint64_t hash = 0;  // of its bytes
+};
 
 // What a catalogue's file on disk is now, as a save finds it before writing:
 // whether it is there, what the system says of it and its bytes (the backup

@@ -12,8 +12,8 @@ constexpr std::size_t MaxSettingsBytes = 64 * 1024;
 }  // namespace
 
 platform::SystemPath settingsPath(const platform::SystemPath& startDirectory) {
-    if (startDirectory.empty()) return std::string(SettingsFileName);
-    return platform::withFinalSeparator(startDirectory) + std::string(SettingsFileName);
+    if (startDirectory.empty()) return SettingsFileName;
+    return platform::inFolder(startDirectory, SettingsFileName);
 }
 
 platform::SystemPath readSettings(const platform::SystemPath& startDirectory, platform::Files& files, int* error) {
@@ -27,23 +27,25 @@ platform::SystemPath readSettings(const platform::SystemPath& startDirectory, pl
     const auto lineEnd = contents.find('\n');
     if (lineEnd != std::string::npos) contents.resize(lineEnd);
     if (!contents.empty() && contents.back() == '\r') contents.pop_back();
-    return contents;
+    // The line is the path's own bytes.
+    return platform::SystemPath::fromSystem(std::move(contents));
 }
 
-void readSettings(Catalogue& catalogue, const platform::SystemPath& startDirectory, platform::Files& files) {
-    catalogue.fileName = readSettings(startDirectory, files);
+void readSettings(OpenedFile& file, const platform::SystemPath& startDirectory, platform::Files& files) {
+    file.path = readSettings(startDirectory, files);
 }
 
-std::optional<FileProblem> writeSettings(const Catalogue& catalogue, const platform::SystemPath& startDirectory,
+std::optional<FileProblem> writeSettings(const OpenedFile& file, const platform::SystemPath& startDirectory,
                                          platform::Files& files) {
     const platform::SystemPath path = settingsPath(startDirectory);
     std::string reason;
-    if (catalogue.fileName.find_first_of("\r\n") != std::string::npos) {
+    const std::string& pathBytes = file.path.systemBytes();
+    if (pathBytes.find_first_of("\r\n") != std::string::npos) {
         reason = "the catalogue's name holds a line break";
     } else {
-        const platform::ReplaceResult written = files.replaceWhole(path, catalogue.fileName + "\r\n");
+        const platform::ReplaceResult written = files.replaceWhole(path, pathBytes + "\r\n");
         if (written.outcome != platform::ReplaceResult::NotReplaced) return std::nullopt;
         reason = written.reason;
     }
-    return FileProblem{FileProblem::SettingsNotWritten, path, {}, reason, catalogue.fileName};
+    return FileProblem{FileProblem::SettingsNotWritten, path, {}, reason, file.path};
 }

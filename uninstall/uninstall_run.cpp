@@ -9,18 +9,18 @@ namespace {
 
 const std::string entryKey = std::string(platform::UninstallParentKey) + "\\" + UninstallEntryKey;
 
-// The entry's uninstaller path, as the installer wrote its system name, or ""
+// The entry's uninstaller path, as the installer wrote its system name, or none
 // when there is no entry.
 platform::SystemPath readUninstallEntry(const platform::KeyStore& keys) {
-    if (!keys.keyExists(platform::UninstallParentKey)) return "";
-    return keys.queryString(entryKey, "Uninstallstring").value_or("");
+    if (!keys.keyExists(platform::UninstallParentKey)) return {};
+    return platform::SystemPath::fromSystem(keys.queryString(entryKey, "Uninstallstring").value_or(""));
 }
 
 // An entry is trusted only when it is an absolute path to our uninstaller
 // and that file is there: a stale or altered entry must not make us delete
 // files called "install" or "quorvels" in some other folder.
 bool trusted(platform::InstallFiles& files, const platform::SystemPath& uninstallerPath) {
-    return platform::isAbsolutePath(uninstallerPath) && platform::fileNameOf(uninstallerPath) == uninstallerFileName() &&
+    return platform::isAbsolutePath(uninstallerPath) && platform::fileNameOf(uninstallerPath).systemBytes() == uninstallerFileName() &&
            files.isFile(uninstallerPath);
 }
 
@@ -40,10 +40,11 @@ void runUninstall(UninstallServices& services) {
     const platform::SystemPath folder = platform::folderOf(uninstaller);  // "" when it names no folder
     const bool folderTrusted = uninstaller.empty() || trusted(services.files, uninstaller);
     if (folderTrusted) {
-        const platform::SystemPath lookIn = folder.empty() ? platform::withFinalSeparator(services.currentFolder) : folder;
+        const platform::SystemPath& lookIn = folder.empty() ? services.currentFolder : folder;
         for (const std::string& name : filesToUninstall()) {
-            if (name == HelpIndexFileName) services.files.clearAttributes(lookIn + name);
-            if (!services.files.removeIfPresent(lookIn + name)) notDeleted.push_back(platform::shownPath(lookIn + name));
+            const platform::SystemPath file = productFileIn(lookIn, name);
+            if (name == HelpIndexFileName) services.files.clearAttributes(file);
+            if (!services.files.removeIfPresent(file)) notDeleted.push_back(platform::shownPath(file));
         }
     }
     for (const platform::SystemPath& shortcutFolder : {services.desktopFolder, services.programsFolder}) {

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     Catalogue catalogue = enterBooks(realisticBooks(size));
-    catalogue.fileName = argv[2];
+    OpenedFile file{platform::SystemPath::fromSystem(argv[2]), {}};
     catalogue.books.changed = true;  // an empty catalogue is written too
-    return saveCatalogue(catalogue, platform::systemFiles()).result == SaveOutcome::Saved ? 0 : 1;
+    return saveCatalogue(catalogue, file, platform::systemFiles()).result == SaveOutcome::Saved ? 0 : 1;
 }

@@ -23,13 +23,14 @@ void timeInMainWindow(benchmark::State& state, const std::function<void(BenchWin
     const auto listFont = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     std::optional<RememberingMeasure> screenMeasure(std::in_place, listFont);
     Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
+    OpenedFile file;
     MainWindowState windowState;
     windowState.listMeasure = &*screenMeasure;
     platform::qt::QtWindows windows;
     platform::scripted::ScriptedMessageBoxes messages;
     platform::scripted::RecordingHelpViewer noHelp;
     platform::SystemClock clock;
-    MainWindow main{catalogue, windowState, windows, messages, platform::systemFiles(), noHelp, clock};
+    MainWindow main{catalogue, file, windowState, windows, messages, platform::systemFiles(), noHelp, clock};
     QTimer::singleShot(0, [&] {
         auto& list = *windows.find(windowState.window)->control<platform::qt::ListBoxView>(BookListId);
         while (!list.window()->windowHandle()->isExposed()) QCoreApplication::processEvents();

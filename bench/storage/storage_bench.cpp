@@ -33,19 +33,19 @@ Catalogue makeCatalogue(int size) { return loadBenchCatalogue(size); }
 void BM_SaveCatalogue(benchmark::State& state) {
     BenchFolder folder;
     Catalogue catalogue = makeCatalogue(static_cast<int>(state.range(0)));
-    catalogue.fileName = folder.path + "/bench.pmr";
+    OpenedFile file{platform::SystemPath::fromSystem(folder.path + "/bench.pmr"), {}};
     for (auto _ : state) {
         catalogue.books.changed = true;
-        if (saveCatalogue(catalogue, platform::systemFiles()).result != SaveOutcome::Saved) state.SkipWithError("the save failed");
+        if (saveCatalogue(catalogue, file, platform::systemFiles()).result != SaveOutcome::Saved) state.SkipWithError("the save failed");
     }
-    state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(catalogue.fileName));
+    state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(file.path.systemBytes()));
 }
 
 void BM_LoadCatalogue(benchmark::State& state) {
     for (auto _ : state) {
         Catalogue catalogue;
-        catalogue.fileName = benchCatalogueFile(static_cast<int>(state.range(0)));
-        if (!loadCatalogue(catalogue, platform::systemFiles()).loaded) state.SkipWithError("the load failed");
+        OpenedFile file{platform::SystemPath::fromSystem(benchCatalogueFile(static_cast<int>(state.range(0)))), {}};
+        if (!loadCatalogue(catalogue, file, platform::systemFiles()).loaded) state.SkipWithError("the load failed");
         benchmark::DoNotOptimize(catalogue.view.order.data());
     }
 }

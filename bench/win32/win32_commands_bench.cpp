@@ -83,6 +83,7 @@ int main(int argc, char** argv) {
     const int repetitions = argc > 2 ? std::max(1, std::atoi(argv[2])) : 25;
     try {
         Catalogue catalogue = loadCatalogueFile(argv[1]);
+        OpenedFile file;
         const std::unique_ptr<platform::Desktop> desktop = platform::openDesktop(argc, argv);
         const std::unique_ptr<platform::TextMeasure> listFont = desktop->listTextMeasure(ListTextUnit);
         const RememberingMeasure screenMeasure(*listFont);
@@ -91,7 +92,7 @@ int main(int argc, char** argv) {
         platform::scripted::ScriptedMessageBoxes messages;
         platform::scripted::RecordingHelpViewer noHelp;
         platform::SystemClock clock;
-        MainWindow main{catalogue, state, desktop->windows(), messages, platform::systemFiles(), noHelp, clock};
+        MainWindow main{catalogue, file, state, desktop->windows(), messages, platform::systemFiles(), noHelp, clock};
         Run run{main, messages, repetitions, recordCount(catalogue.books)};
         current = &run;
         SetTimer(nullptr, 0, USER_TIMER_MINIMUM, measure);

@@ -48,14 +48,14 @@ std::wstring startFolder(const std::wstring& root, const std::wstring& catalogue
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring catalogue = catalogues + L"\\books-" + std::to_wstring(size) + L".pmr";
     if (GetFileAttributesW(catalogue.c_str()) == INVALID_FILE_ATTRIBUTES)
-        throw std::runtime_error(platform::pathFromWide(catalogue) +
+        throw std::runtime_error(platform::pathFromWide(catalogue).systemBytes() +
                                  " is missing: cmake --build --preset release --target bench_catalogues");
-    const std::string line = platform::pathFromWide(catalogue) + "\r\n";
+    const std::string line = platform::pathFromWide(catalogue).systemBytes() + "\r\n";
     HANDLE settings = CreateFileW((folder + L"\\quorvels.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     if (settings == INVALID_HANDLE_VALUE || !WriteFile(settings, line.data(), static_cast<DWORD>(line.size()), &written, nullptr))
-        throw std::runtime_error("cannot write the settings file in " + platform::pathFromWide(folder));
+        throw std::runtime_error("cannot write the settings file in " + platform::pathFromWide(folder).systemBytes());
     CloseHandle(settings);
     return folder;
 }
@@ -88,7 +88,7 @@ Start startOnce(const std::wstring& program, const std::wstring& folder) {
     const double started = nowMilliseconds();
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &process))
-        throw std::runtime_error("cannot start " + platform::pathFromWide(program));
+        throw std::runtime_error("cannot start " + platform::pathFromWide(program).systemBytes());
     bool painted = false;
     while (!painted && nowMilliseconds() - started < 60000 && WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT)
         painted = paintedList(process.dwProcessId) != nullptr;
@@ -100,7 +100,7 @@ Start startOnce(const std::wstring& program, const std::wstring& folder) {
     WaitForSingleObject(process.hProcess, INFINITE);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    if (!painted) throw std::runtime_error("quorvels.exe did not paint its list from " + platform::pathFromWide(folder));
+    if (!painted) throw std::runtime_error("quorvels.exe did not paint its list from " + platform::pathFromWide(folder).systemBytes());
     return {milliseconds, static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0)};
 }
 

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/posix/filesystem_path.h"
+
 namespace platform {
 
 namespace {
@@ -39,22 +41,22 @@ std::string quoteArgument(const std::string& argument) {
 
 std::string writeDesktopEntry(const SystemPath& path, const Shortcut& shortcut) {
     std::error_code error;
-    const std::filesystem::path file(path);
+    const std::filesystem::path file = filesystemPath(path);
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
     if (error) return error.message();
     {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
         if (!out) return std::strerror(errno);
         out << "[Desktop Entry]\n"
             << "Type=Application\n"
             << "Name=" << escapeValue(shortcut.name) << "\n"
-            << "Exec=" << escapeValue(quoteArgument(shortcut.target)) << "\n"
-            << "Path=" << escapeValue(shortcut.workingFolder) << "\n"
+            << "Exec=" << escapeValue(quoteArgument(shortcut.target.systemBytes())) << "\n"
+            << "Path=" << escapeValue(shortcut.workingFolder.systemBytes()) << "\n"
             << "Terminal=false\n";
         out.flush();
         if (!out) return std::strerror(errno);
     }
-    if (chmod(path.c_str(), 0755) != 0) return std::strerror(errno);
+    if (chmod(path.systemBytes().c_str(), 0755) != 0) return std::strerror(errno);
     return "";
 }
 

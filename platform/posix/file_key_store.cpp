@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/path_form.h"
+#include "platform/posix/filesystem_path.h"
 #include "platform/posix/xdg_folders.h"
 #include "platform/special_folders.h"
 #include "platform/system_key_store.h"
@@ -27,10 +29,10 @@ FileKeyStore::FileKeyStore(SystemPath path) : path_(std::move(path)) {
     keys_.try_emplace(folded(UninstallParentKey), Key{UninstallParentKey, {}});
 }
 
-SystemPath FileKeyStore::defaultPath() { return configFolder() + "/quorvels-keys.ini"; }
+SystemPath FileKeyStore::defaultPath() { return inFolder(configFolder(), SystemPath::fromSystem("quorvels-keys.ini")); }
 
 void FileKeyStore::read() {
-    std::ifstream file(path_, std::ios::binary);
+    std::ifstream file(filesystemPath(path_), std::ios::binary);
     std::string line;
     Key* current = nullptr;
     while (std::getline(file, line)) {
@@ -47,9 +49,9 @@ void FileKeyStore::read() {
 
 bool FileKeyStore::commit(std::map<std::string, Key> changed) {
     std::error_code error;
-    const std::filesystem::path target(path_);
+    const std::filesystem::path target = filesystemPath(path_);
     if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
-    const SystemPath temporary = path_ + ".new";
+    const std::filesystem::path temporary = filesystemPath(withSuffix(path_, ".new"));
     {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
         for (const auto& [foldedName, key] : changed) {

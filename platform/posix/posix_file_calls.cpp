@@ -32,7 +32,7 @@ int SystemFileCalls::readFile(const SystemPath& path, std::size_t maxBytes, std:
     contents.clear();
     // O_NONBLOCK keeps a named pipe from blocking the open; it changes nothing
     // for a regular file.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(path.systemBytes().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return errno;
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
@@ -69,23 +69,23 @@ int SystemFileCalls::readFile(const SystemPath& path, std::size_t maxBytes, std:
 
 int SystemFileCalls::status(const SystemPath& path, bool followLinks, FileInfo& info) {
     struct stat st {};
-    const int result = followLinks ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st);
+    const int result = followLinks ? ::stat(path.systemBytes().c_str(), &st) : ::lstat(path.systemBytes().c_str(), &st);
     if (result != 0) return errno;
     describe(st, info);
     return 0;
 }
 
 int SystemFileCalls::checkWritable(const SystemPath& path) {
-    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
+    return ::faccessat(AT_FDCWD, path.systemBytes().c_str(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
 }
 
 int SystemFileCalls::readLink(const SystemPath& path, SystemPath& target) {
     std::vector<char> buffer(256);
     for (;;) {
-        const ssize_t length = ::readlink(path.c_str(), buffer.data(), buffer.size());
+        const ssize_t length = ::readlink(path.systemBytes().c_str(), buffer.data(), buffer.size());
         if (length < 0) return errno;
         if (static_cast<std::size_t>(length) < buffer.size()) {
-            target.assign(buffer.data(), static_cast<std::size_t>(length));
+            target = SystemPath::fromSystem(std::string(buffer.data(), static_cast<std::size_t>(length)));
             return 0;
         }
         buffer.resize(buffer.size() * 2);
@@ -93,7 +93,7 @@ int SystemFileCalls::readLink(const SystemPath& path, SystemPath& target) {
 }
 
 int SystemFileCalls::createNew(const SystemPath& path, unsigned mode, Handle& handle) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, static_cast<mode_t>(mode));
+    const int fd = ::open(path.systemBytes().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, static_cast<mode_t>(mode));
     if (fd < 0) return errno;
     handle = fd;
     return 0;
@@ -130,15 +130,15 @@ int SystemFileCalls::close(Handle handle) {
 }
 
 int SystemFileCalls::rename(const SystemPath& from, const SystemPath& to) {
-    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+    return ::rename(from.systemBytes().c_str(), to.systemBytes().c_str()) == 0 ? 0 : errno;
 }
 
 int SystemFileCalls::remove(const SystemPath& path) {
-    return ::unlink(path.c_str()) == 0 ? 0 : errno;
+    return ::unlink(path.systemBytes().c_str()) == 0 ? 0 : errno;
 }
 
 int SystemFileCalls::syncDirectory(const SystemPath& directory) {
-    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(directory.systemBytes().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return errno;
     const int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
@@ -147,7 +147,7 @@ int SystemFileCalls::syncDirectory(const SystemPath& directory) {
 
 int SystemFileCalls::openToLock(const SystemPath& path, Handle& handle) {
     // O_NONBLOCK: a named pipe put in the file's place must not block the open.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(path.systemBytes().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return errno;
     handle = fd;
     return 0;

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <random>
 
 namespace platform {
@@ -14,14 +15,16 @@ constexpr int MaxTemporaryNames = 100;  // attempts at a free temporary name
 
 // The folder part of a path as the system calls take it ("." when it has
 // none, no final "/"), and the name part.
-SystemPath directoryOf(const SystemPath& path) {
+std::string directoryOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
     if (slash == 0) return "/";
     return path.substr(0, slash);
 }
 
-SystemPath nameOf(const SystemPath& path) {
+SystemPath directoryOf(const SystemPath& path) { return SystemPath::fromSystem(directoryOf(path.systemBytes())); }
+
+std::string nameOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
@@ -30,9 +33,10 @@ SystemPath temporaryName(const SystemPath& target) {
     static std::mt19937 random{std::random_device{}()};
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof letters) - 2);
-    SystemPath name = directoryOf(target) + "/." + nameOf(target) + ".";
+    const std::string& bytes = target.systemBytes();
+    std::string name = directoryOf(bytes) + "/." + nameOf(bytes) + ".";
     for (int i = 0; i < 8; ++i) name += letters[pick(random)];
-    return name + ".tmp";
+    return SystemPath::fromSystem(name + ".tmp");
 }
 
 ReplaceResult failed(int error, SystemPath target, std::string reason = {}) {
@@ -59,65 +63,64 @@ int resolveLinks(PosixFileCalls& calls, const SystemPath& path, SystemPath& targ
         SystemPath link;
         if (const int linkError = calls.readLink(current, link); linkError != 0) return linkError;
         if (link.empty()) return ENOENT;
-        current = link.front() == '/' ? link : directoryOf(current) + "/" + link;
+        const std::string& linkBytes = link.systemBytes();
+        current = linkBytes.front() == '/' ? link
+                                          : SystemPath::fromSystem(directoryOf(current.systemBytes()) + "/" + linkBytes);
     }
     return ELOOP;
 }
 
-}  // namespace
+// Why the existing file at target may not be replaced: a file we could not
+// write in place stays as it is. Nothing when it may.
+std::optional<ReplaceResult> refusalToReplace(PosixFileCalls& calls, const SystemPath& target,
+                                              const FileInfo& existing) {
+    if (existing.isDirectory) return failed(EISDIR, target);
+    if (!existing.isRegular) return failed(EINVAL, target, "it is not a regular file");
+    // No write permission for anyone marks a read-only file, which even
+    // the superuser (whom the system's check lets through) must not replace.
+    if ((existing.permissions & 0222) == 0)
+        return failed(EACCES, target, std::string(std::strerror(EACCES)) + " (the file is read-only)");
+    if (const int error = calls.checkWritable(target); error != 0) return failed(error, target);
+    return std::nullopt;
+}
 
-ReplaceResult PosixFiles::replaceWhole(const SystemPath& path, std::string_view bytes,
-                                       const FileInfo* permissionsFrom) {
-    SystemPath target;
-    if (const int error = resolveLinks(calls, path, target); error != 0) return failed(error, path);
-
-    // What is there now decides the new file's permissions, and whether we may
-    // replace it at all: a file we could not write in place stays as it is.
-    FileInfo existing;
-    const int statusError = calls.status(target, true, existing);
-    const bool exists = statusError == 0;
-    if (!exists && statusError != ENOENT) return failed(statusError, target);
-    if (exists) {
-        if (existing.isDirectory) return failed(EISDIR, target);
-        if (!existing.isRegular) return failed(EINVAL, target, "it is not a regular file");
-        // No write permission for anyone marks a read-only file, which even
-        // the superuser (whom the system's check lets through) must not replace.
-        if ((existing.permissions & 0222) == 0)
-            return failed(EACCES, target, std::string(std::strerror(EACCES)) + " (the file is read-only)");
-        if (const int error = calls.checkWritable(target); error != 0) return failed(error, target);
-    }
-
-    // The file whose permissions and owner the new one takes.
-    const FileInfo* model = permissionsFrom != nullptr ? permissionsFrom : exists ? &existing : nullptr;
-
-    SystemPath temporary;
-    PosixFileCalls::Handle handle = -1;
+// Creates a temporary file of a free name beside target, open in `handle`.
+// Returns 0 or the system's error number.
+int createTemporary(PosixFileCalls& calls, const SystemPath& target, unsigned permissions, SystemPath& temporary,
+                    PosixFileCalls::Handle& handle) {
     int error = EEXIST;
     for (int attempt = 0; attempt < MaxTemporaryNames && error == EEXIST; ++attempt) {
         temporary = temporaryName(target);
-        // Until its permissions are set, only we may read the new file.
-        error = calls.createNew(temporary, model != nullptr ? 0600u : 0666u, handle);
+        error = calls.createNew(temporary, permissions, handle);
     }
-    if (error != 0) return failed(error, target);
+    return error;
+}
 
-    auto abandon = [&](int failure, bool open) {
-        if (open) calls.close(handle);
-        calls.remove(temporary);
-        return failed(failure, target);
-    };
-
+// Gives the open temporary file the owner and permissions of `model` (when
+// given) and the bytes, flushes and closes it. Returns 0 or the error of the
+// failing step; the file is closed either way.
+int fillTemporary(PosixFileCalls& calls, PosixFileCalls::Handle handle, const FileInfo* model,
+                  std::string_view bytes) {
+    int error = 0;
     if (model != nullptr) {
         // Owner first: changing it may clear set-id bits that setPermissions
         // then puts back. Only the superuser may give a file away, so a
         // refusal here is no reason to abandon the save.
         calls.setOwner(handle, model->owner, model->group);
-        if (const int e = calls.setPermissions(handle, model->permissions); e != 0) return abandon(e, true);
+        error = calls.setPermissions(handle, model->permissions);
     }
-    if (const int e = calls.write(handle, bytes); e != 0) return abandon(e, true);
-    if (const int e = calls.sync(handle); e != 0) return abandon(e, true);
-    if (const int e = calls.close(handle); e != 0) return abandon(e, false);
-    if (const int e = calls.rename(temporary, target); e != 0) return abandon(e, false);
+    if (error == 0) error = calls.write(handle, bytes);
+    if (error == 0) error = calls.sync(handle);
+    if (error != 0) {
+        calls.close(handle);
+        return error;
+    }
+    return calls.close(handle);
+}
 
+// The result of a rename over target that succeeded, once its folder is
+// flushed so that the rename lasts.
+ReplaceResult renamedOver(PosixFileCalls& calls, const SystemPath& target) {
     ReplaceResult result;
     result.target = target;
     // Some file systems cannot flush a folder and say so with EINVAL; the
@@ -128,6 +131,41 @@ ReplaceResult PosixFiles::replaceWhole(const SystemPath& path, std::string_view 
         result.reason = std::strerror(e);
     }
     return result;
+}
+
+}  // namespace
+
+ReplaceResult PosixFiles::replaceWhole(const SystemPath& path, std::string_view bytes,
+                                       const FileInfo* permissionsFrom) {
+    SystemPath target;
+    if (const int error = resolveLinks(calls, path, target); error != 0) return failed(error, path);
+
+    // What is there now decides the new file's permissions, and whether we may
+    // replace it at all.
+    FileInfo existing;
+    const int statusError = calls.status(target, true, existing);
+    const bool exists = statusError == 0;
+    if (!exists && statusError != ENOENT) return failed(statusError, target);
+    if (exists) {
+        if (std::optional<ReplaceResult> refusal = refusalToReplace(calls, target, existing)) return *refusal;
+    }
+
+    // The file whose permissions and owner the new one takes.
+    const FileInfo* model = permissionsFrom != nullptr ? permissionsFrom : exists ? &existing : nullptr;
+
+    SystemPath temporary;
+    PosixFileCalls::Handle handle = -1;
+    // Until its permissions are set, only we may read the new file.
+    if (const int error = createTemporary(calls, target, model != nullptr ? 0600u : 0666u, temporary, handle);
+        error != 0)
+        return failed(error, target);
+    int error = fillTemporary(calls, handle, model, bytes);
+    if (error == 0) error = calls.rename(temporary, target);
+    if (error != 0) {
+        calls.remove(temporary);
+        return failed(error, target);
+    }
+    return renamedOver(calls, target);
 }
 
 namespace {

@@ -2,15 +2,21 @@
 
 namespace platform {
 
-bool isAbsolutePath(const SystemPath& path) { return !path.empty() && path.front() == '/'; }
+bool isAbsolutePath(const SystemPath& path) { return path.systemBytes().starts_with('/'); }
 
 SystemPath withFinalSeparator(SystemPath folder) {
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
+    if (folder.systemBytes().ends_with('/')) return folder;
+    return SystemPath::fromSystem(folder.systemBytes() + '/');
 }
 
-SystemPath folderOf(const SystemPath& path) { return path.substr(0, path.rfind('/') + 1); }
+SystemPath folderOf(const SystemPath& path) {
+    const std::string& bytes = path.systemBytes();
+    return SystemPath::fromSystem(bytes.substr(0, bytes.rfind('/') + 1));
+}
 
-SystemPath fileNameOf(const SystemPath& path) { return path.substr(path.rfind('/') + 1); }
+SystemPath fileNameOf(const SystemPath& path) {
+    const std::string& bytes = path.systemBytes();
+    return SystemPath::fromSystem(bytes.substr(bytes.rfind('/') + 1));
+}
 
 }  // namespace platform

@@ -19,7 +19,9 @@ inline std::string fromQt(const QString& text) {
 }
 
 // Paths are no texts: they cross as the file system's own names.
-inline QString toQtPath(const SystemPath& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-inline SystemPath fromQtPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+inline QString toQtPath(const SystemPath& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.systemBytes()));
+}
+inline SystemPath fromQtPath(const QString& path) { return SystemPath::fromSystem(QFile::encodeName(path).toStdString()); }
 
 }  // namespace platform::qt

@@ -47,9 +47,10 @@ private:
         if (!typed) return typed;
         if (typed->filter >= request.filters.size() && !request.filters.empty())
             throw std::logic_error("no file type " + std::to_string(typed->filter) + " in " + request.title);
-        const auto nameStart = typed->path.rfind('/') + 1;  // 0 without a folder
-        if (typed->path.find('.', nameStart) == std::string::npos && !request.defaultExtension.empty())
-            typed->path += "." + request.defaultExtension;
+        const std::string& typedName = typed->path.systemBytes();
+        const auto nameStart = typedName.rfind('/') + 1;  // 0 without a folder
+        if (typedName.find('.', nameStart) == std::string::npos && !request.defaultExtension.empty())
+            typed->path = withSuffix(typed->path, "." + request.defaultExtension);
         return typed;
     }
 };

@@ -209,12 +209,12 @@ std::string ScriptedWindows::text(WindowHandle handle, int id) const {
 }
 
 void ScriptedWindows::setPathText(WindowHandle handle, int id, const SystemPath& path) {
-    if (ScriptedControl* target = textControl(*this, handle, id, true)) putText(*target, path);
+    if (ScriptedControl* target = textControl(*this, handle, id, true)) putText(*target, path.systemBytes());
 }
 
 SystemPath ScriptedWindows::pathText(WindowHandle handle, int id) const {
     const ScriptedControl* target = textControl(*this, handle, id, true);
-    return target != nullptr ? target->text : SystemPath();
+    return target != nullptr ? SystemPath::fromSystem(target->text) : SystemPath();
 }
 
 void ScriptedWindows::setEnabled(WindowHandle handle, int id, bool enabled) {

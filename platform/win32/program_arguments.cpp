@@ -26,7 +26,7 @@ std::vector<std::string> programArguments(int argc, char** argv) {
     LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
     if (wide == nullptr) return {argv + 1, argv + argc};  // out of memory: the ANSI form is all there is
     std::vector<std::string> arguments;
-    for (int i = 1; i < count; ++i) arguments.push_back(pathFromWide(wide[i]));
+    for (int i = 1; i < count; ++i) arguments.push_back(pathFromWide(wide[i]).systemBytes());
     LocalFree(wide);
     return arguments;
 }

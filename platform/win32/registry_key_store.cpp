@@ -63,7 +63,7 @@ std::optional<std::string> RegistryKeyStore::queryString(const std::string& key,
         }
         if (status != ERROR_SUCCESS) return std::nullopt;
         const std::size_t length = bytes / sizeof(wchar_t);
-        return pathFromWide({buffer.data(), length > 0 ? length - 1 : 0});
+        return pathFromWide({buffer.data(), length > 0 ? length - 1 : 0}).systemBytes();
     }
 }
 

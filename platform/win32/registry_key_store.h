@@ -7,7 +7,7 @@
 namespace platform {
 
 // The system registry under one root key (a HKEY), as a KeyStore: key paths
-// and values are SystemPath texts (UTF-8), UTF-16 in the registry; values are
+// and values are UTF-8, as a SystemPath holds a name, UTF-16 in the registry; values are
 // REG_SZ of at most MaxValueLength characters.
 struct RegistryKeyStore final : KeyStore {
     static constexpr std::size_t MaxValueLength = 255;

@@ -21,7 +21,7 @@ SystemPath withoutFinalSeparator(std::wstring folder) {
 // A folder the shell knows by its CSIDL; "" when it has none here.
 SystemPath shellFolder(int csidl) {
     wchar_t folder[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, folder))) return "";
+    if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, folder))) return {};
     return withoutFinalSeparator(folder);
 }
 
@@ -31,7 +31,7 @@ SystemPath currentFolder() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
         const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
-        if (length == 0) return ".";
+        if (length == 0) return SystemPath::fromSystem(".");
         if (length < buffer.size()) return withoutFinalSeparator({buffer.data(), length});
         buffer.resize(length);  // the length needed, its terminating zero included
     }
@@ -41,7 +41,7 @@ SystemPath programFile() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) return "";
+        if (length == 0) return {};
         // A name that filled the buffer may have been cut.
         if (length < buffer.size()) return withoutLongPrefix(pathFromWide({buffer.data(), length}));
         buffer.resize(buffer.size() * 2);

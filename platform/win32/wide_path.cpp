@@ -28,8 +28,9 @@ std::wstring widePath(const SystemPath& path) {
 }
 
 SystemPath withoutLongPrefix(SystemPath path) {
-    if (path.rfind("\\\\?\\UNC\\", 0) == 0) return "\\\\" + path.substr(8);
-    if (path.rfind("\\\\?\\", 0) == 0) return path.substr(4);
+    const std::string& bytes = path.systemBytes();
+    if (bytes.rfind("\\\\?\\UNC\\", 0) == 0) return SystemPath::fromSystem("\\\\" + bytes.substr(8));
+    if (bytes.rfind("\\\\?\\", 0) == 0) return SystemPath::fromSystem(bytes.substr(4));
     return path;
 }
 

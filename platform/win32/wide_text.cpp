@@ -1,5 +1,7 @@
 #include "platform/win32/wide_text.h"
 
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -34,7 +36,7 @@ std::size_t decode(std::string_view path, std::size_t pos, char32_t& character) 
     return length;
 }
 
-void append(SystemPath& path, char32_t character) {
+void append(std::string& path, char32_t character) {
     if (character < 0x80) {
         path += static_cast<char>(character);
     } else if (character < 0x800) {
@@ -77,7 +79,7 @@ std::wstring wideFromPath(std::string_view path) {
 }
 
 SystemPath pathFromWide(std::wstring_view wide) {
-    SystemPath path;
+    std::string path;
     path.reserve(wide.size());
     for (std::size_t pos = 0; pos < wide.size(); ++pos) {
         const char32_t unit = static_cast<char16_t>(wide[pos]);
@@ -88,7 +90,7 @@ SystemPath pathFromWide(std::wstring_view wide) {
             append(path, unit);  // an unpaired surrogate too, in three bytes
         }
     }
-    return path;
+    return SystemPath::fromSystem(std::move(path));
 }
 
 }  // namespace platform

@@ -14,6 +14,7 @@ namespace platform {
 // The UTF-16 name of a path. Bytes that are not well-formed (WTF-8) become
 // U+FFFD each, as the system's own UTF-8 conversion would.
 std::wstring wideFromPath(std::string_view path);
+inline std::wstring wideFromPath(const SystemPath& path) { return wideFromPath(std::string_view(path.systemBytes())); }
 
 // The path holding a UTF-16 name, unpaired surrogates included.
 SystemPath pathFromWide(std::wstring_view wide);

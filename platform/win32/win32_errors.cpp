@@ -63,7 +63,7 @@ std::string systemReason(unsigned long error) {
         std::snprintf(number, sizeof number, error > 0xFFFF ? "system error 0x%08lX" : "system error %lu", error);
         return number;
     }
-    return wellFormedUtf8(pathFromWide(text));
+    return wellFormedUtf8(pathFromWide(text).systemBytes());
 }
 
 }  // namespace platform

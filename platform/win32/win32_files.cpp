@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <memory>
+#include <optional>
 #include <random>
 
 #include "platform/path_form.h"
@@ -25,9 +26,9 @@ SystemPath temporaryName(const SystemPath& target) {
     static std::mt19937 random{std::random_device{}() ^ GetCurrentProcessId() ^ static_cast<unsigned>(GetTickCount64())};
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof letters) - 2);
-    SystemPath name = folderOf(target) + "." + fileNameOf(target) + ".";
+    std::string name = folderOf(target).systemBytes() + "." + fileNameOf(target).systemBytes() + ".";
     for (int i = 0; i < 8; ++i) name += letters[pick(random)];
-    return name + ".tmp";
+    return SystemPath::fromSystem(name + ".tmp");
 }
 
 ReplaceResult failed(int error, std::string reason, SystemPath target) {
@@ -40,6 +41,78 @@ ReplaceResult failed(int error, std::string reason, SystemPath target) {
 }
 
 ReplaceResult failed(Error error, SystemPath target) { return failed(errnoOf(error), systemReason(error), std::move(target)); }
+
+// Why the existing file at target may not be replaced; nothing when it may.
+std::optional<ReplaceResult> refusalToReplace(const SystemPath& target, const FileInfo& existing) {
+    if (existing.isDirectory) return failed(EISDIR, "it is a folder", target);
+    if (!existing.isRegular) return failed(EINVAL, "it is not a regular file", target);
+    // ReplaceFileW would put a new file in place of a read-only one.
+    if ((existing.permissions & 0222) == 0)
+        return failed(EACCES, systemReason(ERROR_ACCESS_DENIED) + " (the file is read-only)", target);
+    return std::nullopt;
+}
+
+// Creates a temporary file of a free name beside target, open in `handle`.
+Error createTemporary(Win32FileCalls& calls, const SystemPath& target, SystemPath& temporary,
+                      Win32FileCalls::Handle& handle) {
+    Error error = ERROR_FILE_EXISTS;
+    for (int attempt = 0; attempt < MaxTemporaryNames && error == ERROR_FILE_EXISTS; ++attempt) {
+        temporary = temporaryName(target);
+        error = calls.createNew(temporary, handle);
+    }
+    return error;
+}
+
+// Writes the bytes into the open temporary file, flushes and closes it.
+// Returns the error of the failing step; the file is closed either way.
+Error fillTemporary(Win32FileCalls& calls, Win32FileCalls::Handle handle, std::string_view bytes) {
+    Error error = calls.write(handle, bytes);
+    if (error == ERROR_SUCCESS) error = calls.flush(handle);
+    if (error != ERROR_SUCCESS) {
+        calls.close(handle);
+        return error;
+    }
+    return calls.close(handle);
+}
+
+// Removes the temporary file a replacement gives up.
+ReplaceResult abandoned(Win32FileCalls& calls, Error failure, const SystemPath& temporary, const SystemPath& target) {
+    calls.remove(temporary);
+    return failed(failure, target);
+}
+
+// Gives the closed temporary file the name of target, where no file is.
+ReplaceResult moveIntoPlace(Win32FileCalls& calls, const SystemPath& temporary, const SystemPath& target) {
+    // The write-through rename returns once the new name is on the disk.
+    if (const Error e = calls.move(temporary, target); e != ERROR_SUCCESS)
+        return abandoned(calls, e, temporary, target);
+    ReplaceResult result;
+    result.target = target;
+    return result;
+}
+
+// Puts the closed temporary file in place of the existing file at target.
+ReplaceResult replaceExisting(Win32FileCalls& calls, const SystemPath& temporary, const SystemPath& target) {
+    ReplaceResult result;
+    result.target = target;
+    if (const Error e = calls.replace(temporary, target); e != ERROR_SUCCESS) {
+        // ReplaceFileW can fail after it has removed the old file
+        // (ERROR_UNABLE_TO_MOVE_REPLACEMENT): the new one then takes the
+        // vacated name, so that the name never stays empty.
+        FileInfo now;
+        if (!isMissing(calls.status(target, true, now))) return abandoned(calls, e, temporary, target);
+        if (const Error moved = calls.move(temporary, target); moved != ERROR_SUCCESS)
+            return failed(errnoOf(e), systemReason(e) + " (the new contents are in " + shownPath(temporary) + ")",
+                          target);
+        return result;
+    }
+    if (const Error e = calls.flushFile(target); e != ERROR_SUCCESS) {
+        result.outcome = ReplaceResult::ReplacedUnconfirmed;
+        result.error = errnoOf(e);
+        result.reason = systemReason(e);
+    }
+    return result;
+}
 
 }  // namespace
 
@@ -64,55 +137,15 @@ ReplaceResult Win32Files::replaceWhole(const SystemPath& path, std::string_view 
     const bool exists = error == ERROR_SUCCESS;
     if (!exists && !isMissing(error)) return failed(error, target);
     if (exists) {
-        if (existing.isDirectory) return failed(EISDIR, "it is a folder", target);
-        if (!existing.isRegular) return failed(EINVAL, "it is not a regular file", target);
-        // ReplaceFileW would put a new file in place of a read-only one.
-        if ((existing.permissions & 0222) == 0)
-            return failed(EACCES, systemReason(ERROR_ACCESS_DENIED) + " (the file is read-only)", target);
+        if (std::optional<ReplaceResult> refusal = refusalToReplace(target, existing)) return *refusal;
     }
 
     SystemPath temporary;
     Win32FileCalls::Handle handle = nullptr;
-    error = ERROR_FILE_EXISTS;
-    for (int attempt = 0; attempt < MaxTemporaryNames && error == ERROR_FILE_EXISTS; ++attempt) {
-        temporary = temporaryName(target);
-        error = calls.createNew(temporary, handle);
-    }
-    if (error != ERROR_SUCCESS) return failed(error, target);
-
-    auto abandon = [&](Error failure, bool open) {
-        if (open) calls.close(handle);
-        calls.remove(temporary);
-        return failed(failure, target);
-    };
-    if (const Error e = calls.write(handle, bytes); e != ERROR_SUCCESS) return abandon(e, true);
-    if (const Error e = calls.flush(handle); e != ERROR_SUCCESS) return abandon(e, true);
-    if (const Error e = calls.close(handle); e != ERROR_SUCCESS) return abandon(e, false);
-
-    ReplaceResult result;
-    result.target = target;
-    if (!exists) {
-        // The write-through rename returns once the new name is on the disk.
-        if (const Error e = calls.move(temporary, target); e != ERROR_SUCCESS) return abandon(e, false);
-        return result;
-    }
-    if (const Error e = calls.replace(temporary, target); e != ERROR_SUCCESS) {
-        // ReplaceFileW can fail after it has removed the old file
-        // (ERROR_UNABLE_TO_MOVE_REPLACEMENT): the new one then takes the
-        // vacated name, so that the name never stays empty.
-        FileInfo now;
-        if (!isMissing(calls.status(target, true, now))) return abandon(e, false);
-        if (const Error moved = calls.move(temporary, target); moved != ERROR_SUCCESS)
-            return failed(errnoOf(e), systemReason(e) + " (the new contents are in " + shownPath(temporary) + ")",
-                          target);
-        return result;
-    }
-    if (const Error e = calls.flushFile(target); e != ERROR_SUCCESS) {
-        result.outcome = ReplaceResult::ReplacedUnconfirmed;
-        result.error = errnoOf(e);
-        result.reason = systemReason(e);
-    }
-    return result;
+    if (const Error e = createTemporary(calls, target, temporary, handle); e != ERROR_SUCCESS) return failed(e, target);
+    if (const Error e = fillTemporary(calls, handle, bytes); e != ERROR_SUCCESS)
+        return abandoned(calls, e, temporary, target);
+    return exists ? replaceExisting(calls, temporary, target) : moveIntoPlace(calls, temporary, target);
 }
 
 namespace {
@@ -128,7 +161,7 @@ struct OpenLockFile final : FileHold {
 }  // namespace
 
 HoldResult Win32Files::holdOpen(const SystemPath& path) {
-    const SystemPath lockName = path + ".lock";
+    const SystemPath lockName = withSuffix(path, ".lock");
     // Opened unshared first: that succeeds only while no other program has
     // the lock file open, a file left by a crash included, and the close
     // deletes it again. Then every holder keeps it open shared.

@@ -19,7 +19,7 @@ bool isFolder(DWORD attributes) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-SystemPath withoutFinalSeparators(SystemPath path) {
+std::string withoutFinalSeparators(std::string path) {
     while (path.size() > 1 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
     return path;
 }
@@ -28,10 +28,10 @@ SystemPath withoutFinalSeparators(SystemPath path) {
 DWORD createFolders(const SystemPath& folder) {
     const DWORD attributes = attributesOf(folder);
     if (attributes != INVALID_FILE_ATTRIBUTES) return isFolder(attributes) ? ERROR_SUCCESS : ERROR_ALREADY_EXISTS;
-    const SystemPath parent = withoutFinalSeparators(folderOf(folder));
+    const std::string parent = withoutFinalSeparators(folderOf(folder).systemBytes());
     // The root of a drive or a share is there or not: it cannot be made.
-    if (!parent.empty() && parent.size() < folder.size() && parent.back() != ':')
-        if (const DWORD error = createFolders(parent); error != ERROR_SUCCESS) return error;
+    if (!parent.empty() && parent.size() < folder.systemBytes().size() && parent.back() != ':')
+        if (const DWORD error = createFolders(SystemPath::fromSystem(parent)); error != ERROR_SUCCESS) return error;
     if (CreateDirectoryW(widePath(folder).c_str(), nullptr)) return ERROR_SUCCESS;
     const DWORD error = GetLastError();
     // Made meanwhile by someone else: as good.
@@ -63,7 +63,7 @@ bool moveOver(const SystemPath& from, const SystemPath& to) {
 // is deleted when Windows next starts. False (with the last error) when that
 // fails too, the target then being as it was.
 bool replaceRenamingAway(const SystemPath& copy, const SystemPath& target) {
-    const SystemPath old = target + ".old";
+    const SystemPath old = withSuffix(target, ".old");
     if (!moveOver(target, old)) return false;
     if (!moveOver(copy, target)) {
         const DWORD error = GetLastError();
@@ -83,7 +83,7 @@ struct Win32InstallFiles final : InstallFiles {
     }
 
     std::string makeFolders(const SystemPath& folder) override {
-        const DWORD error = createFolders(withoutFinalSeparators(folder));
+        const DWORD error = createFolders(SystemPath::fromSystem(withoutFinalSeparators(folder.systemBytes())));
         if (error == ERROR_ALREADY_EXISTS) return "it is not a folder";
         return error == ERROR_SUCCESS ? "" : systemReason(error);
     }
@@ -94,7 +94,7 @@ struct Win32InstallFiles final : InstallFiles {
         // A folder in the way is the user's: never renamed away.
         if (const DWORD attributes = attributesOf(to); attributes != INVALID_FILE_ATTRIBUTES && isFolder(attributes))
             return "it is a folder";
-        const SystemPath copy = to + ".new";
+        const SystemPath copy = withSuffix(to, ".new");
         if (!CopyFileW(widePath(from).c_str(), widePath(copy).c_str(), FALSE)) return systemReason(GetLastError());
         if (moveOver(copy, to)) return "";
         const DWORD error = GetLastError();
@@ -122,7 +122,7 @@ struct Win32InstallFiles final : InstallFiles {
 
     // The name is a UTF-8 text, which a path holds as it is.
     SystemPath shortcutPath(const SystemPath& folder, const std::string& name) override {
-        return withFinalSeparator(folder) + name + ".lnk";
+        return inFolder(folder, SystemPath::fromSystem(name + ".lnk"));
     }
 
     std::string createShortcut(const SystemPath& folder, const std::string& name, const SystemPath& target,

@@ -14,10 +14,11 @@ constexpr std::size_t MostHelpBytes = 16 * 1024 * 1024;
 
 // The contents file beside a help file: the same name with the extension ".cnt".
 SystemPath contentsPathOf(const SystemPath& helpPath) {
-    const std::size_t nameStart = helpPath.size() - fileNameOf(helpPath).size();
-    const std::size_t dot = helpPath.rfind('.');
-    const std::size_t end = dot != SystemPath::npos && dot > nameStart ? dot : helpPath.size();
-    return helpPath.substr(0, end) + ".cnt";
+    const std::string& path = helpPath.systemBytes();
+    const std::size_t nameStart = path.size() - fileNameOf(helpPath).systemBytes().size();
+    const std::size_t dot = path.rfind('.');
+    const std::size_t end = dot != std::string::npos && dot > nameStart ? dot : path.size();
+    return SystemPath::fromSystem(path.substr(0, end) + ".cnt");
 }
 
 // Reads a file, or tells in a message box why it cannot.

@@ -45,8 +45,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     Catalogue catalogue;
+    OpenedFile file;
     MainWindowState state;
     MainWindow main{catalogue,
+                    file,
                     state,
                     desktop->windows(),
                     desktop->messageBoxes(),

@@ -85,7 +85,7 @@ const std::vector<SampleFile> SampleFiles = {
 std::string dateText(std::uint16_t packed) { return packed == 0 ? "" : formatReadDate(packed); }
 
 ImportFileResult planSample(const std::string& name, const BookTables& books) {
-    return planImportFile("data/" + name, platform::systemFiles(), books,
+    return planImportFile(platform::SystemPath::fromSystem("data/" + name), platform::systemFiles(), books,
                           CurrentYear);
 }
 

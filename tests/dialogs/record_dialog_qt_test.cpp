@@ -31,8 +31,9 @@ struct RecordDialogOnQt : ::testing::Test {
     platform::scripted::RecordingHelpViewer noHelp;
     platform::scripted::FixedClock clock{2026};
     Catalogue catalogue;
+    OpenedFile file;
     MainWindowState state;
-    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), noHelp, clock};
+    MainWindow main{catalogue, file, state, windows, noMessages, platform::systemFiles(), noHelp, clock};
 
     RecordDialogOnQt() {
         addBook(catalogue, "Adams", "Cats", "07-01-2003", 12, 6);

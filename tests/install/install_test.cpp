@@ -31,7 +31,7 @@ struct InstallTest : ::testing::Test, ProductHome {
     platform::scripted::ScriptedMessageBoxes messages;
     InstallServices services = installServices(messages);
 
-    std::string install(const std::string& folderText, bool desktop = true, bool menu = true) {
+    std::string install(const TestPath& folderText, bool desktop = true, bool menu = true) {
         messages.expect(Answer::Ok);
         runInstall(services, {folderText, desktop, menu});
         return messages.shown.back().text;
@@ -73,7 +73,7 @@ TEST_F(InstallTest, FullInstallCopiesRegistersAndMakesValidShortcuts) {
 
 TEST_F(InstallTest, FolderWithoutFinalSlashWithBlanksAndMissingParents) {
     EXPECT_EQ(install(home / "my books/deep/er"), Installed);
-    const std::string folder = platform::withFinalSeparator(home / "my books/deep/er");
+    const std::string folder = folderWithSeparator(home / "my books/deep/er");
     EXPECT_TRUE(fs::exists(folder + Program));
     EXPECT_EQ(keys.queryString(UninstallEntryPath, "UninstallString"), folder + Uninstaller);
     expectShortcutsTo(folder);
@@ -93,15 +93,15 @@ TEST_F(InstallTest, AFolderInAnyLettersIsTheSystemsNameEverywhere) {
     // A message shows the real name.
     writeFile(home / "blocker", "a file where a folder should go");
     const std::string text = install(home / "blocker/Książki");
-    EXPECT_EQ(text.rfind("The folder " + platform::withFinalSeparator(home / "blocker/Książki") + " could not be created: ", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("The folder " + folderWithSeparator(home / "blocker/Książki") + " could not be created: ", 0), 0u) << text;
 }
 
 TEST_F(InstallTest, HomeRelativeAndRelativeFoldersBecomeAbsolute) {
-    InstallChoice choice{"~/Apps", true, true};
-    EXPECT_EQ(installFolderOf(choice, services), platform::withFinalSeparator(home.path + "/Apps"));
-    choice.typedFolder = "Local";
-    EXPECT_EQ(installFolderOf(choice, services), platform::withFinalSeparator(home / "dist" + PathSeparator + "Local"));
-    EXPECT_EQ(defaultInstallFolder(home / "Programs"), platform::withFinalSeparator(home / "Programs" + PathSeparator + "Folimarch"));
+    InstallChoice choice{platform::SystemPath::fromSystem("~/Apps"), true, true};
+    EXPECT_EQ(installFolderOf(choice, services), folderWithSeparator(home.path + "/Apps"));
+    choice.typedFolder = platform::SystemPath::fromSystem("Local");
+    EXPECT_EQ(installFolderOf(choice, services), folderWithSeparator(home / "dist" + PathSeparator + "Local"));
+    EXPECT_EQ(defaultInstallFolder(home / "Programs"), folderWithSeparator(home / "Programs" + PathSeparator + "Folimarch"));
 }
 
 TEST_F(InstallTest, ClearedBoxesMakeNoShortcuts) {
@@ -129,7 +129,7 @@ TEST_F(InstallTest, InstallingIntoTheSourceFolderKeepsTheFiles) {
 TEST_F(InstallTest, AFolderThatCannotBeCreatedStopsTheInstall) {
     writeFile(home / "blocker", "a file where a folder should go");
     const std::string text = install(home / "blocker/Books");
-    EXPECT_EQ(text.rfind("The folder " + platform::withFinalSeparator(home / "blocker/Books") + " could not be created: ", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("The folder " + folderWithSeparator(home / "blocker/Books") + " could not be created: ", 0), 0u) << text;
     EXPECT_EQ(text.substr(text.size() - 24), "\r\nNothing was installed.") << text;
     EXPECT_EQ(messages.shown.back().icon, platform::Icon::Exclamation);
     EXPECT_FALSE(keys.keyExists(UninstallEntryPath));
@@ -162,7 +162,7 @@ TEST_F(InstallTest, AKeyStoreThatCannotBeWrittenIsReported) {
 TEST_F(InstallTest, SecondInstallReplacesAProgramThatIsRunning) {
     fs::copy_file("/bin/sleep", home / "dist/quorvels", fs::copy_options::overwrite_existing);
     install(home / "Books");
-    const std::string running = home / "Books/quorvels";
+    const TestPath running = home / "Books/quorvels";
     char* arguments[] = {const_cast<char*>(running.c_str()), const_cast<char*>("60"), nullptr};
     pid_t program = 0;
     ASSERT_EQ(posix_spawn(&program, running.c_str(), nullptr, nullptr, arguments, environ), 0);  // returns once it runs

@@ -72,8 +72,8 @@ void PrintTo(const HomeName& home, std::ostream* out) { *out << home.name; }
 
 struct RoundTrip : ::testing::TestWithParam<HomeName> {
     TemporaryFolder root;
-    const std::string home = root / GetParam().name;
-    const std::string dist = root / "dist";
+    const TestPath home = root / GetParam().name;
+    const TestPath dist = root / "dist";
     const std::string installFolder = home + "/.local/share/Folimarch/";  // UTF-8, as on disk
     const std::string desktopEntry = home + "/Schreibtisch/Folimarch.desktop";
     const std::string menuEntry = home + "/.local/share/applications/Folimarch.desktop";

@@ -38,16 +38,17 @@ struct ProgramByKeyboard : ::testing::Test {
     platform::scripted::FixedClock clock{2026};
     platform::qt::QtTextMeasure measure{QApplication::font()};
     Catalogue catalogue;
+    OpenedFile file;
     MainWindowState state;
-    MainWindow main{catalogue, state, windows, messages, platform::systemFiles(), help, clock};
+    MainWindow main{catalogue, file, state, windows, messages, platform::systemFiles(), help, clock};
 };
 
 TEST_F(ProgramByKeyboard, EveryDialogIsWalkedFromTheMainWindow) {
     state.listMeasure = &measure;
-    catalogue.fileName = QUORVELS_SAMPLE;
+    file.path = platform::SystemPath::fromSystem(QUORVELS_SAMPLE);
     StorageDialogue dialogue = storageDialogueOf(main);
     dialogue.hold = nullptr;  // the sample is shared by the tests running at the same time
-    ASSERT_TRUE(loadCatalogueTelling(catalogue, dialogue));
+    ASSERT_TRUE(loadCatalogueTelling(catalogue, file, dialogue));
     ASSERT_EQ(catalogue.books.markedCount, 0);
     auto printer = std::make_unique<platform::scripted::RecordingPrintSurface>();
     const auto& printed = printer->pages;

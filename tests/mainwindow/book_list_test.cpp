@@ -37,8 +37,8 @@ struct BookList : MainWindowHarness, ::testing::Test {
 
 TEST_F(BookList, RowsShowTheMarkAndTheListTextAtTheTabStops) {
     mark(2);  // Eco
-    state.startDirectory = "/home/ann";
-    catalogue.fileName = "/home/ann/books.pmr";
+    state.startDirectory = platform::SystemPath::fromSystem("/home/ann");
+    file.path = platform::SystemPath::fromSystem("/home/ann/books.pmr");
     run([](ScriptedUser& user) {
         EXPECT_EQ(rows(user), (std::vector<std::string>{" \tAusten, Jane\tEmma", "x\tEco, Umberto\tThe Name of the Rose\t03-14-1998",
                                                         " \tHerbert, Frank\tDune\t07-01-2003"}));

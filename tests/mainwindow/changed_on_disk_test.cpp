@@ -21,13 +21,13 @@ std::string theirFile() {
     return Layout{}.counts(1, 1).record(1, 1, 1, 1, 2, "THEIR BOOK", "").author("THEM").date(0).bytes;
 }
 
-// The catalogue of ourFile() at path, loaded, with a book added.
-Catalogue openedAndChanged(const std::string& path, Ui& ui) {
+// The catalogue of ourFile() at path, loaded into `file`, with a book added.
+Catalogue openedAndChanged(const TestPath& path, OpenedFile& file, Ui& ui) {
     writeBytes(path, ourFile());
     Catalogue c;
     c.books.upperCase = true;
-    c.fileName = path;
-    EXPECT_TRUE(loadCatalogueTelling(c, ui.storage));
+    file.path = path;
+    EXPECT_TRUE(loadCatalogueTelling(c, file, ui.storage));
     insertRecord(c, "US", "ANOTHER BOOK", "", 0, 1, 1);
     c.books.changed = true;
     return c;
@@ -45,52 +45,56 @@ void expectChangedQuestion(const platform::scripted::ScriptedMessageBoxes::Shown
 TEST(ChangedOnDisk, CancelWritesNothingAndKeepsTheChanges) {
     TempDir dir;
     Ui ui;
-    Catalogue c = openedAndChanged(dir / "c.pmr", ui);
+    OpenedFile file;
+    Catalogue c = openedAndChanged(dir / "c.pmr", file, ui);
     writeBytes(dir / "c.pmr", theirFile());
-    const std::string before = dump(c);
+    const std::string before = dump(c, file);
     ui.messages.expect(Answer::Cancel);
-    EXPECT_FALSE(saveCatalogueAsking(c, ui.storage));
+    EXPECT_FALSE(saveCatalogueAsking(c, file, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     expectChangedQuestion(ui.messages.shown[0], dir / "c.pmr");
     EXPECT_EQ(readBytes(dir / "c.pmr"), theirFile());
     ui.hold.reset();  // on Windows the catalogue has its lock file beside it while held
     EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"c.pmr"});  // not even a backup
-    EXPECT_EQ(dump(c), before);
+    EXPECT_EQ(dump(c, file), before);
     EXPECT_EQ(ui.statuses.back(), "");
 }
 
 TEST(ChangedOnDisk, YesSavesOverItAndKeepsTheOtherProgramsFileAsTheBackup) {
     TempDir dir;
     Ui ui;
-    Catalogue c = openedAndChanged(dir / "c.pmr", ui);
+    OpenedFile file;
+    Catalogue c = openedAndChanged(dir / "c.pmr", file, ui);
     writeBytes(dir / "c.pmr", theirFile());
     ui.messages.expect(Answer::Yes);
-    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     EXPECT_FALSE(c.books.changed);
     EXPECT_EQ(readBytes(dir / "c.pmr.bak"), theirFile());
     Catalogue back;
-    back.fileName = dir / "c.pmr";
-    ASSERT_TRUE(loadCatalogueTelling(back, ui.storage));
+    OpenedFile backFile;
+    backFile.path = dir / "c.pmr";
+    ASSERT_TRUE(loadCatalogueTelling(back, backFile, ui.storage));
     EXPECT_EQ(books(back), books(c));
     // The file is now the one this catalogue saved: the next save asks nothing.
     c.books.changed = true;
-    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     EXPECT_EQ(ui.messages.shown.size(), 1u);
 }
 
 TEST(ChangedOnDisk, NoGoesToSaveAs) {
     TempDir dir;
     Ui ui;
-    Catalogue c = openedAndChanged(dir / "c.pmr", ui);
+    OpenedFile file;
+    Catalogue c = openedAndChanged(dir / "c.pmr", file, ui);
     writeBytes(dir / "c.pmr", theirFile());
     int saveAsCalls = 0;
     ui.storage.saveAs = [&] {
         ++saveAsCalls;
-        c.fileName = dir / "mine.pmr";
-        saveCatalogueAsking(c, ui.storage);
+        file.path = dir / "mine.pmr";
+        saveCatalogueAsking(c, file, ui.storage);
     };
     ui.messages.expect(Answer::No);
-    EXPECT_TRUE(saveCatalogueAsking(c, ui.storage));
+    EXPECT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     EXPECT_EQ(saveAsCalls, 1);
     EXPECT_EQ(ui.messages.shown.size(), 1u);  // the new name is not another program's file
     EXPECT_EQ(readBytes(dir / "c.pmr"), theirFile());
@@ -101,11 +105,12 @@ TEST(ChangedOnDisk, NoGoesToSaveAs) {
 TEST(ChangedOnDisk, AFileRewrittenWithTheSameBytesIsNoChange) {
     TempDir dir;
     Ui ui;
-    Catalogue c = openedAndChanged(dir / "c.pmr", ui);
+    OpenedFile file;
+    Catalogue c = openedAndChanged(dir / "c.pmr", file, ui);
     writeBytes(dir / "c.pmr", ourFile());  // touched: a new modification time
     writeBytes(dir / "copy.pmr", ourFile());
     fs::rename(fsPath(dir / "copy.pmr"), fsPath(dir / "c.pmr"));  // another file with the same bytes
-    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     EXPECT_TRUE(ui.messages.shown.empty());
     EXPECT_EQ(readBytes(dir / "c.pmr.bak"), ourFile());
 }
@@ -113,9 +118,10 @@ TEST(ChangedOnDisk, AFileRewrittenWithTheSameBytesIsNoChange) {
 TEST(ChangedOnDisk, AVanishedFileIsWrittenAnew) {
     TempDir dir;
     Ui ui;
-    Catalogue c = openedAndChanged(dir / "c.pmr", ui);
+    OpenedFile file;
+    Catalogue c = openedAndChanged(dir / "c.pmr", file, ui);
     fs::remove(fsPath(dir / "c.pmr"));
-    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     EXPECT_TRUE(ui.messages.shown.empty());
     ui.hold.reset();  // on Windows the catalogue has its lock file beside it while held
     EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"c.pmr"});  // nothing to keep as a backup
@@ -125,17 +131,19 @@ TEST(ChangedOnDisk, AVanishedFileIsWrittenAnew) {
 TEST(Backup, EachSaveKeepsTheFileItReplaces) {
     TempDir dir;
     Ui ui;
-    Catalogue c = openedAndChanged(dir / "c.pmr", ui);
-    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
+    OpenedFile file;
+    Catalogue c = openedAndChanged(dir / "c.pmr", file, ui);
+    ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     EXPECT_EQ(readBytes(dir / "c.pmr.bak"), ourFile());
     const std::string firstSave = readBytes(dir / "c.pmr");
     insertRecord(c, "US", "A THIRD BOOK", "", 0, 1, 1);
     c.books.changed = true;
-    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     EXPECT_EQ(readBytes(dir / "c.pmr.bak"), firstSave);
     Catalogue backup;
-    backup.fileName = dir / "c.pmr.bak";
-    ASSERT_TRUE(loadCatalogueTelling(backup, ui.storage));
+    OpenedFile backupFile;
+    backupFile.path = dir / "c.pmr.bak";
+    ASSERT_TRUE(loadCatalogueTelling(backup, backupFile, ui.storage));
     EXPECT_EQ(recordCount(backup.books), 2);
     EXPECT_TRUE(ui.messages.shown.empty());
 }
@@ -145,10 +153,11 @@ TEST(Backup, EachSaveKeepsTheFileItReplaces) {
 TEST(Backup, ABackupThatCannotBeKeptAsksWhetherToSaveWithoutIt) {
     TempDir dir;
     Ui ui;
-    Catalogue c = openedAndChanged(dir / "c.pmr", ui);
+    OpenedFile file;
+    Catalogue c = openedAndChanged(dir / "c.pmr", file, ui);
     fs::create_directory(fsPath(dir / "c.pmr.bak"));  // a folder takes the backup's name
     ui.messages.expect(Answer::No);
-    EXPECT_FALSE(saveCatalogueAsking(c, ui.storage));
+    EXPECT_FALSE(saveCatalogueAsking(c, file, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     const auto& shown = ui.messages.shown[0];
     EXPECT_EQ(shown.text.rfind("File Name: " + (dir / "c.pmr") + "\r\nThe file could not be kept as the backup " +
@@ -166,7 +175,7 @@ TEST(Backup, ABackupThatCannotBeKeptAsksWhetherToSaveWithoutIt) {
     EXPECT_TRUE(c.books.changed);
 
     ui.messages.expect(Answer::Yes);
-    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
+    ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     EXPECT_FALSE(c.books.changed);
     EXPECT_NE(readBytes(dir / "c.pmr"), ourFile());
 }

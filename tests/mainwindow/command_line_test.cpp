@@ -27,8 +27,8 @@ Outcome run(const std::vector<std::string>& arguments) {
 // back what an import reads, and a wrong command line is refused.
 TEST(CommandLine, ImportsAndExportsWithoutAWindow) {
     const TemporaryFolder folder;
-    const std::string catalogue = folder / "books.pmr";
-    const std::string sample = folder / "storygraph.csv";
+    const TestPath catalogue = folder / "books.pmr";
+    const TestPath sample = folder / "storygraph.csv";
     writeFile(sample,
               "Title,Authors,Read Status,Last Date Read,Star Rating,Tags,Owned?\r\n"
               "Good Omens,\"Terry Pratchett, Neil Gaiman\",read,2021/03/15,3.5,\"comedy, fantasy\",Yes\r\n"
@@ -79,8 +79,8 @@ TEST(CommandLine, ImportsAndExportsWithoutAWindow) {
 // nothing, one catalogue, or more, which is refused with the usage.
 TEST(CommandLine, TheWindowTakesOneCatalogueAtMost) {
     std::ostringstream err;
-    EXPECT_EQ(windowCatalogue({}, err), "");
-    EXPECT_EQ(windowCatalogue({"books.pmr"}, err), "books.pmr");
+    EXPECT_EQ(windowCatalogue({}, err), platform::SystemPath{});
+    EXPECT_EQ(windowCatalogue({"books.pmr"}, err), platform::SystemPath::fromSystem("books.pmr"));
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(windowCatalogue({"books.pmr", "more.pmr"}, err), std::nullopt);
     EXPECT_EQ(err.str().rfind("quorvels: unknown command line: books.pmr more.pmr\nUsage: ", 0), 0u) << err.str();

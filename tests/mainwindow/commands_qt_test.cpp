@@ -47,8 +47,9 @@ struct ProgramOnQt : ::testing::Test {
     platform::scripted::FixedClock clock{2026};
     const platform::qt::QtTextMeasure measure = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     Catalogue catalogue;
+    OpenedFile file;
     MainWindowState state;
-    MainWindow main{catalogue, state, windows, messages, platform::systemFiles(), help, clock, &fileDialogs};
+    MainWindow main{catalogue, file, state, windows, messages, platform::systemFiles(), help, clock, &fileDialogs};
 
     void start() { runQuorvels(main, {folder.path}, {measure, [] { return nullptr; }}); }
 };
@@ -106,8 +107,9 @@ TEST_F(ProgramOnQt, AUserAddsABookThroughTheEditMenuAndSavesItUnderANewName) {
 
     EXPECT_FALSE(state.window);
     Catalogue saved;
-    saved.fileName = folder / "brontes.pmr";
-    ASSERT_TRUE(loadCatalogue(saved, platform::systemFiles()).loaded);
+    OpenedFile savedFile;
+    savedFile.path = folder / "brontes.pmr";
+    ASSERT_TRUE(loadCatalogue(saved, savedFile, platform::systemFiles()).loaded);
     EXPECT_EQ(viewRows(saved), (std::vector<std::string>{"Bronte, Charlotte Jane Eyre"}));
     EXPECT_EQ(readFile(folder / "quorvels.ini"), folder / "brontes.pmr\r\n");
 }
@@ -136,7 +138,7 @@ TEST_F(ProgramOnQt, TheCloseBoxAsksAndCancelKeepsTheWindow) {
 // leaves the question about replacing a file to the program.
 TEST_F(ProgramOnQt, TheFileDialogsTakeNewNamesAndLeaveReplacingToTheProgram) {
     const platform::FileDialogRequest open{
-        "Open File", {{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}}, "pmr", folder.path, ""};
+        "Open File", {{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}}, "pmr", folder.path, {}};
     for (const char* typed : {"caf\u00E9", "\u03A9mega"}) {  // Greek is not in Windows-1252
         whenModal<QFileDialog>([typed](QFileDialog& dialog) {
             EXPECT_EQ(dialog.windowTitle(), "Open File");

@@ -13,11 +13,12 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
-Catalogue changedCatalogue(const std::string& fileName) {
+// A changed catalogue, and `file` naming fileName.
+Catalogue changedCatalogue(const TestPath& fileName, OpenedFile& file) {
     Catalogue c;
     c.books.upperCase = true;
     insertRecord(c, "AUTHOR", "TITLE", "", 0, 1, 1);
-    c.fileName = fileName;
+    file.path = fileName;
     return c;
 }
 
@@ -31,7 +32,8 @@ void expectPrompt(const platform::scripted::ScriptedMessageBoxes::Shown& shown) 
 TEST(ConfirmSaveChanges, WithoutChangesNothingIsAsked) {
     Ui ui;
     Catalogue c;
-    EXPECT_FALSE(confirmSaveChanges(c, ui.storage));
+    OpenedFile file;
+    EXPECT_FALSE(confirmSaveChanges(c, file, ui.storage));
     EXPECT_TRUE(ui.messages.shown.empty());
 }
 
@@ -39,8 +41,9 @@ TEST(ConfirmSaveChanges, CancelKeepsTheProgramRunning) {
     TempDir dir;
     Ui ui;
     ui.messages.expect(Answer::Cancel);
-    Catalogue c = changedCatalogue(dir / "c.pmr");
-    EXPECT_TRUE(confirmSaveChanges(c, ui.storage));
+    OpenedFile file;
+    Catalogue c = changedCatalogue(dir / "c.pmr", file);
+    EXPECT_TRUE(confirmSaveChanges(c, file, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     expectPrompt(ui.messages.shown[0]);
     EXPECT_TRUE(c.books.changed);
@@ -51,8 +54,9 @@ TEST(ConfirmSaveChanges, NoDropsTheChanges) {
     TempDir dir;
     Ui ui;
     ui.messages.expect(Answer::No);
-    Catalogue c = changedCatalogue(dir / "c.pmr");
-    EXPECT_FALSE(confirmSaveChanges(c, ui.storage));
+    OpenedFile file;
+    Catalogue c = changedCatalogue(dir / "c.pmr", file);
+    EXPECT_FALSE(confirmSaveChanges(c, file, ui.storage));
     EXPECT_FALSE(exists(dir / "c.pmr"));
 }
 
@@ -60,8 +64,9 @@ TEST(ConfirmSaveChanges, YesSavesUnderTheFileName) {
     TempDir dir;
     Ui ui;
     ui.messages.expect(Answer::Yes);
-    Catalogue c = changedCatalogue(dir / "c.pmr");
-    EXPECT_FALSE(confirmSaveChanges(c, ui.storage));
+    OpenedFile file;
+    Catalogue c = changedCatalogue(dir / "c.pmr", file);
+    EXPECT_FALSE(confirmSaveChanges(c, file, ui.storage));
     EXPECT_FALSE(c.books.changed);
     EXPECT_EQ(readBytes(dir / "c.pmr").substr(0, 13), "Quorvels 2.00");
     EXPECT_EQ(ui.messages.shown.size(), 1u);
@@ -74,8 +79,9 @@ TEST(ConfirmSaveChanges, YesWithAFailedSaveKeepsTheProgramRunning) {
     Ui ui;
     ui.messages.expect(Answer::Yes);
     ui.messages.expect(Answer::Ok);  // the failed-save message
-    Catalogue c = changedCatalogue(dir / "c.pmr");
-    EXPECT_TRUE(confirmSaveChanges(c, ui.storage));
+    OpenedFile file;
+    Catalogue c = changedCatalogue(dir / "c.pmr", file);
+    EXPECT_TRUE(confirmSaveChanges(c, file, ui.storage));
     EXPECT_TRUE(c.books.changed);
     ASSERT_EQ(ui.messages.shown.size(), 2u);
     EXPECT_EQ(ui.messages.shown[1].caption, "File Error");
@@ -86,15 +92,16 @@ TEST(ConfirmSaveChanges, YesWithoutANameRunsSaveAs) {
     TempDir dir;
     Ui ui;
     ui.messages.expect(Answer::Yes);
-    Catalogue c = changedCatalogue("");
+    OpenedFile file;
+    Catalogue c = changedCatalogue("", file);
     int saveAsRuns = 0;
     ui.storage.saveAs = [&] {  // as the Save As command does: name, then save
         ++saveAsRuns;
-        c.fileName = dir / "chosen.pmr";
+        file.path = dir / "chosen.pmr";
         c.books.changed = true;
-        saveCatalogueAsking(c, ui.storage);
+        saveCatalogueAsking(c, file, ui.storage);
     };
-    EXPECT_FALSE(confirmSaveChanges(c, ui.storage));
+    EXPECT_FALSE(confirmSaveChanges(c, file, ui.storage));
     EXPECT_EQ(saveAsRuns, 1);
     EXPECT_FALSE(c.books.changed);
     EXPECT_TRUE(exists(dir / "chosen.pmr"));
@@ -103,11 +110,12 @@ TEST(ConfirmSaveChanges, YesWithoutANameRunsSaveAs) {
 TEST(ConfirmSaveChanges, YesThenCancellingSaveAsKeepsTheProgramRunning) {
     Ui ui;
     ui.messages.expect(Answer::Yes);
-    Catalogue c = changedCatalogue("");
+    OpenedFile file;
+    Catalogue c = changedCatalogue("", file);
     ui.storage.saveAs = [] {};  // the user cancelled the file dialog
-    EXPECT_TRUE(confirmSaveChanges(c, ui.storage));
+    EXPECT_TRUE(confirmSaveChanges(c, file, ui.storage));
     EXPECT_TRUE(c.books.changed);
-    EXPECT_EQ(c.fileName, "");
+    EXPECT_EQ(file.path, platform::SystemPath{});
 }
 
 TEST(ConfirmSaveChanges, YesThenAFailedSaveAsSaveIsNotRetried) {
@@ -116,13 +124,14 @@ TEST(ConfirmSaveChanges, YesThenAFailedSaveAsSaveIsNotRetried) {
     Ui ui;
     ui.messages.expect(Answer::Yes);
     ui.messages.expect(Answer::Ok);  // one failed-save message, not two
-    Catalogue c = changedCatalogue("");
+    OpenedFile file;
+    Catalogue c = changedCatalogue("", file);
     ui.storage.saveAs = [&] {
-        c.fileName = dir / "folder.pmr";
+        file.path = dir / "folder.pmr";
         c.books.changed = true;
-        saveCatalogueAsking(c, ui.storage);
+        saveCatalogueAsking(c, file, ui.storage);
     };
-    EXPECT_TRUE(confirmSaveChanges(c, ui.storage));
+    EXPECT_TRUE(confirmSaveChanges(c, file, ui.storage));
     EXPECT_TRUE(c.books.changed);
     EXPECT_EQ(ui.messages.shown.size(), 2u);
 }
@@ -130,8 +139,9 @@ TEST(ConfirmSaveChanges, YesThenAFailedSaveAsSaveIsNotRetried) {
 TEST(ConfirmSaveChanges, YesWithoutANameAndWithoutSaveAsKeepsTheProgramRunning) {
     Ui ui;
     ui.messages.expect(Answer::Yes);
-    Catalogue c = changedCatalogue("");
-    EXPECT_TRUE(confirmSaveChanges(c, ui.storage));
+    OpenedFile file;
+    Catalogue c = changedCatalogue("", file);
+    EXPECT_TRUE(confirmSaveChanges(c, file, ui.storage));
     EXPECT_TRUE(c.books.changed);
 }
 

@@ -22,8 +22,8 @@ struct FileCommands : ProgramHarness, ::testing::Test {
     std::string settings() { return readFile(startFolder + PathSeparator + "quorvels.ini"); }
 
     // A catalogue of two books, named in the settings file, as the last run left it.
-    std::string startOnTwoBooks() {
-        const std::string path = saveCatalogueFile("shelf.pmr", [](Catalogue& books) {
+    TestPath startOnTwoBooks() {
+        const TestPath path = saveCatalogueFile("shelf.pmr", [](Catalogue& books) {
             addBook(books, "Tolkien, J.R.R.", "The Hobbit", "09-21-1995");
             addBook(books, "Christie, Agatha", "Curtain");
         });
@@ -47,7 +47,7 @@ TEST_F(FileCommands, AFirstStartOpensANewNameAsAnEmptyCatalogueAndKeepsThreeBook
         EXPECT_EQ(open.request.filters, catalogueFilters);
         EXPECT_EQ(open.request.defaultExtension, "pmr");
         EXPECT_EQ(open.request.folder, folder.path);
-        EXPECT_EQ(open.request.initialName, "");
+        EXPECT_EQ(open.request.initialName, platform::SystemPath{});
         EXPECT_EQ(readFile(folder / "books.pmr"), "Quorvels 2.00");
         EXPECT_EQ(settings(), folder / "books.pmr\r\n");
         EXPECT_EQ(fields(user), (Strings{"books.pmr", "View All by Author", "", " 1 of  0"}));
@@ -83,7 +83,7 @@ TEST_F(FileCommands, SaveWithoutAFileNameGoesStraightToSaveAs) {
         const auto& saveAs = ui.fileDialogs.shown.at(0);
         EXPECT_EQ(saveAs.kind, Kind::Save);
         EXPECT_EQ(saveAs.request.filters, saveAsFilters);
-        EXPECT_EQ(saveAs.request.initialName, "");
+        EXPECT_EQ(saveAs.request.initialName, platform::SystemPath{});
         EXPECT_EQ(field(user, 1), "mine.pmr");
         EXPECT_FALSE(catalogue.books.changed);
     });
@@ -92,7 +92,7 @@ TEST_F(FileCommands, SaveWithoutAFileNameGoesStraightToSaveAs) {
 }
 
 TEST_F(FileCommands, SaveAsOntoAnExistingFileAsksFirst) {
-    const std::string shelf = startOnTwoBooks();
+    const TestPath shelf = startOnTwoBooks();
     writeFile(folder / "other.pmr", "keep me");
     start([&](User& user) {
         EXPECT_EQ(field(user, 1), "shelf.pmr");
@@ -105,7 +105,7 @@ TEST_F(FileCommands, SaveAsOntoAnExistingFileAsksFirst) {
         EXPECT_EQ(lastBox().buttons, Buttons::YesNo);
         EXPECT_EQ(lastBox().icon, Icon::Exclamation);
         EXPECT_EQ(readFile(folder / "other.pmr"), "keep me");
-        EXPECT_EQ(catalogue.fileName, shelf);
+        EXPECT_EQ(file.path, shelf);
 
         ui.fileDialogs.expectName(folder / "other.pmr");
         ui.messageBoxes.expect(Answer::Yes);
@@ -119,14 +119,14 @@ TEST_F(FileCommands, SaveAsOntoAnExistingFileAsksFirst) {
 // A save that fails says so and claims nothing: the catalogue keeps its name
 // and its changes, and the settings file still names the old file.
 TEST_F(FileCommands, AFailedSaveAsKeepsTheNameTheChangesAndTheSettings) {
-    const std::string shelf = startOnTwoBooks();
+    const TestPath shelf = startOnTwoBooks();
     start([&](User& user) {
         addBookByHand(user, "Austen, Jane", "Emma");
         ui.fileDialogs.expectName(folder / "gone/other.pmr");
         ui.messageBoxes.expect(Answer::Ok);
         user.chooseMenuItem(SaveAsCommand);
         EXPECT_EQ(lastBox().caption, "File Error");
-        EXPECT_EQ(catalogue.fileName, shelf);
+        EXPECT_EQ(file.path, shelf);
         EXPECT_TRUE(catalogue.books.changed);
         EXPECT_EQ(field(user, 1), "shelf.pmr");
         EXPECT_EQ(rows(user).size(), 3u);
@@ -136,8 +136,8 @@ TEST_F(FileCommands, AFailedSaveAsKeepsTheNameTheChangesAndTheSettings) {
 }
 
 TEST_F(FileCommands, OpenAfterChangesSavesThemFirstOrDropsThem) {
-    const std::string shelf = startOnTwoBooks();
-    const std::string other = saveCatalogueFile("other.pmr", [](Catalogue& books) { addBook(books, "Zola", "Nana"); });
+    const TestPath shelf = startOnTwoBooks();
+    const TestPath other = saveCatalogueFile("other.pmr", [](Catalogue& books) { addBook(books, "Zola", "Nana"); });
     start([&](User& user) {
         addBookByHand(user, "Austen, Jane", "Emma");
         ui.fileDialogs.expectName(other);
@@ -164,7 +164,7 @@ TEST_F(FileCommands, OpenAfterChangesSavesThemFirstOrDropsThem) {
 
 // Yes to saving first, then a cancelled Save As: Open stops and the changes stay.
 TEST_F(FileCommands, OpenStopsWhenTheChangesItWasToSaveWereNotSaved) {
-    const std::string other = saveCatalogueFile("other.pmr", [](Catalogue& books) { addBook(books, "Zola", "Nana"); });
+    const TestPath other = saveCatalogueFile("other.pmr", [](Catalogue& books) { addBook(books, "Zola", "Nana"); });
     start([&](User& user) {
         addBookByHand(user, "Austen, Jane", "Emma");
         ui.fileDialogs.expectName(other);
@@ -173,7 +173,7 @@ TEST_F(FileCommands, OpenStopsWhenTheChangesItWasToSaveWereNotSaved) {
         user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(titles(user), (Strings{"  Emma"}));
         EXPECT_TRUE(catalogue.books.changed);
-        EXPECT_EQ(catalogue.fileName, "");
+        EXPECT_EQ(file.path, platform::SystemPath{});
     });
     EXPECT_FALSE(std::filesystem::exists(folder / "quorvels.ini"));
 }
@@ -181,7 +181,7 @@ TEST_F(FileCommands, OpenStopsWhenTheChangesItWasToSaveWereNotSaved) {
 // A file that is not a catalogue is refused; the open catalogue stays, named,
 // and the next start opens it again.
 TEST_F(FileCommands, ARefusedFileLeavesTheOpenCatalogueAndTheSettingsAlone) {
-    const std::string shelf = startOnTwoBooks();
+    const TestPath shelf = startOnTwoBooks();
     writeFile(folder / "notes.pmr", "Shopping list");
     start([&](User& user) {
         ui.fileDialogs.expectName(folder / "notes.pmr");
@@ -189,7 +189,7 @@ TEST_F(FileCommands, ARefusedFileLeavesTheOpenCatalogueAndTheSettingsAlone) {
         user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(lastBox().caption, "Data Error");
         EXPECT_EQ(titles(user), (Strings{"  Curtain", "  The Hobbit"}));
-        EXPECT_EQ(catalogue.fileName, shelf);
+        EXPECT_EQ(file.path, shelf);
         EXPECT_EQ(field(user, 1), "shelf.pmr");
     });
     EXPECT_EQ(settings(), shelf + "\r\n");
@@ -200,8 +200,8 @@ TEST_F(FileCommands, ARefusedFileLeavesTheOpenCatalogueAndTheSettingsAlone) {
 // Yes, writes and keeps their nearest letters, every book with its mark and
 // date kept, for the next start to open.
 TEST_F(FileCommands, BooksInAnyScriptSaveInTheNewFormOrWithTheirNearestLettersInTheOld) {
-    const std::string shelf = startOnTwoBooks();
-    const std::string old = folder / "old.pmr";
+    const TestPath shelf = startOnTwoBooks();
+    const TestPath old = folder / "old.pmr";
     const Strings nearest{"???? ???", "???????, ??? ????? ? ???", "Capek, Karel Válka S Mloky",
                           "Christie, Agatha Curtain", "Tolkien, J.R.R. The Hobbit"};
     start([&](User& user) {
@@ -239,7 +239,7 @@ TEST_F(FileCommands, BooksInAnyScriptSaveInTheNewFormOrWithTheirNearestLettersIn
         EXPECT_EQ(lastBox().icon, Icon::Question);
         EXPECT_FALSE(std::filesystem::exists(fsPath(old)));
         EXPECT_EQ(viewRows(catalogue), before);
-        EXPECT_EQ(catalogue.fileName, shelf);
+        EXPECT_EQ(file.path, shelf);
         EXPECT_FALSE(catalogue.books.changed);
 
         ui.fileDialogs.expectName(old, 1);
@@ -253,9 +253,10 @@ TEST_F(FileCommands, BooksInAnyScriptSaveInTheNewFormOrWithTheirNearestLettersIn
         EXPECT_FALSE(catalogue.books.changed);
     });
     EXPECT_EQ(settings(), old + "\r\n");
-    catalogue = Catalogue{};  // a new run
+    catalogue = Catalogue{};  // a new run, whose load must tell the file's form
+    file = OpenedFile{{}, {}, FileForm::New};
     start([&](User& user) {
-        EXPECT_EQ(catalogue.fileForm, FileForm::Old);
+        EXPECT_EQ(file.form, FileForm::Old);
         EXPECT_EQ(viewRows(catalogue), nearest);
         EXPECT_EQ(fields(user), (Strings{"old.pmr", "View All by Author", " 1 marked", " 1 of  5"}));
         EXPECT_TRUE(isMarked(catalogue.books, 2));
@@ -271,12 +272,12 @@ TEST_F(FileCommands, BooksInAnyScriptSaveInTheNewFormOrWithTheirNearestLettersIn
 TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
     startFolder = folder / "Документы";
     std::filesystem::create_directory(fsPath(startFolder));
-    const std::string russian = saveCatalogueFile("книги.pmr", [](Catalogue& books) {
+    const TestPath russian = saveCatalogueFile("книги.pmr", [](Catalogue& books) {
         addBook(books, "Tolstoy, Leo", "Anna Karenina");
         addBook(books, "Gogol, Nikolai", "Dead Souls");
     });
     writeSettingsFile(russian);
-    const std::string polish = startFolder + PathSeparator + "Książki.pmr";
+    const TestPath polish = startFolder + PathSeparator + "Książki.pmr";
     start([&](User& user) {
         EXPECT_EQ(fields(user), (Strings{"книги.pmr", "View All by Author", "", " 1 of  2"}));
         EXPECT_EQ(titles(user), (Strings{"  Dead Souls", "  Anna Karenina"}));
@@ -292,14 +293,14 @@ TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
 
         user.chooseMenuItem(HelpCommand);
     });
-    EXPECT_EQ(help.requests.at(0).helpPath, startFolder + PathSeparator + "quorvels.hlp");
+    EXPECT_EQ(help.requests.at(0).helpPath, TestPath(startFolder + PathSeparator + "quorvels.hlp"));
     EXPECT_EQ(settings(), polish + "\r\n");
     EXPECT_EQ(booksInFile(polish).size(), 3u);
     EXPECT_EQ(booksInFile(russian).size(), 2u);
 
     // The next start opens it again. A file outside the start folder shows
     // its whole path, and a name that cannot be created is named in the message.
-    const std::string elsewhere = folder / "Łódź.pmr";
+    const TestPath elsewhere = folder / "Łódź.pmr";
     writeFile(elsewhere, "Quorvels 2.00");
     start([&](User& user) {
         EXPECT_EQ(field(user, 1), "Książki.pmr");
@@ -314,13 +315,13 @@ TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
         user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(lastBox().text, "File Name: " + folder / "Ωμέγα/νέο.pmr" +
                                       "\r\nThe new catalogue file could not be created: " + missingFolderReason() + ".");
-        EXPECT_EQ(catalogue.fileName, elsewhere);
+        EXPECT_EQ(file.path, elsewhere);
     });
     EXPECT_EQ(settings(), elsewhere + "\r\n");
 }
 
 TEST_F(FileCommands, CancelInTheFileDialogsChangesNothing) {
-    const std::string shelf = startOnTwoBooks();
+    const TestPath shelf = startOnTwoBooks();
     start([&](User& user) {
         ui.fileDialogs.expectCancel();
         user.chooseMenuItem(OpenCommand);
@@ -341,8 +342,8 @@ TEST_F(FileCommands, CancelInTheFileDialogsChangesNothing) {
 // backup, which File > Open reads like any catalogue. Opening a catalogue the
 // other copy has open says so.
 TEST_F(FileCommands, AFileAnotherProgramChangedIsNeverWrittenOverSilently) {
-    const std::string shelf = startOnTwoBooks();
-    const std::string mine = folder / "mine.pmr";
+    const TestPath shelf = startOnTwoBooks();
+    const TestPath mine = folder / "mine.pmr";
     auto otherCopySaves = [&](const std::string& name) {
         saveCatalogueFile(name, [](Catalogue& books) { addBook(books, "Zola", "Nana"); });
     };
@@ -380,7 +381,7 @@ TEST_F(FileCommands, AFileAnotherProgramChangedIsNeverWrittenOverSilently) {
         EXPECT_FALSE(catalogue.books.changed);
         EXPECT_EQ(booksInFile(mine).size(), 4u);
 
-        ui.fileDialogs.expectName(mine + ".bak");
+        ui.fileDialogs.expectName(TestPath(mine + ".bak"));
         user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(titles(user), (Strings{"  Nana"}));
         EXPECT_EQ(field(user, 1), "mine.pmr.bak");
@@ -399,7 +400,7 @@ TEST_F(FileCommands, AFileAnotherProgramChangedIsNeverWrittenOverSilently) {
 }
 
 TEST_F(FileCommands, TheCloseBoxWithCancelKeepsTheWindowAndWithNoDropsTheChanges) {
-    const std::string shelf = startOnTwoBooks();
+    const TestPath shelf = startOnTwoBooks();
     start([&](User& user) {
         addBookByHand(user, "Austen, Jane", "Emma");
         ui.messageBoxes.expect(Answer::Cancel);
@@ -417,7 +418,7 @@ TEST_F(FileCommands, TheCloseBoxWithCancelKeepsTheWindowAndWithNoDropsTheChanges
 }
 
 TEST_F(FileCommands, ExitAndQuitAskTheSameAndYesSaves) {
-    const std::string shelf = startOnTwoBooks();
+    const TestPath shelf = startOnTwoBooks();
     start([&](User& user) {
         addBookByHand(user, "Austen, Jane", "Emma");
         ui.messageBoxes.expect(Answer::Cancel);

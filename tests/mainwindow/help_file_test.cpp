@@ -11,19 +11,21 @@ namespace {
 
 using platform::SystemPath;
 
-SystemPath helpIn(const SystemPath& folder) { return platform::withFinalSeparator(folder) + "quorvels.hlp"; }
+SystemPath helpIn(const SystemPath& folder) {
+    return platform::SystemPath::fromSystem(folderWithSeparator(folder.systemBytes()) + "quorvels.hlp");
+}
 
 // The folders of a program installed under a prefix, then every way they can
 // hold the help file: the first that holds it is taken, and the start
 // folder's name stands when none does.
 TEST(HelpFile, IsTakenFromTheFirstFolderThatHoldsIt) {
-    const SystemPath sep(1, PathSeparator);
-    const SystemPath start = sep + "home" + sep + "ann";
-    const SystemPath bin = sep + "opt" + sep + "q" + sep + "bin" + sep;
-    const std::vector<SystemPath> folders = helpFolders(start, bin + "quorvels");
-    const SystemPath data = sep + "opt" + sep + "q" + sep + "share" + sep + "quorvels";
+    const std::string sep(1, PathSeparator);
+    const TestPath start = sep + "home" + sep + "ann";
+    const TestPath bin = sep + "opt" + sep + "q" + sep + "bin" + sep;
+    const std::vector<SystemPath> folders = helpFolders(start, TestPath(bin + "quorvels"));
+    const TestPath data = sep + "opt" + sep + "q" + sep + "share" + sep + "quorvels";
     ASSERT_EQ(folders, (std::vector<SystemPath>{start, bin, data}));
-    EXPECT_EQ(helpFolders(start, ""), std::vector<SystemPath>{start});  // the system could not tell
+    EXPECT_EQ(helpFolders(start, {}), std::vector<SystemPath>{start});  // the system could not tell
 
     for (unsigned held = 0; held < 8; ++held) {
         platform::scripted::MemoryFiles files;

@@ -43,12 +43,13 @@ struct LargeListOnQt : ::testing::Test {
     NotingMeasure noting;
     RememberingMeasure screenMeasure{noting};
     Catalogue catalogue = enterBooks(realisticBooks(1500, 3));
+    OpenedFile file;
     MainWindowState state;
     platform::qt::QtWindows windows;
     platform::scripted::ScriptedMessageBoxes noMessages;
     platform::scripted::RecordingHelpViewer noHelp;
     platform::SystemClock clock;
-    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), noHelp, clock};
+    MainWindow main{catalogue, file, state, windows, noMessages, platform::systemFiles(), noHelp, clock};
 
     LargeListOnQt() {
         state.listMeasure = &screenMeasure;

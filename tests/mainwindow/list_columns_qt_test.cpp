@@ -68,13 +68,14 @@ struct LongTextsOnQt : ::testing::TestWithParam<double> {
 TEST_P(LongTextsOnQt, EveryPartOfEveryRowStaysInItsColumn) {
     const auto measure = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     Catalogue catalogue = longTextCatalogue();
+    OpenedFile file;
     MainWindowState state;
     state.listMeasure = &measure;
     platform::qt::QtWindows windows;
     platform::scripted::ScriptedMessageBoxes noMessages;
     platform::scripted::RecordingHelpViewer noHelp;
     platform::scripted::FixedClock clock{2026};
-    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), noHelp, clock};
+    MainWindow main{catalogue, file, state, windows, noMessages, platform::systemFiles(), noHelp, clock};
 
     int rowsChecked = 0;
     QTimer::singleShot(0, [&] {

@@ -15,11 +15,12 @@
 // records its requests, wired together as the program wires its own.
 struct MainWindowHarness {
     Catalogue catalogue;
+    OpenedFile file;
     MainWindowState state;
     platform::scripted::ScriptedWindows ui;
     platform::scripted::RecordingHelpViewer help;
     platform::scripted::FixedClock clock{2026};
-    MainWindow main{catalogue, state, ui, ui, platform::systemFiles(), help, clock};
+    MainWindow main{catalogue, file, state, ui, ui, platform::systemFiles(), help, clock};
 
     // Runs the main window: `script` acts as the user, then the close box ends
     // the window, dropping any unsaved changes.

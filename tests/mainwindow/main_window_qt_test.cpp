@@ -41,15 +41,16 @@ struct MainWindowOnQt : ::testing::Test {
     platform::scripted::FixedClock clock{2026};
     const platform::qt::QtTextMeasure measure = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     Catalogue catalogue;
+    OpenedFile file;
     MainWindowState state;
-    MainWindow main{catalogue, state, windows, noMessages, platform::systemFiles(), help, clock};
+    MainWindow main{catalogue, file, state, windows, noMessages, platform::systemFiles(), help, clock};
 
     MainWindowOnQt() {
         state.listMeasure = &measure;
-        catalogue.fileName = QUORVELS_SAMPLE;
+        file.path = platform::SystemPath::fromSystem(QUORVELS_SAMPLE);
         StorageDialogue dialogue = storageDialogueOf(main);
         dialogue.hold = nullptr;  // the sample is shared by the tests running at the same time
-        loadCatalogueTelling(catalogue, dialogue);
+        loadCatalogueTelling(catalogue, file, dialogue);
     }
 
     // Runs the main window and calls `whileShown` once it is up and laid out.
@@ -279,7 +280,7 @@ TEST_F(MainWindowOnQt, AltAndTheMnemonicOpenAMenu) {
 // The help viewer opens the help file installed beside the program (as
 // start-up finds it there) at its contents, and closes with the main window.
 TEST_F(MainWindowOnQt, HelpOpensTheGuideAtItsContentsUntilTheWindowCloses) {
-    state.helpPath = QUORVELS_BUILT_HELP;
+    state.helpPath = platform::SystemPath::fromSystem(QUORVELS_BUILT_HELP);
     run([&](QtWindow& window) {
         window.menuItem(HelpCommand)->trigger();
         platform::qt::HelpWindow* guide = help.window();

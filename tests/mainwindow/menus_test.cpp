@@ -203,7 +203,8 @@ TEST_F(Menus, AboutShowsTheProductAndWhoWroteIt) {
 }
 
 TEST_F(Menus, HelpOpensTheHelpFileForTheWindowAndClosesItWithTheWindow) {
-    state.helpPath = "/home/ann/quorvels.hlp";
+    const platform::SystemPath helpPath = platform::SystemPath::fromSystem("/home/ann/quorvels.hlp");
+    state.helpPath = helpPath;
     platform::WindowHandle window;
     run([&](ScriptedUser& user) {
         window = user.window;
@@ -211,9 +212,9 @@ TEST_F(Menus, HelpOpensTheHelpFileForTheWindowAndClosesItWithTheWindow) {
         user.chooseMenuItem(HelpCommand);
         EXPECT_EQ(help.requests.size(), 2u);
     });
-    EXPECT_EQ(help.requests, (std::vector<Request>{{Request::ShowContents, "/home/ann/quorvels.hlp", window},
-                                                   {Request::ShowContents, "/home/ann/quorvels.hlp", window},
-                                                   {Request::Close, "/home/ann/quorvels.hlp", {}}}));
+    EXPECT_EQ(help.requests, (std::vector<Request>{{Request::ShowContents, helpPath, window},
+                                                   {Request::ShowContents, helpPath, window},
+                                                   {Request::Close, helpPath, {}}}));
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ struct ProgramHarness : MainWindowHarness {
     using Script = std::function<void(User&)>;
 
     TemporaryFolder folder;
-    platform::SystemPath startFolder = folder.path;  // where the program starts: the folder, or one inside it
+    TestPath startFolder = folder.path;  // where the program starts: the folder, or one inside it
     platform::scripted::FixedWidthMeasure measure{5};
     platform::scripted::RecordingPrintSurface* printer = nullptr;  // while the window runs
 
@@ -63,12 +63,13 @@ struct ProgramHarness : MainWindowHarness {
 
     // A catalogue file in the start folder, written through storage as a save
     // of the program writes it.
-    std::string saveCatalogueFile(const std::string& name, const std::function<void(Catalogue&)>& fill) {
+    TestPath saveCatalogueFile(const std::string& name, const std::function<void(Catalogue&)>& fill) {
         Catalogue books;
+        const TestPath path = startFolder + PathSeparator + name;
+        OpenedFile booksFile{path, {}};
         fill(books);
-        books.fileName = startFolder + PathSeparator + name;
-        saveCatalogue(books, platform::systemFiles());
-        return books.fileName;
+        saveCatalogue(books, booksFile, platform::systemFiles());
+        return path;
     }
 
     void writeSettingsFile(const std::string& catalogueFile) {
@@ -76,10 +77,10 @@ struct ProgramHarness : MainWindowHarness {
     }
 
     // The catalogue a file holds, as "AUTHOR TITLE" in author order.
-    static std::vector<std::string> booksInFile(const std::string& path) {
+    static std::vector<std::string> booksInFile(const TestPath& path) {
         Catalogue loaded;
-        loaded.fileName = path;
-        loadCatalogue(loaded, platform::systemFiles());
+        OpenedFile loadedFile{path, {}};
+        loadCatalogue(loaded, loadedFile, platform::systemFiles());
         return viewRows(loaded);
     }
 

@@ -35,12 +35,13 @@ struct Startup : MainWindowHarness, ::testing::Test {
     }
 
     // Saves a small catalogue through storage, as the program would.
-    void saveBooks(const std::string& path) {
+    void saveBooks(const TestPath& path) {
         Catalogue books;
+        OpenedFile booksFile;
         addBook(books, "Tolkien, J.R.R.", "The Hobbit", "09-21-1995", 11, 9);
         addBook(books, "Christie, Agatha", "Murder on the Orient Express", "", 2);
-        books.fileName = path;
-        ASSERT_EQ(saveCatalogue(books, platform::systemFiles()).result, SaveOutcome::Saved);
+        booksFile.path = path;
+        ASSERT_EQ(saveCatalogue(books, booksFile, platform::systemFiles()).result, SaveOutcome::Saved);
     }
 
     void writeSettings(const std::string& catalogue) { writeFile(startFolder / "quorvels.ini", catalogue + "\r\n"); }
@@ -126,7 +127,7 @@ TEST_F(Startup, ARememberedCatalogueThatCannotBeOpenedIsReportedAndTheViewShown)
                                                  "\r\nThe file could not be read: No such file or directory.\r\n"
                                                  "Nothing was loaded.");
     EXPECT_EQ(ui.messageBoxes.shown[0].caption, "File Error");
-    EXPECT_EQ(catalogue.fileName, "");
+    EXPECT_EQ(file.path, platform::SystemPath{});
     EXPECT_EQ(readFile(startFolder / "quorvels.ini"), startFolder / "Документы/книги.pmr\r\n");  // kept for a later start
 }
 
@@ -140,7 +141,7 @@ struct Shown {
 
 // Starts the program afresh in `folder` with `named` on its command line,
 // answering `messages` message boxes with OK.
-Shown startNaming(const std::string& folder, const std::string& named, int messages = 0) {
+Shown startNaming(const TestPath& folder, const TestPath& named, int messages = 0) {
     MainWindowHarness program;
     platform::scripted::FixedWidthMeasure measure{5};
     for (int i = 0; i < messages; ++i) program.ui.messageBoxes.expect(platform::Answer::Ok);
@@ -150,7 +151,7 @@ Shown startNaming(const std::string& folder, const std::string& named, int messa
         shown.books = rows(user).size();
         user.closeBox();
     });
-    runQuorvels(program.main, {folder, "", named}, {measure, [] { return nullptr; }});
+    runQuorvels(program.main, {folder, {}, named}, {measure, [] { return nullptr; }});
     for (const auto& box : program.ui.messageBoxes.shown) shown.messages.push_back(box.caption);
     return shown;
 }
@@ -163,13 +164,14 @@ Shown startNaming(const std::string& folder, const std::string& named, int messa
 // open all the same.
 TEST(StartupWithANamedCatalogue, OpensItAndRemembersItOrFallsBackToTheRememberedOne) {
     TemporaryFolder folder;
-    const auto save = [](const std::string& path, int books) {
+    const auto save = [](const TestPath& path, int books) {
         Catalogue catalogue;
+        OpenedFile file;
         for (int i = 0; i < books; ++i) addBook(catalogue, "Author " + std::to_string(i), "Title", "", 1);
-        catalogue.fileName = path;
-        ASSERT_EQ(saveCatalogue(catalogue, platform::systemFiles()).result, SaveOutcome::Saved);
+        file.path = path;
+        ASSERT_EQ(saveCatalogue(catalogue, file, platform::systemFiles()).result, SaveOutcome::Saved);
     };
-    const std::string settings = folder / "quorvels.ini";
+    const TestPath settings = folder / "quorvels.ini";
     std::filesystem::create_directory(fsPath(folder / "shelf"));
     save(folder / "remembered.pmr", 2);
     save(folder / "shelf/named.pmr", 3);
@@ -211,14 +213,14 @@ TEST(StartupWithANamedCatalogue, OpensItAndRemembersItOrFallsBackToTheRemembered
 }
 
 TEST_F(Startup, TheHelpPathKeepsALongStartFolderWhole) {
-    const std::string deep = startFolder / "a folder name that is long enough to pass sixty-three characters";
+    const TestPath deep = startFolder / "a folder name that is long enough to pass sixty-three characters";
     std::filesystem::create_directories(fsPath(deep));
     startFolder.path = deep;  // removed with its parent all the same
     start([](ScriptedUser& user) { user.chooseMenuItem(HelpCommand); });
-    EXPECT_EQ(state.helpPath, deep + PathSeparator + "quorvels.hlp");
+    EXPECT_EQ(state.helpPath, TestPath(deep + PathSeparator + "quorvels.hlp"));
     EXPECT_EQ(state.startDirectory, deep);
     ASSERT_FALSE(help.requests.empty());
-    EXPECT_EQ(help.requests[0].helpPath, deep + PathSeparator + "quorvels.hlp");
+    EXPECT_EQ(help.requests[0].helpPath, TestPath(deep + PathSeparator + "quorvels.hlp"));
 }
 
 }  // namespace

@@ -21,8 +21,9 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     Catalogue catalogue;
-    catalogue.fileName = argv[1];
-    if (!loadCatalogue(catalogue, platform::systemFiles()).loaded) {
+    OpenedFile file;
+    file.path = platform::SystemPath::fromSystem(argv[1]);
+    if (!loadCatalogue(catalogue, file, platform::systemFiles()).loaded) {
         std::fprintf(stderr, "%s could not be read\n", argv[1]);
         return 1;
     }

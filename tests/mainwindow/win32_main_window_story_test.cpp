@@ -116,8 +116,10 @@ struct ProgramOnWindows : ::testing::Test {
     const std::unique_ptr<platform::TextMeasure> listMeasure = desktop->listTextMeasure(ListTextUnit);
     platform::scripted::FixedClock clock{2026};
     Catalogue catalogue;
+    OpenedFile file;
     MainWindowState state;
     MainWindow main{catalogue,
+                    file,
                     state,
                     windows,
                     desktop->messageBoxes(),
@@ -138,16 +140,16 @@ struct ProgramOnWindows : ::testing::Test {
     // A catalogue file in the start folder, written as a save of the program
     // writes it, and named by the settings file.
     void writeCatalogueFile(const std::string& fileName, Catalogue books) {
-        books.fileName = folder / fileName;
-        ASSERT_EQ(saveCatalogue(books, platform::systemFiles()).result, SaveOutcome::Saved);
-        writeFile(folder / "quorvels.ini", books.fileName + "\r\n");
+        OpenedFile booksFile{folder / fileName, {}};
+        ASSERT_EQ(saveCatalogue(books, booksFile, platform::systemFiles()).result, SaveOutcome::Saved);
+        writeFile(folder / "quorvels.ini", booksFile.path.systemBytes() + "\r\n");
     }
 
     // The catalogue a file holds, as "AUTHOR TITLE" in author order.
-    static Rows booksInFile(const std::string& path) {
+    static Rows booksInFile(const TestPath& path) {
         Catalogue loaded;
-        loaded.fileName = path;
-        EXPECT_TRUE(loadCatalogue(loaded, platform::systemFiles()).loaded);
+        OpenedFile loadedFile{path, {}};
+        EXPECT_TRUE(loadCatalogue(loaded, loadedFile, platform::systemFiles()).loaded);
         return viewRows(loaded);
     }
 

@@ -18,7 +18,7 @@ using platform::qt::HelpWindow;
 // to own the help window.
 struct HelpViewerOnQt : ::testing::Test {
     TemporaryFolder folder;
-    std::string helpPath = folder / "guide.hlp";
+    TestPath helpPath = folder / "guide.hlp";
     platform::qt::QtWindows windows;
     platform::qt::QtHelpViewer viewer{windows};
 
@@ -94,7 +94,7 @@ TEST_F(HelpViewerOnQt, TheHelpWindowTakesInputWhileItsOwnerRunsModally) {
 }
 
 TEST_F(HelpViewerOnQt, AMissingHelpFileIsNamedInTheHelpWindow) {
-    const std::string missing = folder / "nowhere/guide.hlp";
+    const TestPath missing = folder / "nowhere/guide.hlp";
     withOwner([&](platform::qt::QtWindow&, platform::WindowHandle handle) {
         viewer.showContents(missing, handle);
         HelpWindow* help = viewer.window();

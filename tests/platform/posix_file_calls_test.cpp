@@ -15,23 +15,23 @@ TEST(PosixFileCalls, PathsAreTheSystemsOwnBytes) {
     platform::PosixFileCalls& files = platform::systemFileCalls();
     for (const std::string name : {"Bücher", "Документы", "B\xFC" "cher"}) {
         SCOPED_TRACE(name);
-        const platform::SystemPath inner = folder / name;
+        const TestPath inner = folder / name;
         std::filesystem::create_directory(inner);
 
         platform::PosixFileCalls::Handle handle = 0;
-        ASSERT_EQ(files.createNew(inner + "/Lektüre.pmr", 0644, handle), 0);
+        ASSERT_EQ(files.createNew(TestPath(inner + "/Lektüre.pmr"), 0644, handle), 0);
         ASSERT_EQ(files.write(handle, "bytes"), 0);
         ASSERT_EQ(files.close(handle), 0);
         EXPECT_EQ(readFile(inner + "/Lektüre.pmr"), "bytes");
 
         std::string contents;
-        ASSERT_EQ(files.readFile(inner + "/Lektüre.pmr", 100, contents), 0);
+        ASSERT_EQ(files.readFile(TestPath(inner + "/Lektüre.pmr"), 100, contents), 0);
         EXPECT_EQ(contents, "bytes");
 
         std::filesystem::create_symlink(name + ".pmr", inner + "/link");
         platform::SystemPath target;
-        ASSERT_EQ(files.readLink(inner + "/link", target), 0);
-        EXPECT_EQ(target, name + ".pmr");
+        ASSERT_EQ(files.readLink(TestPath(inner + "/link"), target), 0);
+        EXPECT_EQ(target, TestPath(name + ".pmr"));
     }
 }
 

@@ -21,7 +21,7 @@ TEST(ShownPath, EveryNameShowsAsItIsAndMalformedBytesAsTheReplacementCharacter) 
         {"B\xFC" "cher", "B\uFFFD" "cher"},                          // a byte that is no UTF-8
         {"a\xE2\x82", "a\uFFFD\uFFFD"},                              // a character cut short
     };
-    for (const auto& example : examples) EXPECT_EQ(shownPath(example.path), example.shown) << example.path;
+    for (const auto& example : examples) EXPECT_EQ(shownPath(platform::SystemPath::fromSystem(example.path)), example.shown) << example.path;
 }
 
 }  // namespace

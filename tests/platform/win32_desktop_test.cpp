@@ -118,7 +118,7 @@ TEST_F(Desktop, MessageBoxesShowTheirButtonsIconAndTextAndAnswerWithThePressedBu
 TEST_F(Desktop, BoxesAndFileDialogsBelongToTheRunningWindow) {
     HWND dialog = nullptr, boxOwner = nullptr, fileDialogOwner = nullptr;
     Answer answer = Answer::Ok;
-    std::optional<platform::SystemPath> chosen = "none";
+    std::optional<platform::SystemPath> chosen = platform::SystemPath::fromSystem("none");
     UserScript script;
     script.whenShown(SampleCaption, [&](HWND window) {
         dialog = window;
@@ -126,7 +126,7 @@ TEST_F(Desktop, BoxesAndFileDialogsBelongToTheRunningWindow) {
         // The program goes to the background: the thread has no active window.
         SetActiveWindow(nullptr);
         EXPECT_EQ(GetActiveWindow(), nullptr);
-        chosen = desktop->fileDialogs().askFileToOpen({"Open Catalogue", {{"Catalogue Files (*.pmr)", "*.pmr"}}, "pmr", "", ""});
+        chosen = desktop->fileDialogs().askFileToOpen({"Open Catalogue", {{"Catalogue Files (*.pmr)", "*.pmr"}}, "pmr", {}, {}});
         desktop->windows().endWindow(shown);
     });
     script.whenShown(L"Quorvels", [&](HWND box) {
@@ -157,7 +157,7 @@ std::wstring currentFolder() {
 
 TEST_F(Desktop, FileDialogsTakeAndGiveNamesInAnyLettersWithoutAskingAnythingThemselves) {
     TemporaryFolder temporary;
-    const std::string folder = temporary / "\xD0\x9A\xD0\xBD\xD0\xB8\xD0\xB3\xD0\xB8";  // "Книги"
+    const TestPath folder = temporary / "\xD0\x9A\xD0\xBD\xD0\xB8\xD0\xB3\xD0\xB8";  // "Книги"
     const std::string existing = "\xCE\x92\xCE\xB9\xCE\xB2\xCE\xBB\xCE\xAF\xCE\xB1";  // "Βιβλία"
     writeFile(folder + "\\" + existing + ".pmr", "PMR");
     const std::wstring startedIn = currentFolder();
@@ -165,7 +165,7 @@ TEST_F(Desktop, FileDialogsTakeAndGiveNamesInAnyLettersWithoutAskingAnythingThem
                                         {{"Catalogue Files (*.pmr)", "*.pmr"}, {"All Files (*.*)", "*.*"}},
                                         "pmr",
                                         folder,
-                                        ""};
+                                        {}};
     platform::FileDialogs& dialogs = desktop->fileDialogs();
 
     // Open: a name that does not exist yet is taken, with the default extension.
@@ -174,7 +174,7 @@ TEST_F(Desktop, FileDialogsTakeAndGiveNamesInAnyLettersWithoutAskingAnythingThem
         script.whenShown(L"Open Catalogue", [&](HWND dialog) {
             wchar_t shownFolder[MAX_PATH] = {};
             SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(shownFolder));
-            EXPECT_EQ(shownFolder, platform::wideFromPath(folder));
+            EXPECT_EQ(shownFolder, platform::wideFromPath(std::string_view(folder)));
             HWND types = GetDlgItem(dialog, cmb1);
             ASSERT_EQ(SendMessageW(types, CB_GETCOUNT, 0, 0), 2);
             wchar_t type[64] = {};
@@ -183,12 +183,12 @@ TEST_F(Desktop, FileDialogsTakeAndGiveNamesInAnyLettersWithoutAskingAnythingThem
             SetWindowTextW(fileNameBox(dialog), L"\u041D\u043E\u0432\u044B\u0439");  // "Новый"
             UserScript::press(dialog, IDOK);
         });
-        EXPECT_EQ(dialogs.askFileToOpen(request), folder + "\\\xD0\x9D\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9.pmr");
+        EXPECT_EQ(dialogs.askFileToOpen(request), TestPath(folder + "\\\xD0\x9D\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9.pmr"));
     }
     // Save: the name offered, and an existing file's name taken without a
     // question, with the file type chosen.
     request.title = "Save Catalogue As";
-    request.initialName = existing + ".pmr";
+    request.initialName = TestPath(existing + ".pmr");
     request.filters = {{"Quorvels catalogue", "*.pmr"}, {"Quorvels 2.00 catalogue", "*.pmr"}};
     {
         UserScript script;
@@ -203,7 +203,7 @@ TEST_F(Desktop, FileDialogsTakeAndGiveNamesInAnyLettersWithoutAskingAnythingThem
             SetWindowTextW(fileNameBox(dialog), L"\u0392\u03B9\u03B2\u03BB\u03AF\u03B1");
             UserScript::press(dialog, IDOK);
         });
-        EXPECT_EQ(dialogs.askFileAndTypeToSave(request), (platform::SaveChoice{folder + "\\" + existing + ".pmr", 1}));
+        EXPECT_EQ(dialogs.askFileAndTypeToSave(request), (platform::SaveChoice{TestPath(folder + "\\" + existing + ".pmr"), 1}));
     }
     // Cancel gives no name.
     {
@@ -308,7 +308,7 @@ std::wstring itemText(HWND tree, HTREEITEM item) {
 // its owner.
 TEST_F(Desktop, TheHelpWindowShowsTheContentsBesideTheTopicsWhileAWindowRuns) {
     TemporaryFolder folder;
-    const std::string helpPath = folder / "guide.hlp";
+    const TestPath helpPath = folder / "guide.hlp";
     std::string html = "<html><head><title>Not shown</title></head><body><h1><a name=\"start\"></a>Starting</h1>"
                        "<ul><li>First   point</li><li>A &gt; B &amp; C</li></ul><table><tr><th>Key</th><th>Meaning</th></tr></table>";
     for (int line = 0; line < 200; ++line) html += "<p>Filler line " + std::to_string(line) + "</p>";
@@ -388,7 +388,7 @@ TEST_F(Desktop, TheHelpWindowShowsTheContentsBesideTheTopicsWhileAWindowRuns) {
     });
     script.whenShown(L"Help", [&](HWND box) {
         EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
-        EXPECT_TRUE(showsText(box, L"The help file \"" + platform::wideFromPath(folder / "missing.hlp") +
+        EXPECT_TRUE(showsText(box, L"The help file \"" + platform::wideFromPath(std::string_view(folder / "missing.hlp")) +
                                        L"\" cannot be opened: No such file or directory."));
         UserScript::press(box, IDOK);
     });

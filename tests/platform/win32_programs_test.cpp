@@ -31,7 +31,7 @@ TEST(Win32Programs, TheCatalogueProgramStartsOnTheCatalogueOfItsSettingsAndClose
     TemporaryFolder temporary;
     const std::string folder = temporary / "\xD0\x9A\xD0\xB0\xD1\x82\xD0\xB0\xD0\xBB\xD0\xBE\xD0\xB3";  // "Каталог"
     const std::string catalogue = folder + "\\sample.pmr";
-    writeFile(catalogue, readFile(platform::pathFromWide(folderOfThisTest() + L"sample.pmr")));
+    writeFile(catalogue, readFile(platform::pathFromWide(folderOfThisTest() + L"sample.pmr").systemBytes()));
     ASSERT_GT(readFile(catalogue).size(), 100u);
     writeFile(folder + "\\quorvels.ini", catalogue + "\r\n");
 
@@ -48,9 +48,9 @@ TEST(Win32Programs, TheCatalogueProgramExportsBetweenFilesNamedInAnyLetters) {
     TemporaryFolder folder;
     const std::string catalogue = "\xCE\x9A\xCE\xB1\xCF\x84\xCE\xAC\xCE\xBB\xCE\xBF\xCE\xB3\xCE\xBF\xCF\x82.pmr";  // "Κατάλογος"
     const std::string csv = "\xD0\xBA\xD0\xBD\xD0\xB8\xD0\xB3\xD0\xB8.csv";  // "книги"
-    writeFile(folder / catalogue, readFile(platform::pathFromWide(folderOfThisTest() + L"sample.pmr")));
+    writeFile(folder / catalogue, readFile(platform::pathFromWide(folderOfThisTest() + L"sample.pmr").systemBytes()));
 
-    RunningProgram program(programPath(L"quorvels.exe"), platform::wideFromPath(folder.path),
+    RunningProgram program(programPath(L"quorvels.exe"), platform::wideFromPath(std::string_view(folder.path)),
                            L"--export " + platform::wideFromPath(catalogue) + L" " + platform::wideFromPath(csv));
     EXPECT_EQ(program.awaitExit(), 0u);
     EXPECT_TRUE(readFile(folder / csv).starts_with("\xEF\xBB\xBF" "Author,Title,"));
@@ -89,7 +89,7 @@ TEST(Win32Programs, TheCatalogueProgramCarriesItsIcon) {
 
 TEST(Win32Programs, TheInstallerShowsItsDialogAndCloses) {
     TemporaryFolder folder;
-    RunningProgram program(programPath(L"install.exe"), platform::wideFromPath(folder.path));
+    RunningProgram program(programPath(L"install.exe"), platform::wideFromPath(std::string_view(folder.path)));
     HWND window = program.awaitWindow(L"Install Quorvel");
     ASSERT_NE(window, nullptr) << "the install dialog never appeared";
     EXPECT_EQ(program.closeAndAwaitExit(window), 0u);

@@ -13,6 +13,7 @@
 #include "platform/win32_windows/win32_windows.h"
 #include "tests/platform/win32_user_input.h"
 #include "tests/platform/windows_contract.h"
+#include "tests/support/test_path.h"
 
 namespace {
 
@@ -464,9 +465,9 @@ TEST(Win32Windows, TheKeyboardListsAndTextBoxesWorkAsUsersExpect) {
         backend.typeKeys(window, 14, "C:\\");
         PostMessageW(GetFocus(), WM_CHAR, L'\u0141', 1);
         settle();
-        EXPECT_EQ(windows.pathText(window, 14), "C:\\\xC5\x81");
-        windows.setPathText(window, 14, "C:\\\xC5\x81\xC3\xB3""d\xC5\xBA");
-        EXPECT_EQ(windows.pathText(window, 14), "C:\\\xC5\x81\xC3\xB3""d\xC5\xBA");
+        EXPECT_EQ(windows.pathText(window, 14), TestPath("C:\\\xC5\x81"));
+        windows.setPathText(window, 14, TestPath("C:\\\xC5\x81\xC3\xB3""d\xC5\xBA"));
+        EXPECT_EQ(windows.pathText(window, 14), TestPath("C:\\\xC5\x81\xC3\xB3""d\xC5\xBA"));
     });
 
     std::vector<std::string> said;  // every message after Init, in short

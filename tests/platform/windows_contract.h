@@ -299,7 +299,7 @@ TYPED_TEST_P(WindowsContract, WhatDoesNotExistIsIgnoredAndReadsAsEmpty) {
     this->run([&](WindowHandle window) {
         platform::Windows& windows = this->windows;
         windows.setText(window, missing, "text");
-        windows.setPathText(window, missing, "/tmp");
+        windows.setPathText(window, missing, platform::SystemPath::fromSystem("/tmp"));
         windows.setEnabled(window, missing, false);
         windows.setFocus(window, missing);
         windows.setDefaultButton(window, missing, true);

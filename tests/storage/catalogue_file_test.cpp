@@ -38,20 +38,21 @@ void add(Catalogue& c, const std::string& author, const std::string& title, cons
 }
 
 // Saves c to path (which it names), insisting on success.
-void save(Catalogue& c, const std::string& path) {
+void save(Catalogue& c, const TestPath& path) {
     Ui ui;
-    c.fileName = path;
+    OpenedFile file{path, {}};
     c.books.changed = true;
-    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage)) << (ui.messages.shown.empty() ? "" : ui.messages.shown[0].text);
+    ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage)) << (ui.messages.shown.empty() ? "" : ui.messages.shown[0].text);
     EXPECT_TRUE(ui.messages.shown.empty());
     EXPECT_FALSE(c.books.changed);
 }
 
-Catalogue load(const std::string& path) {
+Catalogue load(const TestPath& path) {
     Ui ui;
     Catalogue c;
-    c.fileName = path;
-    EXPECT_TRUE(loadCatalogueTelling(c, ui.storage)) << (ui.messages.shown.empty() ? "" : ui.messages.shown[0].text);
+    OpenedFile file;
+    file.path = path;
+    EXPECT_TRUE(loadCatalogueTelling(c, file, ui.storage)) << (ui.messages.shown.empty() ? "" : ui.messages.shown[0].text);
     return c;
 }
 
@@ -66,6 +67,7 @@ TEST(CatalogueFile, MagicIsTheNameABlankAndTheVersion) {
 TEST(CatalogueFile, SaveWritesTheLayoutByteForByte) {
     TempDir dir;
     Catalogue c = capitals();
+    OpenedFile file;
     add(c, "ADAMS, DOUGLAS", "HITCHHIKER", "LENT TO SAM", Christmas2005, 6, 8);
     add(c, "BRONTE, EMILY", "WUTHERING HEIGHTS", "", 0, 4, 5);
     add(c, "ADAMS, DOUGLAS", "RESTAURANT", "", LeapDay2004, 6, 7);
@@ -110,11 +112,12 @@ TEST(CatalogueFile, LoadReadsEveryFieldOfAFileBuiltFromTheLayout) {
                                    .bytes);
     Ui ui;
     Catalogue c;
-    c.fileName = dir / "in.pmr";
+    OpenedFile file;
+    file.path = dir / "in.pmr";
     c.books.changed = true;
     c.books.lettersInForm = true;
     c.view.currentRecord = 2;
-    ASSERT_TRUE(loadCatalogueTelling(c, ui.storage));
+    ASSERT_TRUE(loadCatalogueTelling(c, file, ui.storage));
     EXPECT_TRUE(ui.messages.shown.empty());
 
     ASSERT_EQ(recordCount(c.books), 3);
@@ -138,7 +141,7 @@ TEST(CatalogueFile, LoadReadsEveryFieldOfAFileBuiltFromTheLayout) {
     EXPECT_EQ(c.books.markedCount, 2);
     EXPECT_TRUE(c.books.upperCase);
     EXPECT_FALSE(c.books.lettersInForm);
-    EXPECT_EQ(c.fileName, dir / "in.pmr");
+    EXPECT_EQ(file.path, dir / "in.pmr");
     EXPECT_EQ(c.view.currentRecord, 2);
     // Record 3 is deleted but shown, as the file says; the view follows the flags.
     EXPECT_EQ(viewCount(c.view), 3);
@@ -193,32 +196,33 @@ TEST(CatalogueFile, TrailingBytesAreIgnored) {
 TEST(CatalogueFile, WrongMagicInAnyByteGivesTheDataErrorAndChangesNothing) {
     TempDir dir;
     Catalogue c = capitals();
+    OpenedFile file;
     add(c, "KEPT", "IN MEMORY");
-    c.fileName = dir / "previous.pmr";
+    file.path = dir / "previous.pmr";
     c.books.changed = true;
     for (std::size_t at = 0; at < FileMagic.size(); ++at) {
         for (const bool letterCase : {false, true}) {
-            std::string file = Layout{}.counts(0, 0).bytes;
-            if (letterCase && std::isalpha(static_cast<unsigned char>(file[at])))
-                file[at] = static_cast<char>(file[at] ^ 0x20);  // the same letter in the other case
+            std::string bytes = Layout{}.counts(0, 0).bytes;
+            if (letterCase && std::isalpha(static_cast<unsigned char>(bytes[at])))
+                bytes[at] = static_cast<char>(bytes[at] ^ 0x20);  // the same letter in the other case
             else
-                file[at] = static_cast<char>(file[at] + 1);
-            if (file.starts_with(NewFormMagic)) continue;  // the other form's magic
-            writeBytes(dir / "other.pmr", file);
-            const std::string before = dump(c);
+                bytes[at] = static_cast<char>(bytes[at] + 1);
+            if (bytes.starts_with(NewFormMagic)) continue;  // the other form's magic
+            writeBytes(dir / "other.pmr", bytes);
+            const std::string before = dump(c, file);
             Ui ui;
             ui.messages.expect(Answer::Ok);
-            c.fileName = dir / "other.pmr";
-            EXPECT_FALSE(loadCatalogueTelling(c, ui.storage, dir / "previous.pmr"));
+            file.path = dir / "other.pmr";
+            EXPECT_FALSE(loadCatalogueTelling(c, file, ui.storage, dir / "previous.pmr"));
             ASSERT_EQ(ui.messages.shown.size(), 1u);
             EXPECT_EQ(ui.messages.shown[0].text,
                       "File Name: " + (dir / "other.pmr") + "\r\nWrong version of Books Program            ");
             EXPECT_EQ(ui.messages.shown[0].caption, "Data Error");
             EXPECT_EQ(ui.messages.shown[0].buttons, Buttons::Ok);
             EXPECT_EQ(ui.messages.shown[0].icon, Icon::Exclamation);
-            EXPECT_EQ(c.fileName, dir / "previous.pmr");
-            EXPECT_EQ(dump(c), before);
-            EXPECT_EQ(readBytes(dir / "other.pmr"), file);
+            EXPECT_EQ(file.path, dir / "previous.pmr");
+            EXPECT_EQ(dump(c, file), before);
+            EXPECT_EQ(readBytes(dir / "other.pmr"), bytes);
         }
     }
 }
@@ -229,24 +233,26 @@ TEST(CatalogueFile, AnEmptyFileHasTheWrongMagic) {
     Ui ui;
     ui.messages.expect(Answer::Ok);
     Catalogue c;
-    c.fileName = dir / "empty.pmr";
-    EXPECT_FALSE(loadCatalogueTelling(c, ui.storage));
+    OpenedFile file;
+    file.path = dir / "empty.pmr";
+    EXPECT_FALSE(loadCatalogueTelling(c, file, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_EQ(ui.messages.shown[0].caption, "Data Error");
-    EXPECT_EQ(c.fileName, "");
+    EXPECT_EQ(file.path, platform::SystemPath{});
     EXPECT_EQ(readBytes(dir / "empty.pmr"), "");
 }
 
 TEST(CatalogueFile, AMissingFileIsReportedAndNotCreated) {
     TempDir dir;
     Catalogue c = capitals();
+    OpenedFile file;
     add(c, "KEPT", "BOOK");
-    c.fileName = dir / "old.pmr";
-    const std::string before = dump(c);
+    file.path = dir / "old.pmr";
+    const std::string before = dump(c, file);
     Ui ui;
     ui.messages.expect(Answer::Ok);
-    c.fileName = dir / "missing.pmr";
-    EXPECT_FALSE(loadCatalogueTelling(c, ui.storage, dir / "old.pmr"));
+    file.path = dir / "missing.pmr";
+    EXPECT_FALSE(loadCatalogueTelling(c, file, ui.storage, dir / "old.pmr"));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_EQ(ui.messages.shown[0].text, "File Name: " + (dir / "missing.pmr") +
                                              "\r\nThe file could not be read: No such file or directory.\r\n"
@@ -255,7 +261,7 @@ TEST(CatalogueFile, AMissingFileIsReportedAndNotCreated) {
     EXPECT_EQ(ui.messages.shown[0].buttons, Buttons::Ok);
     EXPECT_EQ(ui.messages.shown[0].icon, Icon::Exclamation);
     EXPECT_FALSE(exists(dir / "missing.pmr"));
-    EXPECT_EQ(dump(c), before);
+    EXPECT_EQ(dump(c, file), before);
     const std::vector<std::string> statuses{"Opening file...", ""};
     EXPECT_EQ(ui.statuses, statuses);
 }
@@ -266,8 +272,9 @@ TEST(CatalogueFile, AFolderIsReported) {
     Ui ui;
     ui.messages.expect(Answer::Ok);
     Catalogue c;
-    c.fileName = dir / "folder.pmr";
-    EXPECT_FALSE(loadCatalogueTelling(c, ui.storage));
+    OpenedFile file;
+    file.path = dir / "folder.pmr";
+    EXPECT_FALSE(loadCatalogueTelling(c, file, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_NE(ui.messages.shown[0].text.find("Is a directory"), std::string::npos);
 }
@@ -280,16 +287,17 @@ TEST(CatalogueFile, AReadErrorIsReportedWithTheSystemsReason) {
     Ui ui(failing.files);
     ui.messages.expect(Answer::Ok);
     Catalogue c = capitals();
+    OpenedFile file;
     add(c, "KEPT", "BOOK");
-    c.fileName = dir / "old.pmr";
-    const std::string before = dump(c);
-    c.fileName = dir / "c.pmr";
-    EXPECT_FALSE(loadCatalogueTelling(c, ui.storage, dir / "old.pmr"));
+    file.path = dir / "old.pmr";
+    const std::string before = dump(c, file);
+    file.path = dir / "c.pmr";
+    EXPECT_FALSE(loadCatalogueTelling(c, file, ui.storage, dir / "old.pmr"));
     EXPECT_EQ(failing.calls.failedCall(), "readFile");
     EXPECT_EQ(ui.messages.shown.at(0).text, "File Name: " + (dir / "c.pmr") +
                                                 "\r\nThe file could not be read: Input/output error.\r\n"
                                                 "Nothing was loaded.");
-    EXPECT_EQ(dump(c), before);
+    EXPECT_EQ(dump(c, file), before);
 }
 
 TEST(CatalogueFile, CurrentRecordStaysUnlessTheNewFileIsShorter) {
@@ -298,13 +306,14 @@ TEST(CatalogueFile, CurrentRecordStaysUnlessTheNewFileIsShorter) {
                Layout{}.counts(2, 1).record(1, 1, 0, 0, 2, "A", "").record(1, 2, 0, 0, 2, "B", "").author("X").date(0).date(0).bytes);
     Ui ui;
     Catalogue c;
+    OpenedFile file;
     c.view.currentRecord = 2;
-    c.fileName = dir / "two.pmr";
-    ASSERT_TRUE(loadCatalogueTelling(c, ui.storage));
+    file.path = dir / "two.pmr";
+    ASSERT_TRUE(loadCatalogueTelling(c, file, ui.storage));
     EXPECT_EQ(c.view.currentRecord, 2);
     EXPECT_EQ(c.view.selectedRow, 2);
     c.view.currentRecord = 7;
-    ASSERT_TRUE(loadCatalogueTelling(c, ui.storage));
+    ASSERT_TRUE(loadCatalogueTelling(c, file, ui.storage));
     EXPECT_EQ(c.view.currentRecord, 0);
     EXPECT_EQ(c.view.selectedRow, 1);
 }
@@ -312,7 +321,8 @@ TEST(CatalogueFile, CurrentRecordStaysUnlessTheNewFileIsShorter) {
 TEST(CatalogueFile, NoFileNameLoadsNothingAndBuildsTheView) {
     Ui ui;
     Catalogue c;
-    EXPECT_FALSE(loadCatalogueTelling(c, ui.storage));
+    OpenedFile file;
+    EXPECT_FALSE(loadCatalogueTelling(c, file, ui.storage));
     EXPECT_TRUE(ui.messages.shown.empty());
     EXPECT_EQ(viewCaptionOf(c.view), "View All by Author");
     EXPECT_EQ(c.view.version, 1u);  // the view was built
@@ -323,7 +333,8 @@ TEST(CatalogueFile, NoFileNameLoadsNothingAndBuildsTheView) {
 // --- round trips ---------------------------------------------------------
 
 // Saves, loads back, compares, and checks that a second save is identical.
-void roundTrip(Catalogue& c) {
+// Saves, loads and saves again; returns the magic of the file written.
+std::string roundTrip(Catalogue& c) {
     TempDir dir;
     save(c, dir / "rt.pmr");
     const std::string first = readBytes(dir / "rt.pmr");
@@ -341,6 +352,7 @@ void roundTrip(Catalogue& c) {
     EXPECT_TRUE(invariantBreaks(back, false).empty());
     save(back, dir / "rt.pmr");
     EXPECT_EQ(readBytes(dir / "rt.pmr"), first);
+    return first.substr(0, 13);
 }
 
 TEST(CatalogueRoundTrip, Empty) {
@@ -371,9 +383,8 @@ TEST(CatalogueRoundTrip, TextsOf255CharactersAndEveryHighWindows1252Character) {
     // 255 characters take more bytes than that in UTF-8.
     add(c, "\u00C9MILE \u00C0" + windows1252ToUtf8(highBytes.substr(0, 60)), high, high + std::string(127, 'x'));
     add(c, "B", "", "");
-    roundTrip(c);
+    EXPECT_EQ(roundTrip(c), FileMagic);
     EXPECT_EQ(c.books.records[1].title.size(), 255u);
-    EXPECT_EQ(c.fileForm, FileForm::Old);
 }
 
 TEST(CatalogueRoundTrip, MarksAndBitsThreeToSevenSurvive) {
@@ -413,10 +424,11 @@ TEST(CatalogueSave, NothingIsWrittenWhileUnchanged) {
     TempDir dir;
     Ui ui;
     Catalogue c = capitals();
+    OpenedFile file;
     add(c, "A", "B");
     c.books.changed = false;
-    c.fileName = dir / "none.pmr";
-    EXPECT_TRUE(saveCatalogueAsking(c, ui.storage));
+    file.path = dir / "none.pmr";
+    EXPECT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     EXPECT_FALSE(exists(dir / "none.pmr"));
     const std::vector<std::string> statuses{"Saving file...", ""};
     EXPECT_EQ(ui.statuses, statuses);
@@ -425,6 +437,7 @@ TEST(CatalogueSave, NothingIsWrittenWhileUnchanged) {
 TEST(CatalogueSave, AfterDeleteOnlyTheKeptRecordsTheirDatesAndAuthorsAreWritten) {
     TempDir dir;
     Catalogue c = capitals();
+    OpenedFile file;
     add(c, "ADAMS", "ONE", "", Christmas2005);
     add(c, "BAKER", "GONE", "", LeapDay2004);  // Baker goes with his only book
     add(c, "ADAMS", "TWO", "", 0);
@@ -542,15 +555,16 @@ TEST(CatalogueSave, ATextOver255CharactersIsRefusedAndNothingIsWritten) {
     writeBytes(dir / "t.pmr", old);
     for (int field = 0; field < 3; ++field) {
         Catalogue c = capitals();
+        OpenedFile file;
         add(c, "AUTHOR", "TITLE", "DISPOSITION");
         if (field == 0) c.books.authors[1] = std::string(256, 'A');
         if (field == 1) c.books.records[1].title = std::string(300, 'T');
         if (field == 2) c.books.records[1].disposition = std::string(256, 'd');
-        c.fileName = dir / "t.pmr";
-        const std::string before = dump(c);
+        file.path = dir / "t.pmr";
+        const std::string before = dump(c, file);
         Ui ui;
         ui.messages.expect(Answer::Ok);
-        EXPECT_FALSE(saveCatalogueAsking(c, ui.storage));
+        EXPECT_FALSE(saveCatalogueAsking(c, file, ui.storage));
         ASSERT_EQ(ui.messages.shown.size(), 1u);
         const std::string& text = ui.messages.shown[0].text;
         EXPECT_EQ(text.rfind("File Name: " + (dir / "t.pmr") + "\r\nThe catalogue could not be saved: the ", 0), 0u) << text;
@@ -559,7 +573,7 @@ TEST(CatalogueSave, ATextOver255CharactersIsRefusedAndNothingIsWritten) {
             << text;
         EXPECT_EQ(ui.messages.shown[0].caption, "File Error");
         EXPECT_EQ(ui.messages.shown[0].icon, Icon::Stop);
-        EXPECT_EQ(dump(c), before);
+        EXPECT_EQ(dump(c, file), before);
         EXPECT_TRUE(c.books.changed);
         EXPECT_EQ(readBytes(dir / "t.pmr"), old);
         EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"t.pmr"});
@@ -581,8 +595,9 @@ TEST(CatalogueSave, WithoutAFileNameNothingIsWritten) {
     Ui ui;
     ui.messages.expect(Answer::Ok);
     Catalogue c = capitals();
+    OpenedFile file;
     add(c, "A", "B");
-    EXPECT_FALSE(saveCatalogueAsking(c, ui.storage));
+    EXPECT_FALSE(saveCatalogueAsking(c, file, ui.storage));
     EXPECT_TRUE(c.books.changed);
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_NE(ui.messages.shown[0].text.find("Save As"), std::string::npos);
@@ -592,9 +607,10 @@ TEST(CatalogueSave, StatusShowsSavingThenTheFile) {
     TempDir dir;
     Ui ui;
     Catalogue c = capitals();
+    OpenedFile file;
     add(c, "A", "B");
-    c.fileName = dir / "s.pmr";
-    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
+    file.path = dir / "s.pmr";
+    ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     const std::vector<std::string> statuses{"Saving file...", ""};
     EXPECT_EQ(ui.statuses, statuses);
 }
@@ -620,8 +636,9 @@ TEST(CreateEmptyCatalogueFile, CreatesTheMagicForAMissingOrEmptyFileOnly) {
     EXPECT_NE(ui.messages.shown[0].text.find(missingFolderReason()), std::string::npos);
 
     Catalogue c;
-    c.fileName = dir / "new.pmr";
-    EXPECT_TRUE(loadCatalogueTelling(c, ui.storage));
+    OpenedFile file;
+    file.path = dir / "new.pmr";
+    EXPECT_TRUE(loadCatalogueTelling(c, file, ui.storage));
     EXPECT_EQ(recordCount(c.books), 0);
 }
 

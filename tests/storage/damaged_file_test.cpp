@@ -37,14 +37,15 @@ std::string smallFile() {
         .bytes;
 }
 
-// The catalogue in memory before each load: something else, under another name.
-Catalogue previousCatalogue() {
+// The catalogue in memory before each load: something else, under another
+// name, which it gives `file`.
+Catalogue previousCatalogue(OpenedFile& file) {
     Catalogue c;
     c.books.upperCase = true;
     insertRecord(c, "PREVIOUS", "BOOK", "", 0, 1, 1);
     insertRecord(c, "PREVIOUS", "OTHER BOOK", "", 0x3399, 1, 1);
     c.books.changed = true;
-    c.fileName = "previous.pmr";
+    file.path = TestPath("previous.pmr");
     c.view.currentRecord = 2;
     return c;
 }
@@ -61,11 +62,12 @@ Loaded loadBytes(const std::string& bytes) {
     files.bytes = bytes;
     Ui ui(files);
     ui.messages.expect(Answer::Ok);
-    Catalogue c = previousCatalogue();
-    const std::string before = dump(c);
-    c.fileName = "damaged.pmr";
+    OpenedFile file;
+    Catalogue c = previousCatalogue(file);
+    const std::string before = dump(c, file);
+    file.path = TestPath("damaged.pmr");
     Loaded result;
-    result.loaded = loadCatalogueTelling(c, ui.storage, "previous.pmr");
+    result.loaded = loadCatalogueTelling(c, file, ui.storage, TestPath("previous.pmr"));
     if (!ui.messages.shown.empty()) {
         result.message = ui.messages.shown[0].text;
         result.caption = ui.messages.shown[0].caption;
@@ -74,11 +76,11 @@ Loaded loadBytes(const std::string& bytes) {
         EXPECT_EQ(ui.messages.shown.size(), 1u);
         EXPECT_EQ(result.caption, "Data Error");
         EXPECT_EQ(result.message.rfind("File Name: damaged.pmr\r\n", 0), 0u) << result.message;
-        EXPECT_EQ(dump(c), before);  // nothing changed, fileName included
+        EXPECT_EQ(dump(c, file), before);  // nothing changed, the file's path included
         return result;
     }
     EXPECT_TRUE(ui.messages.shown.empty());
-    EXPECT_EQ(c.fileName, "damaged.pmr");
+    EXPECT_EQ(file.path, TestPath("damaged.pmr"));
     const auto breaks = invariantBreaks(c, false);
     EXPECT_TRUE(breaks.empty()) << breaks.front();
     // Whatever loaded can be worked with and written back.
@@ -311,22 +313,22 @@ TEST(FileForms, TextsOfEveryScriptRoundTripInTheFormTheyNeedAndDamageIsHandled) 
             if (random() % 4 == 0) setMarked(c.books, c.view.currentRecord, true);
             if (random() % 6 == 0) setFlag(c.books.records[c.view.currentRecord].flags, deleted, true);
         }
-        c.fileName = dir / "forms.pmr";
+        OpenedFile opened{dir / "forms.pmr", {}};
         c.books.changed = true;
-        ASSERT_EQ(saveCatalogue(c, platform::systemFiles()).result, SaveOutcome::Saved);
+        ASSERT_EQ(saveCatalogue(c, opened, platform::systemFiles()).result, SaveOutcome::Saved);
         const std::string file = readBytes(dir / "forms.pmr");
         EXPECT_EQ(file, layoutOf(c.books));
-        EXPECT_EQ(c.fileForm, file.starts_with(NewFormMagic) ? FileForm::New : FileForm::Old);
-        newForms += c.fileForm == FileForm::New;
+        EXPECT_EQ(opened.form, file.starts_with(NewFormMagic) ? FileForm::New : FileForm::Old);
+        newForms += opened.form == FileForm::New;
 
         Catalogue back;
-        back.fileName = c.fileName;
-        ASSERT_TRUE(loadCatalogue(back, platform::systemFiles()).loaded);
-        EXPECT_EQ(back.fileForm, c.fileForm);
+        OpenedFile reopened{opened.path, {}};
+        ASSERT_TRUE(loadCatalogue(back, reopened, platform::systemFiles()).loaded);
+        EXPECT_EQ(reopened.form, opened.form);
         EXPECT_EQ(books(back), books(c));
         EXPECT_EQ(back.books.authors, c.books.authors);
         EXPECT_EQ(back.books.markedCount, c.books.markedCount);
-        if (small && c.fileForm == FileForm::New) damageEveryByte(file);
+        if (small && opened.form == FileForm::New) damageEveryByte(file);
     }
     EXPECT_GT(newForms, 10);
     EXPECT_LT(newForms, 50);

@@ -31,45 +31,46 @@ using platform::scripted::FailingFiles;
 // Tries a save that must fail; checks that the message names the file and the
 // reason and that nothing changed anywhere but the backup. When the backup
 // cannot be kept either, the user is asked first and agrees to go on.
-void expectFailedSave(Catalogue& c, StorageDialogue& ui, platform::scripted::ScriptedMessageBoxes& messages,
+void expectFailedSave(Catalogue& c, OpenedFile& file, StorageDialogue& ui, platform::scripted::ScriptedMessageBoxes& messages,
                       const std::string& reason, const std::string& oldBytes, const std::string& folder,
                       bool backupKept = true) {
-    const std::string before = dump(c);
+    const std::string before = dump(c, file);
     std::set<std::string> names = namesIn(folder);
     if (!backupKept) messages.expect(Answer::Yes);
     messages.expect(Answer::Ok);
-    EXPECT_FALSE(saveCatalogueAsking(c, ui));
+    EXPECT_FALSE(saveCatalogueAsking(c, file, ui));
     ASSERT_EQ(messages.shown.size(), backupKept ? 1u : 2u);
     if (!backupKept) {
         EXPECT_NE(messages.shown[0].text.find("could not be kept as the backup"), std::string::npos);
     }
     const std::string& text = messages.shown.back().text;
-    EXPECT_EQ(text.rfind("File Name: " + c.fileName + "\r\n", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("File Name: " + file.path.systemBytes() + "\r\n", 0), 0u) << text;
     EXPECT_NE(text.find("The catalogue could not be saved: " + reason), std::string::npos) << text;
     EXPECT_NE(text.find("\r\nNothing was written and the changes are kept."), std::string::npos) << text;
     EXPECT_EQ(messages.shown.back().caption, "File Error");
     EXPECT_EQ(messages.shown.back().icon, Icon::Stop);
     EXPECT_TRUE(c.books.changed);
-    EXPECT_EQ(dump(c), before);  // the deleted record is still there to undelete
-    EXPECT_EQ(readBytes(c.fileName), oldBytes);
+    EXPECT_EQ(dump(c, file), before);  // the deleted record is still there to undelete
+    EXPECT_EQ(readBytes(file.path.systemBytes()), oldBytes);
     if (backupKept) {
-        names.insert(fs::path(c.fileName).filename().string() + ".bak");
-        EXPECT_EQ(readBytes(c.fileName + ".bak"), oldBytes);
+        names.insert(fs::path(file.path.systemBytes()).filename().string() + ".bak");
+        EXPECT_EQ(readBytes(file.path.systemBytes() + ".bak"), oldBytes);
     }
     EXPECT_EQ(namesIn(folder), names);  // no temporary file left
 }
 
 TEST(SaveFailure, ReadOnlyFolderByPermissions) {
     TempDir dir;
-    const std::string folder = dir / "ro";
+    const TestPath folder = dir / "ro";
     fs::create_directory(folder);
     writeBytes(folder + "/c.pmr", oldFile());
     ::chmod((folder + "/c.pmr").c_str(), 0666);  // the file itself may be written
     ::chmod(folder.c_str(), 0555);
     Ui ui;
-    Catalogue c = unsaved(folder + "/c.pmr");
+    OpenedFile file{TestPath(folder + "/c.pmr"), {}};
+    Catalogue c = unsaved();
     AsUnprivilegedUser nobody;  // root would not be stopped by the folder's bits
-    expectFailedSave(c, ui.storage, ui.messages, "Permission denied.", oldFile(), folder, false);
+    expectFailedSave(c, file, ui.storage, ui.messages, "Permission denied.", oldFile(), folder, false);
 }
 
 TEST(SaveFailure, ReadOnlyFileSystem) {
@@ -80,8 +81,9 @@ TEST(SaveFailure, ReadOnlyFileSystem) {
     writeBytes(dir / "mnt/c.pmr", oldFile());
     ASSERT_TRUE(mount.remountReadOnly());
     Ui ui;
-    Catalogue c = unsaved(dir / "mnt/c.pmr");
-    expectFailedSave(c, ui.storage, ui.messages, "Read-only file system.", oldFile(), dir / "mnt", false);
+    OpenedFile file{dir / "mnt/c.pmr", {}};
+    Catalogue c = unsaved();
+    expectFailedSave(c, file, ui.storage, ui.messages, "Read-only file system.", oldFile(), dir / "mnt", false);
 }
 
 TEST(SaveFailure, ReadOnlyFile) {
@@ -89,9 +91,10 @@ TEST(SaveFailure, ReadOnlyFile) {
     writeBytes(dir / "c.pmr", oldFile());
     ::chmod((dir / "c.pmr").c_str(), 0444);
     Ui ui;
-    Catalogue c = unsaved(dir / "c.pmr");
+    OpenedFile file{dir / "c.pmr", {}};
+    Catalogue c = unsaved();
     // Even the superuser leaves a file without write permission alone.
-    expectFailedSave(c, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(), dir.path);
+    expectFailedSave(c, file, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(), dir.path);
     EXPECT_EQ(permissionsOf(dir / "c.pmr"), 0444u);
     EXPECT_EQ(permissionsOf(dir / "c.pmr.bak"), 0644u);  // its owner may replace it at the next save
 }
@@ -101,10 +104,11 @@ TEST(SaveFailure, FileOfAnotherUserWithoutWritePermission) {
     writeBytes(dir / "c.pmr", oldFile());
     ::chmod((dir / "c.pmr").c_str(), 0644);  // root's file; the folder is open to all
     Ui ui;
-    Catalogue c = unsaved(dir / "c.pmr");
+    OpenedFile file{dir / "c.pmr", {}};
+    Catalogue c = unsaved();
     AsUnprivilegedUser nobody;
     if (::faccessat(AT_FDCWD, (dir / "c.pmr").c_str(), W_OK, AT_EACCESS) == 0) GTEST_SKIP() << "the file is this user's own";
-    expectFailedSave(c, ui.storage, ui.messages, "Permission denied.", oldFile(), dir.path);
+    expectFailedSave(c, file, ui.storage, ui.messages, "Permission denied.", oldFile(), dir.path);
 }
 
 TEST(SaveFailure, FullFileSystem) {
@@ -114,12 +118,14 @@ TEST(SaveFailure, FullFileSystem) {
     if (!mount.mounted()) GTEST_SKIP() << "tmpfs cannot be mounted here";
     writeBytes(dir / "small/c.pmr", oldFile());
     Ui ui;
-    Catalogue c = unsaved(dir / "small/c.pmr", 2000);  // some 80 KB: cannot fit
-    expectFailedSave(c, ui.storage, ui.messages, "No space left on device.", oldFile(), dir / "small");
+    OpenedFile file{dir / "small/c.pmr", {}};
+    Catalogue c = unsaved(2000);  // some 80 KB: cannot fit
+    expectFailedSave(c, file, ui.storage, ui.messages, "No space left on device.", oldFile(), dir / "small");
     // Once there is room the same catalogue saves.
     ui.messages.shown.clear();
-    Catalogue small = unsaved(dir / "small/c.pmr", 20);
-    EXPECT_TRUE(saveCatalogueAsking(small, ui.storage));
+    OpenedFile smallFile{dir / "small/c.pmr", {}};
+    Catalogue small = unsaved(20);
+    EXPECT_TRUE(saveCatalogueAsking(small, smallFile, ui.storage));
     EXPECT_EQ(recordCount(small.books), 19);
 }
 
@@ -127,14 +133,15 @@ TEST(SaveFailure, FolderGone) {
     TempDir dir;
     fs::create_directory(dir / "gone");
     Ui ui;
-    Catalogue c = unsaved(dir / "gone/c.pmr");
+    OpenedFile file{dir / "gone/c.pmr", {}};
+    Catalogue c = unsaved();
     fs::remove(dir / "gone");
-    const std::string before = dump(c);
+    const std::string before = dump(c, file);
     ui.messages.expect(Answer::Ok);
-    EXPECT_FALSE(saveCatalogueAsking(c, ui.storage));
+    EXPECT_FALSE(saveCatalogueAsking(c, file, ui.storage));
     ASSERT_EQ(ui.messages.shown.size(), 1u);
     EXPECT_NE(ui.messages.shown[0].text.find("could not be saved: No such file or directory."), std::string::npos);
-    EXPECT_EQ(dump(c), before);
+    EXPECT_EQ(dump(c, file), before);
     EXPECT_FALSE(exists(dir / "gone"));
 }
 
@@ -142,9 +149,10 @@ TEST(SaveFailure, TargetIsAFolder) {
     TempDir dir;
     fs::create_directory(dir / "c.pmr");
     Ui ui;
-    Catalogue c = unsaved(dir / "c.pmr");
+    OpenedFile file{dir / "c.pmr", {}};
+    Catalogue c = unsaved();
     ui.messages.expect(Answer::Ok);
-    EXPECT_FALSE(saveCatalogueAsking(c, ui.storage));
+    EXPECT_FALSE(saveCatalogueAsking(c, file, ui.storage));
     EXPECT_NE(ui.messages.shown.at(0).text.find("Is a directory"), std::string::npos);
     EXPECT_TRUE(fs::is_directory(dir / "c.pmr"));
 }
@@ -160,8 +168,9 @@ TEST(AtomicSave, PermissionBitsAndOwnerOfTheReplacedFileAreKept) {
         ASSERT_EQ(::chown((dir / "c.pmr").c_str(), 65534, 65534), 0);
     }
     Ui ui;
-    Catalogue c = unsaved(dir / "c.pmr");
-    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
+    OpenedFile file{dir / "c.pmr", {}};
+    Catalogue c = unsaved();
+    ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     EXPECT_EQ(permissionsOf(dir / "c.pmr"), 0640u);
     EXPECT_EQ(readBytes(dir / "c.pmr.bak"), oldFile());
     EXPECT_EQ(permissionsOf(dir / "c.pmr.bak"), 0640u);  // no more open to others than the file
@@ -184,15 +193,17 @@ TEST(AtomicSave, ThroughASymbolicLinkTheTargetIsReplacedAndTheLinkKept) {
     fs::create_symlink("real/c.pmr", dir / "relative.pmr");
     fs::create_symlink(dir / "relative.pmr", dir / "chain.pmr");  // a link to a link
     Ui ui;
-    Catalogue c = unsaved(dir / "chain.pmr");
-    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
+    OpenedFile file{dir / "chain.pmr", {}};
+    Catalogue c = unsaved();
+    ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     EXPECT_TRUE(fs::is_symlink(dir / "chain.pmr"));
     EXPECT_TRUE(fs::is_symlink(dir / "relative.pmr"));
     EXPECT_EQ(fs::read_symlink(dir / "relative.pmr"), "real/c.pmr");
     EXPECT_EQ(permissionsOf(dir / "real/c.pmr"), 0600u);
     Catalogue back;
-    back.fileName = dir / "real/c.pmr";
-    ASSERT_TRUE(loadCatalogueTelling(back, ui.storage));
+    OpenedFile backFile;
+    backFile.path = dir / "real/c.pmr";
+    ASSERT_TRUE(loadCatalogueTelling(back, backFile, ui.storage));
     EXPECT_EQ(books(back), books(c));
     EXPECT_EQ(namesIn(dir / "real"), std::set<std::string>{"c.pmr"});
     // The backup is beside the name the user knows.
@@ -204,8 +215,9 @@ TEST(AtomicSave, ADanglingLinkGetsItsTargetCreated) {
     TempDir dir;
     fs::create_symlink("new.pmr", dir / "link.pmr");
     Ui ui;
-    Catalogue c = unsaved(dir / "link.pmr");
-    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
+    OpenedFile file{dir / "link.pmr", {}};
+    Catalogue c = unsaved();
+    ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     EXPECT_TRUE(fs::is_symlink(dir / "link.pmr"));
     EXPECT_TRUE(fs::is_regular_file(dir / "new.pmr"));
 }
@@ -216,8 +228,9 @@ TEST(AtomicSave, AFailureThroughALinkNamesTheLinkedFile) {
     ::chmod((dir / "target.pmr").c_str(), 0444);
     fs::create_symlink("target.pmr", dir / "link.pmr");
     Ui ui;
-    Catalogue c = unsaved(dir / "link.pmr");
-    expectFailedSave(c, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(), dir.path);
+    OpenedFile file{dir / "link.pmr", {}};
+    Catalogue c = unsaved();
+    expectFailedSave(c, file, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(), dir.path);
     EXPECT_NE(ui.messages.shown[0].text.find("Linked file: " + (dir / "target.pmr") + "\r\n"), std::string::npos);
     EXPECT_TRUE(fs::is_symlink(dir / "link.pmr"));
 }
@@ -227,9 +240,10 @@ TEST(AtomicSave, ALinkLoopIsReported) {
     fs::create_symlink("b.pmr", dir / "a.pmr");
     fs::create_symlink("a.pmr", dir / "b.pmr");
     Ui ui;
-    Catalogue c = unsaved(dir / "a.pmr");
+    OpenedFile file{dir / "a.pmr", {}};
+    Catalogue c = unsaved();
     ui.messages.expect(Answer::Ok);
-    EXPECT_FALSE(saveCatalogueAsking(c, ui.storage));
+    EXPECT_FALSE(saveCatalogueAsking(c, file, ui.storage));
     EXPECT_NE(ui.messages.shown.at(0).text.find(std::strerror(ELOOP)), std::string::npos);
 }
 
@@ -242,8 +256,9 @@ TEST(AtomicSave, TheSystemCallsComeInTheSafeOrder) {
     FailingFiles failing(platform::systemFileCalls());
     platform::PosixFiles files(failing);
     Ui ui(files);
-    Catalogue c = unsaved(dir / "c.pmr");
-    ASSERT_TRUE(saveCatalogueAsking(c, ui.storage));
+    OpenedFile file{dir / "c.pmr", {}};
+    Catalogue c = unsaved();
+    ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     const std::vector<std::string> expected{
         "status", "readFile",                                                                      // the file now
         "status", "status", "createNew", "setOwner", "setPermissions", "write", "sync", "close", "rename",
@@ -263,12 +278,13 @@ TEST(AtomicSave, TheSystemCallsComeInTheSafeOrder) {
 TEST(AtomicSave, ASaveKilledAtEachCallLosesNothing) {
     TempDir dir;
     const SaveOfLoadedAndChanged save(dir / "c.pmr");
-    const std::string& path = save.path;
+    const TestPath& path = save.path;
     const std::string& newBytes = save.newBytes;
     const std::string older = olderBackup();
     for (std::size_t k = 0; k < save.callCount; ++k) {
         for (const std::string& name : namesIn(dir.path)) std::remove((dir / name).c_str());
-        Catalogue c = loadedAndChanged(path);
+        OpenedFile file;
+        Catalogue c = loadedAndChanged(path, file);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -279,7 +295,7 @@ TEST(AtomicSave, ASaveKilledAtEachCallLosesNothing) {
             platform::scripted::ScriptedMessageBoxes messages;
             std::unique_ptr<platform::FileHold> hold;
             StorageDialogue ui{messages, files, {}, {}, &hold};
-            saveCatalogueAsking(c, ui);
+            saveCatalogueAsking(c, file, ui);
             ::_exit(0);
         }
         int status = 0;
@@ -294,8 +310,9 @@ TEST(AtomicSave, ASaveKilledAtEachCallLosesNothing) {
         }
         Ui next;  // a killed holder never counts as holding the file: no notice
         Catalogue reloaded;
-        reloaded.fileName = path;
-        EXPECT_TRUE(loadCatalogueTelling(reloaded, next.storage));
+        OpenedFile reloadedFile;
+        reloadedFile.path = path;
+        EXPECT_TRUE(loadCatalogueTelling(reloaded, reloadedFile, next.storage));
         EXPECT_TRUE(next.messages.shown.empty()) << "killed at call " << k;
         for (const std::string& name : namesIn(dir.path)) {
             if (name != "c.pmr" && name != "c.pmr.bak") {
@@ -326,10 +343,9 @@ TEST(AtomicSave, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
             StorageDialogue ui{messages, platform::systemFiles(), {}, {}};
             for (int i = 0;; ++i) {
                 Catalogue& c = i % 2 == 0 ? big : small;
-                c.fileName = dir / "c.pmr";
-                c.onDisk = {};  // each save is a new program's: none asks about the other's file
+                OpenedFile file{dir / "c.pmr", {}};  // each save is a new program's: none asks about the other's file
                 c.books.changed = true;
-                if (!saveCatalogueAsking(c, ui)) ::_exit(1);
+                if (!saveCatalogueAsking(c, file, ui)) ::_exit(1);
             }
         }
         const timespec wait{0, delay(random)};

@@ -19,11 +19,10 @@ inline std::string oldFile() {
 }
 
 // An unsaved catalogue of `size` books, one of them deleted.
-inline Catalogue unsaved(const std::string& fileName, int size = 40) {
+inline Catalogue unsaved(int size = 40) {
     Catalogue c = makeLargeCatalogue(size);
     setFlag(c.books.records[2].flags, deleted, true);
     c.books.changed = true;
-    c.fileName = fileName;
     return c;
 }
 
@@ -31,25 +30,25 @@ inline Catalogue unsaved(const std::string& fileName, int size = 40) {
 inline std::string olderBackup() { return Layout{}.counts(0, 0).bytes; }
 
 // The folder as a save finds it: the file, the backup of the save before, and
-// a catalogue that was loaded from the file and then changed.
-inline Catalogue loadedAndChanged(const std::string& path) {
+// a catalogue that was loaded from the file and then changed, with `file`
+// as that load left it.
+inline Catalogue loadedAndChanged(const std::string& path, OpenedFile& file) {
     writeBytes(path, oldFile());
     writeBytes(path + ".bak", olderBackup());
     Ui plain;
     Catalogue loaded;
-    loaded.fileName = path;
-    EXPECT_TRUE(loadCatalogueTelling(loaded, plain.storage));
-    Catalogue c = unsaved(path);
-    c.onDisk = loaded.onDisk;
-    return c;
+    file = {platform::SystemPath::fromSystem(path), {}};
+    EXPECT_TRUE(loadCatalogueTelling(loaded, file, plain.storage));
+    return unsaved();
 }
 
 // The file calls of a successful save of loadedAndChanged(), in order.
 inline std::vector<std::string> callsOfASave(const std::string& path) {
-    Catalogue c = loadedAndChanged(path);
+    OpenedFile file;
+    Catalogue c = loadedAndChanged(path, file);
     FailingSystemFiles failing;
     Ui ui(failing.files);
-    EXPECT_TRUE(saveCatalogueAsking(c, ui.storage));
+    EXPECT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     return failing.calls.calls;
 }
 
@@ -57,11 +56,11 @@ inline std::vector<std::string> callsOfASave(const std::string& path) {
 // file calls it makes: the sweeps fail or kill each in turn.
 struct SaveOfLoadedAndChanged {
     explicit SaveOfLoadedAndChanged(const std::string& path) : path(path) {
-        Catalogue reference = unsaved(path);
+        Catalogue reference = unsaved();
         newBytes = encodeCatalogue(reference.books, planPurge(reference.books));
         callCount = callsOfASave(path).size();
     }
-    std::string path;
+    TestPath path;
     std::string newBytes;
     std::size_t callCount = 0;
 };

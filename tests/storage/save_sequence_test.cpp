@@ -22,14 +22,15 @@ using Failure = FailingSystemFiles::Failure;
 TEST(SaveSequence, EveryCallFailingInTurnLosesNothing) {
     TempDir dir;
     const SaveOfLoadedAndChanged save(dir / "c.pmr");
-    const std::string& path = save.path;
+    const TestPath& path = save.path;
     const std::string& newBytes = save.newBytes;
     const std::string older = olderBackup();
     for (const auto failure : {Failure::Once, Failure::ForGood})
         for (const Answer withoutBackup : {Answer::Yes, Answer::No})
             for (std::size_t k = 0; k < save.callCount; ++k) {
-                Catalogue c = loadedAndChanged(path);
-                const std::string before = dump(c);
+                OpenedFile openFile;
+                Catalogue c = loadedAndChanged(path, openFile);
+                const std::string before = dump(c, openFile);
                 FailingSystemFiles failing;
                 failing.calls.failAt = static_cast<int>(k);
                 failing.calls.failure = failure;
@@ -38,7 +39,7 @@ TEST(SaveSequence, EveryCallFailingInTurnLosesNothing) {
                 {
                     Ui ui(failing.files);
                     for (const Answer answer : {withoutBackup, Answer::Ok, Answer::Ok}) ui.messages.expect(answer);
-                    saved = saveCatalogueAsking(c, ui.storage);
+                    saved = saveCatalogueAsking(c, openFile, ui.storage);
                     shown = ui.messages.shown;
                 }
                 SCOPED_TRACE(std::string(failure == Failure::Once ? "once" : "for good") +
@@ -64,7 +65,7 @@ TEST(SaveSequence, EveryCallFailingInTurnLosesNothing) {
                 } else {
                     EXPECT_TRUE(c.books.changed);
                     if (file == oldFile()) {
-                        EXPECT_EQ(dump(c), before);
+                        EXPECT_EQ(dump(c, openFile), before);
                     }
                     ASSERT_FALSE(shown.empty());
                     if (askedAboutBackup && withoutBackup == Answer::No) {
@@ -82,12 +83,12 @@ TEST(SaveSequence, EveryCallFailingInTurnLosesNothing) {
 // and the others still hold it.
 TEST(SaveSequence, ACatalogueOpenInAnotherCopyIsSaidToBeAtOpen) {
     TempDir dir;
-    const std::string path = dir / "c.pmr";
+    const TestPath path = dir / "c.pmr";
     writeBytes(path, oldFile());
-    auto open = [](Ui& ui, const std::string& fileName) {
+    auto open = [](Ui& ui, const TestPath& fileName) {
         Catalogue c;
-        c.fileName = fileName;
-        EXPECT_TRUE(loadCatalogueTelling(c, ui.storage));
+        OpenedFile file{fileName, {}};
+        EXPECT_TRUE(loadCatalogueTelling(c, file, ui.storage));
         return c;
     };
     auto expectNotice = [&](Ui& ui) {
@@ -102,7 +103,9 @@ TEST(SaveSequence, ACatalogueOpenInAnotherCopyIsSaidToBeAtOpen) {
     };
 
     auto first = std::make_unique<Ui>();
-    Catalogue ours = open(*first, path);
+    OpenedFile oursFile{path, {}};
+    Catalogue ours;
+    EXPECT_TRUE(loadCatalogueTelling(ours, oursFile, first->storage));
     EXPECT_TRUE(first->messages.shown.empty());
     open(*first, path);  // opened anew by the same copy
     EXPECT_TRUE(first->messages.shown.empty());
@@ -116,7 +119,7 @@ TEST(SaveSequence, ACatalogueOpenInAnotherCopyIsSaidToBeAtOpen) {
     // The first copy saves: the new file is held, whatever held the old one.
     second.reset();
     ours.books.changed = true;
-    ASSERT_TRUE(saveCatalogueAsking(ours, first->storage));
+    ASSERT_TRUE(saveCatalogueAsking(ours, oursFile, first->storage));
     Ui third;
     third.messages.expect(Answer::Ok);
     open(third, path);
@@ -127,8 +130,9 @@ TEST(SaveSequence, ACatalogueOpenInAnotherCopyIsSaidToBeAtOpen) {
     writeBytes(dir / "bad.pmr", "not a catalogue");
     first->messages.expect(Answer::Ok);
     Catalogue refused;
-    refused.fileName = dir / "bad.pmr";
-    EXPECT_FALSE(loadCatalogueTelling(refused, first->storage, path));
+    OpenedFile refusedFile;
+    refusedFile.path = dir / "bad.pmr";
+    EXPECT_FALSE(loadCatalogueTelling(refused, refusedFile, first->storage, path));
     first->messages.shown.clear();
     Ui fourth;
     fourth.messages.expect(Answer::Ok);

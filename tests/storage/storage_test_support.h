@@ -109,15 +109,15 @@ struct Layout {
     }
 };
 
-// Everything of a catalogue that loading or saving may touch, as text, so that
+// Everything of a catalogue and its file that loading or saving may touch, as text, so that
 // "nothing changed" is one comparison with a readable difference.
-inline std::string dump(const Catalogue& c) {
+inline std::string dump(const Catalogue& c, const OpenedFile& file) {
     std::ostringstream out;
     out << "records " << recordCount(c.books) << " authors " << authorCount(c.books) << " dates " << c.books.readDates.size() - 1
         << "\nchanged " << c.books.changed << " marked " << c.books.markedCount << " upper " << c.books.upperCase << " inForm "
-        << c.books.lettersInForm << " form " << int(c.fileForm) << " current " << c.view.currentRecord << " row "
-        << c.view.selectedRow << " mode " << int(c.view.mode) << " byDate " << c.view.sortByDate << "\nfile ["
-        << c.fileName << "] caption [" << viewCaptionOf(c.view) << "]\n";
+        << c.books.lettersInForm << " current " << c.view.currentRecord << " row " << c.view.selectedRow << " mode "
+        << int(c.view.mode) << " byDate " << c.view.sortByDate << "\nfile [" << file.path.systemBytes() << "] form "
+        << int(file.form) << " caption [" << viewCaptionOf(c.view) << "]\n";
     for (int i = 1; i <= recordCount(c.books); ++i) {
         const BookRecord& r = c.books.records[i];
         out << i << ": a" << r.authorIndex << " d" << r.dateIndex << " c" << int(r.category) << " r" << int(r.review)
@@ -149,16 +149,16 @@ inline std::vector<std::string> books(const Catalogue& c, bool skipDeleted = fal
 // damaged variants without touching the disk); everything else fails.
 struct BytesFiles final : platform::Files {
     std::string bytes;
-    int readFile(const std::string&, std::size_t max, std::string& c) override {
+    int readFile(const platform::SystemPath&, std::size_t max, std::string& c) override {
         c = bytes.substr(0, max);
         return 0;
     }
-    int status(const std::string&, bool, platform::FileInfo&) override { return ENOSYS; }
-    platform::ReplaceResult replaceWhole(const std::string& path, std::string_view,
+    int status(const platform::SystemPath&, bool, platform::FileInfo&) override { return ENOSYS; }
+    platform::ReplaceResult replaceWhole(const platform::SystemPath& path, std::string_view,
                                          const platform::FileInfo*) override {
         return {platform::ReplaceResult::NotReplaced, ENOSYS, std::strerror(ENOSYS), path};
     }
-    platform::HoldResult holdOpen(const std::string&) override { return {}; }
+    platform::HoldResult holdOpen(const platform::SystemPath&) override { return {}; }
 };
 
 // Message boxes, status texts and Save As of one test, as the main window

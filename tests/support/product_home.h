@@ -51,7 +51,7 @@ struct TestKeyStore {
 // The key store file of a test's home, and the same file read once more.
 struct TestKeyStore {
     explicit TestKeyStore(std::string path) : path(std::move(path)) {}
-    std::string path;
+    TestPath path;
     platform::FileKeyStore store{path};
 
     platform::FileKeyStore reread() const { return platform::FileKeyStore{path}; }
@@ -70,8 +70,8 @@ struct ProductHome {
     TestKeyStore keyStore{keyStorePath()};
 #endif
     platform::KeyStore& keys = keyStore.store;
-    std::string desktop = home / "Desktop";
-    std::string programs = home / ".local/share/applications";
+    TestPath desktop = home / "Desktop";
+    TestPath programs = home / ".local/share/applications";
 
     ProductHome() {
         for (const std::string& name : installedFiles()) writeFile(home / ("dist/" + name), "contents of " + name);
@@ -80,15 +80,15 @@ struct ProductHome {
     std::string keyStorePath() const { return home / ".config/quorvels-keys.ini"; }
 
     // The product's shortcut in a folder, in the system's own form.
-    static std::string shortcutIn(const std::string& folder) {
-        return platform::systemInstallFiles().shortcutPath(folder, ProductDesktopName);
+    static std::string shortcutIn(const TestPath& folder) {
+        return platform::systemInstallFiles().shortcutPath(folder, ProductDesktopName).systemBytes();
     }
 
     InstallServices installServices(platform::MessageBoxes& messages) {
         return {messages, keys, platform::systemInstallFiles(), home / "dist", home.path, home / ".local/share",
                 desktop, programs};
     }
-    UninstallServices uninstallServices(platform::MessageBoxes& messages, const std::string& currentFolder) {
+    UninstallServices uninstallServices(platform::MessageBoxes& messages, const TestPath& currentFolder) {
         return {messages, keys, platform::systemInstallFiles(), currentFolder, desktop, programs};
     }
 };

@@ -2,8 +2,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <random>
 #include <string>
+
+#include "tests/support/test_path.h"
 
 // The separator of the system's paths, for joining names in tests.
 #ifdef _WIN32
@@ -11,17 +14,6 @@ inline constexpr char PathSeparator = '\\';
 #else
 inline constexpr char PathSeparator = '/';
 #endif
-
-// A path as the system names it (UTF-8 held in a std::string) for
-// std::filesystem and the file streams, and back: on Windows a narrow
-// std::string would be taken in the ANSI code page.
-inline std::filesystem::path fsPath(const std::string& path) {
-    return std::filesystem::path(std::u8string(path.begin(), path.end()));
-}
-inline std::string systemPathOf(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 // A fresh folder under the system's temporary folder, removed with its
 // contents when the test ends. Open to every user, so that a test may drop
@@ -32,27 +24,27 @@ struct TemporaryFolder {
         const std::filesystem::path base = std::filesystem::temp_directory_path();
         do path = systemPathOf(base / ("quorvels-test-" + std::to_string(random() % 1000000000)));
         while (!std::filesystem::create_directory(fsPath(path)));
-        std::filesystem::permissions(path, std::filesystem::perms::all);
+        std::filesystem::permissions(fsPath(path), std::filesystem::perms::all);
     }
     ~TemporaryFolder() {
         namespace fs = std::filesystem;
         std::error_code ignored;
-        fs::permissions(path, fs::perms::all, ignored);
-        for (auto& entry : fs::recursive_directory_iterator(path, ignored))
+        fs::permissions(fsPath(path), fs::perms::all, ignored);
+        for (auto& entry : fs::recursive_directory_iterator(fsPath(path), ignored))
             if (!entry.is_symlink()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(path, ignored);
+        fs::remove_all(fsPath(path), ignored);
     }
     TemporaryFolder(const TemporaryFolder&) = delete;
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
     // The name may hold further folders, "/" between them.
-    std::string operator/(std::string name) const {
+    TestPath operator/(std::string name) const {
         for (char& ch : name)
             if (ch == '/') ch = PathSeparator;
         return path + PathSeparator + name;
     }
 
-    std::string path;
+    TestPath path;
 };
 
 inline void writeFile(const std::string& path, const std::string& contents) {

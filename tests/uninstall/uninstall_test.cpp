@@ -33,14 +33,14 @@ struct UninstallTest : ::testing::Test, ProductHome {
     InstallServices installing = installServices(messages);
     UninstallServices uninstalling = uninstallServices(messages, home / "elsewhere");
 
-    void installInto(const std::string& folder) {
+    void installInto(const TestPath& folder) {
         messages.expect(Answer::Ok);
         runInstall(installing, {folder, true, true});
         ASSERT_EQ(messages.shown.back().text, "Quorvels successfully installed");
     }
 
     // The folder the installer makes of a name typed without a final separator.
-    std::string inHome(const std::string& name) const { return platform::withFinalSeparator(home / name); }
+    std::string inHome(const std::string& name) const { return folderWithSeparator(home / name); }
 
     std::string uninstall() {
         messages.expect(Answer::Yes);
@@ -111,8 +111,8 @@ TEST_F(UninstallTest, WithoutEntryWorksInTheCurrentFolderAndASecondRunToo) {
 TEST_F(UninstallTest, UntrustedEntryDeletesNothingThere) {
     writeFile(home / "system/install", "a system file called install");
     writeFile(home / "system/ls", "another program");
-    for (const std::string& command :
-         {"relative/" + uninstallerFileName(), home / ("system/" + uninstallerFileName()), home / "system/ls"}) {
+    for (const std::string& command : std::initializer_list<std::string>{
+             "relative/" + uninstallerFileName(), home / ("system/" + uninstallerFileName()), home / "system/ls"}) {
         ASSERT_TRUE(keys.createKey(UninstallEntryPath));
         ASSERT_TRUE(keys.setString(UninstallEntryPath, "UninstallString", command));
         EXPECT_EQ(uninstall(), "The uninstall entry pointed to \"" + command +

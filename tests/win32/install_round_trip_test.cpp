@@ -31,12 +31,12 @@ using platform::wideFromPath;
 const std::string InstalledFiles = "quorvels.cnt quorvels.exe quorvels.hlp unInstall.exe";
 const wchar_t* const EntryKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvels";
 
-SystemPath releaseFolder() {
+TestPath releaseFolder() {
     std::wstring relative = QUORVELS_RELEASE_FOLDER;
     for (wchar_t& unit : relative)
         if (unit == L'/') unit = L'\\';
     const std::wstring program = thisProgram();
-    return pathFromWide(program.substr(0, program.find_last_of(L'\\') + 1) + relative);
+    return pathFromWide(program.substr(0, program.find_last_of(L'\\') + 1) + relative).systemBytes();
 }
 
 std::optional<std::string> entryValue(const wchar_t* name) {
@@ -44,7 +44,7 @@ std::optional<std::string> entryValue(const wchar_t* name) {
     DWORD size = sizeof value;
     if (RegGetValueW(HKEY_LOCAL_MACHINE, EntryKey, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
         return std::nullopt;
-    return pathFromWide(value);
+    return pathFromWide(value).systemBytes();
 }
 
 bool entryExists() {
@@ -68,7 +68,7 @@ struct ShellFoldersMoved {
     static constexpr const wchar_t* Key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
     std::vector<std::pair<std::wstring, std::optional<std::wstring>>> saved;
 
-    ShellFoldersMoved(const SystemPath& desktop, const SystemPath& programs) {
+    ShellFoldersMoved(const TestPath& desktop, const TestPath& programs) {
         move(L"Desktop", desktop);
         move(L"Programs", programs);
     }
@@ -80,15 +80,15 @@ struct ShellFoldersMoved {
     ShellFoldersMoved(const ShellFoldersMoved&) = delete;
     ShellFoldersMoved& operator=(const ShellFoldersMoved&) = delete;
 
-    void move(const std::wstring& name, const SystemPath& folder) {
+    void move(const std::wstring& name, const TestPath& folder) {
         wchar_t value[MAX_PATH * 4] = {};
         DWORD size = sizeof value;
         const bool had = RegGetValueW(HKEY_CURRENT_USER, Key, name.c_str(), RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ |
                                                                                  RRF_NOEXPAND,
                                       nullptr, value, &size) == ERROR_SUCCESS;
         saved.emplace_back(name, had ? std::optional<std::wstring>(value) : std::nullopt);
-        SHCreateDirectoryExW(nullptr, wideFromPath(folder).c_str(), nullptr);
-        set(name, wideFromPath(folder));
+        SHCreateDirectoryExW(nullptr, wideFromPath(std::string_view(folder)).c_str(), nullptr);
+        set(name, wideFromPath(std::string_view(folder)));
     }
     static void set(const std::wstring& name, const std::wstring& folder) {
         RegSetKeyValueW(HKEY_CURRENT_USER, Key, name.c_str(), REG_EXPAND_SZ, folder.c_str(),
@@ -108,25 +108,25 @@ std::wstring answerMessageBox(RunningProgram& program, const std::wstring& capti
 
 TEST(Win32InstallRoundTrip, TheReleaseArchiveInstallsStartsAndUninstalls) {
     TempFolder root;
-    const SystemPath desktop = root / "Desktop";
-    const SystemPath programs = root / "Start Menu\\Programs";
+    const TestPath desktop = root / "Desktop";
+    const TestPath programs = root / "Start Menu\\Programs";
     ShellFoldersMoved moved(desktop, programs);
     ASSERT_EQ(platform::desktopFolder(), desktop);
     ASSERT_EQ(platform::programsFolder(), programs);
     NoEntryAround noEntry;
 
-    const SystemPath release = releaseFolder();
+    const TestPath release = releaseFolder();
     ASSERT_EQ(namesIn(release), "install.exe " + InstalledFiles) << release;
-    const SystemPath installFolder = root / "B\xC3\xBC" "cher\\Folimarch";  // "Bücher"
+    const TestPath installFolder = root / "B\xC3\xBC" "cher\\Folimarch";  // "Bücher"
 
     // The install dialog, its folder typed over, both shortcuts left chosen.
     {
-        RunningProgram installer(wideFromPath(release + "\\install.exe"), wideFromPath(release));
+        RunningProgram installer(wideFromPath(release + "\\install.exe"), wideFromPath(std::string_view(release)));
         HWND dialog = installer.awaitWindow(L"Install Quorvel");
         ASSERT_NE(dialog, nullptr) << "the install dialog never appeared";
         EXPECT_EQ(pathFromWide(textOf(GetDlgItem(dialog, FolderBoxId))),
-                  platform::installParentFolder() + "\\Folimarch\\");
-        const std::wstring typed = wideFromPath(installFolder);
+                  TestPath(platform::installParentFolder().systemBytes() + "\\Folimarch\\"));
+        const std::wstring typed = wideFromPath(std::string_view(installFolder));
         SendMessageTimeoutW(GetDlgItem(dialog, FolderBoxId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()),
                             SMTO_ABORTIFHUNG, 5000, nullptr);
         pressButton(dialog, InstallButtonId);
@@ -138,7 +138,7 @@ TEST(Win32InstallRoundTrip, TheReleaseArchiveInstallsStartsAndUninstalls) {
         EXPECT_EQ(contentsOf(installFolder + "\\" + name), contentsOf(release + "\\" + name)) << name;
     EXPECT_EQ(entryValue(L"UninstallString"), installFolder + "\\unInstall.exe");
     EXPECT_EQ(entryValue(L"DisplayName"), "Folimarch");
-    for (const SystemPath& folder : {desktop, programs}) {
+    for (const TestPath& folder : {desktop, programs}) {
         EXPECT_EQ(namesIn(folder), "Folimarch.lnk") << folder;
         const ShellLink link = readShellLink(folder + "\\Folimarch.lnk");
         EXPECT_EQ(link.problem, "") << folder;
@@ -158,7 +158,7 @@ TEST(Win32InstallRoundTrip, TheReleaseArchiveInstallsStartsAndUninstalls) {
     // The uninstaller, started in the install folder: No leaves everything;
     // Yes removes all but itself and tells where the rest of the folder is.
     {
-        RunningProgram uninstaller(wideFromPath(installFolder + "\\unInstall.exe"), wideFromPath(installFolder));
+        RunningProgram uninstaller(wideFromPath(installFolder + "\\unInstall.exe"), wideFromPath(std::string_view(installFolder)));
         EXPECT_EQ(answerMessageBox(uninstaller, L"Quillery", IDNO), L"Uninstall Quillery now?");
         EXPECT_EQ(uninstaller.awaitExit(), 0u);
     }
@@ -166,7 +166,7 @@ TEST(Win32InstallRoundTrip, TheReleaseArchiveInstallsStartsAndUninstalls) {
     EXPECT_TRUE(entryExists());
     EXPECT_EQ(namesIn(desktop) + " " + namesIn(programs), "Folimarch.lnk Folimarch.lnk");
     {
-        RunningProgram uninstaller(wideFromPath(installFolder + "\\unInstall.exe"), wideFromPath(installFolder));
+        RunningProgram uninstaller(wideFromPath(installFolder + "\\unInstall.exe"), wideFromPath(std::string_view(installFolder)));
         EXPECT_EQ(answerMessageBox(uninstaller, L"Quillery", IDYES), L"Uninstall Quillery now?");
         EXPECT_EQ(answerMessageBox(uninstaller, L"Uninstall Quorvels", IDOK),
                   L"Quillery has been successfully uninstalled...\r\n\r\n"

@@ -25,7 +25,7 @@ using platform::scripted::FailingWin32Calls;
 const std::string OldBytes = "the old catalogue\r\n";
 const std::string NewBytes = std::string(100000, 'n') + "the new catalogue";
 
-std::vector<std::string> callsOfASave(const SystemPath& path) {
+std::vector<std::string> callsOfASave(const TestPath& path) {
     FailingWin32Calls failing(platform::systemWin32FileCalls());
     platform::Win32Files files(failing);
     EXPECT_EQ(files.replaceWhole(path, NewBytes).outcome, ReplaceResult::Replaced);
@@ -48,7 +48,7 @@ TEST(Win32Save, TheCallsComeInTheSafeOrder) {
 // when only the confirming flush fails the new file is there, unconfirmed.
 TEST(Win32Save, EveryCallFailingInTurnLeavesTheOldOrTheNewFileWhole) {
     TempFolder folder;
-    const SystemPath path = folder / "c.pmr";
+    const TestPath path = folder / "c.pmr";
     for (const bool existing : {true, false}) {
         DeleteFileW(platform::widePath(path).c_str());
         if (existing) writeFile(path, OldBytes);
@@ -83,21 +83,21 @@ TEST(Win32Save, EveryCallFailingInTurnLeavesTheOldOrTheNewFileWhole) {
 // (ERROR_UNABLE_TO_MOVE_REPLACEMENT); the other calls are the system's.
 struct ReplaceLosingTheTarget final : platform::Win32FileCalls {
     Win32FileCalls& real = platform::systemWin32FileCalls();
-    Error readFile(const SystemPath& p, std::size_t m, std::string& c) override { return real.readFile(p, m, c); }
-    Error status(const SystemPath& p, bool f, platform::FileInfo& i) override { return real.status(p, f, i); }
-    Error finalPath(const SystemPath& p, SystemPath& t) override { return real.finalPath(p, t); }
-    Error createNew(const SystemPath& p, Handle& h) override { return real.createNew(p, h); }
+    Error readFile(const platform::SystemPath& p, std::size_t m, std::string& c) override { return real.readFile(p, m, c); }
+    Error status(const platform::SystemPath& p, bool f, platform::FileInfo& i) override { return real.status(p, f, i); }
+    Error finalPath(const platform::SystemPath& p, platform::SystemPath& t) override { return real.finalPath(p, t); }
+    Error createNew(const platform::SystemPath& p, Handle& h) override { return real.createNew(p, h); }
     Error write(Handle h, std::string_view b) override { return real.write(h, b); }
     Error flush(Handle h) override { return real.flush(h); }
     Error close(Handle h) override { return real.close(h); }
-    Error replace(const SystemPath&, const SystemPath& t) override {
+    Error replace(const platform::SystemPath&, const platform::SystemPath& t) override {
         real.remove(t);
         return ERROR_UNABLE_TO_MOVE_REPLACEMENT;
     }
-    Error move(const SystemPath& f, const SystemPath& t) override { return real.move(f, t); }
-    Error flushFile(const SystemPath& p) override { return real.flushFile(p); }
-    Error remove(const SystemPath& p) override { return real.remove(p); }
-    Error openLockFile(const SystemPath& p, bool s, Handle& h) override { return real.openLockFile(p, s, h); }
+    Error move(const platform::SystemPath& f, const platform::SystemPath& t) override { return real.move(f, t); }
+    Error flushFile(const platform::SystemPath& p) override { return real.flushFile(p); }
+    Error remove(const platform::SystemPath& p) override { return real.remove(p); }
+    Error openLockFile(const platform::SystemPath& p, bool s, Handle& h) override { return real.openLockFile(p, s, h); }
 };
 
 TEST(Win32Save, AReplacementThatLostTheOldFileStillLeavesTheNewOneInItsPlace) {
@@ -120,7 +120,7 @@ TEST(Win32Save, DISABLED_KilledChild) {
     failing.failAt = std::atoi(at);
     failing.failure = FailingWin32Calls::Failure::Kill;
     platform::Win32Files files(failing);
-    const SystemPath path = std::string(folder) + "\\c.pmr";
+    const TestPath path = std::string(folder) + "\\c.pmr";
     const platform::HoldResult held = platform::systemFiles().holdOpen(path);  // as the program holds its catalogue
     files.replaceWhole(path, NewBytes);
 }
@@ -131,7 +131,7 @@ TEST(Win32Save, DISABLED_KilledChild) {
 // file, and nobody holds the file any more.
 TEST(Win32Save, ASaveKilledAtEachCallLeavesTheOldOrTheNewFileWhole) {
     TempFolder folder;  // an ASCII name, for the environment
-    const SystemPath path = folder / "c.pmr";
+    const TestPath path = folder / "c.pmr";
     writeFile(path, OldBytes);
     const std::size_t count = callsOfASave(path).size();
     SetEnvironmentVariableA("QUORVELS_KILL_FOLDER", folder.path.c_str());
@@ -215,7 +215,7 @@ TEST(Win32Save, AttributesFoldersAndDevices) {
 TEST(Win32Save, NamesTheAnsiCodePageCannotHoldAndPathsBeyondMaxPath) {
     TempFolder folder;
     platform::Files& files = platform::systemFiles();
-    const SystemPath name = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC "  // Ελληνικά
+    const TestPath name = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC "  // Ελληνικά
                             "\xD0\x9A\xD0\xB8\xD1\x80\xD0\xB8\xD0\xBB\xD0\xBB\xD0\xB8\xD1\x86\xD0\xB0 "  // Кириллица
                             "\xE6\xBC\xA2\xE5\xAD\x97 \xF0\x9F\x93\x9A.pmr";  // 漢字 📚
     for (int round = 0; round < 2; ++round) {  // created, then replaced
@@ -225,12 +225,12 @@ TEST(Win32Save, NamesTheAnsiCodePageCannotHoldAndPathsBeyondMaxPath) {
     }
     EXPECT_EQ(namesIn(folder.path), name);
 
-    SystemPath deep = folder.path;
+    TestPath deep = folder.path;
     for (int level = 0; deep.size() < 400; ++level) {
         deep += "\\" + std::string(60, static_cast<char>('a' + level));
         ASSERT_TRUE(CreateDirectoryW(platform::widePath(deep).c_str(), nullptr)) << deep.size();
     }
-    const SystemPath longPath = deep + "\\" + name;
+    const TestPath longPath = deep + "\\" + name;
     ASSERT_GT(longPath.size(), static_cast<std::size_t>(MAX_PATH));
     for (int round = 0; round < 2; ++round) {
         const std::string bytes = OldBytes + std::to_string(round);

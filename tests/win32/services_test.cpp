@@ -65,9 +65,9 @@ TEST(Win32Registry, TheUninstallEntryAsRegQueryShowsIt) {
 TEST(Win32Install, ShortcutsAreShellLinksTheShellReadsBack) {
     TempFolder folder;
     platform::InstallFiles& files = platform::systemInstallFiles();
-    const SystemPath program = folder / "quorvels.exe";
+    const TestPath program = folder / "quorvels.exe";
     writeFile(program, "MZ");
-    const SystemPath link = files.shortcutPath(folder.path, "Folimarch");
+    const TestPath link = files.shortcutPath(folder.path, "Folimarch").systemBytes();
     EXPECT_EQ(link, folder / "Folimarch.lnk");
     EXPECT_EQ(files.createShortcut(folder.path, "Folimarch", program, folder.path), "");
     const ShellLink read = readShellLink(link);
@@ -86,17 +86,17 @@ TEST(Win32Install, ShortcutsAreShellLinksTheShellReadsBack) {
 TEST(Win32Install, FoldersCopiesAndRemovalsWithAttributes) {
     TempFolder folder;
     platform::InstallFiles& files = platform::systemInstallFiles();
-    const SystemPath target = folder / "Program Files\\Folimarch";
-    EXPECT_EQ(files.makeFolders(target + "\\"), "");
+    const TestPath target = folder / "Program Files\\Folimarch";
+    EXPECT_EQ(files.makeFolders(TestPath(target + "\\")), "");
     EXPECT_EQ(files.makeFolders(target), "");  // already there
     writeFile(folder / "file", "x");
     EXPECT_EQ(files.makeFolders(folder / "file"), "it is not a folder");
-    EXPECT_NE(files.makeFolders("Q:\\no such drive\\folder"), "");
+    EXPECT_NE(files.makeFolders(TestPath("Q:\\no such drive\\folder")), "");
     EXPECT_TRUE(files.isFile(folder / "file"));
     EXPECT_FALSE(files.isFile(target));
     EXPECT_FALSE(files.isFile(folder / "missing"));
 
-    const SystemPath installed = target + "\\quorvels.exe";
+    const TestPath installed = target + "\\quorvels.exe";
     writeFile(folder / "new.exe", "new program");
     writeFile(installed, "old program");
     EXPECT_EQ(files.copyReplacing(folder / "new.exe", installed), "");
@@ -118,7 +118,7 @@ TEST(Win32Install, FoldersCopiesAndRemovalsWithAttributes) {
     EXPECT_EQ(contentsOf(installed), "newer program");
     EXPECT_EQ(contentsOf(installed + ".old"), "new program");
     EXPECT_EQ(namesIn(target), "quorvels.exe quorvels.exe.old");
-    EXPECT_TRUE(files.removeIfPresent(installed + ".old"));
+    EXPECT_TRUE(files.removeIfPresent(TestPath(installed + ".old")));
 
     // Removing: missing and folders pass; normal files go; hidden, system and
     // read-only files stay until their attributes are cleared.
@@ -128,7 +128,7 @@ TEST(Win32Install, FoldersCopiesAndRemovalsWithAttributes) {
     EXPECT_TRUE(files.removeIfPresent(installed));
     EXPECT_EQ(namesIn(target), "");
     for (const unsigned long attribute : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM, FILE_ATTRIBUTE_READONLY}) {
-        const SystemPath help = target + "\\quorvels.gid";
+        const TestPath help = target + "\\quorvels.gid";
         writeFile(help, "index");
         setAttributes(help, attribute);
         EXPECT_FALSE(files.removeIfPresent(help)) << attribute;
@@ -137,15 +137,16 @@ TEST(Win32Install, FoldersCopiesAndRemovalsWithAttributes) {
         EXPECT_TRUE(files.removeIfPresent(help)) << attribute;
         EXPECT_EQ(namesIn(target), "");
     }
-    files.clearAttributes(target + "\\missing");  // nothing there: nothing happens
+    files.clearAttributes(TestPath(target + "\\missing"));  // nothing there: nothing happens
 }
 
 TEST(Win32Folders, TheSpecialFoldersAreThereWithoutAFinalSeparator) {
-    for (const SystemPath& folder : {platform::currentFolder(), platform::homeFolder(), platform::installParentFolder(),
+    for (const platform::SystemPath& path : {platform::currentFolder(), platform::homeFolder(), platform::installParentFolder(),
                                      platform::desktopFolder(), platform::programsFolder()}) {
+        const std::string& folder = path.systemBytes();
         ASSERT_GT(folder.size(), 3u) << folder;
         EXPECT_NE(folder.back(), '\\') << folder;
-        const DWORD attributes = GetFileAttributesW(platform::widePath(folder).c_str());
+        const DWORD attributes = GetFileAttributesW(platform::widePath(path).c_str());
         EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) << folder;
     }
     SYSTEMTIME now{};

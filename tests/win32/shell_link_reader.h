@@ -34,12 +34,12 @@ inline ShellLink readShellLink(const std::string& path) {
         wchar_t text[MAX_PATH * 4] = {};
         PIDLIST_ABSOLUTE items = nullptr;
         if (SUCCEEDED(shellLink->GetIDList(&items)) && items != nullptr) {
-            if (SHGetPathFromIDListEx(items, text, MAX_PATH * 4, GPFIDL_DEFAULT)) link.target = platform::pathFromWide(text);
+            if (SHGetPathFromIDListEx(items, text, MAX_PATH * 4, GPFIDL_DEFAULT)) link.target = platform::pathFromWide(text).systemBytes();
             CoTaskMemFree(items);
         }
         text[0] = 0;
         if (SUCCEEDED(shellLink->GetWorkingDirectory(text, MAX_PATH * 4)))
-            link.workingFolder = platform::pathFromWide(text);
+            link.workingFolder = platform::pathFromWide(text).systemBytes();
         int show = 0;
         if (FAILED(shellLink->GetShowCmd(&show)) || show != SW_SHOWNORMAL) link.problem = "not a normal window";
     }

@@ -1,4 +1,4 @@
-// Paths between the system's UTF-16 names and SystemPath (WTF-8), over
+// Paths between the system's UTF-16 names and TestPath (WTF-8), over
 // generated names, and the long form of paths too long for MAX_PATH.
 #include <windows.h>
 
@@ -8,6 +8,7 @@
 
 #include "platform/win32/wide_path.h"
 #include "platform/win32/wide_text.h"
+#include "tests/support/test_path.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ TEST(WideText, EveryUtf16NameRoundTripsAndValidUtf8IsTheSystemsOwn) {
     int lone = 0;
     for (int run = 0; run < 20000; ++run) {
         const std::wstring wide = randomWide(random);
-        const std::string path = pathFromWide(wide);
+        const std::string path = pathFromWide(wide).systemBytes();
         ASSERT_EQ(wideFromPath(path), wide) << "run " << run;
         if (hasLoneSurrogate(wide)) {
             ++lone;
@@ -88,13 +89,13 @@ TEST(WideText, EveryUtf16NameRoundTripsAndValidUtf8IsTheSystemsOwn) {
 TEST(WidePath, OnlyAnAbsolutePathTooLongForThePlainFormGetsTheLongPrefix) {
     const std::string part(100, 'x');
     const std::string longTail = part + "\\" + part + "/" + part;
-    EXPECT_EQ(platform::widePath("C:\\short/name"), L"C:\\short/name");
-    EXPECT_EQ(platform::widePath("C:\\" + longTail), wideFromPath("\\\\?\\C:\\" + part + "\\" + part + "\\" + part));
-    EXPECT_EQ(platform::widePath("\\\\server\\share\\" + longTail),
+    EXPECT_EQ(platform::widePath(TestPath("C:\\short/name")), L"C:\\short/name");
+    EXPECT_EQ(platform::widePath(TestPath("C:\\" + longTail)), wideFromPath("\\\\?\\C:\\" + part + "\\" + part + "\\" + part));
+    EXPECT_EQ(platform::widePath(TestPath("\\\\server\\share\\" + longTail)),
               wideFromPath("\\\\?\\UNC\\server\\share\\" + part + "\\" + part + "\\" + part));
-    EXPECT_EQ(platform::widePath(longTail), wideFromPath(longTail));  // relative: the system resolves it
-    EXPECT_EQ(platform::withoutLongPrefix("\\\\?\\C:\\a"), "C:\\a");
-    EXPECT_EQ(platform::withoutLongPrefix("\\\\?\\UNC\\server\\share"), "\\\\server\\share");
+    EXPECT_EQ(platform::widePath(TestPath(longTail)), wideFromPath(longTail));  // relative: the system resolves it
+    EXPECT_EQ(platform::withoutLongPrefix(TestPath("\\\\?\\C:\\a")), TestPath("C:\\a"));
+    EXPECT_EQ(platform::withoutLongPrefix(TestPath("\\\\?\\UNC\\server\\share")), TestPath("\\\\server\\share"));
 }
 
 }  // namespace

@@ -15,10 +15,10 @@ namespace win32_test {
 
 namespace {
 
-std::set<std::wstring> entriesOf(const SystemPath& folder) {
+std::set<std::wstring> entriesOf(const TestPath& folder) {
     std::set<std::wstring> names;
     WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW(platform::widePath(folder + "\\*").c_str(), &found);
+    HANDLE search = FindFirstFileW(platform::widePath(TestPath(folder + "\\*")).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
         const std::wstring name = found.cFileName;
@@ -28,7 +28,7 @@ std::set<std::wstring> entriesOf(const SystemPath& folder) {
     return names;
 }
 
-void removeAll(const SystemPath& path) {
+void removeAll(const TestPath& path) {
     const std::wstring wide = platform::widePath(path);
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return;
@@ -37,7 +37,7 @@ void removeAll(const SystemPath& path) {
         DeleteFileW(wide.c_str());
         return;
     }
-    for (const std::wstring& name : entriesOf(path)) removeAll(path + "\\" + platform::pathFromWide(name));
+    for (const std::wstring& name : entriesOf(path)) removeAll(path + "\\" + platform::pathFromWide(name).systemBytes());
     RemoveDirectoryW(wide.c_str());
 }
 
@@ -49,19 +49,19 @@ TempFolder::TempFolder() {
     static int count = 0;
     const std::wstring name = std::wstring(temp) + L"quorvels-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                               std::to_wstring(++count);
-    path = platform::pathFromWide(name);
+    path = platform::pathFromWide(name).systemBytes();
     removeAll(path);
     EXPECT_TRUE(CreateDirectoryW(name.c_str(), nullptr)) << GetLastError();
 }
 
 TempFolder::~TempFolder() { removeAll(path); }
 
-std::string contentsOf(const SystemPath& path) {
+std::string contentsOf(const TestPath& path) {
     std::string contents;
     return platform::systemFiles().readFile(path, 1u << 30, contents) == 0 ? contents : "<missing>";
 }
 
-void writeFile(const SystemPath& path, const std::string& bytes) {
+void writeFile(const TestPath& path, const std::string& bytes) {
     HANDLE file = CreateFileW(platform::widePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE) << path << ": " << GetLastError();
@@ -70,20 +70,20 @@ void writeFile(const SystemPath& path, const std::string& bytes) {
     CloseHandle(file);
 }
 
-std::string namesIn(const SystemPath& folder) {
+std::string namesIn(const TestPath& folder) {
     std::string names;
     for (const std::wstring& name : entriesOf(folder)) {
         if (!names.empty()) names += ' ';
-        names += platform::pathFromWide(name);
+        names += platform::pathFromWide(name).systemBytes();
     }
     return names;
 }
 
-void setAttributes(const SystemPath& path, unsigned long attributes) {
+void setAttributes(const TestPath& path, unsigned long attributes) {
     ASSERT_TRUE(SetFileAttributesW(platform::widePath(path).c_str(), attributes)) << path;
 }
 
-unsigned long attributesOf(const SystemPath& path) { return GetFileAttributesW(platform::widePath(path).c_str()); }
+unsigned long attributesOf(const TestPath& path) { return GetFileAttributesW(platform::widePath(path).c_str()); }
 
 unsigned long run(const std::wstring& commandLine, std::string* output) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};

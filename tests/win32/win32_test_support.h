@@ -2,11 +2,10 @@
 
 #include <string>
 
-#include "platform/system_path.h"
+#include "tests/support/test_path.h"
 
 namespace win32_test {
 
-using platform::SystemPath;
 
 // A fresh folder under the system's temporary folder, removed with all it
 // holds (attributes cleared first) when the test ends.
@@ -16,20 +15,20 @@ struct TempFolder {
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    SystemPath path;
-    SystemPath operator/(const std::string& name) const { return path + "\\" + name; }
+    TestPath path;
+    TestPath operator/(const std::string& name) const { return path + "\\" + name; }
 };
 
 // The whole file, or "<missing>" when it cannot be read.
-std::string contentsOf(const SystemPath& path);
-void writeFile(const SystemPath& path, const std::string& bytes);
+std::string contentsOf(const TestPath& path);
+void writeFile(const TestPath& path, const std::string& bytes);
 
 // The names in a folder, "." and ".." left out, sorted.
-std::string namesIn(const SystemPath& folder);
+std::string namesIn(const TestPath& folder);
 
 // Sets or reads the file's attributes (FILE_ATTRIBUTE_...).
-void setAttributes(const SystemPath& path, unsigned long attributes);
-unsigned long attributesOf(const SystemPath& path);
+void setAttributes(const TestPath& path, unsigned long attributes);
+unsigned long attributesOf(const TestPath& path);
 
 // Runs a command line, waits for it, and returns its exit code; its
 // standard output (as the system's OEM code page has it) goes to `output`.
