@@ -31,7 +31,7 @@ std::string yearFirst(std::uint16_t packed, char separator) {
 std::vector<std::string> quorvelsRow(const BookTables& books, int i) {
     const BookRecord& record = books.records[i];
     return {authorOf(books, i), record.title, yearFirst(readDateOf(books, i), '-'), categoryName(record.category),
-            reviewName(record.review), record.disposition, testFlag(record.flags, marked) ? "x" : ""};
+            reviewName(record.review), record.disposition, testFlag(record.flags, MarkedFlag) ? "x" : ""};
 }
 
 std::vector<std::string> goodreadsRow(const BookTables& books, int i) {
@@ -114,14 +114,14 @@ std::vector<int> replayOrder(const BookTables& books, std::vector<int> records) 
 std::vector<int> allBooks(const BookTables& books) {
     std::vector<int> records;
     for (int i = 1; i <= recordCount(books); ++i)
-        if (!testFlag(books.records[i].flags, deleted)) records.push_back(i);
+        if (!testFlag(books.records[i].flags, DeletedFlag)) records.push_back(i);
     return records;
 }
 
 ExportSelection booksToExport(const Catalogue& catalogue) {
     ExportSelection selection;
     for (const int i : allBooks(catalogue.books))
-        if (testFlag(catalogue.books.records[i].flags, marked)) selection.records.push_back(i);
+        if (testFlag(catalogue.books.records[i].flags, MarkedFlag)) selection.records.push_back(i);
     selection.onlyMarked = !selection.records.empty();
     if (!selection.onlyMarked)
         selection.records.assign(catalogue.view.order.begin() + 1, catalogue.view.order.end());

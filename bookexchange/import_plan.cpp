@@ -145,7 +145,7 @@ ImportPlanResult planImport(std::string_view fileBytes, const BookTables& books,
 
     std::set<std::string> inCatalogue;
     for (int i = 1; i <= recordCount(books); ++i)
-        if (!testFlag(books.records[i].flags, deleted))
+        if (!testFlag(books.records[i].flags, DeletedFlag))
             inCatalogue.insert(bookKey(authorOf(books, i), books.records[i].title, readDateOf(books, i),
                                        books.upperCase));
     std::set<std::string> inFile;

@@ -162,7 +162,7 @@ BookRecord recordOf(const NewRecord& book, const std::vector<std::string>& autho
     record.dateIndex = static_cast<std::int16_t>(dateSlot);
     record.category = book.category;
     record.review = book.review;
-    setFlag(record.flags, shown, true);
+    setFlag(record.flags, ShownFlag, true);
     record.title = book.title;
     record.disposition = book.disposition;
     return record;

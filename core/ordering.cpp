@@ -111,7 +111,7 @@ InsertResult insertRecord(Catalogue& catalogue, const std::string& author, const
     record.dateIndex = static_cast<std::int16_t>(dateAt);
     record.category = category;
     record.review = review;
-    setFlag(record.flags, shown, true);
+    setFlag(record.flags, ShownFlag, true);
     record.title = title;
     record.disposition = disposition;
     const int place = recordPlace(books, author, title);
@@ -144,7 +144,7 @@ void rebuildView(Catalogue& catalogue) {
 
     for (int i = 1; i <= count; ++i) {
         const BookRecord& record = books.records[i];
-        if (!testFlag(record.flags, shown)) continue;
+        if (!testFlag(record.flags, ShownFlag)) continue;
         if (view.sortByDate)
             dateSlots[record.dateIndex] = static_cast<std::int16_t>(i);
         else
@@ -170,7 +170,7 @@ void rebuildView(Catalogue& catalogue) {
 
 void dropHiddenRows(Catalogue& catalogue) {
     const auto hidden = [&](std::int16_t record) {
-        return testFlag(catalogue.books.records[record].flags, shown) == 0;
+        return testFlag(catalogue.books.records[record].flags, ShownFlag) == 0;
     };
     CatalogueView& view = catalogue.view;
     view.order.erase(std::remove_if(view.order.begin() + 1, view.order.end(), hidden), view.order.end());

@@ -37,7 +37,7 @@ void require(bool holds, const std::string& what) {
 int markedRecords(const BookTables& books) {
     int count = 0;
     for (int record = 1; record <= recordCount(books); ++record)
-        count += testFlag(books.records[record].flags, marked) != 0;
+        count += testFlag(books.records[record].flags, MarkedFlag) != 0;
     return count;
 }
 
@@ -64,11 +64,11 @@ std::string caseFree(std::string text) {
 // finding and undeleting, the views and the Case command leave alone (none
 // of them is a change to save). With `onlyDeleted` the deleted books alone.
 std::vector<std::string> booksOf(const BookTables& tables, bool onlyDeleted = false) {
-    constexpr std::uint8_t userFlags = (1u << (deleted - 1)) | (1u << (shown - 1)) | (1u << (marked - 1));
+    constexpr std::uint8_t userFlags = (1u << (DeletedFlag - 1)) | (1u << (ShownFlag - 1)) | (1u << (MarkedFlag - 1));
     std::vector<std::string> books;
     for (int record = 1; record <= recordCount(tables); ++record) {
         const BookRecord& book = tables.records[record];
-        if (onlyDeleted && testFlag(book.flags, deleted) == 0) continue;
+        if (onlyDeleted && testFlag(book.flags, DeletedFlag) == 0) continue;
         books.push_back(caseFree(authorOf(tables, record)) + '\x01' + caseFree(book.title) + '\x01' +
                         book.disposition + '\x01' + std::to_string(readDateOf(tables, record)) + ' ' +
                         std::to_string(book.category) + ' ' + std::to_string(book.review) + ' ' +
@@ -86,7 +86,7 @@ void checkList(const MainWindow& main, const ScriptedUser& window) {
                 std::to_string(viewCount(catalogue.view)));
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         require(rows[row] == main.bookListRows.text(row), "list row " + std::to_string(row) + " is not the view's record");
-        const bool isMarked = testFlag(catalogue.books.records[catalogue.view.order[row + 1]].flags, marked) != 0;
+        const bool isMarked = testFlag(catalogue.books.records[catalogue.view.order[row + 1]].flags, MarkedFlag) != 0;
         require((rows[row].front() == 'x') == isMarked, "list row " + std::to_string(row) + " shows the wrong mark");
     }
 }
@@ -94,7 +94,7 @@ void checkList(const MainWindow& main, const ScriptedUser& window) {
 void checkStatus(const ProgramWatch& watch, const MainWindow& main, const ScriptedUser& window) {
     const Catalogue& catalogue = main.catalogue;
     const std::string& path = main.file.path.systemBytes();
-    const auto field = [&](int number) { return window.text(statusLabelId(number)); };
+    const auto field = [&](int number) { return window.text(statusLabelId(static_cast<StatusField>(number))); };
     const std::string folder = watch.startFolder.systemBytes() + "/";
     const bool inStartFolder = path.starts_with(folder) && path.find('/', folder.size()) == std::string::npos;
     require(field(1) == (inStartFolder ? path.substr(folder.size()) : path),

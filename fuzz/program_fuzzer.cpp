@@ -292,7 +292,7 @@ void usePrintDialog(FuzzInput& input, ScriptedUser& dialog) {
 void useStatisticsDialog(Program& program, ScriptedUser& dialog) {
     int read = 0;
     for (int r = 1; r <= recordCount(program.catalogue.books); ++r) {
-        read += !testFlag(program.catalogue.books.records[static_cast<std::size_t>(r)].flags, deleted) &&
+        read += !testFlag(program.catalogue.books.records[static_cast<std::size_t>(r)].flags, DeletedFlag) &&
                 isRead(program.catalogue.books, r);
     }
     int charted = 0;

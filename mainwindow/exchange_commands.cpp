@@ -36,7 +36,7 @@ void importBooksFromFile(MainWindow& main) {
 
     listAllBooks(main);
     const ImportOutcome outcome = applyImport(main.catalogue, planned.plan);
-    setStatus(main, 1, "");
+    setStatus(main, StatusField::File, "");
     if (outcome.stop != InsertResult::Inserted) tell(main, importOutcomeText(outcome), ImportCaption, Icon::Exclamation);
 }
 

@@ -69,7 +69,7 @@ void openCatalogueFile(MainWindow& main) {
     if (!loadCatalogueTelling(catalogue, main.file, dialogue, previousPath)) return;
     writeSettingsTelling(main.file, main.state.startDirectory, dialogue);
     setCaseCaption(main, CaseCaptionForm::Plain);
-    setStatus(main, 1, "");
+    setStatus(main, StatusField::File, "");
 }
 
 void saveCatalogueFile(MainWindow& main) {
@@ -96,11 +96,11 @@ void saveCatalogueFileAs(MainWindow& main) {
         // The save said what failed. The catalogue is still the one of the
         // previous file, with its changes unsaved.
         main.file.path = previousPath;
-        setStatus(main, 1, "");
+        setStatus(main, StatusField::File, "");
         return;
     }
     writeSettingsTelling(main.file, main.state.startDirectory, dialogue);
-    setStatus(main, 1, "");
+    setStatus(main, StatusField::File, "");
 }
 
 bool closeMainWindow(MainWindow& main) {

@@ -26,7 +26,7 @@ void initialise(MainWindow& main, platform::WindowHandle window) {
     fillBookList(main);
     main.windows.setListRowSelected(window, BookListId, 0, true);
     setCaseCaption(main, CaseCaptionForm::Plain);
-    setStatus(main, 1, "");
+    setStatus(main, StatusField::File, "");
     updateMenuStates(main);
 }
 
@@ -148,7 +148,7 @@ void bookListSelectionChanged(MainWindow& main) {
     if (caret < 0 || caret >= viewCount(view)) return;
     view.selectedRow = caret + 1;
     view.currentRecord = view.order[view.selectedRow];
-    setStatus(main, 4, "");
+    setStatus(main, StatusField::Position, "");
 }
 
 // Typed letters select the first row, from the current one down, whose author

@@ -14,7 +14,7 @@ int textsBeyondOldForm(const BookTables& books) {
     int texts = 0;
     for (int i = 1; i <= recordCount(books); ++i) {
         const BookRecord& record = books.records[i];
-        if (testFlag(record.flags, deleted)) continue;
+        if (testFlag(record.flags, DeletedFlag)) continue;
         if (!authorCounted[record.authorIndex]) {
             authorCounted[record.authorIndex] = 1;
             texts += !fitsWindows1252(authorOf(books, i));

@@ -21,17 +21,20 @@ std::string fileDisplay(const platform::SystemPath& fileName, const platform::Sy
     return platform::shownPath(fileName);
 }
 
-void setStatus(MainWindow& main, int field, const std::string& text) {
+void setStatus(MainWindow& main, StatusField field, const std::string& text) {
     if (!main.state.window) return;
     std::string shown = text;
     switch (field) {
-        case 1: shown = text.empty() ? fileDisplay(main.file.path, main.state.startDirectory) : "Status: " + text; break;
-        case 2:
-        case 3: break;
-        case 4: shown = positionText(main.catalogue.view.selectedRow, viewCount(main.catalogue.view)); break;
-        default: return;
+        case StatusField::File:
+            shown = text.empty() ? fileDisplay(main.file.path, main.state.startDirectory) : "Status: " + text;
+            break;
+        case StatusField::View:
+        case StatusField::Marks: break;
+        case StatusField::Position:
+            shown = positionText(main.catalogue.view.selectedRow, viewCount(main.catalogue.view));
+            break;
     }
     main.windows.setText(main.state.window, statusLabelId(field), shown);
 }
 
-void showCurrentPosition(MainWindow& main) { setStatus(main, 4, ""); }
+void showCurrentPosition(MainWindow& main) { setStatus(main, StatusField::Position, ""); }

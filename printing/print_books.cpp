@@ -128,7 +128,7 @@ bool printView(PrintRun& run, Catalogue& catalogue) {
     for (int row = 1; row <= viewCount(catalogue.view); ++row) {
         const int record = catalogue.view.order[row];
         BookRecord& book = catalogue.books.records[record];
-        if (!run.options.allListed && !testFlag(book.flags, marked)) continue;
+        if (!run.options.allListed && !testFlag(book.flags, MarkedFlag)) continue;
         if (!makeRoomFor(run)) return false;
         printBookLine(run, catalogue.books, record);
         if (run.options.bookData) printDataLines(run, book);

@@ -237,7 +237,7 @@ PurgePlan planPurge(const BookTables& books) {
     std::vector<char> dateUsed(records + 1, 0);
     for (int i = 1; i <= records; ++i) {
         const BookRecord& record = books.records[i];
-        if (testFlag(record.flags, deleted)) continue;
+        if (testFlag(record.flags, DeletedFlag)) continue;
         if (record.authorIndex < 1 || record.authorIndex > authors || record.dateIndex < 1 || record.dateIndex > records)
             return refuse("record " + std::to_string(i) + " points outside the author or read-date table");
         if (dateUsed[record.dateIndex]) return refuse("two records share read date " + std::to_string(record.dateIndex));
@@ -282,7 +282,7 @@ std::string encodeCatalogue(const BookTables& books, const PurgePlan& plan) {
         writer.byte(record.category);
         writer.byte(record.review);
         std::uint8_t flags = record.flags;
-        setFlag(flags, shown, true);
+        setFlag(flags, ShownFlag, true);
         writer.byte(flags);
         writer.text(record.title, plan.form);
         writer.text(record.disposition, plan.form);
@@ -306,7 +306,7 @@ void applyPurge(Catalogue& catalogue, const PurgePlan& plan) {
         BookRecord& record = records.emplace_back(std::move(catalogue.books.records[i]));
         record.authorIndex = static_cast<std::int16_t>(plan.newAuthorIndex[record.authorIndex]);
         record.dateIndex = static_cast<std::int16_t>(plan.newDateIndex[record.dateIndex]);
-        setFlag(record.flags, shown, true);
+        setFlag(record.flags, ShownFlag, true);
     }
     std::vector<std::string> authors(1);
     authors.reserve(plan.authorCount + 1);

@@ -17,7 +17,7 @@ Catalogue loadCatalogueFile(const std::string& file) {
 }
 
 void dropBook(Catalogue& catalogue, int record) {
-    setFlag(catalogue.books.records[record].flags, deleted, true);
+    setFlag(catalogue.books.records[record].flags, DeletedFlag, true);
     applyPurge(catalogue, planPurge(catalogue.books));
 }
 

@@ -50,7 +50,7 @@ Catalogue imported(const std::string& file, bool upperCase) {
 Catalogue asImported(Catalogue catalogue, int current) {
     catalogue.view.mode = ViewMode::All;
     catalogue.view.currentRecord = current;
-    for (int i = 1; i <= recordCount(catalogue.books); ++i) setFlag(catalogue.books.records[i].flags, shown, true);
+    for (int i = 1; i <= recordCount(catalogue.books); ++i) setFlag(catalogue.books.records[i].flags, ShownFlag, true);
     rebuildView(catalogue);
     return catalogue;
 }

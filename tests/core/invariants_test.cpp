@@ -79,7 +79,7 @@ TEST(Invariants, HoldForARealisticCatalogueEnteredBookByBook) {
     std::size_t longestTitle = 0;
     for (int i = 1; i <= recordCount(c.books); ++i) {
         undated += isRead(c.books, i) ? 0 : 1;
-        marks += testFlag(c.books.records[i].flags, marked) ? 1 : 0;
+        marks += testFlag(c.books.records[i].flags, MarkedFlag) ? 1 : 0;
         categories.insert(c.books.records[i].category);
         reviews.insert(c.books.records[i].review);
         longestTitle = std::max(longestTitle, c.books.records[i].title.size());

@@ -125,8 +125,8 @@ TEST(ToggleLetterCase, DeletedRecordsAreConvertedToo) {
     Catalogue c;
     c.books.upperCase = true;
     addBook(c, "ADAMS", "HIDDEN BOOK");
-    setFlag(c.books.records[1].flags, deleted, true);
-    setFlag(c.books.records[1].flags, shown, false);
+    setFlag(c.books.records[1].flags, DeletedFlag, true);
+    setFlag(c.books.records[1].flags, ShownFlag, false);
     toggleLetterCase(c.books);
     EXPECT_EQ(c.books.records[1].title, "Hidden Book");
 }

@@ -37,17 +37,17 @@ TEST(RebuildView, EveryModeInBothOrders) {
 
 TEST(RebuildView, FoundViewHoldsExactlyTheShownRecords) {
     Catalogue c = shelf();
-    for (int i = 1; i <= recordCount(c.books); ++i) setFlag(c.books.records[i].flags, shown, i % 2 == 0);
+    for (int i = 1; i <= recordCount(c.books); ++i) setFlag(c.books.records[i].flags, ShownFlag, i % 2 == 0);
     EXPECT_EQ(viewIn(c, ViewMode::Found, false), (Rows{"BRONTE JANE EYRE", "DICKENS BLEAK HOUSE"}));
-    for (int i = 1; i <= recordCount(c.books); ++i) setFlag(c.books.records[i].flags, shown, false);
+    for (int i = 1; i <= recordCount(c.books); ++i) setFlag(c.books.records[i].flags, ShownFlag, false);
     EXPECT_TRUE(viewIn(c, ViewMode::Found, true).empty());
 }
 
 TEST(RebuildView, DroppingHiddenRowsKeepsTheRestInOrderAndTheSelectionInside) {
     Catalogue c = shelf();
     c.view.selectedRow = 4;
-    setFlag(c.books.records[c.view.order[2]].flags, shown, false);
-    setFlag(c.books.records[c.view.order[4]].flags, shown, false);
+    setFlag(c.books.records[c.view.order[2]].flags, ShownFlag, false);
+    setFlag(c.books.records[c.view.order[4]].flags, ShownFlag, false);
     dropHiddenRows(c);
     EXPECT_EQ(viewRows(c), (Rows{"AUSTEN EMMA", "CHRISTIE ENDLESS NIGHT"}));
     EXPECT_EQ(c.view.selectedRow, 2);
@@ -96,15 +96,15 @@ TEST(Vocabularies, CodesBeyondTheTablesReadAsEmpty) {
 
 TEST(Flags, BitsAreAddressedByNumber) {
     std::uint8_t flags = 0x7C;  // bits 3 to 7 as a foreign file may hold them
-    setFlag(flags, marked, true);
-    setFlag(flags, shown, true);
+    setFlag(flags, MarkedFlag, true);
+    setFlag(flags, ShownFlag, true);
     EXPECT_EQ(flags, 0xFE);
-    EXPECT_TRUE(testFlag(flags, marked));
-    EXPECT_FALSE(testFlag(flags, deleted));
-    toggleFlag(flags, deleted);
-    toggleFlag(flags, marked);
+    EXPECT_TRUE(testFlag(flags, MarkedFlag));
+    EXPECT_FALSE(testFlag(flags, DeletedFlag));
+    toggleFlag(flags, DeletedFlag);
+    toggleFlag(flags, MarkedFlag);
     EXPECT_EQ(flags, 0x7F);
-    setFlag(flags, shown, false);
+    setFlag(flags, ShownFlag, false);
     EXPECT_EQ(flags, 0x7D);
 }
 

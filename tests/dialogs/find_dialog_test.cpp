@@ -27,7 +27,7 @@ struct FindDialogTest : DialogHarness, ::testing::Test {
 
     int shownCount() const {
         int count = 0;
-        for (int i = 1; i <= recordCount(catalogue.books); ++i) count += testFlag(catalogue.books.records[i].flags, shown) != 0;
+        for (int i = 1; i <= recordCount(catalogue.books); ++i) count += testFlag(catalogue.books.records[i].flags, ShownFlag) != 0;
         return count;
     }
 };
@@ -55,7 +55,7 @@ TEST_F(FindDialogTest, BooksFoundBecomeTheViewWithTheFirstRowCurrent) {
     }, [&](ScriptedUser&) {
         EXPECT_EQ(listedRows(), (Rows{"GOLDSMITH", "SMITH"}));
         EXPECT_EQ(mainControl(BookListId).caret, 0);
-        EXPECT_EQ(mainControl(statusLabelId(2)).text, "Books Found by Author");
+        EXPECT_EQ(mainControl(statusLabelId(StatusField::View)).text, "Books Found by Author");
         EXPECT_TRUE(listAllBooksEnabled());
     });
     EXPECT_EQ(catalogue.view.mode, ViewMode::Found);
@@ -102,8 +102,8 @@ TEST_F(FindDialogTest, TheOutcomeSaysWhetherTheSearchNarrowedTheView) {
 
 TEST_F(FindDialogTest, DeletedBooksAreFoundToo) {
     const int keith = catalogue.view.order[3];
-    setFlag(catalogue.books.records[keith].flags, deleted, true);
-    setFlag(catalogue.books.records[keith].flags, shown, false);
+    setFlag(catalogue.books.records[keith].flags, DeletedFlag, true);
+    setFlag(catalogue.books.records[keith].flags, ShownFlag, false);
     rebuildView(catalogue);
     press(FindButtonId, [&](ScriptedUser& dialog) {
         dialog.typeKeys(AuthorBoxId, "keith");

@@ -48,12 +48,12 @@ TEST(Find, CategoryEntriesByPosition) {
 
 TEST(Find, DeletedRecordsAreFoundAndNoMatchHidesAll) {
     Catalogue c = library();
-    setFlag(c.books.records[1].flags, deleted, true);  // GOLDSMITH
-    setFlag(c.books.records[1].flags, shown, false);
+    setFlag(c.books.records[1].flags, DeletedFlag, true);  // GOLDSMITH
+    setFlag(c.books.records[1].flags, ShownFlag, false);
     EXPECT_TRUE(runFind(c.books, makeFindCriteria("gold", "", "", -1)));
-    EXPECT_TRUE(testFlag(c.books.records[1].flags, shown));
+    EXPECT_TRUE(testFlag(c.books.records[1].flags, ShownFlag));
     EXPECT_FALSE(runFind(c.books, makeFindCriteria("nobody", "", "", -1)));
-    for (int i = 1; i <= recordCount(c.books); ++i) EXPECT_FALSE(testFlag(c.books.records[i].flags, shown));
+    for (int i = 1; i <= recordCount(c.books); ++i) EXPECT_FALSE(testFlag(c.books.records[i].flags, ShownFlag));
 }
 
 }  // namespace

@@ -25,11 +25,11 @@ struct RecordDialogTest : DialogHarness, ::testing::Test {
 
     int recordOf(const std::string& author) const {
         for (int i = 1; i <= recordCount(catalogue.books); ++i)
-            if (authorOf(catalogue.books, i) == author && !testFlag(catalogue.books.records[i].flags, deleted)) return i;
+            if (authorOf(catalogue.books, i) == author && !testFlag(catalogue.books.records[i].flags, DeletedFlag)) return i;
         return 0;
     }
 
-    std::string position() const { return mainControl(statusLabelId(4)).text; }
+    std::string position() const { return mainControl(statusLabelId(StatusField::Position)).text; }
 };
 
 // Fields as the user reads them: the four boxes, then the selected entries.
@@ -150,7 +150,7 @@ TEST_F(RecordDialogTest, CodesBeyondTheTablesShowNoName) {
 }
 
 TEST_F(RecordDialogTest, AViewOfOneRecordOffersNoSteps) {
-    for (int i = 1; i <= recordCount(catalogue.books); ++i) setFlag(catalogue.books.records[i].flags, shown, i == recordOf("Zola"));
+    for (int i = 1; i <= recordCount(catalogue.books); ++i) setFlag(catalogue.books.records[i].flags, ShownFlag, i == recordOf("Zola"));
     rebuildView(catalogue);
     press(DataButtonId, [&](ScriptedUser& dialog) {
         EXPECT_EQ(dialog.text(AuthorBoxId), "Zola");
@@ -161,7 +161,7 @@ TEST_F(RecordDialogTest, AViewOfOneRecordOffersNoSteps) {
 }
 
 TEST_F(RecordDialogTest, AnEmptyViewOpensEmptyAndEditThenAddsABook) {
-    for (int i = 1; i <= recordCount(catalogue.books); ++i) setFlag(catalogue.books.records[i].flags, shown, false);
+    for (int i = 1; i <= recordCount(catalogue.books); ++i) setFlag(catalogue.books.records[i].flags, ShownFlag, false);
     rebuildView(catalogue);
     press(DataButtonId, [&](ScriptedUser& dialog) {
         EXPECT_EQ(fields(dialog), (Rows{"", "", "", "", "-1", "-1"}));
@@ -178,7 +178,7 @@ TEST_F(RecordDialogTest, AnEmptyViewOpensEmptyAndEditThenAddsABook) {
         dialog.click(FirstButtonId);
     });
     EXPECT_EQ(recordCount(catalogue.books), 5);
-    for (int i = 1; i <= recordCount(catalogue.books); ++i) EXPECT_FALSE(testFlag(catalogue.books.records[i].flags, deleted));
+    for (int i = 1; i <= recordCount(catalogue.books); ++i) EXPECT_FALSE(testFlag(catalogue.books.records[i].flags, DeletedFlag));
 }
 
 TEST_F(RecordDialogTest, TheAuthorBoxProposesAuthorsAsTheUserTypes) {
@@ -318,9 +318,9 @@ TEST_F(RecordDialogTest, ReplaceWithoutChangesKeepsTheOldVersionForUndelete) {
 
     // The Undelete command: every deleted record back in the view.
     for (int i = 1; i <= recordCount(catalogue.books); ++i) {
-        if (!testFlag(catalogue.books.records[i].flags, deleted)) continue;
-        setFlag(catalogue.books.records[i].flags, deleted, false);
-        setFlag(catalogue.books.records[i].flags, shown, true);
+        if (!testFlag(catalogue.books.records[i].flags, DeletedFlag)) continue;
+        setFlag(catalogue.books.records[i].flags, DeletedFlag, false);
+        setFlag(catalogue.books.records[i].flags, ShownFlag, true);
     }
     rebuildView(catalogue);
     EXPECT_EQ(viewRows(catalogue), (Rows{"Adams Cats", "Adams Cats", "Smithers Ashes", "Smithson Bells", "Zola Dunes"}));

@@ -18,7 +18,7 @@ namespace {
 
 using platform::scripted::ScriptedUser;
 
-std::string field(const ScriptedUser& user, int number) { return user.text(statusLabelId(number)); }
+std::string field(const ScriptedUser& user, int number) { return user.text(statusLabelId(static_cast<StatusField>(number))); }
 const std::vector<std::string>& rows(const ScriptedUser& user) { return user.control(BookListId).rows; }
 
 struct BookList : MainWindowHarness, ::testing::Test {
@@ -104,7 +104,7 @@ TEST_F(BookList, MarkSelectedRowsWithTwoAsTheFewestNeedsTwoOrMoreSelectedRows) {
         EXPECT_EQ(field(user, 3), " 1 marked");
     });
     EXPECT_EQ(catalogue.books.markedCount, 1);
-    EXPECT_NE(testFlag(catalogue.books.records[1].flags, marked), 0);  // Austen
+    EXPECT_NE(testFlag(catalogue.books.records[1].flags, MarkedFlag), 0);  // Austen
 }
 
 TEST_F(BookList, ToggleRowMarkIgnoresRowsOutsideTheView) {
@@ -120,7 +120,7 @@ TEST_F(BookList, RecordsHiddenSinceTheViewWasBuiltLeaveTheList) {
     catalogue.view.selectedRow = 3;
     run([&](ScriptedUser& user) {
         // A search that matched nothing clears every shown flag without rebuilding the view.
-        for (int record = 1; record <= recordCount(catalogue.books); ++record) setFlag(catalogue.books.records[record].flags, shown, false);
+        for (int record = 1; record <= recordCount(catalogue.books); ++record) setFlag(catalogue.books.records[record].flags, ShownFlag, false);
         fillBookList(main);
         EXPECT_TRUE(rows(user).empty());
         EXPECT_EQ(viewCount(catalogue.view), 0);
@@ -129,12 +129,12 @@ TEST_F(BookList, RecordsHiddenSinceTheViewWasBuiltLeaveTheList) {
 }
 
 TEST_F(BookList, SetStatusBeforeTheWindowExistsDoesNothing) {
-    setStatus(main, 1, "Opening file...");
+    setStatus(main, StatusField::File, "Opening file...");
     EXPECT_TRUE(ui.windows.empty());
     run([&](ScriptedUser& user) {
-        setStatus(main, 1, "Opening file...");
+        setStatus(main, StatusField::File, "Opening file...");
         EXPECT_EQ(field(user, 1), "Status: Opening file...");
-        setStatus(main, 4, "ignored");
+        setStatus(main, StatusField::Position, "ignored");
         EXPECT_EQ(field(user, 4), " 1 of  3");
         // Storage's progress goes to field 1, which shows the file again after it.
         const StorageDialogue dialogue = storageDialogueOf(main);

@@ -100,7 +100,7 @@ TEST_F(ProgramOnQt, AUserAddsABookThroughTheEditMenuAndSavesItUnderANewName) {
         ASSERT_NE(fileMenu, nullptr);
         QTest::keyClick(fileMenu, Qt::Key_S);
         EXPECT_FALSE(catalogue.books.changed);
-        EXPECT_EQ(windows.text(state.window, statusLabelId(1)), "brontes.pmr");
+        EXPECT_EQ(windows.text(state.window, statusLabelId(StatusField::File)), "brontes.pmr");
         window.close();  // nothing unsaved: no question
     });
     start();

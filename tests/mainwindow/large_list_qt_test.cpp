@@ -70,7 +70,7 @@ struct LargeListOnQt : ::testing::Test {
     QString expectedRow(int record) const {
         const BookRecord& book = catalogue.books.records[record];
         const std::string& author = authorOf(catalogue.books, record);
-        std::string row = testFlag(book.flags, marked) ? "x\t" : " \t";
+        std::string row = testFlag(book.flags, MarkedFlag) ? "x\t" : " \t";
         row += author.substr(0, listFont.fittingPrefix(author, AuthorListWidth)) + "\t";
         row += book.title.substr(0, listFont.fittingPrefix(book.title, TitleListWidth));
         if (readDateOf(catalogue.books, record) != 0) row += "\t" + formatReadDate(readDateOf(catalogue.books, record));

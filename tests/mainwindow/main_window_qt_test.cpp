@@ -99,7 +99,7 @@ struct Layout {
         list = window.control(BookListId)->geometry();
         toolbar = window.control(ToolbarPanelId)->geometry();
         for (int id = MarkButtonId; id <= QuitButtonId; ++id) buttons.push_back(window.control(id)->geometry());
-        for (int field = 1; field <= 4; ++field) statusLabels.push_back(window.control(statusLabelId(field))->geometry());
+        for (int field = 1; field <= 4; ++field) statusLabels.push_back(window.control(statusLabelId(static_cast<StatusField>(field)))->geometry());
         for (const QWidget* child : client->findChildren<QWidget*>(QString::number(StatusPanelId)))
             statusPanels.push_back(child->geometry());
         std::sort(statusPanels.begin(), statusPanels.end(), [](QRect a, QRect b) { return a.left() < b.left(); });
@@ -185,12 +185,12 @@ TEST_F(MainWindowOnQt, TheCataloguesRowsAppearInTheList) {
         EXPECT_EQ(windows.selectedListRows(state.window, BookListId), std::vector<int>{0});
         for (int row = 1; row <= 40; ++row) {
             const int record = catalogue.view.order[row];
-            const std::string mark = testFlag(catalogue.books.records[record].flags, marked) ? "x\t" : " \t";
+            const std::string mark = testFlag(catalogue.books.records[record].flags, MarkedFlag) ? "x\t" : " \t";
             EXPECT_EQ(list->rows->data(list->rows->index(row - 1), Qt::DisplayRole).toString(),
                       platform::qt::toQt(mark + listTextOf(catalogue.books, &measure, record)));
         }
-        EXPECT_EQ(windows.text(state.window, statusLabelId(2)), "View All by Author");
-        EXPECT_EQ(windows.text(state.window, statusLabelId(4)), " 1 of  40");
+        EXPECT_EQ(windows.text(state.window, statusLabelId(StatusField::View)), "View All by Author");
+        EXPECT_EQ(windows.text(state.window, statusLabelId(StatusField::Position)), " 1 of  40");
     });
 }
 
@@ -248,7 +248,7 @@ TEST_F(MainWindowOnQt, TypingIntoTheListJumpsToTheAuthorTyped) {
         EXPECT_EQ(authorOf(catalogue.books, catalogue.view.order[row]).substr(0, 4), "Tolk");
         EXPECT_EQ(windows.selectedListRows(state.window, BookListId), std::vector<int>{row - 1});
         EXPECT_EQ(catalogue.view.currentRecord, catalogue.view.order[row]);
-        EXPECT_EQ(windows.text(state.window, statusLabelId(4)), positionText(row, 40));
+        EXPECT_EQ(windows.text(state.window, statusLabelId(StatusField::Position)), positionText(row, 40));
         QTest::keyClicks(list, "stoy");  // "tolstoy": the next author down
         EXPECT_EQ(authorOf(catalogue.books, catalogue.view.currentRecord).substr(0, 7), "Tolstoy");
     });

@@ -14,7 +14,7 @@ namespace {
 
 using platform::scripted::ScriptedUser;
 
-std::string field(const ScriptedUser& user, int number) { return user.text(statusLabelId(number)); }
+std::string field(const ScriptedUser& user, int number) { return user.text(statusLabelId(static_cast<StatusField>(number))); }
 const std::vector<std::string>& rows(const ScriptedUser& user) { return user.control(BookListId).rows; }
 
 // A program start in a folder of its own, with a printer that notes when it is opened.

@@ -25,7 +25,7 @@ struct StatisticsDialog : ProgramHarness, ::testing::Test {
         addBook(catalogue, "Verne, Jules", "Around the Moon", "01-01-2004", 6, 6);
         for (int record = 1; record <= recordCount(catalogue.books); ++record) {
             BookRecord& book = catalogue.books.records[record];
-            if (book.title == "Around the Moon") setFlag(book.flags, deleted, true);
+            if (book.title == "Around the Moon") setFlag(book.flags, DeletedFlag, true);
             if (book.title == "Dune") setMarked(catalogue.books, record, true);
         }
         catalogue.books.changed = false;

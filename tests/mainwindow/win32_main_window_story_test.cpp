@@ -166,7 +166,7 @@ struct ProgramOnWindows : ::testing::Test {
     }
     std::vector<int> selectedRows() const { return platform::win32::selectedRows(list()); }
     int caretRow() const { return platform::win32::caretRow(list()); }
-    std::string status(int field) const { return textOf(windows.find(state.window)->dialog, statusLabelId(field)); }
+    std::string status(int field) const { return textOf(windows.find(state.window)->dialog, statusLabelId(static_cast<StatusField>(field))); }
     Rows status() const { return {status(1), status(2), status(3), status(4)}; }
 };
 
@@ -243,7 +243,7 @@ TEST_F(ProgramOnWindows, AUserKeepsACatalogueThroughTheWindowsDialogs) {
             UserScript::press(dialog, SecondButtonId);  // "&Next"
             EXPECT_EQ(textOf(dialog, AuthorBoxId), "Herbert, Frank");
             EXPECT_EQ(textOf(dialog, TitleBoxId), "Dune");
-            EXPECT_EQ(textOf(window, statusLabelId(4)), " 3 of  5");
+            EXPECT_EQ(textOf(window, statusLabelId(StatusField::Position)), " 3 of  5");
             pressKey(dialog, VK_ESCAPE);
         });
         choose(window, "&View", "Record &Data");
@@ -364,7 +364,7 @@ TEST_F(ProgramOnWindows, AUserKeepsACatalogueThroughTheWindowsDialogs) {
         EXPECT_EQ(selectedRows(), (std::vector<int>{1, 3}));
         Catalogue beforePrinting;
         script.whenShown(L"Print Book List", [&](HWND dialog) {
-            EXPECT_EQ(textOf(window, statusLabelId(3)), " 3 marked");
+            EXPECT_EQ(textOf(window, statusLabelId(StatusField::Marks)), " 3 marked");
             EXPECT_TRUE(isChecked(dialog, MarkedOnlyId));
             EXPECT_TRUE(isChecked(dialog, NormalFontId));
             EXPECT_TRUE(isChecked(dialog, BookListLayoutId));

@@ -41,7 +41,7 @@ void mark(Catalogue& catalogue, std::vector<int> rows) {
 
 int markedFlags(const BookTables& books) {
     return static_cast<int>(std::count_if(books.records.begin() + 1, books.records.end(),
-                                          [](const BookRecord& r) { return testFlag(r.flags, marked) != 0; }));
+                                          [](const BookRecord& r) { return testFlag(r.flags, MarkedFlag) != 0; }));
 }
 
 // The texts of one column of a page, top to bottom.

@@ -140,7 +140,7 @@ TEST_F(PrintDialogTest, ThreeSelectedRowsAreMarkedAndPrintedAsTheMarkedRecords) 
     print([](ScriptedUser& user) { user.selectRows(BookListId, {0, 2, 3}); },
           [&](ScriptedUser& dialog) {
               EXPECT_EQ(marks(ScriptedUser{ui, state.window}), "x xx");
-              EXPECT_EQ(ui.control(state.window, statusLabelId(3)).text, " 3 marked");
+              EXPECT_EQ(ui.control(state.window, statusLabelId(StatusField::Marks)).text, " 3 marked");
               EXPECT_EQ(checked(dialog), (std::vector<int>{MarkedOnlyId, NormalFontId, BookListLayoutId}));
               dialog.click(SmallFontId);
               dialog.click(BookDataLayoutId);
@@ -148,7 +148,7 @@ TEST_F(PrintDialogTest, ThreeSelectedRowsAreMarkedAndPrintedAsTheMarkedRecords) 
           },
           [&](ScriptedUser& user) {
               EXPECT_EQ(marks(user), "    ");
-              EXPECT_EQ(user.text(statusLabelId(3)), "");
+              EXPECT_EQ(user.text(statusLabelId(StatusField::Marks)), "");
           });
     EXPECT_EQ(printedTitles(), (std::vector<std::string>{"Emma", "Dune", "The Hobbit"}));
     EXPECT_EQ(pageTexts(0).front(), "Book Data");

@@ -71,7 +71,7 @@ TEST(CatalogueFile, SaveWritesTheLayoutByteForByte) {
     add(c, "ADAMS, DOUGLAS", "HITCHHIKER", "LENT TO SAM", Christmas2005, 6, 8);
     add(c, "BRONTE, EMILY", "WUTHERING HEIGHTS", "", 0, 4, 5);
     add(c, "ADAMS, DOUGLAS", "RESTAURANT", "", LeapDay2004, 6, 7);
-    setFlag(c.books.records[2].flags, marked, true);
+    setFlag(c.books.records[2].flags, MarkedFlag, true);
     c.books.records[3].flags |= 0x7C;  // bits 3 to 7, as a foreign file may hold them
     save(c, dir / "books.pmr");
 
@@ -445,8 +445,8 @@ TEST(CatalogueSave, AfterDeleteOnlyTheKeptRecordsTheirDatesAndAuthorsAreWritten)
     add(c, "ADAMS", "GONE TOO", "", 0x2021);
     for (int i = 1; i <= recordCount(c.books); ++i)
         if (c.books.records[i].title.rfind("GONE", 0) == 0) {
-            setFlag(c.books.records[i].flags, deleted, true);
-            setFlag(c.books.records[i].flags, shown, false);
+            setFlag(c.books.records[i].flags, DeletedFlag, true);
+            setFlag(c.books.records[i].flags, ShownFlag, false);
         }
     const std::vector<std::string> kept = books(c, true);
     c.view.currentRecord = 5;  // THREE, by Clark
@@ -491,7 +491,7 @@ TEST(CatalogueSave, AMarkedDeletedRecordTakesItsMarkAlong) {
     add(c, "ADAMS", "OLD");
     add(c, "ADAMS", "KEPT");
     for (int i = 1; i <= recordCount(c.books); ++i) setMarked(c.books, i, true);
-    setFlag(c.books.records[2].flags, deleted, true);  // OLD
+    setFlag(c.books.records[2].flags, DeletedFlag, true);  // OLD
     save(c, dir / "m.pmr");
     EXPECT_EQ(recordCount(c.books), 1);
     EXPECT_EQ(c.books.markedCount, 1);
@@ -504,8 +504,8 @@ TEST(CatalogueSave, AfterFindOrListAllExactlyTheUndeletedRecordsAreWritten) {
     for (int i = 0; i < 8; ++i) add(c, "AUTHOR " + std::to_string(i % 3), "TITLE " + std::to_string(i), "", 0);
     // Every combination of shown and deleted, as Find and List All leave them.
     for (int i = 1; i <= 8; ++i) {
-        setFlag(c.books.records[i].flags, shown, i % 2 == 0);
-        setFlag(c.books.records[i].flags, deleted, i % 4 >= 2);
+        setFlag(c.books.records[i].flags, ShownFlag, i % 2 == 0);
+        setFlag(c.books.records[i].flags, DeletedFlag, i % 4 >= 2);
     }
     c.view.mode = ViewMode::Found;
     rebuildView(c);
@@ -517,8 +517,8 @@ TEST(CatalogueSave, AfterFindOrListAllExactlyTheUndeletedRecordsAreWritten) {
     Catalogue back = load(dir / "f.pmr");
     EXPECT_EQ(books(back), kept);
     for (int i = 1; i <= recordCount(back.books); ++i) {
-        EXPECT_TRUE(testFlag(back.books.records[i].flags, shown));
-        EXPECT_FALSE(testFlag(back.books.records[i].flags, deleted));
+        EXPECT_TRUE(testFlag(back.books.records[i].flags, ShownFlag));
+        EXPECT_FALSE(testFlag(back.books.records[i].flags, DeletedFlag));
     }
     EXPECT_TRUE(invariantBreaks(back).empty());
     EXPECT_EQ(books(c), kept);  // memory holds what was written
@@ -529,7 +529,7 @@ TEST(CatalogueSave, AShorterCatalogueOverALongerFileLoadsBackExactly) {
     Catalogue c = makeLargeCatalogue(500);
     save(c, dir / "s.pmr");
     for (int i = 1; i <= recordCount(c.books); ++i)
-        if (i % 10 != 0) setFlag(c.books.records[i].flags, deleted, true);
+        if (i % 10 != 0) setFlag(c.books.records[i].flags, DeletedFlag, true);
     save(c, dir / "s.pmr");
     EXPECT_EQ(recordCount(c.books), 50);
     Catalogue back = load(dir / "s.pmr");
@@ -586,7 +586,7 @@ TEST(CatalogueSave, ALongTextInADeletedRecordIsNoObstacle) {
     add(c, "AUTHOR", "TITLE");
     add(c, "OTHER", "LONG");
     c.books.records[2].title = std::string(400, 'L');
-    setFlag(c.books.records[2].flags, deleted, true);
+    setFlag(c.books.records[2].flags, DeletedFlag, true);
     save(c, dir / "l.pmr");
     EXPECT_EQ(recordCount(c.books), 1);
 }

@@ -311,7 +311,7 @@ TEST(FileForms, TextsOfEveryScriptRoundTripInTheFormTheyNeedAndDamageIsHandled) 
             const auto date = static_cast<std::uint16_t>(random() % 3 == 0 ? 0 : 0x2000 + random() % 4000);
             insertRecord(c, "A" + text(longest - 1), text(longest), text(longest), date, random() % 15, random() % 11);
             if (random() % 4 == 0) setMarked(c.books, c.view.currentRecord, true);
-            if (random() % 6 == 0) setFlag(c.books.records[c.view.currentRecord].flags, deleted, true);
+            if (random() % 6 == 0) setFlag(c.books.records[c.view.currentRecord].flags, DeletedFlag, true);
         }
         OpenedFile opened{dir / "forms.pmr", {}};
         c.books.changed = true;

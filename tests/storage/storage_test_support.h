@@ -137,10 +137,10 @@ inline std::vector<std::string> books(const Catalogue& c, bool skipDeleted = fal
     std::vector<std::string> lines;
     for (int i = 1; i <= recordCount(c.books); ++i) {
         const BookRecord& r = c.books.records[i];
-        if (skipDeleted && testFlag(r.flags, deleted)) continue;
+        if (skipDeleted && testFlag(r.flags, DeletedFlag)) continue;
         lines.push_back(authorOf(c.books, i) + "|" + r.title + "|" + r.disposition + "|" + std::to_string(readDateOf(c.books, i)) +
                         "|" + std::to_string(r.category) + "|" + std::to_string(r.review) + "|" +
-                        std::to_string(r.flags & ~(1 << (shown - 1))));
+                        std::to_string(r.flags & ~(1 << (ShownFlag - 1))));
     }
     return lines;
 }

@@ -40,7 +40,7 @@ std::vector<std::string> invariantBreaks(const Catalogue& c, bool ordered) {
             fail("view row " + std::to_string(row) + " names no record");
             continue;
         }
-        if (!testFlag(c.books.records[record].flags, shown)) fail("view row " + std::to_string(row) + " is not shown");
+        if (!testFlag(c.books.records[record].flags, ShownFlag)) fail("view row " + std::to_string(row) + " is not shown");
         if (!viewed.insert(record).second) fail("record " + std::to_string(record) + " twice in the view");
     }
     return breaks;

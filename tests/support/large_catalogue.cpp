@@ -75,7 +75,7 @@ Catalogue makeLargeCatalogue(int size, unsigned seed) {
         record.review = static_cast<std::uint8_t>(i % 11);
         record.disposition = i % 3 == 0 ? "LENT TO A FRIEND" : "";
         record.flags = 0;
-        setFlag(record.flags, shown, true);
+        setFlag(record.flags, ShownFlag, true);
         if (i % 7 == 0) setMarked(catalogue.books, i, true);
     }
     // Authors no record drew are dropped, keeping every author in use.
