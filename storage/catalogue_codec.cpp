@@ -50,11 +50,6 @@ private:
     std::size_t position_ = 0;
 };
 
-// A catalogue text as the file holds it, in Windows-1252. A letter
-// Windows-1252 cannot hold is written as "?" until the file has a form that
-// holds every letter.
-std::string fileText(std::string_view text) { return utf8ToWindows1252(text); }
-
 class Writer {
 public:
     explicit Writer(std::size_t expected) { bytes_.reserve(expected); }
@@ -143,6 +138,54 @@ DecodeResult endedEarly(std::string_view bytes) {
                    " bytes, before the end of the records, authors and read dates it declares");
 }
 
+// Reads the record blocks, the authors and the read dates the counts
+// declare, until the file ends.
+void readTables(Reader& reader, TextReader& texts, int records, int authors, BookTables& read) {
+    read.records.assign(records + 1, BookRecord{});
+    for (int i = 1; i <= records && !reader.endedEarly(); ++i) {
+        BookRecord& record = read.records[i];
+        record.authorIndex = reader.signedWord();
+        record.dateIndex = reader.signedWord();
+        record.category = reader.byte();
+        record.review = reader.byte();
+        record.flags = reader.byte();
+        record.title = texts.next("title", i);
+        record.disposition = texts.next("disposition", i);
+    }
+    read.authors.assign(authors + 1, std::string{});
+    for (int i = 1; i <= authors && !reader.endedEarly(); ++i) read.authors[i] = texts.next(nullptr, i);
+    read.readDates.assign(records + 1, 0);
+    for (int i = 1; i <= records; ++i) read.readDates[i] = reader.word();
+}
+
+// What is wrong with the indices and read dates read, as a sentence
+// fragment; "" when every record names an author and a read date of its own
+// and the dates ascend.
+std::string indexProblem(const BookTables& read) {
+    const int records = recordCount(read), authors = authorCount(read);
+    std::vector<int> dateOwner(records + 1, 0);
+    for (int i = 1; i <= records; ++i) {
+        const BookRecord& record = read.records[i];
+        if (record.authorIndex < 1 || record.authorIndex > authors)
+            return "record " + std::to_string(i) + " names author " + std::to_string(record.authorIndex) +
+                   ", but the file holds " + std::to_string(authors) + " authors";
+        if (record.dateIndex < 1 || record.dateIndex > records)
+            return "record " + std::to_string(i) + " names read date " + std::to_string(record.dateIndex) +
+                   ", but the file holds " + std::to_string(records) + " read dates";
+        int& owner = dateOwner[record.dateIndex];
+        if (owner != 0)
+            return "records " + std::to_string(owner) + " and " + std::to_string(i) + " share read date " +
+                   std::to_string(record.dateIndex);
+        owner = i;
+    }
+    // insertRecord keeps the dates ascending whatever else happens, so any
+    // file of the original layout has them so; code may rely on it.
+    for (int d = 2; d <= records; ++d)
+        if (read.readDates[d - 1] > read.readDates[d])
+            return "its read dates are out of order at entry " + std::to_string(d);
+    return {};
+}
+
 }  // namespace
 
 DecodeResult decodeCatalogue(std::string_view bytes, BookTables& tables) {
@@ -170,52 +213,19 @@ DecodeResult decodeCatalogue(std::string_view bytes, BookTables& tables) {
 
     // A file that ends early is not read on to its end.
     TextReader texts(reader, form);
-    std::vector<BookRecord> recordTable(records + 1);
-    for (int i = 1; i <= records && !reader.endedEarly(); ++i) {
-        BookRecord& record = recordTable[i];
-        record.authorIndex = reader.signedWord();
-        record.dateIndex = reader.signedWord();
-        record.category = reader.byte();
-        record.review = reader.byte();
-        record.flags = reader.byte();
-        record.title = texts.next("title", i);
-        record.disposition = texts.next("disposition", i);
-    }
-    std::vector<std::string> authorTable(authors + 1);
-    for (int i = 1; i <= authors && !reader.endedEarly(); ++i) authorTable[i] = texts.next(nullptr, i);
-    std::vector<std::uint16_t> dateTable(records + 1, 0);
-    for (int i = 1; i <= records; ++i) dateTable[i] = reader.word();
+    BookTables read;
+    readTables(reader, texts, records, authors, read);
 
     // Only the counts may be missing (a file of the magic alone is the empty
     // catalogue); blank authors and "unread" dates made up from missing bytes
     // would otherwise pass for data and be written back by the next save.
     if (reader.endedEarly() && (records > 0 || authors > 0)) return endedEarly(bytes);
     if (!texts.problem().empty()) return damaged(texts.problem());
+    if (const std::string problem = indexProblem(read); !problem.empty()) return damaged(problem);
 
-    std::vector<int> dateOwner(records + 1, 0);
-    for (int i = 1; i <= records; ++i) {
-        const BookRecord& record = recordTable[i];
-        if (record.authorIndex < 1 || record.authorIndex > authors)
-            return damaged("record " + std::to_string(i) + " names author " + std::to_string(record.authorIndex) +
-                           ", but the file holds " + std::to_string(authors) + " authors");
-        if (record.dateIndex < 1 || record.dateIndex > records)
-            return damaged("record " + std::to_string(i) + " names read date " + std::to_string(record.dateIndex) +
-                           ", but the file holds " + std::to_string(records) + " read dates");
-        int& owner = dateOwner[record.dateIndex];
-        if (owner != 0)
-            return damaged("records " + std::to_string(owner) + " and " + std::to_string(i) + " share read date " +
-                           std::to_string(record.dateIndex));
-        owner = i;
-    }
-    // insertRecord keeps the dates ascending whatever else happens, so any
-    // file of the original layout has them so; code may rely on it.
-    for (int d = 2; d <= records; ++d)
-        if (dateTable[d - 1] > dateTable[d])
-            return damaged("its read dates are out of order at entry " + std::to_string(d));
-
-    tables.records = std::move(recordTable);
-    tables.authors = std::move(authorTable);
-    tables.readDates = std::move(dateTable);
+    tables.records = std::move(read.records);
+    tables.authors = std::move(read.authors);
+    tables.readDates = std::move(read.readDates);
     return {DecodeResult::Loaded, {}, form};
 }
 
