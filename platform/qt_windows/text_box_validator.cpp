@@ -1,6 +1,7 @@
 #include "platform/qt_windows/text_box_validator.h"
 
 #include <QStyle>
+#include <algorithm>
 
 namespace platform::qt {
 
@@ -23,9 +24,19 @@ TextBoxValidator::TextBoxValidator(QLineEdit* box, bool scrolls, int maxCharacte
     connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { before = text; });
 }
 
-QValidator::State TextBoxValidator::validate(QString& input, int&) const {
+QValidator::State TextBoxValidator::validate(QString& input, int& pos) const {
     const qsizetype characters = characterCount(input);
-    if (maxCharacters > 0 && characters > maxCharacters && characters > characterCount(before)) return Invalid;
+    const qsizetype allowed = std::max<qsizetype>(maxCharacters, characterCount(before));
+    if (maxCharacters > 0 && characters > allowed) {
+        // What was typed or pasted ends at the cursor: keep as much of its
+        // start as the room left takes, as the other systems' boxes do.
+        qsizetype start = pos;
+        for (qsizetype excess = characters - allowed; excess > 0 && start > 0; --excess)
+            start -= start > 1 && input[start - 1].isLowSurrogate() && input[start - 2].isHighSurrogate() ? 2 : 1;
+        input.remove(start, pos - start);
+        pos = static_cast<int>(start);
+        if (input == before) return Invalid;  // nothing fitted: no change at all
+    }
     if (scrolls) return Acceptable;
     // The line edit keeps a two-pixel margin inside its frame.
     const int frame = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) : 0;

@@ -6,11 +6,11 @@
 namespace platform::qt {
 
 // Judges what the user types or pastes into a text box. Every character is
-// welcome, of any script; the box refuses a change that leaves it more than
-// `maxCharacters` characters (code points; 0 for no limit), and in a box
-// that does not scroll a change that leaves the text wider than the box,
-// unless the text was that long or wide already (so a long text the program
-// put in can still be shortened).
+// welcome, of any script; of what is typed or pasted the box keeps only as
+// many characters as leave it at most `maxCharacters` (code points; 0 for no
+// limit), and in a box that does not scroll it refuses a change that leaves
+// the text wider than the box, unless the text was that long or wide already
+// (so a long text the program put in can still be shortened).
 class TextBoxValidator final : public QValidator {
 public:
     TextBoxValidator(QLineEdit* box, bool scrolls, int maxCharacters);

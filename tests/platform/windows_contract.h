@@ -409,6 +409,11 @@ TYPED_TEST_P(WindowsContract, TextBoxesTakeEveryScriptAndCountCharacters) {
         this->backend.paste(window, 60, emojis);
         this->backend.typeKeys(window, 60, emoji + "\U0001F601");  // the 255th fits, the 256th does not
         EXPECT_EQ(this->windows.text(window, 60), emojis + emoji);
+        // A paste longer than the room left is cut to it.
+        this->windows.setText(window, 60, "");
+        this->backend.paste(window, 60, std::string(250, 'a'));
+        this->backend.paste(window, 60, "\u0416\u0443\u043A \U0001F600\u05E9\u05DC");
+        EXPECT_EQ(this->windows.text(window, 60), std::string(250, 'a') + "\u0416\u0443\u043A \U0001F600");
     });
 }
 
