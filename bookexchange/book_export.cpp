@@ -15,11 +15,29 @@ namespace {
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 // Goodreads' export header of 2026, the 23 columns without "Average Rating".
-constexpr std::array<const char*, 23> GoodreadsHeader = {
-    "Book Id", "Title", "Author", "Author l-f", "Additional Authors", "ISBN", "ISBN13", "My Rating", "Publisher",
-    "Binding", "Number of Pages", "Year Published", "Original Publication Year", "Date Read", "Date Added",
-    "Bookshelves", "Bookshelves with positions", "Exclusive Shelf", "My Review", "Spoiler", "Private Notes",
-    "Read Count", "Owned Copies"};
+constexpr std::array<const char*, 23> GoodreadsHeader = {"Book Id",
+                                                         "Title",
+                                                         "Author",
+                                                         "Author l-f",
+                                                         "Additional Authors",
+                                                         "ISBN",
+                                                         "ISBN13",
+                                                         "My Rating",
+                                                         "Publisher",
+                                                         "Binding",
+                                                         "Number of Pages",
+                                                         "Year Published",
+                                                         "Original Publication Year",
+                                                         "Date Read",
+                                                         "Date Added",
+                                                         "Bookshelves",
+                                                         "Bookshelves with positions",
+                                                         "Exclusive Shelf",
+                                                         "My Review",
+                                                         "Spoiler",
+                                                         "Private Notes",
+                                                         "Read Count",
+                                                         "Owned Copies"};
 
 // A packed date as year, month and day joined by `separator`.
 std::string yearFirst(std::uint16_t packed, char separator) {
@@ -30,8 +48,13 @@ std::string yearFirst(std::uint16_t packed, char separator) {
 
 std::vector<std::string> quorvelsRow(const BookTables& books, int i) {
     const BookRecord& record = books.records[i];
-    return {authorOf(books, i), record.title, yearFirst(readDateOf(books, i), '-'), categoryName(record.category),
-            reviewName(record.review), record.disposition, testFlag(record.flags, MarkedFlag) ? "x" : ""};
+    return {authorOf(books, i),
+            record.title,
+            yearFirst(readDateOf(books, i), '-'),
+            categoryName(record.category),
+            reviewName(record.review),
+            record.disposition,
+            testFlag(record.flags, MarkedFlag) ? "x" : ""};
 }
 
 std::vector<std::string> goodreadsRow(const BookTables& books, int i) {
@@ -49,13 +72,20 @@ std::vector<std::string> goodreadsRow(const BookTables& books, int i) {
             "=\"\"",
             "=\"\"",
             std::to_string(stars),
-            "", "", "", "", "",
+            "",
+            "",
+            "",
+            "",
+            "",
             yearFirst(readDateOf(books, i), '/'),
             "",
             shelves,
             "",
-            didNotFinish ? "did-not-finish" : read ? "read" : "to-read",
-            "", "",
+            didNotFinish ? "did-not-finish"
+            : read       ? "read"
+                         : "to-read",
+            "",
+            "",
             record.disposition,
             read ? "1" : "0",
             "0"};
@@ -84,8 +114,8 @@ std::vector<int> replayOrder(const BookTables& books, std::vector<int> records) 
     };
     for (std::size_t k = 1; k < n; ++k) {
         const int a = records[k - 1], b = records[k];
-        if (compareRecordKeys(authorOf(books, a), books.records[a].title, authorOf(books, b),
-                              books.records[b].title) == 0)
+        if (compareRecordKeys(authorOf(books, a), books.records[a].title, authorOf(books, b), books.records[b].title) ==
+            0)
             mustPrecede(k, k - 1, 0);
         if (readDateOf(books, records[byDate[k - 1]]) == readDateOf(books, records[byDate[k]]))
             mustPrecede(byDate[k], byDate[k - 1], 1);
@@ -123,8 +153,7 @@ ExportSelection booksToExport(const Catalogue& catalogue) {
     for (const int i : allBooks(catalogue.books))
         if (testFlag(catalogue.books.records[i].flags, MarkedFlag)) selection.records.push_back(i);
     selection.onlyMarked = !selection.records.empty();
-    if (!selection.onlyMarked)
-        selection.records.assign(catalogue.view.order.begin() + 1, catalogue.view.order.end());
+    if (!selection.onlyMarked) selection.records.assign(catalogue.view.order.begin() + 1, catalogue.view.order.end());
     return selection;
 }
 

@@ -50,8 +50,8 @@ bool isNameWord(const std::string& word) {
 }
 
 constexpr std::array<std::string_view, 7> Suffixes = {"JR", "JR.", "SR", "SR.", "II", "III", "IV"};
-constexpr std::array<std::string_view, 17> Particles = {"DE", "DA", "DI", "DU", "DEL", "DELLA", "DES", "DEN", "DER",
-                                                         "LA", "LE", "VAN", "VON", "TEN", "TER", "DOS", "ST."};
+constexpr std::array<std::string_view, 17> Particles = {"DE", "DA", "DI",  "DU",  "DEL", "DELLA", "DES", "DEN", "DER",
+                                                        "LA", "LE", "VAN", "VON", "TEN", "TER",   "DOS", "ST."};
 
 template <std::size_t N>
 bool isOneOf(const std::string& word, const std::array<std::string_view, N>& list) {
@@ -129,8 +129,10 @@ FileReadDate fileReadDate(std::string_view text, int currentYear) {
 
     std::vector<std::string> fields(1);
     for (const char ch : date) {
-        if (ch == '-' || ch == '/') fields.emplace_back();
-        else fields.back() += ch;
+        if (ch == '-' || ch == '/')
+            fields.emplace_back();
+        else
+            fields.back() += ch;
     }
     std::string typed = date;
     if (fields.size() == 3 && fields[0].size() == 4 && allDigits(fields[0]) && allDigits(fields[1]) &&
@@ -173,7 +175,8 @@ std::vector<std::string> listEntries(std::string_view list) {
     std::size_t start = 0;
     for (;;) {
         const auto comma = list.find(',', start);
-        std::string entry = trimmed(list.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        std::string entry =
+            trimmed(list.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
         if (!entry.empty()) entries.push_back(std::move(entry));
         if (comma == std::string_view::npos) return entries;
         start = comma + 1;

@@ -24,9 +24,9 @@ std::string firstNameFirst(std::string_view name);
 // A read date of a file: yyyy/mm/dd, yyyy-mm-dd, either in brackets, or the
 // record dialog's month-day-year.
 struct FileReadDate {
-    bool present = false;       // the field holds a date at all
-    std::uint16_t packed = 0;   // non-zero when it is a legal read date by the record dialog's rules
-    std::string shown;          // the date as yyyy-mm-dd when it has that shape, else as it stands
+    bool present = false;      // the field holds a date at all
+    std::uint16_t packed = 0;  // non-zero when it is a legal read date by the record dialog's rules
+    std::string shown;         // the date as yyyy-mm-dd when it has that shape, else as it stands
 };
 FileReadDate fileReadDate(std::string_view text, int currentYear);
 

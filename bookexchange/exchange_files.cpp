@@ -45,17 +45,17 @@ ExportFileResult exportBooksFile(const platform::SystemPath& path, platform::Fil
     const platform::ReplaceResult written = files.replaceWhole(path, exportBooks(books, records, form));
     ExportFileResult result;
     switch (written.outcome) {
-    case platform::ReplaceResult::Replaced:
-        result.ok = true;
-        break;
-    case platform::ReplaceResult::NotReplaced:
-        result.message = fileLine(path) + "The books could not be exported: " + written.reason + "." + LineEnd +
-                         "Nothing was written; an earlier file of that name is unchanged.";
-        break;
-    case platform::ReplaceResult::ReplacedUnconfirmed:
-        result.message = fileLine(path) + "The books were written, but the system could not confirm that the file is "
-                         "safely on the disk: " + written.reason + ".";
-        break;
+        case platform::ReplaceResult::Replaced: result.ok = true; break;
+        case platform::ReplaceResult::NotReplaced:
+            result.message = fileLine(path) + "The books could not be exported: " + written.reason + "." + LineEnd +
+                             "Nothing was written; an earlier file of that name is unchanged.";
+            break;
+        case platform::ReplaceResult::ReplacedUnconfirmed:
+            result.message = fileLine(path) +
+                             "The books were written, but the system could not confirm that the file is "
+                             "safely on the disk: " +
+                             written.reason + ".";
+            break;
     }
     return result;
 }

@@ -82,10 +82,10 @@ RowOutcome mapRow(const BookColumns& c, const CsvRow& csvRow, const RowReader& r
 
     const ReadStatus status = readStatusOf(row.text(c.status));
     const std::vector<std::string> shelves = shelvesOf(c, row);
-    const bool didNotFinish = status == ReadStatus::DidNotFinish ||
-                              std::any_of(shelves.begin(), shelves.end(), [](const std::string& shelf) {
-                                  return readStatusOf(shelf) == ReadStatus::DidNotFinish;
-                              });
+    const bool didNotFinish =
+        status == ReadStatus::DidNotFinish || std::any_of(shelves.begin(), shelves.end(), [](const std::string& shelf) {
+            return readStatusOf(shelf) == ReadStatus::DidNotFinish;
+        });
 
     // A read date only for a book not shelved as unread; a read book without
     // a legal one comes in unread, and its date, if any, into the disposition.
@@ -146,8 +146,8 @@ ImportPlanResult planImport(std::string_view fileBytes, const BookTables& books,
     std::set<std::string> inCatalogue;
     for (int i = 1; i <= recordCount(books); ++i)
         if (!testFlag(books.records[i].flags, DeletedFlag))
-            inCatalogue.insert(bookKey(authorOf(books, i), books.records[i].title, readDateOf(books, i),
-                                       books.upperCase));
+            inCatalogue.insert(
+                bookKey(authorOf(books, i), books.records[i].title, readDateOf(books, i), books.upperCase));
     std::set<std::string> inFile;
 
     ImportPlan& plan = result.plan;
@@ -177,9 +177,11 @@ ImportPlanResult planImport(std::string_view fileBytes, const BookTables& books,
 
 std::string importSummary(const ImportPlan& plan) {
     const int found = static_cast<int>(plan.books.size()) + plan.alreadyInCatalogue + plan.repeatedInFile;
-    std::string text = counted(found, "book", "books") + " found: " +
-                       std::to_string(static_cast<int>(plan.books.size()) - plan.withoutUsableDate) + " to add";
-    if (plan.alreadyInCatalogue > 0) text += ", " + std::to_string(plan.alreadyInCatalogue) + " already in the catalogue";
+    std::string text = counted(found, "book", "books") +
+                       " found: " + std::to_string(static_cast<int>(plan.books.size()) - plan.withoutUsableDate) +
+                       " to add";
+    if (plan.alreadyInCatalogue > 0)
+        text += ", " + std::to_string(plan.alreadyInCatalogue) + " already in the catalogue";
     if (plan.repeatedInFile > 0) text += ", " + std::to_string(plan.repeatedInFile) + " repeated in the file";
     if (plan.withoutUsableDate > 0)
         text += ", " + std::to_string(plan.withoutUsableDate) + " without a usable date (imported as unread)";
@@ -193,7 +195,8 @@ std::string importSummary(const ImportPlan& plan) {
         for (std::size_t i = 0; i < plan.notImportable.size() && i < Named; ++i)
             text += (i > 0 ? ", line " : "line ") + std::to_string(plan.notImportable[i].line) + " (" +
                     plan.notImportable[i].reason + ")";
-        if (plan.notImportable.size() > Named) text += " and " + std::to_string(plan.notImportable.size() - Named) + " more";
+        if (plan.notImportable.size() > Named)
+            text += " and " + std::to_string(plan.notImportable.size() - Named) + " more";
     }
     return text + ".";
 }

@@ -28,19 +28,19 @@ struct RefusedRow {
 
 struct ImportPlan {
     BookFormat format = BookFormat::Other;
-    std::vector<ImportBook> books;      // to add, in the file's order
-    int alreadyInCatalogue = 0;         // rows that repeat a book of the catalogue
-    int repeatedInFile = 0;             // rows that repeat an earlier row
-    int withoutUsableDate = 0;          // among `books`: read, but imported as unread
-    int textsCut = 0;                   // among `books`: with a text cut to 255 characters
+    std::vector<ImportBook> books;  // to add, in the file's order
+    int alreadyInCatalogue = 0;     // rows that repeat a book of the catalogue
+    int repeatedInFile = 0;         // rows that repeat an earlier row
+    int withoutUsableDate = 0;      // among `books`: read, but imported as unread
+    int textsCut = 0;               // among `books`: with a text cut to 255 characters
     std::vector<RefusedRow> notImportable;
 };
 
 struct ImportPlanResult {
     bool ok = false;
     ImportPlan plan;
-    int errorLine = 0;     // 0 when the problem is not on one line
-    std::string problem;   // when not ok: what is wrong, as a sentence fragment
+    int errorLine = 0;    // 0 when the problem is not on one line
+    std::string problem;  // when not ok: what is wrong, as a sentence fragment
 };
 
 // Reads a file's bytes and plans their import into `books`. The file is

@@ -16,7 +16,7 @@ namespace {
 // texts that Windows-1252 holds keep the order of their bytes. A byte that
 // is not well-formed UTF-8 ranks above every character, by its value.
 class RankReader {
-public:
+  public:
     RankReader(std::string_view first, std::string_view second = {}, std::string_view third = {})
         : parts_{first, second, third} {}
 
@@ -39,7 +39,7 @@ public:
         return windowsByte ? *windowsByte : 256u + *character;
     }
 
-private:
+  private:
     std::string_view parts_[3];
     int part_ = 0;
     std::size_t position_ = 0;

@@ -14,7 +14,7 @@ struct NamedCount {
 // The picture of a catalogue's reading. Deleted records are left out of
 // every figure; a book is read when it has a read date.
 struct ReadingFigures {
-    int held = 0;    // books in the catalogue
+    int held = 0;  // books in the catalogue
     int read = 0;
     int unread = 0;
     int marked = 0;

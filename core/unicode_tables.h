@@ -10,8 +10,21 @@
 // characters (emoji) are told apart, since clusters join them across a
 // zero-width joiner.
 enum class GraphemeBreak : std::uint8_t {
-    Other, CR, LF, Control, Extend, ZWJ, RegionalIndicator, Prepend, SpacingMark,
-    L, V, T, LV, LVT, ExtendedPictographic
+    Other,
+    CR,
+    LF,
+    Control,
+    Extend,
+    ZWJ,
+    RegionalIndicator,
+    Prepend,
+    SpacingMark,
+    L,
+    V,
+    T,
+    LV,
+    LVT,
+    ExtendedPictographic
 };
 
 struct GraphemeBreakRange {

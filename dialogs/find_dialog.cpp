@@ -39,7 +39,8 @@ void search(FindDialog& dialog) {
     catalogue.view.mode = ViewMode::Found;
     if (hasNoCondition(criteria)) return;
     if (!runFind(catalogue.books, criteria)) {
-        dialog.messages.messageBox("No matches found", "None Found", platform::Buttons::Ok, platform::Icon::Information);
+        dialog.messages.messageBox("No matches found", "None Found", platform::Buttons::Ok,
+                                   platform::Icon::Information);
         return;
     }
     rebuildView(catalogue);

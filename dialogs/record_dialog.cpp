@@ -45,9 +45,7 @@ struct RecordDialog {
 };
 
 // The record in a row of the view; 0 (no record) for a row the view lacks.
-int recordAtRow(const CatalogueView& view, int row) {
-    return row >= 1 && row <= viewCount(view) ? view.order[row] : 0;
-}
+int recordAtRow(const CatalogueView& view, int row) { return row >= 1 && row <= viewCount(view) ? view.order[row] : 0; }
 
 void updateStepButtons(RecordDialog& dialog) {
     const CatalogueView& view = dialog.context.catalogue.view;
@@ -194,12 +192,14 @@ platform::WindowSpec recordDialogBlueprint(RecordDialogMode mode) {
         blueprint.controls.push_back({ControlKind::TextBox, "", CategoryNameBoxId, 51, 116, 89, 9, nameBox});
         blueprint.controls.push_back({ControlKind::TextBox, "", ReviewNameBoxId, 51, 136, 89, 9, nameBox});
     }
-    blueprint.controls.insert(blueprint.controls.end(), {
-        {ControlKind::GroupBox, "Attributes", -1, 5, 100, 220, 80},
-        {ControlKind::PushButton, textsOf(mode).firstButton, FirstButtonId, 20, 190, 70, 30, firstButton},
-        {ControlKind::PushButton, textsOf(mode).secondButton, SecondButtonId, 100, 190, 70, 30},
-        {ControlKind::PushButton, "&Cancel", CancelButtonId, 180, 190, 70, 30},
-    });
+    blueprint.controls.insert(
+        blueprint.controls.end(),
+        {
+            {ControlKind::GroupBox, "Attributes", -1, 5, 100, 220, 80},
+            {ControlKind::PushButton, textsOf(mode).firstButton, FirstButtonId, 20, 190, 70, 30, firstButton},
+            {ControlKind::PushButton, textsOf(mode).secondButton, SecondButtonId, 100, 190, 70, 30},
+            {ControlKind::PushButton, "&Cancel", CancelButtonId, 180, 190, 70, 30},
+        });
     return blueprint;
 }
 

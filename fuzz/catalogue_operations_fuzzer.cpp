@@ -34,9 +34,11 @@ void saveAndLoad(Catalogue& catalogue) {
     platform::scripted::MemoryFiles files;
     OpenedFile file{platform::SystemPath::fromSystem("/catalogue.pmr"), {}};
     catalogue.books.changed = true;
-    if (saveCatalogue(catalogue, file, files).result != SaveOutcome::Saved) return;  // refused (a text over 255 characters): nothing written
+    if (saveCatalogue(catalogue, file, files).result != SaveOutcome::Saved)
+        return;  // refused (a text over 255 characters): nothing written
     Catalogue loaded;
-    if (!loadCatalogue(loaded, file, files).loaded || tablesOf(loaded.books) != tablesOf(catalogue.books) || loaded.books.changed) {
+    if (!loadCatalogue(loaded, file, files).loaded || tablesOf(loaded.books) != tablesOf(catalogue.books) ||
+        loaded.books.changed) {
         std::fprintf(stderr, "a saved catalogue did not load back as it was\n");
         std::abort();
     }
@@ -57,11 +59,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 insertRecord(catalogue, author, title, input.catalogueText(), date, input.byte(), input.byte());
                 break;
             }
-            case 1: toggleLetterCase(catalogue.books); rebuildView(catalogue); break;
-            case 2: catalogue.view.mode = static_cast<ViewMode>(input.byte() % 4); rebuildView(catalogue); break;
-            case 3: catalogue.view.sortByDate = !catalogue.view.sortByDate; rebuildView(catalogue); break;
+            case 1:
+                toggleLetterCase(catalogue.books);
+                rebuildView(catalogue);
+                break;
+            case 2:
+                catalogue.view.mode = static_cast<ViewMode>(input.byte() % 4);
+                rebuildView(catalogue);
+                break;
+            case 3:
+                catalogue.view.sortByDate = !catalogue.view.sortByDate;
+                rebuildView(catalogue);
+                break;
             case 4: {
-                const FindCriteria criteria = makeFindCriteria(input.text(), input.text(), input.text(), input.byte() % 16 - 1);
+                const FindCriteria criteria =
+                    makeFindCriteria(input.text(), input.text(), input.text(), input.byte() % 16 - 1);
                 if (!hasNoCondition(criteria)) runFind(catalogue.books, criteria);
                 rebuildView(catalogue);
                 break;

@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string again = "\xEF\xBB\xBF";
     for (const auto& fields : recordsOf(read.table)) appendCsvRecord(again, fields, read.table.delimiter);
     const CsvReadResult reread = readCsv(again);
-    if (reread.table.delimiter == read.table.delimiter && (!reread.ok || recordsOf(reread.table) != recordsOf(read.table)))
+    if (reread.table.delimiter == read.table.delimiter &&
+        (!reread.ok || recordsOf(reread.table) != recordsOf(read.table)))
         std::abort();
 
     Catalogue catalogue;

@@ -33,8 +33,9 @@ struct FuzzInput {
     // One character as a user types it, in UTF-8: ASCII, a Latin letter with
     // an accent, another script, a combining accent or an emoji.
     std::string letter() {
-        static constexpr const char* letters[] = {"a", "e", "m", "s", "z", "A", "M", "Z", " ", "0", "'", ",",
-                                                  "\u00C9", "\u00E9", "\u00F6", "\u0142", "\u0416", "\u03BB",
+        static constexpr const char* letters[] = {"a",      "e",      "m",      "s",          "z",         "A",
+                                                  "M",      "Z",      " ",      "0",          "'",         ",",
+                                                  "\u00C9", "\u00E9", "\u00F6", "\u0142",     "\u0416",    "\u03BB",
                                                   "\u65E5", "\u05E9", "\u0301", "\U0001F600", "\U0001F3FD"};
         return letters[below(static_cast<int>(std::size(letters)))];
     }

@@ -101,12 +101,12 @@ std::optional<int> runCommandLine(const std::vector<std::string>& arguments, pla
     if (command == "--help" && count == 1) return out << Usage, 0;
     if (command == "--version" && count == 1) return out << "quorvels " << QUORVELS_VERSION << "\n", 0;
     if (command == "--import" && count == 3)
-        return importBooks(platform::SystemPath::fromSystem(arguments[1]), platform::SystemPath::fromSystem(arguments[2]),
-                           files, clock, out, err);
+        return importBooks(platform::SystemPath::fromSystem(arguments[1]),
+                           platform::SystemPath::fromSystem(arguments[2]), files, clock, out, err);
     if (command == "--export" && (count == 3 || (count == 4 && arguments[3] == "--goodreads")))
-        return exportBooks(platform::SystemPath::fromSystem(arguments[1]), platform::SystemPath::fromSystem(arguments[2]),
-                           count == 4 ? ExportForm::Goodreads : ExportForm::Quorvels,
-                           files, out, err);
+        return exportBooks(platform::SystemPath::fromSystem(arguments[1]),
+                           platform::SystemPath::fromSystem(arguments[2]),
+                           count == 4 ? ExportForm::Goodreads : ExportForm::Quorvels, files, out, err);
     return refuse(arguments, err);
 }
 

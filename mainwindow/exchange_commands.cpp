@@ -31,13 +31,15 @@ void importBooksFromFile(MainWindow& main) {
 
     const std::string summary = importSummary(planned.plan);
     if (planned.plan.books.empty())
-        return tell(main, summary + "\r\nNothing is added; the catalogue is unchanged.", ImportCaption, Icon::Information);
+        return tell(main, summary + "\r\nNothing is added; the catalogue is unchanged.", ImportCaption,
+                    Icon::Information);
     if (!userSaysYes(main, summary + "\r\n\r\nAdd them to the catalogue?", ImportCaption, Icon::Question)) return;
 
     listAllBooks(main);
     const ImportOutcome outcome = applyImport(main.catalogue, planned.plan);
     setStatus(main, StatusField::File, "");
-    if (outcome.stop != InsertResult::Inserted) tell(main, importOutcomeText(outcome), ImportCaption, Icon::Exclamation);
+    if (outcome.stop != InsertResult::Inserted)
+        tell(main, importOutcomeText(outcome), ImportCaption, Icon::Exclamation);
 }
 
 void exportBooksToFile(MainWindow& main) {

@@ -27,8 +27,7 @@ constexpr std::size_t OldFormType = 1;
 std::optional<platform::SaveChoice> askFileToSaveAs(MainWindow& main) {
     if (main.fileDialogs == nullptr) return std::nullopt;
     return main.fileDialogs->askFileAndTypeToSave(catalogueFileRequest(
-        main, "Save File", {{"Quorvels catalogue", "*.pmr"}, {"Quorvels 2.00 catalogue", "*.pmr"}},
-        main.file.path));
+        main, "Save File", {{"Quorvels catalogue", "*.pmr"}, {"Quorvels 2.00 catalogue", "*.pmr"}}, main.file.path));
 }
 
 // Before Open replaces a changed catalogue: Yes saves it (through Save As

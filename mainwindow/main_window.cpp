@@ -208,7 +208,8 @@ void handleMainWindowMessage(MainWindow& main, platform::WindowHandle window, co
 }
 
 void runMainWindow(MainWindow& main) {
-    main.windows.runWindow(mainWindowSpec(), {}, [&main](platform::WindowHandle window, const platform::Message& message) {
-        handleMainWindowMessage(main, window, message);
-    });
+    main.windows.runWindow(mainWindowSpec(), {},
+                           [&main](platform::WindowHandle window, const platform::Message& message) {
+                               handleMainWindowMessage(main, window, message);
+                           });
 }

@@ -65,8 +65,9 @@ bool deleteBooks(MainWindow& main) {
     // view does not show are neither counted nor deleted.
     const int markedRows = markedRowsOfView(catalogue);
     if (markedRows == 0 && !hasCurrentRow) return false;
-    const std::string question = markedRows == 0 ? "Delete this record now?"
-                                                 : std::to_string(markedRows) + " records marked ...\r\nDelete them all now?";
+    const std::string question = markedRows == 0
+                                     ? "Delete this record now?"
+                                     : std::to_string(markedRows) + " records marked ...\r\nDelete them all now?";
     if (!userSaysYes(main, question)) return false;
 
     if (markedRows == 0) setMarked(catalogue.books, catalogue.view.order[catalogue.view.selectedRow], true);

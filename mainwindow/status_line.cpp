@@ -16,7 +16,8 @@ std::string fileDisplay(const platform::SystemPath& fileName, const platform::Sy
     // Both folders end in a separator, which may be either of the system's.
     const std::string folder = platform::folderOf(fileName).systemBytes();
     const std::string start = platform::withFinalSeparator(startDirectory).systemBytes();
-    if (!startDirectory.empty() && folder.size() == start.size() && folder.compare(0, folder.size() - 1, start, 0, start.size() - 1) == 0)
+    if (!startDirectory.empty() && folder.size() == start.size() &&
+        folder.compare(0, folder.size() - 1, start, 0, start.size() - 1) == 0)
         return platform::shownPath(platform::fileNameOf(fileName));
     return platform::shownPath(fileName);
 }

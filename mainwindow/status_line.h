@@ -10,7 +10,7 @@ struct MainWindow;
 // The texts of the status line. Numbers take the decimal form: their digits
 // after one blank, or after "-" when negative.
 std::string decimalForm(int number);
-std::string markedCountText(int markedCount);  // " 3 marked"; "" for none
+std::string markedCountText(int markedCount);     // " 3 marked"; "" for none
 std::string positionText(int row, int rowCount);  // " 3 of  120"
 // The bare file name when the file lies in startDirectory itself, else the
 // whole path, as a text shows it (platform::shownPath); "" without

@@ -16,7 +16,7 @@ namespace platform {
 // unnoticed: fromSystem and systemBytes name each crossing, and shownPath
 // makes a text of it to show.
 class SystemPath {
-public:
+  public:
     SystemPath() = default;
 
     // The path the system names by these bytes.
@@ -35,7 +35,7 @@ public:
     friend bool operator==(const SystemPath&, const SystemPath&) = default;
     friend std::strong_ordering operator<=>(const SystemPath&, const SystemPath&) = default;
 
-private:
+  private:
     std::string bytes;
 };
 

@@ -124,7 +124,7 @@ struct Windows {
     // it into view) or takes it out; other rows keep their state.
     virtual void setListRowSelected(WindowHandle window, int id, int row, bool selected) = 0;
     virtual std::vector<int> selectedListRows(WindowHandle window, int id) const = 0;  // ascending
-    virtual int listCaretRow(WindowHandle window, int id) const = 0;  // -1 when the list is empty
+    virtual int listCaretRow(WindowHandle window, int id) const = 0;                   // -1 when the list is empty
     virtual int listTopRow(WindowHandle window, int id) const = 0;
     virtual void setListTopRow(WindowHandle window, int id, int row) = 0;
     // Off while many rows change, so the list is drawn once afterwards.

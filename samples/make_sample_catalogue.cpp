@@ -14,9 +14,33 @@
 namespace {
 
 // Category and review codes, as the record dialog's lists number them.
-enum Category : std::uint8_t { Spy = 1, Mystery, Inspirational, Romance, Historical, Adventure, Suspense, Tragedy,
-                               Comedy, Western, Fantasy, Detective, Horror };
-enum Review : std::uint8_t { NotReviewed = 0, CouldNotFinish, Terrible, Bad, Fair, Ok, Good, VeryGood, Excellent, Great };
+enum Category : std::uint8_t {
+    Spy = 1,
+    Mystery,
+    Inspirational,
+    Romance,
+    Historical,
+    Adventure,
+    Suspense,
+    Tragedy,
+    Comedy,
+    Western,
+    Fantasy,
+    Detective,
+    Horror
+};
+enum Review : std::uint8_t {
+    NotReviewed = 0,
+    CouldNotFinish,
+    Terrible,
+    Bad,
+    Fair,
+    Ok,
+    Good,
+    VeryGood,
+    Excellent,
+    Great
+};
 
 struct Book {
     const char* author;  // UTF-8, as every catalogue text
@@ -49,7 +73,8 @@ const Book books[] = {
     {"Brontë, Charlotte", "Jane Eyre", "11-11-1991", Romance, Excellent, "Lent to Margaret"},
     {"Mitchell, Margaret", "Gone with the Wind", "07-19-1988", Historical, VeryGood, "Given away"},
     {"Tolstoy, Leo", "War and Peace", "", Historical, NotReviewed, "Started twice"},
-    {"García Márquez, Gabriel", "One Hundred Years of Solitude", "06-06-2006", Historical, Excellent, "Kept on the shelf"},
+    {"García Márquez, Gabriel", "One Hundred Years of Solitude", "06-06-2006", Historical, Excellent,
+     "Kept on the shelf"},
     {"Dumas, Alexandre", "The Count of Monte Cristo", "09-14-1999", Adventure, Great, "Kept on the shelf"},
     {"Dumas, Alexandre", "The Three Musketeers", "10-02-2000", Adventure, VeryGood, "Kept on the shelf"},
     {"Stevenson, Robert Louis", "Treasure Island", "05-27-1983", Adventure, Good, "Given to the school fair"},

@@ -17,7 +17,7 @@ namespace {
 // than it asks for fills the rest with zero bytes and does not fail; the
 // position still moves on, so the caller can tell that the file ended early.
 class Reader {
-public:
+  public:
     explicit Reader(std::string_view bytes) : bytes_(bytes) {}
 
     void read(char* out, std::size_t n) {
@@ -45,13 +45,13 @@ public:
     void skip(std::size_t n) { position_ += n; }
     bool endedEarly() const { return position_ > bytes_.size(); }
 
-private:
+  private:
     std::string_view bytes_;
     std::size_t position_ = 0;
 };
 
 class Writer {
-public:
+  public:
     explicit Writer(std::size_t expected) { bytes_.reserve(expected); }
     void byte(std::uint8_t value) { bytes_.push_back(static_cast<char>(value)); }
     void word(std::uint16_t value) {
@@ -72,7 +72,7 @@ public:
     void raw(std::string_view text) { bytes_ += text; }
     std::string take() { return std::move(bytes_); }
 
-private:
+  private:
     std::string bytes_;
 };
 
@@ -82,7 +82,7 @@ DecodeResult damaged(std::string problem) { return {DecodeResult::Damaged, std::
 // cannot hold: a length beyond any text, bytes that are not well-formed
 // UTF-8, more than MaxTextCharacters characters. Old-form texts are any bytes.
 class TextReader {
-public:
+  public:
     TextReader(Reader& reader, FileForm form) : reader_(reader), form_(form) {}
 
     // The next text: the `field` of record `number`, or author `number` when
@@ -105,7 +105,7 @@ public:
     // The first text that cannot be, as a sentence fragment; "" when none.
     const std::string& problem() const { return problem_; }
 
-private:
+  private:
     void note(const char* field, int number, const std::string& what) {
         if (!problem_.empty()) return;
         problem_ = (field == nullptr ? "author " + std::to_string(number)
@@ -198,10 +198,8 @@ DecodeResult decodeCatalogue(std::string_view bytes, BookTables& tables) {
 
     const int records = reader.signedWord();
     const int authors = reader.signedWord();
-    if (records < 0 || records > MaxRecords)
-        return damaged("it declares " + std::to_string(records) + " records");
-    if (authors < 0 || authors > MaxAuthors)
-        return damaged("it declares " + std::to_string(authors) + " authors");
+    if (records < 0 || records > MaxRecords) return damaged("it declares " + std::to_string(records) + " records");
+    if (authors < 0 || authors > MaxAuthors) return damaged("it declares " + std::to_string(authors) + " authors");
 
     // Every record takes at least its block, two text lengths and a read
     // date, every author one text length; a file too short for its counts is
@@ -237,8 +235,7 @@ PurgePlan planPurge(const BookTables& books) {
         plan.problem = std::move(problem);
         return plan;
     };
-    if (books.readDates.size() != books.records.size())
-        return refuse("its read-date table does not match its records");
+    if (books.readDates.size() != books.records.size()) return refuse("its read-date table does not match its records");
 
     plan.newRecordNumber.assign(records + 1, 0);
     plan.newAuthorIndex.assign(authors + 1, 0);
@@ -248,9 +245,11 @@ PurgePlan planPurge(const BookTables& books) {
     for (int i = 1; i <= records; ++i) {
         const BookRecord& record = books.records[i];
         if (testFlag(record.flags, DeletedFlag)) continue;
-        if (record.authorIndex < 1 || record.authorIndex > authors || record.dateIndex < 1 || record.dateIndex > records)
+        if (record.authorIndex < 1 || record.authorIndex > authors || record.dateIndex < 1 ||
+            record.dateIndex > records)
             return refuse("record " + std::to_string(i) + " points outside the author or read-date table");
-        if (dateUsed[record.dateIndex]) return refuse("two records share read date " + std::to_string(record.dateIndex));
+        if (dateUsed[record.dateIndex])
+            return refuse("two records share read date " + std::to_string(record.dateIndex));
         const std::string& author = books.authors[record.authorIndex];
         for (const std::string* text : {&author, &record.title, &record.disposition}) {
             const std::string flaw = textFlaw(*text);

@@ -31,13 +31,13 @@ inline constexpr std::size_t MaxNewFormTextBytes = 4 * MaxTextCharacters;
 // a read date, MaxAuthors full author texts. Bytes after it can only be
 // trailing bytes, which are ignored.
 inline constexpr std::size_t MaxCatalogueFileBytes =
-    13 + 4 + static_cast<std::size_t>(MaxRecords) * (7 + 2 * (2 + MaxNewFormTextBytes) + 2)
-    + static_cast<std::size_t>(MaxAuthors) * (2 + MaxNewFormTextBytes);
+    13 + 4 + static_cast<std::size_t>(MaxRecords) * (7 + 2 * (2 + MaxNewFormTextBytes) + 2) +
+    static_cast<std::size_t>(MaxAuthors) * (2 + MaxNewFormTextBytes);
 
 struct DecodeResult {
     enum Status { Loaded, WrongMagic, Damaged };
     Status status = Loaded;
-    std::string problem;  // for Damaged: what is wrong, as a sentence fragment
+    std::string problem;            // for Damaged: what is wrong, as a sentence fragment
     FileForm form = FileForm::Old;  // for Loaded: the form the file has
 };
 
@@ -56,13 +56,13 @@ DecodeResult decodeCatalogue(std::string_view bytes, BookTables& tables);
 
 // Which entries a save keeps, and their new numbers.
 struct PurgePlan {
-    std::vector<int> keptRecords;              // old record numbers, in order
+    std::vector<int> keptRecords;      // old record numbers, in order
     std::vector<int> newRecordNumber;  // by old record number; 0 = dropped
     std::vector<int> newAuthorIndex;   // by old author index; 0 = dropped
     std::vector<int> newDateIndex;     // by old date index; 0 = dropped
-    int authorCount = 0;                        // authors kept
-    FileForm form = FileForm::Old;              // Old when Windows-1252 holds every text kept
-    std::string problem;                        // non-empty: the catalogue cannot be written
+    int authorCount = 0;               // authors kept
+    FileForm form = FileForm::Old;     // Old when Windows-1252 holds every text kept
+    std::string problem;               // non-empty: the catalogue cannot be written
 };
 
 // Plans the purge a save makes (deleted records, their read dates and unused

@@ -139,8 +139,7 @@ std::optional<FileProblem> createEmptyCatalogueFile(const platform::SystemPath& 
     platform::FileInfo info;
     const int error = files.status(path, true, info);
     if (error == 0 && (!info.isRegular || info.size > 0)) return std::nullopt;  // there is something: loading judges it
-    if (error != 0 && error != ENOENT)
-        return FileProblem{FileProblem::NotCreated, path, {}, std::strerror(error), {}};
+    if (error != 0 && error != ENOENT) return FileProblem{FileProblem::NotCreated, path, {}, std::strerror(error), {}};
     const platform::ReplaceResult written = files.replaceWhole(path, FileMagic);
     if (written.outcome != platform::ReplaceResult::NotReplaced) return std::nullopt;
     return problemOf(written, FileProblem::NotCreated, path);

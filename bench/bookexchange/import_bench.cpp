@@ -20,8 +20,14 @@ void importBooks(benchmark::State& state, ExportForm form) {
         benchmark::DoNotOptimize(outcome.added);
     }
 }
-BENCHMARK_CAPTURE(importBooks, ours, ExportForm::Quorvels)->Name("importCsv")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(importBooks, goodreads, ExportForm::Goodreads)->Name("importGoodreadsCsv")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(importBooks, ours, ExportForm::Quorvels)
+    ->Name("importCsv")
+    ->Apply(atCatalogueSizes)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(importBooks, goodreads, ExportForm::Goodreads)
+    ->Name("importGoodreadsCsv")
+    ->Apply(atCatalogueSizes)
+    ->Unit(benchmark::kMillisecond);
 
 void exportBooksOf(benchmark::State& state) {
     const Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));

@@ -33,7 +33,7 @@ QFont printFont(int characterHeight) {
 }
 
 class QtPrintSurface final : public PrintSurface {
-public:
+  public:
     explicit QtPrintSurface(const QPrinterInfo& info) : printer(info, QPrinter::HighResolution) {
         printer.setResolution(PrinterDotsPerInch);
     }
@@ -95,7 +95,7 @@ public:
         painter->drawText(QPoint(x, y + painter->fontMetrics().ascent()), toQString(text));
     }
 
-private:
+  private:
     QRect printableArea() const { return printer.pageLayout().paintRectPixels(printer.resolution()); }
     QFontMetrics metricsOf(int characterHeight) const { return QFontMetrics(printFont(characterHeight), &printer); }
 

@@ -111,7 +111,8 @@ void QtWindows::selectText(WindowHandle window, int id, int start, int end) {
     // Positions count bytes of the UTF-8 text; the box counts UTF-16 units.
     const std::string text = fromQt(box->text());
     const auto unitAt = [&](int byte) {
-        return static_cast<int>(utf16Length(std::string_view(text).substr(0, static_cast<std::size_t>(std::max(0, byte)))));
+        return static_cast<int>(
+            utf16Length(std::string_view(text).substr(0, static_cast<std::size_t>(std::max(0, byte)))));
     };
     const int from = unitAt(start);
     box->setSelection(from, std::max(0, unitAt(end) - from));

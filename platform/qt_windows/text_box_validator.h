@@ -12,7 +12,7 @@ namespace platform::qt {
 // the text wider than the box, unless the text was that long or wide already
 // (so a long text the program put in can still be shortened).
 class TextBoxValidator final : public QValidator {
-public:
+  public:
     TextBoxValidator(QLineEdit* box, bool scrolls, int maxCharacters);
 
     State validate(QString& input, int& pos) const override;
@@ -20,7 +20,7 @@ public:
     // The text cut to the box's most characters, for a text the program puts in.
     QString fitted(const QString& text) const;
 
-private:
+  private:
     QLineEdit* box;
     bool scrolls;
     int maxCharacters;

@@ -47,7 +47,8 @@ void requireText(const ScriptedWindow& window, const ScriptedControl& target, bo
         fail(describe(window, id) + (path ? " holds no path" : " holds a path, not a text"));
 }
 
-void requireKind(const ScriptedWindow& window, const ScriptedControl& control, std::initializer_list<ControlKind> kinds) {
+void requireKind(const ScriptedWindow& window, const ScriptedControl& control,
+                 std::initializer_list<ControlKind> kinds) {
     if (std::find(kinds.begin(), kinds.end(), control.blueprint.kind) == kinds.end())
         fail(describe(window, control.blueprint.id) + " is not of a kind this operation applies to");
 }
@@ -226,7 +227,8 @@ void ScriptedWindows::setFocus(WindowHandle handle, int id) {
 }
 
 void ScriptedWindows::setDefaultButton(WindowHandle handle, int id, bool isDefault) {
-    if (ScriptedControl* button = addressed(*this, handle, id, {ControlKind::PushButton})) button->defaultLook = isDefault;
+    if (ScriptedControl* button = addressed(*this, handle, id, {ControlKind::PushButton}))
+        button->defaultLook = isDefault;
 }
 
 void ScriptedWindows::setChecked(WindowHandle handle, int id, bool checked) {
@@ -309,7 +311,8 @@ void ScriptedWindows::setListRedraw(WindowHandle handle, int id, bool redraw) {
 // ---- drop-down lists ----
 
 void ScriptedWindows::addDropDownEntry(WindowHandle handle, int id, const std::string& text) {
-    if (ScriptedControl* list = addressed(*this, handle, id, {ControlKind::DropDownList})) list->entries.push_back(text);
+    if (ScriptedControl* list = addressed(*this, handle, id, {ControlKind::DropDownList}))
+        list->entries.push_back(text);
 }
 
 void ScriptedWindows::selectDropDownEntry(WindowHandle handle, int id, int entry) {
@@ -369,7 +372,8 @@ ScriptedControl& clickableList(ScriptedUser& user, int id, const std::vector<int
     ScriptedControl& list = reachable(user, id);
     requireKind(user.ui.window(user.window), list, {ControlKind::ListBox});
     for (int row : rows)
-        if (!validRow(list, row)) fail("no row " + std::to_string(row) + " in " + describe(user.ui.window(user.window), id));
+        if (!validRow(list, row))
+            fail("no row " + std::to_string(row) + " in " + describe(user.ui.window(user.window), id));
     user.ui.window(user.window).focus = id;
     return list;
 }
@@ -442,8 +446,7 @@ void ScriptedUser::backspace(int id) {
     if (start == box.selectionEnd) {
         if (start == 0) return;
         // Back over one character: its continuation bytes, then its first.
-        while (--start > 0 && (static_cast<unsigned char>(box.text[start]) & 0xC0) == 0x80) {
-        }
+        while (--start > 0 && (static_cast<unsigned char>(box.text[start]) & 0xC0) == 0x80) {}
     }
     box.text.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(box.selectionEnd - start));
     box.selectionStart = box.selectionEnd = start;

@@ -85,10 +85,10 @@ struct ScriptedUser {
     void replaceText(int id, const std::string& text);  // select all, paste: one TextEdited
 
     // List boxes; each action sends one ListSelectionChange.
-    void clickRow(int id, int row);      // selects only that row
-    void ctrlClickRow(int id, int row);  // toggles that row, others keep their state
+    void clickRow(int id, int row);                         // selects only that row
+    void ctrlClickRow(int id, int row);                     // toggles that row, others keep their state
     void selectRows(int id, const std::vector<int>& rows);  // a drag or shift-click; caret on the last
-    void doubleClickRow(int id, int row);  // clickRow, then ListDoubleClick
+    void doubleClickRow(int id, int row);                   // clickRow, then ListDoubleClick
     // Types into the list with the focus on it: one ListTyped for each key,
     // all at `time` milliseconds.
     void typeIntoList(int id, std::string_view keys, std::int64_t time);
@@ -102,7 +102,7 @@ struct ScriptedUser {
 // std::logic_error, as does a message box or file dialog the test did not
 // expect.
 class ScriptedWindows final : public Windows, public MessageBoxes, public FileDialogs {
-public:
+  public:
     using Script = std::function<void(ScriptedUser&)>;
 
     void queueScript(Script script) { scripts.push_back(std::move(script)); }

@@ -55,7 +55,8 @@ bool sameFile(const SystemPath& a, const SystemPath& b) {
 }
 
 bool moveOver(const SystemPath& from, const SystemPath& to) {
-    return MoveFileExW(widePath(from).c_str(), widePath(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return MoveFileExW(widePath(from).c_str(), widePath(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
 // A running program's file cannot be written or replaced, but it can be
@@ -98,7 +99,8 @@ struct Win32InstallFiles final : InstallFiles {
         if (!CopyFileW(widePath(from).c_str(), widePath(copy).c_str(), FALSE)) return systemReason(GetLastError());
         if (moveOver(copy, to)) return "";
         const DWORD error = GetLastError();
-        if ((error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) && replaceRenamingAway(copy, to)) return "";
+        if ((error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) && replaceRenamingAway(copy, to))
+            return "";
         DeleteFileW(widePath(copy).c_str());
         return systemReason(error);
     }

@@ -53,11 +53,12 @@ std::string entity(std::string_view name) {
     if (digits.empty() || digits.size() > 6) return {};
     char32_t character = 0;
     for (char digit : digits) {
-        if (!std::isxdigit(static_cast<unsigned char>(digit)) || (!hex && !std::isdigit(static_cast<unsigned char>(digit))))
+        if (!std::isxdigit(static_cast<unsigned char>(digit)) ||
+            (!hex && !std::isdigit(static_cast<unsigned char>(digit))))
             return {};
         character = character * (hex ? 16 : 10) + static_cast<char32_t>(std::isdigit(static_cast<unsigned char>(digit))
-                                                                             ? digit - '0'
-                                                                             : std::tolower(digit) - 'a' + 10);
+                                                                            ? digit - '0'
+                                                                            : std::tolower(digit) - 'a' + 10);
     }
     if (character == 0 || character > 0x10FFFF || (character >= 0xD800 && character <= 0xDFFF)) return "?";
     std::string text;

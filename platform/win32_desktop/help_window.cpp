@@ -58,8 +58,8 @@ LRESULT CALLBACK paneKeys(HWND pane, UINT message, WPARAM wParam, LPARAM lParam,
 }
 
 HWND child(HWND parent, const wchar_t* windowClass, DWORD style, HFONT font) {
-    HWND control = CreateWindowExW(WS_EX_CLIENTEDGE, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0, 0, 0, 0,
-                                   parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND control = CreateWindowExW(WS_EX_CLIENTEDGE, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0, 0,
+                                   0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }

@@ -19,7 +19,7 @@ HFONT createPrintFont(int characterHeight) {
 }
 
 class GdiPrintSurface final : public PrintSurface {
-public:
+  public:
     explicit GdiPrintSurface(HDC dc) : dc(dc), originalFont(static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT))) {}
 
     ~GdiPrintSurface() override {
@@ -87,7 +87,7 @@ public:
         win32::drawShapedText(dc, x, y, win32::toWide(text));
     }
 
-private:
+  private:
     // The print font at this height, made once and kept for the surface's life.
     void selectFont(int characterHeight) const {
         auto [font, made] = fonts.try_emplace(characterHeight);

@@ -72,9 +72,10 @@ void attachControls(Win32Window& window) {
         child = GetWindow(child, GW_HWNDNEXT);
     }
     for (Control& control : window.controls) {
-        const bool isDefault = control.blueprint.kind == ControlKind::PushButton &&
-                               (control.blueprint.style & style::DefaultButton) != 0;
-        if (isDefault && !window.defaultButton) window.defaultButton = control.blueprint.id;  // as the dialog manager took it
+        const bool isDefault =
+            control.blueprint.kind == ControlKind::PushButton && (control.blueprint.style & style::DefaultButton) != 0;
+        if (isDefault && !window.defaultButton)
+            window.defaultButton = control.blueprint.id;  // as the dialog manager took it
         if (control.blueprint.kind == ControlKind::ListBox)
             SetWindowSubclass(control.hwnd, listBoxProcedure, 1, reinterpret_cast<DWORD_PTR>(&window));
         if (control.blueprint.kind != ControlKind::TextBox) continue;
@@ -86,7 +87,8 @@ void setIcon(HWND dialog, const std::string& name) {
     if (name.empty()) return;
     HINSTANCE program = GetModuleHandleW(nullptr);
     const std::wstring resource = toWide(name);
-    if (HICON big = LoadIconW(program, resource.c_str())) SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    if (HICON big = LoadIconW(program, resource.c_str()))
+        SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
     const HANDLE small = LoadImageW(program, resource.c_str(), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                     GetSystemMetrics(SM_CYSMICON), LR_SHARED);
     if (small != nullptr) SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
@@ -104,14 +106,16 @@ void sizeClientArea(const Win32Window& window) {
     const RECT client = inPixels(window.dialog, 0, 0, window.blueprint.width, window.blueprint.height);
     RECT frame = client;
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window.dialog, GWL_STYLE)),
-                       GetMenu(window.dialog) != nullptr, static_cast<DWORD>(GetWindowLongPtrW(window.dialog, GWL_EXSTYLE)));
+                       GetMenu(window.dialog) != nullptr,
+                       static_cast<DWORD>(GetWindowLongPtrW(window.dialog, GWL_EXSTYLE)));
     constexpr UINT onlySize = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(window.dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top, onlySize);
     RECT actual{};
     GetClientRect(window.dialog, &actual);
     const int missing = client.bottom - actual.bottom;
     if (missing != 0)
-        SetWindowPos(window.dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missing, onlySize);
+        SetWindowPos(window.dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missing,
+                     onlySize);
 }
 
 void place(const Win32Window& window) {
@@ -126,8 +130,9 @@ void place(const Win32Window& window) {
     } else {
         MONITORINFO monitor{};
         monitor.cbSize = sizeof monitor;
-        GetMonitorInfoW(MonitorFromWindow(window.owner != nullptr ? window.owner : window.dialog, MONITOR_DEFAULTTOPRIMARY),
-                        &monitor);
+        GetMonitorInfoW(
+            MonitorFromWindow(window.owner != nullptr ? window.owner : window.dialog, MONITOR_DEFAULTTOPRIMARY),
+            &monitor);
         const RECT& work = monitor.rcWork;
         at.x = (work.left + work.right - (frame.right - frame.left)) / 2;
         at.y = (work.top + work.bottom - (frame.bottom - frame.top)) / 2;

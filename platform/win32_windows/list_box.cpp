@@ -53,8 +53,8 @@ void drawRow(const ListBoxRows& list, const DRAWITEMSTRUCT& item) {
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     if (item.itemID != static_cast<UINT>(-1)) {
         const int textColour = (item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT
-                               : selected                       ? COLOR_HIGHLIGHTTEXT
-                                                                : COLOR_WINDOWTEXT;
+                               : selected                      ? COLOR_HIGHLIGHTTEXT
+                                                               : COLOR_WINDOWTEXT;
         SetTextColor(item.hDC, GetSysColor(textColour));
         SetBkMode(item.hDC, TRANSPARENT);
         drawParts(item.hDC, item.rcItem, toWide(shownRowText(list, static_cast<int>(item.itemID))), list.tabStops);

@@ -37,7 +37,8 @@ int shapedTextWidth(HDC dc, std::wstring_view text) {
 
 void drawShapedText(HDC dc, int x, int y, std::wstring_view text, const RECT* clip) {
     const ShapedText shaped(dc, text);
-    if (shaped.analysis != nullptr) ScriptStringOut(shaped.analysis, x, y, clip != nullptr ? ETO_CLIPPED : 0, clip, 0, 0, FALSE);
+    if (shaped.analysis != nullptr)
+        ScriptStringOut(shaped.analysis, x, y, clip != nullptr ? ETO_CLIPPED : 0, clip, 0, 0, FALSE);
 }
 
 }  // namespace platform::win32

@@ -81,7 +81,8 @@ TEST(ExportThenImport, GoodreadsFormKeepsAllButTheFinerReviewsAndMarks) {
     for (unsigned seed = 1; seed <= 4; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         const Catalogue source = enterBooks(distinctBooks(400, seed), seed);
-        const Catalogue back = imported(exportBooks(source.books, allBooks(source.books), ExportForm::Goodreads), false);
+        const Catalogue back =
+            imported(exportBooks(source.books, allBooks(source.books), ExportForm::Goodreads), false);
         Catalogue expected = asImported(source, back.view.currentRecord);
         for (int i = 1; i <= recordCount(expected.books); ++i) {
             BookRecord& record = expected.books.records[i];

@@ -27,8 +27,10 @@ Rows viewIn(Catalogue catalogue, ViewMode mode, bool byDate) {
 
 TEST(RebuildView, EveryModeInBothOrders) {
     const Catalogue c = shelf();
-    EXPECT_EQ(viewIn(c, ViewMode::All, false), (Rows{"AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT", "DICKENS BLEAK HOUSE"}));
-    EXPECT_EQ(viewIn(c, ViewMode::All, true), (Rows{"DICKENS BLEAK HOUSE", "AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
+    EXPECT_EQ(viewIn(c, ViewMode::All, false),
+              (Rows{"AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT", "DICKENS BLEAK HOUSE"}));
+    EXPECT_EQ(viewIn(c, ViewMode::All, true),
+              (Rows{"DICKENS BLEAK HOUSE", "AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
     EXPECT_EQ(viewIn(c, ViewMode::Read, false), (Rows{"BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
     EXPECT_EQ(viewIn(c, ViewMode::Read, true), (Rows{"BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
     EXPECT_EQ(viewIn(c, ViewMode::Unread, false), (Rows{"AUSTEN EMMA", "DICKENS BLEAK HOUSE"}));
@@ -55,7 +57,8 @@ TEST(RebuildView, DroppingHiddenRowsKeepsTheRestInOrderAndTheSelectionInside) {
 
 TEST(RebuildView, CaptionNamesModeAndOrderButNotForUnread) {
     Catalogue c = shelf();
-    const std::pair<ViewMode, bool> cases[] = {{ViewMode::All, false}, {ViewMode::Read, true}, {ViewMode::Unread, true}, {ViewMode::Found, true}};
+    const std::pair<ViewMode, bool> cases[] = {
+        {ViewMode::All, false}, {ViewMode::Read, true}, {ViewMode::Unread, true}, {ViewMode::Found, true}};
     const char* expected[] = {"View All by Author", "Books Read by Date", "Books Unread", "Books Found by Date"};
     for (int i = 0; i < 4; ++i) {
         c.view.mode = cases[i].first;
@@ -82,7 +85,6 @@ TEST(RebuildView, SelectedRowFollowsTheCurrentRecordOrFallsToOne) {
     rebuildView(c);
     EXPECT_EQ(c.view.selectedRow, 1);
 }
-
 
 TEST(Vocabularies, CodesBeyondTheTablesReadAsEmpty) {
     EXPECT_EQ(categoryName(2), "Mystery");

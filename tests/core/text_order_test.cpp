@@ -32,8 +32,8 @@ std::string randomBytes(std::mt19937& random, int length) {
 
 // Characters of many scripts, with the letters and marks Windows-1252 holds.
 std::string randomText(std::mt19937& random, int length) {
-    static constexpr char32_t Samples[] = {U'a', U'Z', U'[', U'é', U'É', U'€', U'Ÿ', U'ł', U'Ж', U'ж', U'Ω',
-                                           U'あ', U'漢', U'\u0301', U'\u05D0', U'\U0001F600', U' '};
+    static constexpr char32_t Samples[] = {U'a', U'Z', U'[',  U'é',  U'É',      U'€',      U'Ÿ',          U'ł', U'Ж',
+                                           U'ж', U'Ω', U'あ', U'漢', U'\u0301', U'\u05D0', U'\U0001F600', U' '};
     std::string text;
     for (int i = 0; i < length; ++i)
         appendUtf8(text, Samples[std::uniform_int_distribution<int>(0, std::size(Samples) - 1)(random)]);
@@ -72,7 +72,8 @@ TEST(TextOrder, OtherCharactersRankAfterWindows1252ByCodePointAndKeysCompareAsJo
 }
 
 TEST(Utf8, MalformedSequencesAreRefusedAndFourByteCharactersCount) {
-    for (const char* bad : {"\x80", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xC3", "\xF0\x9F\x98"})
+    for (const char* bad :
+         {"\x80", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xC3", "\xF0\x9F\x98"})
         EXPECT_FALSE(isWellFormedUtf8(bad)) << bad;
     std::string face;
     appendUtf8(face, U'\U0001F600');

@@ -27,7 +27,8 @@ Rows found(Catalogue c, const FindCriteria& criteria) {
 
 TEST(Find, TextsMatchAnywhereWithoutRegardToCase) {
     const Catalogue c = library();
-    EXPECT_EQ(found(c, makeFindCriteria("ith", "", "", -1)), (Rows{"GOLDSMITH GREEN FIELD", "KEITH BLUE HOUSE", "SMITH RED HOUSE"}));
+    EXPECT_EQ(found(c, makeFindCriteria("ith", "", "", -1)),
+              (Rows{"GOLDSMITH GREEN FIELD", "KEITH BLUE HOUSE", "SMITH RED HOUSE"}));
     EXPECT_EQ(found(c, makeFindCriteria("  SMITH  ", "", "", -1)), (Rows{"GOLDSMITH GREEN FIELD", "SMITH RED HOUSE"}));
     EXPECT_EQ(found(c, makeFindCriteria("", "", "ANN", 0)), (Rows{"JONES WHITE FIELD"}));
 }
@@ -41,8 +42,8 @@ TEST(Find, CriteriaCombineWithAnd) {
 
 TEST(Find, CategoryEntriesByPosition) {
     const Catalogue c = library();
-    EXPECT_TRUE(hasNoCondition(makeFindCriteria("", "", "", 0)));      // the empty first entry
-    EXPECT_TRUE(hasNoCondition(makeFindCriteria("   ", " ", "", -1)));  // blanks only
+    EXPECT_TRUE(hasNoCondition(makeFindCriteria("", "", "", 0)));                        // the empty first entry
+    EXPECT_TRUE(hasNoCondition(makeFindCriteria("   ", " ", "", -1)));                   // blanks only
     EXPECT_EQ(found(c, makeFindCriteria("", "", "", 14)), (Rows{"JONES WHITE FIELD"}));  // the empty last entry
 }
 

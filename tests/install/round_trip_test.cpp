@@ -164,17 +164,17 @@ TEST_P(RoundTrip, InstallStartFromTheMenuEntryAndUninstall) {
     EXPECT_EQ(namesIn(installFolder).size(), 4u);
     EXPECT_TRUE(entryRegistered());
 
-    EXPECT_EQ(uninstallAnsweringYes(), "Quillery has been successfully uninstalled...\r\n\r\n"
-                                       "You can now delete the rest of the folder manually:\r\n" +
-                                           root / GetParam().name + "/.local/share/Folimarch/");
+    EXPECT_EQ(uninstallAnsweringYes(),
+              "Quillery has been successfully uninstalled...\r\n\r\n"
+              "You can now delete the rest of the folder manually:\r\n" +
+                  root / GetParam().name + "/.local/share/Folimarch/");
     EXPECT_EQ(namesIn(installFolder), (std::vector<std::string>{"unInstall"}));
     EXPECT_FALSE(entryRegistered());
     EXPECT_FALSE(fs::exists(desktopEntry));
     EXPECT_FALSE(fs::exists(menuEntry));
 }
 
-INSTANTIATE_TEST_SUITE_P(Homes, RoundTrip,
-                         ::testing::Values(HomeName{"Jürgen"}, HomeName{"Документы"}),
+INSTANTIATE_TEST_SUITE_P(Homes, RoundTrip, ::testing::Values(HomeName{"Jürgen"}, HomeName{"Документы"}),
                          [](const auto& home) { return home.index == 0 ? "Latin" : "Cyrillic"; });
 
 }  // namespace

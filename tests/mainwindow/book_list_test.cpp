@@ -18,7 +18,9 @@ namespace {
 
 using platform::scripted::ScriptedUser;
 
-std::string field(const ScriptedUser& user, int number) { return user.text(statusLabelId(static_cast<StatusField>(number))); }
+std::string field(const ScriptedUser& user, int number) {
+    return user.text(statusLabelId(static_cast<StatusField>(number)));
+}
 const std::vector<std::string>& rows(const ScriptedUser& user) { return user.control(BookListId).rows; }
 
 struct BookList : MainWindowHarness, ::testing::Test {
@@ -40,7 +42,8 @@ TEST_F(BookList, RowsShowTheMarkAndTheListTextAtTheTabStops) {
     state.startDirectory = platform::SystemPath::fromSystem("/home/ann");
     file.path = platform::SystemPath::fromSystem("/home/ann/books.pmr");
     run([](ScriptedUser& user) {
-        EXPECT_EQ(rows(user), (std::vector<std::string>{" \tAusten, Jane\tEmma", "x\tEco, Umberto\tThe Name of the Rose\t03-14-1998",
+        EXPECT_EQ(rows(user), (std::vector<std::string>{" \tAusten, Jane\tEmma",
+                                                        "x\tEco, Umberto\tThe Name of the Rose\t03-14-1998",
                                                         " \tHerbert, Frank\tDune\t07-01-2003"}));
         EXPECT_EQ(user.control(BookListId).tabStops, (std::vector<int>{10, 120, 320}));
         EXPECT_EQ(user.control(BookListId).selected, (std::vector<bool>{true, false, false}));
@@ -120,7 +123,8 @@ TEST_F(BookList, RecordsHiddenSinceTheViewWasBuiltLeaveTheList) {
     catalogue.view.selectedRow = 3;
     run([&](ScriptedUser& user) {
         // A search that matched nothing clears every shown flag without rebuilding the view.
-        for (int record = 1; record <= recordCount(catalogue.books); ++record) setFlag(catalogue.books.records[record].flags, ShownFlag, false);
+        for (int record = 1; record <= recordCount(catalogue.books); ++record)
+            setFlag(catalogue.books.records[record].flags, ShownFlag, false);
         fillBookList(main);
         EXPECT_TRUE(rows(user).empty());
         EXPECT_EQ(viewCount(catalogue.view), 0);
@@ -173,14 +177,29 @@ TEST(ListLine, CutsAuthorAndTitleToTheirWidths) {
 // user sees them (a letter with its accents, an emoji sequence, a flag, a
 // Hangul syllable of parts) that the measure leaves room for.
 TEST(ListLine, CutsEndOnACharacterAsTheUserSeesIt) {
-    static const std::vector<std::string> pieces = {
-        "a", "Z", " ", "\u00E9", "e\u0301", "o\u0308\u0323", "\u0416", "\u03BB", "\u05E9\u05BC", "\u0627\u0644",
-        "\u65E5", "\u1100\u1161\u11A8", "\U0001F600", "\U0001F44D\U0001F3FD", "\U0001F469\u200D\U0001F4BB",
-        "\U0001F1EB\U0001F1F7", "\u0915\u094D\u0937", "\r\n"};
+    static const std::vector<std::string> pieces = {"a",
+                                                    "Z",
+                                                    " ",
+                                                    "\u00E9",
+                                                    "e\u0301",
+                                                    "o\u0308\u0323",
+                                                    "\u0416",
+                                                    "\u03BB",
+                                                    "\u05E9\u05BC",
+                                                    "\u0627\u0644",
+                                                    "\u65E5",
+                                                    "\u1100\u1161\u11A8",
+                                                    "\U0001F600",
+                                                    "\U0001F44D\U0001F3FD",
+                                                    "\U0001F469\u200D\U0001F4BB",
+                                                    "\U0001F1EB\U0001F1F7",
+                                                    "\u0915\u094D\u0937",
+                                                    "\r\n"};
     std::minstd_rand random(255);
     for (int round = 0; round < 300; ++round) {
         std::string typed;
-        for (int count = 1 + static_cast<int>(random() % 60); count > 0; --count) typed += pieces[random() % pieces.size()];
+        for (int count = 1 + static_cast<int>(random() % 60); count > 0; --count)
+            typed += pieces[random() % pieces.size()];
         const platform::scripted::FixedWidthMeasure measure(1 + static_cast<int>(random() % 9));
         Catalogue c;
         addBook(c, typed, "T");

@@ -48,7 +48,8 @@ TEST(CommandLine, ImportsAndExportsWithoutAWindow) {
     writeFile(folder / "broken.csv", "Author,Title\n\"Smith, Ann,Alpha\n");
     const Outcome broken = run({"--import", folder / "broken.csv", catalogue});
     EXPECT_EQ(broken.status, 1);
-    EXPECT_NE(broken.err.find("line 2: field 1 opens a quote here that is never closed"), std::string::npos) << broken.err;
+    EXPECT_NE(broken.err.find("line 2: field 1 opens a quote here that is never closed"), std::string::npos)
+        << broken.err;
     EXPECT_EQ(readFile(catalogue), written);
 
     const Outcome exported = run({"--export", catalogue, folder / "books.csv"});
@@ -62,8 +63,11 @@ TEST(CommandLine, ImportsAndExportsWithoutAWindow) {
     EXPECT_EQ(nowhere.status, 1);
     // The reason is the system's own words.
     EXPECT_NE(nowhere.err.find("The books could not be exported: "), std::string::npos) << nowhere.err;
-    EXPECT_NE(nowhere.err.find(".\nNothing was written; an earlier file of that name is unchanged."), std::string::npos);
-    EXPECT_EQ(readFile(folder / "goodreads.csv").substr(0, 11), "\xEF\xBB\xBF" "Book Id,");
+    EXPECT_NE(nowhere.err.find(".\nNothing was written; an earlier file of that name is unchanged."),
+              std::string::npos);
+    EXPECT_EQ(readFile(folder / "goodreads.csv").substr(0, 11),
+              "\xEF\xBB\xBF"
+              "Book Id,");
 
     const Outcome help = run({"--help"});
     EXPECT_EQ(help.status, 0);

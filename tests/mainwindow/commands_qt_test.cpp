@@ -45,13 +45,16 @@ struct ProgramOnQt : ::testing::Test {
     platform::qt::QtFileDialogs fileDialogs;
     platform::qt::QtHelpViewer help{windows};
     platform::scripted::FixedClock clock{2026};
-    const platform::qt::QtTextMeasure measure = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
+    const platform::qt::QtTextMeasure measure =
+        platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     Catalogue catalogue;
     OpenedFile file;
     MainWindowState state;
     MainWindow main{catalogue, file, state, windows, messages, platform::systemFiles(), help, clock, &fileDialogs};
 
-    void start() { runQuorvels(main, {folder.path}, {measure, [] { return nullptr; }}); }
+    void start() {
+        runQuorvels(main, {folder.path}, {measure, [] { return nullptr; }});
+    }
 };
 
 TEST_F(ProgramOnQt, AUserAddsABookThroughTheEditMenuAndSavesItUnderANewName) {
@@ -156,9 +159,8 @@ TEST_F(ProgramOnQt, TheFileDialogsTakeNewNamesAndLeaveReplacingToTheProgram) {
                                            "pmr",
                                            folder.path,
                                            folder / "old.pmr"};
-    whenModal<QFileDialog>([](QFileDialog& dialog) {
-        QTest::keyClick(dialog.findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
-    });
+    whenModal<QFileDialog>(
+        [](QFileDialog& dialog) { QTest::keyClick(dialog.findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return); });
     EXPECT_EQ(fileDialogs.askFileToSave(save), folder / "old.pmr");
     // The file type chosen comes back with the name.
     whenModal<QFileDialog>([](QFileDialog& dialog) {

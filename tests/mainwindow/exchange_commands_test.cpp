@@ -33,7 +33,8 @@ constexpr const char* Shelf =
     "\"Dune, Messiah\",Frank Herbert,\"Herbert, Frank\",4,read,2003/07/01,science-fiction\r\n"
     "The Hobbit,J.R.R. Tolkien,\"Tolkien, J.R.R.\",5,read,1995/09/21,\r\n"
     "Emma,Jane Austen,\"Austen, Jane\",3,read,,classics\r\n"
-    "\xD0\x92\xD0\xBE\xD0\xB9\xD0\xBD\xD0\xB0,\xD0\x9B\xD0\xB5\xD0\xB2 \xD0\xA2\xD0\xBE\xD0\xBB\xD1\x81\xD1\x82\xD0\xBE\xD0\xB9,,0,to-read,,\r\n";
+    "\xD0\x92\xD0\xBE\xD0\xB9\xD0\xBD\xD0\xB0,\xD0\x9B\xD0\xB5\xD0\xB2 "
+    "\xD0\xA2\xD0\xBE\xD0\xBB\xD1\x81\xD1\x82\xD0\xBE\xD0\xB9,,0,to-read,,\r\n";
 
 TEST_F(ExchangeCommands, BooksComeInOnlyWhenTheUserAgreesAndGoOutInEitherForm) {
     startOnTwoBooks();
@@ -69,12 +70,13 @@ TEST_F(ExchangeCommands, BooksComeInOnlyWhenTheUserAgreesAndGoOutInEitherForm) {
         user.chooseMenuItem(ImportBooksCommand);
         EXPECT_EQ(titles(user), (Strings{"  Emma", "  Curtain", "  Dune, Messiah", "  The Hobbit",
                                          "  \u0412\u043E\u0439\u043D\u0430"}));
-        EXPECT_EQ(authorOf(catalogue.books, catalogue.view.order[5]), "\u0422\u043E\u043B\u0441\u0442\u043E\u0439, \u041B\u0435\u0432");
+        EXPECT_EQ(authorOf(catalogue.books, catalogue.view.order[5]),
+                  "\u0422\u043E\u043B\u0441\u0442\u043E\u0439, \u041B\u0435\u0432");
         EXPECT_EQ(field(user, 2), "View All by Author");
         EXPECT_TRUE(catalogue.books.changed);
         EXPECT_FALSE(enabled(user, ListAllBooksCommand));
         const int emma = catalogue.view.order[1];
-        EXPECT_FALSE(isRead(catalogue.books, emma));  // read, but without a date
+        EXPECT_FALSE(isRead(catalogue.books, emma));                          // read, but without a date
         EXPECT_EQ(reviewName(catalogue.books.records[emma].review), "Good");  // three stars
 
         // The same file again adds nothing, and says so.
@@ -103,9 +105,13 @@ TEST_F(ExchangeCommands, BooksComeInOnlyWhenTheUserAgreesAndGoOutInEitherForm) {
         EXPECT_EQ(lastFileDialog().request.filters,
                   (std::vector<platform::FileFilter>{{"CSV Files", "*.csv"}, {"Goodreads CSV", "*.csv"}}));
         EXPECT_EQ(lastFileDialog().request.defaultExtension, "csv");
-        EXPECT_EQ(lastBox().text, "5 books of the list exported to \"" + platform::shownPath(folder / "all.csv") + "\".");
+        EXPECT_EQ(lastBox().text,
+                  "5 books of the list exported to \"" + platform::shownPath(folder / "all.csv") + "\".");
         const std::string all = readFile(folder / "all.csv");
-        EXPECT_EQ(all.rfind("\xEF\xBB\xBF" "Author,Title,Date Read,Category,Review,Disposition,Marked\r\n", 0), 0u);
+        EXPECT_EQ(all.rfind("\xEF\xBB\xBF"
+                            "Author,Title,Date Read,Category,Review,Disposition,Marked\r\n",
+                            0),
+                  0u);
         EXPECT_NE(all.find("\"Herbert, Frank\",\"Dune, Messiah\",2003-07-01"), std::string::npos) << all;
 
         // With a book marked, only the marked ones, in Goodreads' form.
@@ -115,7 +121,11 @@ TEST_F(ExchangeCommands, BooksComeInOnlyWhenTheUserAgreesAndGoOutInEitherForm) {
         user.chooseMenuItem(ExportBooksCommand);
         EXPECT_EQ(lastBox().text, "1 marked book exported to \"" + platform::shownPath(folder / "marked.csv") + "\".");
         const std::string marked = readFile(folder / "marked.csv");
-        EXPECT_EQ(marked.rfind("\xEF\xBB\xBF" "Book Id,Title,Author,Author l-f", 0), 0u) << marked;
+        EXPECT_EQ(marked.rfind("\xEF\xBB\xBF"
+                               "Book Id,Title,Author,Author l-f",
+                               0),
+                  0u)
+            << marked;
         EXPECT_NE(marked.find("Dune, Messiah"), std::string::npos);
         EXPECT_EQ(marked.find("Hobbit"), std::string::npos);
 

@@ -314,7 +314,8 @@ TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
         ui.messageBoxes.expect(Answer::Ok);
         user.chooseMenuItem(OpenCommand);
         EXPECT_EQ(lastBox().text, "File Name: " + folder / "Ωμέγα/νέο.pmr" +
-                                      "\r\nThe new catalogue file could not be created: " + missingFolderReason() + ".");
+                                      "\r\nThe new catalogue file could not be created: " + missingFolderReason() +
+                                      ".");
         EXPECT_EQ(file.path, elsewhere);
     });
     EXPECT_EQ(settings(), elsewhere + "\r\n");
@@ -391,8 +392,9 @@ TEST_F(FileCommands, AFileAnotherProgramChangedIsNeverWrittenOverSilently) {
         ui.fileDialogs.expectName(shelf);
         ui.messageBoxes.expect(Answer::Ok);
         user.chooseMenuItem(OpenCommand);
-        EXPECT_EQ(lastBox().text, shelf + " is open in another Quorvels window.\r\n"
-                                          "Changes saved here may overwrite changes saved there.");
+        EXPECT_EQ(lastBox().text, shelf +
+                                      " is open in another Quorvels window.\r\n"
+                                      "Changes saved here may overwrite changes saved there.");
         EXPECT_EQ(lastBox().caption, "Open File");
         EXPECT_EQ(titles(user), (Strings{"  Nana"}));
         EXPECT_EQ(field(user, 1), "shelf.pmr");

@@ -34,12 +34,14 @@ struct NotingMeasure final : platform::TextMeasure {
         asked.insert(std::string(text));
         return listFont.fittingPrefix(text, extent);
     }
-    platform::qt::QtTextMeasure listFont = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
+    platform::qt::QtTextMeasure listFont =
+        platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     mutable std::set<std::string> asked;
 };
 
 struct LargeListOnQt : ::testing::Test {
-    const platform::qt::QtTextMeasure listFont = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
+    const platform::qt::QtTextMeasure listFont =
+        platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     NotingMeasure noting;
     RememberingMeasure screenMeasure{noting};
     Catalogue catalogue = enterBooks(realisticBooks(1500, 3));

@@ -35,7 +35,11 @@ TEST(StatusLine, AFileInTheStartFolderShowsAsItsBareName) {
 TEST(StatusLine, AFileDisplayShowsTheRealNames) {
     EXPECT_EQ(shownFile("/home/ann/Документы/Książki.pmr", "/home/ann/Документы"), "Książki.pmr");
     EXPECT_EQ(shownFile("/home/ann/Документы/Książki.pmr", "/home/ann/Документи"), "/home/ann/Документы/Książki.pmr");
-    EXPECT_EQ(shownFile("/home/ann/B\xFC" "cher/mine.pmr", "/home/ann/Bücher"), "/home/ann/B\uFFFD" "cher/mine.pmr");
+    EXPECT_EQ(shownFile("/home/ann/B\xFC"
+                        "cher/mine.pmr",
+                        "/home/ann/Bücher"),
+              "/home/ann/B\uFFFD"
+              "cher/mine.pmr");
 }
 
 }  // namespace

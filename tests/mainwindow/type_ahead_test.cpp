@@ -53,7 +53,7 @@ TEST_F(TypingInTheList, LettersTypedTogetherFindTheAuthorFromTheCurrentRowDownAn
         // A pause just short of the limit still adds to the text.
         user.typeIntoList(BookListId, "e", 3699);
         EXPECT_EQ(where(user, catalogue), "0 | 1 of  7|Emma");  // "ae" begins no author
-        user.typeIntoList(BookListId, " e", 5000);  // a blank starts no search
+        user.typeIntoList(BookListId, " e", 5000);              // a blank starts no search
         EXPECT_EQ(where(user, catalogue), "6 | 7 of  7|The Name of the Rose");
 
         // A jump replaces a multiple selection as a click does.

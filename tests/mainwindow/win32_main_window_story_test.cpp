@@ -131,10 +131,10 @@ struct ProgramOnWindows : ::testing::Test {
 
     void start() {
         runQuorvels(main, {folder.path}, {*listMeasure, [this] {
-                        auto surface = std::make_unique<RecordingPrinter>();
-                        printer = surface.get();
-                        return surface;
-                    }});
+                                              auto surface = std::make_unique<RecordingPrinter>();
+                                              printer = surface.get();
+                                              return surface;
+                                          }});
     }
 
     // A catalogue file in the start folder, written as a save of the program
@@ -166,7 +166,9 @@ struct ProgramOnWindows : ::testing::Test {
     }
     std::vector<int> selectedRows() const { return platform::win32::selectedRows(list()); }
     int caretRow() const { return platform::win32::caretRow(list()); }
-    std::string status(int field) const { return textOf(windows.find(state.window)->dialog, statusLabelId(static_cast<StatusField>(field))); }
+    std::string status(int field) const {
+        return textOf(windows.find(state.window)->dialog, statusLabelId(static_cast<StatusField>(field)));
+    }
     Rows status() const { return {status(1), status(2), status(3), status(4)}; }
 };
 
@@ -301,7 +303,8 @@ TEST_F(ProgramOnWindows, AUserKeepsACatalogueThroughTheWindowsDialogs) {
             pressKey(dialog, VK_RETURN);
         });
         choose(window, "&Edit", "&Find Books");
-        EXPECT_EQ(rows(), (Rows{" \tTolkien, Christopher\tUnfinished Tales\t11-12-2001", " \tTolkien, J.R.R.\tThe Hobbit"}));
+        EXPECT_EQ(rows(),
+                  (Rows{" \tTolkien, Christopher\tUnfinished Tales\t11-12-2001", " \tTolkien, J.R.R.\tThe Hobbit"}));
         EXPECT_EQ(selectedRows(), std::vector<int>{0});
         EXPECT_EQ(status(), (Rows{"stories.pmr", "Books Found by Author", " 1 marked", " 1 of  2"}));
         choose(window, "&View", "&List All Books");

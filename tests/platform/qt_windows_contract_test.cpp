@@ -39,7 +39,9 @@ struct QtBackend {
     ListBoxView* list(WindowHandle window, int id) const { return shown(window).control<ListBoxView>(id); }
 
     bool isShown(WindowHandle window) const { return qt.find(window) != nullptr && shown(window).isVisible(); }
-    void click(WindowHandle window, int id) { QTest::mouseClick(shown(window).control(id), Qt::LeftButton, {}, QPoint(4, 4)); }
+    void click(WindowHandle window, int id) {
+        QTest::mouseClick(shown(window).control(id), Qt::LeftButton, {}, QPoint(4, 4));
+    }
     void chooseMenuItem(WindowHandle window, int command) { shown(window).menuItem(command)->trigger(); }
     void pressEnter(WindowHandle window) { QTest::keyClick(&shown(window), Qt::Key_Return); }
     void pressEscape(WindowHandle window) { QTest::keyClick(&shown(window), Qt::Key_Escape); }
@@ -61,7 +63,8 @@ struct QtBackend {
     }
     void clickRow(WindowHandle window, int id, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         ListBoxView* view = list(window, id);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualRect(view->rows->index(row)).center());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                          view->visualRect(view->rows->index(row)).center());
     }
     void ctrlClickRow(WindowHandle window, int id, int row) { clickRow(window, id, row, Qt::ControlModifier); }
     // A double click is a click, then the second press.
@@ -77,7 +80,9 @@ struct QtBackend {
             texts.push_back(platform::qt::fromQt(view->rows->data(view->rows->index(row), Qt::DisplayRole).toString()));
         return texts;
     }
-    bool menuItemEnabled(WindowHandle window, int command) const { return shown(window).menuItem(command)->isEnabled(); }
+    bool menuItemEnabled(WindowHandle window, int command) const {
+        return shown(window).menuItem(command)->isEnabled();
+    }
     std::string menuItemCaption(WindowHandle window, int command) const {
         return platform::qt::fromQt(shown(window).menuItem(command)->text());
     }

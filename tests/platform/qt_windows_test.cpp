@@ -34,7 +34,8 @@ struct QtWindowsTest : ::testing::Test {
     std::vector<Message> received;
 
     void run(const WindowSpec& blueprint, const std::function<void(QtWindow&, WindowHandle)>& whileShown) {
-        runQtWindow(windows, blueprint, [&](WindowHandle, const Message& message) { received.push_back(message); }, whileShown);
+        runQtWindow(
+            windows, blueprint, [&](WindowHandle, const Message& message) { received.push_back(message); }, whileShown);
     }
 
     std::vector<Message> receivedOf(MessageKind kind) const {
@@ -338,9 +339,11 @@ TEST_F(QtWindowsTest, ABarChartDrawsItsBarsWhereTheirValuesPutThem) {
         const int textHeight = chart->fontMetrics().height();
         for (const BarRun& run : runs) {
             EXPECT_FALSE(inkRuns(image.copy(run.left, run.top - textHeight, run.right - run.left + 1, textHeight), 0,
-                                 textHeight - 1, 1).empty());
+                                 textHeight - 1, 1)
+                             .empty());
             EXPECT_FALSE(inkRuns(image.copy(run.left, run.bottom + 3, run.right - run.left + 1, textHeight), 0,
-                                 textHeight - 1, 1).empty());
+                                 textHeight - 1, 1)
+                             .empty());
         }
     });
 }
@@ -367,8 +370,9 @@ TEST(QtMessageBoxes, ShowTheConvertedTextAndReturnTheButtonPressed) {
         box->button(QMessageBox::No)->click();
     });
     platform::qt::QtMessageBoxes boxes;
-    EXPECT_EQ(boxes.messageBox("File has changed...\r\nSave it now? \u20AC", "Save File", Buttons::YesNo, Icon::Question),
-              Answer::No);
+    EXPECT_EQ(
+        boxes.messageBox("File has changed...\r\nSave it now? \u20AC", "Save File", Buttons::YesNo, Icon::Question),
+        Answer::No);
     EXPECT_EQ(shownText, QString::fromUtf8("File has changed...\nSave it now? \u20AC"));
 }
 

@@ -18,10 +18,14 @@ TEST(ShownPath, EveryNameShowsAsItIsAndMalformedBytesAsTheReplacementCharacter) 
         {"~/Документы/книги.pmr", "~/Документы/книги.pmr"},
         {"Βιβλία 日本 😀 ספרים", "Βιβλία 日本 😀 ספרים"},
         {"Cafe\xCC\x81 Ko\xCC\x88ln", "Cafe\xCC\x81 Ko\xCC\x88ln"},  // decomposed accents stay
-        {"B\xFC" "cher", "B\uFFFD" "cher"},                          // a byte that is no UTF-8
-        {"a\xE2\x82", "a\uFFFD\uFFFD"},                              // a character cut short
+        {"B\xFC"
+         "cher",
+         "B\uFFFD"
+         "cher"},                        // a byte that is no UTF-8
+        {"a\xE2\x82", "a\uFFFD\uFFFD"},  // a character cut short
     };
-    for (const auto& example : examples) EXPECT_EQ(shownPath(platform::SystemPath::fromSystem(example.path)), example.shown) << example.path;
+    for (const auto& example : examples)
+        EXPECT_EQ(shownPath(platform::SystemPath::fromSystem(example.path)), example.shown) << example.path;
 }
 
 }  // namespace

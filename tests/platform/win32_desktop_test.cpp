@@ -41,9 +41,10 @@ struct Desktop : ::testing::Test {
 
     // Runs the sample dialog while the script acts; the script ends it.
     void runSample() {
-        desktop->windows().runWindow(sampleDialog(), {}, [&](platform::WindowHandle window, const platform::Message& message) {
-            if (message.kind == platform::MessageKind::Init) shown = window;
-        });
+        desktop->windows().runWindow(sampleDialog(), {},
+                                     [&](platform::WindowHandle window, const platform::Message& message) {
+                                         if (message.kind == platform::MessageKind::Init) shown = window;
+                                     });
     }
 };
 
@@ -102,12 +103,14 @@ TEST_F(Desktop, MessageBoxesShowTheirButtonsIconAndTextAndAnswerWithThePressedBu
         script.whenShown(L"Quorvels \u2013 Books", [&](HWND box) {
             EXPECT_TRUE(showsText(box, L"Delete \u201cDune\u201d?\r\nIt goes for good."));
             for (int id : {IDOK, IDYES, IDNO, IDCANCEL})
-                EXPECT_EQ(hasButton(box, id), std::count(each.shownButtons.begin(), each.shownButtons.end(), id) == 1) << id;
+                EXPECT_EQ(hasButton(box, id), std::count(each.shownButtons.begin(), each.shownButtons.end(), id) == 1)
+                    << id;
             EXPECT_EQ(shownIcon(box), each.systemIcon != nullptr ? LoadIconW(nullptr, each.systemIcon) : nullptr);
             UserScript::press(box, each.pressed);
         });
-        EXPECT_EQ(desktop->messageBoxes().messageBox("Delete \u201C" "Dune\u201D?\r\nIt goes for good.", "Quorvels \u2013 Books",
-                                                     each.buttons, each.icon),
+        EXPECT_EQ(desktop->messageBoxes().messageBox("Delete \u201C"
+                                                     "Dune\u201D?\r\nIt goes for good.",
+                                                     "Quorvels \u2013 Books", each.buttons, each.icon),
                   each.answer);
     }
 }
@@ -122,11 +125,13 @@ TEST_F(Desktop, BoxesAndFileDialogsBelongToTheRunningWindow) {
     UserScript script;
     script.whenShown(SampleCaption, [&](HWND window) {
         dialog = window;
-        answer = desktop->messageBoxes().messageBox("Save the changes?", "Quorvels", Buttons::YesNoCancel, Icon::Question);
+        answer =
+            desktop->messageBoxes().messageBox("Save the changes?", "Quorvels", Buttons::YesNoCancel, Icon::Question);
         // The program goes to the background: the thread has no active window.
         SetActiveWindow(nullptr);
         EXPECT_EQ(GetActiveWindow(), nullptr);
-        chosen = desktop->fileDialogs().askFileToOpen({"Open Catalogue", {{"Catalogue Files (*.pmr)", "*.pmr"}}, "pmr", {}, {}});
+        chosen = desktop->fileDialogs().askFileToOpen(
+            {"Open Catalogue", {{"Catalogue Files (*.pmr)", "*.pmr"}}, "pmr", {}, {}});
         desktop->windows().endWindow(shown);
     });
     script.whenShown(L"Quorvels", [&](HWND box) {
@@ -157,15 +162,12 @@ std::wstring currentFolder() {
 
 TEST_F(Desktop, FileDialogsTakeAndGiveNamesInAnyLettersWithoutAskingAnythingThemselves) {
     TemporaryFolder temporary;
-    const TestPath folder = temporary / "\xD0\x9A\xD0\xBD\xD0\xB8\xD0\xB3\xD0\xB8";  // "Книги"
+    const TestPath folder = temporary / "\xD0\x9A\xD0\xBD\xD0\xB8\xD0\xB3\xD0\xB8";   // "Книги"
     const std::string existing = "\xCE\x92\xCE\xB9\xCE\xB2\xCE\xBB\xCE\xAF\xCE\xB1";  // "Βιβλία"
     writeFile(folder + "\\" + existing + ".pmr", "PMR");
     const std::wstring startedIn = currentFolder();
-    platform::FileDialogRequest request{"Open Catalogue",
-                                        {{"Catalogue Files (*.pmr)", "*.pmr"}, {"All Files (*.*)", "*.*"}},
-                                        "pmr",
-                                        folder,
-                                        {}};
+    platform::FileDialogRequest request{
+        "Open Catalogue", {{"Catalogue Files (*.pmr)", "*.pmr"}, {"All Files (*.*)", "*.*"}}, "pmr", folder, {}};
     platform::FileDialogs& dialogs = desktop->fileDialogs();
 
     // Open: a name that does not exist yet is taken, with the default extension.
@@ -203,7 +205,8 @@ TEST_F(Desktop, FileDialogsTakeAndGiveNamesInAnyLettersWithoutAskingAnythingThem
             SetWindowTextW(fileNameBox(dialog), L"\u0392\u03B9\u03B2\u03BB\u03AF\u03B1");
             UserScript::press(dialog, IDOK);
         });
-        EXPECT_EQ(dialogs.askFileAndTypeToSave(request), (platform::SaveChoice{TestPath(folder + "\\" + existing + ".pmr"), 1}));
+        EXPECT_EQ(dialogs.askFileAndTypeToSave(request),
+                  (platform::SaveChoice{TestPath(folder + "\\" + existing + ".pmr"), 1}));
     }
     // Cancel gives no name.
     {
@@ -252,7 +255,9 @@ TEST_F(Desktop, TheListMeasureFitsWhatTheSystemMeasuresInTheWindowsFont) {
                 continue;
             }
             // The answer counts bytes of the UTF-8 text, the widths its UTF-16 units.
-            const auto unitsOf = [&](std::size_t bytes) { return platform::utf16Length(std::string_view(text).substr(0, bytes)); };
+            const auto unitsOf = [&](std::size_t bytes) {
+                return platform::utf16Length(std::string_view(text).substr(0, bytes));
+            };
             ASSERT_LE(widths[unitsOf(fitting)], extent) << text << " in " << units;
             if (fitting < text.size()) {
                 const std::size_t next = fitting + characterPrefix(std::string_view(text).substr(fitting), 1);
@@ -266,10 +271,12 @@ TEST_F(Desktop, TheListMeasureFitsWhatTheSystemMeasuresInTheWindowsFont) {
         MapDialogRect(dialog, &fourUnits);
         const double pixelsPerUnit = fourUnits.right / 4.0 * DialogUnitsPerUnit;
         HDC screen = GetDC(nullptr);
-        const HGDIOBJ previous = SelectObject(screen, reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
+        const HGDIOBJ previous =
+            SelectObject(screen, reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
         for (int sample = 0; sample < 150; ++sample) {
             std::string text;
-            for (int count = static_cast<int>(random() % 40); count > 0; --count) text += letters[random() % letters.size()];
+            for (int count = static_cast<int>(random() % 40); count > 0; --count)
+                text += letters[random() % letters.size()];
             check(screen, pixelsPerUnit, text);
             if (::testing::Test::HasFatalFailure()) break;
         }
@@ -309,14 +316,16 @@ std::wstring itemText(HWND tree, HTREEITEM item) {
 TEST_F(Desktop, TheHelpWindowShowsTheContentsBesideTheTopicsWhileAWindowRuns) {
     TemporaryFolder folder;
     const TestPath helpPath = folder / "guide.hlp";
-    std::string html = "<html><head><title>Not shown</title></head><body><h1><a name=\"start\"></a>Starting</h1>"
-                       "<ul><li>First   point</li><li>A &gt; B &amp; C</li></ul><table><tr><th>Key</th><th>Meaning</th></tr></table>";
+    std::string html =
+        "<html><head><title>Not shown</title></head><body><h1><a name=\"start\"></a>Starting</h1>"
+        "<ul><li>First   point</li><li>A &gt; B &amp; C</li></ul><table><tr><th>Key</th><th>Meaning</th></tr></table>";
     for (int line = 0; line < 200; ++line) html += "<p>Filler line " + std::to_string(line) + "</p>";
     html += "<h1><a name=\"end\"></a>Ending</h1><p>The last topic.</p>";
     for (int line = 0; line < 200; ++line) html += "<p>More filler " + std::to_string(line) + "</p>";
     html += "</body></html>";
     writeFile(helpPath, html);
-    writeFile(folder / "guide.cnt", ":Base guide.hlp\r\n:Title Guide Help\r\n1 Starting=start\r\n2 Still starting=start\r\n1 Ending=end\r\n");
+    writeFile(folder / "guide.cnt",
+              ":Base guide.hlp\r\n:Title Guide Help\r\n1 Starting=start\r\n2 Still starting=start\r\n1 Ending=end\r\n");
     platform::win32::Win32HelpViewer viewer(dynamic_cast<platform::win32::Win32Windows&>(desktop->windows()),
                                             platform::systemFiles());
     HWND dialog = nullptr, tree = nullptr, topics = nullptr;
@@ -345,7 +354,8 @@ TEST_F(Desktop, TheHelpWindowShowsTheContentsBesideTheTopicsWhileAWindowRuns) {
         EXPECT_EQ(TreeView_GetSelection(tree), first);
         EXPECT_EQ(GetFocus(), tree);
 
-        const std::wstring start = L"Starting\r\n\r\n\u2022 First point\r\n\u2022 A > B & C\r\n\r\nKey\tMeaning\r\n\r\nFiller line 0\r\n";
+        const std::wstring start =
+            L"Starting\r\n\r\n\u2022 First point\r\n\u2022 A > B & C\r\n\r\nKey\tMeaning\r\n\r\nFiller line 0\r\n";
         EXPECT_EQ(textOf(topics).substr(0, start.size()), start);
         EXPECT_EQ(topLine(topics), L"Starting");
 
@@ -356,49 +366,53 @@ TEST_F(Desktop, TheHelpWindowShowsTheContentsBesideTheTopicsWhileAWindowRuns) {
         PostMessageW(tree, WM_KEYDOWN, VK_UP, 1);
     });
     // Tab moves between the panes, either way.
-    script.when([&] { return TreeView_GetSelection(tree) == firstChild; }, [&] {
-        EXPECT_EQ(topLine(topics), L"Starting");
-        PostMessageW(tree, WM_KEYDOWN, VK_TAB, 1);
-    });
+    script.when([&] { return TreeView_GetSelection(tree) == firstChild; },
+                [&] {
+                    EXPECT_EQ(topLine(topics), L"Starting");
+                    PostMessageW(tree, WM_KEYDOWN, VK_TAB, 1);
+                });
     script.when([&] { return GetFocus() == topics; }, [&] { PostMessageW(topics, WM_KEYDOWN, VK_TAB, 1); });
-    script.when([&] { return GetFocus() == tree; }, [&] {
-        // Asking again reuses the window, back at its contents.
-        TreeView_SelectItem(tree, TreeView_GetNextSibling(tree, TreeView_GetRoot(tree)));
-        const HWND window = viewer.window()->window;
-        viewer.showContents(helpPath, shown);
-        ASSERT_NE(viewer.window(), nullptr);
-        EXPECT_EQ(viewer.window()->window, window);
-        EXPECT_EQ(TreeView_GetSelection(tree), TreeView_GetRoot(tree));
-        EXPECT_EQ(topLine(topics), L"Starting");
+    script.when([&] { return GetFocus() == tree; },
+                [&] {
+                    // Asking again reuses the window, back at its contents.
+                    TreeView_SelectItem(tree, TreeView_GetNextSibling(tree, TreeView_GetRoot(tree)));
+                    const HWND window = viewer.window()->window;
+                    viewer.showContents(helpPath, shown);
+                    ASSERT_NE(viewer.window(), nullptr);
+                    EXPECT_EQ(viewer.window()->window, window);
+                    EXPECT_EQ(TreeView_GetSelection(tree), TreeView_GetRoot(tree));
+                    EXPECT_EQ(topLine(topics), L"Starting");
 
-        // Closing another help file leaves it open; closing its own closes it.
-        viewer.close(folder / "other.hlp");
-        EXPECT_NE(viewer.window(), nullptr);
-        viewer.close(helpPath);
-        EXPECT_EQ(viewer.window(), nullptr);
-        EXPECT_FALSE(IsWindow(window));
+                    // Closing another help file leaves it open; closing its own closes it.
+                    viewer.close(folder / "other.hlp");
+                    EXPECT_NE(viewer.window(), nullptr);
+                    viewer.close(helpPath);
+                    EXPECT_EQ(viewer.window(), nullptr);
+                    EXPECT_FALSE(IsWindow(window));
 
-        // A missing help file is told, and shows no window.
-        viewer.showContents(folder / "missing.hlp", shown);
-        EXPECT_EQ(viewer.window(), nullptr);
-        // Escape closes it, as the close box does.
-        viewer.showContents(helpPath, shown);
-        ASSERT_NE(viewer.window(), nullptr);
-        PostMessageW(viewer.window()->contents, WM_KEYDOWN, VK_ESCAPE, 1);
-    });
+                    // A missing help file is told, and shows no window.
+                    viewer.showContents(folder / "missing.hlp", shown);
+                    EXPECT_EQ(viewer.window(), nullptr);
+                    // Escape closes it, as the close box does.
+                    viewer.showContents(helpPath, shown);
+                    ASSERT_NE(viewer.window(), nullptr);
+                    PostMessageW(viewer.window()->contents, WM_KEYDOWN, VK_ESCAPE, 1);
+                });
     script.whenShown(L"Help", [&](HWND box) {
         EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
-        EXPECT_TRUE(showsText(box, L"The help file \"" + platform::wideFromPath(std::string_view(folder / "missing.hlp")) +
+        EXPECT_TRUE(showsText(box, L"The help file \"" +
+                                       platform::wideFromPath(std::string_view(folder / "missing.hlp")) +
                                        L"\" cannot be opened: No such file or directory."));
         UserScript::press(box, IDOK);
     });
-    script.when([&] { return viewer.window() == nullptr; }, [&] {
-        EXPECT_TRUE(IsWindowEnabled(dialog));
-        // Open again, it goes when its owner goes.
-        viewer.showContents(helpPath, shown);
-        EXPECT_NE(viewer.window(), nullptr);
-        desktop->windows().endWindow(shown);
-    });
+    script.when([&] { return viewer.window() == nullptr; },
+                [&] {
+                    EXPECT_TRUE(IsWindowEnabled(dialog));
+                    // Open again, it goes when its owner goes.
+                    viewer.showContents(helpPath, shown);
+                    EXPECT_NE(viewer.window(), nullptr);
+                    desktop->windows().endWindow(shown);
+                });
     runSample();
     EXPECT_EQ(viewer.window(), nullptr);
 }

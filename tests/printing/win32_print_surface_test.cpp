@@ -64,8 +64,8 @@ Box drawnBox(const Canvas& canvas) {
     Box box;
     for (int y = 0; y < Height; ++y)
         for (int x = 0; x < Width; ++x)
-            if (canvas.at(x, y) != Grey) box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
-                                                std::max(box.bottom, y)};
+            if (canvas.at(x, y) != Grey)
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
     return box;
 }
 
@@ -88,7 +88,8 @@ TEST(GdiPrintSurface, MeasuresInThePrintFaceAtTheCharacterHeight) {
     EXPECT_LT(surface.textWidth("i", 46), surface.textWidth("W", 46));
     // Without kerning a text is as wide as its parts; the accented letters of
     // Latin-1 are as wide as their plain ones.
-    EXPECT_EQ(surface.textWidth("Hollow Harbour", 46), surface.textWidth("Hollow", 46) + surface.textWidth(" Harbour", 46));
+    EXPECT_EQ(surface.textWidth("Hollow Harbour", 46),
+              surface.textWidth("Hollow", 46) + surface.textWidth(" Harbour", 46));
     EXPECT_EQ(surface.textWidth("Duch\u00EAne", 46), surface.textWidth("Duchene", 46));
 
     // The font asked for, as the context holds it after the last measure:

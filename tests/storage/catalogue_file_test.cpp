@@ -42,7 +42,8 @@ void save(Catalogue& c, const TestPath& path) {
     Ui ui;
     OpenedFile file{path, {}};
     c.books.changed = true;
-    ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage)) << (ui.messages.shown.empty() ? "" : ui.messages.shown[0].text);
+    ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage))
+        << (ui.messages.shown.empty() ? "" : ui.messages.shown[0].text);
     EXPECT_TRUE(ui.messages.shown.empty());
     EXPECT_FALSE(c.books.changed);
 }
@@ -52,7 +53,8 @@ Catalogue load(const TestPath& path) {
     Catalogue c;
     OpenedFile file;
     file.path = path;
-    EXPECT_TRUE(loadCatalogueTelling(c, file, ui.storage)) << (ui.messages.shown.empty() ? "" : ui.messages.shown[0].text);
+    EXPECT_TRUE(loadCatalogueTelling(c, file, ui.storage))
+        << (ui.messages.shown.empty() ? "" : ui.messages.shown[0].text);
     return c;
 }
 
@@ -154,7 +156,8 @@ TEST(CatalogueFile, LoadReadsEveryFieldOfAFileBuiltFromTheLayout) {
 
 TEST(CatalogueFile, ProperCaseFirstAuthorMeansProperCase) {
     TempDir dir;
-    writeBytes(dir / "p.pmr", Layout{}.counts(1, 1).record(1, 1, 0, 0, 2, "Emma", "").author("Austen, Jane").date(0).bytes);
+    writeBytes(dir / "p.pmr",
+               Layout{}.counts(1, 1).record(1, 1, 0, 0, 2, "Emma", "").author("Austen, Jane").date(0).bytes);
     EXPECT_FALSE(load(dir / "p.pmr").books.upperCase);
 }
 
@@ -172,7 +175,8 @@ TEST(CatalogueFile, MagicAloneIsAnEmptyCatalogueInCapitals) {
 
 TEST(CatalogueFile, MissingCountBytesReadAsZero) {
     TempDir dir;
-    for (const std::string& tail : {std::string(1, '\0'), std::string(2, '\0'), std::string(3, '\0'), std::string(4, '\0')}) {
+    for (const std::string& tail :
+         {std::string(1, '\0'), std::string(2, '\0'), std::string(3, '\0'), std::string(4, '\0')}) {
         writeBytes(dir / "short.pmr", std::string(FileMagic) + tail);
         Catalogue c = load(dir / "short.pmr");
         EXPECT_EQ(recordCount(c.books), 0);
@@ -182,7 +186,8 @@ TEST(CatalogueFile, MissingCountBytesReadAsZero) {
 
 TEST(CatalogueFile, TrailingBytesAreIgnored) {
     TempDir dir;
-    const std::string file = Layout{}.counts(1, 1).record(1, 1, 1, 1, 2, "T", "D").author("A").date(Christmas2005).bytes;
+    const std::string file =
+        Layout{}.counts(1, 1).record(1, 1, 1, 1, 2, "T", "D").author("A").date(Christmas2005).bytes;
     writeBytes(dir / "tail.pmr", file + "trailing junk \x01\x02\xFF");
     Catalogue c = load(dir / "tail.pmr");
     ASSERT_EQ(recordCount(c.books), 1);
@@ -302,8 +307,14 @@ TEST(CatalogueFile, AReadErrorIsReportedWithTheSystemsReason) {
 
 TEST(CatalogueFile, CurrentRecordStaysUnlessTheNewFileIsShorter) {
     TempDir dir;
-    writeBytes(dir / "two.pmr",
-               Layout{}.counts(2, 1).record(1, 1, 0, 0, 2, "A", "").record(1, 2, 0, 0, 2, "B", "").author("X").date(0).date(0).bytes);
+    writeBytes(dir / "two.pmr", Layout{}
+                                    .counts(2, 1)
+                                    .record(1, 1, 0, 0, 2, "A", "")
+                                    .record(1, 2, 0, 0, 2, "B", "")
+                                    .author("X")
+                                    .date(0)
+                                    .date(0)
+                                    .bytes);
     Ui ui;
     Catalogue c;
     OpenedFile file;
@@ -540,12 +551,19 @@ TEST(CatalogueSave, AShorterCatalogueOverALongerFileLoadsBackExactly) {
 
 TEST(CatalogueSave, AnUnusedAuthorFromAFileIsDroppedAtTheNextSave) {
     TempDir dir;
-    writeBytes(dir / "u.pmr",
-               Layout{}.counts(1, 3).record(3, 1, 0, 0, 2, "BOOK", "").author("AARON").author("BOB").author("CAROL").date(0).bytes);
+    writeBytes(dir / "u.pmr", Layout{}
+                                  .counts(1, 3)
+                                  .record(3, 1, 0, 0, 2, "BOOK", "")
+                                  .author("AARON")
+                                  .author("BOB")
+                                  .author("CAROL")
+                                  .date(0)
+                                  .bytes);
     Catalogue c = load(dir / "u.pmr");
     EXPECT_EQ(authorOf(c.books, 1), "CAROL");
     save(c, dir / "u.pmr");
-    EXPECT_EQ(readBytes(dir / "u.pmr"), Layout{}.counts(1, 1).record(1, 1, 0, 0, 2, "BOOK", "").author("CAROL").date(0).bytes);
+    EXPECT_EQ(readBytes(dir / "u.pmr"),
+              Layout{}.counts(1, 1).record(1, 1, 0, 0, 2, "BOOK", "").author("CAROL").date(0).bytes);
     EXPECT_EQ(authorOf(c.books, 1), "CAROL");
 }
 
@@ -567,7 +585,8 @@ TEST(CatalogueSave, ATextOver255CharactersIsRefusedAndNothingIsWritten) {
         EXPECT_FALSE(saveCatalogueAsking(c, file, ui.storage));
         ASSERT_EQ(ui.messages.shown.size(), 1u);
         const std::string& text = ui.messages.shown[0].text;
-        EXPECT_EQ(text.rfind("File Name: " + (dir / "t.pmr") + "\r\nThe catalogue could not be saved: the ", 0), 0u) << text;
+        EXPECT_EQ(text.rfind("File Name: " + (dir / "t.pmr") + "\r\nThe catalogue could not be saved: the ", 0), 0u)
+            << text;
         EXPECT_NE(text.find("a text can hold at most 255.\r\nNothing was written and the changes are kept."),
                   std::string::npos)
             << text;

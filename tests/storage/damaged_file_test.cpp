@@ -101,9 +101,7 @@ std::string damagedText(const std::string& problem) {
     return "File Name: damaged.pmr\r\nThe file is damaged: " + problem + ".\r\nNothing was loaded.";
 }
 
-TEST(DamagedFile, TheSmallFileItselfLoads) {
-    EXPECT_TRUE(loadBytes(smallFile()).loaded);
-}
+TEST(DamagedFile, TheSmallFileItselfLoads) { EXPECT_TRUE(loadBytes(smallFile()).loaded); }
 
 TEST(DamagedFile, NegativeCountsAreRefused) {
     EXPECT_EQ(loadBytes(Layout{}.counts(-1, 0).bytes).message, damagedText("it declares -1 records"));
@@ -135,8 +133,8 @@ TEST(DamagedFile, ADateIndexOutsideTheTableIsRefused) {
                                      .date(0)
                                      .date(0)
                                      .bytes;
-        EXPECT_EQ(loadBytes(file).message,
-                  damagedText("record 2 names read date " + std::to_string(index) + ", but the file holds 2 read dates"));
+        EXPECT_EQ(loadBytes(file).message, damagedText("record 2 names read date " + std::to_string(index) +
+                                                       ", but the file holds 2 read dates"));
     }
 }
 
@@ -251,8 +249,9 @@ TEST(DamagedFile, EveryTruncationAndByteChangeOfAFileWithLongTextsIsHandled) {
 // letters with other accents, Cyrillic, Greek, Japanese, Hebrew, emoji,
 // combining marks) it does not.
 const std::vector<std::string> FittingPieces = {"A", "z", " ", ",", "\u00E9", "\u00DF", "\u0153", "\u20AC", "\u2014"};
-const std::vector<std::string> OtherPieces = {"\u0142", "\u010D", "\u0416", "\u03BB", "\u65E5", "\u304B",
-                                              "\u05E9", "\U0001F4DA", "\U0001F44D\U0001F3FD", "e\u0301"};
+const std::vector<std::string> OtherPieces = {
+    "\u0142", "\u010D", "\u0416", "\u03BB", "\u65E5", "\u304B", "\u05E9", "\U0001F4DA", "\U0001F44D\U0001F3FD",
+    "e\u0301"};
 
 // A text of at most `most` characters, now and then exactly that many.
 std::string makeText(std::mt19937& random, bool fittingOnly, std::size_t most) {
@@ -347,8 +346,9 @@ TEST(FileForms, TextsOfEveryScriptRoundTripInTheFormTheyNeedAndDamageIsHandled) 
         const std::string file =
             Layout::ofNewForm().counts(1, 1).record(1, 1, 0, 0, 2, title, "").author("A").date(0).bytes;
         EXPECT_EQ(loadBytes(file).message,
-                  characters == 255 ? "" : damagedText("the title of record 1 holds 256 characters; a text holds at "
-                                                       "most 255 characters of UTF-8"));
+                  characters == 255 ? ""
+                                    : damagedText("the title of record 1 holds 256 characters; a text holds at "
+                                                  "most 255 characters of UTF-8"));
     }
 }
 

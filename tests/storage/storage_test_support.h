@@ -113,18 +113,20 @@ struct Layout {
 // "nothing changed" is one comparison with a readable difference.
 inline std::string dump(const Catalogue& c, const OpenedFile& file) {
     std::ostringstream out;
-    out << "records " << recordCount(c.books) << " authors " << authorCount(c.books) << " dates " << c.books.readDates.size() - 1
-        << "\nchanged " << c.books.changed << " marked " << c.books.markedCount << " upper " << c.books.upperCase << " inForm "
-        << c.books.lettersInForm << " current " << c.view.currentRecord << " row " << c.view.selectedRow << " mode "
-        << int(c.view.mode) << " byDate " << c.view.sortByDate << "\nfile [" << file.path.systemBytes() << "] form "
-        << int(file.form) << " caption [" << viewCaptionOf(c.view) << "]\n";
+    out << "records " << recordCount(c.books) << " authors " << authorCount(c.books) << " dates "
+        << c.books.readDates.size() - 1 << "\nchanged " << c.books.changed << " marked " << c.books.markedCount
+        << " upper " << c.books.upperCase << " inForm " << c.books.lettersInForm << " current " << c.view.currentRecord
+        << " row " << c.view.selectedRow << " mode " << int(c.view.mode) << " byDate " << c.view.sortByDate
+        << "\nfile [" << file.path.systemBytes() << "] form " << int(file.form) << " caption [" << viewCaptionOf(c.view)
+        << "]\n";
     for (int i = 1; i <= recordCount(c.books); ++i) {
         const BookRecord& r = c.books.records[i];
         out << i << ": a" << r.authorIndex << " d" << r.dateIndex << " c" << int(r.category) << " r" << int(r.review)
             << " f" << int(r.flags) << " [" << r.title << "] [" << r.disposition << "]\n";
     }
     for (int i = 1; i <= authorCount(c.books); ++i) out << "author " << i << " [" << c.books.authors[i] << "]\n";
-    for (std::size_t i = 1; i < c.books.readDates.size(); ++i) out << "date " << i << " " << c.books.readDates[i] << "\n";
+    for (std::size_t i = 1; i < c.books.readDates.size(); ++i)
+        out << "date " << i << " " << c.books.readDates[i] << "\n";
     out << "view";
     for (std::size_t i = 1; i < c.view.order.size(); ++i) out << " " << c.view.order[i];
     out << "\n";
@@ -138,9 +140,9 @@ inline std::vector<std::string> books(const Catalogue& c, bool skipDeleted = fal
     for (int i = 1; i <= recordCount(c.books); ++i) {
         const BookRecord& r = c.books.records[i];
         if (skipDeleted && testFlag(r.flags, DeletedFlag)) continue;
-        lines.push_back(authorOf(c.books, i) + "|" + r.title + "|" + r.disposition + "|" + std::to_string(readDateOf(c.books, i)) +
-                        "|" + std::to_string(r.category) + "|" + std::to_string(r.review) + "|" +
-                        std::to_string(r.flags & ~(1 << (ShownFlag - 1))));
+        lines.push_back(authorOf(c.books, i) + "|" + r.title + "|" + r.disposition + "|" +
+                        std::to_string(readDateOf(c.books, i)) + "|" + std::to_string(r.category) + "|" +
+                        std::to_string(r.review) + "|" + std::to_string(r.flags & ~(1 << (ShownFlag - 1))));
     }
     return lines;
 }
@@ -168,7 +170,7 @@ struct Ui {
         storage.showProgress = [this](const std::string& text) { statuses.push_back(text); };
     }
     platform::scripted::ScriptedMessageBoxes messages;
-    std::vector<std::string> statuses;  // the progress texts shown
+    std::vector<std::string> statuses;         // the progress texts shown
     std::unique_ptr<platform::FileHold> hold;  // as the program holds its catalogue's file
     StorageDialogue storage;
 };

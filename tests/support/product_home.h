@@ -85,8 +85,8 @@ struct ProductHome {
     }
 
     InstallServices installServices(platform::MessageBoxes& messages) {
-        return {messages, keys, platform::systemInstallFiles(), home / "dist", home.path, home / ".local/share",
-                desktop, programs};
+        return {messages, keys,    platform::systemInstallFiles(), home / "dist", home.path, home / ".local/share",
+                desktop,  programs};
     }
     UninstallServices uninstallServices(platform::MessageBoxes& messages, const TestPath& currentFolder) {
         return {messages, keys, platform::systemInstallFiles(), currentFolder, desktop, programs};
