@@ -59,9 +59,12 @@ ColumnsResult findBookColumns(const std::vector<std::string>& header, const std:
 
     if (c.title == NoColumn || (c.author == NoColumn && c.authorLastFirst == NoColumn)) {
         std::string names;
-        for (const std::string& name : shownNames) names += (names.empty() ? "\"" : ", \"") + squeezeBlanks(name) + "\"";
-        result.problem = "it has no author and title columns (\"Author\", \"Authors\" or \"Primary Author\", and "
-                         "\"Title\"); the columns it has are " + (names.empty() ? std::string("none") : names);
+        for (const std::string& name : shownNames)
+            names += (names.empty() ? "\"" : ", \"") + squeezeBlanks(name) + "\"";
+        result.problem =
+            "it has no author and title columns (\"Author\", \"Authors\" or \"Primary Author\", and "
+            "\"Title\"); the columns it has are " +
+            (names.empty() ? std::string("none") : names);
         return result;
     }
     result.ok = true;

@@ -19,15 +19,15 @@ struct BookColumns {
     int authorLastFirst = NoColumn;  // Goodreads' "Author l-f", taken first when not empty
     int title = NoColumn;
     int dateRead = NoColumn;
-    int stars = NoColumn;            // a rating of 0 to 5 stars, halves possible
-    int review = NoColumn;           // our own file: the review by name
-    int status = NoColumn;           // "Exclusive Shelf", "Read Status": read, to-read, ...
-    std::vector<int> shelves;        // shelves, tags and category names, in that order of looking
-    int notes = NoColumn;            // notes, of which the first line is taken
-    int disposition = NoColumn;      // our own: the disposition whole
-    int owned = NoColumn;            // "Owned?": Yes gives "Owned"
-    int collections = NoColumn;      // LibraryThing's collections
-    int marked = NoColumn;           // our own: "x" for a marked book
+    int stars = NoColumn;        // a rating of 0 to 5 stars, halves possible
+    int review = NoColumn;       // our own file: the review by name
+    int status = NoColumn;       // "Exclusive Shelf", "Read Status": read, to-read, ...
+    std::vector<int> shelves;    // shelves, tags and category names, in that order of looking
+    int notes = NoColumn;        // notes, of which the first line is taken
+    int disposition = NoColumn;  // our own: the disposition whole
+    int owned = NoColumn;        // "Owned?": Yes gives "Owned"
+    int collections = NoColumn;  // LibraryThing's collections
+    int marked = NoColumn;       // our own: "x" for a marked book
 };
 
 struct ColumnsResult {

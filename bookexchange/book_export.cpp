@@ -9,18 +9,35 @@
 #include "core/ordering.h"
 #include "core/read_date.h"
 #include "core/vocabularies.h"
-#include "platform/cp1252.h"
 
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 // Goodreads' export header of 2026, the 23 columns without "Average Rating".
-constexpr std::array<const char*, 23> GoodreadsHeader = {
-    "Book Id", "Title", "Author", "Author l-f", "Additional Authors", "ISBN", "ISBN13", "My Rating", "Publisher",
-    "Binding", "Number of Pages", "Year Published", "Original Publication Year", "Date Read", "Date Added",
-    "Bookshelves", "Bookshelves with positions", "Exclusive Shelf", "My Review", "Spoiler", "Private Notes",
-    "Read Count", "Owned Copies"};
+constexpr std::array<const char*, 23> GoodreadsHeader = {"Book Id",
+                                                         "Title",
+                                                         "Author",
+                                                         "Author l-f",
+                                                         "Additional Authors",
+                                                         "ISBN",
+                                                         "ISBN13",
+                                                         "My Rating",
+                                                         "Publisher",
+                                                         "Binding",
+                                                         "Number of Pages",
+                                                         "Year Published",
+                                                         "Original Publication Year",
+                                                         "Date Read",
+                                                         "Date Added",
+                                                         "Bookshelves",
+                                                         "Bookshelves with positions",
+                                                         "Exclusive Shelf",
+                                                         "My Review",
+                                                         "Spoiler",
+                                                         "Private Notes",
+                                                         "Read Count",
+                                                         "Owned Copies"};
 
 // A packed date as year, month and day joined by `separator`.
 std::string yearFirst(std::uint16_t packed, char separator) {
@@ -31,8 +48,13 @@ std::string yearFirst(std::uint16_t packed, char separator) {
 
 std::vector<std::string> quorvelsRow(const BookTables& books, int i) {
     const BookRecord& record = books.records[i];
-    return {authorOf(books, i), record.title, yearFirst(readDateOf(books, i), '-'), categoryName(record.category),
-            reviewName(record.review), record.disposition, testFlag(record.flags, marked) ? "x" : ""};
+    return {authorOf(books, i),
+            record.title,
+            yearFirst(readDateOf(books, i), '-'),
+            categoryName(record.category),
+            reviewName(record.review),
+            record.disposition,
+            testFlag(record.flags, MarkedFlag) ? "x" : ""};
 }
 
 std::vector<std::string> goodreadsRow(const BookTables& books, int i) {
@@ -50,13 +72,20 @@ std::vector<std::string> goodreadsRow(const BookTables& books, int i) {
             "=\"\"",
             "=\"\"",
             std::to_string(stars),
-            "", "", "", "", "",
+            "",
+            "",
+            "",
+            "",
+            "",
             yearFirst(readDateOf(books, i), '/'),
             "",
             shelves,
             "",
-            didNotFinish ? "did-not-finish" : read ? "read" : "to-read",
-            "", "",
+            didNotFinish ? "did-not-finish"
+            : read       ? "read"
+                         : "to-read",
+            "",
+            "",
             record.disposition,
             read ? "1" : "0",
             "0"};
@@ -85,8 +114,8 @@ std::vector<int> replayOrder(const BookTables& books, std::vector<int> records) 
     };
     for (std::size_t k = 1; k < n; ++k) {
         const int a = records[k - 1], b = records[k];
-        if (compareRecordKeys(authorOf(books, a), books.records[a].title, authorOf(books, b),
-                              books.records[b].title) == 0)
+        if (compareRecordKeys(authorOf(books, a), books.records[a].title, authorOf(books, b), books.records[b].title) ==
+            0)
             mustPrecede(k, k - 1, 0);
         if (readDateOf(books, records[byDate[k - 1]]) == readDateOf(books, records[byDate[k]]))
             mustPrecede(byDate[k], byDate[k - 1], 1);
@@ -115,17 +144,16 @@ std::vector<int> replayOrder(const BookTables& books, std::vector<int> records) 
 std::vector<int> allBooks(const BookTables& books) {
     std::vector<int> records;
     for (int i = 1; i <= recordCount(books); ++i)
-        if (!testFlag(books.records[i].flags, deleted)) records.push_back(i);
+        if (!testFlag(books.records[i].flags, DeletedFlag)) records.push_back(i);
     return records;
 }
 
 ExportSelection booksToExport(const Catalogue& catalogue) {
     ExportSelection selection;
     for (const int i : allBooks(catalogue.books))
-        if (testFlag(catalogue.books.records[i].flags, marked)) selection.records.push_back(i);
+        if (testFlag(catalogue.books.records[i].flags, MarkedFlag)) selection.records.push_back(i);
     selection.onlyMarked = !selection.records.empty();
-    if (!selection.onlyMarked)
-        selection.records.assign(catalogue.view.order.begin() + 1, catalogue.view.order.end());
+    if (!selection.onlyMarked) selection.records.assign(catalogue.view.order.begin() + 1, catalogue.view.order.end());
     return selection;
 }
 
@@ -138,9 +166,7 @@ std::string exportBooks(const BookTables& books, const std::vector<int>& records
         appendCsvRecord(bytes, {GoodreadsHeader.begin(), GoodreadsHeader.end()});
     }
     for (const int i : replayOrder(books, records)) {
-        std::vector<std::string> fields = form == ExportForm::Quorvels ? quorvelsRow(books, i) : goodreadsRow(books, i);
-        for (std::string& field : fields) field = platform::cp1252ToUtf8(field);
-        appendCsvRecord(bytes, fields);
+        appendCsvRecord(bytes, form == ExportForm::Quorvels ? quorvelsRow(books, i) : goodreadsRow(books, i));
     }
     return bytes;
 }

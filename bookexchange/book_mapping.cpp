@@ -6,8 +6,10 @@
 #include <cstdlib>
 
 #include "core/book_record.h"
+#include "core/grapheme_clusters.h"
 #include "core/letter_case.h"
 #include "core/read_date.h"
+#include "core/utf8.h"
 #include "core/vocabularies.h"
 
 namespace {
@@ -36,7 +38,7 @@ std::vector<std::string> words(std::string_view text) {
     return result;
 }
 
-// Letters (any byte above ASCII counts: Windows-1252 uses them for letters),
+// Letters (any byte above ASCII counts: it belongs to a letter of UTF-8),
 // and the dots, hyphens and apostrophes of names.
 bool isNameWord(const std::string& word) {
     for (const char ch : word) {
@@ -48,8 +50,8 @@ bool isNameWord(const std::string& word) {
 }
 
 constexpr std::array<std::string_view, 7> Suffixes = {"JR", "JR.", "SR", "SR.", "II", "III", "IV"};
-constexpr std::array<std::string_view, 17> Particles = {"DE", "DA", "DI", "DU", "DEL", "DELLA", "DES", "DEN", "DER",
-                                                         "LA", "LE", "VAN", "VON", "TEN", "TER", "DOS", "ST."};
+constexpr std::array<std::string_view, 17> Particles = {"DE", "DA", "DI",  "DU",  "DEL", "DELLA", "DES", "DEN", "DER",
+                                                        "LA", "LE", "VAN", "VON", "TEN", "TER",   "DOS", "ST."};
 
 template <std::size_t N>
 bool isOneOf(const std::string& word, const std::array<std::string_view, N>& list) {
@@ -127,8 +129,10 @@ FileReadDate fileReadDate(std::string_view text, int currentYear) {
 
     std::vector<std::string> fields(1);
     for (const char ch : date) {
-        if (ch == '-' || ch == '/') fields.emplace_back();
-        else fields.back() += ch;
+        if (ch == '-' || ch == '/')
+            fields.emplace_back();
+        else
+            fields.back() += ch;
     }
     std::string typed = date;
     if (fields.size() == 3 && fields[0].size() == 4 && allDigits(fields[0]) && allDigits(fields[1]) &&
@@ -171,7 +175,8 @@ std::vector<std::string> listEntries(std::string_view list) {
     std::size_t start = 0;
     for (;;) {
         const auto comma = list.find(',', start);
-        std::string entry = trimmed(list.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        std::string entry =
+            trimmed(list.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
         if (!entry.empty()) entries.push_back(std::move(entry));
         if (comma == std::string_view::npos) return entries;
         start = comma + 1;
@@ -210,7 +215,8 @@ std::string firstLine(std::string_view text) {
 }
 
 bool cutToTextLimit(std::string& text) {
-    if (text.size() <= static_cast<std::size_t>(MaxTextBytes)) return false;
-    text.resize(MaxTextBytes);
+    const std::size_t limit = characterPrefix(text, MaxTextCharacters);
+    if (limit == text.size()) return false;
+    text.resize(wholeClusterPrefix(text, limit));
     return true;
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 // How the parts of an imported row become the fields of a book. Every text
-// here is Windows-1252, converted from the file's encoding before.
+// here is UTF-8, converted from the file's encoding before.
 
 // Tabs and line breaks become blanks, runs of blanks one, and the ends lose theirs.
 std::string squeezeBlanks(std::string_view text);
@@ -24,9 +24,9 @@ std::string firstNameFirst(std::string_view name);
 // A read date of a file: yyyy/mm/dd, yyyy-mm-dd, either in brackets, or the
 // record dialog's month-day-year.
 struct FileReadDate {
-    bool present = false;       // the field holds a date at all
-    std::uint16_t packed = 0;   // non-zero when it is a legal read date by the record dialog's rules
-    std::string shown;          // the date as yyyy-mm-dd when it has that shape, else as it stands
+    bool present = false;      // the field holds a date at all
+    std::uint16_t packed = 0;  // non-zero when it is a legal read date by the record dialog's rules
+    std::string shown;         // the date as yyyy-mm-dd when it has that shape, else as it stands
 };
 FileReadDate fileReadDate(std::string_view text, int currentYear);
 
@@ -60,6 +60,7 @@ ReadStatus readStatusOf(std::string_view statusOrShelf);
 // The first line of a text, its blanks squeezed.
 std::string firstLine(std::string_view text);
 
-// Cuts a text to the 255 bytes a catalogue text holds; every Windows-1252
-// byte is a whole character. True when it was cut.
+// Cuts a text to the 255 characters a catalogue text holds, never inside a
+// character as the user sees it (a letter and its accents, an emoji
+// sequence). True when it was cut.
 bool cutToTextLimit(std::string& text);

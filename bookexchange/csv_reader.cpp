@@ -72,9 +72,7 @@ std::size_t headerFields(std::string_view bytes, char delimiter) {
 }
 
 // A tab when the header has more fields between tabs than between commas.
-char delimiterOf(std::string_view bytes) {
-    return headerFields(bytes, '\t') > headerFields(bytes, ',') ? '\t' : ',';
-}
+char delimiterOf(std::string_view bytes) { return headerFields(bytes, '\t') > headerFields(bytes, ',') ? '\t' : ','; }
 
 }  // namespace
 
@@ -110,7 +108,8 @@ CsvReadResult readCsv(std::string_view bytes) {
             ++parser.pos;
         }
         parser.skipLineEnd();
-        const bool empty = std::all_of(row.fields.begin(), row.fields.end(), [](const std::string& f) { return f.empty(); });
+        const bool empty =
+            std::all_of(row.fields.begin(), row.fields.end(), [](const std::string& f) { return f.empty(); });
         if (empty) continue;
         if (!headerRead) {
             result.table.header = std::move(row.fields);

@@ -16,8 +16,8 @@ std::string notImported(const platform::SystemPath& path, const std::string& rea
 
 }  // namespace
 
-ImportFileResult planImportFile(const platform::SystemPath& path, platform::Files& files,
-                                platform::Transliterator& transliterator, const BookTables& books, int currentYear) {
+ImportFileResult planImportFile(const platform::SystemPath& path, platform::Files& files, const BookTables& books,
+                                int currentYear) {
     ImportFileResult result;
     std::string bytes;
     if (const int error = files.readFile(path, MaxImportFileBytes + 1, bytes); error != 0) {
@@ -29,7 +29,7 @@ ImportFileResult planImportFile(const platform::SystemPath& path, platform::File
                                                " MB, far more than a catalogue of 32767 books takes");
         return result;
     }
-    ImportPlanResult planned = planImport(bytes, books, transliterator, currentYear);
+    ImportPlanResult planned = planImport(bytes, books, currentYear);
     if (!planned.ok) {
         const std::string where = planned.errorLine > 0 ? "line " + std::to_string(planned.errorLine) + ": " : "";
         result.message = notImported(path, where + planned.problem);
@@ -45,17 +45,17 @@ ExportFileResult exportBooksFile(const platform::SystemPath& path, platform::Fil
     const platform::ReplaceResult written = files.replaceWhole(path, exportBooks(books, records, form));
     ExportFileResult result;
     switch (written.outcome) {
-    case platform::ReplaceResult::Replaced:
-        result.ok = true;
-        break;
-    case platform::ReplaceResult::NotReplaced:
-        result.message = fileLine(path) + "The books could not be exported: " + written.reason + "." + LineEnd +
-                         "Nothing was written; an earlier file of that name is unchanged.";
-        break;
-    case platform::ReplaceResult::ReplacedUnconfirmed:
-        result.message = fileLine(path) + "The books were written, but the system could not confirm that the file is "
-                         "safely on the disk: " + written.reason + ".";
-        break;
+        case platform::ReplaceResult::Replaced: result.ok = true; break;
+        case platform::ReplaceResult::NotReplaced:
+            result.message = fileLine(path) + "The books could not be exported: " + written.reason + "." + LineEnd +
+                             "Nothing was written; an earlier file of that name is unchanged.";
+            break;
+        case platform::ReplaceResult::ReplacedUnconfirmed:
+            result.message = fileLine(path) +
+                             "The books were written, but the system could not confirm that the file is "
+                             "safely on the disk: " +
+                             written.reason + ".";
+            break;
     }
     return result;
 }

@@ -23,8 +23,8 @@ struct ImportFileResult {
 };
 
 // Reads the file and plans its import into `books`; nothing changes.
-ImportFileResult planImportFile(const platform::SystemPath& path, platform::Files& files,
-                                platform::Transliterator& transliterator, const BookTables& books, int currentYear);
+ImportFileResult planImportFile(const platform::SystemPath& path, platform::Files& files, const BookTables& books,
+                                int currentYear);
 
 struct ExportFileResult {
     bool ok = false;

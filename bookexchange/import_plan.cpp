@@ -7,33 +7,26 @@
 #include "bookexchange/csv_reader.h"
 #include "core/letter_case.h"
 #include "core/marks.h"
-#include "platform/cp1252.h"
+#include "core/utf8.h"
+#include "core/windows1252.h"
 
 namespace {
 
-// A field's text in Windows-1252, and whether letters were lost to get it.
-struct FieldText {
-    std::string text;
-    bool lost = false;
-};
-
+// The fields of one row as UTF-8 texts: a UTF-8 file's as they are, a
+// Windows-1252 file's converted.
 struct RowReader {
     const std::vector<std::string>& fields;
     bool utf8;
-    platform::Transliterator& transliterator;
 
-    FieldText field(int column) const {
+    std::string text(int column) const {
         if (column == NoColumn || column >= static_cast<int>(fields.size())) return {};
         const std::string& raw = fields[column];
-        if (!utf8 || platform::utf8FitsCp1252(raw)) return {utf8 ? platform::utf8ToCp1252(raw) : raw, false};
-        const platform::Cp1252Text converted = transliterator.toCp1252(raw);
-        return {converted.text, converted.lostCharacters};
+        return utf8 ? raw : windows1252ToUtf8(raw);
     }
-    std::string text(int column) const { return field(column).text; }
 };
 
 // An author or title as the catalogue will hold it: in its letter case and
-// at most 255 bytes. The conversion runs again after a cut, which may have
+// at most 255 characters. The conversion runs again after a cut, which may have
 // left a blank at the end.
 std::string catalogueText(std::string text, bool upperCase, bool& cut) {
     convertLetterCase(text, upperCase);
@@ -50,18 +43,12 @@ std::string bookKey(std::string author, std::string title, std::uint16_t date, b
     return toUpperAscii(author) + '\n' + toUpperAscii(title) + '\n' + std::to_string(date);
 }
 
-std::string authorOfRow(const BookColumns& c, const RowReader& row, bool& lost) {
+std::string authorOfRow(const BookColumns& c, const RowReader& row) {
     if (c.authorLastFirst != NoColumn) {
-        const FieldText lastFirst = row.field(c.authorLastFirst);
-        const std::string author = squeezeBlanks(lastFirst.text);
-        if (!author.empty()) {
-            lost = lastFirst.lost;
-            return author;
-        }
+        const std::string author = squeezeBlanks(row.text(c.authorLastFirst));
+        if (!author.empty()) return author;
     }
-    const FieldText field = row.field(c.author);
-    lost = field.lost;
-    std::string author = field.text;
+    std::string author = row.text(c.author);
     if (c.authorIsList) author = author.substr(0, author.find(','));
     return c.authorIsLastFirst ? squeezeBlanks(author) : lastNameFirst(author);
 }
@@ -85,15 +72,8 @@ struct RowOutcome {
 RowOutcome mapRow(const BookColumns& c, const CsvRow& csvRow, const RowReader& row, bool upperCase, int currentYear) {
     RowOutcome outcome;
     outcome.book.line = csvRow.line;
-    bool authorLost = false;
-    std::string author = authorOfRow(c, row, authorLost);
-    const FieldText titleField = row.field(c.title);
-    std::string title = squeezeBlanks(titleField.text);
-    if (authorLost || titleField.lost) {
-        outcome.kind = RowOutcome::Refused;
-        outcome.reason = "its author or title is written in letters the catalogue cannot hold";
-        return outcome;
-    }
+    std::string author = authorOfRow(c, row);
+    std::string title = squeezeBlanks(row.text(c.title));
     if (author.empty() || title.empty()) {
         outcome.kind = RowOutcome::Refused;
         outcome.reason = author.empty() ? "it has no author" : "it has no title";
@@ -102,10 +82,10 @@ RowOutcome mapRow(const BookColumns& c, const CsvRow& csvRow, const RowReader& r
 
     const ReadStatus status = readStatusOf(row.text(c.status));
     const std::vector<std::string> shelves = shelvesOf(c, row);
-    const bool didNotFinish = status == ReadStatus::DidNotFinish ||
-                              std::any_of(shelves.begin(), shelves.end(), [](const std::string& shelf) {
-                                  return readStatusOf(shelf) == ReadStatus::DidNotFinish;
-                              });
+    const bool didNotFinish =
+        status == ReadStatus::DidNotFinish || std::any_of(shelves.begin(), shelves.end(), [](const std::string& shelf) {
+            return readStatusOf(shelf) == ReadStatus::DidNotFinish;
+        });
 
     // A read date only for a book not shelved as unread; a read book without
     // a legal one comes in unread, and its date, if any, into the disposition.
@@ -141,8 +121,7 @@ std::string counted(int count, const std::string& one, const std::string& many) 
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-ImportPlanResult planImport(std::string_view fileBytes, const BookTables& books,
-                            platform::Transliterator& transliterator, int currentYear) {
+ImportPlanResult planImport(std::string_view fileBytes, const BookTables& books, int currentYear) {
     ImportPlanResult result;
     const CsvReadResult csv = readCsv(fileBytes);
     if (!csv.ok) {
@@ -154,10 +133,9 @@ ImportPlanResult planImport(std::string_view fileBytes, const BookTables& books,
         result.problem = "it holds no header line, and no books";
         return result;
     }
-    const bool utf8 = platform::isWellFormedUtf8(fileBytes);
+    const bool utf8 = isWellFormedUtf8(fileBytes);
     std::vector<std::string> shownNames;
-    for (const std::string& name : csv.table.header)
-        shownNames.push_back(utf8 ? platform::utf8ToNearestCp1252(name) : name);
+    for (const std::string& name : csv.table.header) shownNames.push_back(utf8 ? name : windows1252ToUtf8(name));
     const ColumnsResult columns = findBookColumns(csv.table.header, shownNames);
     if (!columns.ok) {
         result.errorLine = 1;
@@ -167,15 +145,15 @@ ImportPlanResult planImport(std::string_view fileBytes, const BookTables& books,
 
     std::set<std::string> inCatalogue;
     for (int i = 1; i <= recordCount(books); ++i)
-        if (!testFlag(books.records[i].flags, deleted))
-            inCatalogue.insert(bookKey(authorOf(books, i), books.records[i].title, readDateOf(books, i),
-                                       books.upperCase));
+        if (!testFlag(books.records[i].flags, DeletedFlag))
+            inCatalogue.insert(
+                bookKey(authorOf(books, i), books.records[i].title, readDateOf(books, i), books.upperCase));
     std::set<std::string> inFile;
 
     ImportPlan& plan = result.plan;
     plan.format = columns.columns.format;
     for (const CsvRow& csvRow : csv.table.rows) {
-        const RowReader row{csvRow.fields, utf8, transliterator};
+        const RowReader row{csvRow.fields, utf8};
         RowOutcome outcome = mapRow(columns.columns, csvRow, row, books.upperCase, currentYear);
         if (outcome.kind == RowOutcome::Refused) {
             plan.notImportable.push_back({csvRow.line, std::move(outcome.reason)});
@@ -199,9 +177,11 @@ ImportPlanResult planImport(std::string_view fileBytes, const BookTables& books,
 
 std::string importSummary(const ImportPlan& plan) {
     const int found = static_cast<int>(plan.books.size()) + plan.alreadyInCatalogue + plan.repeatedInFile;
-    std::string text = counted(found, "book", "books") + " found: " +
-                       std::to_string(static_cast<int>(plan.books.size()) - plan.withoutUsableDate) + " to add";
-    if (plan.alreadyInCatalogue > 0) text += ", " + std::to_string(plan.alreadyInCatalogue) + " already in the catalogue";
+    std::string text = counted(found, "book", "books") +
+                       " found: " + std::to_string(static_cast<int>(plan.books.size()) - plan.withoutUsableDate) +
+                       " to add";
+    if (plan.alreadyInCatalogue > 0)
+        text += ", " + std::to_string(plan.alreadyInCatalogue) + " already in the catalogue";
     if (plan.repeatedInFile > 0) text += ", " + std::to_string(plan.repeatedInFile) + " repeated in the file";
     if (plan.withoutUsableDate > 0)
         text += ", " + std::to_string(plan.withoutUsableDate) + " without a usable date (imported as unread)";
@@ -215,7 +195,8 @@ std::string importSummary(const ImportPlan& plan) {
         for (std::size_t i = 0; i < plan.notImportable.size() && i < Named; ++i)
             text += (i > 0 ? ", line " : "line ") + std::to_string(plan.notImportable[i].line) + " (" +
                     plan.notImportable[i].reason + ")";
-        if (plan.notImportable.size() > Named) text += " and " + std::to_string(plan.notImportable.size() - Named) + " more";
+        if (plan.notImportable.size() > Named)
+            text += " and " + std::to_string(plan.notImportable.size() - Named) + " more";
     }
     return text + ".";
 }

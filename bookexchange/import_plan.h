@@ -7,14 +7,13 @@
 #include "bookexchange/book_columns.h"
 #include "core/bulk_insert.h"
 #include "core/catalogue.h"
-#include "platform/transliterator.h"
 
 // Importing books from a CSV or TSV file: first a plan of what the file
 // holds and what would be added, which the user sees and confirms; then the
 // plan applied in one step.
 
-// A book of the file that would be added: its texts already in Windows-1252
-// and in the catalogue's letter case, as the catalogue will hold them.
+// A book of the file that would be added: its texts already in UTF-8 and in
+// the catalogue's letter case, as the catalogue will hold them.
 struct ImportBook {
     int line = 0;  // where its row starts in the file
     NewRecord record;
@@ -29,30 +28,28 @@ struct RefusedRow {
 
 struct ImportPlan {
     BookFormat format = BookFormat::Other;
-    std::vector<ImportBook> books;      // to add, in the file's order
-    int alreadyInCatalogue = 0;         // rows that repeat a book of the catalogue
-    int repeatedInFile = 0;             // rows that repeat an earlier row
-    int withoutUsableDate = 0;          // among `books`: read, but imported as unread
-    int textsCut = 0;                   // among `books`: with a text cut to 255 bytes
+    std::vector<ImportBook> books;  // to add, in the file's order
+    int alreadyInCatalogue = 0;     // rows that repeat a book of the catalogue
+    int repeatedInFile = 0;         // rows that repeat an earlier row
+    int withoutUsableDate = 0;      // among `books`: read, but imported as unread
+    int textsCut = 0;               // among `books`: with a text cut to 255 characters
     std::vector<RefusedRow> notImportable;
 };
 
 struct ImportPlanResult {
     bool ok = false;
     ImportPlan plan;
-    int errorLine = 0;     // 0 when the problem is not on one line
-    std::string problem;   // when not ok: what is wrong, as a sentence fragment
+    int errorLine = 0;    // 0 when the problem is not on one line
+    std::string problem;  // when not ok: what is wrong, as a sentence fragment
 };
 
 // Reads a file's bytes and plans their import into `books`. The file is
-// UTF-8 when all of it is well-formed UTF-8, else Windows-1252; UTF-8 texts
-// that Windows-1252 cannot hold go through the transliterator, and a book
-// whose author or title would lose letters to it is not importable. A book
+// UTF-8 when all of it is well-formed UTF-8, else Windows-1252, whose texts
+// are converted to UTF-8: every letter of any script comes in. A book
 // equal to one of the catalogue (same author and title without regard to
 // case, same read date) or to an earlier row is skipped. Dates are judged
 // against `currentYear` as the record dialog judges them.
-ImportPlanResult planImport(std::string_view fileBytes, const BookTables& books,
-                            platform::Transliterator& transliterator, int currentYear);
+ImportPlanResult planImport(std::string_view fileBytes, const BookTables& books, int currentYear);
 
 // "1 book", "2 books": a count and the word of its number.
 std::string counted(int count, const std::string& one, const std::string& many);

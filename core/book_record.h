@@ -3,9 +3,10 @@
 #include <cstdint>
 #include <string>
 
-// The longest author, title or disposition a catalogue holds, in bytes: the
-// file keeps each text behind a one-byte length.
-inline constexpr int MaxTextBytes = 255;
+// The longest author, title or disposition a catalogue holds, in characters
+// (code points): the file keeps each text behind a one-byte length, one byte
+// for each character.
+inline constexpr int MaxTextCharacters = 255;
 
 // One book of the catalogue. The fixed part (the first five fields) is the
 // 7-byte block the catalogue file holds; author and read date live in the
@@ -16,14 +17,14 @@ struct BookRecord {
     std::uint8_t category = 0;     // code into categoryNames
     std::uint8_t review = 0;       // code into reviewNames
     std::uint8_t flags = 0;        // flag bits, see below
-    std::string title;             // Windows-1252 bytes, at most MaxTextBytes
-    std::string disposition;       // Windows-1252 bytes, at most MaxTextBytes
+    std::string title;             // UTF-8, at most MaxTextCharacters characters
+    std::string disposition;       // UTF-8, at most MaxTextCharacters characters
 };
 
 // Flag bits, addressed by bit number 1..8 (bit n has the mask 2^(n-1)).
-inline constexpr int deleted = 1;  // deleted by the user; dropped at the next save
-inline constexpr int shown = 2;    // belongs to the current selection (the view)
-inline constexpr int marked = 8;   // marked by the user ("x" in the list)
+inline constexpr int DeletedFlag = 1;  // deleted by the user; dropped at the next save
+inline constexpr int ShownFlag = 2;    // belongs to the current selection (the view)
+inline constexpr int MarkedFlag = 8;   // marked by the user ("x" in the list)
 
 // The flags byte masked with the bit's mask: non-zero when the bit is set.
 constexpr std::uint8_t testFlag(std::uint8_t flags, int bit) {

@@ -34,8 +34,8 @@ bool mergeable(const BookTables& tables, const std::vector<NewRecord>& books, st
 
 // One insertRecord; the places of the books inserted before move with it.
 bool insertOne(Catalogue& catalogue, const NewRecord& book, BulkInsertResult& result) {
-    result.stop = insertRecord(catalogue, book.author, book.title, book.disposition, book.packedDate, book.category,
-                               book.review);
+    result.stop =
+        insertRecord(catalogue, book.author, book.title, book.disposition, book.packedDate, book.category, book.review);
     if (result.stop != InsertResult::Inserted) return false;
     const int place = catalogue.view.currentRecord;
     for (int& earlier : result.places)
@@ -162,7 +162,7 @@ BookRecord recordOf(const NewRecord& book, const std::vector<std::string>& autho
     record.dateIndex = static_cast<std::int16_t>(dateSlot);
     record.category = book.category;
     record.review = book.review;
-    setFlag(record.flags, shown, true);
+    setFlag(record.flags, ShownFlag, true);
     record.title = book.title;
     record.disposition = book.disposition;
     return record;

@@ -17,7 +17,7 @@ enum class ViewMode : std::uint8_t { All, Read, Unread, Found };
 // The books: every table is numbered from 1; entry 0 exists and holds
 // nothing, so any index read from a file or a view has a defined meaning.
 struct BookTables {
-    std::vector<BookRecord> records = std::vector<BookRecord>(1); // 1..recordCount, in author-then-title order
+    std::vector<BookRecord> records = std::vector<BookRecord>(1);    // 1..recordCount, in author-then-title order
     std::vector<std::string> authors = std::vector<std::string>(1);  // 1..authorCount, ascending without regard to case
     std::vector<std::uint16_t> readDates = std::vector<std::uint16_t>(1);  // 1..recordCount, ascending packed dates
 
@@ -27,8 +27,8 @@ struct BookTables {
     // convert its own texts; anything that puts texts in by other means
     // (loading a file) leaves it false.
     bool lettersInForm = false;
-    int markedCount = 0;     // marked records, deleted ones too; kept by core/marks.h
-    bool changed = false;    // the books differ from what was last loaded or saved; core operations set it
+    int markedCount = 0;   // marked records, deleted ones too; kept by core/marks.h
+    bool changed = false;  // the books differ from what was last loaded or saved; core operations set it
 };
 
 // The view of the books: which records the list shows, in which order, and
@@ -39,7 +39,7 @@ struct CatalogueView {
     int selectedRow = 1;  // view position of currentRecord; 1 when it is not shown
     ViewMode mode = ViewMode::All;
     bool sortByDate = false;
-    int currentRecord = 0;   // 0 = none
+    int currentRecord = 0;  // 0 = none
 
     // Counts the rebuilds of the view, so that whatever shows the view can
     // tell that it has changed since.

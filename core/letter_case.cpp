@@ -110,6 +110,4 @@ void toggleLetterCase(BookTables& books) {
     books.upperCase = !books.upperCase;
 }
 
-void applyLetterCase(BookTables& books) {
-    convertAll(books, books.upperCase);
-}
+void applyLetterCase(BookTables& books) { convertAll(books, books.upperCase); }

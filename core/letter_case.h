@@ -6,7 +6,7 @@
 struct BookTables;
 
 // Letter folding and case conversion touch only a-z and A-Z; every other byte
-// (the accented letters of Windows-1252 among them) stays as it is.
+// (those of every letter beyond ASCII in a UTF-8 text among them) stays as it is.
 constexpr char toUpperAscii(char ch) { return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch; }
 constexpr char toLowerAscii(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }
 std::string toUpperAscii(std::string_view text);

@@ -2,7 +2,7 @@
 
 void setMarked(BookTables& books, int record, bool mark) {
     if (isMarked(books, record) == mark) return;
-    setFlag(books.records[record].flags, marked, mark);
+    setFlag(books.records[record].flags, MarkedFlag, mark);
     books.markedCount += mark ? 1 : -1;
 }
 

@@ -6,7 +6,7 @@
 // markedCount always equals the number of marked records, deleted ones
 // included.
 
-inline bool isMarked(const BookTables& books, int i) { return testFlag(books.records[i].flags, marked) != 0; }
+inline bool isMarked(const BookTables& books, int i) { return testFlag(books.records[i].flags, MarkedFlag) != 0; }
 
 void setMarked(BookTables& books, int record, bool mark);
 void toggleMarked(BookTables& books, int record);

@@ -1,38 +1,65 @@
 #include "core/ordering.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/letter_case.h"
+#include "core/utf8.h"
 #include "core/vocabularies.h"
+#include "core/windows1252.h"
 
-int compareFolded(std::string_view a, std::string_view b) {
-    const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const auto x = static_cast<unsigned char>(toUpperAscii(a[i]));
-        const auto y = static_cast<unsigned char>(toUpperAscii(b[i]));
-        if (x != y) return x < y ? -1 : 1;
+namespace {
+
+// Reads the ranks of a text given in up to three parts (a record key is
+// author, one blank, title): a character's rank is its Windows-1252 byte
+// where it has one, else 256 plus its code point, with a-z folded to A-Z. So
+// texts that Windows-1252 holds keep the order of their bytes. A byte that
+// is not well-formed UTF-8 ranks above every character, by its value.
+class RankReader {
+  public:
+    RankReader(std::string_view first, std::string_view second = {}, std::string_view third = {})
+        : parts_{first, second, third} {}
+
+    // The next rank, or nothing at the end of the text.
+    std::optional<std::uint32_t> next() {
+        while (position_ == parts_[part_].size()) {
+            if (part_ == 2) return std::nullopt;
+            ++part_;
+            position_ = 0;
+        }
+        const std::string_view text = parts_[part_];
+        const auto byte = static_cast<unsigned char>(text[position_]);
+        if (byte < 0x80) {
+            ++position_;
+            return static_cast<unsigned char>(toUpperAscii(static_cast<char>(byte)));
+        }
+        const auto character = decodeUtf8(text, position_);
+        if (!character) return 0x110100u + byte;
+        const auto windowsByte = windows1252Byte(*character);
+        return windowsByte ? *windowsByte : 256u + *character;
     }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
+
+  private:
+    std::string_view parts_[3];
+    int part_ = 0;
+    std::size_t position_ = 0;
+};
+
+int compareRanks(RankReader a, RankReader b) {
+    for (;;) {
+        const auto x = a.next(), y = b.next();
+        if (!x || !y) return x ? 1 : y ? -1 : 0;
+        if (*x != *y) return *x < *y ? -1 : 1;
+    }
 }
+
+}  // namespace
+
+int compareFolded(std::string_view a, std::string_view b) { return compareRanks(RankReader(a), RankReader(b)); }
 
 int compareRecordKeys(std::string_view authorA, std::string_view titleA, std::string_view authorB,
                       std::string_view titleB) {
-    auto byteAt = [](std::string_view author, std::string_view title, std::size_t i) {
-        if (i < author.size()) return author[i];
-        if (i == author.size()) return ' ';
-        return title[i - author.size() - 1];
-    };
-    const std::size_t lengthA = authorA.size() + 1 + titleA.size();
-    const std::size_t lengthB = authorB.size() + 1 + titleB.size();
-    const std::size_t common = std::min(lengthA, lengthB);
-    for (std::size_t i = 0; i < common; ++i) {
-        const auto x = static_cast<unsigned char>(toUpperAscii(byteAt(authorA, titleA, i)));
-        const auto y = static_cast<unsigned char>(toUpperAscii(byteAt(authorB, titleB, i)));
-        if (x != y) return x < y ? -1 : 1;
-    }
-    if (lengthA == lengthB) return 0;
-    return lengthA < lengthB ? -1 : 1;
+    return compareRanks(RankReader(authorA, " ", titleA), RankReader(authorB, " ", titleB));
 }
 
 namespace {
@@ -84,7 +111,7 @@ InsertResult insertRecord(Catalogue& catalogue, const std::string& author, const
     record.dateIndex = static_cast<std::int16_t>(dateAt);
     record.category = category;
     record.review = review;
-    setFlag(record.flags, shown, true);
+    setFlag(record.flags, ShownFlag, true);
     record.title = title;
     record.disposition = disposition;
     const int place = recordPlace(books, author, title);
@@ -117,7 +144,7 @@ void rebuildView(Catalogue& catalogue) {
 
     for (int i = 1; i <= count; ++i) {
         const BookRecord& record = books.records[i];
-        if (!testFlag(record.flags, shown)) continue;
+        if (!testFlag(record.flags, ShownFlag)) continue;
         if (view.sortByDate)
             dateSlots[record.dateIndex] = static_cast<std::int16_t>(i);
         else
@@ -143,7 +170,7 @@ void rebuildView(Catalogue& catalogue) {
 
 void dropHiddenRows(Catalogue& catalogue) {
     const auto hidden = [&](std::int16_t record) {
-        return testFlag(catalogue.books.records[record].flags, shown) == 0;
+        return testFlag(catalogue.books.records[record].flags, ShownFlag) == 0;
     };
     CatalogueView& view = catalogue.view;
     view.order.erase(std::remove_if(view.order.begin() + 1, view.order.end(), hidden), view.order.end());

@@ -6,8 +6,10 @@
 
 #include "core/catalogue.h"
 
-// Compares two texts with a-z folded to capitals, byte by byte as unsigned
-// values; a prefix sorts before the longer text. Returns <0, 0 or >0.
+// Compares two UTF-8 texts with a-z folded to capitals, character by
+// character by rank: a character's Windows-1252 byte where it has one, else
+// 256 plus its code point, so texts Windows-1252 holds keep the order of
+// their bytes; a prefix sorts before the longer text. Returns <0, 0 or >0.
 int compareFolded(std::string_view a, std::string_view b);
 
 // Compares the record keys (author, one blank, title) of two books as

@@ -99,6 +99,6 @@ std::string formatReadDate(std::uint16_t packed) {
     const int month = (packed >> 5) & 0x0F;
     const int day = packed & 0x1F;
     const auto digit = [](int value) { return static_cast<char>('0' + value % 10); };
-    return {digit(month / 10), digit(month), '-', digit(day / 10), digit(day), '-',
-            digit(year / 1000), digit(year / 100), digit(year / 10), digit(year)};
+    return {digit(month / 10), digit(month),     '-',        digit(day / 10), digit(day), '-', digit(year / 1000),
+            digit(year / 100), digit(year / 10), digit(year)};
 }

@@ -51,9 +51,9 @@ ReadingFigures readingFigures(const BookTables& books) {
     CodeCounts categories{}, reviews{};
     for (int record = 1; record <= recordCount(books); ++record) {
         const BookRecord& book = books.records[record];
-        if (testFlag(book.flags, deleted)) continue;
+        if (testFlag(book.flags, DeletedFlag)) continue;
         ++figures.held;
-        if (testFlag(book.flags, marked)) ++figures.marked;
+        if (testFlag(book.flags, MarkedFlag)) ++figures.marked;
         ++categories[book.category];
         ++reviews[book.review];
         const std::uint16_t date = readDateOf(books, record);

@@ -7,14 +7,14 @@
 
 // A name of a vocabulary and how many books carry it.
 struct NamedCount {
-    std::string name;  // Windows-1252; "(none)" for a book without a category or grade
+    std::string name;  // "(none)" for a book without a category or grade
     int count = 0;
 };
 
 // The picture of a catalogue's reading. Deleted records are left out of
 // every figure; a book is read when it has a read date.
 struct ReadingFigures {
-    int held = 0;    // books in the catalogue
+    int held = 0;  // books in the catalogue
     int read = 0;
     int unread = 0;
     int marked = 0;

@@ -6,8 +6,8 @@
 
 // The fixed texts behind the coded fields of a record and the view caption.
 inline constexpr std::array<const char*, 15> categoryNames = {
-    "",        "Spy",     "Mystery", "Inspirational", "Romance",   "Historical", "Adventure", "Suspense",
-    "Tragedy", "Comedy",  "Western", "Fantacy",       "Detective", "Horror",     "",
+    "",        "Spy",    "Mystery", "Inspirational", "Romance",   "Historical", "Adventure", "Suspense",
+    "Tragedy", "Comedy", "Western", "Fantacy",       "Detective", "Horror",     "",
 };
 
 inline constexpr std::array<const char*, 11> reviewNames = {

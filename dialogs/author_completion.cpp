@@ -2,12 +2,14 @@
 
 #include "core/letter_case.h"
 #include "core/ordering.h"
+#include "core/utf8.h"
 
 std::optional<AuthorProposal> completeAuthor(const BookTables& books, const std::string& typed, int& completionStart) {
     const int authors = authorCount(books);
-    if (typed.size() < 3 || completionStart < 1 || completionStart > authors) {
+    const bool tooShort = characterCount(typed) < 3;
+    if (tooShort || completionStart < 1 || completionStart > authors) {
         completionStart = 1;
-        if (typed.size() < 3) return std::nullopt;
+        if (tooShort) return std::nullopt;
     }
     int found = 0;
     for (int i = completionStart; i <= authors && found == 0; ++i)

@@ -39,7 +39,8 @@ void search(FindDialog& dialog) {
     catalogue.view.mode = ViewMode::Found;
     if (hasNoCondition(criteria)) return;
     if (!runFind(catalogue.books, criteria)) {
-        dialog.messages.messageBox("No matches found", "None Found", platform::Buttons::Ok, platform::Icon::Information);
+        dialog.messages.messageBox("No matches found", "None Found", platform::Buttons::Ok,
+                                   platform::Icon::Information);
         return;
     }
     rebuildView(catalogue);
@@ -75,12 +76,12 @@ platform::WindowSpec findDialogBlueprint() {
     blueprint.controls = {
         {ControlKind::Label, "Author:", -1, 5, 20, 40, 10, label},
         {ControlKind::Label, "Title:", -1, 5, 40, 40, 10, label},
-        {ControlKind::TextBox, "", AuthorBoxId, 50, 20, 140, 12, style::None, MaxTextBytes},
-        {ControlKind::TextBox, "", TitleBoxId, 50, 40, 200, 12, style::None, MaxTextBytes},
+        {ControlKind::TextBox, "", AuthorBoxId, 50, 20, 140, 12, style::None, MaxTextCharacters},
+        {ControlKind::TextBox, "", TitleBoxId, 50, 40, 200, 12, style::None, MaxTextCharacters},
         {ControlKind::Label, "Category", -1, 5, 75, 40, 10, label},
         {ControlKind::Label, "Disposition", -1, 5, 95, 40, 10, label},
         {ControlKind::DropDownList, "", CategoryListId, 50, 75, 100, 80},
-        {ControlKind::TextBox, "", DispositionBoxId, 50, 95, 150, 12, style::None, MaxTextBytes},
+        {ControlKind::TextBox, "", DispositionBoxId, 50, 95, 150, 12, style::None, MaxTextCharacters},
         {ControlKind::PushButton, "&Find", SearchButtonId, 50, 140, 50, 30, style::DefaultButton},
         {ControlKind::PushButton, "&Cancel", CancelButtonId, 120, 140, 50, 30},
     };

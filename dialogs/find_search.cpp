@@ -33,7 +33,7 @@ bool runFind(BookTables& books, const FindCriteria& criteria) {
         const bool match = contains(authorOf(books, i), criteria.author) && contains(record.title, criteria.title) &&
                            contains(record.disposition, criteria.disposition) &&
                            (criteria.category == 0 || record.category == criteria.category);
-        setFlag(record.flags, shown, match);
+        setFlag(record.flags, ShownFlag, match);
         any = any || match;
     }
     return any;

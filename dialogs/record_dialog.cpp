@@ -45,9 +45,7 @@ struct RecordDialog {
 };
 
 // The record in a row of the view; 0 (no record) for a row the view lacks.
-int recordAtRow(const CatalogueView& view, int row) {
-    return row >= 1 && row <= viewCount(view) ? view.order[row] : 0;
-}
+int recordAtRow(const CatalogueView& view, int row) { return row >= 1 && row <= viewCount(view) ? view.order[row] : 0; }
 
 void updateStepButtons(RecordDialog& dialog) {
     const CatalogueView& view = dialog.context.catalogue.view;
@@ -179,27 +177,29 @@ platform::WindowSpec recordDialogBlueprint(RecordDialogMode mode) {
         {ControlKind::Label, "Author:", -1, 5, 20, 40, 10, label},
         {ControlKind::Label, "Title:", -1, 5, 40, 40, 10, label},
         {ControlKind::Label, "Date read:", -1, 5, 60, 40, 10, label},
-        {ControlKind::TextBox, "", AuthorBoxId, 50, 20, 140, 12, box, MaxTextBytes},
-        {ControlKind::TextBox, "", TitleBoxId, 50, 40, 200, 12, box, MaxTextBytes},
-        {ControlKind::TextBox, "", DateReadBoxId, 50, 60, 50, 12, box, MaxTextBytes},
+        {ControlKind::TextBox, "", AuthorBoxId, 50, 20, 140, 12, box, MaxTextCharacters},
+        {ControlKind::TextBox, "", TitleBoxId, 50, 40, 200, 12, box, MaxTextCharacters},
+        {ControlKind::TextBox, "", DateReadBoxId, 50, 60, 50, 12, box, MaxTextCharacters},
         {ControlKind::GroupBox, "Information", -1, 5, 5, 260, 80},
         {ControlKind::Label, "Category", -1, 5, 115, 40, 10, label},
         {ControlKind::Label, "Review", -1, 5, 135, 40, 10, label},
         {ControlKind::Label, "Disposition", -1, 5, 155, 40, 10, label},
         {ControlKind::DropDownList, "", CategoryListId, 50, 115, 100, 80},
         {ControlKind::DropDownList, "", ReviewListId, 50, 135, 100, 80},
-        {ControlKind::TextBox, "", DispositionBoxId, 50, 155, 150, 12, box, MaxTextBytes},
+        {ControlKind::TextBox, "", DispositionBoxId, 50, 155, 150, 12, box, MaxTextCharacters},
     };
     if (viewing) {
         blueprint.controls.push_back({ControlKind::TextBox, "", CategoryNameBoxId, 51, 116, 89, 9, nameBox});
         blueprint.controls.push_back({ControlKind::TextBox, "", ReviewNameBoxId, 51, 136, 89, 9, nameBox});
     }
-    blueprint.controls.insert(blueprint.controls.end(), {
-        {ControlKind::GroupBox, "Attributes", -1, 5, 100, 220, 80},
-        {ControlKind::PushButton, textsOf(mode).firstButton, FirstButtonId, 20, 190, 70, 30, firstButton},
-        {ControlKind::PushButton, textsOf(mode).secondButton, SecondButtonId, 100, 190, 70, 30},
-        {ControlKind::PushButton, "&Cancel", CancelButtonId, 180, 190, 70, 30},
-    });
+    blueprint.controls.insert(
+        blueprint.controls.end(),
+        {
+            {ControlKind::GroupBox, "Attributes", -1, 5, 100, 220, 80},
+            {ControlKind::PushButton, textsOf(mode).firstButton, FirstButtonId, 20, 190, 70, 30, firstButton},
+            {ControlKind::PushButton, textsOf(mode).secondButton, SecondButtonId, 100, 190, 70, 30},
+            {ControlKind::PushButton, "&Cancel", CancelButtonId, 180, 190, 70, 30},
+        });
     return blueprint;
 }
 

@@ -18,7 +18,7 @@ struct RecordDialogContext {
     platform::MessageBoxes& messages;  // refused input is reported here
     const platform::Clock& clock;      // the year read dates are checked against
     platform::WindowHandle owner;
-    std::function<void()> rowMoved;    // View's Prev or Next made another row current; may be empty
+    std::function<void()> rowMoved;  // View's Prev or Next made another row current; may be empty
 };
 
 // What the dialog changed beyond the catalogue's current row and record.

@@ -34,8 +34,8 @@ StoreResult storeRecord(Catalogue& catalogue, const RecordFields& fields, int cu
     const int replaced = catalogue.view.currentRecord;
     const std::uint8_t replacedFlags = catalogue.books.records[replaced].flags;
     if (replaced != 0) {
-        setFlag(catalogue.books.records[replaced].flags, deleted, true);
-        setFlag(catalogue.books.records[replaced].flags, shown, false);
+        setFlag(catalogue.books.records[replaced].flags, DeletedFlag, true);
+        setFlag(catalogue.books.records[replaced].flags, ShownFlag, false);
     }
     const InsertResult result = insertRecord(catalogue, fields.author, fields.title, fields.disposition, packedDate,
                                              fields.category, fields.review);

@@ -8,6 +8,7 @@
 
 #include "core/letter_case.h"
 #include "core/ordering.h"
+#include "core/windows1252.h"
 #include "dialogs/find_search.h"
 #include "fuzz/fuzz_input.h"
 #include "platform/testing/memory_files.h"
@@ -33,9 +34,11 @@ void saveAndLoad(Catalogue& catalogue) {
     platform::scripted::MemoryFiles files;
     OpenedFile file{platform::SystemPath::fromSystem("/catalogue.pmr"), {}};
     catalogue.books.changed = true;
-    if (saveCatalogue(catalogue, file, files).result != SaveOutcome::Saved) return;  // refused (a text over 255 bytes): nothing written
+    if (saveCatalogue(catalogue, file, files).result != SaveOutcome::Saved)
+        return;  // refused (a text over 255 characters): nothing written
     Catalogue loaded;
-    if (!loadCatalogue(loaded, file, files).loaded || tablesOf(loaded.books) != tablesOf(catalogue.books) || loaded.books.changed) {
+    if (!loadCatalogue(loaded, file, files).loaded || tablesOf(loaded.books) != tablesOf(catalogue.books) ||
+        loaded.books.changed) {
         std::fprintf(stderr, "a saved catalogue did not load back as it was\n");
         std::abort();
     }
@@ -50,17 +53,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (input.size > 0) {
         switch (input.byte() % 7) {
             case 0: {
-                std::string author = input.text(), title = input.text();
+                std::string author = input.catalogueText(), title = input.catalogueText();
                 if (author.empty() || title.empty()) break;
                 const std::uint16_t date = static_cast<std::uint16_t>(input.byte() << 8 | input.byte());
-                insertRecord(catalogue, author, title, input.text(), date, input.byte(), input.byte());
+                insertRecord(catalogue, author, title, input.catalogueText(), date, input.byte(), input.byte());
                 break;
             }
-            case 1: toggleLetterCase(catalogue.books); rebuildView(catalogue); break;
-            case 2: catalogue.view.mode = static_cast<ViewMode>(input.byte() % 4); rebuildView(catalogue); break;
-            case 3: catalogue.view.sortByDate = !catalogue.view.sortByDate; rebuildView(catalogue); break;
+            case 1:
+                toggleLetterCase(catalogue.books);
+                rebuildView(catalogue);
+                break;
+            case 2:
+                catalogue.view.mode = static_cast<ViewMode>(input.byte() % 4);
+                rebuildView(catalogue);
+                break;
+            case 3:
+                catalogue.view.sortByDate = !catalogue.view.sortByDate;
+                rebuildView(catalogue);
+                break;
             case 4: {
-                const FindCriteria criteria = makeFindCriteria(input.text(), input.text(), input.text(), input.byte() % 16 - 1);
+                const FindCriteria criteria =
+                    makeFindCriteria(input.text(), input.text(), input.text(), input.byte() % 16 - 1);
                 if (!hasNoCondition(criteria)) runFind(catalogue.books, criteria);
                 rebuildView(catalogue);
                 break;

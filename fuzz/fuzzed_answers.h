@@ -55,10 +55,11 @@ struct FuzzedFileDialogs final : platform::FileDialogs {
     std::vector<platform::SystemPath> names;
     platform::scripted::ScriptedFileDialogs dialogs;  // every dialog shown, in `shown`
 
-private:
+  private:
     void choose(const platform::FileDialogRequest& request) {
         const int choice = input.below(static_cast<int>(names.size()) + 1);
-        history.push_back("file dialog: " + request.title + ": " + (choice == 0 ? "cancelled" : names[choice - 1].systemBytes()));
+        history.push_back("file dialog: " + request.title + ": " +
+                          (choice == 0 ? "cancelled" : names[choice - 1].systemBytes()));
         if (choice == 0) return dialogs.expectCancel();
         const int types = request.filters.empty() ? 1 : static_cast<int>(request.filters.size());
         dialogs.expectName(names[choice - 1], static_cast<std::size_t>(input.below(types)));

@@ -37,7 +37,7 @@ void require(bool holds, const std::string& what) {
 int markedRecords(const BookTables& books) {
     int count = 0;
     for (int record = 1; record <= recordCount(books); ++record)
-        count += testFlag(books.records[record].flags, marked) != 0;
+        count += testFlag(books.records[record].flags, MarkedFlag) != 0;
     return count;
 }
 
@@ -64,15 +64,14 @@ std::string caseFree(std::string text) {
 // finding and undeleting, the views and the Case command leave alone (none
 // of them is a change to save). With `onlyDeleted` the deleted books alone.
 std::vector<std::string> booksOf(const BookTables& tables, bool onlyDeleted = false) {
-    constexpr std::uint8_t userFlags = (1u << (deleted - 1)) | (1u << (shown - 1)) | (1u << (marked - 1));
+    constexpr std::uint8_t userFlags = (1u << (DeletedFlag - 1)) | (1u << (ShownFlag - 1)) | (1u << (MarkedFlag - 1));
     std::vector<std::string> books;
     for (int record = 1; record <= recordCount(tables); ++record) {
         const BookRecord& book = tables.records[record];
-        if (onlyDeleted && testFlag(book.flags, deleted) == 0) continue;
-        books.push_back(caseFree(authorOf(tables, record)) + '\x01' + caseFree(book.title) + '\x01' +
-                        book.disposition + '\x01' + std::to_string(readDateOf(tables, record)) + ' ' +
-                        std::to_string(book.category) + ' ' + std::to_string(book.review) + ' ' +
-                        std::to_string(book.flags & ~userFlags));
+        if (onlyDeleted && testFlag(book.flags, DeletedFlag) == 0) continue;
+        books.push_back(caseFree(authorOf(tables, record)) + '\x01' + caseFree(book.title) + '\x01' + book.disposition +
+                        '\x01' + std::to_string(readDateOf(tables, record)) + ' ' + std::to_string(book.category) +
+                        ' ' + std::to_string(book.review) + ' ' + std::to_string(book.flags & ~userFlags));
     }
     std::sort(books.begin(), books.end());
     return books;
@@ -85,8 +84,9 @@ void checkList(const MainWindow& main, const ScriptedUser& window) {
             "the list shows " + std::to_string(rows.size()) + " rows, the view has " +
                 std::to_string(viewCount(catalogue.view)));
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-        require(rows[row] == main.bookListRows.text(row), "list row " + std::to_string(row) + " is not the view's record");
-        const bool isMarked = testFlag(catalogue.books.records[catalogue.view.order[row + 1]].flags, marked) != 0;
+        require(rows[row] == main.bookListRows.text(row),
+                "list row " + std::to_string(row) + " is not the view's record");
+        const bool isMarked = testFlag(catalogue.books.records[catalogue.view.order[row + 1]].flags, MarkedFlag) != 0;
         require((rows[row].front() == 'x') == isMarked, "list row " + std::to_string(row) + " shows the wrong mark");
     }
 }
@@ -94,16 +94,16 @@ void checkList(const MainWindow& main, const ScriptedUser& window) {
 void checkStatus(const ProgramWatch& watch, const MainWindow& main, const ScriptedUser& window) {
     const Catalogue& catalogue = main.catalogue;
     const std::string& path = main.file.path.systemBytes();
-    const auto field = [&](int number) { return window.text(statusLabelId(number)); };
+    const auto field = [&](int number) { return window.text(statusLabelId(static_cast<StatusField>(number))); };
     const std::string folder = watch.startFolder.systemBytes() + "/";
     const bool inStartFolder = path.starts_with(folder) && path.find('/', folder.size()) == std::string::npos;
     require(field(1) == (inStartFolder ? path.substr(folder.size()) : path),
             "status field 1 shows \"" + field(1) + "\" for the file " + path);
     require(field(2) == viewCaptionOf(catalogue.view), "status field 2 shows \"" + field(2) + "\"");
     const int markedCount = markedRecords(catalogue.books);
-    require(catalogue.books.markedCount == markedCount,
-            "markedCount is " + std::to_string(catalogue.books.markedCount) + ", " + std::to_string(markedCount) +
-                " records are marked");
+    require(catalogue.books.markedCount == markedCount, "markedCount is " +
+                                                            std::to_string(catalogue.books.markedCount) + ", " +
+                                                            std::to_string(markedCount) + " records are marked");
     require(field(3) == (markedCount == 0 ? "" : " " + std::to_string(markedCount) + " marked"),
             "status field 3 shows \"" + field(3) + "\"");
     const CatalogueView& view = catalogue.view;
@@ -124,7 +124,8 @@ void checkMenus(const MainWindow& main, const ScriptedUser& window) {
 
     const bool sort = enabled(SortCommand), read = enabled(BooksReadCommand), unread = enabled(BooksUnreadCommand),
                all = enabled(ListAllBooksCommand);
-    const bool allBooks = sort && read && unread, booksRead = sort && !read && unread, booksUnread = !sort && read && !unread;
+    const bool allBooks = sort && read && unread, booksRead = sort && !read && unread,
+               booksUnread = !sort && read && !unread;
     require(allBooks || booksRead || booksUnread, "Sort, Books Read and Books Unread are in no view's state");
     require(all || allBooks, "List All Books is greyed outside the full view");
     require(catalogue.view.mode != ViewMode::All || (allBooks && !all),
@@ -175,14 +176,17 @@ void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
     };
     for (const platform::SystemPath& path : written) {
         const std::string& bytes = disk.files.at(path);
-        if (backupOfLaterSave(path) || bytes == FileMagic || !decoded(bytes)) continue;  // a backup, a new empty file, no catalogue
+        if (backupOfLaterSave(path) || bytes == FileMagic || !decoded(bytes))
+            continue;  // a backup, a new empty file, no catalogue
 
         // A backup written again later in the step (Open makes an empty file
         // an empty catalogue) leaves nothing to compare.
         const platform::SystemPath backup = platform::withSuffix(path, ".bak");
         const std::string& name = path.systemBytes();
-        const bool backupWrittenLater = position(backup) > position(path) && position(backup) < static_cast<long>(written.size());
-        if (const auto before = watch.filesBefore.find(path); before != watch.filesBefore.end() && !backupWrittenLater) {
+        const bool backupWrittenLater =
+            position(backup) > position(path) && position(backup) < static_cast<long>(written.size());
+        if (const auto before = watch.filesBefore.find(path);
+            before != watch.filesBefore.end() && !backupWrittenLater) {
             require(position(backup) < position(path), "a save of " + name + " kept no backup first");
             require(disk.files.at(backup) == before->second, "the backup of " + name + " is not the file it replaced");
         }
@@ -190,10 +194,10 @@ void checkSaves(const ProgramWatch& watch, const ProgramView& program) {
             const auto before = watch.filesBefore.find(path);
             const bool changedByAnother = before != watch.filesBefore.end() && before->second != watch.savedBytes;
             const std::string question = messageFor({FileProblem::ChangedElsewhere, path, {}, {}, {}}).text;
-            const bool asked = std::any_of(program.boxes.begin() + static_cast<long>(watch.boxesBefore), program.boxes.end(),
-                                           [&](const auto& box) { return box.text == question; });
-            require(asked == changedByAnother, "a save of " + name + (asked ? " asked" : " did not ask") +
-                                                   " about a change by another program");
+            const bool asked = std::any_of(program.boxes.begin() + static_cast<long>(watch.boxesBefore),
+                                           program.boxes.end(), [&](const auto& box) { return box.text == question; });
+            require(asked == changedByAnother,
+                    "a save of " + name + (asked ? " asked" : " did not ask") + " about a change by another program");
         }
         if (path != program.main.file.path || position(path) != static_cast<long>(written.size()) - 1) continue;
         require(!catalogue.books.changed, "a save of " + name + " left the catalogue changed");
@@ -215,14 +219,15 @@ void checkChanged(ProgramWatch& watch, const MainWindow& main, const MemoryFiles
     const OpenedFile& open = main.file;
     if (!sameStamp(open.onDisk, watch.savedStamp)) {
         const auto file = disk.files.find(open.onDisk.path);
-        require(file != disk.files.end(), "the catalogue was loaded from or saved to " + open.onDisk.path.systemBytes() + ", which is not there");
+        require(file != disk.files.end(),
+                "the catalogue was loaded from or saved to " + open.onDisk.path.systemBytes() + ", which is not there");
         watch.savedBytes = file->second;
         watch.savedStamp = open.onDisk;
     }
     if (catalogue.books.changed) return;
-    require(open.path.empty() || open.path == open.onDisk.path,
-            "an unchanged catalogue of " + open.path.systemBytes() + " was loaded from or saved to " +
-                open.onDisk.path.systemBytes());
+    require(open.path.empty() || open.path == open.onDisk.path, "an unchanged catalogue of " + open.path.systemBytes() +
+                                                                    " was loaded from or saved to " +
+                                                                    open.onDisk.path.systemBytes());
     const auto saved = decoded(watch.savedBytes);
     require(saved.has_value() && booksOf(*saved) == booksOf(catalogue.books),
             "the catalogue differs from its file, and changed is clear");

@@ -50,18 +50,25 @@ const platform::SystemPath SettingsPath = pathNamed("/books/quorvels.ini");
 // The names the user picks in file dialogs and the other program writes:
 // catalogues (one outside the start folder, one typed without its extension,
 // a backup, one not there at first) and CSV files.
-const std::vector<platform::SystemPath> FileNames = {
-    pathNamed("/books/a.pmr"), pathNamed("/books/b.pmr"),     pathNamed("/books/a"),
-    pathNamed("/books/a.pmr.bak"), pathNamed("/books/new.pmr"), pathNamed("/other/c.pmr"),
-    pathNamed("/books/books.csv"), pathNamed("/books/export")};
+const std::vector<platform::SystemPath> FileNames = {pathNamed("/books/a.pmr"),     pathNamed("/books/b.pmr"),
+                                                     pathNamed("/books/a"),         pathNamed("/books/a.pmr.bak"),
+                                                     pathNamed("/books/new.pmr"),   pathNamed("/other/c.pmr"),
+                                                     pathNamed("/books/books.csv"), pathNamed("/books/export")};
 
-constexpr int MenuCommands[] = {
-    OpenCommand, SaveCommand, SaveAsCommand, PrintCommand, ExitCommand, ImportBooksCommand, ExportBooksCommand,
-    MarkSelectedCommand, UnmarkAllShownCommand, MarkAllShownCommand, AddBookCommand, EditBookCommand,
-    DeleteBooksCommand, UndeleteCommand, ListAllBooksCommand, CaseCommand, SortCommand, RecordDataCommand,
-    BooksReadCommand, BooksUnreadCommand, FindBooksCommand, ReadingStatisticsCommand, HelpCommand, AboutCommand};
+constexpr int MenuCommands[] = {OpenCommand,           SaveCommand,
+                                SaveAsCommand,         PrintCommand,
+                                ExitCommand,           ImportBooksCommand,
+                                ExportBooksCommand,    MarkSelectedCommand,
+                                UnmarkAllShownCommand, MarkAllShownCommand,
+                                AddBookCommand,        EditBookCommand,
+                                DeleteBooksCommand,    UndeleteCommand,
+                                ListAllBooksCommand,   CaseCommand,
+                                SortCommand,           RecordDataCommand,
+                                BooksReadCommand,      BooksUnreadCommand,
+                                FindBooksCommand,      ReadingStatisticsCommand,
+                                HelpCommand,           AboutCommand};
 constexpr int ToolbarButtons[] = {MarkButtonId, CaseButtonId, SortButtonId, PrintButtonId, DataButtonId,
-                                  AddButtonId, EditButtonId, FindButtonId, ListButtonId, QuitButtonId};
+                                  AddButtonId,  EditButtonId, FindButtonId, ListButtonId,  QuitButtonId};
 
 template <typename T, std::size_t N>
 T pick(FuzzInput& input, const T (&choices)[N]) {
@@ -74,9 +81,15 @@ T pick(FuzzInput& input, const T (&choices)[N]) {
 // box takes, or one with blanks around it.
 std::string typedText(FuzzInput& input) {
     switch (input.below(3)) {
-        case 0: return input.text(16);
-        case 1: return std::string(250 + input.below(20), static_cast<char>(input.byte())) + input.text(8);
-        default: return "  " + input.text(8) + " ";
+        case 0: return input.letters(16);
+        case 1: {
+            // Near the 255 characters a text holds, of one letter of any size.
+            const std::string letter = input.letter();
+            std::string text;
+            for (int count = 250 + input.below(20); count > 0; --count) text += letter;
+            return text + input.letters(8);
+        }
+        default: return "  " + input.letters(8) + " ";
     }
 }
 
@@ -92,24 +105,24 @@ std::string dateText(FuzzInput& input) {
     return text;
 }
 
-// Keys typed into the book list: letters, digits, blanks and accented letters.
+// Keys typed into the book list: letters of any script, digits and blanks.
 std::string listKeys(FuzzInput& input) {
-    static constexpr char keys[] = "abcdemstwzABCMSZ 0'\xC9\xE9\xF6";
     std::string typed;
-    for (int count = 1 + input.below(4); count > 0; --count) typed += keys[input.below(sizeof keys - 1)];
+    for (int count = 1 + input.below(4); count > 0; --count) typed += input.letter();
     return typed;
 }
 
 // ---- the files ----
 
-// A catalogue file of a few books with random texts, dates and flags.
+// A catalogue file of a few books with random texts (in either form), dates and flags.
 std::string catalogueBytes(FuzzInput& input) {
     Catalogue catalogue;
     for (int count = input.below(10); count > 0 && !input.exhausted(); --count) {
-        const std::string author = input.text(), title = input.text();
+        const std::string author = input.catalogueText(), title = input.catalogueText();
         if (author.empty() || title.empty()) continue;
-        const std::uint16_t date = input.below(2) == 0 ? 0 : static_cast<std::uint16_t>(input.byte() << 8 | input.byte());
-        if (insertRecord(catalogue, author, title, input.text(), date, input.below(16), input.below(12)) ==
+        const std::uint16_t date =
+            input.below(2) == 0 ? 0 : static_cast<std::uint16_t>(input.byte() << 8 | input.byte());
+        if (insertRecord(catalogue, author, title, input.catalogueText(), date, input.below(16), input.below(12)) ==
             InsertResult::Inserted)
             catalogue.books.records[catalogue.view.currentRecord].flags |=
                 input.byte() & 0xFC;  // any bits but deleted and shown
@@ -233,7 +246,7 @@ void pickAnyEntry(FuzzInput& input, ScriptedUser& dialog, int list) {
 void typeIntoBox(FuzzInput& input, ScriptedUser& dialog, int box) {
     switch (input.below(4)) {
         case 0: dialog.replaceText(box, typedText(input)); break;
-        case 1: dialog.typeKeys(box, input.text(5)); break;
+        case 1: dialog.typeKeys(box, input.letters(5)); break;
         case 2: dialog.backspace(box); break;
         default: dialog.replaceText(box, dateText(input)); break;
     }
@@ -270,8 +283,8 @@ void useFindDialog(FuzzInput& input, ScriptedUser& dialog) {
 }
 
 void usePrintDialog(FuzzInput& input, ScriptedUser& dialog) {
-    static constexpr int options[] = {MarkedOnlyId, AllListedId, NormalFontId, SmallFontId, BookListLayoutId,
-                                      BookDataLayoutId};
+    static constexpr int options[] = {MarkedOnlyId, AllListedId,      NormalFontId,
+                                      SmallFontId,  BookListLayoutId, BookDataLayoutId};
     for (int action = 0; action < MaxDialogActions && !input.exhausted() && !ended(dialog); ++action) {
         switch (input.below(4)) {
             case 0:
@@ -287,13 +300,14 @@ void usePrintDialog(FuzzInput& input, ScriptedUser& dialog) {
 void useStatisticsDialog(Program& program, ScriptedUser& dialog) {
     int read = 0;
     for (int r = 1; r <= recordCount(program.catalogue.books); ++r) {
-        read += !testFlag(program.catalogue.books.records[static_cast<std::size_t>(r)].flags, deleted) &&
+        read += !testFlag(program.catalogue.books.records[static_cast<std::size_t>(r)].flags, DeletedFlag) &&
                 isRead(program.catalogue.books, r);
     }
     int charted = 0;
     for (const platform::ChartBar& bar : dialog.control(YearChartId).bars) charted += bar.value;
-    if (charted != read) programCheckFailed("the year chart counts " + std::to_string(charted) + " read books of " +
-                                            std::to_string(read));
+    if (charted != read)
+        programCheckFailed("the year chart counts " + std::to_string(charted) + " read books of " +
+                           std::to_string(read));
     leave(program.input, dialog, CloseButtonId);
 }
 
@@ -301,12 +315,18 @@ void useStatisticsDialog(Program& program, ScriptedUser& dialog) {
 // user has not closed in time is closed with Escape, which ends each of them.
 void useDialog(Program& program, ScriptedUser& dialog) {
     const std::string caption = dialog.state().blueprint.caption;
-    if (caption == "View Record Data") useRecordDialog(program.input, dialog, true);
-    else if (caption == "Add Record Data" || caption == "Edit Record Data") useRecordDialog(program.input, dialog, false);
-    else if (caption == "Find Books") useFindDialog(program.input, dialog);
-    else if (caption == "Print Book List") usePrintDialog(program.input, dialog);
-    else if (caption == "Reading Statistics") useStatisticsDialog(program, dialog);
-    else programCheckFailed("an unknown window opened: " + caption);
+    if (caption == "View Record Data")
+        useRecordDialog(program.input, dialog, true);
+    else if (caption == "Add Record Data" || caption == "Edit Record Data")
+        useRecordDialog(program.input, dialog, false);
+    else if (caption == "Find Books")
+        useFindDialog(program.input, dialog);
+    else if (caption == "Print Book List")
+        usePrintDialog(program.input, dialog);
+    else if (caption == "Reading Statistics")
+        useStatisticsDialog(program, dialog);
+    else
+        programCheckFailed("an unknown window opened: " + caption);
     if (!ended(dialog)) dialog.pressEscape();
     if (!ended(dialog)) programCheckFailed("Escape did not close " + caption);
 }
@@ -429,13 +449,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const int printer = input.below(8);  // none, one that fails to start a job or a page, or a working one
     const StartupServices services{program.measure, [printer]() -> std::unique_ptr<platform::PrintSurface> {
-        if (printer == 0) return nullptr;
-        auto surface = std::make_unique<platform::scripted::RecordingPrintSurface>();
-        surface->failJobStart = printer == 1;
-        surface->failingPage = printer == 2 ? 1 : printer == 3 ? 2 : 0;
-        surface->height = 400;  // a few lines a page, so that longer lists take several
-        return surface;
-    }};
+                                       if (printer == 0) return nullptr;
+                                       auto surface = std::make_unique<platform::scripted::RecordingPrintSurface>();
+                                       surface->failJobStart = printer == 1;
+                                       surface->failingPage = printer == 2 ? 1 : printer == 3 ? 2 : 0;
+                                       surface->height = 400;  // a few lines a page, so that longer lists take several
+                                       return surface;
+                                   }};
     program.ui.queueScript([&program](ScriptedUser& window) { useMainWindow(program, window); });
     runQuorvels(program.main, {StartFolder}, services);
     // To see what an input does: every window, message box and file dialog it met.

@@ -32,9 +32,9 @@ void runInstallDialog(platform::Windows& windows, InstallServices& services) {
         } else if (message.kind == MessageKind::Command && message.id == InstallCancelButtonId) {
             windows.endWindow(window);
         } else if (message.kind == MessageKind::Command && message.id == InstallButtonId) {
-            runInstall(services, {windows.pathText(window, FolderBoxId),
-                                  windows.isChecked(window, DesktopShortcutBoxId),
-                                  windows.isChecked(window, MenuShortcutBoxId)});
+            runInstall(services,
+                       {windows.pathText(window, FolderBoxId), windows.isChecked(window, DesktopShortcutBoxId),
+                        windows.isChecked(window, MenuShortcutBoxId)});
             windows.endWindow(window);
         }
     };

@@ -66,16 +66,18 @@ void runInstall(InstallServices& services, const InstallChoice& choice) {
     }
     std::vector<std::string> failures;
     for (const std::string& name : installedFiles())
-        noteFailure(failures, "Copying " + name, services.files.copyReplacing(productFileIn(source, name),
-                                                                                 productFileIn(folder, name)));
+        noteFailure(failures, "Copying " + name,
+                    services.files.copyReplacing(productFileIn(source, name), productFileIn(folder, name)));
     noteFailure(failures, "The uninstall entry", registerUninstallEntry(services.keys, folder));
     if (choice.desktopShortcut)
         noteFailure(failures, "The desktop shortcut", createShortcut(services.files, services.desktopFolder, folder));
     if (choice.menuShortcut)
-        noteFailure(failures, "The program menu shortcut", createShortcut(services.files, services.programsFolder, folder));
+        noteFailure(failures, "The program menu shortcut",
+                    createShortcut(services.files, services.programsFolder, folder));
 
     if (failures.empty()) {
-        services.messages.messageBox("Quorvels successfully installed", "", platform::Buttons::Ok, platform::Icon::None);
+        services.messages.messageBox("Quorvels successfully installed", "", platform::Buttons::Ok,
+                                     platform::Icon::None);
         return;
     }
     std::string text = "Quorvels was not installed completely:";

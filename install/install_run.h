@@ -14,8 +14,8 @@ struct InstallServices {
     platform::MessageBoxes& messages;
     platform::KeyStore& keys;
     platform::InstallFiles& files;
-    platform::SystemPath sourceFolder;  // the installer's current folder
-    platform::SystemPath homeFolder;    // for a folder typed as "~/..."
+    platform::SystemPath sourceFolder;         // the installer's current folder
+    platform::SystemPath homeFolder;           // for a folder typed as "~/..."
     platform::SystemPath installParentFolder;  // where the default install folder is made
     platform::SystemPath desktopFolder;
     platform::SystemPath programsFolder;

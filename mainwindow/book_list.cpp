@@ -34,9 +34,9 @@ void fillBookList(MainWindow& main) {
 
     main.windows.setListRedraw(window, BookListId, true);
     main.windows.setFocus(window, BookListId);
-    setStatus(main, 2, viewCaptionOf(catalogue.view));
-    setStatus(main, 3, markedCountText(catalogue.books.markedCount));
-    setStatus(main, 4, "");
+    setStatus(main, StatusField::View, viewCaptionOf(catalogue.view));
+    setStatus(main, StatusField::Marks, markedCountText(catalogue.books.markedCount));
+    setStatus(main, StatusField::Position, "");
     main.state.listStale = false;
     main.state.listViewVersion = catalogue.view.version;
 }
@@ -58,7 +58,7 @@ void toggleRowMark(MainWindow& main, int row) {
     // renumber what a screen reader has read of every row below.
     main.windows.setListRowText(window, BookListId, row - 1, rowText(catalogue.books, main.state, record));
     main.windows.setListRowSelected(window, BookListId, row - 1, false);
-    setStatus(main, 3, markedCountText(catalogue.books.markedCount));
+    setStatus(main, StatusField::Marks, markedCountText(catalogue.books.markedCount));
 }
 
 void markSelectedRows(MainWindow& main, std::size_t fewest) {

@@ -14,12 +14,12 @@ struct MainWindowState;
 // List row r shows record view.order[r + 1]; a row past the view's end,
 // possible only in between, is blank.
 class BookListRows final : public platform::ListRows {
-public:
+  public:
     BookListRows(const Catalogue& catalogue, const MainWindowState& state) : catalogue(catalogue), state(state) {}
     int count() const override;
     std::string text(int row) const override;
 
-private:
+  private:
     const Catalogue& catalogue;
     const MainWindowState& state;  // its measure of the list's texts
 };

@@ -19,12 +19,11 @@ constexpr const char* Usage =
     "  --version    shows the program's version\n"
     "Without any of them the window opens on the remembered catalogue.\n";
 
-// A text of the program (Windows-1252, lines ended by CR LF) as the terminal
-// shows it: UTF-8, lines ended by LF.
-std::string terminalText(const std::string& text) {
-    std::string utf8 = platform::cp1252ToUtf8(text);
-    for (std::size_t at = utf8.find("\r\n"); at != std::string::npos; at = utf8.find("\r\n", at)) utf8.erase(at, 1);
-    return utf8;
+// A text of the program (lines ended by CR LF) as the terminal shows it:
+// lines ended by LF.
+std::string terminalText(std::string text) {
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) text.erase(at, 1);
+    return text;
 }
 
 bool exists(platform::Files& files, const platform::SystemPath& path) {
@@ -42,8 +41,7 @@ int fail(std::ostream& err, const std::string& message) {
 int fail(std::ostream& err, const FileProblem& problem) { return fail(err, messageFor(problem).text); }
 
 int importBooks(const platform::SystemPath& csv, const platform::SystemPath& path, platform::Files& files,
-                platform::Transliterator& transliterator, const platform::Clock& clock, std::ostream& out,
-                std::ostream& err) {
+                const platform::Clock& clock, std::ostream& out, std::ostream& err) {
     Catalogue catalogue;
     OpenedFile file;
     const bool created = !exists(files, path);
@@ -53,7 +51,7 @@ int importBooks(const platform::SystemPath& csv, const platform::SystemPath& pat
             return fail(err, *loaded.problem);
     }
 
-    const ImportFileResult planned = planImportFile(csv, files, transliterator, catalogue.books, clock.currentYear());
+    const ImportFileResult planned = planImportFile(csv, files, catalogue.books, clock.currentYear());
     if (!planned.ok) return fail(err, planned.message);
     out << terminalText(importSummary(planned.plan)) << "\n";
 
@@ -96,20 +94,19 @@ bool namesCommand(const std::vector<std::string>& arguments) {
 }
 
 std::optional<int> runCommandLine(const std::vector<std::string>& arguments, platform::Files& files,
-                                  platform::Transliterator& transliterator, const platform::Clock& clock,
-                                  std::ostream& out, std::ostream& err) {
+                                  const platform::Clock& clock, std::ostream& out, std::ostream& err) {
     if (!namesCommand(arguments)) return std::nullopt;
     const std::string& command = arguments[0];
     const std::size_t count = arguments.size();
     if (command == "--help" && count == 1) return out << Usage, 0;
     if (command == "--version" && count == 1) return out << "quorvels " << QUORVELS_VERSION << "\n", 0;
     if (command == "--import" && count == 3)
-        return importBooks(platform::SystemPath::fromSystem(arguments[1]), platform::SystemPath::fromSystem(arguments[2]),
-                           files, transliterator, clock, out, err);
+        return importBooks(platform::SystemPath::fromSystem(arguments[1]),
+                           platform::SystemPath::fromSystem(arguments[2]), files, clock, out, err);
     if (command == "--export" && (count == 3 || (count == 4 && arguments[3] == "--goodreads")))
-        return exportBooks(platform::SystemPath::fromSystem(arguments[1]), platform::SystemPath::fromSystem(arguments[2]),
-                           count == 4 ? ExportForm::Goodreads : ExportForm::Quorvels,
-                           files, out, err);
+        return exportBooks(platform::SystemPath::fromSystem(arguments[1]),
+                           platform::SystemPath::fromSystem(arguments[2]),
+                           count == 4 ? ExportForm::Goodreads : ExportForm::Quorvels, files, out, err);
     return refuse(arguments, err);
 }
 

@@ -7,7 +7,6 @@
 
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "platform/transliterator.h"
 
 // The program's command line. With nothing but a catalogue, or nothing at
 // all, the window opens on it, or on the remembered one:
@@ -33,8 +32,7 @@ bool namesCommand(const std::vector<std::string>& arguments);
 // success, 1 after a message on `err`), or nothing when the arguments (after
 // the program's name) are not such a command and the window is to open.
 std::optional<int> runCommandLine(const std::vector<std::string>& arguments, platform::Files& files,
-                                  platform::Transliterator& transliterator, const platform::Clock& clock,
-                                  std::ostream& out, std::ostream& err);
+                                  const platform::Clock& clock, std::ostream& out, std::ostream& err);
 
 // The catalogue the window opens, from the arguments that are left once the
 // toolkit has taken its own: "" with none (the remembered one opens), the

@@ -7,8 +7,8 @@
 #include "printing/print_dialog.h"
 
 void openRecordDialog(MainWindow& main, RecordDialogMode mode) {
-    const RecordDialogContext context{main.catalogue, main.windows, main.messages, main.clock, main.state.window,
-                                      [&main] { showCurrentPosition(main); }};
+    const RecordDialogContext context{main.catalogue, main.windows,      main.messages,
+                                      main.clock,     main.state.window, [&main] { showCurrentPosition(main); }};
     takeRecordDialogOutcome(main, showRecordDialog(context, mode));
 }
 

@@ -21,23 +21,25 @@ void tell(MainWindow& main, const std::string& text, const std::string& caption,
 }  // namespace
 
 void importBooksFromFile(MainWindow& main) {
-    if (main.fileDialogs == nullptr || main.transliterator == nullptr) return;
+    if (main.fileDialogs == nullptr) return;
     const auto chosen = main.fileDialogs->askFileToOpen(
         {ImportCaption, {{"CSV Files", "*.csv;*.tsv;*.txt"}, {"All Files", "*.*"}}, "", main.state.startDirectory, {}});
     if (!chosen) return;
     const ImportFileResult planned =
-        planImportFile(*chosen, main.files, *main.transliterator, main.catalogue.books, main.clock.currentYear());
+        planImportFile(*chosen, main.files, main.catalogue.books, main.clock.currentYear());
     if (!planned.ok) return tell(main, planned.message, ImportCaption, Icon::Exclamation);
 
     const std::string summary = importSummary(planned.plan);
     if (planned.plan.books.empty())
-        return tell(main, summary + "\r\nNothing is added; the catalogue is unchanged.", ImportCaption, Icon::Information);
+        return tell(main, summary + "\r\nNothing is added; the catalogue is unchanged.", ImportCaption,
+                    Icon::Information);
     if (!userSaysYes(main, summary + "\r\n\r\nAdd them to the catalogue?", ImportCaption, Icon::Question)) return;
 
     listAllBooks(main);
     const ImportOutcome outcome = applyImport(main.catalogue, planned.plan);
-    setStatus(main, 1, "");
-    if (outcome.stop != InsertResult::Inserted) tell(main, importOutcomeText(outcome), ImportCaption, Icon::Exclamation);
+    setStatus(main, StatusField::File, "");
+    if (outcome.stop != InsertResult::Inserted)
+        tell(main, importOutcomeText(outcome), ImportCaption, Icon::Exclamation);
 }
 
 void exportBooksToFile(MainWindow& main) {

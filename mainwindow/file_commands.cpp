@@ -2,6 +2,7 @@
 
 #include "mainwindow/main_window.h"
 #include "mainwindow/menus.h"
+#include "mainwindow/old_form.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/status_line.h"
 #include "mainwindow/storage_dialogue.h"
@@ -11,18 +12,22 @@ using platform::Icon;
 
 namespace {
 
-enum class FileDialogKind { Open, Save };
+// The Open and Save As dialogs start in the program's current folder, which
+// is the one it was started in: nothing changes it.
+platform::FileDialogRequest catalogueFileRequest(const MainWindow& main, const std::string& title,
+                                                 std::vector<platform::FileFilter> filters,
+                                                 const platform::SystemPath& initialName) {
+    return {title, std::move(filters), "pmr", main.state.startDirectory, initialName};
+}
 
-// The Open and Save As dialogs list catalogue files first and start in the
-// program's current folder, which is the one it was started in: nothing
-// changes it.
-std::optional<platform::SystemPath> askCatalogueFile(MainWindow& main, FileDialogKind kind, const std::string& title,
-                                                     const platform::SystemPath& initialName) {
+// Save As offers the file's two forms: the one the catalogue's letters need,
+// and the old one, which older copies of the program open.
+constexpr std::size_t OldFormType = 1;
+
+std::optional<platform::SaveChoice> askFileToSaveAs(MainWindow& main) {
     if (main.fileDialogs == nullptr) return std::nullopt;
-    const platform::FileDialogRequest request{
-        title, {{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}}, "pmr", main.state.startDirectory, initialName};
-    return kind == FileDialogKind::Open ? main.fileDialogs->askFileToOpen(request)
-                                        : main.fileDialogs->askFileToSave(request);
+    return main.fileDialogs->askFileAndTypeToSave(catalogueFileRequest(
+        main, "Save File", {{"Quorvels catalogue", "*.pmr"}, {"Quorvels 2.00 catalogue", "*.pmr"}}, main.file.path));
 }
 
 // Before Open replaces a changed catalogue: Yes saves it (through Save As
@@ -49,7 +54,9 @@ bool userAllowsWritingTo(MainWindow& main, const platform::SystemPath& path) {
 }
 
 void openCatalogueFile(MainWindow& main) {
-    const auto chosen = askCatalogueFile(main, FileDialogKind::Open, "Open File", {});
+    if (main.fileDialogs == nullptr) return;
+    const auto chosen = main.fileDialogs->askFileToOpen(
+        catalogueFileRequest(main, "Open File", {{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}}, {}));
     if (!chosen) return;
     Catalogue& catalogue = main.catalogue;
     StorageDialogue dialogue = storageDialogueOf(main);
@@ -61,7 +68,7 @@ void openCatalogueFile(MainWindow& main) {
     if (!loadCatalogueTelling(catalogue, main.file, dialogue, previousPath)) return;
     writeSettingsTelling(main.file, main.state.startDirectory, dialogue);
     setCaseCaption(main, CaseCaptionForm::Plain);
-    setStatus(main, 1, "");
+    setStatus(main, StatusField::File, "");
 }
 
 void saveCatalogueFile(MainWindow& main) {
@@ -75,23 +82,24 @@ void saveCatalogueFile(MainWindow& main) {
 
 void saveCatalogueFileAs(MainWindow& main) {
     Catalogue& catalogue = main.catalogue;
-    const auto chosen = askCatalogueFile(main, FileDialogKind::Save, "Save File", main.file.path);
+    const auto chosen = askFileToSaveAs(main);
     if (!chosen) return;
-    if (!userAllowsWritingTo(main, *chosen)) return;
+    if (!userAllowsWritingTo(main, chosen->path)) return;
+    if (chosen->filter == OldFormType && !bringTextsIntoOldForm(main)) return;
 
     const platform::SystemPath previousPath = main.file.path;
-    main.file.path = *chosen;
+    main.file.path = chosen->path;
     catalogue.books.changed = true;  // so that the save always writes
     StorageDialogue dialogue = storageDialogueOf(main);
     if (!saveCatalogueAsking(catalogue, main.file, dialogue)) {
         // The save said what failed. The catalogue is still the one of the
         // previous file, with its changes unsaved.
         main.file.path = previousPath;
-        setStatus(main, 1, "");
+        setStatus(main, StatusField::File, "");
         return;
     }
     writeSettingsTelling(main.file, main.state.startDirectory, dialogue);
-    setStatus(main, 1, "");
+    setStatus(main, StatusField::File, "");
 }
 
 bool closeMainWindow(MainWindow& main) {

@@ -16,9 +16,12 @@ void openCatalogueFile(MainWindow& main);
 // to Save As when it has none.
 void saveCatalogueFile(MainWindow& main);
 
-// Save As: asks for a name (and whether to replace an existing file) and
-// writes the catalogue there. Only a save that succeeded renames the
-// catalogue and is remembered in the settings file.
+// Save As: asks for a name and a file type (and whether to replace an
+// existing file) and writes the catalogue there. The type "Quorvels 2.00
+// catalogue" writes the old form, its texts first brought into it when the
+// user agrees (see bringTextsIntoOldForm); they stay so when the save then
+// fails. Only a save that succeeded renames the catalogue and is remembered
+// in the settings file.
 void saveCatalogueFileAs(MainWindow& main);
 
 // Before a file is written under a name the user chose: true when the name

@@ -27,6 +27,13 @@ UserMessage saveChangesQuestion();
 // After a catalogue was opened that another copy of the program has open.
 UserMessage openElsewhereNotice(const platform::SystemPath& fileName);
 
+// After the first save of a catalogue in the new form of the file.
+UserMessage newFormNotice(const platform::SystemPath& fileName);
+
+// Before Save As writes the old form, when `texts` texts hold letters it
+// cannot (Yes, No).
+UserMessage oldFormQuestion(int texts);
+
 // Shows the message and returns the user's answer.
 platform::Answer show(platform::MessageBoxes& messages, const UserMessage& message);
 

@@ -1,11 +1,14 @@
 #include "mainwindow/list_line.h"
 
+#include "core/grapheme_clusters.h"
 #include "core/read_date.h"
 
 namespace {
 
+// The measure may end inside a character as the user sees it (a letter
+// and its accents, an emoji sequence): the cut goes back to its start.
 std::string_view fittedPrefix(const platform::TextMeasure* measure, std::string_view text, int width) {
-    return measure != nullptr ? text.substr(0, measure->fittingPrefix(text, width)) : text;
+    return measure != nullptr ? text.substr(0, wholeClusterPrefix(text, measure->fittingPrefix(text, width))) : text;
 }
 
 }  // namespace

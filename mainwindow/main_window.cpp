@@ -26,7 +26,7 @@ void initialise(MainWindow& main, platform::WindowHandle window) {
     fillBookList(main);
     main.windows.setListRowSelected(window, BookListId, 0, true);
     setCaseCaption(main, CaseCaptionForm::Plain);
-    setStatus(main, 1, "");
+    setStatus(main, StatusField::File, "");
     updateMenuStates(main);
 }
 
@@ -148,7 +148,7 @@ void bookListSelectionChanged(MainWindow& main) {
     if (caret < 0 || caret >= viewCount(view)) return;
     view.selectedRow = caret + 1;
     view.currentRecord = view.order[view.selectedRow];
-    setStatus(main, 4, "");
+    setStatus(main, StatusField::Position, "");
 }
 
 // Typed letters select the first row, from the current one down, whose author
@@ -208,7 +208,8 @@ void handleMainWindowMessage(MainWindow& main, platform::WindowHandle window, co
 }
 
 void runMainWindow(MainWindow& main) {
-    main.windows.runWindow(mainWindowSpec(), {}, [&main](platform::WindowHandle window, const platform::Message& message) {
-        handleMainWindowMessage(main, window, message);
-    });
+    main.windows.runWindow(mainWindowSpec(), {},
+                           [&main](platform::WindowHandle window, const platform::Message& message) {
+                               handleMainWindowMessage(main, window, message);
+                           });
 }

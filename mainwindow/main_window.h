@@ -19,12 +19,12 @@
 
 // The main window's own state; the program keeps one for the whole run.
 struct MainWindowState {
-    bool deletedPending = false;    // records were deleted since start-up or the last Undelete
-    platform::SystemPath startDirectory;  // the working directory at start-up
-    platform::SystemPath helpPath;        // found at start-up (help_file.h), kept whole however long
-    platform::WindowHandle window;  // the main window while it exists; none before and after
-    std::unique_ptr<platform::PrintSurface> printer;  // the default printer, opened at start-up; none without one
-    TypeAhead typeAhead;            // what was typed into the book list
+    bool deletedPending = false;                        // records were deleted since start-up or the last Undelete
+    platform::SystemPath startDirectory;                // the working directory at start-up
+    platform::SystemPath helpPath;                      // found at start-up (help_file.h), kept whole however long
+    platform::WindowHandle window;                      // the main window while it exists; none before and after
+    std::unique_ptr<platform::PrintSurface> printer;    // the default printer, opened at start-up; none without one
+    TypeAhead typeAhead;                                // what was typed into the book list
     std::unique_ptr<platform::FileHold> catalogueHold;  // tells other copies the catalogue's file is open here
 
     // The book list: the measure its texts are cut by (none: not cut), and
@@ -44,9 +44,11 @@ struct MainWindow {
     platform::MessageBoxes& messages;
     platform::Files& files;
     platform::HelpViewer& help;
-    const platform::Clock& clock;  // the year read dates are checked against
+    const platform::Clock& clock;                  // the year read dates are checked against
     platform::FileDialogs* fileDialogs = nullptr;  // Open, Save As, Import and Export do nothing without them
-    platform::Transliterator* transliterator = nullptr;  // for Import Books, which does nothing without it
+    // For Save As in the old form, where letters the old form cannot hold
+    // become their nearest ("?" without it).
+    platform::Transliterator* transliterator = nullptr;
     BookListRows bookListRows{catalogue, state};  // what the book list shows, for as long as it shows it
 };
 

@@ -18,8 +18,12 @@ inline constexpr int QuitButtonId = 610;
 inline constexpr int StatusPanelId = 700;  // all four frames; nothing addresses them
 inline constexpr int BookListId = 800;
 
-// Status field n (1 to 4) is the label with identifier StatusPanelId + n.
-constexpr int statusLabelId(int field) { return StatusPanelId + field; }
+// The four fields of the status line, left to right: the file (or what is
+// being done), the view's caption, the marked count and the position.
+enum class StatusField { File = 1, View = 2, Marks = 3, Position = 4 };
+
+// Each field is the label with identifier StatusPanelId + its number.
+constexpr int statusLabelId(StatusField field) { return StatusPanelId + static_cast<int>(field); }
 
 // The book list's tab stops, in dialog units from its left edge: the author,
 // title and date columns.

@@ -37,8 +37,8 @@ void deleteMarkedRowsOfView(Catalogue& catalogue) {
         const int record = catalogue.view.order[row];
         if (!isMarked(catalogue.books, record)) continue;
         std::uint8_t& flags = catalogue.books.records[record].flags;
-        setFlag(flags, deleted, true);
-        setFlag(flags, shown, false);
+        setFlag(flags, DeletedFlag, true);
+        setFlag(flags, ShownFlag, false);
         setMarked(catalogue.books, record, false);
         topDeletedRow = row;
     }
@@ -65,8 +65,9 @@ bool deleteBooks(MainWindow& main) {
     // view does not show are neither counted nor deleted.
     const int markedRows = markedRowsOfView(catalogue);
     if (markedRows == 0 && !hasCurrentRow) return false;
-    const std::string question = markedRows == 0 ? "Delete this record now?"
-                                                 : std::to_string(markedRows) + " records marked ...\r\nDelete them all now?";
+    const std::string question = markedRows == 0
+                                     ? "Delete this record now?"
+                                     : std::to_string(markedRows) + " records marked ...\r\nDelete them all now?";
     if (!userSaysYes(main, question)) return false;
 
     if (markedRows == 0) setMarked(catalogue.books, catalogue.view.order[catalogue.view.selectedRow], true);
@@ -82,9 +83,9 @@ bool undeleteBooks(MainWindow& main) {
     if (!userSaysYes(main, "Undelete all deleted records now?")) return false;
     for (int record = 1; record <= recordCount(catalogue.books); ++record) {
         std::uint8_t& flags = catalogue.books.records[record].flags;
-        if (testFlag(flags, deleted) == 0) continue;
-        setFlag(flags, deleted, false);
-        setFlag(flags, shown, true);
+        if (testFlag(flags, DeletedFlag) == 0) continue;
+        setFlag(flags, DeletedFlag, false);
+        setFlag(flags, ShownFlag, true);
         catalogue.view.currentRecord = record;
     }
     main.state.deletedPending = false;

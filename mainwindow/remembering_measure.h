@@ -26,7 +26,7 @@ struct RememberingMeasure final : platform::TextMeasure {
 
     const platform::TextMeasure& measure;
 
-private:
+  private:
     struct TextHash {
         using is_transparent = void;
         std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }

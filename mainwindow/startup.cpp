@@ -10,7 +10,8 @@
 
 StorageDialogue storageDialogueOf(MainWindow& main) {
     // Progress shows in field 1, which shows the file again when it ends.
-    return {main.messages, main.files, [&main](const std::string& progress) { setStatus(main, 1, progress); },
+    return {main.messages, main.files,
+            [&main](const std::string& progress) { setStatus(main, StatusField::File, progress); },
             [&main] { saveCatalogueFileAs(main); }, &main.state.catalogueHold};
 }
 

@@ -11,15 +11,15 @@
 
 // What start-up takes from the platform beside the main window's services.
 struct StartupServices {
-    const platform::TextMeasure& listMeasure;  // measures in the book list's font
+    const platform::TextMeasure& listMeasure;                                     // measures in the book list's font
     std::function<std::unique_ptr<platform::PrintSurface>()> openDefaultPrinter;  // none without a printer
 };
 
 // Where the program was started, and the catalogue its command line names.
 struct StartupPlace {
-    platform::SystemPath startDirectory;         // the working folder, holding the settings file
-    platform::SystemPath programFile = {};       // where help is looked for next; "" when unknown
-    platform::SystemPath namedCatalogue = {};    // "" when none is named
+    platform::SystemPath startDirectory;       // the working folder, holding the settings file
+    platform::SystemPath programFile = {};     // where help is looked for next; "" when unknown
+    platform::SystemPath namedCatalogue = {};  // "" when none is named
 };
 
 // The catalogue program from start to end: takes the start folder, the

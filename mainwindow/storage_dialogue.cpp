@@ -39,6 +39,7 @@ bool saveCatalogueAsking(Catalogue& catalogue, OpenedFile& file, StorageDialogue
         return true;
     }
     const SaveLook look = lookAtCatalogueFile(catalogue, file, dialogue.files);
+    const FileForm formBefore = file.form;
     SaveChoices choices;
     for (;;) {
         const SaveOutcome outcome = saveCatalogue(catalogue, file, dialogue.files, look, choices);
@@ -59,6 +60,8 @@ bool saveCatalogueAsking(Catalogue& catalogue, OpenedFile& file, StorageDialogue
         // The new file, which a lock on the replaced one does not cover.
         if (outcome.result != SaveOutcome::NotSaved) holdFile(dialogue, file.path);
         if (outcome.result != SaveOutcome::Saved) tell(dialogue, outcome.problem);
+        if (outcome.result != SaveOutcome::NotSaved && formBefore == FileForm::Old && file.form == FileForm::New)
+            show(dialogue.messages, newFormNotice(file.path));
         showProgress(dialogue, "");
         return outcome.result == SaveOutcome::Saved;
     }

@@ -38,7 +38,9 @@ bool loadCatalogueTelling(Catalogue& catalogue, OpenedFile& file, StorageDialogu
 // Saves the catalogue (see saveCatalogue). When another program has changed
 // the file, it asks first: Yes saves over it, No runs Save As (the result is
 // then whether that saved), Cancel writes nothing. When the backup cannot be
-// kept it asks whether to save without one. A failed save is reported. With
+// kept it asks whether to save without one. A failed save is reported. A
+// save that writes the new form of the file where the catalogue's file had
+// the old one (or it had none) tells the user so once. With
 // dialogue.hold, the new file is the one held. Returns true when the file now
 // holds the catalogue (or nothing had to be written).
 bool saveCatalogueAsking(Catalogue& catalogue, OpenedFile& file, StorageDialogue& dialogue);

@@ -11,7 +11,7 @@
 // This is the list's own search; the toolkit's search over row texts is not
 // used (every row starts with its mark column, and it reads every row).
 struct TypeAhead {
-    std::string typed;  // the search text so far
+    std::string typed;         // the search text so far
     std::int64_t lastKey = 0;  // when the last key came, in milliseconds
 };
 

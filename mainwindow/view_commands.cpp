@@ -11,7 +11,7 @@ void listAllBooks(MainWindow& main) {
     applyViewMenuState(main, ViewMenuState::AllBooks);
     if (viewCount(catalogue.view) >= recordCount(catalogue.books)) return;
     for (int record = 1; record <= recordCount(catalogue.books); ++record)
-        setFlag(catalogue.books.records[record].flags, shown, true);
+        setFlag(catalogue.books.records[record].flags, ShownFlag, true);
     catalogue.view.mode = ViewMode::All;
     rebuildView(catalogue);
 }

@@ -45,7 +45,8 @@ BarChartLayout layOutBarChart(const std::vector<ChartBar>& bars, int width, int 
 
     for (int at = 0; at < count; ++at) {
         const int value = std::max(0, bars[at].value);
-        const int barHeight = highest > 0 ? static_cast<int>((static_cast<long long>(value) * room + highest / 2) / highest) : 0;
+        const int barHeight =
+            highest > 0 ? static_cast<int>((static_cast<long long>(value) * room + highest / 2) / highest) : 0;
         const int left = firstColumn + at * column;
         const int centre = left + column / 2;
         PlacedBar placed;

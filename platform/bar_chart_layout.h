@@ -16,10 +16,10 @@ struct ChartBox {
 };
 
 struct PlacedBar {
-    ChartBox bar;           // height 0 for a value of 0
-    ChartBox labelBox;      // below the axis; its text centred in it
-    ChartBox valueBox;      // just above the bar; its text centred in it
-    std::string valueText;  // the value in digits
+    ChartBox bar;            // height 0 for a value of 0
+    ChartBox labelBox;       // below the axis; its text centred in it
+    ChartBox valueBox;       // just above the bar; its text centred in it
+    std::string valueText;   // the value in digits
     bool labelShown = true;  // false where the columns are too narrow for every label
     bool valueShown = true;  // the same for the values
 };

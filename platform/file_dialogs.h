@@ -18,7 +18,7 @@ struct FileFilter {
     bool operator==(const FileFilter&) const = default;
 };
 
-// What a file dialog shows when it opens. Texts are Windows-1252 bytes;
+// What a file dialog shows when it opens. Texts are UTF-8;
 // paths are the system's own names.
 struct FileDialogRequest {
     std::string title;

@@ -14,9 +14,9 @@ namespace platform {
 struct FileInfo {
     bool isRegular = false;
     bool isDirectory = false;
-    bool isSymlink = false;       // only when asked not to follow links
-    unsigned permissions = 0;     // the permission bits (mode & 07777)
-    std::uint32_t owner = 0;      // user and group ids
+    bool isSymlink = false;    // only when asked not to follow links
+    unsigned permissions = 0;  // the permission bits (mode & 07777)
+    std::uint32_t owner = 0;   // user and group ids
     std::uint32_t group = 0;
     std::uint64_t size = 0;
     // Which file it is and when it was last written, so that a later look can
@@ -37,9 +37,9 @@ struct ReplaceResult {
         ReplacedUnconfirmed,  // the new contents are in place, but the system could not confirm they last
     };
     Outcome outcome = Replaced;
-    int error = 0;        // the system's error number of the failing step
-    std::string reason;   // that failure as the system words it ("No space left on device")
-    SystemPath target;    // the file actually replaced (links resolved)
+    int error = 0;       // the system's error number of the failing step
+    std::string reason;  // that failure as the system words it ("No space left on device")
+    SystemPath target;   // the file actually replaced (links resolved)
 };
 
 // A sign to other running programs that this one has a file open, kept for as

@@ -26,7 +26,7 @@ struct HelpContents {
 // line (or "<level> <title>" for a heading) adds an entry. An entry never lies
 // more than one level below the one before it (the first one is at level 1),
 // so that every entry has a parent to sit under; lines of any other form are
-// skipped. Texts are Windows-1252 bytes; "\r\n" and "\n" both end a line.
+// skipped. Texts are UTF-8; "\r\n" and "\n" both end a line.
 HelpContents parseHelpContents(std::string_view text);
 
 }  // namespace platform

@@ -7,7 +7,7 @@
 namespace platform {
 
 // The file operations of installing and removing the programs, as each
-// system does them. Reasons are Windows-1252 texts for messages ("" when the
+// system does them. Reasons are UTF-8 texts for messages ("" when the
 // step succeeded); deciding what to copy, delete or report is the caller's.
 struct InstallFiles {
     virtual ~InstallFiles() = default;

@@ -9,7 +9,7 @@ enum class Icon { None, Information, Question, Exclamation, Stop };
 enum class Answer { Ok, Yes, No, Cancel };
 
 // Modal message boxes: the user is asked and told things through them.
-// Texts are Windows-1252 bytes; lines are separated by "\r\n".
+// Texts are UTF-8; lines are separated by "\r\n".
 struct MessageBoxes {
     virtual ~MessageBoxes() = default;
 

@@ -7,7 +7,7 @@ namespace platform {
 
 // A printer seen as a surface of device units (the printer's own pixels),
 // measured from the top-left corner of the printable area. Texts are
-// Windows-1252 bytes, drawn in the print face at a character height: the
+// UTF-8, drawn in the print face at a character height: the
 // height of the characters themselves, without the cell's internal leading.
 // One job at a time: startJob, then pages bracketed by startPage and endPage,
 // then endJob.

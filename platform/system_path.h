@@ -5,8 +5,6 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/cp1252.h"
-
 namespace platform {
 
 // A file or folder name as the system names it: on Linux the file system's
@@ -18,7 +16,7 @@ namespace platform {
 // unnoticed: fromSystem and systemBytes name each crossing, and shownPath
 // makes a text of it to show.
 class SystemPath {
-public:
+  public:
     SystemPath() = default;
 
     // The path the system names by these bytes.
@@ -37,7 +35,7 @@ public:
     friend bool operator==(const SystemPath&, const SystemPath&) = default;
     friend std::strong_ordering operator<=>(const SystemPath&, const SystemPath&) = default;
 
-private:
+  private:
     std::string bytes;
 };
 
@@ -47,8 +45,8 @@ inline SystemPath withSuffix(const SystemPath& path, std::string_view suffix) {
     return SystemPath::fromSystem(path.systemBytes() + std::string(suffix));
 }
 
-// The path as a Windows-1252 text can show it (status field 1, messages):
-// letters it cannot hold become the nearest ones it can, or "?".
-inline std::string shownPath(const SystemPath& path) { return utf8ToNearestCp1252(path.systemBytes()); }
+// The path as a text shows it (status field 1, messages): its own UTF-8,
+// each byte that is not well-formed UTF-8 as U+FFFD.
+std::string shownPath(const SystemPath& path);
 
 }  // namespace platform

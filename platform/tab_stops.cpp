@@ -4,7 +4,8 @@
 
 namespace platform {
 
-std::vector<int> tabbedPartStarts(const std::vector<int>& partWidths, const std::vector<int>& tabStops, int blankWidth) {
+std::vector<int> tabbedPartStarts(const std::vector<int>& partWidths, const std::vector<int>& tabStops,
+                                  int blankWidth) {
     std::vector<int> starts;
     if (partWidths.empty()) return starts;
     starts.push_back(0);

@@ -11,8 +11,8 @@ struct Cp1252Text {
     bool lostCharacters = false;  // some character had no close form and became "?"
 };
 
-// The system's own conversion of UTF-8 texts from outside (an imported file)
-// into Windows-1252, the form of every catalogue text: a character it holds
+// The system's own conversion of UTF-8 texts into Windows-1252, the form of
+// the catalogue file written as "Quorvels 2.00": a character it holds
 // becomes its byte, one it does not hold the closest it has ("ł" -> "l",
 // "č" -> "c", "ő" -> "o"), and one without any (another script) "?".
 struct Transliterator {

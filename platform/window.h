@@ -33,7 +33,7 @@ enum class MessageKind {
 struct Message {
     MessageKind kind;
     int id = 0;  // the control or command, where the kind has one
-    // ListTyped: the characters typed (Windows-1252; no control characters),
+    // ListTyped: the characters typed (UTF-8; no control characters),
     // and when, in milliseconds of a clock that only goes forward.
     std::string text = {};
     std::int64_t time = 0;
@@ -57,7 +57,7 @@ struct ListRows {
 
 // One bar of a bar chart: the text under it and its height as a count.
 struct ChartBar {
-    std::string label;  // Windows-1252
+    std::string label;  // UTF-8
     int value = 0;      // 0 or more
     bool operator==(const ChartBar&) const = default;
 };
@@ -68,8 +68,9 @@ using Handler = std::function<void(WindowHandle, const Message&)>;
 
 // Windows built from blueprints, and the operations on their controls. Controls
 // are addressed by their identifier (the first control carrying it), menu
-// items by their command (the first item sending it). Texts are Windows-1252
-// bytes. List rows, drop-down entries and text positions count from 0.
+// items by their command (the first item sending it). Texts are UTF-8, of any
+// script. List rows, drop-down entries and text positions count from 0; a
+// position in a text counts its bytes and lies between characters.
 // Changes made through these operations never send notifications.
 //
 // An operation on an identifier or command that nothing in the window carries,
@@ -88,7 +89,8 @@ struct Windows {
     virtual void endWindow(WindowHandle window) = 0;
 
     // Captions and texts: labels, buttons, check boxes, radio buttons, group
-    // boxes and text boxes (a text box keeps at most its maximum length).
+    // boxes and text boxes (a text box keeps at most its maximum length, in
+    // characters).
     virtual void setText(WindowHandle window, int id, const std::string& text) = 0;
     virtual std::string text(WindowHandle window, int id) const = 0;
     // Text boxes that hold a path (style::HoldsPath) instead of a text.
@@ -105,7 +107,7 @@ struct Windows {
     virtual void setChecked(WindowHandle window, int id, bool checked) = 0;
     virtual bool isChecked(WindowHandle window, int id) const = 0;
 
-    // Text boxes: selects characters start to end (end excluded); the caret goes to end.
+    // Text boxes: selects the bytes start to end (end excluded); the caret goes to end.
     virtual void selectText(WindowHandle window, int id, int start, int end) = 0;
 
     // List boxes. Tab characters in a row move on to the next tab stop,
@@ -122,7 +124,7 @@ struct Windows {
     // it into view) or takes it out; other rows keep their state.
     virtual void setListRowSelected(WindowHandle window, int id, int row, bool selected) = 0;
     virtual std::vector<int> selectedListRows(WindowHandle window, int id) const = 0;  // ascending
-    virtual int listCaretRow(WindowHandle window, int id) const = 0;  // -1 when the list is empty
+    virtual int listCaretRow(WindowHandle window, int id) const = 0;                   // -1 when the list is empty
     virtual int listTopRow(WindowHandle window, int id) const = 0;
     virtual void setListTopRow(WindowHandle window, int id, int row) = 0;
     // Off while many rows change, so the list is drawn once afterwards.

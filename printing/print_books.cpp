@@ -28,9 +28,9 @@ struct PrintRun {
     int linesPerPage = 0;
     int linesNeeded = 0;  // line slots one record takes
     std::string rule;
-    int linesUsed = 0;    // line slots used on the current page, heading included
-    int pageNumber = 0;   // pages begun so far
-    int y = 0;            // the current line's position
+    int linesUsed = 0;   // line slots used on the current page, heading included
+    int pageNumber = 0;  // pages begun so far
+    int y = 0;           // the current line's position
 
     void print(std::string_view text, int x) { printText(printer, text, x, y, sizeValue); }
     void nextLine() { y += lineHeight; }
@@ -42,7 +42,8 @@ struct PrintRun {
 // empty rule; the rule is never longer than the longest text ever drawn.
 std::string ruleFor(int pageWidth, int sampleWidth) {
     if (sampleWidth <= 0) return {};
-    const double dashes = std::nearbyint(static_cast<double>(pageWidth) * MeasuringSampleDashes / sampleWidth - RuleShortening);
+    const double dashes =
+        std::nearbyint(static_cast<double>(pageWidth) * MeasuringSampleDashes / sampleWidth - RuleShortening);
     return std::string(static_cast<std::size_t>(std::clamp(dashes, 0.0, static_cast<double>(LongestDrawnText))), '-');
 }
 
@@ -128,7 +129,7 @@ bool printView(PrintRun& run, Catalogue& catalogue) {
     for (int row = 1; row <= viewCount(catalogue.view); ++row) {
         const int record = catalogue.view.order[row];
         BookRecord& book = catalogue.books.records[record];
-        if (!run.options.allListed && !testFlag(book.flags, marked)) continue;
+        if (!run.options.allListed && !testFlag(book.flags, MarkedFlag)) continue;
         if (!makeRoomFor(run)) return false;
         printBookLine(run, catalogue.books, record);
         if (run.options.bookData) printDataLines(run, book);

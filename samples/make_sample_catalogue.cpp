@@ -14,12 +14,36 @@
 namespace {
 
 // Category and review codes, as the record dialog's lists number them.
-enum Category : std::uint8_t { Spy = 1, Mystery, Inspirational, Romance, Historical, Adventure, Suspense, Tragedy,
-                               Comedy, Western, Fantasy, Detective, Horror };
-enum Review : std::uint8_t { NotReviewed = 0, CouldNotFinish, Terrible, Bad, Fair, Ok, Good, VeryGood, Excellent, Great };
+enum Category : std::uint8_t {
+    Spy = 1,
+    Mystery,
+    Inspirational,
+    Romance,
+    Historical,
+    Adventure,
+    Suspense,
+    Tragedy,
+    Comedy,
+    Western,
+    Fantasy,
+    Detective,
+    Horror
+};
+enum Review : std::uint8_t {
+    NotReviewed = 0,
+    CouldNotFinish,
+    Terrible,
+    Bad,
+    Fair,
+    Ok,
+    Good,
+    VeryGood,
+    Excellent,
+    Great
+};
 
 struct Book {
-    const char* author;  // Windows-1252 bytes
+    const char* author;  // UTF-8, as every catalogue text
     const char* title;
     const char* readOn;  // MM-DD-YYYY, or "" for a book not read yet
     Category category;
@@ -28,8 +52,8 @@ struct Book {
 };
 
 const Book books[] = {
-    {"le Carr\xE9, John", "The Spy Who Came in from the Cold", "03-12-1998", Spy, Excellent, "Kept on the shelf"},
-    {"le Carr\xE9, John", "Tinker, Tailor, Soldier, Spy", "07-02-2001", Spy, Great, "Kept on the shelf"},
+    {"le Carré, John", "The Spy Who Came in from the Cold", "03-12-1998", Spy, Excellent, "Kept on the shelf"},
+    {"le Carré, John", "Tinker, Tailor, Soldier, Spy", "07-02-2001", Spy, Great, "Kept on the shelf"},
     {"Fleming, Ian", "Casino Royale", "08-15-1994", Spy, Good, "Given to the library"},
     {"Greene, Graham", "Our Man in Havana", "11-30-2005", Comedy, VeryGood, "Lent to Margaret"},
     {"Buchan, John", "The Thirty-Nine Steps", "02-06-1990", Suspense, Good, "Kept on the shelf"},
@@ -46,10 +70,11 @@ const Book books[] = {
     {"Herbert, Frank", "Dune", "", Fantasy, NotReviewed, "Waiting on the shelf"},
     {"Austen, Jane", "Pride and Prejudice", "02-14-1987", Romance, Great, "Kept on the shelf"},
     {"Austen, Jane", "Emma", "", Romance, NotReviewed, "Waiting on the shelf"},
-    {"Bront\xEB, Charlotte", "Jane Eyre", "11-11-1991", Romance, Excellent, "Lent to Margaret"},
+    {"Brontë, Charlotte", "Jane Eyre", "11-11-1991", Romance, Excellent, "Lent to Margaret"},
     {"Mitchell, Margaret", "Gone with the Wind", "07-19-1988", Historical, VeryGood, "Given away"},
     {"Tolstoy, Leo", "War and Peace", "", Historical, NotReviewed, "Started twice"},
-    {"Garc\xED" "a M\xE1" "rquez, Gabriel", "One Hundred Years of Solitude", "06-06-2006", Historical, Excellent, "Kept on the shelf"},
+    {"García Márquez, Gabriel", "One Hundred Years of Solitude", "06-06-2006", Historical, Excellent,
+     "Kept on the shelf"},
     {"Dumas, Alexandre", "The Count of Monte Cristo", "09-14-1999", Adventure, Great, "Kept on the shelf"},
     {"Dumas, Alexandre", "The Three Musketeers", "10-02-2000", Adventure, VeryGood, "Kept on the shelf"},
     {"Stevenson, Robert Louis", "Treasure Island", "05-27-1983", Adventure, Good, "Given to the school fair"},

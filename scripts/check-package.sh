@@ -37,7 +37,8 @@ mime_database() {
     cp -r "$unpacked/usr/share/mime/packages" "$unpacked/mime/" &&
     XDG_DATA_DIRS="$unpacked" update-mime-database "$unpacked/mime" &&
     grep -qx "50:application/x-quorvels-catalogue:\*.pmr" "$unpacked/mime/globs2" &&
-    grep -aq "Quorvels 2.00" "$unpacked/mime/magic"
+    grep -aq "Quorvels 2.00" "$unpacked/mime/magic" &&
+    grep -aq "Quorvels 3.00" "$unpacked/mime/magic"
 }
 
 # Root, as the tests run here, must be allowed by name.

@@ -9,6 +9,9 @@ packages=(
   clang libclang-rt-14-dev
   # the Qt 6 widgets toolkit behind the platform layer
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # the Unicode Character Database the letter tables are generated from at
+  # build time, and the interpreter of the generator
+  unicode-data python3
   # fonts: Liberation Serif stands in for the print face
   fonts-liberation fonts-dejavu-core
   # real printing through CUPS to a PDF printer, and reading the PDFs back

@@ -93,7 +93,8 @@ platform::WindowSpec statisticsDialogBlueprint() {
 
 void showReadingStatistics(platform::Windows& windows, const BookTables& books, WindowHandle owner) {
     const Shown shown{readingFigures(books)};
-    windows.runWindow(statisticsDialogBlueprint(), owner, [&windows, &shown](WindowHandle dialog, const platform::Message& message) {
-        handle(windows, shown, dialog, message);
-    });
+    windows.runWindow(statisticsDialogBlueprint(), owner,
+                      [&windows, &shown](WindowHandle dialog, const platform::Message& message) {
+                          handle(windows, shown, dialog, message);
+                      });
 }

@@ -65,6 +65,7 @@ LoadOutcome loadCatalogue(Catalogue& catalogue, OpenedFile& file, platform::File
         books.authors = std::move(loaded.authors);
         books.readDates = std::move(loaded.readDates);
         file.onDisk = stampOf(fileName, described, info, bytes);
+        file.form = result.form;
         books.changed = false;
         recountMarks(books);
         const std::string& firstAuthor = authorCount(books) > 0 ? books.authors[1] : books.authors[0];
@@ -122,6 +123,7 @@ SaveOutcome saveCatalogue(Catalogue& catalogue, OpenedFile& file, platform::File
     platform::FileInfo info;
     const bool described = files.status(fileName, true, info) == 0;
     file.onDisk = stampOf(fileName, described, info, bytes);
+    file.form = plan.form;
     if (written.outcome == platform::ReplaceResult::ReplacedUnconfirmed)
         return {SaveOutcome::SavedUnconfirmed, problemOf(written, FileProblem::SavedUnconfirmed, fileName)};
     catalogue.books.changed = false;
@@ -137,8 +139,7 @@ std::optional<FileProblem> createEmptyCatalogueFile(const platform::SystemPath& 
     platform::FileInfo info;
     const int error = files.status(path, true, info);
     if (error == 0 && (!info.isRegular || info.size > 0)) return std::nullopt;  // there is something: loading judges it
-    if (error != 0 && error != ENOENT)
-        return FileProblem{FileProblem::NotCreated, path, {}, std::strerror(error), {}};
+    if (error != 0 && error != ENOENT) return FileProblem{FileProblem::NotCreated, path, {}, std::strerror(error), {}};
     const platform::ReplaceResult written = files.replaceWhole(path, FileMagic);
     if (written.outcome != platform::ReplaceResult::NotReplaced) return std::nullopt;
     return problemOf(written, FileProblem::NotCreated, path);

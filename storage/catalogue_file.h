@@ -11,8 +11,11 @@
 #include "storage/opened_file.h"
 
 // The start of every catalogue file: the program's name, one blank and the
-// version, 13 bytes without a length byte or terminator.
+// version, 13 bytes without a length byte or terminator. FileMagic begins the
+// old form, which every copy of the program reads; NewFormMagic the new form,
+// which copies that know only the old one refuse as the wrong version.
 inline constexpr std::string_view FileMagic = "Quorvels 2.00";
+inline constexpr std::string_view NewFormMagic = "Quorvels 3.00";
 
 // `files` is platform::systemFiles() in the program; in tests also a
 // PosixFiles over FailingFiles, which fails chosen system calls.
@@ -25,19 +28,21 @@ struct LoadOutcome {
 
 // Reads the file at file.path into the catalogue and rebuilds the view. On
 // success the catalogue's records, authors and read dates are those of the
-// file, file.onDisk describes it, `changed` is clear, `markedCount` is recounted,
+// file (texts in UTF-8, whichever form it has), file.onDisk describes it,
+// file.form is its form, `changed` is clear, `markedCount` is recounted,
 // `upperCase` follows the first author and `lettersInForm` is false;
 // `currentRecord` stays as it was unless the file has fewer records (then 0).
 //
 // A file is refused, with a problem that names it, when it cannot be read
-// (missing, no permission, a folder), when its first 13 bytes are not
-// FileMagic (WrongVersion), or when it is damaged: a
+// (missing, no permission, a folder), when its first 13 bytes are neither
+// FileMagic nor NewFormMagic (WrongVersion), or when it is damaged: a
 // negative count, a record whose author or read-date index lies outside its
-// table, two records sharing one read date, read dates out of order, or an
-// end before the data its counts declare. After a refusal nothing in memory has changed except that
-// file.path is set back to previousPath, so that a later save cannot write
-// this catalogue over the refused file. Loading never creates or changes a
-// file.
+// table, two records sharing one read date, read dates out of order, an
+// end before the data its counts declare, or in the new form a text that is
+// not well-formed UTF-8 or holds more than 255 characters. After a refusal
+// nothing in memory has changed except that file.path is set back to
+// previousPath, so that a later save cannot write this catalogue over the
+// refused file. Loading never creates or changes a file.
 //
 // With an empty file.path nothing is read; the view is rebuilt and nothing is
 // loaded.
@@ -87,8 +92,10 @@ struct SaveOutcome {
 // deleted records, the read dates they owned and the authors no remaining
 // record uses, sets `shown` on every remaining record and replaces the file
 // atomically (see platform::Files::replaceWhole); `look` is what
-// lookAtCatalogueFile found just before. On Saved `changed` is clear and
-// file.onDisk describes the new file.
+// lookAtCatalogueFile found just before. The file has the old form when
+// Windows-1252 holds every text written, else the new form (see
+// catalogue_codec.h). On Saved `changed` is clear, file.onDisk describes the
+// new file and file.form is its form.
 //
 // A file another program changed is replaced only with
 // choices.overwriteChanged. The file being replaced is first kept whole as
@@ -97,7 +104,7 @@ struct SaveOutcome {
 // vanished is simply written anew.
 //
 // When the save fails (no permission, read-only file or folder, disk full,
-// folder gone, a text longer than 255 bytes, ...) the file on disk is
+// folder gone, a text longer than 255 characters, ...) the file on disk is
 // untouched, no temporary file is left, the catalogue in memory is exactly as
 // before (the deleted records still there) and `changed` stays set. After
 // SavedUnconfirmed the catalogue in memory is the one written, `changed` set.

@@ -23,11 +23,11 @@ struct FileStamp {
 // whether it is there, what the system says of it and its bytes (the backup
 // is made of them).
 struct FileOnDisk {
-    bool missing = false;        // there is no file by that name: it is simply written anew
-    bool described = false;      // `info` holds what the system said of it
+    bool missing = false;    // there is no file by that name: it is simply written anew
+    bool described = false;  // `info` holds what the system said of it
     platform::FileInfo info;
     std::string bytes;
-    std::string unreadReason;    // why the bytes could not be read; "" when they were
+    std::string unreadReason;  // why the bytes could not be read; "" when they were
 };
 
 // Looks at the file at path: first what the system says of it, then its bytes,

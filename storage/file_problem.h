@@ -9,7 +9,7 @@
 struct FileProblem {
     enum What {
         NotRead,             // the catalogue file could not be read
-        WrongVersion,        // it does not start with FileMagic
+        WrongVersion,        // it starts with neither FileMagic nor NewFormMagic
         Damaged,             // its contents contradict themselves
         NoFileName,          // a save of a catalogue that has no name yet
         NotSaved,            // the catalogue could not be written; the file is untouched

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/system_path.h"
+#include "storage/file_form.h"
 #include "storage/file_on_disk.h"
 
 // The catalogue's file: the path it is loaded from and saved to (empty when
@@ -9,4 +10,7 @@
 struct OpenedFile {
     platform::SystemPath path;
     FileStamp onDisk;
+    // The form of the file as last loaded or saved; a catalogue without a
+    // file counts as Old, so that its first save in the New form is told.
+    FileForm form = FileForm::Old;
 };

@@ -10,7 +10,7 @@
 
 // The settings file remembers the last catalogue between runs: one line, the
 // full path of that catalogue as the system names it (its bytes as they are,
-// not a Windows-1252 text), then a carriage return and a line feed. It lives
+// not a catalogue text), then a carriage return and a line feed. It lives
 // in the folder the program was started in.
 inline const platform::SystemPath SettingsFileName = platform::SystemPath::fromSystem("quorvels.ini");
 

@@ -4,5 +4,10 @@
 #include "platform/system_install_files.h"
 
 UninstallServices systemUninstallServices(platform::MessageBoxes& messages, platform::KeyStore& keys) {
-    return {messages, keys, platform::systemInstallFiles(), platform::currentFolder(), platform::desktopFolder(), platform::programsFolder()};
+    return {messages,
+            keys,
+            platform::systemInstallFiles(),
+            platform::currentFolder(),
+            platform::desktopFolder(),
+            platform::programsFolder()};
 }

@@ -20,7 +20,8 @@ platform::SystemPath readUninstallEntry(const platform::KeyStore& keys) {
 // and that file is there: a stale or altered entry must not make us delete
 // files called "install" or "quorvels" in some other folder.
 bool trusted(platform::InstallFiles& files, const platform::SystemPath& uninstallerPath) {
-    return platform::isAbsolutePath(uninstallerPath) && platform::fileNameOf(uninstallerPath).systemBytes() == uninstallerFileName() &&
+    return platform::isAbsolutePath(uninstallerPath) &&
+           platform::fileNameOf(uninstallerPath).systemBytes() == uninstallerFileName() &&
            files.isFile(uninstallerPath);
 }
 

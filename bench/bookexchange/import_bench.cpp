@@ -7,7 +7,6 @@
 #include "bench/support/bench_catalogue.h"
 #include "bookexchange/book_export.h"
 #include "bookexchange/import_plan.h"
-#include "platform/system_transliterator.h"
 
 namespace {
 
@@ -16,13 +15,19 @@ void importBooks(benchmark::State& state, ExportForm form) {
     const std::string file = exportBooks(source.books, allBooks(source.books), form);
     for (auto _ : state) {
         Catalogue catalogue;
-        const ImportPlanResult planned = planImport(file, catalogue.books, platform::systemTransliterator(), 2026);
+        const ImportPlanResult planned = planImport(file, catalogue.books, 2026);
         const ImportOutcome outcome = applyImport(catalogue, planned.plan);
         benchmark::DoNotOptimize(outcome.added);
     }
 }
-BENCHMARK_CAPTURE(importBooks, ours, ExportForm::Quorvels)->Name("importCsv")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(importBooks, goodreads, ExportForm::Goodreads)->Name("importGoodreadsCsv")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(importBooks, ours, ExportForm::Quorvels)
+    ->Name("importCsv")
+    ->Apply(atCatalogueSizes)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(importBooks, goodreads, ExportForm::Goodreads)
+    ->Name("importGoodreadsCsv")
+    ->Apply(atCatalogueSizes)
+    ->Unit(benchmark::kMillisecond);
 
 void exportBooksOf(benchmark::State& state) {
     const Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));

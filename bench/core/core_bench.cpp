@@ -22,13 +22,19 @@ void insertOneBook(benchmark::State& state, bool lettersKnown) {
         state.PauseTiming();
         Catalogue catalogue = start;
         state.ResumeTiming();
-        insertRecord(catalogue, "Middleton, Anne", "A new book of the year", "Kept on the shelf", packReadDate("06-15-2001"),
-                     2, 3);
+        insertRecord(catalogue, "Middleton, Anne", "A new book of the year", "Kept on the shelf",
+                     packReadDate("06-15-2001"), 2, 3);
         benchmark::DoNotOptimize(catalogue.view.currentRecord);
     }
 }
-BENCHMARK_CAPTURE(insertOneBook, insertRecord, true)->Name("insertRecord")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(insertOneBook, insertRecord_firstAfterLoad, false)->Name("insertRecord_firstAfterLoad")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(insertOneBook, insertRecord, true)
+    ->Name("insertRecord")
+    ->Apply(atCatalogueSizes)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(insertOneBook, insertRecord_firstAfterLoad, false)
+    ->Name("insertRecord_firstAfterLoad")
+    ->Apply(atCatalogueSizes)
+    ->Unit(benchmark::kMillisecond);
 
 [[maybe_unused]] const bool rebuildRegistered = [] {
     registerForEveryView("rebuildView", [](benchmark::State& state, const ViewVariant& variant) {
@@ -54,9 +60,13 @@ void toggleLetterCaseTo(benchmark::State& state, bool toCapitals) {
         state.ResumeTiming();
     }
 }
-BENCHMARK_CAPTURE(toggleLetterCaseTo, capitals, true)->Name("toggleLetterCase/toCapitals")->Apply(atCatalogueSizes)
+BENCHMARK_CAPTURE(toggleLetterCaseTo, capitals, true)
+    ->Name("toggleLetterCase/toCapitals")
+    ->Apply(atCatalogueSizes)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(toggleLetterCaseTo, properCase, false)->Name("toggleLetterCase/toProperCase")->Apply(atCatalogueSizes)
+BENCHMARK_CAPTURE(toggleLetterCaseTo, properCase, false)
+    ->Name("toggleLetterCase/toProperCase")
+    ->Apply(atCatalogueSizes)
     ->Unit(benchmark::kMillisecond);
 
 // The reading statistics' figures of the whole catalogue.

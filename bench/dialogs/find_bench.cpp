@@ -13,14 +13,24 @@ void find(benchmark::State& state, const FindCriteria& criteria) {
 }
 
 BENCHMARK_CAPTURE(find, author, makeFindCriteria("smith", "", "", -1))
-    ->Name("runFind/author")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
+    ->Name("runFind/author")
+    ->Apply(atCatalogueSizes)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(find, title, makeFindCriteria("", "night", "", -1))
-    ->Name("runFind/title")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
+    ->Name("runFind/title")
+    ->Apply(atCatalogueSizes)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(find, disposition, makeFindCriteria("", "", "lent", -1))
-    ->Name("runFind/disposition")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
+    ->Name("runFind/disposition")
+    ->Apply(atCatalogueSizes)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(find, category, makeFindCriteria("", "", "", 5))
-    ->Name("runFind/category")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
+    ->Name("runFind/category")
+    ->Apply(atCatalogueSizes)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(find, all, makeFindCriteria("smith", "the", "shelf", 2))
-    ->Name("runFind/allFour")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
+    ->Name("runFind/allFour")
+    ->Apply(atCatalogueSizes)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -47,7 +47,8 @@ void timeInMainWindow(benchmark::State& state, const std::function<void(BenchWin
 
 void registerInMainWindow(const char* name, const std::function<void(BenchWindow&)>& step,
                           const std::function<void(BenchWindow&)>& prepare) {
-    benchmark::RegisterBenchmark(name, [step, prepare](benchmark::State& state) { timeInMainWindow(state, step, prepare); })
+    benchmark::RegisterBenchmark(name,
+                                 [step, prepare](benchmark::State& state) { timeInMainWindow(state, step, prepare); })
         ->Apply(atCatalogueSizes)
         ->Unit(benchmark::kMillisecond);
 }

@@ -72,64 +72,77 @@ RecordDialogOutcome addOneBook(MainWindow& main) {
 
 const std::vector<CommandStep>& commandSteps() {
     static const std::vector<CommandStep> steps = {
-        {"command/Case_toCapitals", [](CommandBench& bench) {
-            if (bench.main.catalogue.books.upperCase) untimed(bench, [&] { press(bench, CaseCommand); });
-            pressAndDraw(bench, CaseCommand);
-        }},
-        {"command/Case_toProperCase", [](CommandBench& bench) {
-            if (!bench.main.catalogue.books.upperCase) untimed(bench, [&] { press(bench, CaseCommand); });
-            pressAndDraw(bench, CaseCommand);
-        }},
+        {"command/Case_toCapitals",
+         [](CommandBench& bench) {
+             if (bench.main.catalogue.books.upperCase) untimed(bench, [&] { press(bench, CaseCommand); });
+             pressAndDraw(bench, CaseCommand);
+         }},
+        {"command/Case_toProperCase",
+         [](CommandBench& bench) {
+             if (!bench.main.catalogue.books.upperCase) untimed(bench, [&] { press(bench, CaseCommand); });
+             pressAndDraw(bench, CaseCommand);
+         }},
         {"command/Sort", [](CommandBench& bench) { pressAndDraw(bench, SortCommand); }},
-        {"command/BooksRead", [](CommandBench& bench) {
-            untimed(bench, [&] { press(bench, ListAllBooksCommand); });
-            pressAndDraw(bench, BooksReadCommand);
-        }},
-        {"command/BooksUnread", [](CommandBench& bench) {
-            untimed(bench, [&] { press(bench, ListAllBooksCommand); });
-            pressAndDraw(bench, BooksUnreadCommand);
-        }},
-        {"command/ListAllBooks", [](CommandBench& bench) {
-            untimed(bench, [&] { press(bench, BooksReadCommand); });
-            pressAndDraw(bench, ListAllBooksCommand);
-        }},
-        {"command/MarkAllShown", [](CommandBench& bench) {
-            untimed(bench, [&] { press(bench, UnmarkAllShownCommand); });
-            pressAndDraw(bench, MarkAllShownCommand);
-        }},
-        {"command/UnmarkAllShown", [](CommandBench& bench) {
-            untimed(bench, [&] { press(bench, MarkAllShownCommand); });
-            pressAndDraw(bench, UnmarkAllShownCommand);
-        }},
-        {"command/MarkOneRow_doubleClick", [](CommandBench& bench) {
-            handleMainWindowMessage(bench.main, bench.main.state.window, {platform::MessageKind::ListDoubleClick, BookListId});
-            bench.drawList();
-        }},
-        {"command/Delete_100marked", [](CommandBench& bench) {
-            untimed(bench, [&] { markSpreadOverTheView(bench, 100); });
-            bench.messages.expect(platform::Answer::Yes);
-            pressAndDraw(bench, DeleteBooksCommand);
-            untimed(bench, [&] { undeleteAll(bench); });
-        }},
-        {"command/Undelete_100deleted", [](CommandBench& bench) {
-            untimed(bench, [&] { deleteHundredMarked(bench); });
-            undeleteAll(bench);
-            bench.drawList();
-        }},
-        {"command/Find_author", [](CommandBench& bench) {
-            untimed(bench, [&] { press(bench, ListAllBooksCommand); });
-            takeFindDialogOutcome(bench.main, findSmith(bench.main.catalogue));
-            fillBookList(bench.main);
-            bench.drawList();
-        }},
+        {"command/BooksRead",
+         [](CommandBench& bench) {
+             untimed(bench, [&] { press(bench, ListAllBooksCommand); });
+             pressAndDraw(bench, BooksReadCommand);
+         }},
+        {"command/BooksUnread",
+         [](CommandBench& bench) {
+             untimed(bench, [&] { press(bench, ListAllBooksCommand); });
+             pressAndDraw(bench, BooksUnreadCommand);
+         }},
+        {"command/ListAllBooks",
+         [](CommandBench& bench) {
+             untimed(bench, [&] { press(bench, BooksReadCommand); });
+             pressAndDraw(bench, ListAllBooksCommand);
+         }},
+        {"command/MarkAllShown",
+         [](CommandBench& bench) {
+             untimed(bench, [&] { press(bench, UnmarkAllShownCommand); });
+             pressAndDraw(bench, MarkAllShownCommand);
+         }},
+        {"command/UnmarkAllShown",
+         [](CommandBench& bench) {
+             untimed(bench, [&] { press(bench, MarkAllShownCommand); });
+             pressAndDraw(bench, UnmarkAllShownCommand);
+         }},
+        {"command/MarkOneRow_doubleClick",
+         [](CommandBench& bench) {
+             handleMainWindowMessage(bench.main, bench.main.state.window,
+                                     {platform::MessageKind::ListDoubleClick, BookListId});
+             bench.drawList();
+         }},
+        {"command/Delete_100marked",
+         [](CommandBench& bench) {
+             untimed(bench, [&] { markSpreadOverTheView(bench, 100); });
+             bench.messages.expect(platform::Answer::Yes);
+             pressAndDraw(bench, DeleteBooksCommand);
+             untimed(bench, [&] { undeleteAll(bench); });
+         }},
+        {"command/Undelete_100deleted",
+         [](CommandBench& bench) {
+             untimed(bench, [&] { deleteHundredMarked(bench); });
+             undeleteAll(bench);
+             bench.drawList();
+         }},
+        {"command/Find_author",
+         [](CommandBench& bench) {
+             untimed(bench, [&] { press(bench, ListAllBooksCommand); });
+             takeFindDialogOutcome(bench.main, findSmith(bench.main.catalogue));
+             fillBookList(bench.main);
+             bench.drawList();
+         }},
         // Each book added is dropped again, untimed.
-        {"command/Add", [](CommandBench& bench) {
-            untimed(bench, [&] { makeRoomForOneBook(bench.main.catalogue); });
-            takeRecordDialogOutcome(bench.main, addOneBook(bench.main));
-            fillBookList(bench.main);
-            bench.drawList();
-            untimed(bench, [&] { dropBook(bench.main.catalogue, bench.main.catalogue.view.currentRecord); });
-        }},
+        {"command/Add",
+         [](CommandBench& bench) {
+             untimed(bench, [&] { makeRoomForOneBook(bench.main.catalogue); });
+             takeRecordDialogOutcome(bench.main, addOneBook(bench.main));
+             fillBookList(bench.main);
+             bench.drawList();
+             untimed(bench, [&] { dropBook(bench.main.catalogue, bench.main.catalogue.view.currentRecord); });
+         }},
     };
     return steps;
 }

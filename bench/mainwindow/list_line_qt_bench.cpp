@@ -36,9 +36,13 @@ void everyLine(benchmark::State& state, bool firstTime) {
         buildEveryLine(catalogue, *measure);
     }
 }
-BENCHMARK_CAPTURE(everyLine, firstTime, true)->Name("listTextOf_everyRow_firstTime")->Apply(atCatalogueSizes)
+BENCHMARK_CAPTURE(everyLine, firstTime, true)
+    ->Name("listTextOf_everyRow_firstTime")
+    ->Apply(atCatalogueSizes)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(everyLine, remembered, false)->Name("listTextOf_everyRow_remembered")->Apply(atCatalogueSizes)
+BENCHMARK_CAPTURE(everyLine, remembered, false)
+    ->Name("listTextOf_everyRow_remembered")
+    ->Apply(atCatalogueSizes)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

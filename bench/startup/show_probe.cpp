@@ -28,7 +28,7 @@ void reportAndEnd() {
 // Waits for the first paint of a list's viewport; the report follows once
 // that paint and everything queued with it are done.
 class FirstListPaint final : public QObject {
-public:
+  public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !seen) {
             const auto* widget = qobject_cast<QWidget*>(watched);
@@ -40,7 +40,7 @@ public:
         return false;
     }
 
-private:
+  private:
     bool seen = false;
 };
 

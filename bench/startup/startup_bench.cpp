@@ -66,21 +66,24 @@ Start startOnce(const std::string& folder, const std::string& runtime) {
     close(report[1]);
     std::string text;
     char buffer[64];
-    for (ssize_t got; (got = read(report[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(got));
+    for (ssize_t got; (got = read(report[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(got));
     close(report[0]);
     int status = 0;
     rusage usage{};
     wait4(child, &status, 0, &usage);
     if (text.empty() || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw std::runtime_error("quorvels did not report its window from " + folder);
-    return {static_cast<double>(std::atoll(text.c_str()) - started) / 1e6, static_cast<double>(usage.ru_maxrss) / 1024.0};
+    return {static_cast<double>(std::atoll(text.c_str()) - started) / 1e6,
+            static_cast<double>(usage.ru_maxrss) / 1024.0};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
-    const std::filesystem::path root = std::filesystem::temp_directory_path() / ("quorvels-startup-" + std::to_string(getpid()));
+    const std::filesystem::path root =
+        std::filesystem::temp_directory_path() / ("quorvels-startup-" + std::to_string(getpid()));
     try {
         std::array<std::string, sizes.size()> folders;
         for (std::size_t s = 0; s < sizes.size(); ++s) folders[s] = startFolder(root, sizes[s]);

@@ -36,7 +36,8 @@ void BM_SaveCatalogue(benchmark::State& state) {
     OpenedFile file{platform::SystemPath::fromSystem(folder.path + "/bench.pmr"), {}};
     for (auto _ : state) {
         catalogue.books.changed = true;
-        if (saveCatalogue(catalogue, file, platform::systemFiles()).result != SaveOutcome::Saved) state.SkipWithError("the save failed");
+        if (saveCatalogue(catalogue, file, platform::systemFiles()).result != SaveOutcome::Saved)
+            state.SkipWithError("the save failed");
     }
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(file.path.systemBytes()));
 }

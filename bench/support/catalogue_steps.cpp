@@ -12,12 +12,13 @@ Catalogue loadCatalogueFile(const std::string& file) {
     OpenedFile openFile{platform::SystemPath::fromSystem(file), {}};
     if (!std::filesystem::exists(file))
         throw std::runtime_error(file + " is missing: cmake --build --preset release --target bench_catalogues");
-    if (!loadCatalogue(catalogue, openFile, platform::systemFiles()).loaded) throw std::runtime_error(file + " could not be loaded");
+    if (!loadCatalogue(catalogue, openFile, platform::systemFiles()).loaded)
+        throw std::runtime_error(file + " could not be loaded");
     return catalogue;
 }
 
 void dropBook(Catalogue& catalogue, int record) {
-    setFlag(catalogue.books.records[record].flags, deleted, true);
+    setFlag(catalogue.books.records[record].flags, DeletedFlag, true);
     applyPurge(catalogue, planPurge(catalogue.books));
 }
 

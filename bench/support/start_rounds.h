@@ -19,8 +19,8 @@ struct Start {
 // one, after a first start that pays for cold disk caches; then prints the
 // table of medians, titled `title`, with `memory` naming the memory measured.
 template <std::size_t Sizes>
-void measureStarts(const std::array<int, Sizes>& sizes, int rounds, const std::function<Start(std::size_t)>& startAtSize,
-                   const char* title, const char* memory) {
+void measureStarts(const std::array<int, Sizes>& sizes, int rounds,
+                   const std::function<Start(std::size_t)>& startAtSize, const char* title, const char* memory) {
     std::array<std::vector<double>, Sizes> times, peaks;
     startAtSize(0);
     for (int round = 0; round < rounds; ++round)
@@ -30,8 +30,9 @@ void measureStarts(const std::array<int, Sizes>& sizes, int rounds, const std::f
             times[s].push_back(start.milliseconds);
             peaks[s].push_back(start.peakMiB);
         }
-    std::printf("| %s, %d rounds | time to the painted list (median) | fastest | slowest | x empty | %s | above empty |\n",
-                title, rounds, memory);
+    std::printf(
+        "| %s, %d rounds | time to the painted list (median) | fastest | slowest | x empty | %s | above empty |\n",
+        title, rounds, memory);
     std::printf("|---|---|---|---|---|---|---|\n");
     for (std::size_t s = 0; s < Sizes; ++s)
         std::printf("| %d books | %.1f ms | %.1f ms | %.1f ms | %.2f | %.1f MiB | %.1f MiB |\n", sizes[s],

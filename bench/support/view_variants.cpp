@@ -7,7 +7,7 @@ void setUpView(Catalogue& catalogue, const ViewVariant& variant) {
     catalogue.view.mode = variant.mode;
     if (variant.mode == ViewMode::Found)
         for (int i = 1; i <= recordCount(catalogue.books); ++i)
-            setFlag(catalogue.books.records[i].flags, shown, i % 3 == 0);
+            setFlag(catalogue.books.records[i].flags, ShownFlag, i % 3 == 0);
 }
 
 void registerForEveryView(const std::string& prefix,

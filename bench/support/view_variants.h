@@ -16,10 +16,14 @@ struct ViewVariant {
 };
 
 inline constexpr std::array<ViewVariant, 8> viewVariants = {{
-    {"byAuthor/ViewAll", false, ViewMode::All},   {"byAuthor/BooksRead", false, ViewMode::Read},
-    {"byAuthor/BooksUnread", false, ViewMode::Unread}, {"byAuthor/BooksFound", false, ViewMode::Found},
-    {"byDate/ViewAll", true, ViewMode::All},      {"byDate/BooksRead", true, ViewMode::Read},
-    {"byDate/BooksUnread", true, ViewMode::Unread},    {"byDate/BooksFound", true, ViewMode::Found},
+    {"byAuthor/ViewAll", false, ViewMode::All},
+    {"byAuthor/BooksRead", false, ViewMode::Read},
+    {"byAuthor/BooksUnread", false, ViewMode::Unread},
+    {"byAuthor/BooksFound", false, ViewMode::Found},
+    {"byDate/ViewAll", true, ViewMode::All},
+    {"byDate/BooksRead", true, ViewMode::Read},
+    {"byDate/BooksUnread", true, ViewMode::Unread},
+    {"byDate/BooksFound", true, ViewMode::Found},
 }};
 
 // Sets the order and the view mode; for Books Found, the shown flags a search

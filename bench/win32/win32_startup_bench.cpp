@@ -54,7 +54,8 @@ std::wstring startFolder(const std::wstring& root, const std::wstring& catalogue
     HANDLE settings = CreateFileW((folder + L"\\quorvels.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
-    if (settings == INVALID_HANDLE_VALUE || !WriteFile(settings, line.data(), static_cast<DWORD>(line.size()), &written, nullptr))
+    if (settings == INVALID_HANDLE_VALUE ||
+        !WriteFile(settings, line.data(), static_cast<DWORD>(line.size()), &written, nullptr))
         throw std::runtime_error("cannot write the settings file in " + platform::pathFromWide(folder).systemBytes());
     CloseHandle(settings);
     return folder;
@@ -100,7 +101,9 @@ Start startOnce(const std::wstring& program, const std::wstring& folder) {
     WaitForSingleObject(process.hProcess, INFINITE);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    if (!painted) throw std::runtime_error("quorvels.exe did not paint its list from " + platform::pathFromWide(folder).systemBytes());
+    if (!painted)
+        throw std::runtime_error("quorvels.exe did not paint its list from " +
+                                 platform::pathFromWide(folder).systemBytes());
     return {milliseconds, static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0)};
 }
 
@@ -122,7 +125,8 @@ int main(int argc, char** argv) {
         std::array<std::wstring, sizes.size()> folders;
         for (std::size_t s = 0; s < sizes.size(); ++s) folders[s] = startFolder(root, catalogues, sizes[s]);
         measureStarts(
-            sizes, rounds, [&](std::size_t s) { return startOnce(program, folders[s]); }, "Windows start-up", "peak working set");
+            sizes, rounds, [&](std::size_t s) { return startOnce(program, folders[s]); }, "Windows start-up",
+            "peak working set");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "win32_startup_bench: %s\n", error.what());
         removeStartFolders(root);

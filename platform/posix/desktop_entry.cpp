@@ -17,10 +17,14 @@ namespace {
 std::string escapeValue(const std::string& text) {
     std::string result;
     for (char ch : text) {
-        if (ch == '\\') result += "\\\\";
-        else if (ch == '\n') result += "\\n";
-        else if (ch == '\r') result += "\\r";
-        else result += ch;
+        if (ch == '\\')
+            result += "\\\\";
+        else if (ch == '\n')
+            result += "\\n";
+        else if (ch == '\r')
+            result += "\\r";
+        else
+            result += ch;
     }
     return result;
 }

@@ -15,7 +15,7 @@ namespace platform {
 //   Name=value
 // The parent key of the system's list of installed programs always exists.
 class FileKeyStore final : public KeyStore {
-public:
+  public:
     explicit FileKeyStore(SystemPath path);
 
     bool keyExists(const std::string& key) const override;
@@ -27,9 +27,9 @@ public:
     // The store of the user's configuration folder.
     static SystemPath defaultPath();
 
-private:
+  private:
     struct Key {
-        std::string name;                                // as first created
+        std::string name;                                                   // as first created
         std::map<std::string, std::pair<std::string, std::string>> values;  // folded name -> (name, value)
     };
 

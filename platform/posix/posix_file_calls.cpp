@@ -93,7 +93,8 @@ int SystemFileCalls::readLink(const SystemPath& path, SystemPath& target) {
 }
 
 int SystemFileCalls::createNew(const SystemPath& path, unsigned mode, Handle& handle) {
-    const int fd = ::open(path.systemBytes().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, static_cast<mode_t>(mode));
+    const int fd = ::open(path.systemBytes().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY,
+                          static_cast<mode_t>(mode));
     if (fd < 0) return errno;
     handle = fd;
     return 0;
@@ -119,9 +120,7 @@ int SystemFileCalls::write(Handle handle, std::string_view bytes) {
     return 0;
 }
 
-int SystemFileCalls::sync(Handle handle) {
-    return ::fsync(handle) == 0 ? 0 : errno;
-}
+int SystemFileCalls::sync(Handle handle) { return ::fsync(handle) == 0 ? 0 : errno; }
 
 int SystemFileCalls::close(Handle handle) {
     // The descriptor is released even when close reports an error; retrying
@@ -133,9 +132,7 @@ int SystemFileCalls::rename(const SystemPath& from, const SystemPath& to) {
     return ::rename(from.systemBytes().c_str(), to.systemBytes().c_str()) == 0 ? 0 : errno;
 }
 
-int SystemFileCalls::remove(const SystemPath& path) {
-    return ::unlink(path.systemBytes().c_str()) == 0 ? 0 : errno;
-}
+int SystemFileCalls::remove(const SystemPath& path) { return ::unlink(path.systemBytes().c_str()) == 0 ? 0 : errno; }
 
 int SystemFileCalls::syncDirectory(const SystemPath& directory) {
     const int fd = ::open(directory.systemBytes().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

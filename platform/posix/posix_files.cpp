@@ -10,7 +10,7 @@ namespace platform {
 
 namespace {
 
-constexpr int MaxLinkHops = 40;        // as the system's own limit (ELOOP)
+constexpr int MaxLinkHops = 40;         // as the system's own limit (ELOOP)
 constexpr int MaxTemporaryNames = 100;  // attempts at a free temporary name
 
 // The folder part of a path as the system calls take it ("." when it has
@@ -64,8 +64,9 @@ int resolveLinks(PosixFileCalls& calls, const SystemPath& path, SystemPath& targ
         if (const int linkError = calls.readLink(current, link); linkError != 0) return linkError;
         if (link.empty()) return ENOENT;
         const std::string& linkBytes = link.systemBytes();
-        current = linkBytes.front() == '/' ? link
-                                          : SystemPath::fromSystem(directoryOf(current.systemBytes()) + "/" + linkBytes);
+        current = linkBytes.front() == '/'
+                      ? link
+                      : SystemPath::fromSystem(directoryOf(current.systemBytes()) + "/" + linkBytes);
     }
     return ELOOP;
 }
@@ -99,8 +100,7 @@ int createTemporary(PosixFileCalls& calls, const SystemPath& target, unsigned pe
 // Gives the open temporary file the owner and permissions of `model` (when
 // given) and the bytes, flushes and closes it. Returns 0 or the error of the
 // failing step; the file is closed either way.
-int fillTemporary(PosixFileCalls& calls, PosixFileCalls::Handle handle, const FileInfo* model,
-                  std::string_view bytes) {
+int fillTemporary(PosixFileCalls& calls, PosixFileCalls::Handle handle, const FileInfo* model, std::string_view bytes) {
     int error = 0;
     if (model != nullptr) {
         // Owner first: changing it may clear set-id bits that setPermissions

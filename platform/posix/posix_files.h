@@ -27,7 +27,7 @@ struct PosixFiles final : Files {
                                const FileInfo* permissionsFrom = nullptr) override;
     HoldResult holdOpen(const SystemPath& path) override;
 
-private:
+  private:
     PosixFileCalls& calls;
 };
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/cp1252.h"
+#include "core/utf8.h"
 #include "platform/path_form.h"
 #include "platform/posix/desktop_entry.h"
 #include "platform/posix/filesystem_path.h"
@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string reasonOf(const std::error_code& error) { return utf8ToNearestCp1252(error.message()); }
+std::string reasonOf(const std::error_code& error) { return wellFormedUtf8(error.message()); }
 
 struct PosixInstallFiles final : InstallFiles {
     bool isFile(const SystemPath& path) override {
@@ -62,7 +62,7 @@ struct PosixInstallFiles final : InstallFiles {
 
     std::string createShortcut(const SystemPath& folder, const std::string& name, const SystemPath& target,
                                const SystemPath& workingFolder) override {
-        return utf8ToNearestCp1252(writeDesktopEntry(shortcutPath(folder, name), {name, target, workingFolder}));
+        return wellFormedUtf8(writeDesktopEntry(shortcutPath(folder, name), {name, target, workingFolder}));
     }
 };
 

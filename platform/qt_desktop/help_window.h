@@ -11,7 +11,7 @@ namespace platform::qt {
 // The topics are the help file's HTML; the tree comes from the contents file
 // beside it (same name, extension ".cnt"), and choosing an entry shows its topic.
 class HelpWindow final : public QWidget {
-public:
+  public:
     // `owner` is the program's window it belongs to (none for a window of its
     // own); a window that belongs to a running modal window takes input while
     // that one runs.
@@ -28,7 +28,7 @@ public:
     // that cannot be read is named, with the reason, where its text would be.
     void openAtContents();
 
-private:
+  private:
     void loadTopics();
     void loadContents();
 

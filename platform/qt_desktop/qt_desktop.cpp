@@ -11,7 +11,7 @@ namespace platform {
 namespace {
 
 class QtDesktop final : public Desktop {
-public:
+  public:
     QtDesktop(int& argc, char** argv) : qt(argc, argv) {}
 
     Windows& windows() override { return qt.windows(); }
@@ -27,7 +27,7 @@ public:
         return qt.listTextMeasure(dialogUnitsPerUnit);
     }
 
-private:
+  private:
     qt::QtPlatform qt;
     SystemServices services = systemServices();
 };

@@ -13,8 +13,8 @@ namespace {
 QString patternOf(const std::string& pattern) { return pattern == "*.*" ? QStringLiteral("*") : toQt(pattern); }
 
 std::optional<SaveChoice> ask(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
-    QWidget* owner = QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget()
-                                                                  : QApplication::activeWindow();
+    QWidget* owner =
+        QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget() : QApplication::activeWindow();
     QFileDialog dialog(owner, toQt(request.title), toQtPath(request.folder));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -28,7 +28,8 @@ std::optional<SaveChoice> ask(const FileDialogRequest& request, QFileDialog::Acc
     if (!request.initialName.empty()) dialog.selectFile(toQtPath(request.initialName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const auto chosenType = filters.indexOf(dialog.selectedNameFilter());
-    return SaveChoice{fromQtPath(dialog.selectedFiles().first()), chosenType < 0 ? 0u : static_cast<std::size_t>(chosenType)};
+    return SaveChoice{fromQtPath(dialog.selectedFiles().first()),
+                      chosenType < 0 ? 0u : static_cast<std::size_t>(chosenType)};
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace platform::qt {
 // for it, kept while it shows the same help file for the same owner and
 // brought to the front each time help is asked for.
 class QtHelpViewer final : public HelpViewer {
-public:
+  public:
     explicit QtHelpViewer(const QtWindows& windows) : windows(windows) {}
 
     void showContents(const SystemPath& helpPath, WindowHandle owner) override;
@@ -20,7 +20,7 @@ public:
 
     HelpWindow* window() const { return shown; }  // the help window, or none
 
-private:
+  private:
     void discard();  // closes the help window and lets it go
 
     const QtWindows& windows;

@@ -14,7 +14,7 @@ namespace platform::qt {
 // made first, and the windows, message boxes, file dialogs and help viewer
 // on it. The Qt desktop holds one for the program's whole run.
 class QtPlatform {
-public:
+  public:
     QtPlatform(int& argc, char** argv);
     ~QtPlatform();
 
@@ -26,7 +26,7 @@ public:
     // `dialogUnitsPerUnit` horizontal dialog units of that font.
     std::unique_ptr<TextMeasure> listTextMeasure(double dialogUnitsPerUnit);
 
-private:
+  private:
     struct Parts;
     std::unique_ptr<Parts> parts;
 };

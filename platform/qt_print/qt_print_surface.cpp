@@ -10,7 +10,7 @@
 #include <QPrinterInfo>
 #include <QScreen>
 
-#include "platform/cp1252.h"
+#include "platform/utf16.h"
 
 namespace platform::qt_print {
 
@@ -19,7 +19,7 @@ namespace {
 // Assumed when the application has no screen at all.
 constexpr int FallbackScreenDotsPerInch = 96;
 
-QString toQString(std::string_view text) { return QString::fromStdU16String(cp1252ToUtf16(text)); }
+QString toQString(std::string_view text) { return QString::fromStdU16String(utf8ToUtf16(text)); }
 
 // The print face at a character height in device pixels: Qt's pixel size is
 // the em height, the character height without the cell's internal leading.
@@ -33,7 +33,7 @@ QFont printFont(int characterHeight) {
 }
 
 class QtPrintSurface final : public PrintSurface {
-public:
+  public:
     explicit QtPrintSurface(const QPrinterInfo& info) : printer(info, QPrinter::HighResolution) {
         printer.setResolution(PrinterDotsPerInch);
     }
@@ -95,7 +95,7 @@ public:
         painter->drawText(QPoint(x, y + painter->fontMetrics().ascent()), toQString(text));
     }
 
-private:
+  private:
     QRect printableArea() const { return printer.pageLayout().paintRectPixels(printer.resolution()); }
     QFontMetrics metricsOf(int characterHeight) const { return QFontMetrics(printFont(characterHeight), &printer); }
 

@@ -21,8 +21,9 @@ void BarChartView::setBars(std::vector<ChartBar> bars) {
 
 void BarChartView::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics = fontMetrics();
-    const BarChartLayout layout = layOutBarChart(shown, width(), height(), metrics.height(),
-                                                 [&](const std::string& text) { return metrics.horizontalAdvance(toQt(text)); });
+    const BarChartLayout layout =
+        layOutBarChart(shown, width(), height(), metrics.height(),
+                       [&](const std::string& text) { return metrics.horizontalAdvance(toQt(text)); });
 
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));

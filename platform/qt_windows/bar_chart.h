@@ -11,16 +11,16 @@ namespace platform::qt {
 // puts them, and gives screen readers its text equivalent as its
 // accessible description.
 class BarChartView final : public QWidget {
-public:
+  public:
     using QWidget::QWidget;
 
     void setBars(std::vector<ChartBar> bars);
     const std::vector<ChartBar>& bars() const { return shown; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::vector<ChartBar> shown;
 };
 

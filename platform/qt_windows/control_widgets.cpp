@@ -49,9 +49,7 @@ QWidget* makeTextBox(const ControlSpec& blueprint, QWidget* client) {
     auto* box = new QLineEdit(toQt(blueprint.caption), client);
     box->setFrame(!has(blueprint, style::Borderless));
     box->setReadOnly(has(blueprint, style::ReadOnly));
-    if (blueprint.maxLength > 0) box->setMaxLength(blueprint.maxLength);
-    box->setValidator(
-        new TextBoxValidator(box, !has(blueprint, style::NoHorizontalScroll), has(blueprint, style::HoldsPath)));
+    box->setValidator(new TextBoxValidator(box, !has(blueprint, style::NoHorizontalScroll), blueprint.maxLength));
     return box;
 }
 

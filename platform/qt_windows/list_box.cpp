@@ -67,7 +67,8 @@ void TabbedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const QStringList parts = text.split(QLatin1Char('\t'));
     std::vector<int> widths;
     for (const QString& part : parts) widths.push_back(item.fontMetrics.horizontalAdvance(part));
-    const std::vector<int> starts = tabbedPartStarts(widths, tabStops, item.fontMetrics.horizontalAdvance(QLatin1Char(' ')));
+    const std::vector<int> starts =
+        tabbedPartStarts(widths, tabStops, item.fontMetrics.horizontalAdvance(QLatin1Char(' ')));
 
     painter->save();
     painter->setClipRect(item.rect);
@@ -137,12 +138,14 @@ void ListBoxView::mouseDoubleClickEvent(QMouseEvent* event) {
 namespace {
 
 // Text a key press types, as opposed to a key that moves, selects or
-// commands: no control characters, no Ctrl, Alt or Meta held.
+// commands: no control characters, no Ctrl, Alt or Meta held. A character
+// beyond the Basic Multilingual Plane comes as its surrogate pair.
 bool typesText(const QKeyEvent& event) {
     constexpr Qt::KeyboardModifiers commanding = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    const QString text = event.text();
-    return !text.isEmpty() && (event.modifiers() & commanding) == 0 &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+    const QList<uint> characters = event.text().toUcs4();
+    return !characters.isEmpty() && (event.modifiers() & commanding) == 0 &&
+           std::all_of(characters.begin(), characters.end(),
+                       [](uint c) { return QChar::isPrint(static_cast<char32_t>(c)); });
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace platform::qt {
 // the text read from the rows then is kept, so that tens of thousands of rows
 // cost a few bytes each until they are seen.
 class RowListModel final : public QAbstractListModel {
-public:
+  public:
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -26,7 +26,7 @@ public:
     // Replaces every row with those of `source`, which must outlive them.
     void setRows(const ListRows& source);
 
-private:
+  private:
     // Each row's entry: its number in `source` (0 or more) while its text
     // has not been needed, else -1 - the place of its text in `texts`.
     mutable std::vector<int> rows;
@@ -36,10 +36,10 @@ private:
 
 // Draws a row's tab-separated parts at the list's tab stops.
 class TabbedRowDelegate final : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    std::vector<int> tabStops;  // pixels from the text origin, ascending
+    std::vector<int> tabStops;            // pixels from the text origin, ascending
     static constexpr int TextMargin = 2;  // pixels between the row's left edge and the text origin
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -50,7 +50,7 @@ public:
 // one notification for each user action that changed the selection or the
 // caret row. Changes made through code send nothing.
 class ListBoxView final : public QListView {
-public:
+  public:
     explicit ListBoxView(QWidget* parent);
 
     RowListModel* const rows;
@@ -63,7 +63,7 @@ public:
 
     int rowHeight() const;
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -72,7 +72,7 @@ protected:
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
-private:
+  private:
     // Runs one user event through the list and notifies once if it changed the selection.
     void asUserAction(const std::function<void()>& action);
     bool inUserAction = false;

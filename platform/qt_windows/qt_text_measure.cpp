@@ -13,7 +13,7 @@ QtTextMeasure QtTextMeasure::inDialogUnits(const QFont& font, double dialogUnits
 
 std::size_t QtTextMeasure::fittingPrefix(std::string_view text, int units) const {
     const int extent = static_cast<int>(units * pixelsPerUnit);  // whole pixels, rounded down
-    // Each Windows-1252 byte is one UTF-16 character, so prefix lengths match.
+    // Measured in the text's UTF-16 units, answered in its bytes.
     const QString shown = toQt(text);
     const auto fits = [&](qsizetype length) { return metrics.horizontalAdvance(shown.left(length)) <= extent; };
     // Most authors and titles fit whole: one measurement.
@@ -47,7 +47,7 @@ std::size_t QtTextMeasure::fittingPrefix(std::string_view text, int units) const
         const qsizetype middle = (fitting + tooLong) / 2;
         (fits(middle) ? fitting : tooLong) = middle;
     }
-    return static_cast<std::size_t>(fitting);
+    return utf8PrefixOfUtf16Units(text, static_cast<std::size_t>(fitting));
 }
 
 }  // namespace platform::qt

@@ -54,7 +54,8 @@ QtWindow::QtWindow(const WindowSpec& blueprint, WindowHandle handle, Handler han
     client->setGeometry(QRect(QPoint(0, menuHeight), clientSize));
     if (blueprint.background) {
         QPalette palette = client->palette();
-        palette.setColor(QPalette::Window, QColor(blueprint.background->red, blueprint.background->green, blueprint.background->blue));
+        palette.setColor(QPalette::Window,
+                         QColor(blueprint.background->red, blueprint.background->green, blueprint.background->blue));
         client->setPalette(palette);
         client->setAutoFillBackground(true);
     }
@@ -93,7 +94,8 @@ void QtWindow::addControls() {
             widget->setAutoFillBackground(paintsOwnBackground(controlSpec.kind));
         }
         if (auto* radio = dynamic_cast<QRadioButton*>(widget)) {
-            if (radioGroup == nullptr || (controlSpec.style & style::GroupStart) != 0) radioGroup = new RadioGroup(this);
+            if (radioGroup == nullptr || (controlSpec.style & style::GroupStart) != 0)
+                radioGroup = new RadioGroup(this);
             radioGroup->add(radio);
         }
         connectNotifications(controlSpec, widget);
@@ -132,7 +134,8 @@ QAction* QtWindow::menuItem(int command) const {
 
 void QtWindow::place(const QtWindow* owner) {
     if (blueprint.placement == Placement::FromOwnerClientArea && owner != nullptr) {
-        move(owner->clientArea()->mapToGlobal(QPoint(0, 0)) + QPoint(units.x(blueprint.offsetX), units.y(blueprint.offsetY)));
+        move(owner->clientArea()->mapToGlobal(QPoint(0, 0)) +
+             QPoint(units.x(blueprint.offsetX), units.y(blueprint.offsetY)));
         return;
     }
     const QScreen* shownOn = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();

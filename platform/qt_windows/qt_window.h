@@ -14,7 +14,7 @@ namespace platform::qt {
 // menu bar and, below it, the client area with the controls. It turns the
 // toolkit's signals and events into messages for its handler.
 class QtWindow final : public QDialog {
-public:
+  public:
     QtWindow(const WindowSpec& blueprint, WindowHandle handle, Handler handler, QWidget* owner);
 
     void send(const Message& message);
@@ -34,11 +34,11 @@ public:
 
     bool ended = false;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void addMenuBar();
     void addControls();
     void connectNotifications(const ControlSpec& blueprint, QWidget* widget);
@@ -50,7 +50,7 @@ private:
     DialogUnits units;
     QWidget* client = nullptr;
     std::vector<std::pair<int, QAction*>> menuItems;  // command and item, in menu order
-    std::vector<std::pair<int, QWidget*>> controls;  // identifier and widget, in creation order
+    std::vector<std::pair<int, QWidget*>> controls;   // identifier and widget, in creation order
 };
 
 }  // namespace platform::qt

@@ -106,7 +106,16 @@ bool QtWindows::isChecked(WindowHandle window, int id) const {
 }
 
 void QtWindows::selectText(WindowHandle window, int id, int start, int end) {
-    if (auto* box = control<QLineEdit>(window, id)) box->setSelection(start, std::max(0, end - start));
+    auto* box = control<QLineEdit>(window, id);
+    if (box == nullptr) return;
+    // Positions count bytes of the UTF-8 text; the box counts UTF-16 units.
+    const std::string text = fromQt(box->text());
+    const auto unitAt = [&](int byte) {
+        return static_cast<int>(
+            utf16Length(std::string_view(text).substr(0, static_cast<std::size_t>(std::max(0, byte)))));
+    };
+    const int from = unitAt(start);
+    box->setSelection(from, std::max(0, unitAt(end) - from));
 }
 
 // ---- list boxes ----

@@ -10,7 +10,7 @@ namespace platform::qt {
 // The windowing operations on Qt widgets. Needs a QApplication; every window
 // uses the application's font, the desktop's default UI font.
 class QtWindows final : public Windows {
-public:
+  public:
     // The widget of a running window, or none.
     QtWindow* find(WindowHandle window) const;
 
@@ -42,7 +42,7 @@ public:
     void setMenuItemEnabled(WindowHandle window, int command, bool enabled) override;
     void setMenuItemCaption(WindowHandle window, int command, const std::string& caption) override;
 
-private:
+  private:
     template <typename Widget>
     Widget* control(WindowHandle window, int id) const {
         const QtWindow* found = find(window);

@@ -11,15 +11,15 @@ namespace platform::qt {
 // buttons were added, passing by disabled and hidden ones. Qt's own arrow
 // handling goes by where the buttons sit and stops at the group's edge.
 class RadioGroup final : public QButtonGroup {
-public:
+  public:
     explicit RadioGroup(QObject* owner);
 
     void add(QRadioButton* button);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void placeTabStop();
     void step(QAbstractButton* from, int by);
 };

@@ -5,29 +5,32 @@
 
 namespace platform::qt {
 
-// Judges what the user types or pastes into a text box. It refuses any
-// character Windows-1252 cannot hold, since the program keeps its texts in
-// it and such a character would otherwise change on the way in, except in a
-// box that holds a path, which takes any name the system can hold; in a box
-// that does not scroll it also refuses a change that leaves the text wider
-// than the box, unless the text was wider already (so a long text the
-// program put in can still be shortened).
+// Judges what the user types or pastes into a text box. Every character is
+// welcome, of any script; of what is typed or pasted the box keeps only as
+// many characters as leave it at most `maxCharacters` (code points; 0 for no
+// limit), and in a box that does not scroll it refuses a change that leaves
+// the text wider than the box, unless the text was that long or wide already
+// (so a long text the program put in can still be shortened).
 class TextBoxValidator final : public QValidator {
-public:
-    TextBoxValidator(QLineEdit* box, bool scrolls, bool holdsPath);
+  public:
+    TextBoxValidator(QLineEdit* box, bool scrolls, int maxCharacters);
 
     State validate(QString& input, int& pos) const override;
 
-private:
+    // The text cut to the box's most characters, for a text the program puts in.
+    QString fitted(const QString& text) const;
+
+  private:
     QLineEdit* box;
     bool scrolls;
-    bool holdsPath;
+    int maxCharacters;
     QString before;  // the box's text before the change being judged
 };
 
-// Puts the program's own text into a text box without judging it. Qt undoes a
-// refused change only when the text before it was acceptable, so a judged
-// text that did not fit would let every later change through.
+// Puts the program's own text into a text box without judging it, cut to
+// the box's most characters. Qt undoes a refused change only when the text
+// before it was acceptable, so a judged text that did not fit would let
+// every later change through.
 void setTextBoxText(QLineEdit* box, const QString& text);
 
 }  // namespace platform::qt

@@ -24,7 +24,7 @@ struct CallFailures {
         return failAt >= 0 && failAt < static_cast<int>(calls.size()) ? calls[failAt] : std::string();
     }
 
-protected:
+  protected:
     // Records the call; true when it is to fail. `kill` ends the process.
     bool fails(const char* name, void (*kill)()) {
         calls.emplace_back(name);

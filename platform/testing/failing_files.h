@@ -49,15 +49,13 @@ struct FailingFiles final : PosixFileCalls, CallFailures {
         return fails("rename") ? error : inner.rename(f, t);
     }
     int remove(const SystemPath& p) override { return fails("remove") ? error : inner.remove(p); }
-    int syncDirectory(const SystemPath& d) override {
-        return fails("syncDirectory") ? error : inner.syncDirectory(d);
-    }
+    int syncDirectory(const SystemPath& d) override { return fails("syncDirectory") ? error : inner.syncDirectory(d); }
     int openToLock(const SystemPath& p, Handle& h) override {
         return fails("openToLock") ? error : inner.openToLock(p, h);
     }
     int lock(Handle h, bool exclusive) override { return fails("lock") ? error : inner.lock(h, exclusive); }
 
-private:
+  private:
     bool fails(const char* name) {
         return CallFailures::fails(name, [] { ::raise(SIGKILL); });
     }

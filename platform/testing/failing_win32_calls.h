@@ -27,7 +27,9 @@ struct FailingWin32Calls final : Win32FileCalls, CallFailures {
     Error finalPath(const SystemPath& p, SystemPath& t) override {
         return fails("finalPath") ? error : inner.finalPath(p, t);
     }
-    Error createNew(const SystemPath& p, Handle& h) override { return fails("createNew") ? error : inner.createNew(p, h); }
+    Error createNew(const SystemPath& p, Handle& h) override {
+        return fails("createNew") ? error : inner.createNew(p, h);
+    }
     Error write(Handle h, std::string_view b) override { return fails("write") ? error : inner.write(h, b); }
     Error flush(Handle h) override { return fails("flush") ? error : inner.flush(h); }
     Error close(Handle h) override {
@@ -47,7 +49,7 @@ struct FailingWin32Calls final : Win32FileCalls, CallFailures {
         return fails("openLockFile") ? error : inner.openLockFile(p, shared, h);
     }
 
-private:
+  private:
     bool fails(const char* name) {
         return CallFailures::fails(name, [] { TerminateProcess(GetCurrentProcess(), KilledExitCode); });
     }

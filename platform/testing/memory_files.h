@@ -15,10 +15,10 @@ namespace platform::scripted {
 // counted by path, as if each holder were another program; they must not
 // outlive the files.
 struct MemoryFiles final : Files {
-    std::map<SystemPath, std::string> files;     // by path
+    std::map<SystemPath, std::string> files;      // by path
     std::map<SystemPath, std::uint64_t> indexes;  // by path; 0 for a file put into `files` directly
     std::uint64_t lastIndex = 0;
-    std::map<SystemPath, int> holders;           // by path: the holds alive
+    std::map<SystemPath, int> holders;  // by path: the holds alive
 
     int readFile(const SystemPath& path, std::size_t maxBytes, std::string& contents) override {
         const auto found = files.find(path);
@@ -52,7 +52,7 @@ struct MemoryFiles final : Files {
         return result;
     }
 
-private:
+  private:
     struct Hold final : FileHold {
         Hold(std::map<SystemPath, int>& holders, SystemPath path) : holders(holders), path(std::move(path)) {}
         ~Hold() override { --holders[path]; }

@@ -36,7 +36,7 @@ struct ScriptedFileDialogs final : FileDialogs {
     std::deque<std::optional<SaveChoice>> answers;
     std::vector<Shown> shown;
 
-private:
+  private:
     // As the system's dialogs do, a name typed without an extension gets the
     // default one.
     std::optional<SaveChoice> answer(Kind kind, const FileDialogRequest& request) {

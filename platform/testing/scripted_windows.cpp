@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/utf8.h"
+
 namespace platform::scripted {
 
 namespace {
@@ -37,7 +39,7 @@ bool holdsPath(const ControlSpec& blueprint) {
 }
 
 // A text goes to a control that shows texts, a path to a box that holds a
-// path: a path must never be taken for a Windows-1252 text, nor the reverse.
+// path: a path must never be taken for a text, nor the reverse.
 void requireText(const ScriptedWindow& window, const ScriptedControl& target, bool path) {
     const int id = target.blueprint.id;
     if (!hasText(target.blueprint.kind)) fail(describe(window, id) + " shows no text");
@@ -45,7 +47,8 @@ void requireText(const ScriptedWindow& window, const ScriptedControl& target, bo
         fail(describe(window, id) + (path ? " holds no path" : " holds a path, not a text"));
 }
 
-void requireKind(const ScriptedWindow& window, const ScriptedControl& control, std::initializer_list<ControlKind> kinds) {
+void requireKind(const ScriptedWindow& window, const ScriptedControl& control,
+                 std::initializer_list<ControlKind> kinds) {
     if (std::find(kinds.begin(), kinds.end(), control.blueprint.kind) == kinds.end())
         fail(describe(window, control.blueprint.id) + " is not of a kind this operation applies to");
 }
@@ -68,9 +71,26 @@ MenuItemSpec* menuItem(ScriptedWindow& window, int command) {
 
 void putText(ScriptedControl& control, const std::string& text) {
     control.text = text;
-    if (control.blueprint.maxLength > 0 && static_cast<int>(control.text.size()) > control.blueprint.maxLength)
-        control.text.resize(control.blueprint.maxLength);
+    if (control.blueprint.maxLength > 0)
+        control.text.resize(characterPrefix(control.text, static_cast<std::size_t>(control.blueprint.maxLength)));
     control.selectionStart = control.selectionEnd = static_cast<int>(control.text.size());
+}
+
+// Puts as many characters of `text` in place of the box's selection as its
+// maximum length leaves room for; false when none went in.
+bool insertText(ScriptedControl& box, std::string_view text) {
+    const auto start = static_cast<std::size_t>(box.selectionStart);
+    const auto end = static_cast<std::size_t>(box.selectionEnd);
+    if (box.blueprint.maxLength > 0) {
+        const std::size_t kept =
+            characterCount(box.text) - characterCount(std::string_view(box.text).substr(start, end - start));
+        const auto most = static_cast<std::size_t>(box.blueprint.maxLength);
+        text = text.substr(0, characterPrefix(text, kept < most ? most - kept : 0));
+    }
+    if (text.empty()) return false;
+    box.text.replace(start, end - start, text);
+    box.selectionStart = box.selectionEnd = static_cast<int>(start + text.size());
+    return true;
 }
 
 }  // namespace
@@ -207,7 +227,8 @@ void ScriptedWindows::setFocus(WindowHandle handle, int id) {
 }
 
 void ScriptedWindows::setDefaultButton(WindowHandle handle, int id, bool isDefault) {
-    if (ScriptedControl* button = addressed(*this, handle, id, {ControlKind::PushButton})) button->defaultLook = isDefault;
+    if (ScriptedControl* button = addressed(*this, handle, id, {ControlKind::PushButton}))
+        button->defaultLook = isDefault;
 }
 
 void ScriptedWindows::setChecked(WindowHandle handle, int id, bool checked) {
@@ -290,7 +311,8 @@ void ScriptedWindows::setListRedraw(WindowHandle handle, int id, bool redraw) {
 // ---- drop-down lists ----
 
 void ScriptedWindows::addDropDownEntry(WindowHandle handle, int id, const std::string& text) {
-    if (ScriptedControl* list = addressed(*this, handle, id, {ControlKind::DropDownList})) list->entries.push_back(text);
+    if (ScriptedControl* list = addressed(*this, handle, id, {ControlKind::DropDownList}))
+        list->entries.push_back(text);
 }
 
 void ScriptedWindows::selectDropDownEntry(WindowHandle handle, int id, int entry) {
@@ -350,7 +372,8 @@ ScriptedControl& clickableList(ScriptedUser& user, int id, const std::vector<int
     ScriptedControl& list = reachable(user, id);
     requireKind(user.ui.window(user.window), list, {ControlKind::ListBox});
     for (int row : rows)
-        if (!validRow(list, row)) fail("no row " + std::to_string(row) + " in " + describe(user.ui.window(user.window), id));
+        if (!validRow(list, row))
+            fail("no row " + std::to_string(row) + " in " + describe(user.ui.window(user.window), id));
     user.ui.window(user.window).focus = id;
     return list;
 }
@@ -405,16 +428,16 @@ void ScriptedUser::closeBox() {
 }
 
 void ScriptedUser::typeKeys(int id, std::string_view keys) {
-    for (char key : keys) {
-        ScriptedControl& box = typable(*this, id);
-        const auto start = static_cast<std::size_t>(box.selectionStart);
-        const auto end = static_cast<std::size_t>(box.selectionEnd);
-        const std::size_t remaining = box.text.size() - (end - start);
-        if (box.blueprint.maxLength > 0 && static_cast<int>(remaining) >= box.blueprint.maxLength) return;
-        box.text.replace(start, end - start, 1, key);
-        box.selectionStart = box.selectionEnd = static_cast<int>(start) + 1;
+    for (std::size_t next = 0; next < keys.size();) {
+        const std::string_view key = keys.substr(next, characterPrefix(keys.substr(next), 1));
+        next += key.size();
+        if (!insertText(typable(*this, id), key)) return;
         ui.send(window, {MessageKind::TextEdited, id});
     }
+}
+
+void ScriptedUser::paste(int id, std::string_view text) {
+    if (insertText(typable(*this, id), text)) ui.send(window, {MessageKind::TextEdited, id});
 }
 
 void ScriptedUser::backspace(int id) {
@@ -422,7 +445,8 @@ void ScriptedUser::backspace(int id) {
     int start = box.selectionStart;
     if (start == box.selectionEnd) {
         if (start == 0) return;
-        --start;
+        // Back over one character: its continuation bytes, then its first.
+        while (--start > 0 && (static_cast<unsigned char>(box.text[start]) & 0xC0) == 0x80) {}
     }
     box.text.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(box.selectionEnd - start));
     box.selectionStart = box.selectionEnd = start;
@@ -458,7 +482,11 @@ void ScriptedUser::doubleClickRow(int id, int row) {
 
 void ScriptedUser::typeIntoList(int id, std::string_view keys, std::int64_t time) {
     clickableList(*this, id, {});
-    for (char key : keys) ui.send(window, {MessageKind::ListTyped, id, std::string(1, key), time});
+    for (std::size_t next = 0; next < keys.size();) {
+        const std::size_t length = characterPrefix(keys.substr(next), 1);
+        ui.send(window, {MessageKind::ListTyped, id, std::string(keys.substr(next, length)), time});
+        next += length;
+    }
 }
 
 void ScriptedUser::pickEntry(int id, int entry) {

@@ -19,7 +19,7 @@ namespace platform::scripted {
 // What one control shows, kept as a user would read it off the screen.
 struct ScriptedControl {
     ControlSpec blueprint;
-    std::string text;  // a Windows-1252 text; in a path box (style::HoldsPath) the path's system bytes
+    std::string text;  // a UTF-8 text; in a path box (style::HoldsPath) the path's system bytes
     bool enabled = true;
     bool checked = false;
     bool defaultLook = false;
@@ -74,17 +74,21 @@ struct ScriptedUser {
     void pressEscape();
     void closeBox();
 
-    // Text boxes: each key replaces the selection (or goes in at the caret)
-    // and sends TextEdited; a key beyond the box's maximum length is dropped.
+    // Text boxes: each key (a character of the UTF-8 `keys`) replaces the
+    // selection (or goes in at the caret) and sends TextEdited; a key beyond
+    // the box's maximum length in characters is dropped.
     void typeKeys(int id, std::string_view keys);
+    // Replaces the selection with as many characters of `text` as the box
+    // has room for: one TextEdited.
+    void paste(int id, std::string_view text);
     void backspace(int id);
     void replaceText(int id, const std::string& text);  // select all, paste: one TextEdited
 
     // List boxes; each action sends one ListSelectionChange.
-    void clickRow(int id, int row);      // selects only that row
-    void ctrlClickRow(int id, int row);  // toggles that row, others keep their state
+    void clickRow(int id, int row);                         // selects only that row
+    void ctrlClickRow(int id, int row);                     // toggles that row, others keep their state
     void selectRows(int id, const std::vector<int>& rows);  // a drag or shift-click; caret on the last
-    void doubleClickRow(int id, int row);  // clickRow, then ListDoubleClick
+    void doubleClickRow(int id, int row);                   // clickRow, then ListDoubleClick
     // Types into the list with the focus on it: one ListTyped for each key,
     // all at `time` milliseconds.
     void typeIntoList(int id, std::string_view keys, std::int64_t time);
@@ -98,7 +102,7 @@ struct ScriptedUser {
 // std::logic_error, as does a message box or file dialog the test did not
 // expect.
 class ScriptedWindows final : public Windows, public MessageBoxes, public FileDialogs {
-public:
+  public:
     using Script = std::function<void(ScriptedUser&)>;
 
     void queueScript(Script script) { scripts.push_back(std::move(script)); }

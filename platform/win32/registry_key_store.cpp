@@ -16,7 +16,8 @@ HKEY asKey(void* root) { return static_cast<HKEY>(root); }
 // The key opened with `access`, or nullptr.
 HKEY openKey(void* root, const std::string& key, REGSAM access) {
     HKEY opened = nullptr;
-    return RegOpenKeyExW(asKey(root), wideFromPath(key).c_str(), 0, access, &opened) == ERROR_SUCCESS ? opened : nullptr;
+    return RegOpenKeyExW(asKey(root), wideFromPath(key).c_str(), 0, access, &opened) == ERROR_SUCCESS ? opened
+                                                                                                      : nullptr;
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ struct RegistryKeyStore final : KeyStore {
     std::optional<std::string> queryString(const std::string& key, const std::string& name) const override;
     bool deleteKey(const std::string& key) override;
 
-private:
+  private:
     void* root;  // an HKEY; the registry itself compares names without regard to case
 };
 

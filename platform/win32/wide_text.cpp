@@ -31,8 +31,7 @@ std::size_t decode(std::string_view path, std::size_t pos, char32_t& character) 
         character = (character << 6) | (byte & 0x3F);
     }
     // Overlong forms and characters beyond Unicode (surrogates are welcome).
-    if ((length == 3 && character < 0x800) || (length == 4 && (character < 0x10000 || character > 0x10FFFF)))
-        return 0;
+    if ((length == 3 && character < 0x800) || (length == 4 && (character < 0x10000 || character > 0x10FFFF))) return 0;
     return length;
 }
 

@@ -14,8 +14,7 @@ inline constexpr unsigned long ErrorIsFolder = 336;
 int errnoOf(unsigned long error);
 
 // The system's own wording of a Win32 error code or an HRESULT, without its
-// final ".", as a Windows-1252 text: letters it cannot hold become the
-// nearest ones it can.
+// final ".", as a UTF-8 text.
 std::string systemReason(unsigned long error);
 
 }  // namespace platform

@@ -15,8 +15,8 @@ namespace {
 
 constexpr DWORD ShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 // What a replaced file keeps of its attributes (a read-only one is not replaced).
-constexpr DWORD CarriedAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
-                                    FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+constexpr DWORD CarriedAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 constexpr DWORD LargestTransfer = 1u << 30;  // ReadFile and WriteFile count in a DWORD
 
 // Opens an existing file or folder to ask about it, links followed.
@@ -44,8 +44,8 @@ Win32FileCalls::Error SystemWin32FileCalls::readFile(const SystemPath& path, std
                                                      std::string& contents) {
     contents.clear();
     const std::wstring name = widePath(path);
-    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, ShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file =
+        CreateFileW(name.c_str(), GENERIC_READ, ShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = lastError();
         // A folder cannot be opened as a file: say which it is.
@@ -130,8 +130,8 @@ Win32FileCalls::Error SystemWin32FileCalls::finalPath(const SystemPath& path, Sy
 }
 
 Win32FileCalls::Error SystemWin32FileCalls::createNew(const SystemPath& path, Handle& handle) {
-    HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file =
+        CreateFileW(widePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return lastError();
     handle = file;
     return ERROR_SUCCESS;

@@ -23,7 +23,8 @@ bool isMissing(Error error) { return error == ERROR_FILE_NOT_FOUND || error == E
 
 // ".NAME.xxxxxxxx.tmp" in the target's folder.
 SystemPath temporaryName(const SystemPath& target) {
-    static std::mt19937 random{std::random_device{}() ^ GetCurrentProcessId() ^ static_cast<unsigned>(GetTickCount64())};
+    static std::mt19937 random{std::random_device{}() ^ GetCurrentProcessId() ^
+                               static_cast<unsigned>(GetTickCount64())};
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof letters) - 2);
     std::string name = folderOf(target).systemBytes() + "." + fileNameOf(target).systemBytes() + ".";
@@ -40,7 +41,9 @@ ReplaceResult failed(int error, std::string reason, SystemPath target) {
     return result;
 }
 
-ReplaceResult failed(Error error, SystemPath target) { return failed(errnoOf(error), systemReason(error), std::move(target)); }
+ReplaceResult failed(Error error, SystemPath target) {
+    return failed(errnoOf(error), systemReason(error), std::move(target));
+}
 
 // Why the existing file at target may not be replaced; nothing when it may.
 std::optional<ReplaceResult> refusalToReplace(const SystemPath& target, const FileInfo& existing) {

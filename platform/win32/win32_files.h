@@ -21,7 +21,7 @@ struct Win32Files final : Files {
                                const FileInfo* permissionsFrom = nullptr) override;
     HoldResult holdOpen(const SystemPath& path) override;
 
-private:
+  private:
     Win32FileCalls& calls;
 };
 

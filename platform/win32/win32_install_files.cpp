@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include "platform/cp1252.h"
 #include "platform/path_form.h"
 #include "platform/system_install_files.h"
 #include "platform/win32/shell_link.h"
@@ -56,7 +55,8 @@ bool sameFile(const SystemPath& a, const SystemPath& b) {
 }
 
 bool moveOver(const SystemPath& from, const SystemPath& to) {
-    return MoveFileExW(widePath(from).c_str(), widePath(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return MoveFileExW(widePath(from).c_str(), widePath(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
 // A running program's file cannot be written or replaced, but it can be
@@ -99,7 +99,8 @@ struct Win32InstallFiles final : InstallFiles {
         if (!CopyFileW(widePath(from).c_str(), widePath(copy).c_str(), FALSE)) return systemReason(GetLastError());
         if (moveOver(copy, to)) return "";
         const DWORD error = GetLastError();
-        if ((error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) && replaceRenamingAway(copy, to)) return "";
+        if ((error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) && replaceRenamingAway(copy, to))
+            return "";
         DeleteFileW(widePath(copy).c_str());
         return systemReason(error);
     }
@@ -121,9 +122,9 @@ struct Win32InstallFiles final : InstallFiles {
         SetFileAttributesW(widePath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 
-    // The name is a Windows-1252 text; the path is the system's.
+    // The name is a UTF-8 text, which a path holds as it is.
     SystemPath shortcutPath(const SystemPath& folder, const std::string& name) override {
-        return inFolder(folder, SystemPath::fromSystem(cp1252ToUtf8(name) + ".lnk"));
+        return inFolder(folder, SystemPath::fromSystem(name + ".lnk"));
     }
 
     std::string createShortcut(const SystemPath& folder, const std::string& name, const SystemPath& target,

@@ -14,8 +14,8 @@ INT_PTR CALLBACK doNothing(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 // exactly as every window of the program gets it.
 DialogFont dialogFont() {
     const std::vector<WORD> empty = dialogTemplate(WindowSpec{});
-    HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(empty.data()),
-                                             nullptr, doNothing, 0);
+    HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                             reinterpret_cast<const DLGTEMPLATE*>(empty.data()), nullptr, doNothing, 0);
     DialogFont shown;
     if (dialog == nullptr) return shown;
     GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof shown.font, &shown.font);

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <vector>
 
-#include "platform/cp1252.h"
+#include "core/utf8.h"
 
 namespace platform::win32 {
 
@@ -46,21 +46,24 @@ std::string entity(std::string_view name) {
     if (name == "amp") return "&";
     if (name == "quot") return "\"";
     if (name == "apos") return "'";
-    if (name == "nbsp") return "\xA0";
+    if (name == "nbsp") return "\u00A0";
     if (name.size() < 2 || name[0] != '#') return {};
     const bool hex = name[1] == 'x' || name[1] == 'X';
     const std::string_view digits = name.substr(hex ? 2 : 1);
     if (digits.empty() || digits.size() > 6) return {};
     char32_t character = 0;
     for (char digit : digits) {
-        if (!std::isxdigit(static_cast<unsigned char>(digit)) || (!hex && !std::isdigit(static_cast<unsigned char>(digit))))
+        if (!std::isxdigit(static_cast<unsigned char>(digit)) ||
+            (!hex && !std::isdigit(static_cast<unsigned char>(digit))))
             return {};
         character = character * (hex ? 16 : 10) + static_cast<char32_t>(std::isdigit(static_cast<unsigned char>(digit))
-                                                                             ? digit - '0'
-                                                                             : std::tolower(digit) - 'a' + 10);
+                                                                            ? digit - '0'
+                                                                            : std::tolower(digit) - 'a' + 10);
     }
-    if (character == 0 || character > 0xFFFF) return "?";
-    return utf16ToCp1252(std::u16string(1, static_cast<char16_t>(character)));
+    if (character == 0 || character > 0x10FFFF || (character >= 0xD800 && character <= 0xDFFF)) return "?";
+    std::string text;
+    appendUtf8(text, character);
+    return text;
 }
 
 // The text as it grows: line breaks and spaces wait until the next
@@ -114,7 +117,7 @@ void tag(Writer& writer, std::string_view inside, bool& firstCell) {
     if (closing) return;
     if (name == "li") {
         writer.breakLine(1);
-        writer.put("\x95 ");
+        writer.put("\u2022 ");
         writer.pendingSpace = false;
     } else if (name == "tr") {
         firstCell = true;

@@ -12,7 +12,7 @@ namespace platform::win32 {
 // between lines, a blank line around headings and paragraphs), list items
 // begin with a bullet, table cells after a row's first with a tab, runs of
 // white space become one space and the head is left out. Texts are
-// Windows-1252 bytes, as are the characters of entities ("&gt;", "&#233;").
+// UTF-8, as are the characters of entities ("&gt;", "&#233;").
 struct HelpText {
     std::string text;
     // Where each anchor (<a name="...">, or any element's id) stands in the

@@ -2,8 +2,9 @@
 
 #include <commctrl.h>
 
+#include "platform/utf16.h"
 #include "platform/win32_desktop/dialog_font.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 
 namespace platform::win32 {
 
@@ -26,7 +27,9 @@ void layOut(const HelpWindow& help) {
 void showTopic(const HelpWindow& help, const std::string& anchor) {
     const auto found = help.text.anchors.find(anchor);
     if (found == help.text.anchors.end()) return;
-    const auto line = SendMessageW(help.topics, EM_LINEFROMCHAR, found->second, 0);
+    // The anchor's offset counts bytes of the UTF-8 text; the box counts UTF-16 units.
+    const std::size_t unit = utf16Length(std::string_view(help.text.text).substr(0, found->second));
+    const auto line = SendMessageW(help.topics, EM_LINEFROMCHAR, unit, 0);
     const auto top = SendMessageW(help.topics, EM_GETFIRSTVISIBLELINE, 0, 0);
     SendMessageW(help.topics, EM_LINESCROLL, 0, line - top);
 }
@@ -55,8 +58,8 @@ LRESULT CALLBACK paneKeys(HWND pane, UINT message, WPARAM wParam, LPARAM lParam,
 }
 
 HWND child(HWND parent, const wchar_t* windowClass, DWORD style, HFONT font) {
-    HWND control = CreateWindowExW(WS_EX_CLIENTEDGE, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0, 0, 0, 0,
-                                   parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND control = CreateWindowExW(WS_EX_CLIENTEDGE, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0, 0,
+                                   0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }

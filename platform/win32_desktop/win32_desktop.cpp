@@ -28,7 +28,7 @@ bool initialiseCommonControls() {
 }
 
 class Win32Desktop final : public Desktop {
-public:
+  public:
     Win32Desktop() { initialiseCommonControls(); }
 
     Windows& windows() override { return nativeWindows; }
@@ -44,7 +44,7 @@ public:
         return win32::Win32TextMeasure::inDialogUnits(dialogUnitsPerUnit);
     }
 
-private:
+  private:
     SystemServices services = systemServices();
     win32::Win32Windows nativeWindows;
     win32::Win32MessageBoxes boxes;

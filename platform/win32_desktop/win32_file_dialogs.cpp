@@ -7,7 +7,7 @@
 
 #include "platform/win32/wide_text.h"
 #include "platform/win32_desktop/owner_window.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 
 namespace platform::win32 {
 

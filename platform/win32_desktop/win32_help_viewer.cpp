@@ -4,7 +4,7 @@
 
 #include "platform/path_form.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 
 namespace platform::win32 {
 
@@ -36,7 +36,8 @@ bool read(Files& files, const wchar_t* what, const SystemPath& path, HWND owner,
 void Win32HelpViewer::showContents(const SystemPath& helpPath, WindowHandle owner) {
     const Win32Window* ownerWindow = windows.find(owner);
     HWND ownerDialog = ownerWindow != nullptr ? ownerWindow->dialog : nullptr;
-    if (shown != nullptr && (shown->window == nullptr || shown->helpPath != helpPath || shown->owner != ownerDialog)) discard();
+    if (shown != nullptr && (shown->window == nullptr || shown->helpPath != helpPath || shown->owner != ownerDialog))
+        discard();
 
     std::string html;
     if (!read(files, L"help file", helpPath, ownerDialog, html)) return;

@@ -14,7 +14,7 @@ namespace platform::win32 {
 // and brought to the front each time help is asked for. The files are read
 // through `files`; one that cannot be read is told in a message box.
 class Win32HelpViewer final : public HelpViewer {
-public:
+  public:
     Win32HelpViewer(const Win32Windows& windows, Files& files) : windows(windows), files(files) {}
     ~Win32HelpViewer() override { discard(); }
     Win32HelpViewer(const Win32HelpViewer&) = delete;
@@ -26,7 +26,7 @@ public:
     // The help window, or none.
     const HelpWindow* window() const { return shown != nullptr && shown->window != nullptr ? shown.get() : nullptr; }
 
-private:
+  private:
     void discard();  // closes the help window and lets it go
 
     const Win32Windows& windows;

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32_desktop/owner_window.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 
 namespace platform::win32 {
 
@@ -32,8 +32,8 @@ UINT iconOf(Icon icon) {
 }  // namespace
 
 Answer Win32MessageBoxes::messageBox(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) {
-    const int pressed = MessageBoxW(ownerWindow(), toWide(text).c_str(), toWide(caption).c_str(),
-                                    buttonsOf(buttons) | iconOf(icon));
+    const int pressed =
+        MessageBoxW(ownerWindow(), toWide(text).c_str(), toWide(caption).c_str(), buttonsOf(buttons) | iconOf(icon));
     // Escape and the close box answer IDCANCEL, or IDOK in a box with OK
     // alone; a box with Yes and No alone keeps them both for the answer.
     switch (pressed) {

@@ -1,7 +1,8 @@
 #include "platform/win32_desktop/win32_text_measure.h"
 
+#include "platform/utf16.h"
 #include "platform/win32_desktop/dialog_font.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 
 namespace platform::win32 {
 
@@ -18,7 +19,7 @@ std::unique_ptr<Win32TextMeasure> Win32TextMeasure::inDialogUnits(double dialogU
 std::size_t Win32TextMeasure::fittingPrefix(std::string_view text, int units) const {
     const int extent = static_cast<int>(units * pixelsPerUnit);  // whole pixels, rounded down
     if (extent < 0) return 0;
-    // Each Windows-1252 byte is one UTF-16 character, so prefix lengths match.
+    // Measured in the text's UTF-16 units, answered in its bytes.
     const std::wstring shown = toWide(text);
     HDC screen = GetDC(nullptr);
     const HGDIOBJ previous = SelectObject(screen, font);
@@ -27,7 +28,7 @@ std::size_t Win32TextMeasure::fittingPrefix(std::string_view text, int units) co
     GetTextExtentExPointW(screen, shown.data(), static_cast<int>(shown.size()), extent, &fitting, nullptr, &size);
     SelectObject(screen, previous);
     ReleaseDC(nullptr, screen);
-    return static_cast<std::size_t>(fitting);
+    return utf8PrefixOfUtf16Units(text, static_cast<std::size_t>(fitting));
 }
 
 }  // namespace platform::win32

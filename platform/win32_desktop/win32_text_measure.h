@@ -11,7 +11,7 @@ namespace platform::win32 {
 // Measures texts in a font on the screen's device context. Extents are in
 // units of `pixelsPerUnit` pixels each.
 class Win32TextMeasure final : public TextMeasure {
-public:
+  public:
     Win32TextMeasure(const LOGFONTW& font, double pixelsPerUnit);
     ~Win32TextMeasure() override;
     Win32TextMeasure(const Win32TextMeasure&) = delete;
@@ -23,7 +23,7 @@ public:
 
     std::size_t fittingPrefix(std::string_view text, int units) const override;
 
-private:
+  private:
     HFONT font;
     double pixelsPerUnit;
 };

@@ -4,7 +4,8 @@
 #include <map>
 #include <string>
 
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/shaped_text.h"
+#include "platform/win32_windows/utf16_text.h"
 
 namespace platform::win32_print {
 
@@ -18,7 +19,7 @@ HFONT createPrintFont(int characterHeight) {
 }
 
 class GdiPrintSurface final : public PrintSurface {
-public:
+  public:
     explicit GdiPrintSurface(HDC dc) : dc(dc), originalFont(static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT))) {}
 
     ~GdiPrintSurface() override {
@@ -42,10 +43,7 @@ public:
 
     int textWidth(std::string_view text, int characterHeight) const override {
         selectFont(characterHeight);
-        const std::wstring wide = win32::toWide(text);
-        SIZE extent{};
-        if (!GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent)) return 0;
-        return extent.cx;
+        return win32::shapedTextWidth(dc, win32::toWide(text));
     }
 
     int screenDotsPerInchY() const override {
@@ -86,11 +84,10 @@ public:
         SetTextColor(dc, RGB(0, 0, 0));
         SetBkColor(dc, RGB(255, 255, 255));
         SetBkMode(dc, OPAQUE);
-        const std::wstring wide = win32::toWide(text);
-        TextOutW(dc, x, y, wide.data(), static_cast<int>(wide.size()));
+        win32::drawShapedText(dc, x, y, win32::toWide(text));
     }
 
-private:
+  private:
     // The print font at this height, made once and kept for the surface's life.
     void selectFont(int characterHeight) const {
         auto [font, made] = fonts.try_emplace(characterHeight);

@@ -1,20 +1,22 @@
 #include "platform/win32_windows/bar_chart.h"
 
 #include "platform/bar_chart_layout.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 
 namespace platform::win32 {
 
 namespace {
 
 RECT toRect(const ChartBox& box, const RECT& area) {
-    return {area.left + box.left, area.top + box.top, area.left + box.left + box.width, area.top + box.top + box.height};
+    return {area.left + box.left, area.top + box.top, area.left + box.left + box.width,
+            area.top + box.top + box.height};
 }
 
 void writeCentred(HDC dc, const std::string& text, const ChartBox& box, const RECT& area) {
     RECT place = toRect(box, area);
     const std::wstring wide = toWide(text);
-    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &place, DT_CENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &place,
+              DT_CENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ ControlStyle ofKind(const ControlSpec& blueprint) {
         case ControlKind::PushButton:
             return {ButtonClass, DWORD(has(blueprint, style::DefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0};
         case ControlKind::Label:
-            return {StaticClass, labelStyle(blueprint), DWORD(has(blueprint, style::StaticEdge) ? WS_EX_STATICEDGE : 0)};
+            return {StaticClass, labelStyle(blueprint),
+                    DWORD(has(blueprint, style::StaticEdge) ? WS_EX_STATICEDGE : 0)};
         case ControlKind::ListBox:
             // Rows without data of their own, drawn from the program's rows when shown.
             return {ListBoxClass,
@@ -39,13 +40,14 @@ ControlStyle ofKind(const ControlSpec& blueprint) {
                         LBS_DISABLENOSCROLL | WS_VSCROLL,
                     WS_EX_CLIENTEDGE};
         case ControlKind::TextBox:
-            return {EditClass, textBoxStyle(blueprint), DWORD(has(blueprint, style::Borderless) ? 0 : WS_EX_CLIENTEDGE)};
-        case ControlKind::DropDownList:
-            return {ComboBoxClass, CBS_DROPDOWNLIST | CBS_DISABLENOSCROLL | WS_VSCROLL, 0};
+            return {EditClass, textBoxStyle(blueprint),
+                    DWORD(has(blueprint, style::Borderless) ? 0 : WS_EX_CLIENTEDGE)};
+        case ControlKind::DropDownList: return {ComboBoxClass, CBS_DROPDOWNLIST | CBS_DISABLENOSCROLL | WS_VSCROLL, 0};
         case ControlKind::RadioButton: return {ButtonClass, BS_AUTORADIOBUTTON, 0};
         case ControlKind::CheckBox: return {ButtonClass, BS_AUTOCHECKBOX, 0};
         case ControlKind::GroupBox: return {ButtonClass, BS_GROUPBOX, 0};
-        case ControlKind::BarChart: return {StaticClass, SS_OWNERDRAW, 0};  // its window text is what screen readers tell
+        case ControlKind::BarChart:
+            return {StaticClass, SS_OWNERDRAW, 0};  // its window text is what screen readers tell
     }
     return {};
 }

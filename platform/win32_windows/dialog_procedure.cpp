@@ -6,7 +6,7 @@
 #include "platform/win32_windows/menu_bar.h"
 #include "platform/win32_windows/radio_group.h"
 #include "platform/win32_windows/text_box.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 #include "platform/win32_windows/win32_window.h"
 
 namespace platform::win32 {
@@ -21,12 +21,22 @@ bool isUserInput(UINT message) {
     return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
 }
 
-// A typed character as a Windows-1252 text: none for control characters and
-// for characters Windows-1252 does not hold.
+// A typed character as a UTF-8 text: none for control characters. A
+// character beyond the Basic Multilingual Plane arrives as two messages, its
+// surrogates: the first is kept until the second comes.
 std::string typedText(WPARAM unit) {
-    if (unit < 0x20 || (unit >= 0x7F && unit < 0xA0)) return {};
-    const std::optional<char> byte = cp1252ByteOf(static_cast<wchar_t>(unit));
-    return byte ? std::string(1, *byte) : std::string();
+    static thread_local wchar_t lead = 0;
+    const auto character = static_cast<wchar_t>(unit);
+    if (IS_HIGH_SURROGATE(character)) {
+        lead = character;
+        return {};
+    }
+    const wchar_t pair[] = {lead, character};
+    const bool paired = lead != 0 && IS_LOW_SURROGATE(character);
+    lead = 0;
+    if (paired) return fromWide(std::wstring_view(pair, 2));
+    if (unit < 0x20 || (unit >= 0x7F && unit < 0xA0) || IS_LOW_SURROGATE(character)) return {};
+    return fromWide(std::wstring_view(&character, 1));
 }
 
 // Characters typed into a list go to the handler instead of the list's own
@@ -37,10 +47,8 @@ LRESULT CALLBACK listBoxProcedure(HWND list, UINT message, WPARAM wParam, LPARAM
     const int id = window.control(list)->blueprint.id;
     if (message == WM_CHAR) {
         const std::string text = typedText(wParam);
-        if (!text.empty()) {
-            window.send({MessageKind::ListTyped, id, text, static_cast<std::int64_t>(GetTickCount64())});
-            return 0;
-        }
+        if (!text.empty()) window.send({MessageKind::ListTyped, id, text, static_cast<std::int64_t>(GetTickCount64())});
+        if (!text.empty() || IS_HIGH_SURROGATE(static_cast<wchar_t>(wParam))) return 0;
     }
     if (!isUserInput(message)) return DefSubclassProc(list, message, wParam, lParam);
     const std::vector<int> selectedBefore = selectedRows(list);
@@ -64,14 +72,14 @@ void attachControls(Win32Window& window) {
         child = GetWindow(child, GW_HWNDNEXT);
     }
     for (Control& control : window.controls) {
-        const bool isDefault = control.blueprint.kind == ControlKind::PushButton &&
-                               (control.blueprint.style & style::DefaultButton) != 0;
-        if (isDefault && !window.defaultButton) window.defaultButton = control.blueprint.id;  // as the dialog manager took it
+        const bool isDefault =
+            control.blueprint.kind == ControlKind::PushButton && (control.blueprint.style & style::DefaultButton) != 0;
+        if (isDefault && !window.defaultButton)
+            window.defaultButton = control.blueprint.id;  // as the dialog manager took it
         if (control.blueprint.kind == ControlKind::ListBox)
             SetWindowSubclass(control.hwnd, listBoxProcedure, 1, reinterpret_cast<DWORD_PTR>(&window));
         if (control.blueprint.kind != ControlKind::TextBox) continue;
-        filterTextBoxInput(control.hwnd, (control.blueprint.style & style::HoldsPath) != 0);
-        if (control.blueprint.maxLength > 0) SendMessageW(control.hwnd, EM_LIMITTEXT, control.blueprint.maxLength, 0);
+        limitTextBoxCharacters(control.hwnd, control.blueprint.maxLength);
     }
 }
 
@@ -79,7 +87,8 @@ void setIcon(HWND dialog, const std::string& name) {
     if (name.empty()) return;
     HINSTANCE program = GetModuleHandleW(nullptr);
     const std::wstring resource = toWide(name);
-    if (HICON big = LoadIconW(program, resource.c_str())) SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    if (HICON big = LoadIconW(program, resource.c_str()))
+        SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
     const HANDLE small = LoadImageW(program, resource.c_str(), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                     GetSystemMetrics(SM_CYSMICON), LR_SHARED);
     if (small != nullptr) SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
@@ -97,14 +106,16 @@ void sizeClientArea(const Win32Window& window) {
     const RECT client = inPixels(window.dialog, 0, 0, window.blueprint.width, window.blueprint.height);
     RECT frame = client;
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window.dialog, GWL_STYLE)),
-                       GetMenu(window.dialog) != nullptr, static_cast<DWORD>(GetWindowLongPtrW(window.dialog, GWL_EXSTYLE)));
+                       GetMenu(window.dialog) != nullptr,
+                       static_cast<DWORD>(GetWindowLongPtrW(window.dialog, GWL_EXSTYLE)));
     constexpr UINT onlySize = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(window.dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top, onlySize);
     RECT actual{};
     GetClientRect(window.dialog, &actual);
     const int missing = client.bottom - actual.bottom;
     if (missing != 0)
-        SetWindowPos(window.dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missing, onlySize);
+        SetWindowPos(window.dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missing,
+                     onlySize);
 }
 
 void place(const Win32Window& window) {
@@ -119,8 +130,9 @@ void place(const Win32Window& window) {
     } else {
         MONITORINFO monitor{};
         monitor.cbSize = sizeof monitor;
-        GetMonitorInfoW(MonitorFromWindow(window.owner != nullptr ? window.owner : window.dialog, MONITOR_DEFAULTTOPRIMARY),
-                        &monitor);
+        GetMonitorInfoW(
+            MonitorFromWindow(window.owner != nullptr ? window.owner : window.dialog, MONITOR_DEFAULTTOPRIMARY),
+            &monitor);
         const RECT& work = monitor.rcWork;
         at.x = (work.left + work.right - (frame.right - frame.left)) / 2;
         at.y = (work.top + work.bottom - (frame.bottom - frame.top)) / 2;

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "platform/win32_windows/control_styles.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 
 namespace platform::win32 {
 

@@ -1,19 +1,14 @@
 #include "platform/win32_windows/list_box.h"
 
 #include "platform/tab_stops.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/shaped_text.h"
+#include "platform/win32_windows/utf16_text.h"
 
 namespace platform::win32 {
 
 namespace {
 
 constexpr int TextMargin = 2;  // pixels between the row's left edge and the text
-
-int textWidth(HDC dc, std::wstring_view text) {
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
-    return size.cx;
-}
 
 void drawParts(HDC dc, const RECT& rect, const std::wstring& text, const std::vector<int>& tabStops) {
     std::vector<std::wstring_view> parts;
@@ -22,14 +17,13 @@ void drawParts(HDC dc, const RECT& rect, const std::wstring& text, const std::ve
     for (std::size_t start = 0;;) {
         const std::size_t tab = all.find(L'\t', start);
         parts.push_back(all.substr(start, tab == std::wstring_view::npos ? std::wstring_view::npos : tab - start));
-        widths.push_back(textWidth(dc, parts.back()));
+        widths.push_back(shapedTextWidth(dc, parts.back()));
         if (tab == std::wstring_view::npos) break;
         start = tab + 1;
     }
-    const std::vector<int> starts = tabbedPartStarts(widths, tabStops, textWidth(dc, L" "));
+    const std::vector<int> starts = tabbedPartStarts(widths, tabStops, shapedTextWidth(dc, L" "));
     for (std::size_t part = 0; part < parts.size(); ++part)
-        ExtTextOutW(dc, rect.left + TextMargin + starts[part], rect.top, ETO_CLIPPED, &rect, parts[part].data(),
-                    static_cast<UINT>(parts[part].size()), nullptr);
+        drawShapedText(dc, rect.left + TextMargin + starts[part], rect.top, parts[part], &rect);
 }
 
 }  // namespace
@@ -59,8 +53,8 @@ void drawRow(const ListBoxRows& list, const DRAWITEMSTRUCT& item) {
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     if (item.itemID != static_cast<UINT>(-1)) {
         const int textColour = (item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT
-                               : selected                       ? COLOR_HIGHLIGHTTEXT
-                                                                : COLOR_WINDOWTEXT;
+                               : selected                      ? COLOR_HIGHLIGHTTEXT
+                                                               : COLOR_WINDOWTEXT;
         SetTextColor(item.hDC, GetSysColor(textColour));
         SetBkMode(item.hDC, TRANSPARENT);
         drawParts(item.hDC, item.rcItem, toWide(shownRowText(list, static_cast<int>(item.itemID))), list.tabStops);

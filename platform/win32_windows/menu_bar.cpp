@@ -1,6 +1,6 @@
 #include "platform/win32_windows/menu_bar.h"
 
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 
 namespace platform::win32 {
 

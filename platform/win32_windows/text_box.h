@@ -2,11 +2,18 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace platform::win32 {
 
-// Lets only characters Windows-1252 holds be typed or pasted into a text box,
-// since the program keeps its texts in it; a box that holds a path takes any
-// name the system can hold. A refused key or paste is dropped without a sound.
-void filterTextBoxInput(HWND box, bool holdsPath);
+// Lets a text box take every character, of any script, typed or pasted, up
+// to `maxCharacters` characters (code points; 0 for no limit): a character
+// beyond it is refused, and a paste is cut to the room left. The system's
+// own limit counts UTF-16 units, in which a character takes one or two; a
+// character typed as a surrogate pair goes in as one change.
+void limitTextBoxCharacters(HWND box, int maxCharacters);
+
+// The text cut to its first `maxCharacters` characters (all of it for 0).
+std::wstring firstCharacters(std::wstring text, int maxCharacters);
 
 }  // namespace platform::win32

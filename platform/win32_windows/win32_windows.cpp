@@ -1,13 +1,16 @@
 #include "platform/win32_windows/win32_windows.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/bar_chart_layout.h"
+#include "platform/utf16.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32_windows/dialog_procedure.h"
 #include "platform/win32_windows/dialog_template.h"
 #include "platform/win32_windows/radio_group.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/text_box.h"
+#include "platform/win32_windows/utf16_text.h"
 
 namespace platform::win32 {
 
@@ -16,15 +19,12 @@ namespace {
 using enum ControlKind;
 
 const std::initializer_list<ControlKind> withText = {Label, PushButton, CheckBox, RadioButton, GroupBox, TextBox};
-const std::initializer_list<ControlKind> anyKind = {Panel,       PushButton,  Label,    ListBox,  TextBox,
+const std::initializer_list<ControlKind> anyKind = {Panel,        PushButton,  Label,    ListBox,  TextBox,
                                                     DropDownList, RadioButton, CheckBox, GroupBox, BarChart};
 
 // A text box keeps at most its maximum length, also of the program's texts.
 std::wstring fitted(const Control& control, std::wstring text) {
-    if (control.blueprint.kind == TextBox && control.blueprint.maxLength > 0 &&
-        text.size() > static_cast<std::size_t>(control.blueprint.maxLength))
-        text.resize(static_cast<std::size_t>(control.blueprint.maxLength));
-    return text;
+    return control.blueprint.kind == TextBox ? firstCharacters(std::move(text), control.blueprint.maxLength) : text;
 }
 
 int rowCount(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); }
@@ -39,7 +39,8 @@ Win32Window* Win32Windows::find(WindowHandle window) const {
 Control* Win32Windows::control(WindowHandle window, int id, std::initializer_list<ControlKind> kinds) const {
     Win32Window* found = find(window);
     Control* control = found != nullptr ? found->control(id) : nullptr;
-    if (control == nullptr || std::find(kinds.begin(), kinds.end(), control->blueprint.kind) == kinds.end()) return nullptr;
+    if (control == nullptr || std::find(kinds.begin(), kinds.end(), control->blueprint.kind) == kinds.end())
+        return nullptr;
     return control;
 }
 
@@ -52,8 +53,8 @@ void Win32Windows::runWindow(const WindowSpec& blueprint, WindowHandle owner, co
     window.owner = ownerWindow != nullptr ? ownerWindow->dialog : nullptr;
     running[window.handle.value] = &window;
     const std::vector<WORD> dialog = dialogTemplate(blueprint);
-    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), window.owner,
-                            dialogProcedure, reinterpret_cast<LPARAM>(&window));
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()),
+                            window.owner, dialogProcedure, reinterpret_cast<LPARAM>(&window));
     running.erase(window.handle.value);
     if (window.background != nullptr) DeleteObject(window.background);
 }
@@ -63,7 +64,8 @@ void Win32Windows::endWindow(WindowHandle window) {
 }
 
 void Win32Windows::setText(WindowHandle window, int id, const std::string& text) {
-    change(window, id, withText, [&](Control& control) { SetWindowTextW(control.hwnd, fitted(control, toWide(text)).c_str()); });
+    change(window, id, withText,
+           [&](Control& control) { SetWindowTextW(control.hwnd, fitted(control, toWide(text)).c_str()); });
 }
 
 std::string Win32Windows::text(WindowHandle window, int id) const {
@@ -72,7 +74,8 @@ std::string Win32Windows::text(WindowHandle window, int id) const {
 }
 
 void Win32Windows::setPathText(WindowHandle window, int id, const SystemPath& path) {
-    change(window, id, {TextBox}, [&](Control& control) { SetWindowTextW(control.hwnd, fitted(control, wideFromPath(path)).c_str()); });
+    change(window, id, {TextBox},
+           [&](Control& control) { SetWindowTextW(control.hwnd, fitted(control, wideFromPath(path)).c_str()); });
 }
 
 SystemPath Win32Windows::pathText(WindowHandle window, int id) const {
@@ -122,7 +125,12 @@ bool Win32Windows::isChecked(WindowHandle window, int id) const {
 
 void Win32Windows::selectText(WindowHandle window, int id, int start, int end) {
     change(window, id, {TextBox}, [&](Control& control) {
-        SendMessageW(control.hwnd, EM_SETSEL, static_cast<WPARAM>(start), end);
+        // Positions count bytes of the UTF-8 text; the box counts UTF-16 units.
+        const std::string text = fromWide(windowText(control.hwnd));
+        const auto unitAt = [&](int byte) {
+            return utf16Length(std::string_view(text).substr(0, static_cast<std::size_t>(std::max(0, byte))));
+        };
+        SendMessageW(control.hwnd, EM_SETSEL, unitAt(start), static_cast<LPARAM>(unitAt(end)));
         SendMessageW(control.hwnd, EM_SCROLLCARET, 0, 0);
     });
 }
@@ -156,7 +164,8 @@ void Win32Windows::setListRowText(WindowHandle window, int id, int row, const st
         if (row < 0 || row >= rowCount(control.hwnd)) return;
         control.list.replaced[row] = text;
         RECT shown{};
-        if (SendMessageW(control.hwnd, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&shown)) != LB_ERR)
+        if (SendMessageW(control.hwnd, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&shown)) !=
+            LB_ERR)
             InvalidateRect(control.hwnd, &shown, TRUE);
     });
 }
@@ -186,7 +195,8 @@ int Win32Windows::listTopRow(WindowHandle window, int id) const {
 
 void Win32Windows::setListTopRow(WindowHandle window, int id, int row) {
     change(window, id, {ListBox}, [&](Control& control) {
-        if (row >= 0 && row < rowCount(control.hwnd)) SendMessageW(control.hwnd, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+        if (row >= 0 && row < rowCount(control.hwnd))
+            SendMessageW(control.hwnd, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
     });
 }
 
@@ -200,8 +210,9 @@ void Win32Windows::setListRedraw(WindowHandle window, int id, bool redraw) {
 // ---- drop-down lists ----
 
 void Win32Windows::addDropDownEntry(WindowHandle window, int id, const std::string& text) {
-    change(window, id, {DropDownList},
-           [&](Control& control) { SendMessageW(control.hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(text).c_str())); });
+    change(window, id, {DropDownList}, [&](Control& control) {
+        SendMessageW(control.hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(text).c_str()));
+    });
 }
 
 void Win32Windows::selectDropDownEntry(WindowHandle window, int id, int entry) {
@@ -231,7 +242,8 @@ void Win32Windows::setChartBars(WindowHandle window, int id, const std::vector<C
 HMENU Win32Windows::menuSending(WindowHandle window, int command) const {
     const Win32Window* found = find(window);
     HMENU bar = found != nullptr ? GetMenu(found->dialog) : nullptr;
-    const bool sends = bar != nullptr && GetMenuState(bar, static_cast<UINT>(command), MF_BYCOMMAND) != static_cast<UINT>(-1);
+    const bool sends =
+        bar != nullptr && GetMenuState(bar, static_cast<UINT>(command), MF_BYCOMMAND) != static_cast<UINT>(-1);
     return sends ? bar : nullptr;
 }
 

@@ -9,7 +9,7 @@ namespace platform::win32 {
 
 // The windowing operations on the system's own dialogs and controls.
 class Win32Windows final : public Windows {
-public:
+  public:
     // A running window, or none.
     Win32Window* find(WindowHandle window) const;
 
@@ -41,7 +41,7 @@ public:
     void setMenuItemEnabled(WindowHandle window, int command, bool enabled) override;
     void setMenuItemCaption(WindowHandle window, int command, const std::string& caption) override;
 
-private:
+  private:
     // The first control with the identifier when it is of one of the kinds, or none.
     Control* control(WindowHandle window, int id, std::initializer_list<ControlKind> kinds) const;
     // Changes a control without the notifications the system sends for it.

@@ -21,9 +21,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments = platform::programArguments(argc, argv);
     if (namesCommand(arguments)) platform::useParentConsole();
     const platform::SystemServices system = platform::systemServices();
-    if (const auto status =
-            runCommandLine(arguments, system.files, system.transliterator, system.clock, std::cout, std::cerr))
-        return *status;
+    if (const auto status = runCommandLine(arguments, system.files, system.clock, std::cout, std::cerr)) return *status;
 
     // The start folder as the system names it (UTF-8 on Windows), once it
     // is known to be readable.

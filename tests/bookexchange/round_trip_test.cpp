@@ -7,7 +7,6 @@
 #include "bookexchange/import_plan.h"
 #include "core/letter_case.h"
 #include "core/marks.h"
-#include "platform/system_transliterator.h"
 #include "tests/support/catalogue_difference.h"
 #include "tests/support/large_catalogue.h"
 #include "tests/support/realistic_catalogue.h"
@@ -37,7 +36,7 @@ std::vector<TypedBook> distinctBooks(int size, unsigned seed) {
 Catalogue imported(const std::string& file, bool upperCase) {
     Catalogue catalogue;
     catalogue.books.upperCase = upperCase;
-    const ImportPlanResult planned = planImport(file, catalogue.books, platform::systemTransliterator(), CurrentYear);
+    const ImportPlanResult planned = planImport(file, catalogue.books, CurrentYear);
     EXPECT_TRUE(planned.ok) << planned.problem;
     EXPECT_TRUE(planned.plan.notImportable.empty());
     EXPECT_EQ(planned.plan.repeatedInFile + planned.plan.alreadyInCatalogue + planned.plan.withoutUsableDate, 0);
@@ -51,7 +50,7 @@ Catalogue imported(const std::string& file, bool upperCase) {
 Catalogue asImported(Catalogue catalogue, int current) {
     catalogue.view.mode = ViewMode::All;
     catalogue.view.currentRecord = current;
-    for (int i = 1; i <= recordCount(catalogue.books); ++i) setFlag(catalogue.books.records[i].flags, shown, true);
+    for (int i = 1; i <= recordCount(catalogue.books); ++i) setFlag(catalogue.books.records[i].flags, ShownFlag, true);
     rebuildView(catalogue);
     return catalogue;
 }
@@ -82,7 +81,8 @@ TEST(ExportThenImport, GoodreadsFormKeepsAllButTheFinerReviewsAndMarks) {
     for (unsigned seed = 1; seed <= 4; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         const Catalogue source = enterBooks(distinctBooks(400, seed), seed);
-        const Catalogue back = imported(exportBooks(source.books, allBooks(source.books), ExportForm::Goodreads), false);
+        const Catalogue back =
+            imported(exportBooks(source.books, allBooks(source.books), ExportForm::Goodreads), false);
         Catalogue expected = asImported(source, back.view.currentRecord);
         for (int i = 1; i <= recordCount(expected.books); ++i) {
             BookRecord& record = expected.books.records[i];
@@ -98,7 +98,7 @@ TEST(ImportPlan, AFullCatalogueStopsAtTheLastBookThatFits) {
     while (authorCount(catalogue.books) < MaxAuthors - 3)
         catalogue.books.authors.push_back("ZZ" + std::to_string(100000 + authorCount(catalogue.books)));
     const std::string file = "Author,Title\nAdams,One\nBaker,Two\nCole,Three\nDrew,Four\nEvans,Five\n";
-    const ImportPlanResult planned = planImport(file, catalogue.books, platform::systemTransliterator(), CurrentYear);
+    const ImportPlanResult planned = planImport(file, catalogue.books, CurrentYear);
     ASSERT_TRUE(planned.ok);
     const ImportOutcome outcome = applyImport(catalogue, planned.plan);
     EXPECT_EQ(importOutcomeText(outcome),

@@ -103,7 +103,8 @@ TEST(InsertRecords, StopsWhereOneByOneInsertionFindsTheCatalogueFull) {
     const int room = 3;
     const int copies = MaxRecords - room - recordCount(nearlyFull.books);
     for (int i = 1; i <= recordCount(nearlyFull.books); ++i)
-        nearlyFull.books.records[i].dateIndex = static_cast<std::int16_t>(nearlyFull.books.records[i].dateIndex + copies);
+        nearlyFull.books.records[i].dateIndex =
+            static_cast<std::int16_t>(nearlyFull.books.records[i].dateIndex + copies);
     nearlyFull.books.readDates.insert(nearlyFull.books.readDates.begin() + 1, copies, 0);
     std::vector<BookRecord> filling(copies, nearlyFull.books.records[undated]);
     for (int k = 0; k < copies; ++k) filling[k].dateIndex = static_cast<std::int16_t>(k + 1);

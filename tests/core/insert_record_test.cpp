@@ -64,7 +64,8 @@ TEST(InsertRecord, NewAuthorShiftsTheIndicesOfLaterAuthors) {
     addBook(catalogue, "ADAMS", "A BOOK");
     addBook(catalogue, "BRONTE", "B BOOK");
     ASSERT_EQ(authorCount(catalogue.books), 3);
-    for (int i = 1; i <= 3; ++i) EXPECT_EQ(authorOf(catalogue.books, i).front(), catalogue.books.records[i].title.front()) << i;
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(authorOf(catalogue.books, i).front(), catalogue.books.records[i].title.front()) << i;
     EXPECT_TRUE(invariantBreaks(catalogue).empty());
 }
 
@@ -74,7 +75,8 @@ TEST(InsertRecord, UndatedBooksGoFirstAndShiftEveryDateIndex) {
     addBook(catalogue, "B", "DATED EARLY", "5-5-1990");
     addBook(catalogue, "C", "UNDATED OLD");
     addBook(catalogue, "D", "UNDATED NEW");
-    EXPECT_EQ(catalogue.books.readDates, (std::vector<std::uint16_t>{0, 0, 0, packReadDate("05-05-1990"), packReadDate("05-05-2010")}));
+    EXPECT_EQ(catalogue.books.readDates,
+              (std::vector<std::uint16_t>{0, 0, 0, packReadDate("05-05-1990"), packReadDate("05-05-2010")}));
     EXPECT_EQ(catalogue.books.records[4].dateIndex, 1);  // D, newest undated
     EXPECT_EQ(catalogue.books.records[3].dateIndex, 2);  // C
     EXPECT_EQ(catalogue.books.records[2].dateIndex, 3);  // B

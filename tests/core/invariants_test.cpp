@@ -41,10 +41,13 @@ TEST(Invariants, HoldAfterRandomInsertionsAndCaseSwitches) {
                 rebuildView(c);
             } else {
                 std::string date;
-                if (coin(random) != 0) date = std::to_string(month(random)) + "/" + std::to_string(day(random)) + "/" + std::to_string(year(random));
+                if (coin(random) != 0)
+                    date = std::to_string(month(random)) + "/" + std::to_string(day(random)) + "/" +
+                           std::to_string(year(random));
                 addBook(c, randomText(random, "abcABC"), randomText(random, "xyzXYZ"), date);
                 const auto row = std::find(c.view.order.begin() + 1, c.view.order.end(), c.view.currentRecord);
-                ASSERT_EQ(c.view.selectedRow, row == c.view.order.end() ? 1 : row - c.view.order.begin()) << "seed " << seed;
+                ASSERT_EQ(c.view.selectedRow, row == c.view.order.end() ? 1 : row - c.view.order.begin())
+                    << "seed " << seed;
             }
             const auto breaks = invariantBreaks(c);
             ASSERT_TRUE(breaks.empty()) << "seed " << seed << " step " << step << ": " << breaks.front();
@@ -79,7 +82,7 @@ TEST(Invariants, HoldForARealisticCatalogueEnteredBookByBook) {
     std::size_t longestTitle = 0;
     for (int i = 1; i <= recordCount(c.books); ++i) {
         undated += isRead(c.books, i) ? 0 : 1;
-        marks += testFlag(c.books.records[i].flags, marked) ? 1 : 0;
+        marks += testFlag(c.books.records[i].flags, MarkedFlag) ? 1 : 0;
         categories.insert(c.books.records[i].category);
         reviews.insert(c.books.records[i].review);
         longestTitle = std::max(longestTitle, c.books.records[i].title.size());
@@ -94,7 +97,8 @@ TEST(Invariants, HoldForARealisticCatalogueEnteredBookByBook) {
     EXPECT_NEAR(marks, 150, 50);
     EXPECT_LT(authorCount(c.books), 300);
     std::set<std::string> surnames;
-    for (int a = 1; a <= authorCount(c.books); ++a) surnames.insert(c.books.authors[a].substr(0, c.books.authors[a].find(',')));
+    for (int a = 1; a <= authorCount(c.books); ++a)
+        surnames.insert(c.books.authors[a].substr(0, c.books.authors[a].find(',')));
     EXPECT_LT(surnames.size() * 2, static_cast<std::size_t>(authorCount(c.books)));
     EXPECT_TRUE(c.books.changed);
     EXPECT_EQ(c.view.selectedRow, 1);

@@ -12,8 +12,9 @@ namespace {
 // with a new string for each: the conversion that reuses its room must give
 // the same text for every input.
 std::string properCaseWordByWord(std::string_view text) {
-    const auto words = std::count_if(text.begin(), text.end(),
-                                     [](char ch) { return WordBreaks.find(ch) != std::string_view::npos; }) + 1;
+    const auto words =
+        std::count_if(text.begin(), text.end(), [](char ch) { return WordBreaks.find(ch) != std::string_view::npos; }) +
+        1;
     const auto dropLeadingBlanks = [](std::string_view t) {
         const auto first = t.find_first_not_of(' ');
         return first == std::string_view::npos ? std::string_view{} : t.substr(first);
@@ -44,9 +45,10 @@ std::string properCaseWordByWord(std::string_view text) {
 TEST(ProperCase, GivesTheWordByWordResultForAnyText) {
     // Pieces that meet every branch: small words, one-letter initials,
     // every break, runs of blanks, other bytes.
-    const std::vector<std::string> pieces = {"the", "THIS", "At", "for", "from", "or", "nor", "in", "WITH", "of",
-                                             "it", "a", "An", "th", "o", "x", "Tolkien", "mcDONALD", "\xE9t\xE9",
-                                             " ", "  ", ",", ";", ".", "-", "/", "(", ")", ":", "\t", "\0"};
+    const std::vector<std::string> pieces = {
+        "the", "THIS", "At",      "for",      "from",          "or", "nor", "in", "WITH", "of", "it", "a", "An", "th",
+        "o",   "x",    "Tolkien", "mcDONALD", "\u00E9t\u00E9", " ",  "  ",  ",",  ";",    ".",  "-",  "/", "(",  ")",
+        ":",   "\t",   "\0"};
     std::mt19937 random(11);
     for (int sample = 0; sample < 20000; ++sample) {
         std::string text;
@@ -85,14 +87,22 @@ TEST(ProperCase, BlanksAreFoldedAndTrimmed) {
 }
 
 TEST(ProperCase, OnlyAsciiLettersChange) {
-    EXPECT_EQ(properCase("\xC9MILE ZOLA"), "\xC9mile Zola");  // É stays as it is
-    EXPECT_EQ(toUpperAscii("caf\xE9"), "CAF\xE9");
+    EXPECT_EQ(properCase("\u00C9MILE ZOLA"), "\u00C9mile Zola");  // É stays as it is
+    EXPECT_EQ(toUpperAscii("caf\u00E9"), "CAF\u00E9");
 }
 
 TEST(ProperCase, IsIdempotent) {
     // Insertion relies on this to convert only the texts it adds.
-    const char* samples[] = {"TOLKIEN, J. R. R.", "(THE) END", " - a.b,, c ;d/ (e) ", "OF THE", "x ,y", ". a .",
-                             "THE. OF, A-A", "  ,  ,", "A", " it a "};
+    const char* samples[] = {"TOLKIEN, J. R. R.",
+                             "(THE) END",
+                             " - a.b,, c ;d/ (e) ",
+                             "OF THE",
+                             "x ,y",
+                             ". a .",
+                             "THE. OF, A-A",
+                             "  ,  ,",
+                             "A",
+                             " it a "};
     for (const char* sample : samples) {
         std::string once = sample;
         convertLetterCase(once, false);
@@ -125,8 +135,8 @@ TEST(ToggleLetterCase, DeletedRecordsAreConvertedToo) {
     Catalogue c;
     c.books.upperCase = true;
     addBook(c, "ADAMS", "HIDDEN BOOK");
-    setFlag(c.books.records[1].flags, deleted, true);
-    setFlag(c.books.records[1].flags, shown, false);
+    setFlag(c.books.records[1].flags, DeletedFlag, true);
+    setFlag(c.books.records[1].flags, ShownFlag, false);
     toggleLetterCase(c.books);
     EXPECT_EQ(c.books.records[1].title, "Hidden Book");
 }

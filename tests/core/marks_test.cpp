@@ -17,7 +17,7 @@ TEST(Marks, SettingTogglingAndRecountingKeepTheCount) {
     toggleMarked(c.books, 2);
     EXPECT_EQ(c.books.markedCount, 1);
 
-    setFlag(c.books.records[3].flags, marked, true);  // as a loaded file holds it
+    setFlag(c.books.records[3].flags, MarkedFlag, true);  // as a loaded file holds it
     recountMarks(c.books);
     EXPECT_EQ(c.books.markedCount, 2);
 }

@@ -84,7 +84,8 @@ TEST(ReadDate, PackAndFormatRoundTrip) {
     EXPECT_EQ(formatReadDate(0xFFFF), "15-31-2107");  // what a foreign file may hold still formats
     for (int year = 1980; year <= 2026; year += 7)
         for (int month = 1; month <= 12; ++month) {
-            std::string text = std::to_string(month) + "/" + std::to_string(daysInMonth(month, year)) + "/" + std::to_string(year);
+            std::string text =
+                std::to_string(month) + "/" + std::to_string(daysInMonth(month, year)) + "/" + std::to_string(year);
             ASSERT_FALSE(parseReadDate(text, 2026)) << text;
             EXPECT_EQ(formatReadDate(packReadDate(text)), text);
         }
@@ -93,7 +94,8 @@ TEST(ReadDate, PackAndFormatRoundTrip) {
 TEST(ReadDate, EveryPackedValueFormatsAsTwoDigitMonthAndDayAndFourDigitYear) {
     for (int packed = 1; packed <= 0xFFFF; ++packed) {
         char expected[16];
-        std::snprintf(expected, sizeof expected, "%02d-%02d-%d", (packed >> 5) & 0x0F, packed & 0x1F, 1980 + (packed >> 9));
+        std::snprintf(expected, sizeof expected, "%02d-%02d-%d", (packed >> 5) & 0x0F, packed & 0x1F,
+                      1980 + (packed >> 9));
         ASSERT_EQ(formatReadDate(static_cast<std::uint16_t>(packed)), expected) << packed;
     }
 }

@@ -39,10 +39,10 @@ TEST(ReadingFigures, HandCountedCatalogue) {
     addBook(catalogue, "C", "c2", "01-01-2021", 20, 200);
     addBook(catalogue, "D", "d1", "07-07-2017", 1, 8);
     addBook(catalogue, "D", "d2", "02-02-2021", 4, 8);
-    setRecordFlag(catalogue.books, "a1", marked);
-    setRecordFlag(catalogue.books, "d1", marked);
-    setRecordFlag(catalogue.books, "d1", deleted);
-    setRecordFlag(catalogue.books, "d2", deleted);
+    setRecordFlag(catalogue.books, "a1", MarkedFlag);
+    setRecordFlag(catalogue.books, "d1", MarkedFlag);
+    setRecordFlag(catalogue.books, "d1", DeletedFlag);
+    setRecordFlag(catalogue.books, "d2", DeletedFlag);
 
     const ReadingFigures figures = readingFigures(catalogue.books);
     EXPECT_EQ(figures.held, 6);
@@ -88,7 +88,7 @@ TEST(ReadingFigures, FiguresAddUpOverGeneratedCatalogues) {
         Catalogue catalogue = makeLargeCatalogue(500 * static_cast<int>(seed), seed);
         int deletedCount = 0;
         for (int record = seed; record <= recordCount(catalogue.books); record += 5, ++deletedCount)
-            setFlag(catalogue.books.records[record].flags, deleted, true);
+            setFlag(catalogue.books.records[record].flags, DeletedFlag, true);
         const ReadingFigures figures = readingFigures(catalogue.books);
         SCOPED_TRACE(seed);
         EXPECT_EQ(figures.held, recordCount(catalogue.books) - deletedCount);

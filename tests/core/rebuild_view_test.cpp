@@ -27,8 +27,10 @@ Rows viewIn(Catalogue catalogue, ViewMode mode, bool byDate) {
 
 TEST(RebuildView, EveryModeInBothOrders) {
     const Catalogue c = shelf();
-    EXPECT_EQ(viewIn(c, ViewMode::All, false), (Rows{"AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT", "DICKENS BLEAK HOUSE"}));
-    EXPECT_EQ(viewIn(c, ViewMode::All, true), (Rows{"DICKENS BLEAK HOUSE", "AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
+    EXPECT_EQ(viewIn(c, ViewMode::All, false),
+              (Rows{"AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT", "DICKENS BLEAK HOUSE"}));
+    EXPECT_EQ(viewIn(c, ViewMode::All, true),
+              (Rows{"DICKENS BLEAK HOUSE", "AUSTEN EMMA", "BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
     EXPECT_EQ(viewIn(c, ViewMode::Read, false), (Rows{"BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
     EXPECT_EQ(viewIn(c, ViewMode::Read, true), (Rows{"BRONTE JANE EYRE", "CHRISTIE ENDLESS NIGHT"}));
     EXPECT_EQ(viewIn(c, ViewMode::Unread, false), (Rows{"AUSTEN EMMA", "DICKENS BLEAK HOUSE"}));
@@ -37,17 +39,17 @@ TEST(RebuildView, EveryModeInBothOrders) {
 
 TEST(RebuildView, FoundViewHoldsExactlyTheShownRecords) {
     Catalogue c = shelf();
-    for (int i = 1; i <= recordCount(c.books); ++i) setFlag(c.books.records[i].flags, shown, i % 2 == 0);
+    for (int i = 1; i <= recordCount(c.books); ++i) setFlag(c.books.records[i].flags, ShownFlag, i % 2 == 0);
     EXPECT_EQ(viewIn(c, ViewMode::Found, false), (Rows{"BRONTE JANE EYRE", "DICKENS BLEAK HOUSE"}));
-    for (int i = 1; i <= recordCount(c.books); ++i) setFlag(c.books.records[i].flags, shown, false);
+    for (int i = 1; i <= recordCount(c.books); ++i) setFlag(c.books.records[i].flags, ShownFlag, false);
     EXPECT_TRUE(viewIn(c, ViewMode::Found, true).empty());
 }
 
 TEST(RebuildView, DroppingHiddenRowsKeepsTheRestInOrderAndTheSelectionInside) {
     Catalogue c = shelf();
     c.view.selectedRow = 4;
-    setFlag(c.books.records[c.view.order[2]].flags, shown, false);
-    setFlag(c.books.records[c.view.order[4]].flags, shown, false);
+    setFlag(c.books.records[c.view.order[2]].flags, ShownFlag, false);
+    setFlag(c.books.records[c.view.order[4]].flags, ShownFlag, false);
     dropHiddenRows(c);
     EXPECT_EQ(viewRows(c), (Rows{"AUSTEN EMMA", "CHRISTIE ENDLESS NIGHT"}));
     EXPECT_EQ(c.view.selectedRow, 2);
@@ -55,7 +57,8 @@ TEST(RebuildView, DroppingHiddenRowsKeepsTheRestInOrderAndTheSelectionInside) {
 
 TEST(RebuildView, CaptionNamesModeAndOrderButNotForUnread) {
     Catalogue c = shelf();
-    const std::pair<ViewMode, bool> cases[] = {{ViewMode::All, false}, {ViewMode::Read, true}, {ViewMode::Unread, true}, {ViewMode::Found, true}};
+    const std::pair<ViewMode, bool> cases[] = {
+        {ViewMode::All, false}, {ViewMode::Read, true}, {ViewMode::Unread, true}, {ViewMode::Found, true}};
     const char* expected[] = {"View All by Author", "Books Read by Date", "Books Unread", "Books Found by Date"};
     for (int i = 0; i < 4; ++i) {
         c.view.mode = cases[i].first;
@@ -83,7 +86,6 @@ TEST(RebuildView, SelectedRowFollowsTheCurrentRecordOrFallsToOne) {
     EXPECT_EQ(c.view.selectedRow, 1);
 }
 
-
 TEST(Vocabularies, CodesBeyondTheTablesReadAsEmpty) {
     EXPECT_EQ(categoryName(2), "Mystery");
     EXPECT_EQ(categoryName(14), "");
@@ -96,15 +98,15 @@ TEST(Vocabularies, CodesBeyondTheTablesReadAsEmpty) {
 
 TEST(Flags, BitsAreAddressedByNumber) {
     std::uint8_t flags = 0x7C;  // bits 3 to 7 as a foreign file may hold them
-    setFlag(flags, marked, true);
-    setFlag(flags, shown, true);
+    setFlag(flags, MarkedFlag, true);
+    setFlag(flags, ShownFlag, true);
     EXPECT_EQ(flags, 0xFE);
-    EXPECT_TRUE(testFlag(flags, marked));
-    EXPECT_FALSE(testFlag(flags, deleted));
-    toggleFlag(flags, deleted);
-    toggleFlag(flags, marked);
+    EXPECT_TRUE(testFlag(flags, MarkedFlag));
+    EXPECT_FALSE(testFlag(flags, DeletedFlag));
+    toggleFlag(flags, DeletedFlag);
+    toggleFlag(flags, MarkedFlag);
     EXPECT_EQ(flags, 0x7F);
-    setFlag(flags, shown, false);
+    setFlag(flags, ShownFlag, false);
     EXPECT_EQ(flags, 0x7D);
 }
 

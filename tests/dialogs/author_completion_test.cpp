@@ -54,7 +54,7 @@ TEST(AuthorCompletion, DeletingTheProposalOffersTheNextMatch) {
     int start = 1;
     ASSERT_EQ(completeAuthor(c.books, "Smi", start)->text, "Smithers");
     ASSERT_EQ(completeAuthor(c.books, "Smi", start)->text, "Smithson");  // the user deleted "thers"
-    EXPECT_EQ(start, 1);                                            // Smithson is the last author
+    EXPECT_EQ(start, 1);                                                 // Smithson is the last author
     EXPECT_EQ(completeAuthor(c.books, "Smi", start)->text, "Smithers");
 }
 

@@ -21,13 +21,15 @@ struct FindDialogTest : DialogHarness, ::testing::Test {
 
     std::vector<std::string> listedRows() const {
         Rows rows;
-        for (const std::string& row : mainControl(BookListId).rows) rows.push_back(row.substr(2, row.find('\t', 2) - 2));
+        for (const std::string& row : mainControl(BookListId).rows)
+            rows.push_back(row.substr(2, row.find('\t', 2) - 2));
         return rows;
     }
 
     int shownCount() const {
         int count = 0;
-        for (int i = 1; i <= recordCount(catalogue.books); ++i) count += testFlag(catalogue.books.records[i].flags, shown) != 0;
+        for (int i = 1; i <= recordCount(catalogue.books); ++i)
+            count += testFlag(catalogue.books.records[i].flags, ShownFlag) != 0;
         return count;
     }
 };
@@ -48,16 +50,19 @@ TEST_F(FindDialogTest, TheDialogOpensEmptyWithEveryCategory) {
 
 TEST_F(FindDialogTest, BooksFoundBecomeTheViewWithTheFirstRowCurrent) {
     catalogue.view.selectedRow = 4;
-    press(FindButtonId, [&](ScriptedUser& dialog) {
-        dialog.typeKeys(AuthorBoxId, "  Smith ");
-        dialog.pickEntry(CategoryListId, 2);  // Mystery
-        dialog.pressEnter();                  // presses "&Find"
-    }, [&](ScriptedUser&) {
-        EXPECT_EQ(listedRows(), (Rows{"GOLDSMITH", "SMITH"}));
-        EXPECT_EQ(mainControl(BookListId).caret, 0);
-        EXPECT_EQ(mainControl(statusLabelId(2)).text, "Books Found by Author");
-        EXPECT_TRUE(listAllBooksEnabled());
-    });
+    press(
+        FindButtonId,
+        [&](ScriptedUser& dialog) {
+            dialog.typeKeys(AuthorBoxId, "  Smith ");
+            dialog.pickEntry(CategoryListId, 2);  // Mystery
+            dialog.pressEnter();                  // presses "&Find"
+        },
+        [&](ScriptedUser&) {
+            EXPECT_EQ(listedRows(), (Rows{"GOLDSMITH", "SMITH"}));
+            EXPECT_EQ(mainControl(BookListId).caret, 0);
+            EXPECT_EQ(mainControl(statusLabelId(StatusField::View)).text, "Books Found by Author");
+            EXPECT_TRUE(listAllBooksEnabled());
+        });
     EXPECT_EQ(catalogue.view.mode, ViewMode::Found);
     EXPECT_EQ(catalogue.view.selectedRow, 1);
     EXPECT_EQ(authorOf(catalogue.books, catalogue.view.currentRecord), "GOLDSMITH");
@@ -79,11 +84,14 @@ TEST_F(FindDialogTest, CriteriaCombineAndTheEmptyLastCategoryIsACondition) {
 }
 
 TEST_F(FindDialogTest, ASearchMatchingEveryBookLeavesListAllBooksDisabled) {
-    press(FindButtonId, [&](ScriptedUser& dialog) {
-        dialog.typeKeys(TitleBoxId, "E");
-        dialog.pickEntry(CategoryListId, 0);  // the empty first entry sets no condition
-        dialog.click(SearchButtonId);
-    }, [&](ScriptedUser&) { EXPECT_FALSE(listAllBooksEnabled()); });
+    press(
+        FindButtonId,
+        [&](ScriptedUser& dialog) {
+            dialog.typeKeys(TitleBoxId, "E");
+            dialog.pickEntry(CategoryListId, 0);  // the empty first entry sets no condition
+            dialog.click(SearchButtonId);
+        },
+        [&](ScriptedUser&) { EXPECT_FALSE(listAllBooksEnabled()); });
     EXPECT_EQ(viewCount(catalogue.view), 4);
 }
 
@@ -102,8 +110,8 @@ TEST_F(FindDialogTest, TheOutcomeSaysWhetherTheSearchNarrowedTheView) {
 
 TEST_F(FindDialogTest, DeletedBooksAreFoundToo) {
     const int keith = catalogue.view.order[3];
-    setFlag(catalogue.books.records[keith].flags, deleted, true);
-    setFlag(catalogue.books.records[keith].flags, shown, false);
+    setFlag(catalogue.books.records[keith].flags, DeletedFlag, true);
+    setFlag(catalogue.books.records[keith].flags, ShownFlag, false);
     rebuildView(catalogue);
     press(FindButtonId, [&](ScriptedUser& dialog) {
         dialog.typeKeys(AuthorBoxId, "keith");
@@ -113,40 +121,49 @@ TEST_F(FindDialogTest, DeletedBooksAreFoundToo) {
 }
 
 TEST_F(FindDialogTest, BlanksAreNoCriteriaAndFindThenDoesNothingVisible) {
-    press(FindButtonId, [&](ScriptedUser& dialog) {
-        dialog.typeKeys(AuthorBoxId, "   ");
-        dialog.typeKeys(DispositionBoxId, " ");
-        dialog.click(SearchButtonId);
-        EXPECT_FALSE(dialog.state().ended);
-        EXPECT_TRUE(ui.messageBoxes.shown.empty());
-        dialog.pressEscape();
-    }, [&](ScriptedUser&) { EXPECT_EQ(listedRows().size(), 4u); });
+    press(
+        FindButtonId,
+        [&](ScriptedUser& dialog) {
+            dialog.typeKeys(AuthorBoxId, "   ");
+            dialog.typeKeys(DispositionBoxId, " ");
+            dialog.click(SearchButtonId);
+            EXPECT_FALSE(dialog.state().ended);
+            EXPECT_TRUE(ui.messageBoxes.shown.empty());
+            dialog.pressEscape();
+        },
+        [&](ScriptedUser&) { EXPECT_EQ(listedRows().size(), 4u); });
     EXPECT_EQ(shownCount(), 4);
 }
 
 TEST_F(FindDialogTest, NoMatchSaysSoAndTheListIsEmptyAfterCancel) {
-    press(FindButtonId, [&](ScriptedUser& dialog) {
-        ui.messageBoxes.expect(Answer::Ok);
-        dialog.typeKeys(AuthorBoxId, "nobody");
-        dialog.click(SearchButtonId);
-        ASSERT_EQ(ui.messageBoxes.shown.size(), 1u);
-        const auto& message = ui.messageBoxes.shown[0];
-        EXPECT_EQ(message.text + "|" + message.caption, "No matches found|None Found");
-        EXPECT_EQ(message.icon, platform::Icon::Information);
-        EXPECT_EQ(message.buttons, platform::Buttons::Ok);
-        EXPECT_FALSE(dialog.state().ended);
-        EXPECT_EQ(shownCount(), 0);
+    press(
+        FindButtonId,
+        [&](ScriptedUser& dialog) {
+            ui.messageBoxes.expect(Answer::Ok);
+            dialog.typeKeys(AuthorBoxId, "nobody");
+            dialog.click(SearchButtonId);
+            ASSERT_EQ(ui.messageBoxes.shown.size(), 1u);
+            const auto& message = ui.messageBoxes.shown[0];
+            EXPECT_EQ(message.text + "|" + message.caption, "No matches found|None Found");
+            EXPECT_EQ(message.icon, platform::Icon::Information);
+            EXPECT_EQ(message.buttons, platform::Buttons::Ok);
+            EXPECT_FALSE(dialog.state().ended);
+            EXPECT_EQ(shownCount(), 0);
 
-        dialog.replaceText(AuthorBoxId, "jones");  // other criteria, in the same dialog
-        dialog.click(SearchButtonId);
-    }, [&](ScriptedUser&) { EXPECT_EQ(listedRows(), Rows{"JONES"}); });
+            dialog.replaceText(AuthorBoxId, "jones");  // other criteria, in the same dialog
+            dialog.click(SearchButtonId);
+        },
+        [&](ScriptedUser&) { EXPECT_EQ(listedRows(), Rows{"JONES"}); });
 
-    press(FindButtonId, [&](ScriptedUser& dialog) {
-        ui.messageBoxes.expect(Answer::Ok);
-        dialog.typeKeys(AuthorBoxId, "nobody");
-        dialog.click(SearchButtonId);
-        dialog.click(CancelButtonId);
-    }, [&](ScriptedUser&) { EXPECT_TRUE(listedRows().empty()); });
+    press(
+        FindButtonId,
+        [&](ScriptedUser& dialog) {
+            ui.messageBoxes.expect(Answer::Ok);
+            dialog.typeKeys(AuthorBoxId, "nobody");
+            dialog.click(SearchButtonId);
+            dialog.click(CancelButtonId);
+        },
+        [&](ScriptedUser&) { EXPECT_TRUE(listedRows().empty()); });
 }
 
 }  // namespace

@@ -27,7 +27,8 @@ Rows found(Catalogue c, const FindCriteria& criteria) {
 
 TEST(Find, TextsMatchAnywhereWithoutRegardToCase) {
     const Catalogue c = library();
-    EXPECT_EQ(found(c, makeFindCriteria("ith", "", "", -1)), (Rows{"GOLDSMITH GREEN FIELD", "KEITH BLUE HOUSE", "SMITH RED HOUSE"}));
+    EXPECT_EQ(found(c, makeFindCriteria("ith", "", "", -1)),
+              (Rows{"GOLDSMITH GREEN FIELD", "KEITH BLUE HOUSE", "SMITH RED HOUSE"}));
     EXPECT_EQ(found(c, makeFindCriteria("  SMITH  ", "", "", -1)), (Rows{"GOLDSMITH GREEN FIELD", "SMITH RED HOUSE"}));
     EXPECT_EQ(found(c, makeFindCriteria("", "", "ANN", 0)), (Rows{"JONES WHITE FIELD"}));
 }
@@ -41,19 +42,19 @@ TEST(Find, CriteriaCombineWithAnd) {
 
 TEST(Find, CategoryEntriesByPosition) {
     const Catalogue c = library();
-    EXPECT_TRUE(hasNoCondition(makeFindCriteria("", "", "", 0)));      // the empty first entry
-    EXPECT_TRUE(hasNoCondition(makeFindCriteria("   ", " ", "", -1)));  // blanks only
+    EXPECT_TRUE(hasNoCondition(makeFindCriteria("", "", "", 0)));                        // the empty first entry
+    EXPECT_TRUE(hasNoCondition(makeFindCriteria("   ", " ", "", -1)));                   // blanks only
     EXPECT_EQ(found(c, makeFindCriteria("", "", "", 14)), (Rows{"JONES WHITE FIELD"}));  // the empty last entry
 }
 
 TEST(Find, DeletedRecordsAreFoundAndNoMatchHidesAll) {
     Catalogue c = library();
-    setFlag(c.books.records[1].flags, deleted, true);  // GOLDSMITH
-    setFlag(c.books.records[1].flags, shown, false);
+    setFlag(c.books.records[1].flags, DeletedFlag, true);  // GOLDSMITH
+    setFlag(c.books.records[1].flags, ShownFlag, false);
     EXPECT_TRUE(runFind(c.books, makeFindCriteria("gold", "", "", -1)));
-    EXPECT_TRUE(testFlag(c.books.records[1].flags, shown));
+    EXPECT_TRUE(testFlag(c.books.records[1].flags, ShownFlag));
     EXPECT_FALSE(runFind(c.books, makeFindCriteria("nobody", "", "", -1)));
-    for (int i = 1; i <= recordCount(c.books); ++i) EXPECT_FALSE(testFlag(c.books.records[i].flags, shown));
+    for (int i = 1; i <= recordCount(c.books); ++i) EXPECT_FALSE(testFlag(c.books.records[i].flags, ShownFlag));
 }
 
 }  // namespace

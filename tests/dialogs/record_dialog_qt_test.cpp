@@ -94,7 +94,8 @@ TEST_F(RecordDialogOnQt, TheDialogIsBuiltFromItsTable) {
         EXPECT_FALSE(dialog.control<QPushButton>(FirstButtonId)->isEnabled());
         EXPECT_EQ(dialog.control<QLineEdit>(AuthorBoxId)->text(), "Adams");
         EXPECT_TRUE(dialog.control<QLineEdit>(AuthorBoxId)->isReadOnly());
-        EXPECT_EQ(dialog.control<QLineEdit>(TitleBoxId)->maxLength(), 255);
+        // Qt counts UTF-16 units: room for 255 characters of two units each.
+        EXPECT_EQ(dialog.control<QLineEdit>(TitleBoxId)->maxLength(), 2 * MaxTextCharacters);
         EXPECT_FALSE(dialog.control<QComboBox>(CategoryListId)->isEnabled());
 
         // The category name lies over the disabled list and is what shows there.

@@ -25,16 +25,20 @@ struct RecordDialogTest : DialogHarness, ::testing::Test {
 
     int recordOf(const std::string& author) const {
         for (int i = 1; i <= recordCount(catalogue.books); ++i)
-            if (authorOf(catalogue.books, i) == author && !testFlag(catalogue.books.records[i].flags, deleted)) return i;
+            if (authorOf(catalogue.books, i) == author && !testFlag(catalogue.books.records[i].flags, DeletedFlag))
+                return i;
         return 0;
     }
 
-    std::string position() const { return mainControl(statusLabelId(4)).text; }
+    std::string position() const { return mainControl(statusLabelId(StatusField::Position)).text; }
 };
 
 // Fields as the user reads them: the four boxes, then the selected entries.
 std::vector<std::string> fields(const ScriptedUser& dialog) {
-    return {dialog.text(AuthorBoxId), dialog.text(TitleBoxId), dialog.text(DateReadBoxId), dialog.text(DispositionBoxId),
+    return {dialog.text(AuthorBoxId),
+            dialog.text(TitleBoxId),
+            dialog.text(DateReadBoxId),
+            dialog.text(DispositionBoxId),
             std::to_string(dialog.control(CategoryListId).selectedEntry),
             std::to_string(dialog.control(ReviewListId).selectedEntry)};
 }
@@ -58,11 +62,14 @@ TEST(RecordDialogBlueprint, ModesDifferInCaptionsButtonsAndWhatCanBeTyped) {
             if (control.id == id) return control;
         return platform::ControlSpec{};
     };
-    EXPECT_EQ(ids(view), (std::vector<int>{-1, -1, -1, 1001, 1002, 1003, -1, -1, -1, -1, 1004, 1005, 1006, 1007, 1008, -1,
-                                           1009, 1010, 2}));
-    EXPECT_EQ(ids(add), (std::vector<int>{-1, -1, -1, 1001, 1002, 1003, -1, -1, -1, -1, 1004, 1005, 1006, -1, 1009, 1010, 2}));
-    EXPECT_EQ(view.caption + "|" + find(view, 1009).caption + "|" + find(view, 1010).caption, "View Record Data|&Prev|&Next");
-    EXPECT_EQ(add.caption + "|" + find(add, 1009).caption + "|" + find(add, 1010).caption, "Add Record Data|&Add|C&lear");
+    EXPECT_EQ(ids(view), (std::vector<int>{-1, -1, -1, 1001, 1002, 1003, -1, -1, -1, -1, 1004, 1005, 1006, 1007, 1008,
+                                           -1, 1009, 1010, 2}));
+    EXPECT_EQ(ids(add),
+              (std::vector<int>{-1, -1, -1, 1001, 1002, 1003, -1, -1, -1, -1, 1004, 1005, 1006, -1, 1009, 1010, 2}));
+    EXPECT_EQ(view.caption + "|" + find(view, 1009).caption + "|" + find(view, 1010).caption,
+              "View Record Data|&Prev|&Next");
+    EXPECT_EQ(add.caption + "|" + find(add, 1009).caption + "|" + find(add, 1010).caption,
+              "Add Record Data|&Add|C&lear");
     EXPECT_EQ(edit.caption + "|" + find(edit, 1009).caption + "|" + find(edit, 1010).caption,
               "Edit Record Data|&Replace|&Original");
 
@@ -80,44 +87,47 @@ TEST(RecordDialogBlueprint, ModesDifferInCaptionsButtonsAndWhatCanBeTyped) {
 }
 
 TEST_F(RecordDialogTest, ViewStepsThroughTheViewAndNeverWraps) {
-    press(DataButtonId, [&](ScriptedUser& dialog) {
-        EXPECT_EQ(dialog.state().owner, state.window);
-        EXPECT_EQ(dialog.state().blueprint.caption, "View Record Data");
-        EXPECT_EQ(fields(dialog), (Rows{"Adams", "Cats", "07-01-2003", "", "-1", "-1"}));
-        EXPECT_EQ(dialog.text(CategoryNameBoxId), "Detective");
-        EXPECT_EQ(dialog.text(ReviewNameBoxId), "Good");
-        EXPECT_FALSE(dialog.control(CategoryListId).enabled);
-        EXPECT_FALSE(dialog.control(ReviewListId).enabled);
-        EXPECT_FALSE(dialog.control(FirstButtonId).enabled);
-        EXPECT_TRUE(dialog.control(SecondButtonId).enabled);
+    press(
+        DataButtonId,
+        [&](ScriptedUser& dialog) {
+            EXPECT_EQ(dialog.state().owner, state.window);
+            EXPECT_EQ(dialog.state().blueprint.caption, "View Record Data");
+            EXPECT_EQ(fields(dialog), (Rows{"Adams", "Cats", "07-01-2003", "", "-1", "-1"}));
+            EXPECT_EQ(dialog.text(CategoryNameBoxId), "Detective");
+            EXPECT_EQ(dialog.text(ReviewNameBoxId), "Good");
+            EXPECT_FALSE(dialog.control(CategoryListId).enabled);
+            EXPECT_FALSE(dialog.control(ReviewListId).enabled);
+            EXPECT_FALSE(dialog.control(FirstButtonId).enabled);
+            EXPECT_TRUE(dialog.control(SecondButtonId).enabled);
 
-        dialog.click(SecondButtonId);
-        dialog.click(SecondButtonId);
-        // An undated record after a dated one: no date left over; the empty last entries show no name.
-        EXPECT_EQ(fields(dialog), (Rows{"Smithson", "Bells", "", "", "-1", "-1"}));
-        EXPECT_EQ(dialog.text(CategoryNameBoxId), "");
-        EXPECT_EQ(dialog.text(ReviewNameBoxId), "");
-        EXPECT_EQ(position(), " 3 of  4");
-        EXPECT_TRUE(dialog.control(FirstButtonId).enabled);
+            dialog.click(SecondButtonId);
+            dialog.click(SecondButtonId);
+            // An undated record after a dated one: no date left over; the empty last entries show no name.
+            EXPECT_EQ(fields(dialog), (Rows{"Smithson", "Bells", "", "", "-1", "-1"}));
+            EXPECT_EQ(dialog.text(CategoryNameBoxId), "");
+            EXPECT_EQ(dialog.text(ReviewNameBoxId), "");
+            EXPECT_EQ(position(), " 3 of  4");
+            EXPECT_TRUE(dialog.control(FirstButtonId).enabled);
 
-        dialog.click(SecondButtonId);
-        EXPECT_EQ(dialog.text(AuthorBoxId), "Zola");
-        EXPECT_FALSE(dialog.control(SecondButtonId).enabled);
-        EXPECT_EQ(position(), " 4 of  4");
-        dialog.pressEnter();  // no default button in view mode: nothing happens
-        EXPECT_EQ(dialog.text(AuthorBoxId), "Zola");
+            dialog.click(SecondButtonId);
+            EXPECT_EQ(dialog.text(AuthorBoxId), "Zola");
+            EXPECT_FALSE(dialog.control(SecondButtonId).enabled);
+            EXPECT_EQ(position(), " 4 of  4");
+            dialog.pressEnter();  // no default button in view mode: nothing happens
+            EXPECT_EQ(dialog.text(AuthorBoxId), "Zola");
 
-        dialog.click(FirstButtonId);
-        EXPECT_EQ(dialog.text(AuthorBoxId), "Smithson");
-        EXPECT_TRUE(dialog.control(SecondButtonId).enabled);
-        dialog.closeBox();
-    }, [&](ScriptedUser& window) {
-        // The close box asks for no refill; the row last viewed is selected.
-        EXPECT_EQ(catalogue.view.selectedRow, 3);
-        EXPECT_EQ(catalogue.view.currentRecord, recordOf("Smithson"));
-        EXPECT_EQ(window.ui.listCaretRow(window.window, BookListId), 2);
-        EXPECT_EQ(window.state().focus, BookListId);
-    });
+            dialog.click(FirstButtonId);
+            EXPECT_EQ(dialog.text(AuthorBoxId), "Smithson");
+            EXPECT_TRUE(dialog.control(SecondButtonId).enabled);
+            dialog.closeBox();
+        },
+        [&](ScriptedUser& window) {
+            // The close box asks for no refill; the row last viewed is selected.
+            EXPECT_EQ(catalogue.view.selectedRow, 3);
+            EXPECT_EQ(catalogue.view.currentRecord, recordOf("Smithson"));
+            EXPECT_EQ(window.ui.listCaretRow(window.window, BookListId), 2);
+            EXPECT_EQ(window.state().focus, BookListId);
+        });
     EXPECT_FALSE(catalogue.books.changed);
 }
 
@@ -150,7 +160,8 @@ TEST_F(RecordDialogTest, CodesBeyondTheTablesShowNoName) {
 }
 
 TEST_F(RecordDialogTest, AViewOfOneRecordOffersNoSteps) {
-    for (int i = 1; i <= recordCount(catalogue.books); ++i) setFlag(catalogue.books.records[i].flags, shown, i == recordOf("Zola"));
+    for (int i = 1; i <= recordCount(catalogue.books); ++i)
+        setFlag(catalogue.books.records[i].flags, ShownFlag, i == recordOf("Zola"));
     rebuildView(catalogue);
     press(DataButtonId, [&](ScriptedUser& dialog) {
         EXPECT_EQ(dialog.text(AuthorBoxId), "Zola");
@@ -161,7 +172,7 @@ TEST_F(RecordDialogTest, AViewOfOneRecordOffersNoSteps) {
 }
 
 TEST_F(RecordDialogTest, AnEmptyViewOpensEmptyAndEditThenAddsABook) {
-    for (int i = 1; i <= recordCount(catalogue.books); ++i) setFlag(catalogue.books.records[i].flags, shown, false);
+    for (int i = 1; i <= recordCount(catalogue.books); ++i) setFlag(catalogue.books.records[i].flags, ShownFlag, false);
     rebuildView(catalogue);
     press(DataButtonId, [&](ScriptedUser& dialog) {
         EXPECT_EQ(fields(dialog), (Rows{"", "", "", "", "-1", "-1"}));
@@ -178,7 +189,8 @@ TEST_F(RecordDialogTest, AnEmptyViewOpensEmptyAndEditThenAddsABook) {
         dialog.click(FirstButtonId);
     });
     EXPECT_EQ(recordCount(catalogue.books), 5);
-    for (int i = 1; i <= recordCount(catalogue.books); ++i) EXPECT_FALSE(testFlag(catalogue.books.records[i].flags, deleted));
+    for (int i = 1; i <= recordCount(catalogue.books); ++i)
+        EXPECT_FALSE(testFlag(catalogue.books.records[i].flags, DeletedFlag));
 }
 
 TEST_F(RecordDialogTest, TheAuthorBoxProposesAuthorsAsTheUserTypes) {
@@ -213,26 +225,29 @@ TEST_F(RecordDialogTest, TheAuthorBoxProposesAuthorsAsTheUserTypes) {
 }
 
 TEST_F(RecordDialogTest, ClearEmptiesEveryFieldAndCancelKeepsTheCurrentRow) {
-    press(AddButtonId, [&](ScriptedUser& dialog) {
-        EXPECT_EQ(catalogue.view.currentRecord, 0);
-        EXPECT_TRUE(dialog.control(FirstButtonId).defaultLook);
-        dialog.typeKeys(AuthorBoxId, "Eco");
-        dialog.typeKeys(TitleBoxId, "Baudolino");
-        dialog.typeKeys(DateReadBoxId, "1/2/2003");
-        dialog.typeKeys(DispositionBoxId, "Kept");
-        dialog.pickEntry(CategoryListId, 13);
-        dialog.pickEntry(ReviewListId, 0);
-        dialog.click(SecondButtonId);
-        EXPECT_EQ(fields(dialog), (Rows{"", "", "", "", "-1", "-1"}));
-        EXPECT_EQ(dialog.state().focus, AuthorBoxId);
-        EXPECT_TRUE(dialog.control(FirstButtonId).defaultLook);
-        EXPECT_FALSE(dialog.control(SecondButtonId).defaultLook);
-        dialog.typeKeys(AuthorBoxId, "Eco");
-        dialog.click(CancelButtonId);
-    }, [&](ScriptedUser&) {
-        EXPECT_EQ(catalogue.view.currentRecord, catalogue.view.order[1]);  // Adams, the current row
-        EXPECT_FALSE(bookListStale(main));                           // Cancel had the list refilled
-    });
+    press(
+        AddButtonId,
+        [&](ScriptedUser& dialog) {
+            EXPECT_EQ(catalogue.view.currentRecord, 0);
+            EXPECT_TRUE(dialog.control(FirstButtonId).defaultLook);
+            dialog.typeKeys(AuthorBoxId, "Eco");
+            dialog.typeKeys(TitleBoxId, "Baudolino");
+            dialog.typeKeys(DateReadBoxId, "1/2/2003");
+            dialog.typeKeys(DispositionBoxId, "Kept");
+            dialog.pickEntry(CategoryListId, 13);
+            dialog.pickEntry(ReviewListId, 0);
+            dialog.click(SecondButtonId);
+            EXPECT_EQ(fields(dialog), (Rows{"", "", "", "", "-1", "-1"}));
+            EXPECT_EQ(dialog.state().focus, AuthorBoxId);
+            EXPECT_TRUE(dialog.control(FirstButtonId).defaultLook);
+            EXPECT_FALSE(dialog.control(SecondButtonId).defaultLook);
+            dialog.typeKeys(AuthorBoxId, "Eco");
+            dialog.click(CancelButtonId);
+        },
+        [&](ScriptedUser&) {
+            EXPECT_EQ(catalogue.view.currentRecord, catalogue.view.order[1]);  // Adams, the current row
+            EXPECT_FALSE(bookListStale(main));                                 // Cancel had the list refilled
+        });
     EXPECT_EQ(recordCount(catalogue.books), 4);
     EXPECT_FALSE(catalogue.books.changed);
 }
@@ -259,17 +274,20 @@ TEST_F(RecordDialogTest, OriginalPutsBackTheRecordBeingEdited) {
 }
 
 TEST_F(RecordDialogTest, AddStoresTheBookAndTheListSelectsIt) {
-    press(AddButtonId, [&](ScriptedUser& dialog) {
-        dialog.typeKeys(AuthorBoxId, "Bronte");
-        dialog.typeKeys(TitleBoxId, "Jane Eyre");
-        dialog.typeKeys(DateReadBoxId, "2/3/04");
-        dialog.pickEntry(CategoryListId, 4);  // Romance
-        dialog.pressEnter();                  // presses "&Add"
-    }, [&](ScriptedUser& window) {
-        EXPECT_EQ(window.control(BookListId).rows.size(), 5u);
-        EXPECT_EQ(window.ui.listCaretRow(window.window, BookListId), 1);
-        EXPECT_EQ(position(), " 2 of  5");
-    });
+    press(
+        AddButtonId,
+        [&](ScriptedUser& dialog) {
+            dialog.typeKeys(AuthorBoxId, "Bronte");
+            dialog.typeKeys(TitleBoxId, "Jane Eyre");
+            dialog.typeKeys(DateReadBoxId, "2/3/04");
+            dialog.pickEntry(CategoryListId, 4);  // Romance
+            dialog.pressEnter();                  // presses "&Add"
+        },
+        [&](ScriptedUser& window) {
+            EXPECT_EQ(window.control(BookListId).rows.size(), 5u);
+            EXPECT_EQ(window.ui.listCaretRow(window.window, BookListId), 1);
+            EXPECT_EQ(position(), " 2 of  5");
+        });
     const int added = recordOf("Bronte");
     ASSERT_NE(added, 0);
     EXPECT_EQ(formatReadDate(readDateOf(catalogue.books, added)), "02-03-2004");
@@ -318,12 +336,13 @@ TEST_F(RecordDialogTest, ReplaceWithoutChangesKeepsTheOldVersionForUndelete) {
 
     // The Undelete command: every deleted record back in the view.
     for (int i = 1; i <= recordCount(catalogue.books); ++i) {
-        if (!testFlag(catalogue.books.records[i].flags, deleted)) continue;
-        setFlag(catalogue.books.records[i].flags, deleted, false);
-        setFlag(catalogue.books.records[i].flags, shown, true);
+        if (!testFlag(catalogue.books.records[i].flags, DeletedFlag)) continue;
+        setFlag(catalogue.books.records[i].flags, DeletedFlag, false);
+        setFlag(catalogue.books.records[i].flags, ShownFlag, true);
     }
     rebuildView(catalogue);
-    EXPECT_EQ(viewRows(catalogue), (Rows{"Adams Cats", "Adams Cats", "Smithers Ashes", "Smithson Bells", "Zola Dunes"}));
+    EXPECT_EQ(viewRows(catalogue),
+              (Rows{"Adams Cats", "Adams Cats", "Smithers Ashes", "Smithson Bells", "Zola Dunes"}));
 }
 
 }  // namespace

@@ -62,8 +62,8 @@ TEST_F(RecordStoreTest, ReplaceKeepsTheOldVersionAsADeletedRecord) {
     EXPECT_TRUE(store({"AUSTEN", "EMMA", "01-02-2003", "", 4, 6}).stored);
     ASSERT_EQ(recordCount(catalogue.books), 2);
     const int oldVersion = catalogue.view.currentRecord == 1 ? 2 : 1;
-    EXPECT_TRUE(testFlag(catalogue.books.records[oldVersion].flags, deleted));
-    EXPECT_FALSE(testFlag(catalogue.books.records[oldVersion].flags, shown));
+    EXPECT_TRUE(testFlag(catalogue.books.records[oldVersion].flags, DeletedFlag));
+    EXPECT_FALSE(testFlag(catalogue.books.records[oldVersion].flags, ShownFlag));
     EXPECT_EQ(viewCount(catalogue.view), 1);
     EXPECT_EQ(catalogue.view.order[catalogue.view.selectedRow], catalogue.view.currentRecord);
 }

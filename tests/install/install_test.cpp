@@ -90,10 +90,12 @@ TEST_F(InstallTest, AFolderInAnyLettersIsTheSystemsNameEverywhere) {
         EXPECT_EQ(keyStore.reread().queryString(UninstallEntryPath, "UninstallString"), folder + Uninstaller);
         expectShortcutsTo(folder);
     }
-    // A message shows the name as closely as Windows-1252 can.
+    // A message shows the real name.
     writeFile(home / "blocker", "a file where a folder should go");
     const std::string text = install(home / "blocker/Książki");
-    EXPECT_EQ(text.rfind("The folder " + folderWithSeparator(home / "blocker/Ksiazki") + " could not be created: ", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("The folder " + folderWithSeparator(home / "blocker/Książki") + " could not be created: ", 0),
+              0u)
+        << text;
 }
 
 TEST_F(InstallTest, HomeRelativeAndRelativeFoldersBecomeAbsolute) {
@@ -101,7 +103,8 @@ TEST_F(InstallTest, HomeRelativeAndRelativeFoldersBecomeAbsolute) {
     EXPECT_EQ(installFolderOf(choice, services), folderWithSeparator(home.path + "/Apps"));
     choice.typedFolder = platform::SystemPath::fromSystem("Local");
     EXPECT_EQ(installFolderOf(choice, services), folderWithSeparator(home / "dist" + PathSeparator + "Local"));
-    EXPECT_EQ(defaultInstallFolder(home / "Programs"), folderWithSeparator(home / "Programs" + PathSeparator + "Folimarch"));
+    EXPECT_EQ(defaultInstallFolder(home / "Programs"),
+              folderWithSeparator(home / "Programs" + PathSeparator + "Folimarch"));
 }
 
 TEST_F(InstallTest, ClearedBoxesMakeNoShortcuts) {
@@ -117,8 +120,7 @@ TEST_F(InstallTest, SecondInstallReplacesOlderCopies) {
     writeFile(home / ("dist/" + Program), "a newer program");
     EXPECT_EQ(install(home / "Books"), Installed);
     EXPECT_EQ(readFile(home / ("Books/" + Program)), "a newer program");
-    EXPECT_EQ(keyStore.reread().queryString(UninstallEntryPath, "UninstallString"),
-              home / ("Books/" + Uninstaller));
+    EXPECT_EQ(keyStore.reread().queryString(UninstallEntryPath, "UninstallString"), home / ("Books/" + Uninstaller));
 }
 
 TEST_F(InstallTest, InstallingIntoTheSourceFolderKeepsTheFiles) {
@@ -129,7 +131,9 @@ TEST_F(InstallTest, InstallingIntoTheSourceFolderKeepsTheFiles) {
 TEST_F(InstallTest, AFolderThatCannotBeCreatedStopsTheInstall) {
     writeFile(home / "blocker", "a file where a folder should go");
     const std::string text = install(home / "blocker/Books");
-    EXPECT_EQ(text.rfind("The folder " + folderWithSeparator(home / "blocker/Books") + " could not be created: ", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("The folder " + folderWithSeparator(home / "blocker/Books") + " could not be created: ", 0),
+              0u)
+        << text;
     EXPECT_EQ(text.substr(text.size() - 24), "\r\nNothing was installed.") << text;
     EXPECT_EQ(messages.shown.back().icon, platform::Icon::Exclamation);
     EXPECT_FALSE(keys.keyExists(UninstallEntryPath));
@@ -154,7 +158,8 @@ TEST_F(InstallTest, EachFailureIsNamedInsteadOfSuccess) {
 TEST_F(InstallTest, AKeyStoreThatCannotBeWrittenIsReported) {
     writeFile(keyStorePath() + ".new/in the way", "");  // a folder where the store writes before it renames
     const std::string text = install(home / "Books");
-    EXPECT_NE(text.find("The uninstall entry: the list of installed programs cannot be written"), std::string::npos) << text;
+    EXPECT_NE(text.find("The uninstall entry: the list of installed programs cannot be written"), std::string::npos)
+        << text;
     EXPECT_TRUE(fs::exists(home / ("Books/" + Program)));
 }
 

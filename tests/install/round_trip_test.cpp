@@ -66,7 +66,7 @@ std::map<std::string, std::string> desktopEntryValues(const std::string& path) {
 // The home's name as the system names it (UTF-8, as this file is written),
 // and as the uninstaller's message shows it.
 struct HomeName {
-    std::string name, shown;
+    std::string name;
 };
 void PrintTo(const HomeName& home, std::ostream* out) { *out << home.name; }
 
@@ -164,17 +164,17 @@ TEST_P(RoundTrip, InstallStartFromTheMenuEntryAndUninstall) {
     EXPECT_EQ(namesIn(installFolder).size(), 4u);
     EXPECT_TRUE(entryRegistered());
 
-    EXPECT_EQ(uninstallAnsweringYes(), "Quillery has been successfully uninstalled...\r\n\r\n"
-                                       "You can now delete the rest of the folder manually:\r\n" +
-                                           root / GetParam().shown + "/.local/share/Folimarch/");
+    EXPECT_EQ(uninstallAnsweringYes(),
+              "Quillery has been successfully uninstalled...\r\n\r\n"
+              "You can now delete the rest of the folder manually:\r\n" +
+                  root / GetParam().name + "/.local/share/Folimarch/");
     EXPECT_EQ(namesIn(installFolder), (std::vector<std::string>{"unInstall"}));
     EXPECT_FALSE(entryRegistered());
     EXPECT_FALSE(fs::exists(desktopEntry));
     EXPECT_FALSE(fs::exists(menuEntry));
 }
 
-INSTANTIATE_TEST_SUITE_P(Homes, RoundTrip,
-                         ::testing::Values(HomeName{"Jürgen", "J\xFCrgen"}, HomeName{"Документы", "?????????"}),
+INSTANTIATE_TEST_SUITE_P(Homes, RoundTrip, ::testing::Values(HomeName{"Jürgen"}, HomeName{"Документы"}),
                          [](const auto& home) { return home.index == 0 ? "Latin" : "Cyrillic"; });
 
 }  // namespace

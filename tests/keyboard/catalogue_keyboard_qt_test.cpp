@@ -76,7 +76,8 @@ TEST_F(ProgramByKeyboard, EveryDialogIsWalkedFromTheMainWindow) {
         {fromMenu(Qt::Key_E, Qt::Key_F),
          {{ids({AuthorBoxId, TitleBoxId, CategoryListId, DispositionBoxId, SearchButtonId, CancelButtonId}), altC}}},
         // The chart takes no focus: the two lists, then Close, which Enter presses.
-        {fromMenu(Qt::Key_V, Qt::Key_T), {{ids({CategoryCountsId, ReviewCountsId, CloseButtonId}), {{Qt::Key_Return, {}}}}}},
+        {fromMenu(Qt::Key_V, Qt::Key_T),
+         {{ids({CategoryCountsId, ReviewCountsId, CloseButtonId}), {{Qt::Key_Return, {}}}}}},
         // Small font and Book Data chosen with the keys; Enter prints.
         {[&] {
              fromMenu(Qt::Key_F, Qt::Key_R)();

@@ -25,7 +25,8 @@ TEST(InstallerByKeyboard, TheInstallDialogAndTheUninstallPromptsAreWalked) {
     installReport.expect(platform::Answer::Ok);
     InstallServices installing = home.installServices(installReport);
     UninstallServices uninstalling = home.uninstallServices(messages, home.home / "elsewhere");
-    const std::string shortcut = platform::systemInstallFiles().shortcutPath(home.desktop, ProductDesktopName).systemBytes();
+    const std::string shortcut =
+        platform::systemInstallFiles().shortcutPath(home.desktop, ProductDesktopName).systemBytes();
     const Names asking = {"&Yes", "&No"};
 
     const std::vector<Visit> visits = {

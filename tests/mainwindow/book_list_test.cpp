@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/grapheme_clusters.h"
 #include "core/marks.h"
 #include "mainwindow/book_list.h"
 #include "mainwindow/list_line.h"
@@ -13,7 +18,9 @@ namespace {
 
 using platform::scripted::ScriptedUser;
 
-std::string field(const ScriptedUser& user, int number) { return user.text(statusLabelId(number)); }
+std::string field(const ScriptedUser& user, int number) {
+    return user.text(statusLabelId(static_cast<StatusField>(number)));
+}
 const std::vector<std::string>& rows(const ScriptedUser& user) { return user.control(BookListId).rows; }
 
 struct BookList : MainWindowHarness, ::testing::Test {
@@ -35,7 +42,8 @@ TEST_F(BookList, RowsShowTheMarkAndTheListTextAtTheTabStops) {
     state.startDirectory = platform::SystemPath::fromSystem("/home/ann");
     file.path = platform::SystemPath::fromSystem("/home/ann/books.pmr");
     run([](ScriptedUser& user) {
-        EXPECT_EQ(rows(user), (std::vector<std::string>{" \tAusten, Jane\tEmma", "x\tEco, Umberto\tThe Name of the Rose\t03-14-1998",
+        EXPECT_EQ(rows(user), (std::vector<std::string>{" \tAusten, Jane\tEmma",
+                                                        "x\tEco, Umberto\tThe Name of the Rose\t03-14-1998",
                                                         " \tHerbert, Frank\tDune\t07-01-2003"}));
         EXPECT_EQ(user.control(BookListId).tabStops, (std::vector<int>{10, 120, 320}));
         EXPECT_EQ(user.control(BookListId).selected, (std::vector<bool>{true, false, false}));
@@ -99,7 +107,7 @@ TEST_F(BookList, MarkSelectedRowsWithTwoAsTheFewestNeedsTwoOrMoreSelectedRows) {
         EXPECT_EQ(field(user, 3), " 1 marked");
     });
     EXPECT_EQ(catalogue.books.markedCount, 1);
-    EXPECT_NE(testFlag(catalogue.books.records[1].flags, marked), 0);  // Austen
+    EXPECT_NE(testFlag(catalogue.books.records[1].flags, MarkedFlag), 0);  // Austen
 }
 
 TEST_F(BookList, ToggleRowMarkIgnoresRowsOutsideTheView) {
@@ -115,7 +123,8 @@ TEST_F(BookList, RecordsHiddenSinceTheViewWasBuiltLeaveTheList) {
     catalogue.view.selectedRow = 3;
     run([&](ScriptedUser& user) {
         // A search that matched nothing clears every shown flag without rebuilding the view.
-        for (int record = 1; record <= recordCount(catalogue.books); ++record) setFlag(catalogue.books.records[record].flags, shown, false);
+        for (int record = 1; record <= recordCount(catalogue.books); ++record)
+            setFlag(catalogue.books.records[record].flags, ShownFlag, false);
         fillBookList(main);
         EXPECT_TRUE(rows(user).empty());
         EXPECT_EQ(viewCount(catalogue.view), 0);
@@ -124,12 +133,12 @@ TEST_F(BookList, RecordsHiddenSinceTheViewWasBuiltLeaveTheList) {
 }
 
 TEST_F(BookList, SetStatusBeforeTheWindowExistsDoesNothing) {
-    setStatus(main, 1, "Opening file...");
+    setStatus(main, StatusField::File, "Opening file...");
     EXPECT_TRUE(ui.windows.empty());
     run([&](ScriptedUser& user) {
-        setStatus(main, 1, "Opening file...");
+        setStatus(main, StatusField::File, "Opening file...");
         EXPECT_EQ(field(user, 1), "Status: Opening file...");
-        setStatus(main, 4, "ignored");
+        setStatus(main, StatusField::Position, "ignored");
         EXPECT_EQ(field(user, 4), " 1 of  3");
         // Storage's progress goes to field 1, which shows the file again after it.
         const StorageDialogue dialogue = storageDialogueOf(main);
@@ -151,7 +160,7 @@ TEST_F(BookList, TheQuitButtonClosesTheWindow) {
 }
 
 TEST(ListLine, CutsAuthorAndTitleToTheirWidths) {
-    const platform::scripted::FixedWidthMeasure measure(10);  // 20 bytes of author, 38 of title
+    const platform::scripted::FixedWidthMeasure measure(10);  // 20 characters of author, 38 of title
     Catalogue c;
     c.books.upperCase = true;
     const std::string author(30, 'A');
@@ -161,6 +170,49 @@ TEST(ListLine, CutsAuthorAndTitleToTheirWidths) {
     EXPECT_EQ(listTextOf(c.books, &measure, 1), std::string(20, 'A') + "\t" + std::string(38, 'T') + "\t12-25-2005");
     EXPECT_EQ(listTextOf(c.books, &measure, 2), "SHORT\tUNREAD");
     EXPECT_EQ(c.books.records[1].title, title);  // the stored title stays whole
+}
+
+// Texts of many scripts, cut by a measure that ends anywhere between two
+// code points: the line's cut ends on the last boundary of characters as the
+// user sees them (a letter with its accents, an emoji sequence, a flag, a
+// Hangul syllable of parts) that the measure leaves room for.
+TEST(ListLine, CutsEndOnACharacterAsTheUserSeesIt) {
+    static const std::vector<std::string> pieces = {"a",
+                                                    "Z",
+                                                    " ",
+                                                    "\u00E9",
+                                                    "e\u0301",
+                                                    "o\u0308\u0323",
+                                                    "\u0416",
+                                                    "\u03BB",
+                                                    "\u05E9\u05BC",
+                                                    "\u0627\u0644",
+                                                    "\u65E5",
+                                                    "\u1100\u1161\u11A8",
+                                                    "\U0001F600",
+                                                    "\U0001F44D\U0001F3FD",
+                                                    "\U0001F469\u200D\U0001F4BB",
+                                                    "\U0001F1EB\U0001F1F7",
+                                                    "\u0915\u094D\u0937",
+                                                    "\r\n"};
+    std::minstd_rand random(255);
+    for (int round = 0; round < 300; ++round) {
+        std::string typed;
+        for (int count = 1 + static_cast<int>(random() % 60); count > 0; --count)
+            typed += pieces[random() % pieces.size()];
+        const platform::scripted::FixedWidthMeasure measure(1 + static_cast<int>(random() % 9));
+        Catalogue c;
+        addBook(c, typed, "T");
+        const std::string& text = authorOf(c.books, 1);  // in the catalogue's letter case
+        const std::string line = listTextOf(c.books, &measure, 1);
+        const std::size_t cut = line.find('\t');
+        const std::size_t room = measure.fittingPrefix(text, AuthorListWidth);
+        ASSERT_EQ(line.substr(0, cut), text.substr(0, cut)) << text;
+        std::size_t boundary = 0;
+        while (boundary < cut) boundary = nextClusterBoundary(text, boundary);
+        ASSERT_EQ(boundary, cut) << "cut inside a character: " << text;
+        ASSERT_TRUE(cut == text.size() || nextClusterBoundary(text, cut) > room) << "cut too short: " << text;
+    }
 }
 
 }  // namespace

@@ -165,8 +165,9 @@ TEST(Backup, ABackupThatCannotBeKeptAsksWhetherToSaveWithoutIt) {
                                0),
               0u)
         << shown.text;
-    EXPECT_NE(shown.text.find(".\r\nSave all the same, without a backup? No writes nothing and keeps the changes unsaved."),
-              std::string::npos)
+    EXPECT_NE(
+        shown.text.find(".\r\nSave all the same, without a backup? No writes nothing and keeps the changes unsaved."),
+        std::string::npos)
         << shown.text;
     EXPECT_EQ(shown.caption, "Save File");
     EXPECT_EQ(shown.buttons, Buttons::YesNo);

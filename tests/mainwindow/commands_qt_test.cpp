@@ -45,13 +45,16 @@ struct ProgramOnQt : ::testing::Test {
     platform::qt::QtFileDialogs fileDialogs;
     platform::qt::QtHelpViewer help{windows};
     platform::scripted::FixedClock clock{2026};
-    const platform::qt::QtTextMeasure measure = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
+    const platform::qt::QtTextMeasure measure =
+        platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     Catalogue catalogue;
     OpenedFile file;
     MainWindowState state;
     MainWindow main{catalogue, file, state, windows, messages, platform::systemFiles(), help, clock, &fileDialogs};
 
-    void start() { runQuorvels(main, {folder.path}, {measure, [] { return nullptr; }}); }
+    void start() {
+        runQuorvels(main, {folder.path}, {measure, [] { return nullptr; }});
+    }
 };
 
 TEST_F(ProgramOnQt, AUserAddsABookThroughTheEditMenuAndSavesItUnderANewName) {
@@ -85,7 +88,8 @@ TEST_F(ProgramOnQt, AUserAddsABookThroughTheEditMenuAndSavesItUnderANewName) {
             whenModal<QFileDialog>([&](QFileDialog& dialog) {
                 EXPECT_EQ(dialog.windowTitle(), "Save File");
                 EXPECT_EQ(dialog.directory().absolutePath(), QString::fromStdString(folder.path));
-                EXPECT_EQ(dialog.nameFilters(), (QStringList{"Quorvel Files (*.pmr)", "All Files (*)"}));
+                EXPECT_EQ(dialog.nameFilters(),
+                          (QStringList{"Quorvels catalogue (*.pmr)", "Quorvels 2.00 catalogue (*.pmr)"}));
                 auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
                 ASSERT_NE(name, nullptr);
                 name->clear();
@@ -99,7 +103,7 @@ TEST_F(ProgramOnQt, AUserAddsABookThroughTheEditMenuAndSavesItUnderANewName) {
         ASSERT_NE(fileMenu, nullptr);
         QTest::keyClick(fileMenu, Qt::Key_S);
         EXPECT_FALSE(catalogue.books.changed);
-        EXPECT_EQ(windows.text(state.window, statusLabelId(1)), "brontes.pmr");
+        EXPECT_EQ(windows.text(state.window, statusLabelId(StatusField::File)), "brontes.pmr");
         window.close();  // nothing unsaved: no question
     });
     start();
@@ -149,14 +153,18 @@ TEST_F(ProgramOnQt, TheFileDialogsTakeNewNamesAndLeaveReplacingToTheProgram) {
     }
 
     writeFile(folder / "old.pmr", "keep");
-    const platform::FileDialogRequest save{"Save File", open.filters, "pmr", folder.path, folder / "old.pmr"};
-    whenModal<QFileDialog>([](QFileDialog& dialog) {
-        QTest::keyClick(dialog.findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
-    });
+    // Save As offers two types of one pattern, told apart by their names.
+    const platform::FileDialogRequest save{"Save File",
+                                           {{"Quorvels catalogue", "*.pmr"}, {"Quorvels 2.00 catalogue", "*.pmr"}},
+                                           "pmr",
+                                           folder.path,
+                                           folder / "old.pmr"};
+    whenModal<QFileDialog>(
+        [](QFileDialog& dialog) { QTest::keyClick(dialog.findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return); });
     EXPECT_EQ(fileDialogs.askFileToSave(save), folder / "old.pmr");
     // The file type chosen comes back with the name.
     whenModal<QFileDialog>([](QFileDialog& dialog) {
-        dialog.selectNameFilter("All Files (*)");
+        dialog.selectNameFilter("Quorvels 2.00 catalogue (*.pmr)");
         QTest::keyClick(dialog.findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
     });
     EXPECT_EQ(fileDialogs.askFileAndTypeToSave(save), (platform::SaveChoice{folder / "old.pmr", 1}));

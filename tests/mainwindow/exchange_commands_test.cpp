@@ -26,14 +26,15 @@ struct ExchangeCommands : ProgramHarness, ::testing::Test {
 };
 
 // Goodreads' columns, by name and out of their usual order: a book new to the
-// catalogue, one it holds, one read without a date, and one whose author is
-// in letters no Windows-1252 text holds.
+// catalogue, one it holds, one read without a date, and one in Cyrillic
+// letters, which come in as they are.
 constexpr const char* Shelf =
     "\xEF\xBB\xBFTitle,Author,Author l-f,My Rating,Exclusive Shelf,Date Read,Bookshelves\r\n"
     "\"Dune, Messiah\",Frank Herbert,\"Herbert, Frank\",4,read,2003/07/01,science-fiction\r\n"
     "The Hobbit,J.R.R. Tolkien,\"Tolkien, J.R.R.\",5,read,1995/09/21,\r\n"
     "Emma,Jane Austen,\"Austen, Jane\",3,read,,classics\r\n"
-    "\xD0\x92\xD0\xBE\xD0\xB9\xD0\xBD\xD0\xB0,\xD0\x9B\xD0\xB5\xD0\xB2 \xD0\xA2\xD0\xBE\xD0\xBB\xD1\x81\xD1\x82\xD0\xBE\xD0\xB9,,0,to-read,,\r\n";
+    "\xD0\x92\xD0\xBE\xD0\xB9\xD0\xBD\xD0\xB0,\xD0\x9B\xD0\xB5\xD0\xB2 "
+    "\xD0\xA2\xD0\xBE\xD0\xBB\xD1\x81\xD1\x82\xD0\xBE\xD0\xB9,,0,to-read,,\r\n";
 
 TEST_F(ExchangeCommands, BooksComeInOnlyWhenTheUserAgreesAndGoOutInEitherForm) {
     startOnTwoBooks();
@@ -55,24 +56,27 @@ TEST_F(ExchangeCommands, BooksComeInOnlyWhenTheUserAgreesAndGoOutInEitherForm) {
         EXPECT_EQ(lastFileDialog().request.folder, folder.path);
         EXPECT_EQ(lastBox().caption, "Import Books");
         EXPECT_EQ(lastBox().buttons, Buttons::YesNo);
-        EXPECT_EQ(lastBox().text.rfind("3 books found: 1 to add, 1 already in the catalogue, 1 without a usable date "
-                                       "(imported as unread); 1 not importable: line 5",
+        EXPECT_EQ(lastBox().text.rfind("4 books found: 2 to add, 1 already in the catalogue, 1 without a usable date "
+                                       "(imported as unread).",
                                        0),
                   0u)
             << lastBox().text;
         EXPECT_FALSE(catalogue.books.changed);
         EXPECT_EQ(rows(user).size(), 1u);
 
-        // Yes adds the two in one step and lists all books.
+        // Yes adds the three in one step and lists all books.
         ui.fileDialogs.expectName(folder / "shelf.csv");
         ui.messageBoxes.expect(Answer::Yes);
         user.chooseMenuItem(ImportBooksCommand);
-        EXPECT_EQ(titles(user), (Strings{"  Emma", "  Curtain", "  Dune, Messiah", "  The Hobbit"}));
+        EXPECT_EQ(titles(user), (Strings{"  Emma", "  Curtain", "  Dune, Messiah", "  The Hobbit",
+                                         "  \u0412\u043E\u0439\u043D\u0430"}));
+        EXPECT_EQ(authorOf(catalogue.books, catalogue.view.order[5]),
+                  "\u0422\u043E\u043B\u0441\u0442\u043E\u0439, \u041B\u0435\u0432");
         EXPECT_EQ(field(user, 2), "View All by Author");
         EXPECT_TRUE(catalogue.books.changed);
         EXPECT_FALSE(enabled(user, ListAllBooksCommand));
         const int emma = catalogue.view.order[1];
-        EXPECT_FALSE(isRead(catalogue.books, emma));  // read, but without a date
+        EXPECT_FALSE(isRead(catalogue.books, emma));                          // read, but without a date
         EXPECT_EQ(reviewName(catalogue.books.records[emma].review), "Good");  // three stars
 
         // The same file again adds nothing, and says so.
@@ -80,8 +84,8 @@ TEST_F(ExchangeCommands, BooksComeInOnlyWhenTheUserAgreesAndGoOutInEitherForm) {
         ui.messageBoxes.expect(Answer::Ok);
         user.chooseMenuItem(ImportBooksCommand);
         EXPECT_EQ(lastBox().buttons, Buttons::Ok);
-        EXPECT_NE(lastBox().text.find("0 to add, 3 already in the catalogue"), std::string::npos) << lastBox().text;
-        EXPECT_EQ(rows(user).size(), 4u);
+        EXPECT_NE(lastBox().text.find("0 to add, 4 already in the catalogue"), std::string::npos) << lastBox().text;
+        EXPECT_EQ(rows(user).size(), 5u);
 
         // A file that cannot be read is told with its line; nothing changes.
         ui.fileDialogs.expectName(folder / "broken.csv");
@@ -90,7 +94,7 @@ TEST_F(ExchangeCommands, BooksComeInOnlyWhenTheUserAgreesAndGoOutInEitherForm) {
         EXPECT_EQ(lastBox().icon, Icon::Exclamation);
         EXPECT_NE(lastBox().text.find("broken.csv"), std::string::npos) << lastBox().text;
         EXPECT_NE(lastBox().text.find("line 2"), std::string::npos) << lastBox().text;
-        EXPECT_EQ(rows(user).size(), 4u);
+        EXPECT_EQ(rows(user).size(), 5u);
 
         // Export without marks: the books of the list, in our form.
         ui.fileDialogs.expectName(folder / "all");
@@ -101,9 +105,13 @@ TEST_F(ExchangeCommands, BooksComeInOnlyWhenTheUserAgreesAndGoOutInEitherForm) {
         EXPECT_EQ(lastFileDialog().request.filters,
                   (std::vector<platform::FileFilter>{{"CSV Files", "*.csv"}, {"Goodreads CSV", "*.csv"}}));
         EXPECT_EQ(lastFileDialog().request.defaultExtension, "csv");
-        EXPECT_EQ(lastBox().text, "4 books of the list exported to \"" + platform::shownPath(folder / "all.csv") + "\".");
+        EXPECT_EQ(lastBox().text,
+                  "5 books of the list exported to \"" + platform::shownPath(folder / "all.csv") + "\".");
         const std::string all = readFile(folder / "all.csv");
-        EXPECT_EQ(all.rfind("\xEF\xBB\xBF" "Author,Title,Date Read,Category,Review,Disposition,Marked\r\n", 0), 0u);
+        EXPECT_EQ(all.rfind("\xEF\xBB\xBF"
+                            "Author,Title,Date Read,Category,Review,Disposition,Marked\r\n",
+                            0),
+                  0u);
         EXPECT_NE(all.find("\"Herbert, Frank\",\"Dune, Messiah\",2003-07-01"), std::string::npos) << all;
 
         // With a book marked, only the marked ones, in Goodreads' form.
@@ -113,7 +121,11 @@ TEST_F(ExchangeCommands, BooksComeInOnlyWhenTheUserAgreesAndGoOutInEitherForm) {
         user.chooseMenuItem(ExportBooksCommand);
         EXPECT_EQ(lastBox().text, "1 marked book exported to \"" + platform::shownPath(folder / "marked.csv") + "\".");
         const std::string marked = readFile(folder / "marked.csv");
-        EXPECT_EQ(marked.rfind("\xEF\xBB\xBF" "Book Id,Title,Author,Author l-f", 0), 0u) << marked;
+        EXPECT_EQ(marked.rfind("\xEF\xBB\xBF"
+                               "Book Id,Title,Author,Author l-f",
+                               0),
+                  0u)
+            << marked;
         EXPECT_NE(marked.find("Dune, Messiah"), std::string::npos);
         EXPECT_EQ(marked.find("Hobbit"), std::string::npos);
 

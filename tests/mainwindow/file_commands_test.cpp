@@ -2,6 +2,7 @@
 // sees, what is asked, and what lands in the catalogue and settings files.
 #include <gtest/gtest.h>
 
+#include "core/marks.h"
 #include "tests/mainwindow/program_harness.h"
 #include "tests/support/missing_folder_reason.h"
 
@@ -15,6 +16,8 @@ using Kind = platform::scripted::ScriptedFileDialogs::Kind;
 
 struct FileCommands : ProgramHarness, ::testing::Test {
     const std::vector<platform::FileFilter> catalogueFilters{{"Quorvel Files", "*.pmr"}, {"All Files", "*.*"}};
+    const std::vector<platform::FileFilter> saveAsFilters{{"Quorvels catalogue", "*.pmr"},
+                                                          {"Quorvels 2.00 catalogue", "*.pmr"}};
 
     std::string settings() { return readFile(startFolder + PathSeparator + "quorvels.ini"); }
 
@@ -79,7 +82,7 @@ TEST_F(FileCommands, SaveWithoutAFileNameGoesStraightToSaveAs) {
         EXPECT_EQ(ui.history.back(), "file dialog: Save File");
         const auto& saveAs = ui.fileDialogs.shown.at(0);
         EXPECT_EQ(saveAs.kind, Kind::Save);
-        EXPECT_EQ(saveAs.request.filters, catalogueFilters);
+        EXPECT_EQ(saveAs.request.filters, saveAsFilters);
         EXPECT_EQ(saveAs.request.initialName, platform::SystemPath{});
         EXPECT_EQ(field(user, 1), "mine.pmr");
         EXPECT_FALSE(catalogue.books.changed);
@@ -192,11 +195,80 @@ TEST_F(FileCommands, ARefusedFileLeavesTheOpenCatalogueAndTheSettingsAlone) {
     EXPECT_EQ(settings(), shelf + "\r\n");
 }
 
-// A folder named in letters Windows-1252 does not hold, as a Russian desktop
-// names the documents folder: the program started there finds its settings
-// and its help, opens the catalogue they name and remembers the real name of
-// the file it saves as; the status line and the messages show names as
-// closely as Windows-1252 can. Paths are UTF-8 here, as this file is written.
+// Books in any script: the first save in the new form of the file says so
+// once; Save As in the old form says how many texts would change and, on
+// Yes, writes and keeps their nearest letters, every book with its mark and
+// date kept, for the next start to open.
+TEST_F(FileCommands, BooksInAnyScriptSaveInTheNewFormOrWithTheirNearestLettersInTheOld) {
+    const TestPath shelf = startOnTwoBooks();
+    const TestPath old = folder / "old.pmr";
+    const Strings nearest{"???? ???", "???????, ??? ????? ? ???", "Capek, Karel Válka S Mloky",
+                          "Christie, Agatha Curtain", "Tolkien, J.R.R. The Hobbit"};
+    start([&](User& user) {
+        addBookByHand(user, "Толстой, Лев", "Война и мир", "05-01-2001");
+        addBookByHand(user, "Čapek, Karel", "Válka s mloky");
+        addBookByHand(user, "夏目漱石", "こころ");
+        user.clickRow(BookListId, 3);  // Tolstoy's, after Christie, Tolkien and Čapek
+        user.click(MarkButtonId);
+
+        ui.messageBoxes.expect(Answer::Yes);
+        ui.messageBoxes.expect(Answer::Ok);
+        user.chooseMenuItem(SaveCommand);
+        EXPECT_EQ(lastBox().text, "File Name: " + shelf +
+                                      "\r\nThe catalogue now holds letters that a \"Quorvels 2.00\" file cannot hold, "
+                                      "so it is saved in a newer form, which older copies of Quorvels cannot open.\r\n"
+                                      "To keep a copy they can open, use Save As with the file type \"Quorvels 2.00 "
+                                      "catalogue\".");
+        EXPECT_EQ(lastBox().icon, Icon::Information);
+        EXPECT_EQ(readFile(shelf).substr(0, 13), "Quorvels 3.00");
+        EXPECT_EQ(booksInFile(shelf), viewRows(catalogue));
+
+        ui.messageBoxes.expect(Answer::Yes);
+        user.chooseMenuItem(SaveCommand);
+        EXPECT_EQ(lastBox().text, "Save file now?");  // and nothing more
+
+        const Strings before = viewRows(catalogue);
+        ui.fileDialogs.expectName(old, 1);  // "Quorvels 2.00 catalogue"
+        ui.messageBoxes.expect(Answer::No);
+        user.chooseMenuItem(SaveAsCommand);
+        EXPECT_EQ(lastBox().text,
+                  "5 texts hold letters that a \"Quorvels 2.00\" file cannot hold. Saved in that form, each such "
+                  "letter becomes its nearest plain letter, or \"?\" where there is none, and the catalogue keeps "
+                  "the changed texts.\r\nSave in the older form?");
+        EXPECT_EQ(lastBox().buttons, Buttons::YesNo);
+        EXPECT_EQ(lastBox().icon, Icon::Question);
+        EXPECT_FALSE(std::filesystem::exists(fsPath(old)));
+        EXPECT_EQ(viewRows(catalogue), before);
+        EXPECT_EQ(file.path, shelf);
+        EXPECT_FALSE(catalogue.books.changed);
+
+        ui.fileDialogs.expectName(old, 1);
+        ui.messageBoxes.expect(Answer::Yes);
+        user.chooseMenuItem(SaveAsCommand);
+        EXPECT_EQ(readFile(old).substr(0, 13), "Quorvels 2.00");
+        EXPECT_EQ(viewRows(catalogue), nearest);
+        EXPECT_EQ(titles(user), (Strings{"  ???", "x ????? ? ???", "  Válka S Mloky", "  Curtain", "  The Hobbit"}));
+        EXPECT_EQ(catalogue.books.records[catalogue.view.currentRecord].title, "????? ? ???");
+        EXPECT_EQ(fields(user), (Strings{"old.pmr", "View All by Author", " 1 marked", " 2 of  5"}));
+        EXPECT_FALSE(catalogue.books.changed);
+    });
+    EXPECT_EQ(settings(), old + "\r\n");
+    catalogue = Catalogue{};  // a new run, whose load must tell the file's form
+    file = OpenedFile{{}, {}, FileForm::New};
+    start([&](User& user) {
+        EXPECT_EQ(file.form, FileForm::Old);
+        EXPECT_EQ(viewRows(catalogue), nearest);
+        EXPECT_EQ(fields(user), (Strings{"old.pmr", "View All by Author", " 1 marked", " 1 of  5"}));
+        EXPECT_TRUE(isMarked(catalogue.books, 2));
+        EXPECT_EQ(readDateOf(catalogue.books, 2), packReadDate("05-01-2001"));
+    });
+}
+
+// A folder named in Cyrillic letters, as a Russian desktop names the
+// documents folder: the program started there finds its settings and its
+// help, opens the catalogue they name and remembers the real name of the
+// file it saves as; the status line and the messages show the real names.
+// Paths are UTF-8 here, as this file is written.
 TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
     startFolder = folder / "Документы";
     std::filesystem::create_directory(fsPath(startFolder));
@@ -207,7 +279,7 @@ TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
     writeSettingsFile(russian);
     const TestPath polish = startFolder + PathSeparator + "Książki.pmr";
     start([&](User& user) {
-        EXPECT_EQ(fields(user), (Strings{"?????.pmr", "View All by Author", "", " 1 of  2"}));
+        EXPECT_EQ(fields(user), (Strings{"книги.pmr", "View All by Author", "", " 1 of  2"}));
         EXPECT_EQ(titles(user), (Strings{"  Dead Souls", "  Anna Karenina"}));
 
         addBookByHand(user, "Prus, Boleslaw", "Lalka");
@@ -216,7 +288,7 @@ TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
         const auto& saveAs = ui.fileDialogs.shown.at(0).request;
         EXPECT_EQ(saveAs.folder, startFolder);
         EXPECT_EQ(saveAs.initialName, russian);
-        EXPECT_EQ(fields(user), (Strings{"Ksiazki.pmr", "View All by Author", "", " 2 of  3"}));
+        EXPECT_EQ(fields(user), (Strings{"Książki.pmr", "View All by Author", "", " 2 of  3"}));
         EXPECT_FALSE(catalogue.books.changed);
 
         user.chooseMenuItem(HelpCommand);
@@ -231,18 +303,19 @@ TEST_F(FileCommands, ACatalogueLivesInAFolderNamedInAnyLetters) {
     const TestPath elsewhere = folder / "Łódź.pmr";
     writeFile(elsewhere, "Quorvels 2.00");
     start([&](User& user) {
-        EXPECT_EQ(field(user, 1), "Ksiazki.pmr");
+        EXPECT_EQ(field(user, 1), "Książki.pmr");
         EXPECT_EQ(rows(user).size(), 3u);
 
         ui.fileDialogs.expectName(elsewhere);
         user.chooseMenuItem(OpenCommand);
-        EXPECT_EQ(fields(user), (Strings{folder / "L\xF3" "dz.pmr", "View All by Author", "", " 1 of  0"}));
+        EXPECT_EQ(fields(user), (Strings{elsewhere, "View All by Author", "", " 1 of  0"}));
 
         ui.fileDialogs.expectName(folder / "Ωμέγα/νέο.pmr");
         ui.messageBoxes.expect(Answer::Ok);
         user.chooseMenuItem(OpenCommand);
-        EXPECT_EQ(lastBox().text, "File Name: " + folder / "????\?/???.pmr" +
-                                      "\r\nThe new catalogue file could not be created: " + missingFolderReason() + ".");
+        EXPECT_EQ(lastBox().text, "File Name: " + folder / "Ωμέγα/νέο.pmr" +
+                                      "\r\nThe new catalogue file could not be created: " + missingFolderReason() +
+                                      ".");
         EXPECT_EQ(file.path, elsewhere);
     });
     EXPECT_EQ(settings(), elsewhere + "\r\n");
@@ -319,8 +392,9 @@ TEST_F(FileCommands, AFileAnotherProgramChangedIsNeverWrittenOverSilently) {
         ui.fileDialogs.expectName(shelf);
         ui.messageBoxes.expect(Answer::Ok);
         user.chooseMenuItem(OpenCommand);
-        EXPECT_EQ(lastBox().text, shelf + " is open in another Quorvels window.\r\n"
-                                          "Changes saved here may overwrite changes saved there.");
+        EXPECT_EQ(lastBox().text, shelf +
+                                      " is open in another Quorvels window.\r\n"
+                                      "Changes saved here may overwrite changes saved there.");
         EXPECT_EQ(lastBox().caption, "Open File");
         EXPECT_EQ(titles(user), (Strings{"  Nana"}));
         EXPECT_EQ(field(user, 1), "shelf.pmr");

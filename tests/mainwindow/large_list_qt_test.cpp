@@ -34,12 +34,14 @@ struct NotingMeasure final : platform::TextMeasure {
         asked.insert(std::string(text));
         return listFont.fittingPrefix(text, extent);
     }
-    platform::qt::QtTextMeasure listFont = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
+    platform::qt::QtTextMeasure listFont =
+        platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     mutable std::set<std::string> asked;
 };
 
 struct LargeListOnQt : ::testing::Test {
-    const platform::qt::QtTextMeasure listFont = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
+    const platform::qt::QtTextMeasure listFont =
+        platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     NotingMeasure noting;
     RememberingMeasure screenMeasure{noting};
     Catalogue catalogue = enterBooks(realisticBooks(1500, 3));
@@ -70,7 +72,7 @@ struct LargeListOnQt : ::testing::Test {
     QString expectedRow(int record) const {
         const BookRecord& book = catalogue.books.records[record];
         const std::string& author = authorOf(catalogue.books, record);
-        std::string row = testFlag(book.flags, marked) ? "x\t" : " \t";
+        std::string row = testFlag(book.flags, MarkedFlag) ? "x\t" : " \t";
         row += author.substr(0, listFont.fittingPrefix(author, AuthorListWidth)) + "\t";
         row += book.title.substr(0, listFont.fittingPrefix(book.title, TitleListWidth));
         if (readDateOf(catalogue.books, record) != 0) row += "\t" + formatReadDate(readDateOf(catalogue.books, record));

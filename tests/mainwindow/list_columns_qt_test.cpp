@@ -26,11 +26,13 @@ namespace {
 using platform::qt::ListBoxView;
 
 // Texts without blanks, so that any text running past a tab stop leaves ink
-// there: wide letters, narrow ones, and accented capitals in Windows-1252.
+// there: wide letters, narrow ones, accented capitals, Cyrillic and Japanese.
 std::string longText(std::minstd_rand& random, std::size_t length) {
-    static const std::string letters = "WMQmwilj\xC6\x8C\xC9\xD6\xDF\xC5";
+    static const std::vector<std::string> letters = {"W",      "M",      "Q",      "m",      "w",      "i",
+                                                     "l",      "j",      "\u00C6", "\u0152", "\u00C9", "\u00D6",
+                                                     "\u00DF", "\u00C5", "\u0416", "\u65E5"};
     std::string text;
-    while (text.size() < length) text += letters[random() % letters.size()];
+    for (std::size_t count = 0; count < length; ++count) text += letters[random() % letters.size()];
     return text;
 }
 
@@ -38,11 +40,12 @@ Catalogue longTextCatalogue() {
     Catalogue catalogue;
     std::minstd_rand random(14);
     for (int book = 0; book < 36; ++book) {
-        const std::uint16_t date = book % 4 == 0 ? 0 : packReadDate("0" + std::to_string(1 + book % 9) + "-1" +
-                                                                     std::to_string(book % 10) + "-20" +
-                                                                     std::to_string(10 + book % 16));
-        insertRecord(catalogue, longText(random, 40 + random() % 40), longText(random, 100 + random() % 156),
-                     "", date, 0, 0);
+        const std::uint16_t date =
+            book % 4 == 0 ? 0
+                          : packReadDate("0" + std::to_string(1 + book % 9) + "-1" + std::to_string(book % 10) + "-20" +
+                                         std::to_string(10 + book % 16));
+        insertRecord(catalogue, longText(random, 40 + random() % 40), longText(random, 100 + random() % 156), "", date,
+                     0, 0);
     }
     return catalogue;
 }

@@ -39,7 +39,8 @@ struct MainWindowOnQt : ::testing::Test {
     platform::scripted::ScriptedMessageBoxes noMessages;
     platform::qt::QtHelpViewer help{windows};
     platform::scripted::FixedClock clock{2026};
-    const platform::qt::QtTextMeasure measure = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
+    const platform::qt::QtTextMeasure measure =
+        platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     Catalogue catalogue;
     OpenedFile file;
     MainWindowState state;
@@ -99,7 +100,8 @@ struct Layout {
         list = window.control(BookListId)->geometry();
         toolbar = window.control(ToolbarPanelId)->geometry();
         for (int id = MarkButtonId; id <= QuitButtonId; ++id) buttons.push_back(window.control(id)->geometry());
-        for (int field = 1; field <= 4; ++field) statusLabels.push_back(window.control(statusLabelId(field))->geometry());
+        for (int field = 1; field <= 4; ++field)
+            statusLabels.push_back(window.control(statusLabelId(static_cast<StatusField>(field)))->geometry());
         for (const QWidget* child : client->findChildren<QWidget*>(QString::number(StatusPanelId)))
             statusPanels.push_back(child->geometry());
         std::sort(statusPanels.begin(), statusPanels.end(), [](QRect a, QRect b) { return a.left() < b.left(); });
@@ -152,7 +154,8 @@ TEST_F(MainWindowOnQt, EveryControlSitsWhereTheTablePutsItAmongTheOthers) {
 
         // The list ends on a whole row, above the status row.
         EXPECT_LE(at.list.bottom(), at.statusPanels[0].top());
-        EXPECT_GT(at.list.bottom(), at.statusPanels[0].top() - window.control<ListBoxView>(BookListId)->rowHeight() - 4);
+        EXPECT_GT(at.list.bottom(),
+                  at.statusPanels[0].top() - window.control<ListBoxView>(BookListId)->rowHeight() - 4);
     });
 }
 
@@ -185,12 +188,12 @@ TEST_F(MainWindowOnQt, TheCataloguesRowsAppearInTheList) {
         EXPECT_EQ(windows.selectedListRows(state.window, BookListId), std::vector<int>{0});
         for (int row = 1; row <= 40; ++row) {
             const int record = catalogue.view.order[row];
-            const std::string mark = testFlag(catalogue.books.records[record].flags, marked) ? "x\t" : " \t";
+            const std::string mark = testFlag(catalogue.books.records[record].flags, MarkedFlag) ? "x\t" : " \t";
             EXPECT_EQ(list->rows->data(list->rows->index(row - 1), Qt::DisplayRole).toString(),
                       platform::qt::toQt(mark + listTextOf(catalogue.books, &measure, record)));
         }
-        EXPECT_EQ(windows.text(state.window, statusLabelId(2)), "View All by Author");
-        EXPECT_EQ(windows.text(state.window, statusLabelId(4)), " 1 of  40");
+        EXPECT_EQ(windows.text(state.window, statusLabelId(StatusField::View)), "View All by Author");
+        EXPECT_EQ(windows.text(state.window, statusLabelId(StatusField::Position)), " 1 of  40");
     });
 }
 
@@ -248,7 +251,7 @@ TEST_F(MainWindowOnQt, TypingIntoTheListJumpsToTheAuthorTyped) {
         EXPECT_EQ(authorOf(catalogue.books, catalogue.view.order[row]).substr(0, 4), "Tolk");
         EXPECT_EQ(windows.selectedListRows(state.window, BookListId), std::vector<int>{row - 1});
         EXPECT_EQ(catalogue.view.currentRecord, catalogue.view.order[row]);
-        EXPECT_EQ(windows.text(state.window, statusLabelId(4)), positionText(row, 40));
+        EXPECT_EQ(windows.text(state.window, statusLabelId(StatusField::Position)), positionText(row, 40));
         QTest::keyClicks(list, "stoy");  // "tolstoy": the next author down
         EXPECT_EQ(authorOf(catalogue.books, catalogue.view.currentRecord).substr(0, 7), "Tolstoy");
     });
@@ -294,7 +297,8 @@ TEST_F(MainWindowOnQt, HelpOpensTheGuideAtItsContentsUntilTheWindowCloses) {
         EXPECT_TRUE(guide->topics()->toPlainText().startsWith("Getting started"));
     });
     EXPECT_EQ(help.window(), nullptr);
-    for (QWidget* shown : QApplication::topLevelWidgets()) EXPECT_EQ(dynamic_cast<platform::qt::HelpWindow*>(shown), nullptr);
+    for (QWidget* shown : QApplication::topLevelWidgets())
+        EXPECT_EQ(dynamic_cast<platform::qt::HelpWindow*>(shown), nullptr);
 }
 
 // Every entry of the contents leads to a topic of the guide.

@@ -195,8 +195,9 @@ TEST_F(Menus, AboutShowsTheProductAndWhoWroteIt) {
     ASSERT_EQ(ui.messageBoxes.shown.size(), 1u);
     const auto& about = ui.messageBoxes.shown[0];
     EXPECT_EQ(about.caption, "About Quorvel");
-    EXPECT_EQ(about.text,
-              "Lectorium\r\n\r\nQuorvels 2.00, written by the Quorvels developers\r\n\r\nWrite to quorvels@example.org");
+    EXPECT_EQ(
+        about.text,
+        "Lectorium\r\n\r\nQuorvels 2.00, written by the Quorvels developers\r\n\r\nWrite to quorvels@example.org");
     EXPECT_EQ(about.buttons, platform::Buttons::Ok);
     EXPECT_EQ(about.icon, platform::Icon::Information);
     EXPECT_FALSE(catalogue.books.changed);

@@ -40,10 +40,10 @@ struct ProgramHarness : MainWindowHarness {
             if (!ui.window(user.window).ended) closeDroppingChanges(user);
         });
         const StartupServices services{measure, [this] {
-            auto surface = std::make_unique<platform::scripted::RecordingPrintSurface>();
-            printer = surface.get();
-            return surface;
-        }};
+                                           auto surface = std::make_unique<platform::scripted::RecordingPrintSurface>();
+                                           printer = surface.get();
+                                           return surface;
+                                       }};
         runQuorvels(main, {startFolder}, services);
     }
 
@@ -85,7 +85,9 @@ struct ProgramHarness : MainWindowHarness {
     }
 
     // What the user sees.
-    static std::string field(const User& user, int number) { return user.text(statusLabelId(number)); }
+    static std::string field(const User& user, int number) {
+        return user.text(statusLabelId(static_cast<StatusField>(number)));
+    }
     static std::vector<std::string> fields(const User& user) {
         return {field(user, 1), field(user, 2), field(user, 3), field(user, 4)};
     }

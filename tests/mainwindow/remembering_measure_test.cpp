@@ -21,16 +21,18 @@ struct CountingMeasure final : platform::TextMeasure {
 TEST(RememberingMeasure, AnswersAsTheMeasureItWrapsAndAsksItOncePerTextAndWidth) {
     const CountingMeasure counting;
     const RememberingMeasure remembering(counting);
-    const std::vector<std::string> texts = {"", "A", "Tolkien, J.R.R.", "The Lord of the Rings",
-                                            std::string(255, 'W'), "tolkien, j.r.r."};
+    const std::vector<std::string> texts = {
+        "", "A", "Tolkien, J.R.R.", "The Lord of the Rings", std::string(255, 'W'), "tolkien, j.r.r."};
     for (int round = 0; round < 3; ++round)
         for (const std::string& text : texts)
             for (int extent : {200, 380, 0, 7}) {
                 const CountingMeasure fresh;
-                ASSERT_EQ(remembering.fittingPrefix(text, extent), fresh.fittingPrefix(text, extent)) << text << " " << extent;
+                ASSERT_EQ(remembering.fittingPrefix(text, extent), fresh.fittingPrefix(text, extent))
+                    << text << " " << extent;
             }
     EXPECT_EQ(counting.asked.size(), texts.size() * 4);
-    for (const auto& [question, times] : counting.asked) EXPECT_EQ(times, 1) << question.first << " " << question.second;
+    for (const auto& [question, times] : counting.asked)
+        EXPECT_EQ(times, 1) << question.first << " " << question.second;
 }
 
 TEST(RememberingMeasure, KeepsAnsweringRightWhenItStartsAfresh) {

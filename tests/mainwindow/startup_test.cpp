@@ -14,7 +14,9 @@ namespace {
 
 using platform::scripted::ScriptedUser;
 
-std::string field(const ScriptedUser& user, int number) { return user.text(statusLabelId(number)); }
+std::string field(const ScriptedUser& user, int number) {
+    return user.text(statusLabelId(static_cast<StatusField>(number)));
+}
 const std::vector<std::string>& rows(const ScriptedUser& user) { return user.control(BookListId).rows; }
 
 // A program start in a folder of its own, with a printer that notes when it is opened.
@@ -28,9 +30,9 @@ struct Startup : MainWindowHarness, ::testing::Test {
             user.closeBox();
         });
         const StartupServices services{measure, [this] {
-            ui.history.push_back("printer opened");
-            return std::make_unique<platform::scripted::RecordingPrintSurface>();
-        }};
+                                           ui.history.push_back("printer opened");
+                                           return std::make_unique<platform::scripted::RecordingPrintSurface>();
+                                       }};
         runQuorvels(main, {startFolder.path}, services);
     }
 
@@ -85,7 +87,7 @@ TEST_F(Startup, ACatalogueElsewhereShowsUnderItsFullPath) {
 }
 
 TEST_F(Startup, ListTextsAreCutWithTheScreenMeasure) {
-    measure.pixelsPerByte = 20;
+    measure.pixelsPerCharacter = 20;
     saveBooks(startFolder / "mine.pmr");
     writeSettings(startFolder / "mine.pmr");
     start([&](ScriptedUser& user) {
@@ -107,12 +109,13 @@ TEST_F(Startup, AWrongVersionFileIsReportedBeforeTheWindowWhichOpensEmpty) {
     });
     ASSERT_EQ(ui.messageBoxes.shown.size(), 1u);
     EXPECT_EQ(ui.messageBoxes.shown[0].caption, "Data Error");
-    EXPECT_EQ(ui.history, (std::vector<std::string>{"printer opened", "message box: Data Error", "window: Quorvels - Lectorium"}));
+    EXPECT_EQ(ui.history,
+              (std::vector<std::string>{"printer opened", "message box: Data Error", "window: Quorvels - Lectorium"}));
 }
 
 // The settings file names a catalogue in a folder that is not there (as
-// written out by hand, in Cyrillic letters): the message names it as closely
-// as Windows-1252 can, and the window opens empty with the view's caption.
+// written out by hand, in Cyrillic letters): the message names it as it is,
+// and the window opens empty with the view's caption.
 TEST_F(Startup, ARememberedCatalogueThatCannotBeOpenedIsReportedAndTheViewShown) {
     writeSettings(startFolder / "Документы/книги.pmr");
     ui.messageBoxes.expect(platform::Answer::Ok);
@@ -123,12 +126,13 @@ TEST_F(Startup, ARememberedCatalogueThatCannotBeOpenedIsReportedAndTheViewShown)
         EXPECT_EQ(field(user, 4), " 1 of  0");
     });
     ASSERT_EQ(ui.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(ui.messageBoxes.shown[0].text, "File Name: " + startFolder / "????????\?/?????.pmr" +
+    EXPECT_EQ(ui.messageBoxes.shown[0].text, "File Name: " + startFolder / "Документы/книги.pmr" +
                                                  "\r\nThe file could not be read: No such file or directory.\r\n"
                                                  "Nothing was loaded.");
     EXPECT_EQ(ui.messageBoxes.shown[0].caption, "File Error");
     EXPECT_EQ(file.path, platform::SystemPath{});
-    EXPECT_EQ(readFile(startFolder / "quorvels.ini"), startFolder / "Документы/книги.pmr\r\n");  // kept for a later start
+    EXPECT_EQ(readFile(startFolder / "quorvels.ini"),
+              startFolder / "Документы/книги.pmr\r\n");  // kept for a later start
 }
 
 // What one start of the program showed: the file in status field 1, the

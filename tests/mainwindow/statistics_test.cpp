@@ -25,7 +25,7 @@ struct StatisticsDialog : ProgramHarness, ::testing::Test {
         addBook(catalogue, "Verne, Jules", "Around the Moon", "01-01-2004", 6, 6);
         for (int record = 1; record <= recordCount(catalogue.books); ++record) {
             BookRecord& book = catalogue.books.records[record];
-            if (book.title == "Around the Moon") setFlag(book.flags, deleted, true);
+            if (book.title == "Around the Moon") setFlag(book.flags, DeletedFlag, true);
             if (book.title == "Dune") setMarked(catalogue.books, record, true);
         }
         catalogue.books.changed = false;
@@ -86,7 +86,10 @@ TEST_F(StatisticsDialog, ChangesNothingInAnyViewOrOrder) {
                 const std::vector<int> selectedBefore = selectedRows(user);
                 SCOPED_TRACE(fieldsBefore[1]);
                 openStatistics(
-                    user, [](User& dialog) { EXPECT_EQ(dialog.text(HeldLabelId), "5 books held: 3 read, 2 unread, 1 marked."); },
+                    user,
+                    [](User& dialog) {
+                        EXPECT_EQ(dialog.text(HeldLabelId), "5 books held: 3 read, 2 unread, 1 marked.");
+                    },
                     closings[opened++ % closings.size()]);
                 EXPECT_EQ(firstDifference(catalogue, before), "");
                 EXPECT_EQ(catalogue.view.version, before.view.version);
@@ -114,12 +117,14 @@ TEST(StatisticsDialogBlueprint, ControlsFitWithoutOverlapping) {
         EXPECT_LE(a.y + a.height, blueprint.height);
         for (std::size_t other = at + 1; other < controls.size(); ++other) {
             const platform::ControlSpec& b = controls[other];
-            const bool apart = a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y || b.y + b.height <= a.y;
+            const bool apart =
+                a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y || b.y + b.height <= a.y;
             EXPECT_TRUE(apart) << "overlaps " << b.caption << " " << b.id;
         }
     }
-    const auto chart = std::find_if(controls.begin(), controls.end(),
-                                    [](const platform::ControlSpec& c) { return c.kind == platform::ControlKind::BarChart; });
+    const auto chart = std::find_if(controls.begin(), controls.end(), [](const platform::ControlSpec& c) {
+        return c.kind == platform::ControlKind::BarChart;
+    });
     ASSERT_NE(chart, controls.end());
     EXPECT_GE(chart->width, blueprint.width - 10);
     const auto close = std::find_if(controls.begin(), controls.end(),

@@ -13,7 +13,7 @@ struct TypingInTheList : ProgramHarness, ::testing::Test {
         addBook(catalogue, "Austen, Jane", "Persuasion", "05-05-1990");
         addBook(catalogue, "Austin, Mary", "The Land of Little Rain");
         addBook(catalogue, "Bronte, Anne", "Agnes Grey");
-        addBook(catalogue, "Bront\xEB, Emily", "Wuthering Heights");
+        addBook(catalogue, "Bront\u00EB, Emily", "Wuthering Heights");
         addBook(catalogue, "Christie, Agatha", "Curtain", "07-01-2003");
         addBook(catalogue, "Eco, Umberto", "The Name of the Rose");
         catalogue.books.changed = false;
@@ -45,7 +45,7 @@ TEST_F(TypingInTheList, LettersTypedTogetherFindTheAuthorFromTheCurrentRowDownAn
         // After a pause a new search; letters outside a to z match only themselves.
         user.typeIntoList(BookListId, "bront", 1600);
         EXPECT_EQ(where(user, catalogue), "3 | 4 of  7|Agnes Grey");
-        user.typeIntoList(BookListId, "\xEB", 1700);
+        user.typeIntoList(BookListId, "\u00EB", 1700);
         EXPECT_EQ(where(user, catalogue), "4 | 5 of  7|Wuthering Heights");
         // Searching down from the current row wraps round to the top.
         user.typeIntoList(BookListId, "a", 2700);
@@ -53,7 +53,7 @@ TEST_F(TypingInTheList, LettersTypedTogetherFindTheAuthorFromTheCurrentRowDownAn
         // A pause just short of the limit still adds to the text.
         user.typeIntoList(BookListId, "e", 3699);
         EXPECT_EQ(where(user, catalogue), "0 | 1 of  7|Emma");  // "ae" begins no author
-        user.typeIntoList(BookListId, " e", 5000);  // a blank starts no search
+        user.typeIntoList(BookListId, " e", 5000);              // a blank starts no search
         EXPECT_EQ(where(user, catalogue), "6 | 7 of  7|The Name of the Rose");
 
         // A jump replaces a multiple selection as a click does.

@@ -25,8 +25,8 @@ struct ViewCommands : ProgramHarness, ::testing::Test {
 
     // Sort, Books Read, Books Unread, List All Books.
     static std::vector<bool> viewItems(const User& user) {
-        return {enabled(user, SortCommand), enabled(user, BooksReadCommand),
-                enabled(user, BooksUnreadCommand), enabled(user, ListAllBooksCommand)};
+        return {enabled(user, SortCommand), enabled(user, BooksReadCommand), enabled(user, BooksUnreadCommand),
+                enabled(user, ListAllBooksCommand)};
     }
 };
 

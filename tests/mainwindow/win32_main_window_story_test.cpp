@@ -17,7 +17,7 @@
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/recording_print_surface.h"
 #include "platform/testing/scripted_message_boxes.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 #include "platform/win32_windows/win32_windows.h"
 #include "printing/print_books.h"
 #include "printing/print_dialog.h"
@@ -131,10 +131,10 @@ struct ProgramOnWindows : ::testing::Test {
 
     void start() {
         runQuorvels(main, {folder.path}, {*listMeasure, [this] {
-                        auto surface = std::make_unique<RecordingPrinter>();
-                        printer = surface.get();
-                        return surface;
-                    }});
+                                              auto surface = std::make_unique<RecordingPrinter>();
+                                              printer = surface.get();
+                                              return surface;
+                                          }});
     }
 
     // A catalogue file in the start folder, written as a save of the program
@@ -166,7 +166,9 @@ struct ProgramOnWindows : ::testing::Test {
     }
     std::vector<int> selectedRows() const { return platform::win32::selectedRows(list()); }
     int caretRow() const { return platform::win32::caretRow(list()); }
-    std::string status(int field) const { return textOf(windows.find(state.window)->dialog, statusLabelId(field)); }
+    std::string status(int field) const {
+        return textOf(windows.find(state.window)->dialog, statusLabelId(static_cast<StatusField>(field)));
+    }
     Rows status() const { return {status(1), status(2), status(3), status(4)}; }
 };
 
@@ -243,7 +245,7 @@ TEST_F(ProgramOnWindows, AUserKeepsACatalogueThroughTheWindowsDialogs) {
             UserScript::press(dialog, SecondButtonId);  // "&Next"
             EXPECT_EQ(textOf(dialog, AuthorBoxId), "Herbert, Frank");
             EXPECT_EQ(textOf(dialog, TitleBoxId), "Dune");
-            EXPECT_EQ(textOf(window, statusLabelId(4)), " 3 of  5");
+            EXPECT_EQ(textOf(window, statusLabelId(StatusField::Position)), " 3 of  5");
             pressKey(dialog, VK_ESCAPE);
         });
         choose(window, "&View", "Record &Data");
@@ -301,7 +303,8 @@ TEST_F(ProgramOnWindows, AUserKeepsACatalogueThroughTheWindowsDialogs) {
             pressKey(dialog, VK_RETURN);
         });
         choose(window, "&Edit", "&Find Books");
-        EXPECT_EQ(rows(), (Rows{" \tTolkien, Christopher\tUnfinished Tales\t11-12-2001", " \tTolkien, J.R.R.\tThe Hobbit"}));
+        EXPECT_EQ(rows(),
+                  (Rows{" \tTolkien, Christopher\tUnfinished Tales\t11-12-2001", " \tTolkien, J.R.R.\tThe Hobbit"}));
         EXPECT_EQ(selectedRows(), std::vector<int>{0});
         EXPECT_EQ(status(), (Rows{"stories.pmr", "Books Found by Author", " 1 marked", " 1 of  2"}));
         choose(window, "&View", "&List All Books");
@@ -364,7 +367,7 @@ TEST_F(ProgramOnWindows, AUserKeepsACatalogueThroughTheWindowsDialogs) {
         EXPECT_EQ(selectedRows(), (std::vector<int>{1, 3}));
         Catalogue beforePrinting;
         script.whenShown(L"Print Book List", [&](HWND dialog) {
-            EXPECT_EQ(textOf(window, statusLabelId(3)), " 3 marked");
+            EXPECT_EQ(textOf(window, statusLabelId(StatusField::Marks)), " 3 marked");
             EXPECT_TRUE(isChecked(dialog, MarkedOnlyId));
             EXPECT_TRUE(isChecked(dialog, NormalFontId));
             EXPECT_TRUE(isChecked(dialog, BookListLayoutId));

@@ -37,13 +37,23 @@ TEST(BarChartLayout, BarsAndTextsFitWithoutOverlapping) {
             EXPECT_GE(placed.bar.left, 0);
             EXPECT_LE(placed.bar.left + placed.bar.width, width);
             EXPECT_EQ(placed.valueText, std::to_string(bars[at].value));
-            if (bars[at].value == highest && highest > 0) { EXPECT_LE(placed.bar.top, textHeight + 3); }
+            if (bars[at].value == highest && highest > 0) {
+                EXPECT_LE(placed.bar.top, textHeight + 3);
+            }
             for (std::size_t other = at + 1; other < bars.size(); ++other) {
                 const platform::PlacedBar& next = layout.bars[other];
-                if (bars[at].value < bars[other].value) { EXPECT_LE(placed.bar.height, next.bar.height); }
-                if (other == at + 1) { EXPECT_LE(placed.bar.left + placed.bar.width, next.bar.left); }
-                if (placed.labelShown && next.labelShown) { EXPECT_TRUE(apart(placed.labelBox, next.labelBox)); }
-                if (placed.valueShown && next.valueShown) { EXPECT_TRUE(apart(placed.valueBox, next.valueBox)); }
+                if (bars[at].value < bars[other].value) {
+                    EXPECT_LE(placed.bar.height, next.bar.height);
+                }
+                if (other == at + 1) {
+                    EXPECT_LE(placed.bar.left + placed.bar.width, next.bar.left);
+                }
+                if (placed.labelShown && next.labelShown) {
+                    EXPECT_TRUE(apart(placed.labelBox, next.labelBox));
+                }
+                if (placed.valueShown && next.valueShown) {
+                    EXPECT_TRUE(apart(placed.valueBox, next.valueBox));
+                }
             }
         }
     }

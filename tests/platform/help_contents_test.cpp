@@ -22,10 +22,10 @@ TEST(HelpContents, ReadsTheTitleAndTheEntriesWithTheirLevelsAndAnchors) {
         "1 Last=last");
     EXPECT_EQ(contents.title, "Guide Help");
     EXPECT_EQ(contents.entries, (std::vector<HelpContentsEntry>{{1, "Getting started", "start"},
-                                                                 {1, "Menus", ""},
-                                                                 {2, "File menu", "file"},
-                                                                 {2, "A=B means equal", "equal"},
-                                                                 {1, "Last", "last"}}));
+                                                                {1, "Menus", ""},
+                                                                {2, "File menu", "file"},
+                                                                {2, "A=B means equal", "equal"},
+                                                                {1, "Last", "last"}}));
 }
 
 TEST(HelpContents, AnEntryNeverLiesMoreThanOneLevelBelowTheOneBefore) {

@@ -27,12 +27,15 @@ struct HelpViewerOnQt : ::testing::Test {
         for (int line = 0; line < 200; ++line) html += "<p>Filler line " + std::to_string(line) + "</p>";
         html += "<h1><a name=\"end\"></a>Ending</h1><p>The last topic.</p></body></html>";
         writeFile(helpPath, html);
-        writeFile(folder / "guide.cnt", ":Base guide.hlp\r\n:Title Guide Help\r\n1 Starting=start\r\n2 Still starting=start\r\n1 Ending=end\r\n");
+        writeFile(
+            folder / "guide.cnt",
+            ":Base guide.hlp\r\n:Title Guide Help\r\n1 Starting=start\r\n2 Still starting=start\r\n1 Ending=end\r\n");
     }
 
     // Runs an owner window and calls `whileShown` once it is up.
     void withOwner(const std::function<void(platform::qt::QtWindow&, platform::WindowHandle)>& whileShown) {
-        runQtWindow(windows, sampleDialog(), [](platform::WindowHandle, const platform::Message&) {}, whileShown);
+        runQtWindow(
+            windows, sampleDialog(), [](platform::WindowHandle, const platform::Message&) {}, whileShown);
     }
 };
 
@@ -100,7 +103,8 @@ TEST_F(HelpViewerOnQt, AMissingHelpFileIsNamedInTheHelpWindow) {
         HelpWindow* help = viewer.window();
         ASSERT_NE(help, nullptr);
         const QString text = help->topics()->toPlainText();
-        EXPECT_TRUE(text.contains(QString::fromStdString("The help file \"" + missing + "\" cannot be opened"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QString::fromStdString("The help file \"" + missing + "\" cannot be opened")))
+            << text.toStdString();
         EXPECT_TRUE(text.contains("No such file")) << text.toStdString();
         EXPECT_EQ(help->contents()->topLevelItemCount(), 0);
         EXPECT_FALSE(help->contentsProblem()->isHidden());

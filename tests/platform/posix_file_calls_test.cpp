@@ -13,7 +13,9 @@ namespace {
 TEST(PosixFileCalls, PathsAreTheSystemsOwnBytes) {
     TemporaryFolder folder;
     platform::PosixFileCalls& files = platform::systemFileCalls();
-    for (const std::string name : {"Bücher", "Документы", "B\xFC" "cher"}) {
+    for (const std::string name : {"Bücher", "Документы",
+                                   "B\xFC"
+                                   "cher"}) {
         SCOPED_TRACE(name);
         const TestPath inner = folder / name;
         std::filesystem::create_directory(inner);

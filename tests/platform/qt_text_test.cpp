@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QFontMetrics>
 
-#include "platform/cp1252.h"
 #include "platform/qt_windows/qt_text.h"
 #include "platform/qt_windows/qt_text_measure.h"
+#include "platform/utf16.h"
 #include "tests/support/realistic_catalogue.h"
 
 namespace {
@@ -13,22 +13,22 @@ namespace {
 using platform::qt::fromQt;
 using platform::qt::toQt;
 
-TEST(QtText, EveryByteBecomesTheCharacterItsUtf8FormNames) {
-    std::string everyByte;
-    for (int byte = 0; byte < 256; ++byte) everyByte += static_cast<char>(byte);
-    EXPECT_EQ(toQt(everyByte), QString::fromStdString(platform::cp1252ToUtf8(everyByte)));
-    EXPECT_EQ(fromQt(toQt(everyByte)), everyByte);
-    EXPECT_EQ(toQt("Bront\xEB \x80"), QStringLiteral(u"Bront\u00EB \u20AC"));
+TEST(QtText, Utf8TextsCrossAsTheirOwnCharacters) {
+    const std::string text = "Bront\u00EB \u20AC \u05E9\u05DC\u05D5\u05DD \U0001F600";
+    EXPECT_EQ(toQt(text), QString::fromUtf8(text));
+    EXPECT_EQ(fromQt(toQt(text)), text);
+    EXPECT_EQ(toQt("Bront\xEB"), QStringLiteral(u"Bront\uFFFD"));  // a byte that is not UTF-8
     EXPECT_TRUE(toQt("").isEmpty());
 }
 
-// The longest prefix of `text` not wider than `extent`, by measuring every prefix.
+// The bytes of the longest prefix of `text` not wider than `extent`, by
+// measuring every prefix.
 std::size_t longestFittingPrefix(const QFontMetrics& metrics, const std::string& text, int extent) {
     const QString shown = toQt(text);
     std::size_t longest = 0;
     for (qsizetype length = 0; length <= shown.size(); ++length)
         if (metrics.horizontalAdvance(shown.left(length)) <= extent) longest = static_cast<std::size_t>(length);
-    return longest;
+    return platform::utf8PrefixOfUtf16Units(text, longest);
 }
 
 TEST(QtTextMeasure, CutsAuthorsAndTitlesWhereMeasuringEveryPrefixWould) {

@@ -1,5 +1,7 @@
 // The window contract run against the Qt windows, acting with QTest on the
 // real widgets.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -37,17 +39,32 @@ struct QtBackend {
     ListBoxView* list(WindowHandle window, int id) const { return shown(window).control<ListBoxView>(id); }
 
     bool isShown(WindowHandle window) const { return qt.find(window) != nullptr && shown(window).isVisible(); }
-    void click(WindowHandle window, int id) { QTest::mouseClick(shown(window).control(id), Qt::LeftButton, {}, QPoint(4, 4)); }
+    void click(WindowHandle window, int id) {
+        QTest::mouseClick(shown(window).control(id), Qt::LeftButton, {}, QPoint(4, 4));
+    }
     void chooseMenuItem(WindowHandle window, int command) { shown(window).menuItem(command)->trigger(); }
     void pressEnter(WindowHandle window) { QTest::keyClick(&shown(window), Qt::Key_Return); }
     void pressEscape(WindowHandle window) { QTest::keyClick(&shown(window), Qt::Key_Escape); }
     void closeBox(WindowHandle window) { shown(window).close(); }
+    // One key for each character, as a keyboard or an input method sends
+    // it: a character beyond the Basic Multilingual Plane as its surrogate pair.
     void typeKeys(WindowHandle window, int id, const std::string& keys) {
-        QTest::keyClicks(shown(window).control<QLineEdit>(id), platform::qt::toQt(keys));
+        QLineEdit* box = shown(window).control<QLineEdit>(id);
+        const QString text = platform::qt::toQt(keys);
+        for (qsizetype at = 0; at < text.size();) {
+            const qsizetype length = text[at].isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, text.mid(at, length), Qt::NoModifier);
+            at += length;
+        }
+    }
+    void paste(WindowHandle window, int id, const std::string& text) {
+        QGuiApplication::clipboard()->setText(platform::qt::toQt(text));
+        QTest::keySequence(shown(window).control<QLineEdit>(id), QKeySequence::Paste);
     }
     void clickRow(WindowHandle window, int id, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         ListBoxView* view = list(window, id);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualRect(view->rows->index(row)).center());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                          view->visualRect(view->rows->index(row)).center());
     }
     void ctrlClickRow(WindowHandle window, int id, int row) { clickRow(window, id, row, Qt::ControlModifier); }
     // A double click is a click, then the second press.
@@ -63,7 +80,9 @@ struct QtBackend {
             texts.push_back(platform::qt::fromQt(view->rows->data(view->rows->index(row), Qt::DisplayRole).toString()));
         return texts;
     }
-    bool menuItemEnabled(WindowHandle window, int command) const { return shown(window).menuItem(command)->isEnabled(); }
+    bool menuItemEnabled(WindowHandle window, int command) const {
+        return shown(window).menuItem(command)->isEnabled();
+    }
     std::string menuItemCaption(WindowHandle window, int command) const {
         return platform::qt::fromQt(shown(window).menuItem(command)->text());
     }

@@ -34,7 +34,8 @@ struct QtWindowsTest : ::testing::Test {
     std::vector<Message> received;
 
     void run(const WindowSpec& blueprint, const std::function<void(QtWindow&, WindowHandle)>& whileShown) {
-        runQtWindow(windows, blueprint, [&](WindowHandle, const Message& message) { received.push_back(message); }, whileShown);
+        runQtWindow(
+            windows, blueprint, [&](WindowHandle, const Message& message) { received.push_back(message); }, whileShown);
     }
 
     std::vector<Message> receivedOf(MessageKind kind) const {
@@ -110,24 +111,24 @@ void typeUnicode(QWidget* box, const QString& text) {
     QApplication::sendEvent(box, &composed);
 }
 
-TEST_F(QtWindowsTest, TextBoxesTakeOnlyWhatWindows1252Holds) {
+TEST_F(QtWindowsTest, TextBoxesTakeEveryLetterUpToTheirLimit) {
     run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
         auto* box = window.control<QLineEdit>(11);  // at most 6 characters
-        windows.setText(handle, 11, "Caf\xE9");
+        windows.setText(handle, 11, "Caf\u00E9");
         EXPECT_EQ(box->text(), QString::fromUtf8("Caf\u00E9"));
         windows.setText(handle, 11, "");
-        QTest::keyClicks(box, "Caf");
-        QApplication::clipboard()->setText(QString::fromUtf8("\u20AC\u4E2D"));  // 中 is not in Windows-1252
+        QTest::keyClicks(box, "Ca");
+        QApplication::clipboard()->setText(QString::fromUtf8("\u20AC\u4E2D"));
         box->paste();
-        EXPECT_EQ(windows.text(handle, 11), "Caf");
+        EXPECT_EQ(windows.text(handle, 11), "Ca\u20AC\u4E2D");
         typeUnicode(box, QString::fromUtf8("\u00E9"));  // é: twice, by key and by input method
-        typeUnicode(box, QString::fromUtf8("\u4E2D"));
-        EXPECT_EQ(windows.text(handle, 11), "Caf\xE9\xE9");
-        QApplication::clipboard()->setText(QString::fromUtf8("\u20AC!"));
+        typeUnicode(box, QString::fromUtf8("\u4E2D"));  // past the limit
+        EXPECT_EQ(windows.text(handle, 11), "Ca\u20AC\u4E2D\u00E9\u00E9");
+        QApplication::clipboard()->setText(QString::fromUtf8("!"));
         box->paste();
-        EXPECT_EQ(windows.text(handle, 11), "Caf\xE9\xE9\x80");  // the euro sign; the rest is past the limit
+        EXPECT_EQ(windows.text(handle, 11), "Ca\u20AC\u4E2D\u00E9\u00E9");
     });
-    EXPECT_EQ(receivedOf(MessageKind::TextEdited).size(), 6u);
+    EXPECT_EQ(receivedOf(MessageKind::TextEdited).size(), 5u);
 }
 
 TEST_F(QtWindowsTest, ABoxThatDoesNotScrollStopsWhenFullButALongerTextCanBeShortened) {
@@ -338,9 +339,11 @@ TEST_F(QtWindowsTest, ABarChartDrawsItsBarsWhereTheirValuesPutThem) {
         const int textHeight = chart->fontMetrics().height();
         for (const BarRun& run : runs) {
             EXPECT_FALSE(inkRuns(image.copy(run.left, run.top - textHeight, run.right - run.left + 1, textHeight), 0,
-                                 textHeight - 1, 1).empty());
+                                 textHeight - 1, 1)
+                             .empty());
             EXPECT_FALSE(inkRuns(image.copy(run.left, run.bottom + 3, run.right - run.left + 1, textHeight), 0,
-                                 textHeight - 1, 1).empty());
+                                 textHeight - 1, 1)
+                             .empty());
         }
     });
 }
@@ -355,7 +358,7 @@ TEST(QtTextMeasure, FindsTheLongestPrefixThatFits) {
     EXPECT_EQ(measure.fittingPrefix(text, width - 1), std::string("The Name o").size());
     EXPECT_EQ(measure.fittingPrefix(text, 100000), text.size());
     EXPECT_EQ(measure.fittingPrefix(text, 0), 0u);
-    EXPECT_EQ(measure.fittingPrefix("\xC9mile Zola", 100000), 10u);  // one byte per character
+    EXPECT_EQ(measure.fittingPrefix("\u00C9mile Zola", 100000), 11u);  // answered in bytes of the UTF-8 text
 }
 
 TEST(QtMessageBoxes, ShowTheConvertedTextAndReturnTheButtonPressed) {
@@ -367,8 +370,9 @@ TEST(QtMessageBoxes, ShowTheConvertedTextAndReturnTheButtonPressed) {
         box->button(QMessageBox::No)->click();
     });
     platform::qt::QtMessageBoxes boxes;
-    EXPECT_EQ(boxes.messageBox("File has changed...\r\nSave it now? \x80", "Save File", Buttons::YesNo, Icon::Question),
-              Answer::No);
+    EXPECT_EQ(
+        boxes.messageBox("File has changed...\r\nSave it now? \u20AC", "Save File", Buttons::YesNo, Icon::Question),
+        Answer::No);
     EXPECT_EQ(shownText, QString::fromUtf8("File has changed...\nSave it now? \u20AC"));
 }
 

@@ -64,8 +64,8 @@ struct RunningProgram {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
-        EXPECT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                                   &startup, &process))
+        EXPECT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   folder.c_str(), &startup, &process))
             << "cannot start the program: " << GetLastError();
     }
     ~RunningProgram() {

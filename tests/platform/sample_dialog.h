@@ -7,7 +7,7 @@ inline platform::WindowSpec sampleDialog() {
     using platform::ControlKind;
     namespace style = platform::style;
     platform::WindowSpec blueprint;
-    blueprint.caption = "Sample \x96 dialog";  // an en dash in Windows-1252
+    blueprint.caption = "Sample \u2013 dialog";  // an en dash
     blueprint.width = 300;
     blueprint.height = 150;
     blueprint.controls = {

@@ -34,6 +34,7 @@ struct ScriptedBackend {
     void pressEscape(WindowHandle window) { user(window).pressEscape(); }
     void closeBox(WindowHandle window) { user(window).closeBox(); }
     void typeKeys(WindowHandle window, int id, const std::string& keys) { user(window).typeKeys(id, keys); }
+    void paste(WindowHandle window, int id, const std::string& text) { user(window).paste(id, text); }
     void clickRow(WindowHandle window, int id, int row) { user(window).clickRow(id, row); }
     void ctrlClickRow(WindowHandle window, int id, int row) { user(window).ctrlClickRow(id, row); }
     void doubleClickRow(WindowHandle window, int id, int row) { user(window).doubleClickRow(id, row); }

@@ -57,9 +57,9 @@ TEST(ScriptedWindows, TheUserRefusesWhatIsMissingDisabledOrNotThere) {
     recorder.run([](ScriptedUser& user) {
         user.ui.setEnabled(user.window, 30, false);
         EXPECT_THROW(user.click(30), std::logic_error);
-        user.pressEnter();  // a disabled default button is passed over
-        EXPECT_THROW(user.click(41), std::logic_error);  // a label
-        EXPECT_THROW(user.click(99), std::logic_error);  // no such control
+        user.pressEnter();                                         // a disabled default button is passed over
+        EXPECT_THROW(user.click(41), std::logic_error);            // a label
+        EXPECT_THROW(user.click(99), std::logic_error);            // no such control
         EXPECT_THROW(user.chooseMenuItem(105), std::logic_error);  // greyed
         EXPECT_THROW(user.chooseMenuItem(999), std::logic_error);  // no such item
         EXPECT_THROW(user.clickRow(12, 0), std::logic_error);      // the list is empty
@@ -94,7 +94,7 @@ TEST(ScriptedWindows, ModalDialogsNestAndMessageBoxesAreRecordedInOrder) {
     ScriptedWindows ui;
     ui.messageBoxes.expect(Answer::Yes);
     ui.queueScript([](ScriptedUser& user) { user.click(30); });  // the outer window
-    ui.queueScript([](ScriptedUser& user) {                     // the dialog it opens
+    ui.queueScript([](ScriptedUser& user) {                      // the dialog it opens
         EXPECT_EQ(user.state().owner, WindowHandle{1});
         user.pressEscape();
     });
@@ -108,7 +108,8 @@ TEST(ScriptedWindows, ModalDialogsNestAndMessageBoxesAreRecordedInOrder) {
         });
         ui.endWindow(window);
     });
-    EXPECT_EQ(ui.history, (std::vector<std::string>{"window: Sample \x96 dialog", "message box: Question", "window: Inner"}));
+    EXPECT_EQ(ui.history,
+              (std::vector<std::string>{"window: Sample \u2013 dialog", "message box: Question", "window: Inner"}));
     EXPECT_THROW(ui.messageBox("Unforeseen", "Oops", Buttons::Ok, Icon::Stop), std::logic_error);
 }
 

@@ -10,14 +10,17 @@ namespace {
 using platform::SystemPath;
 
 TEST(SystemPath, KeepsTheSystemsBytesAsTheyAre) {
-    const std::string bytes = "B\xFC" "cher/\xD0\x9A.pmr";  // a byte that is no UTF-8, then Cyrillic
+    const std::string bytes =
+        "B\xFC"
+        "cher/\xD0\x9A.pmr";  // a byte that is no UTF-8, then Cyrillic
     const SystemPath path = SystemPath::fromSystem(bytes);
     EXPECT_EQ(path.systemBytes(), bytes);
     EXPECT_FALSE(path.empty());
     EXPECT_TRUE(SystemPath{}.empty());
     EXPECT_EQ(platform::withSuffix(path, ".bak").systemBytes(), bytes + ".bak");
     EXPECT_LT(SystemPath::fromSystem("a.pmr"), SystemPath::fromSystem("b.pmr"));
-    EXPECT_NE(path, SystemPath::fromSystem("b\xFC" "cher/\xD0\x9A.pmr"));
+    EXPECT_NE(path, SystemPath::fromSystem("b\xFC"
+                                           "cher/\xD0\x9A.pmr"));
 }
 
 TEST(SystemPath, AJoinedNameFollowsOneSeparator) {

@@ -19,7 +19,7 @@
 // it, one after the other. A step that waits longer than a generous bound of
 // ticks fails the test and ends every dialog of the thread, so the test ends.
 class UserScript {
-public:
+  public:
     UserScript() : timer(SetTimer(nullptr, 0, USER_TIMER_MINIMUM, tick)) { current() = this; }
     ~UserScript() {
         KillTimer(nullptr, timer);
@@ -35,8 +35,7 @@ public:
     }
     // Acts once `condition` holds (on no dialog in particular).
     void when(std::function<bool()> condition, std::function<void()> act) {
-        steps.push_back({[condition] { return condition() ? GetDesktopWindow() : nullptr; },
-                         [act](HWND) { act(); }});
+        steps.push_back({[condition] { return condition() ? GetDesktopWindow() : nullptr; }, [act](HWND) { act(); }});
     }
 
     // A visible dialog ("#32770") of this thread with the caption, or none.
@@ -56,7 +55,7 @@ public:
         SendMessageW(control, BM_CLICK, 0, 0);
     }
 
-private:
+  private:
     // The visible dialogs ("#32770") of this thread.
     static std::vector<HWND> shownDialogs() {
         std::vector<HWND> dialogs;

@@ -9,13 +9,16 @@
 
 #include <random>
 
+#include "core/utf8.h"
+#include "core/windows1252.h"
 #include "platform/desktop.h"
 #include "platform/special_folders.h"
 #include "platform/system_files.h"
+#include "platform/utf16.h"
 #include "platform/system_transliterator.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32_desktop/win32_help_viewer.h"
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 #include "tests/platform/sample_dialog.h"
 #include "tests/platform/user_script.h"
 #include "tests/platform/window_search.h"
@@ -38,9 +41,10 @@ struct Desktop : ::testing::Test {
 
     // Runs the sample dialog while the script acts; the script ends it.
     void runSample() {
-        desktop->windows().runWindow(sampleDialog(), {}, [&](platform::WindowHandle window, const platform::Message& message) {
-            if (message.kind == platform::MessageKind::Init) shown = window;
-        });
+        desktop->windows().runWindow(sampleDialog(), {},
+                                     [&](platform::WindowHandle window, const platform::Message& message) {
+                                         if (message.kind == platform::MessageKind::Init) shown = window;
+                                     });
     }
 };
 
@@ -99,12 +103,14 @@ TEST_F(Desktop, MessageBoxesShowTheirButtonsIconAndTextAndAnswerWithThePressedBu
         script.whenShown(L"Quorvels \u2013 Books", [&](HWND box) {
             EXPECT_TRUE(showsText(box, L"Delete \u201cDune\u201d?\r\nIt goes for good."));
             for (int id : {IDOK, IDYES, IDNO, IDCANCEL})
-                EXPECT_EQ(hasButton(box, id), std::count(each.shownButtons.begin(), each.shownButtons.end(), id) == 1) << id;
+                EXPECT_EQ(hasButton(box, id), std::count(each.shownButtons.begin(), each.shownButtons.end(), id) == 1)
+                    << id;
             EXPECT_EQ(shownIcon(box), each.systemIcon != nullptr ? LoadIconW(nullptr, each.systemIcon) : nullptr);
             UserScript::press(box, each.pressed);
         });
-        EXPECT_EQ(desktop->messageBoxes().messageBox("Delete \x93" "Dune\x94?\r\nIt goes for good.", "Quorvels \x96 Books",
-                                                     each.buttons, each.icon),
+        EXPECT_EQ(desktop->messageBoxes().messageBox("Delete \u201C"
+                                                     "Dune\u201D?\r\nIt goes for good.",
+                                                     "Quorvels \u2013 Books", each.buttons, each.icon),
                   each.answer);
     }
 }
@@ -119,11 +125,13 @@ TEST_F(Desktop, BoxesAndFileDialogsBelongToTheRunningWindow) {
     UserScript script;
     script.whenShown(SampleCaption, [&](HWND window) {
         dialog = window;
-        answer = desktop->messageBoxes().messageBox("Save the changes?", "Quorvels", Buttons::YesNoCancel, Icon::Question);
+        answer =
+            desktop->messageBoxes().messageBox("Save the changes?", "Quorvels", Buttons::YesNoCancel, Icon::Question);
         // The program goes to the background: the thread has no active window.
         SetActiveWindow(nullptr);
         EXPECT_EQ(GetActiveWindow(), nullptr);
-        chosen = desktop->fileDialogs().askFileToOpen({"Open Catalogue", {{"Catalogue Files (*.pmr)", "*.pmr"}}, "pmr", {}, {}});
+        chosen = desktop->fileDialogs().askFileToOpen(
+            {"Open Catalogue", {{"Catalogue Files (*.pmr)", "*.pmr"}}, "pmr", {}, {}});
         desktop->windows().endWindow(shown);
     });
     script.whenShown(L"Quorvels", [&](HWND box) {
@@ -154,15 +162,12 @@ std::wstring currentFolder() {
 
 TEST_F(Desktop, FileDialogsTakeAndGiveNamesInAnyLettersWithoutAskingAnythingThemselves) {
     TemporaryFolder temporary;
-    const TestPath folder = temporary / "\xD0\x9A\xD0\xBD\xD0\xB8\xD0\xB3\xD0\xB8";  // "Книги"
+    const TestPath folder = temporary / "\xD0\x9A\xD0\xBD\xD0\xB8\xD0\xB3\xD0\xB8";   // "Книги"
     const std::string existing = "\xCE\x92\xCE\xB9\xCE\xB2\xCE\xBB\xCE\xAF\xCE\xB1";  // "Βιβλία"
     writeFile(folder + "\\" + existing + ".pmr", "PMR");
     const std::wstring startedIn = currentFolder();
-    platform::FileDialogRequest request{"Open Catalogue",
-                                        {{"Catalogue Files (*.pmr)", "*.pmr"}, {"All Files (*.*)", "*.*"}},
-                                        "pmr",
-                                        folder,
-                                        {}};
+    platform::FileDialogRequest request{
+        "Open Catalogue", {{"Catalogue Files (*.pmr)", "*.pmr"}, {"All Files (*.*)", "*.*"}}, "pmr", folder, {}};
     platform::FileDialogs& dialogs = desktop->fileDialogs();
 
     // Open: a name that does not exist yet is taken, with the default extension.
@@ -186,17 +191,22 @@ TEST_F(Desktop, FileDialogsTakeAndGiveNamesInAnyLettersWithoutAskingAnythingThem
     // question, with the file type chosen.
     request.title = "Save Catalogue As";
     request.initialName = TestPath(existing + ".pmr");
+    request.filters = {{"Quorvels catalogue", "*.pmr"}, {"Quorvels 2.00 catalogue", "*.pmr"}};
     {
         UserScript script;
         script.whenShown(L"Save Catalogue As", [&](HWND dialog) {
             EXPECT_EQ(textOf(fileNameBox(dialog)), L"\u0392\u03B9\u03B2\u03BB\u03AF\u03B1.pmr");
             HWND types = GetDlgItem(dialog, cmb1);
+            wchar_t type[64] = {};
+            SendMessageW(types, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(type));
+            EXPECT_STREQ(type, L"Quorvels 2.00 catalogue");
             SendMessageW(types, CB_SETCURSEL, 1, 0);
             SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
             SetWindowTextW(fileNameBox(dialog), L"\u0392\u03B9\u03B2\u03BB\u03AF\u03B1");
             UserScript::press(dialog, IDOK);
         });
-        EXPECT_EQ(dialogs.askFileAndTypeToSave(request), (platform::SaveChoice{TestPath(folder + "\\" + existing + ".pmr"), 1}));
+        EXPECT_EQ(dialogs.askFileAndTypeToSave(request),
+                  (platform::SaveChoice{TestPath(folder + "\\" + existing + ".pmr"), 1}));
     }
     // Cancel gives no name.
     {
@@ -209,7 +219,7 @@ TEST_F(Desktop, FileDialogsTakeAndGiveNamesInAnyLettersWithoutAskingAnythingThem
 
 // ---- the list measure ----
 
-// Over generated Windows-1252 texts and every extent up to beyond the whole
+// Over generated texts of many scripts and every extent up to beyond the whole
 // text, the fitting prefix is the longest whose width, as the system measures
 // it in the font of a running window, is within the extent; one unit being
 // half a horizontal dialog unit of that window.
@@ -217,9 +227,11 @@ TEST_F(Desktop, TheListMeasureFitsWhatTheSystemMeasuresInTheWindowsFont) {
     constexpr double DialogUnitsPerUnit = 0.5;
     const std::unique_ptr<platform::TextMeasure> measure = desktop->listTextMeasure(DialogUnitsPerUnit);
     std::mt19937 random(1252);
-    std::string letters;
+    // Every printable character of Windows-1252, and some of other scripts.
+    std::vector<std::string> letters = {"\u0416", "\u03BB", "\u05E9", "\u65E5", "\U0001F600"};
     for (int byte = 0x20; byte <= 0xFF; ++byte)
-        if (byte != 0x7F && byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90 && byte != 0x9D) letters += char(byte);
+        if (byte != 0x7F && byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90 && byte != 0x9D)
+            letters.push_back(windows1252ToUtf8(std::string(1, char(byte))));
     int checked = 0;
 
     UserScript script;
@@ -242,9 +254,14 @@ TEST_F(Desktop, TheListMeasureFitsWhatTheSystemMeasuresInTheWindowsFont) {
                 ASSERT_EQ(fitting, 0u);
                 continue;
             }
-            ASSERT_LE(widths[fitting], extent) << text << " in " << units;
+            // The answer counts bytes of the UTF-8 text, the widths its UTF-16 units.
+            const auto unitsOf = [&](std::size_t bytes) {
+                return platform::utf16Length(std::string_view(text).substr(0, bytes));
+            };
+            ASSERT_LE(widths[unitsOf(fitting)], extent) << text << " in " << units;
             if (fitting < text.size()) {
-                ASSERT_GT(widths[fitting + 1], extent) << text << " in " << units;
+                const std::size_t next = fitting + characterPrefix(std::string_view(text).substr(fitting), 1);
+                ASSERT_GT(widths[unitsOf(next)], extent) << text << " in " << units;
             }
             ++checked;
         }
@@ -254,10 +271,12 @@ TEST_F(Desktop, TheListMeasureFitsWhatTheSystemMeasuresInTheWindowsFont) {
         MapDialogRect(dialog, &fourUnits);
         const double pixelsPerUnit = fourUnits.right / 4.0 * DialogUnitsPerUnit;
         HDC screen = GetDC(nullptr);
-        const HGDIOBJ previous = SelectObject(screen, reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
+        const HGDIOBJ previous =
+            SelectObject(screen, reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
         for (int sample = 0; sample < 150; ++sample) {
-            std::string text(random() % 40, ' ');
-            for (char& c : text) c = letters[random() % letters.size()];
+            std::string text;
+            for (int count = static_cast<int>(random() % 40); count > 0; --count)
+                text += letters[random() % letters.size()];
             check(screen, pixelsPerUnit, text);
             if (::testing::Test::HasFatalFailure()) break;
         }
@@ -297,14 +316,16 @@ std::wstring itemText(HWND tree, HTREEITEM item) {
 TEST_F(Desktop, TheHelpWindowShowsTheContentsBesideTheTopicsWhileAWindowRuns) {
     TemporaryFolder folder;
     const TestPath helpPath = folder / "guide.hlp";
-    std::string html = "<html><head><title>Not shown</title></head><body><h1><a name=\"start\"></a>Starting</h1>"
-                       "<ul><li>First   point</li><li>A &gt; B &amp; C</li></ul><table><tr><th>Key</th><th>Meaning</th></tr></table>";
+    std::string html =
+        "<html><head><title>Not shown</title></head><body><h1><a name=\"start\"></a>Starting</h1>"
+        "<ul><li>First   point</li><li>A &gt; B &amp; C</li></ul><table><tr><th>Key</th><th>Meaning</th></tr></table>";
     for (int line = 0; line < 200; ++line) html += "<p>Filler line " + std::to_string(line) + "</p>";
     html += "<h1><a name=\"end\"></a>Ending</h1><p>The last topic.</p>";
     for (int line = 0; line < 200; ++line) html += "<p>More filler " + std::to_string(line) + "</p>";
     html += "</body></html>";
     writeFile(helpPath, html);
-    writeFile(folder / "guide.cnt", ":Base guide.hlp\r\n:Title Guide Help\r\n1 Starting=start\r\n2 Still starting=start\r\n1 Ending=end\r\n");
+    writeFile(folder / "guide.cnt",
+              ":Base guide.hlp\r\n:Title Guide Help\r\n1 Starting=start\r\n2 Still starting=start\r\n1 Ending=end\r\n");
     platform::win32::Win32HelpViewer viewer(dynamic_cast<platform::win32::Win32Windows&>(desktop->windows()),
                                             platform::systemFiles());
     HWND dialog = nullptr, tree = nullptr, topics = nullptr;
@@ -333,7 +354,8 @@ TEST_F(Desktop, TheHelpWindowShowsTheContentsBesideTheTopicsWhileAWindowRuns) {
         EXPECT_EQ(TreeView_GetSelection(tree), first);
         EXPECT_EQ(GetFocus(), tree);
 
-        const std::wstring start = L"Starting\r\n\r\n\u2022 First point\r\n\u2022 A > B & C\r\n\r\nKey\tMeaning\r\n\r\nFiller line 0\r\n";
+        const std::wstring start =
+            L"Starting\r\n\r\n\u2022 First point\r\n\u2022 A > B & C\r\n\r\nKey\tMeaning\r\n\r\nFiller line 0\r\n";
         EXPECT_EQ(textOf(topics).substr(0, start.size()), start);
         EXPECT_EQ(topLine(topics), L"Starting");
 
@@ -344,49 +366,53 @@ TEST_F(Desktop, TheHelpWindowShowsTheContentsBesideTheTopicsWhileAWindowRuns) {
         PostMessageW(tree, WM_KEYDOWN, VK_UP, 1);
     });
     // Tab moves between the panes, either way.
-    script.when([&] { return TreeView_GetSelection(tree) == firstChild; }, [&] {
-        EXPECT_EQ(topLine(topics), L"Starting");
-        PostMessageW(tree, WM_KEYDOWN, VK_TAB, 1);
-    });
+    script.when([&] { return TreeView_GetSelection(tree) == firstChild; },
+                [&] {
+                    EXPECT_EQ(topLine(topics), L"Starting");
+                    PostMessageW(tree, WM_KEYDOWN, VK_TAB, 1);
+                });
     script.when([&] { return GetFocus() == topics; }, [&] { PostMessageW(topics, WM_KEYDOWN, VK_TAB, 1); });
-    script.when([&] { return GetFocus() == tree; }, [&] {
-        // Asking again reuses the window, back at its contents.
-        TreeView_SelectItem(tree, TreeView_GetNextSibling(tree, TreeView_GetRoot(tree)));
-        const HWND window = viewer.window()->window;
-        viewer.showContents(helpPath, shown);
-        ASSERT_NE(viewer.window(), nullptr);
-        EXPECT_EQ(viewer.window()->window, window);
-        EXPECT_EQ(TreeView_GetSelection(tree), TreeView_GetRoot(tree));
-        EXPECT_EQ(topLine(topics), L"Starting");
+    script.when([&] { return GetFocus() == tree; },
+                [&] {
+                    // Asking again reuses the window, back at its contents.
+                    TreeView_SelectItem(tree, TreeView_GetNextSibling(tree, TreeView_GetRoot(tree)));
+                    const HWND window = viewer.window()->window;
+                    viewer.showContents(helpPath, shown);
+                    ASSERT_NE(viewer.window(), nullptr);
+                    EXPECT_EQ(viewer.window()->window, window);
+                    EXPECT_EQ(TreeView_GetSelection(tree), TreeView_GetRoot(tree));
+                    EXPECT_EQ(topLine(topics), L"Starting");
 
-        // Closing another help file leaves it open; closing its own closes it.
-        viewer.close(folder / "other.hlp");
-        EXPECT_NE(viewer.window(), nullptr);
-        viewer.close(helpPath);
-        EXPECT_EQ(viewer.window(), nullptr);
-        EXPECT_FALSE(IsWindow(window));
+                    // Closing another help file leaves it open; closing its own closes it.
+                    viewer.close(folder / "other.hlp");
+                    EXPECT_NE(viewer.window(), nullptr);
+                    viewer.close(helpPath);
+                    EXPECT_EQ(viewer.window(), nullptr);
+                    EXPECT_FALSE(IsWindow(window));
 
-        // A missing help file is told, and shows no window.
-        viewer.showContents(folder / "missing.hlp", shown);
-        EXPECT_EQ(viewer.window(), nullptr);
-        // Escape closes it, as the close box does.
-        viewer.showContents(helpPath, shown);
-        ASSERT_NE(viewer.window(), nullptr);
-        PostMessageW(viewer.window()->contents, WM_KEYDOWN, VK_ESCAPE, 1);
-    });
+                    // A missing help file is told, and shows no window.
+                    viewer.showContents(folder / "missing.hlp", shown);
+                    EXPECT_EQ(viewer.window(), nullptr);
+                    // Escape closes it, as the close box does.
+                    viewer.showContents(helpPath, shown);
+                    ASSERT_NE(viewer.window(), nullptr);
+                    PostMessageW(viewer.window()->contents, WM_KEYDOWN, VK_ESCAPE, 1);
+                });
     script.whenShown(L"Help", [&](HWND box) {
         EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
-        EXPECT_TRUE(showsText(box, L"The help file \"" + platform::wideFromPath(std::string_view(folder / "missing.hlp")) +
+        EXPECT_TRUE(showsText(box, L"The help file \"" +
+                                       platform::wideFromPath(std::string_view(folder / "missing.hlp")) +
                                        L"\" cannot be opened: No such file or directory."));
         UserScript::press(box, IDOK);
     });
-    script.when([&] { return viewer.window() == nullptr; }, [&] {
-        EXPECT_TRUE(IsWindowEnabled(dialog));
-        // Open again, it goes when its owner goes.
-        viewer.showContents(helpPath, shown);
-        EXPECT_NE(viewer.window(), nullptr);
-        desktop->windows().endWindow(shown);
-    });
+    script.when([&] { return viewer.window() == nullptr; },
+                [&] {
+                    EXPECT_TRUE(IsWindowEnabled(dialog));
+                    // Open again, it goes when its owner goes.
+                    viewer.showContents(helpPath, shown);
+                    EXPECT_NE(viewer.window(), nullptr);
+                    desktop->windows().endWindow(shown);
+                });
     runSample();
     EXPECT_EQ(viewer.window(), nullptr);
 }

@@ -46,14 +46,17 @@ TEST(Win32Programs, TheCatalogueProgramStartsOnTheCatalogueOfItsSettingsAndClose
 // program whole: the Greek catalogue is read and the Cyrillic file written.
 TEST(Win32Programs, TheCatalogueProgramExportsBetweenFilesNamedInAnyLetters) {
     TemporaryFolder folder;
-    const std::string catalogue = "\xCE\x9A\xCE\xB1\xCF\x84\xCE\xAC\xCE\xBB\xCE\xBF\xCE\xB3\xCE\xBF\xCF\x82.pmr";  // "Κατάλογος"
-    const std::string csv = "\xD0\xBA\xD0\xBD\xD0\xB8\xD0\xB3\xD0\xB8.csv";  // "книги"
+    const std::string catalogue =
+        "\xCE\x9A\xCE\xB1\xCF\x84\xCE\xAC\xCE\xBB\xCE\xBF\xCE\xB3\xCE\xBF\xCF\x82.pmr";  // "Κατάλογος"
+    const std::string csv = "\xD0\xBA\xD0\xBD\xD0\xB8\xD0\xB3\xD0\xB8.csv";              // "книги"
     writeFile(folder / catalogue, readFile(platform::pathFromWide(folderOfThisTest() + L"sample.pmr").systemBytes()));
 
     RunningProgram program(programPath(L"quorvels.exe"), platform::wideFromPath(std::string_view(folder.path)),
                            L"--export " + platform::wideFromPath(catalogue) + L" " + platform::wideFromPath(csv));
     EXPECT_EQ(program.awaitExit(), 0u);
-    EXPECT_TRUE(readFile(folder / csv).starts_with("\xEF\xBB\xBF" "Author,Title,"));
+    EXPECT_TRUE(readFile(folder / csv)
+                    .starts_with("\xEF\xBB\xBF"
+                                 "Author,Title,"));
 }
 
 // The name of the first resource enumerated, when it has one; stops there.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 
 // The user's keys and mouse buttons on the native dialogs: posted to the
 // controls and run through the dialog manager as a running dialog's own loop
@@ -40,7 +40,7 @@ inline void pressMnemonic(char letter) {
     settle();
 }
 
-// Characters (Windows-1252) typed where the focus is.
+// Characters (UTF-8) typed where the focus is, one WM_CHAR for each UTF-16 unit.
 inline void typeHere(const std::string& keys) {
     for (wchar_t unit : platform::win32::toWide(keys)) PostMessageW(GetFocus(), WM_CHAR, unit, 1);
     settle();

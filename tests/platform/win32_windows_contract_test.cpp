@@ -8,7 +8,8 @@
 #include <random>
 #include <set>
 
-#include "platform/win32_windows/cp1252_text.h"
+#include "core/utf8.h"
+#include "platform/win32_windows/utf16_text.h"
 #include "platform/win32_windows/win32_windows.h"
 #include "tests/platform/win32_user_input.h"
 #include "tests/platform/windows_contract.h"
@@ -18,6 +19,16 @@ namespace {
 
 using platform::WindowHandle;
 using platform::win32::Win32Windows;
+
+void putOnClipboard(HWND owner, const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+}
 
 struct Win32Backend {
     Win32Windows ui;
@@ -83,8 +94,16 @@ struct Win32Backend {
         settle();
     }
     void typeKeys(WindowHandle window, int id, const std::string& keys) { typeInto(control(window, id), keys); }
+    void paste(WindowHandle window, int id, const std::string& text) {
+        putOnClipboard(dialog(window), platform::win32::toWide(text));
+        SetFocus(control(window, id));
+        PostMessageW(GetFocus(), WM_CHAR, 0x16, 1);  // Ctrl+V
+        settle();
+    }
     void clickRow(WindowHandle window, int id, int row) { ::clickRow(control(window, id), row); }
-    void ctrlClickRow(WindowHandle window, int id, int row) { mouseOnRow(control(window, id), row, WM_LBUTTONDOWN, MK_CONTROL); }
+    void ctrlClickRow(WindowHandle window, int id, int row) {
+        mouseOnRow(control(window, id), row, WM_LBUTTONDOWN, MK_CONTROL);
+    }
     void doubleClickRow(WindowHandle window, int id, int row) { ::doubleClickRow(control(window, id), row); }
     // The texts the list draws for its rows.
     std::vector<std::string> rowTexts(WindowHandle window, int id) const {
@@ -143,7 +162,8 @@ void expectPlacedAsBlueprint(HWND dialog, HWND child, const platform::ControlSpe
     const RECT wanted = inPixels(dialog, control.x, control.y, control.width, control.height);
     RECT place = placeInDialog(dialog, child);
     int shortBy = 0;  // how many pixels the bottom may lack
-    if (control.kind == platform::ControlKind::ListBox) shortBy = static_cast<int>(SendMessageW(child, LB_GETITEMHEIGHT, 0, 0)) - 1;
+    if (control.kind == platform::ControlKind::ListBox)
+        shortBy = static_cast<int>(SendMessageW(child, LB_GETITEMHEIGHT, 0, 0)) - 1;
     if (control.kind == platform::ControlKind::DropDownList) {
         SendMessageW(child, CB_SHOWDROPDOWN, TRUE, 0);
         COMBOBOXINFO parts{};
@@ -174,9 +194,10 @@ void expectClientAreaOfBlueprint(HWND dialog, const platform::WindowSpec& bluepr
 platform::WindowSpec generatedBlueprint(std::mt19937& random) {
     using platform::ControlKind;
     auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-    auto caption = [&] {
-        std::string text(static_cast<std::size_t>(between(0, 12)), ' ');
-        for (char& byte : text) byte = static_cast<char>(between(0x20, 0xFF));
+    auto caption = [&] {  // characters of many scripts, now and then an emoji
+        std::string text;
+        for (int count = between(0, 12); count > 0; --count)
+            appendUtf8(text, between(0, 9) == 0 ? between(0x1F600, 0x1F64F) : between(0x20, 0x33FF));
         return text;
     };
     platform::WindowSpec blueprint;
@@ -185,9 +206,9 @@ platform::WindowSpec generatedBlueprint(std::mt19937& random) {
     blueprint.height = between(100, 300);
     blueprint.minimiseBox = between(0, 1) == 1;
     if (between(0, 1) == 1)
-        blueprint.background = platform::Colour{static_cast<std::uint8_t>(between(0, 255)),
-                                                static_cast<std::uint8_t>(between(0, 255)),
-                                                static_cast<std::uint8_t>(between(0, 255))};
+        blueprint.background =
+            platform::Colour{static_cast<std::uint8_t>(between(0, 255)), static_cast<std::uint8_t>(between(0, 255)),
+                             static_cast<std::uint8_t>(between(0, 255))};
     for (int menu = between(0, 10); menu > 0; --menu)
         blueprint.menus.push_back({"&" + caption() + caption(), {{caption(), 200 + menu}}});
     bool defaultButton = false;
@@ -195,7 +216,8 @@ platform::WindowSpec generatedBlueprint(std::mt19937& random) {
     for (int id = 100; id < 100 + count; ++id) {
         platform::ControlSpec control;
         control.kind = static_cast<ControlKind>(between(0, static_cast<int>(ControlKind::BarChart)));
-        if (!blueprint.controls.empty() && between(0, 2) == 0) control.kind = blueprint.controls.back().kind;  // runs, as of radio buttons
+        if (!blueprint.controls.empty() && between(0, 2) == 0)
+            control.kind = blueprint.controls.back().kind;  // runs, as of radio buttons
         const bool lists = control.kind == ControlKind::ListBox || control.kind == ControlKind::DropDownList;
         control.id = id;
         control.x = between(0, blueprint.width - 20);
@@ -225,12 +247,14 @@ Kind kindOf(const platform::ControlSpec& control) {
     switch (control.kind) {
         case platform::ControlKind::Panel: return {L"Static", SS_TYPEMASK | SS_SUNKEN, when(style::Sunken, SS_SUNKEN)};
         case platform::ControlKind::PushButton:
-            return {L"Button", BS_TYPEMASK, DWORD((control.style & style::DefaultButton) != 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)};
+            return {L"Button", BS_TYPEMASK,
+                    DWORD((control.style & style::DefaultButton) != 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)};
         case platform::ControlKind::Label: {
             const DWORD side = (control.style & style::AlignCentre) != 0  ? SS_CENTER
                                : (control.style & style::AlignRight) != 0 ? SS_RIGHT
                                                                           : SS_LEFT;
-            return {L"Static", SS_TYPEMASK | SS_CENTERIMAGE | SS_NOPREFIX, side | when(style::CentreVertically, SS_CENTERIMAGE) | SS_NOPREFIX};
+            return {L"Static", SS_TYPEMASK | SS_CENTERIMAGE | SS_NOPREFIX,
+                    side | when(style::CentreVertically, SS_CENTERIMAGE) | SS_NOPREFIX};
         }
         case platform::ControlKind::ListBox: {
             constexpr DWORD list = LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_USETABSTOPS;
@@ -238,7 +262,8 @@ Kind kindOf(const platform::ControlSpec& control) {
         }
         case platform::ControlKind::TextBox:
             return {L"Edit", ES_READONLY | ES_AUTOHSCROLL,
-                    when(style::ReadOnly, ES_READONLY) | (when(style::NoHorizontalScroll, ES_AUTOHSCROLL) ^ ES_AUTOHSCROLL)};
+                    when(style::ReadOnly, ES_READONLY) |
+                        (when(style::NoHorizontalScroll, ES_AUTOHSCROLL) ^ ES_AUTOHSCROLL)};
         case platform::ControlKind::DropDownList: return {L"ComboBox", 3, CBS_DROPDOWNLIST};
         case platform::ControlKind::RadioButton: return {L"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON};
         case platform::ControlKind::CheckBox: return {L"Button", BS_TYPEMASK, BS_AUTOCHECKBOX};
@@ -273,44 +298,49 @@ TEST(Win32Windows, BlueprintsAreBuiltAsTheySay) {
     for (std::size_t window = 0; window < blueprints.size(); ++window) {
         const platform::WindowSpec& blueprint = blueprints[window];
         Win32Backend backend;
-        backend.run(blueprint, {}, [](WindowHandle, const platform::Message&) {}, [&](WindowHandle shown) {
-            HWND dialog = backend.dialog(shown);
-            expectClientAreaOfBlueprint(dialog, blueprint);
-            EXPECT_EQ(platform::win32::fromWide(platform::win32::windowText(dialog)), blueprint.caption);
-            const DWORD frame = blueprint.minimiseBox ? WS_SYSMENU | WS_MINIMIZEBOX : WS_SYSMENU;
-            EXPECT_EQ(styleOf(dialog) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_SYSMENU), frame);
-            HDC dc = GetDC(dialog);
-            const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
-                                                                     reinterpret_cast<LPARAM>(dialog)));
-            ReleaseDC(dialog, dc);
-            LOGBRUSH painted{};
-            GetObjectW(brush, sizeof painted, &painted);
-            const auto& colour = blueprint.background;
-            EXPECT_EQ(painted.lbColor, colour ? RGB(colour->red, colour->green, colour->blue) : GetSysColor(COLOR_3DFACE));
-            HWND child = GetWindow(dialog, GW_CHILD);
-            for (std::size_t at = 0; at < blueprint.controls.size(); ++at, child = GetWindow(child, GW_HWNDNEXT)) {
-                const platform::ControlSpec& control = blueprint.controls[at];
-                SCOPED_TRACE(testing::Message() << "window " << window << ", control " << control.id);
-                ASSERT_NE(child, nullptr);
-                const Kind kind = kindOf(control);
-                EXPECT_EQ(classOf(child), kind.windowClass);
-                EXPECT_EQ(styleOf(child) & kind.mask, kind.bits);
-                EXPECT_EQ(GetWindowLongPtrW(child, GWL_EXSTYLE) & (WS_EX_STATICEDGE | WS_EX_CLIENTEDGE), frameOf(control));
-                EXPECT_EQ(GetDlgCtrlID(child), static_cast<WORD>(control.id));
-                const bool radio = control.kind == platform::ControlKind::RadioButton;
-                const bool continuesGroup = radio && at > 0 && blueprint.controls[at - 1].kind == control.kind &&
-                                            (control.style & platform::style::GroupStart) == 0;
-                const bool focusable = control.kind != platform::ControlKind::Panel &&
-                                       control.kind != platform::ControlKind::Label &&
-                                       control.kind != platform::ControlKind::GroupBox &&
-                                       control.kind != platform::ControlKind::BarChart;
-                const bool tabStop = radio ? !continuesGroup : focusable && (control.style & platform::style::NoTabStop) == 0;
-                EXPECT_EQ((styleOf(child) & WS_GROUP) != 0, !continuesGroup);
-                EXPECT_EQ((styleOf(child) & WS_TABSTOP) != 0, tabStop);
-                EXPECT_EQ(backend.windows().text(shown, control.id), control.caption);
-                expectPlacedAsBlueprint(dialog, child, control);
-            }
-        });
+        backend.run(
+            blueprint, {}, [](WindowHandle, const platform::Message&) {},
+            [&](WindowHandle shown) {
+                HWND dialog = backend.dialog(shown);
+                expectClientAreaOfBlueprint(dialog, blueprint);
+                EXPECT_EQ(platform::win32::fromWide(platform::win32::windowText(dialog)), blueprint.caption);
+                const DWORD frame = blueprint.minimiseBox ? WS_SYSMENU | WS_MINIMIZEBOX : WS_SYSMENU;
+                EXPECT_EQ(styleOf(dialog) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_SYSMENU), frame);
+                HDC dc = GetDC(dialog);
+                const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+                    dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(dialog)));
+                ReleaseDC(dialog, dc);
+                LOGBRUSH painted{};
+                GetObjectW(brush, sizeof painted, &painted);
+                const auto& colour = blueprint.background;
+                EXPECT_EQ(painted.lbColor,
+                          colour ? RGB(colour->red, colour->green, colour->blue) : GetSysColor(COLOR_3DFACE));
+                HWND child = GetWindow(dialog, GW_CHILD);
+                for (std::size_t at = 0; at < blueprint.controls.size(); ++at, child = GetWindow(child, GW_HWNDNEXT)) {
+                    const platform::ControlSpec& control = blueprint.controls[at];
+                    SCOPED_TRACE(testing::Message() << "window " << window << ", control " << control.id);
+                    ASSERT_NE(child, nullptr);
+                    const Kind kind = kindOf(control);
+                    EXPECT_EQ(classOf(child), kind.windowClass);
+                    EXPECT_EQ(styleOf(child) & kind.mask, kind.bits);
+                    EXPECT_EQ(GetWindowLongPtrW(child, GWL_EXSTYLE) & (WS_EX_STATICEDGE | WS_EX_CLIENTEDGE),
+                              frameOf(control));
+                    EXPECT_EQ(GetDlgCtrlID(child), static_cast<WORD>(control.id));
+                    const bool radio = control.kind == platform::ControlKind::RadioButton;
+                    const bool continuesGroup = radio && at > 0 && blueprint.controls[at - 1].kind == control.kind &&
+                                                (control.style & platform::style::GroupStart) == 0;
+                    const bool focusable = control.kind != platform::ControlKind::Panel &&
+                                           control.kind != platform::ControlKind::Label &&
+                                           control.kind != platform::ControlKind::GroupBox &&
+                                           control.kind != platform::ControlKind::BarChart;
+                    const bool tabStop =
+                        radio ? !continuesGroup : focusable && (control.style & platform::style::NoTabStop) == 0;
+                    EXPECT_EQ((styleOf(child) & WS_GROUP) != 0, !continuesGroup);
+                    EXPECT_EQ((styleOf(child) & WS_TABSTOP) != 0, tabStop);
+                    EXPECT_EQ(backend.windows().text(shown, control.id), control.caption);
+                    expectPlacedAsBlueprint(dialog, child, control);
+                }
+            });
     }
 }
 
@@ -326,27 +356,18 @@ struct NotedRows final : platform::ListRows {
     }
 };
 
-void putOnClipboard(HWND owner, const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<wchar_t*>(GlobalLock(data)));
-    GlobalUnlock(data);
-    SetClipboardData(CF_UNICODETEXT, data);
-    CloseClipboard();
-}
-
 }  // namespace
 
 // The keyboard as dialogs work, a list that reads its rows only to draw
-// them, and text boxes that refuse what Windows-1252 cannot hold, walked
-// through one window.
+// them, and text boxes that take every letter up to their limit in
+// characters, walked through one window.
 TEST(Win32Windows, TheKeyboardListsAndTextBoxesWorkAsUsersExpect) {
     using platform::MessageKind;
     Win32Backend backend;
     platform::Windows& windows = backend.windows();
     platform::WindowSpec blueprint = sampleDialog();
-    blueprint.controls.push_back({platform::ControlKind::TextBox, "", 14, 200, 100, 90, 12, platform::style::HoldsPath});
+    blueprint.controls.push_back(
+        {platform::ControlKind::TextBox, "", 14, 200, 100, 90, 12, platform::style::HoldsPath});
     std::vector<platform::Message> received;
     const NotedRows rows;
     const auto handler = [&](WindowHandle window, const platform::Message& message) {
@@ -437,24 +458,31 @@ TEST(Win32Windows, TheKeyboardListsAndTextBoxesWorkAsUsersExpect) {
         EXPECT_EQ(styleOf(backend.control(window, platform::EscapeCommand)) & BS_TYPEMASK, DWORD(BS_PUSHBUTTON));
         backend.pressEnter(window);
 
-        // A text box takes only what Windows-1252 holds, typed or pasted; a path box any letter.
+        // A text box takes every letter, typed or pasted, up to its six
+        // characters (a surrogate pair is one); a paste is cut to the room
+        // left, and a lone second half of a pair goes nowhere. A path box
+        // takes any letter too.
         windows.setFocus(window, 11);
-        for (wchar_t unit : {L'\u0141', L'\u00E9', L'\u20AC', L'\xD83D', L'\xDE00'}) PostMessageW(GetFocus(), WM_CHAR, unit, 1);
+        for (wchar_t unit : {L'\u0141', L'\xDE00', L'\u00E9', L'\u20AC', L'\xD83D', L'\xDE00'})
+            PostMessageW(GetFocus(), WM_CHAR, unit, 1);
         settle();
-        EXPECT_EQ(windows.text(window, 11), "\xE9\x80");
-        putOnClipboard(backend.dialog(window), L"x\u0141");
+        EXPECT_EQ(windows.text(window, 11), "\u0141\u00E9\u20AC\U0001F600");
+        putOnClipboard(backend.dialog(window), L"x\u0141y");
         PostMessageW(GetFocus(), WM_CHAR, 0x16, 1);  // Ctrl+V
         settle();
-        putOnClipboard(backend.dialog(window), L"xy");
+        putOnClipboard(backend.dialog(window), L"z");
         PostMessageW(GetFocus(), WM_CHAR, 0x16, 1);
         settle();
-        EXPECT_EQ(windows.text(window, 11), "\xE9\x80xy");
+        EXPECT_EQ(windows.text(window, 11), "\u0141\u00E9\u20AC\U0001F600x\u0141");
         backend.typeKeys(window, 14, "C:\\");
         PostMessageW(GetFocus(), WM_CHAR, L'\u0141', 1);
         settle();
         EXPECT_EQ(windows.pathText(window, 14), TestPath("C:\\\xC5\x81"));
-        windows.setPathText(window, 14, TestPath("C:\\\xC5\x81\xC3\xB3""d\xC5\xBA"));
-        EXPECT_EQ(windows.pathText(window, 14), TestPath("C:\\\xC5\x81\xC3\xB3""d\xC5\xBA"));
+        windows.setPathText(window, 14,
+                            TestPath("C:\\\xC5\x81\xC3\xB3"
+                                     "d\xC5\xBA"));
+        EXPECT_EQ(windows.pathText(window, 14), TestPath("C:\\\xC5\x81\xC3\xB3"
+                                                         "d\xC5\xBA"));
     });
 
     std::vector<std::string> said;  // every message after Init, in short
@@ -464,10 +492,11 @@ TEST(Win32Windows, TheKeyboardListsAndTextBoxesWorkAsUsersExpect) {
         if (message.kind == MessageKind::ListSelectionChange) said.push_back("ListSelectionChange");
         if (message.kind == MessageKind::TextEdited) said.push_back("TextEdited " + std::to_string(message.id));
     }
-    EXPECT_EQ(said, (std::vector<std::string>{"Command 22", "Command 21", "Command 22", "Command 25", "Command 30",
-                                              "ListTyped a", "ListSelectionChange", "Command 2", "Command 1",
-                                              "TextEdited 11", "TextEdited 11", "TextEdited 11", "TextEdited 14",
-                                              "TextEdited 14", "TextEdited 14", "TextEdited 14"}));
+    EXPECT_EQ(said,
+              (std::vector<std::string>{"Command 22", "Command 21", "Command 22", "Command 25", "Command 30",
+                                        "ListTyped a", "ListSelectionChange", "Command 2", "Command 1", "TextEdited 11",
+                                        "TextEdited 11", "TextEdited 11", "TextEdited 11", "TextEdited 11",
+                                        "TextEdited 14", "TextEdited 14", "TextEdited 14", "TextEdited 14"}));
 }
 
 // A main window stands in the middle of the screen's work area; an owned one

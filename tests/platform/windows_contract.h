@@ -7,16 +7,15 @@
 //   Windows& windows();
 //   // Runs the window; `whileShown` acts on it once it is up (not when the
 //   // handler ended it during Init), then the window ends if still running.
-//   void run(const WindowSpec&, WindowHandle owner, const Handler&, const std::function<void(WindowHandle)>& whileShown);
-//   bool isShown(WindowHandle);                      // on the screen
-//   void click(WindowHandle, int id);               // push button, check box, radio button
-//   void chooseMenuItem(WindowHandle, int command);
-//   void pressEnter(WindowHandle);  void pressEscape(WindowHandle);  void closeBox(WindowHandle);
-//   void typeKeys(WindowHandle, int id, const std::string& keys);  // into a text box
-//   void clickRow(WindowHandle, int id, int row);  void ctrlClickRow(...);  void doubleClickRow(...);
-//   std::vector<std::string> rowTexts(WindowHandle, int id);     // what a list shows
-//   bool menuItemEnabled(WindowHandle, int command);  std::string menuItemCaption(WindowHandle, int command);
-//   std::string chartText(WindowHandle, int id);  // what a screen reader is told of a bar chart
+//   void run(const WindowSpec&, WindowHandle owner, const Handler&, const std::function<void(WindowHandle)>&
+//   whileShown); bool isShown(WindowHandle);                      // on the screen void click(WindowHandle, int id); //
+//   push button, check box, radio button void chooseMenuItem(WindowHandle, int command); void pressEnter(WindowHandle);
+//   void pressEscape(WindowHandle);  void closeBox(WindowHandle); void typeKeys(WindowHandle, int id, const
+//   std::string& keys);  // into a text box void paste(WindowHandle, int id, const std::string& text);     // into a
+//   text box, through the clipboard void clickRow(WindowHandle, int id, int row);  void ctrlClickRow(...);  void
+//   doubleClickRow(...); std::vector<std::string> rowTexts(WindowHandle, int id);     // what a list shows bool
+//   menuItemEnabled(WindowHandle, int command);  std::string menuItemCaption(WindowHandle, int command); std::string
+//   chartText(WindowHandle, int id);  // what a screen reader is told of a bar chart
 
 #include <gtest/gtest.h>
 
@@ -41,7 +40,8 @@ struct WindowsContract : ::testing::Test {
         backend.run(sampleDialog(), {}, recordingHandler(also), whileShown);
     }
 
-    platform::Handler recordingHandler(const std::function<void(platform::WindowHandle, const platform::Message&)>& also) {
+    platform::Handler recordingHandler(
+        const std::function<void(platform::WindowHandle, const platform::Message&)>& also) {
         return [this, also](platform::WindowHandle window, const platform::Message& message) {
             received.push_back(message);
             if (also) also(window, message);
@@ -82,9 +82,11 @@ TYPED_TEST_P(WindowsContract, InitComesBeforeTheWindowIsShownAndDestroyLast) {
     // A window its handler ends during Init is never shown.
     this->received.clear();
     bool acted = false;
-    this->backend.run(sampleDialog(), {}, this->recordingHandler([&](WindowHandle window, const platform::Message& message) {
-        if (message.kind == MessageKind::Init) this->windows.endWindow(window);
-    }), [&](WindowHandle) { acted = true; });
+    this->backend.run(sampleDialog(), {},
+                      this->recordingHandler([&](WindowHandle window, const platform::Message& message) {
+                          if (message.kind == MessageKind::Init) this->windows.endWindow(window);
+                      }),
+                      [&](WindowHandle) { acted = true; });
     EXPECT_FALSE(acted);
     EXPECT_EQ(this->kinds(), (std::vector<MessageKind>{MessageKind::Init, MessageKind::Destroy}));
 }
@@ -107,8 +109,10 @@ TYPED_TEST_P(WindowsContract, EnterEscapeAndTheCloseBoxAreThreeDifferentMessages
     });
     EXPECT_TRUE(stayedAfterCloseBox);
     using enum MessageKind;
-    EXPECT_EQ(this->kinds(), (std::vector<MessageKind>{Init, Command, Command, Command, CloseRequest, Command, Destroy}));
-    EXPECT_EQ(this->commands(), (std::vector<int>{30, platform::EnterCommand, platform::EnterCommand, platform::EscapeCommand}));
+    EXPECT_EQ(this->kinds(),
+              (std::vector<MessageKind>{Init, Command, Command, Command, CloseRequest, Command, Destroy}));
+    EXPECT_EQ(this->commands(),
+              (std::vector<int>{30, platform::EnterCommand, platform::EnterCommand, platform::EscapeCommand}));
 }
 
 // Menu items are addressed by their command; a caption change keeps it.
@@ -190,8 +194,8 @@ TYPED_TEST_P(WindowsContract, TextEditedComesForTheUsersEditsOnly) {
     this->run(
         [&](WindowHandle window) {
             platform::Windows& windows = this->windows;
-            windows.setText(window, 11, "Caf\xE9");
-            EXPECT_EQ(windows.text(window, 11), "Caf\xE9");
+            windows.setText(window, 11, "Caf\u00E9");
+            EXPECT_EQ(windows.text(window, 11), "Caf\u00E9");
             windows.setText(window, 11, "");
             this->backend.typeKeys(window, 11, "Smi");
             windows.setText(window, 11, "Smithers");  // as a completion would; the box keeps six
@@ -352,24 +356,25 @@ TYPED_TEST_P(WindowsContract, ModalWindowsNest) {
         [&](WindowHandle window, const platform::Message& message) {
             if (message.kind != MessageKind::Command || message.id != 30) return;
             events.push_back("outer opens");
-            this->backend.run(inner, window,
-                              [&](WindowHandle dialog, const platform::Message& inside) {
-                                  if (inside.kind == MessageKind::Init) events.push_back("inner Init");
-                                  if (inside.kind == MessageKind::Destroy) events.push_back("inner Destroy");
-                                  if (inside.kind == MessageKind::Command && inside.id == platform::EscapeCommand) {
-                                      events.push_back("inner Escape");
-                                      this->windows.endWindow(dialog);
-                                  }
-                              },
-                              [&](WindowHandle dialog) {
-                                  EXPECT_NE(dialog, window);
-                                  EXPECT_TRUE(this->backend.isShown(window));
-                                  this->backend.pressEscape(dialog);
-                              });
+            this->backend.run(
+                inner, window,
+                [&](WindowHandle dialog, const platform::Message& inside) {
+                    if (inside.kind == MessageKind::Init) events.push_back("inner Init");
+                    if (inside.kind == MessageKind::Destroy) events.push_back("inner Destroy");
+                    if (inside.kind == MessageKind::Command && inside.id == platform::EscapeCommand) {
+                        events.push_back("inner Escape");
+                        this->windows.endWindow(dialog);
+                    }
+                },
+                [&](WindowHandle dialog) {
+                    EXPECT_NE(dialog, window);
+                    EXPECT_TRUE(this->backend.isShown(window));
+                    this->backend.pressEscape(dialog);
+                });
             events.push_back("outer back");
         });
-    EXPECT_EQ(events, (std::vector<std::string>{"outer opens", "inner Init", "inner Escape", "inner Destroy", "outer back",
-                                                "outer goes on"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"outer opens", "inner Init", "inner Escape", "inner Destroy",
+                                                "outer back", "outer goes on"}));
     EXPECT_EQ(this->commands(), (std::vector<int>{30, 25}));
 }
 
@@ -380,8 +385,8 @@ TYPED_TEST_P(WindowsContract, ABarChartTellsItsBarsAsText) {
     blueprint.controls.push_back({platform::ControlKind::BarChart, "", 50, 205, 85, 90, 30});
     this->backend.run(blueprint, {}, this->recordingHandler({}), [&](WindowHandle window) {
         EXPECT_EQ(this->backend.chartText(window, 50), "");
-        this->windows.setChartBars(window, 50, {{"2019", 3}, {"2020", 0}, {"Caf\xE9", 12}});
-        EXPECT_EQ(this->backend.chartText(window, 50), "2019: 3, 2020: 0, Caf\xE9: 12");
+        this->windows.setChartBars(window, 50, {{"2019", 3}, {"2020", 0}, {"Caf\u00E9", 12}});
+        EXPECT_EQ(this->backend.chartText(window, 50), "2019: 3, 2020: 0, Caf\u00E9: 12");
         this->windows.setChartBars(window, 99, {{"missing", 1}});
         this->windows.setChartBars(window, 50, {});
         EXPECT_EQ(this->backend.chartText(window, 50), "");
@@ -389,10 +394,39 @@ TYPED_TEST_P(WindowsContract, ABarChartTellsItsBarsAsText) {
     EXPECT_EQ(this->kinds(), (std::vector<MessageKind>{MessageKind::Init, MessageKind::Destroy}));
 }
 
+// A text box takes every character, of any script, typed or pasted, and
+// reads back the same UTF-8; its limit counts characters, whatever their size.
+TYPED_TEST_P(WindowsContract, TextBoxesTakeEveryScriptAndCountCharacters) {
+    platform::WindowSpec blueprint = sampleDialog();
+    blueprint.controls.push_back({platform::ControlKind::TextBox, "", 60, 5, 100, 150, 12, platform::style::None, 255});
+    // Cyrillic, Greek, Japanese, Hebrew (right to left), a combining accent, emoji with a skin tone.
+    const std::string typed =
+        "\u0416\u0443\u043A \u03BB\u03CC\u03B3\u03BF\u03C2 \u65E5\u672C\u8A9E \u05E9\u05DC\u05D5\u05DD e\u0301 ";
+    const std::string pasted =
+        "\u0401\u0436 \u03A9 \u6771\u4EAC \u05E2\u05D1\u05E8\u05D9\u05EA Cafe\u0301 \U0001F44D\U0001F3FD";
+    const std::string emoji = "\U0001F600";  // four bytes, two UTF-16 units
+    std::string emojis;
+    for (int i = 0; i < 254; ++i) emojis += emoji;
+    this->backend.run(blueprint, {}, this->recordingHandler({}), [&](WindowHandle window) {
+        this->backend.typeKeys(window, 60, typed);
+        this->backend.paste(window, 60, pasted);
+        EXPECT_EQ(this->windows.text(window, 60), typed + pasted);
+        this->windows.setText(window, 60, "");
+        this->backend.paste(window, 60, emojis);
+        this->backend.typeKeys(window, 60, emoji + "\U0001F601");  // the 255th fits, the 256th does not
+        EXPECT_EQ(this->windows.text(window, 60), emojis + emoji);
+        // A paste longer than the room left is cut to it.
+        this->windows.setText(window, 60, "");
+        this->backend.paste(window, 60, std::string(250, 'a'));
+        this->backend.paste(window, 60, "\u0416\u0443\u043A \U0001F600\u05E9\u05DC");
+        EXPECT_EQ(this->windows.text(window, 60), std::string(250, 'a') + "\u0416\u0443\u043A \U0001F600");
+    });
+}
+
 REGISTER_TYPED_TEST_SUITE_P(WindowsContract, InitComesBeforeTheWindowIsShownAndDestroyLast,
                             EnterEscapeAndTheCloseBoxAreThreeDifferentMessages, ButtonsAndMenuItemsSendTheirCommands,
                             NoOperationOfTheProgramSendsANotification,
                             RadioButtonsAreExclusiveWithinTheirGroupAndCheckBoxesToggle,
-                            TextEditedComesForTheUsersEditsOnly, ListSelectionAndCaretRows,
-                            TheTopRowFollowsScrolling, DropDownEntriesAreAddedWithoutSelection,
-                            WhatDoesNotExistIsIgnoredAndReadsAsEmpty, ModalWindowsNest, ABarChartTellsItsBarsAsText);
+                            TextEditedComesForTheUsersEditsOnly, ListSelectionAndCaretRows, TheTopRowFollowsScrolling,
+                            DropDownEntriesAreAddedWithoutSelection, WhatDoesNotExistIsIgnoredAndReadsAsEmpty,
+                            ModalWindowsNest, ABarChartTellsItsBarsAsText, TextBoxesTakeEveryScriptAndCountCharacters);

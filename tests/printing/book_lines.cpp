@@ -3,12 +3,11 @@
 #include <cstdint>
 
 #include "core/read_date.h"
-#include "platform/cp1252.h"
 
 std::string bookLine(const BookTables& books, int record) {
     std::string line = authorOf(books, record) + " " + books.records[record].title;
     if (const std::uint16_t date = readDateOf(books, record); date != 0) line.append(" ").append(formatReadDate(date));
-    return platform::cp1252ToUtf8(line);
+    return line;
 }
 
 std::vector<std::vector<std::string>> bookLinesByPage(const Catalogue& catalogue, int perPage) {

@@ -26,7 +26,8 @@ constexpr auto PollInterval = std::chrono::milliseconds(250);
 // An exclusive lock on the PDF printer for as long as it lives, so that each
 // run can tell its own PDF by its being the one new file.
 struct PrinterTurn {
-    PrinterTurn() : fd(::open((fs::temp_directory_path() / "quorvels-pdf-printer.lock").c_str(), O_CREAT | O_RDWR, 0666)) {
+    PrinterTurn()
+        : fd(::open((fs::temp_directory_path() / "quorvels-pdf-printer.lock").c_str(), O_CREAT | O_RDWR, 0666)) {
         if (fd < 0 || ::flock(fd, LOCK_EX) != 0) throw std::runtime_error("cannot lock the PDF printer");
     }
     ~PrinterTurn() { ::close(fd); }

@@ -41,7 +41,7 @@ void mark(Catalogue& catalogue, std::vector<int> rows) {
 
 int markedFlags(const BookTables& books) {
     return static_cast<int>(std::count_if(books.records.begin() + 1, books.records.end(),
-                                          [](const BookRecord& r) { return testFlag(r.flags, marked) != 0; }));
+                                          [](const BookRecord& r) { return testFlag(r.flags, MarkedFlag) != 0; }));
 }
 
 // The texts of one column of a page, top to bottom.
@@ -87,10 +87,14 @@ TEST_F(PrintBooks, BookDataAddsCategoryReviewDispositionAndRules) {
     const std::string rule(110, '-');  // 2400 wide, a dash 20 wide: 120 - 10
     ASSERT_EQ(printer.pages.size(), 1u);
     const std::vector<Drawn> expected = {
-        {ColumnA, slotY(0), "Book Data", Height},      {ColumnC, slotY(0), "Page 1", Height},
-        {ColumnA, slotY(2), rule, Height},             {ColumnA, slotY(3), "Author", Height},
-        {ColumnB, slotY(3), "  Title", Height},        {ColumnC, slotY(3), "  12-31-1999", Height},
-        {ColumnA, slotY(4), "Spy, Terrible", Height},  {ColumnB, slotY(4), "  Lent to Ann", Height},
+        {ColumnA, slotY(0), "Book Data", Height},
+        {ColumnC, slotY(0), "Page 1", Height},
+        {ColumnA, slotY(2), rule, Height},
+        {ColumnA, slotY(3), "Author", Height},
+        {ColumnB, slotY(3), "  Title", Height},
+        {ColumnC, slotY(3), "  12-31-1999", Height},
+        {ColumnA, slotY(4), "Spy, Terrible", Height},
+        {ColumnB, slotY(4), "  Lent to Ann", Height},
         {ColumnA, slotY(5), rule, Height},
     };
     EXPECT_EQ(printer.pages[0], expected);
@@ -215,8 +219,8 @@ TEST_F(PrintBooks, CategoryAndReviewTextForEachCombination) {
 
     const std::string rule(110, '-');
     EXPECT_EQ(column(printer.pages[0], ColumnA),
-              (std::vector<std::string>{"Book Data", rule, "Ames", rule, "Bell", "Mystery", rule, "Cole", "Ok", rule, "Dunn",
-                                        "Mystery, Ok", rule}));
+              (std::vector<std::string>{"Book Data", rule, "Ames", rule, "Bell", "Mystery", rule, "Cole", "Ok", rule,
+                                        "Dunn", "Mystery, Ok", rule}));
     EXPECT_EQ(column(printer.pages[0], ColumnB).back(), "  kept");
 }
 
@@ -267,7 +271,8 @@ TEST_F(PrintBooks, ErrorsAreReportedAndChangeNothing) {
         int code;
         std::vector<std::string> calls;
     };
-    for (const Case& c : {Case{1, {}}, Case{2, {"startJob Quorvel"}}, Case{3, {"startJob Quorvel", "startPage", "endJob"}}}) {
+    for (const Case& c :
+         {Case{1, {}}, Case{2, {"startJob Quorvel"}}, Case{3, {"startJob Quorvel", "startPage", "endJob"}}}) {
         SCOPED_TRACE(c.code);
         printer = {};
         printer.failJobStart = c.code == 2;
@@ -304,7 +309,8 @@ TEST_F(PrintBooks, APageThatCannotBeBegunEndsTheRunAndKeepsTheUnprintedMarks) {
 
     ASSERT_EQ(printer.pages.size(), 1u);
     EXPECT_EQ(column(printer.pages[0], ColumnA), (std::vector<std::string>{"List of Books", "Author 01", "Author 02"}));
-    EXPECT_EQ(printer.calls, (std::vector<std::string>{"startJob Quorvel", "startPage", "endPage", "startPage", "endJob"}));
+    EXPECT_EQ(printer.calls,
+              (std::vector<std::string>{"startJob Quorvel", "startPage", "endPage", "startPage", "endJob"}));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, "Printing Error 4");
     EXPECT_EQ(catalogue.books.markedCount, 3);

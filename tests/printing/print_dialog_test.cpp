@@ -137,19 +137,22 @@ TEST_F(PrintDialogTest, WithNothingMarkedEveryListedBookIsPrintedAsABookList) {
 // Three selected rows become marks when the dialog opens; the marked records
 // are printed and lose their marks, and the list shows that at once.
 TEST_F(PrintDialogTest, ThreeSelectedRowsAreMarkedAndPrintedAsTheMarkedRecords) {
-    print([](ScriptedUser& user) { user.selectRows(BookListId, {0, 2, 3}); },
-          [&](ScriptedUser& dialog) {
-              EXPECT_EQ(marks(ScriptedUser{ui, state.window}), "x xx");
-              EXPECT_EQ(ui.control(state.window, statusLabelId(3)).text, " 3 marked");
-              EXPECT_EQ(checked(dialog), (std::vector<int>{MarkedOnlyId, NormalFontId, BookListLayoutId}));
-              dialog.click(SmallFontId);
-              dialog.click(BookDataLayoutId);
-              dialog.click(PrintNowButtonId);
-          },
-          [&](ScriptedUser& user) {
-              EXPECT_EQ(marks(user), "    ");
-              EXPECT_EQ(user.text(statusLabelId(3)), "");
-          });
+    print(
+        [](ScriptedUser& user) {
+            user.selectRows(BookListId, {0, 2, 3});
+        },
+        [&](ScriptedUser& dialog) {
+            EXPECT_EQ(marks(ScriptedUser{ui, state.window}), "x xx");
+            EXPECT_EQ(ui.control(state.window, statusLabelId(StatusField::Marks)).text, " 3 marked");
+            EXPECT_EQ(checked(dialog), (std::vector<int>{MarkedOnlyId, NormalFontId, BookListLayoutId}));
+            dialog.click(SmallFontId);
+            dialog.click(BookDataLayoutId);
+            dialog.click(PrintNowButtonId);
+        },
+        [&](ScriptedUser& user) {
+            EXPECT_EQ(marks(user), "    ");
+            EXPECT_EQ(user.text(statusLabelId(StatusField::Marks)), "");
+        });
     EXPECT_EQ(printedTitles(), (std::vector<std::string>{"Emma", "Dune", "The Hobbit"}));
     EXPECT_EQ(pageTexts(0).front(), "Book Data");
     EXPECT_EQ(pages[0].front().characterHeight, makePrintFont(RecordingPrinter(), SmallSizeValue).characterHeight);
@@ -161,8 +164,7 @@ TEST_F(PrintDialogTest, ThreeSelectedRowsAreMarkedAndPrintedAsTheMarkedRecords) 
 TEST_F(PrintDialogTest, ClosingWithoutPrintingKeepsTheToggledMarks) {
     for (const auto& close : std::vector<std::function<void(ScriptedUser&)>>{
              [](ScriptedUser& dialog) { dialog.click(PrintCancelButtonId); },
-             [](ScriptedUser& dialog) { dialog.pressEscape(); },
-             [](ScriptedUser& dialog) { dialog.closeBox(); }}) {
+             [](ScriptedUser& dialog) { dialog.pressEscape(); }, [](ScriptedUser& dialog) { dialog.closeBox(); }}) {
         print(
             [](ScriptedUser& user) {
                 user.doubleClickRow(BookListId, 1);  // Curtain marked

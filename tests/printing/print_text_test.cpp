@@ -21,10 +21,10 @@ TEST(PrintText, DrawsAtThePointCutTo254AndSkipsEmptyTexts) {
     printer.startPage();
     printText(printer, "", 5, 6, NormalSizeValue);
     printText(printer, std::string(253, 'a') + "bc", 7, 8, SmallSizeValue);
-    printText(printer, "\xC9mile", 9, 10, NormalSizeValue);
+    printText(printer, "\u00C9mile", 9, 10, NormalSizeValue);
 
     using Drawn = RecordingPrintSurface::DrawnText;
-    const std::vector<Drawn> expected = {{7, 8, std::string(253, 'a') + "b", 36}, {9, 10, "\xC9mile", 46}};
+    const std::vector<Drawn> expected = {{7, 8, std::string(253, 'a') + "b", 36}, {9, 10, "\u00C9mile", 46}};
     EXPECT_EQ(printer.pages[0], expected);
 }
 

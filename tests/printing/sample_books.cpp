@@ -8,9 +8,9 @@
 namespace {
 
 const char* const authors[] = {
-    "Ashdown, Clara",  "Bellamy, Hugh",  "Carrow, Maud",     "Duch\xEAne, H\xE9l\xE8ne", "Ellery, Edwin",
-    "Fenwick, Rosa",   "Garrod, Silas",  "Hallam, Ada",      "Ingleby, Tobias",           "Jessop, Mary",
-    "Kerridge, Owen",  "Lamorna, Grace",
+    "Ashdown, Clara",  "Bellamy, Hugh", "Carrow, Maud",   "Duch\u00EAne, H\u00E9l\u00E8ne",
+    "Ellery, Edwin",   "Fenwick, Rosa", "Garrod, Silas",  "Hallam, Ada",
+    "Ingleby, Tobias", "Jessop, Mary",  "Kerridge, Owen", "Lamorna, Grace",
 };
 const char* const adjectives[] = {"Silent", "Winter", "Amber", "Hollow", "Distant", "Copper", "Narrow", "Paper"};
 const char* const nouns[] = {"Harbour", "Orchard", "Lantern", "Meadow", "River",

@@ -64,8 +64,8 @@ Box drawnBox(const Canvas& canvas) {
     Box box;
     for (int y = 0; y < Height; ++y)
         for (int x = 0; x < Width; ++x)
-            if (canvas.at(x, y) != Grey) box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
-                                                std::max(box.bottom, y)};
+            if (canvas.at(x, y) != Grey)
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
     return box;
 }
 
@@ -81,15 +81,16 @@ TEST(GdiPrintSurface, MeasuresInThePrintFaceAtTheCharacterHeight) {
         SCOPED_TRACE(height);
         EXPECT_NEAR(surface.lineHeight(height), 1.149 * height, 2);
         EXPECT_NEAR(surface.textWidth(std::string(100, '-'), height), 100 * height / 3, 100 * height / 30);
-        EXPECT_NEAR(surface.textWidth("\x97", height), height, 1);  // Windows-1252 0x97, not U+0097
+        EXPECT_NEAR(surface.textWidth("\u2014", height), height, 1);  // an em dash
     }
     EXPECT_NEAR(surface.lineHeight(92), 2 * surface.lineHeight(46), 2);
     EXPECT_EQ(surface.textWidth("", 46), 0);
     EXPECT_LT(surface.textWidth("i", 46), surface.textWidth("W", 46));
     // Without kerning a text is as wide as its parts; the accented letters of
-    // Windows-1252 are as wide as their plain ones.
-    EXPECT_EQ(surface.textWidth("Hollow Harbour", 46), surface.textWidth("Hollow", 46) + surface.textWidth(" Harbour", 46));
-    EXPECT_EQ(surface.textWidth("Duch\xEAne", 46), surface.textWidth("Duchene", 46));
+    // Latin-1 are as wide as their plain ones.
+    EXPECT_EQ(surface.textWidth("Hollow Harbour", 46),
+              surface.textWidth("Hollow", 46) + surface.textWidth(" Harbour", 46));
+    EXPECT_EQ(surface.textWidth("Duch\u00EAne", 46), surface.textWidth("Duchene", 46));
 
     // The font asked for, as the context holds it after the last measure:
     // Wine, which lacks the face, gives a serif face whatever is named, so
@@ -106,7 +107,7 @@ TEST(GdiPrintSurface, MeasuresInThePrintFaceAtTheCharacterHeight) {
 TEST(GdiPrintSurface, DrawsBlackOnWhiteWithTheCellsTopLeftWhereAsked) {
     Canvas canvas;
     platform::PrintSurface& surface = *canvas.surface;
-    const std::string text = "Duch\xEAne, H\xE9l\xE8ne  Winter \x96 Orchard";
+    const std::string text = "Duch\u00EAne, H\u00E9l\u00E8ne  Winter \u2013 Orchard";
 
     surface.drawText(50, 40, text, 46);
 

@@ -1,10 +1,16 @@
-// Damaged catalogue files: refused with a message that names the file, or
-// loaded with every index inside its table; never a crash, and a refused load
-// changes nothing in memory.
+// Damaged catalogue files of either form: refused with a message that names
+// the file, or loaded with every index inside its table; never a crash, and a
+// refused load changes nothing in memory. And texts of every script through
+// both forms.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/letter_case.h"
+#include "core/marks.h"
 #include "core/ordering.h"
+#include "core/utf8.h"
+#include "core/windows1252.h"
 #include "storage/catalogue_codec.h"
 #include "storage/catalogue_file.h"
 #include "tests/storage/storage_test_support.h"
@@ -95,9 +101,7 @@ std::string damagedText(const std::string& problem) {
     return "File Name: damaged.pmr\r\nThe file is damaged: " + problem + ".\r\nNothing was loaded.";
 }
 
-TEST(DamagedFile, TheSmallFileItselfLoads) {
-    EXPECT_TRUE(loadBytes(smallFile()).loaded);
-}
+TEST(DamagedFile, TheSmallFileItselfLoads) { EXPECT_TRUE(loadBytes(smallFile()).loaded); }
 
 TEST(DamagedFile, NegativeCountsAreRefused) {
     EXPECT_EQ(loadBytes(Layout{}.counts(-1, 0).bytes).message, damagedText("it declares -1 records"));
@@ -129,8 +133,8 @@ TEST(DamagedFile, ADateIndexOutsideTheTableIsRefused) {
                                      .date(0)
                                      .date(0)
                                      .bytes;
-        EXPECT_EQ(loadBytes(file).message,
-                  damagedText("record 2 names read date " + std::to_string(index) + ", but the file holds 2 read dates"));
+        EXPECT_EQ(loadBytes(file).message, damagedText("record 2 names read date " + std::to_string(index) +
+                                                       ", but the file holds 2 read dates"));
     }
 }
 
@@ -239,6 +243,113 @@ TEST(DamagedFile, EveryTruncationAndByteChangeOfAFileWithLongTextsIsHandled) {
             changed[at] = static_cast<char>(value);
             loadBytes(changed);
         }
+}
+
+// Pieces of texts: the first ones Windows-1252 holds, the others (Latin
+// letters with other accents, Cyrillic, Greek, Japanese, Hebrew, emoji,
+// combining marks) it does not.
+const std::vector<std::string> FittingPieces = {"A", "z", " ", ",", "\u00E9", "\u00DF", "\u0153", "\u20AC", "\u2014"};
+const std::vector<std::string> OtherPieces = {
+    "\u0142", "\u010D", "\u0416", "\u03BB", "\u65E5", "\u304B", "\u05E9", "\U0001F4DA", "\U0001F44D\U0001F3FD",
+    "e\u0301"};
+
+// A text of at most `most` characters, now and then exactly that many.
+std::string makeText(std::mt19937& random, bool fittingOnly, std::size_t most) {
+    const std::size_t target = random() % 4 == 0 ? most : random() % (most + 1);
+    for (std::string text;;) {
+        const auto& pieces = fittingOnly || random() % 3 != 0 ? FittingPieces : OtherPieces;
+        const std::string& piece = pieces[random() % pieces.size()];
+        if (characterCount(text) + characterCount(piece) > target) return text;
+        text += piece;
+    }
+}
+
+// The file a saved catalogue must be, built from its tables field by field:
+// the old form when Windows-1252 holds every text, else the new one.
+std::string layoutOf(const BookTables& c) {
+    bool fits = true;
+    for (int i = 1; i <= recordCount(c); ++i)
+        for (const std::string& text : {authorOf(c, i), c.records[i].title, c.records[i].disposition})
+            fits = fits && fitsWindows1252(text);
+    const auto text = [fits](const std::string& t) { return fits ? utf8ToWindows1252(t) : t; };
+    Layout layout = fits ? Layout{} : Layout::ofNewForm();
+    layout.counts(recordCount(c), authorCount(c));
+    for (int i = 1; i <= recordCount(c); ++i) {
+        const BookRecord& r = c.records[i];
+        layout.record(r.authorIndex, r.dateIndex, r.category, r.review, r.flags, text(r.title), text(r.disposition));
+    }
+    for (int a = 1; a <= authorCount(c); ++a) layout.author(text(c.authors[a]));
+    for (int i = 1; i <= recordCount(c); ++i) layout.date(c.readDates[i]);
+    return layout.bytes;
+}
+
+// Every cut, and every byte set to values that matter to lengths and UTF-8.
+void damageEveryByte(const std::string& file) {
+    for (std::size_t length = 0; length < file.size(); ++length) loadBytes(file.substr(0, length));
+    for (std::size_t at = 0; at < file.size() && !::testing::Test::HasFailure(); ++at)
+        for (const int value : {0x00, 0x01, 0x03, 0x7F, 0x80, 0xBF, 0xC3, 0xE6, 0xF0, 0xFF}) {
+            std::string changed = file;
+            changed[at] = static_cast<char>(value);
+            SCOPED_TRACE("offset " + std::to_string(at) + " value " + std::to_string(value));
+            loadBytes(changed);
+        }
+}
+
+TEST(FileForms, TextsOfEveryScriptRoundTripInTheFormTheyNeedAndDamageIsHandled) {
+    TempDir dir;
+    int newForms = 0;
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 random(seed);
+        const bool small = seed <= 6;  // small enough to damage at every byte
+        const std::size_t longest = small ? 6 : MaxTextCharacters;
+        Catalogue c;
+        c.books.upperCase = true;  // so that insertion changes no length
+        for (int books = small ? 3 : 1 + random() % 12; books > 0; --books) {
+            const auto text = [&](std::size_t most) { return makeText(random, seed % 3 == 0, most); };
+            const auto date = static_cast<std::uint16_t>(random() % 3 == 0 ? 0 : 0x2000 + random() % 4000);
+            insertRecord(c, "A" + text(longest - 1), text(longest), text(longest), date, random() % 15, random() % 11);
+            if (random() % 4 == 0) setMarked(c.books, c.view.currentRecord, true);
+            if (random() % 6 == 0) setFlag(c.books.records[c.view.currentRecord].flags, DeletedFlag, true);
+        }
+        OpenedFile opened{dir / "forms.pmr", {}};
+        c.books.changed = true;
+        ASSERT_EQ(saveCatalogue(c, opened, platform::systemFiles()).result, SaveOutcome::Saved);
+        const std::string file = readBytes(dir / "forms.pmr");
+        EXPECT_EQ(file, layoutOf(c.books));
+        EXPECT_EQ(opened.form, file.starts_with(NewFormMagic) ? FileForm::New : FileForm::Old);
+        newForms += opened.form == FileForm::New;
+
+        Catalogue back;
+        OpenedFile reopened{opened.path, {}};
+        ASSERT_TRUE(loadCatalogue(back, reopened, platform::systemFiles()).loaded);
+        EXPECT_EQ(reopened.form, opened.form);
+        EXPECT_EQ(books(back), books(c));
+        EXPECT_EQ(back.books.authors, c.books.authors);
+        EXPECT_EQ(back.books.markedCount, c.books.markedCount);
+        if (small && opened.form == FileForm::New) damageEveryByte(file);
+    }
+    EXPECT_GT(newForms, 10);
+    EXPECT_LT(newForms, 50);
+
+    // Long texts, whose lengths a damaged byte may carry past the end or
+    // beyond any text.
+    Catalogue c;
+    c.books.upperCase = true;
+    insertRecord(c, "\u0416UKOV", std::string(250, 'T'), std::string(250, 'D'), 0, 1, 1);
+    insertRecord(c, "\u0416UKOV", "B", "", 0x3399, 1, 1);
+    damageEveryByte(encodeCatalogue(c.books, planPurge(c.books)));
+
+    // A text of 255 characters loads; one more is refused.
+    for (const std::size_t characters : {255u, 256u}) {
+        const std::string title = std::string(characters - 1, 'T') + "\u0416";
+        const std::string file =
+            Layout::ofNewForm().counts(1, 1).record(1, 1, 0, 0, 2, title, "").author("A").date(0).bytes;
+        EXPECT_EQ(loadBytes(file).message,
+                  characters == 255 ? ""
+                                    : damagedText("the title of record 1 holds 256 characters; a text holds at "
+                                                  "most 255 characters of UTF-8"));
+    }
 }
 
 }  // namespace

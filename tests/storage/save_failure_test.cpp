@@ -31,9 +31,9 @@ using platform::scripted::FailingFiles;
 // Tries a save that must fail; checks that the message names the file and the
 // reason and that nothing changed anywhere but the backup. When the backup
 // cannot be kept either, the user is asked first and agrees to go on.
-void expectFailedSave(Catalogue& c, OpenedFile& file, StorageDialogue& ui, platform::scripted::ScriptedMessageBoxes& messages,
-                      const std::string& reason, const std::string& oldBytes, const std::string& folder,
-                      bool backupKept = true) {
+void expectFailedSave(Catalogue& c, OpenedFile& file, StorageDialogue& ui,
+                      platform::scripted::ScriptedMessageBoxes& messages, const std::string& reason,
+                      const std::string& oldBytes, const std::string& folder, bool backupKept = true) {
     const std::string before = dump(c, file);
     std::set<std::string> names = namesIn(folder);
     if (!backupKept) messages.expect(Answer::Yes);
@@ -94,7 +94,8 @@ TEST(SaveFailure, ReadOnlyFile) {
     OpenedFile file{dir / "c.pmr", {}};
     Catalogue c = unsaved();
     // Even the superuser leaves a file without write permission alone.
-    expectFailedSave(c, file, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(), dir.path);
+    expectFailedSave(c, file, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(),
+                     dir.path);
     EXPECT_EQ(permissionsOf(dir / "c.pmr"), 0444u);
     EXPECT_EQ(permissionsOf(dir / "c.pmr.bak"), 0644u);  // its owner may replace it at the next save
 }
@@ -107,7 +108,8 @@ TEST(SaveFailure, FileOfAnotherUserWithoutWritePermission) {
     OpenedFile file{dir / "c.pmr", {}};
     Catalogue c = unsaved();
     AsUnprivilegedUser nobody;
-    if (::faccessat(AT_FDCWD, (dir / "c.pmr").c_str(), W_OK, AT_EACCESS) == 0) GTEST_SKIP() << "the file is this user's own";
+    if (::faccessat(AT_FDCWD, (dir / "c.pmr").c_str(), W_OK, AT_EACCESS) == 0)
+        GTEST_SKIP() << "the file is this user's own";
     expectFailedSave(c, file, ui.storage, ui.messages, "Permission denied.", oldFile(), dir.path);
 }
 
@@ -230,7 +232,8 @@ TEST(AtomicSave, AFailureThroughALinkNamesTheLinkedFile) {
     Ui ui;
     OpenedFile file{dir / "link.pmr", {}};
     Catalogue c = unsaved();
-    expectFailedSave(c, file, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(), dir.path);
+    expectFailedSave(c, file, ui.storage, ui.messages, "Permission denied (the file is read-only).", oldFile(),
+                     dir.path);
     EXPECT_NE(ui.messages.shown[0].text.find("Linked file: " + (dir / "target.pmr") + "\r\n"), std::string::npos);
     EXPECT_TRUE(fs::is_symlink(dir / "link.pmr"));
 }
@@ -260,13 +263,14 @@ TEST(AtomicSave, TheSystemCallsComeInTheSafeOrder) {
     Catalogue c = unsaved();
     ASSERT_TRUE(saveCatalogueAsking(c, file, ui.storage));
     const std::vector<std::string> expected{
-        "status", "readFile",                                                                      // the file now
-        "status", "status", "createNew", "setOwner", "setPermissions", "write", "sync", "close", "rename",
-        "syncDirectory",                                                                           // its backup
-        "status", "status", "checkWritable", "createNew", "setOwner", "setPermissions", "write", "sync", "close",
-        "rename", "syncDirectory",                                                                 // the new file
-        "status",                                                                                  // its stamp
-        "openToLock", "lock", "lock"};                                                             // its hold
+        "status",        "readFile",  // the file now
+        "status",        "status",   "createNew",     "setOwner",  "setPermissions", "write",
+        "sync",          "close",    "rename",
+        "syncDirectory",  // its backup
+        "status",        "status",   "checkWritable", "createNew", "setOwner",       "setPermissions",
+        "write",         "sync",     "close",         "rename",    "syncDirectory",  // the new file
+        "status",                                                                    // its stamp
+        "openToLock",    "lock",     "lock"};                                        // its hold
     EXPECT_EQ(failing.calls, expected);
 }
 
@@ -359,7 +363,8 @@ TEST(AtomicSave, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
         (now == bigBytes ? sawBig : sawSmall)++;
         if (exists(dir / "c.pmr.bak")) {
             const std::string backup = readBytes(dir / "c.pmr.bak");
-            ASSERT_TRUE(backup == bigBytes || backup == smallBytes) << "run " << run << ": a backup of " << backup.size();
+            ASSERT_TRUE(backup == bigBytes || backup == smallBytes)
+                << "run " << run << ": a backup of " << backup.size();
         }
         // A killed save may leave its temporary files (a crash cannot clean
         // up); they never take the catalogue's or the backup's name.

@@ -21,7 +21,7 @@ inline std::string oldFile() {
 // An unsaved catalogue of `size` books, one of them deleted.
 inline Catalogue unsaved(int size = 40) {
     Catalogue c = makeLargeCatalogue(size);
-    setFlag(c.books.records[2].flags, deleted, true);
+    setFlag(c.books.records[2].flags, DeletedFlag, true);
     c.books.changed = true;
     return c;
 }

@@ -43,8 +43,8 @@ TEST(SaveSequence, EveryCallFailingInTurnLosesNothing) {
                     shown = ui.messages.shown;
                 }
                 SCOPED_TRACE(std::string(failure == Failure::Once ? "once" : "for good") +
-                             (withoutBackup == Answer::Yes ? ", Yes" : ", No") + ", failing call " +
-                             std::to_string(k) + ": " + failing.calls.failedCall());
+                             (withoutBackup == Answer::Yes ? ", Yes" : ", No") + ", failing call " + std::to_string(k) +
+                             ": " + failing.calls.failedCall());
                 const std::string file = readBytes(path);
                 const std::string backup = readBytes(path + ".bak");
                 bool askedAboutBackup = false;

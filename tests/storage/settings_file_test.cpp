@@ -14,7 +14,8 @@ TEST(SettingsFile, ItLivesInTheStartDirectory) {
     const std::string books = std::string("books") + PathSeparator;
     EXPECT_EQ(settingsPath(TestPath("books")), TestPath(books + "quorvels.ini"));
     EXPECT_EQ(settingsPath(TestPath(books)), TestPath(books + "quorvels.ini"));
-    EXPECT_EQ(settingsPath(TestPath(std::string(1, PathSeparator))), TestPath(std::string(1, PathSeparator) + "quorvels.ini"));
+    EXPECT_EQ(settingsPath(TestPath(std::string(1, PathSeparator))),
+              TestPath(std::string(1, PathSeparator) + "quorvels.ini"));
     EXPECT_EQ(settingsPath({}), TestPath("quorvels.ini"));
 }
 

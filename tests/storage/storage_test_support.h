@@ -74,9 +74,17 @@ inline std::string shortText(const std::string& text) {
     return std::string(1, static_cast<char>(static_cast<unsigned char>(text.size()))) + text;
 }
 
-// A catalogue file put together field by field as the file layout has it.
+// A catalogue file put together field by field as the file layout has it:
+// the old form, or with ofNewForm() the new one, whose texts take a two-byte
+// length.
 struct Layout {
     std::string bytes = "Quorvels 2.00";
+    bool newForm = false;
+
+    static Layout ofNewForm() { return {"Quorvels 3.00", true}; }
+    std::string text(const std::string& text) const {
+        return newForm ? le16(static_cast<int>(text.size())) + text : shortText(text);
+    }
 
     Layout& counts(int records, int authors) {
         bytes += le16(records) + le16(authors);
@@ -88,11 +96,11 @@ struct Layout {
         bytes += static_cast<char>(category);
         bytes += static_cast<char>(review);
         bytes += static_cast<char>(flags);
-        bytes += shortText(title) + shortText(disposition);
+        bytes += text(title) + text(disposition);
         return *this;
     }
     Layout& author(const std::string& name) {
-        bytes += shortText(name);
+        bytes += text(name);
         return *this;
     }
     Layout& date(int packed) {
@@ -105,18 +113,20 @@ struct Layout {
 // "nothing changed" is one comparison with a readable difference.
 inline std::string dump(const Catalogue& c, const OpenedFile& file) {
     std::ostringstream out;
-    out << "records " << recordCount(c.books) << " authors " << authorCount(c.books) << " dates " << c.books.readDates.size() - 1
-        << "\nchanged " << c.books.changed << " marked " << c.books.markedCount << " upper " << c.books.upperCase << " inForm "
-        << c.books.lettersInForm << " current " << c.view.currentRecord << " row " << c.view.selectedRow << " mode "
-        << int(c.view.mode) << " byDate " << c.view.sortByDate << "\nfile [" << file.path.systemBytes() << "] caption ["
-        << viewCaptionOf(c.view) << "]\n";
+    out << "records " << recordCount(c.books) << " authors " << authorCount(c.books) << " dates "
+        << c.books.readDates.size() - 1 << "\nchanged " << c.books.changed << " marked " << c.books.markedCount
+        << " upper " << c.books.upperCase << " inForm " << c.books.lettersInForm << " current " << c.view.currentRecord
+        << " row " << c.view.selectedRow << " mode " << int(c.view.mode) << " byDate " << c.view.sortByDate
+        << "\nfile [" << file.path.systemBytes() << "] form " << int(file.form) << " caption [" << viewCaptionOf(c.view)
+        << "]\n";
     for (int i = 1; i <= recordCount(c.books); ++i) {
         const BookRecord& r = c.books.records[i];
         out << i << ": a" << r.authorIndex << " d" << r.dateIndex << " c" << int(r.category) << " r" << int(r.review)
             << " f" << int(r.flags) << " [" << r.title << "] [" << r.disposition << "]\n";
     }
     for (int i = 1; i <= authorCount(c.books); ++i) out << "author " << i << " [" << c.books.authors[i] << "]\n";
-    for (std::size_t i = 1; i < c.books.readDates.size(); ++i) out << "date " << i << " " << c.books.readDates[i] << "\n";
+    for (std::size_t i = 1; i < c.books.readDates.size(); ++i)
+        out << "date " << i << " " << c.books.readDates[i] << "\n";
     out << "view";
     for (std::size_t i = 1; i < c.view.order.size(); ++i) out << " " << c.view.order[i];
     out << "\n";
@@ -129,10 +139,10 @@ inline std::vector<std::string> books(const Catalogue& c, bool skipDeleted = fal
     std::vector<std::string> lines;
     for (int i = 1; i <= recordCount(c.books); ++i) {
         const BookRecord& r = c.books.records[i];
-        if (skipDeleted && testFlag(r.flags, deleted)) continue;
-        lines.push_back(authorOf(c.books, i) + "|" + r.title + "|" + r.disposition + "|" + std::to_string(readDateOf(c.books, i)) +
-                        "|" + std::to_string(r.category) + "|" + std::to_string(r.review) + "|" +
-                        std::to_string(r.flags & ~(1 << (shown - 1))));
+        if (skipDeleted && testFlag(r.flags, DeletedFlag)) continue;
+        lines.push_back(authorOf(c.books, i) + "|" + r.title + "|" + r.disposition + "|" +
+                        std::to_string(readDateOf(c.books, i)) + "|" + std::to_string(r.category) + "|" +
+                        std::to_string(r.review) + "|" + std::to_string(r.flags & ~(1 << (ShownFlag - 1))));
     }
     return lines;
 }
@@ -160,7 +170,7 @@ struct Ui {
         storage.showProgress = [this](const std::string& text) { statuses.push_back(text); };
     }
     platform::scripted::ScriptedMessageBoxes messages;
-    std::vector<std::string> statuses;  // the progress texts shown
+    std::vector<std::string> statuses;         // the progress texts shown
     std::unique_ptr<platform::FileHold> hold;  // as the program holds its catalogue's file
     StorageDialogue storage;
 };

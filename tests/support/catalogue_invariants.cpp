@@ -13,12 +13,14 @@ std::vector<std::string> invariantBreaks(const Catalogue& c, bool ordered) {
     if (c.books.readDates.size() != c.books.records.size()) fail("readDates and records differ in size");
     if (ordered)
         for (int i = 2; i <= authors; ++i)
-            if (compareFolded(c.books.authors[i - 1], c.books.authors[i]) >= 0) fail("authors out of order at " + std::to_string(i));
+            if (compareFolded(c.books.authors[i - 1], c.books.authors[i]) >= 0)
+                fail("authors out of order at " + std::to_string(i));
 
     std::set<int> dateIndices;
     for (int i = 1; i <= records; ++i) {
         const BookRecord& r = c.books.records[i];
-        if (r.authorIndex < 1 || r.authorIndex > authors) fail("authorIndex out of range at record " + std::to_string(i));
+        if (r.authorIndex < 1 || r.authorIndex > authors)
+            fail("authorIndex out of range at record " + std::to_string(i));
         if (r.dateIndex < 1 || r.dateIndex > records) fail("dateIndex out of range at record " + std::to_string(i));
         dateIndices.insert(r.dateIndex);
     }
@@ -40,7 +42,8 @@ std::vector<std::string> invariantBreaks(const Catalogue& c, bool ordered) {
             fail("view row " + std::to_string(row) + " names no record");
             continue;
         }
-        if (!testFlag(c.books.records[record].flags, shown)) fail("view row " + std::to_string(row) + " is not shown");
+        if (!testFlag(c.books.records[record].flags, ShownFlag))
+            fail("view row " + std::to_string(row) + " is not shown");
         if (!viewed.insert(record).second) fail("record " + std::to_string(record) + " twice in the view");
     }
     return breaks;

@@ -12,8 +12,8 @@
 namespace {
 
 std::string randomWord(std::mt19937& random) {
-    static const char* const syllables[] = {"AL", "BEN", "COR", "DA", "EL", "FRA", "GOR", "HAL", "IN", "JO",
-                                            "KA", "LE", "MAR", "NO", "OS", "PER", "QUI", "RO", "SAN", "TER"};
+    static const char* const syllables[] = {"AL", "BEN", "COR", "DA", "EL", "FRA", "GOR", "HAL", "IN",  "JO",
+                                            "KA", "LE",  "MAR", "NO", "OS", "PER", "QUI", "RO",  "SAN", "TER"};
     std::uniform_int_distribution<int> count(1, 4), pick(0, 19);
     std::string word;
     for (int i = count(random); i > 0; --i) word += syllables[pick(random)];
@@ -48,12 +48,15 @@ Catalogue makeLargeCatalogue(int size, unsigned seed) {
     for (int i = 0; i < size; ++i) {
         std::string title = randomWord(random);
         for (int w = words(random); w > 1; --w) title += " " + randomWord(random);
-        const std::uint16_t date = fifth(random) == 0 ? 0
-            : packReadDate(std::to_string(month(random)) + "-" + std::to_string(day(random)) + "-" + std::to_string(year(random)));
+        const std::uint16_t date = fifth(random) == 0
+                                       ? 0
+                                       : packReadDate(std::to_string(month(random)) + "-" +
+                                                      std::to_string(day(random)) + "-" + std::to_string(year(random)));
         entries.push_back({pickAuthor(random), title, date});
     }
     std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-        return compareFolded(catalogue.books.authors[a.author] + " " + a.title, catalogue.books.authors[b.author] + " " + b.title) < 0;
+        return compareFolded(catalogue.books.authors[a.author] + " " + a.title,
+                             catalogue.books.authors[b.author] + " " + b.title) < 0;
     });
 
     // Date entries in ascending order; each record owns the slot of its date.
@@ -75,7 +78,7 @@ Catalogue makeLargeCatalogue(int size, unsigned seed) {
         record.review = static_cast<std::uint8_t>(i % 11);
         record.disposition = i % 3 == 0 ? "LENT TO A FRIEND" : "";
         record.flags = 0;
-        setFlag(record.flags, shown, true);
+        setFlag(record.flags, ShownFlag, true);
         if (i % 7 == 0) setMarked(catalogue.books, i, true);
     }
     // Authors no record drew are dropped, keeping every author in use.
@@ -90,7 +93,8 @@ Catalogue makeLargeCatalogue(int size, unsigned seed) {
         }
     catalogue.books.authors = std::move(kept);
     for (int i = 1; i <= size; ++i)
-        catalogue.books.records[i].authorIndex = static_cast<std::int16_t>(renumber[catalogue.books.records[i].authorIndex]);
+        catalogue.books.records[i].authorIndex =
+            static_cast<std::int16_t>(renumber[catalogue.books.records[i].authorIndex]);
 
     catalogue.books.lettersInForm = true;
     rebuildView(catalogue);

@@ -61,8 +61,7 @@ struct TestKeyStore {
 // A home folder of its own to install into and uninstall from: a
 // distribution folder "dist" with the four product files (each holding
 // "contents of " and its name), the key store file, and the desktop and
-// program-menu folders. Its path is plain ASCII, so it reads the same in
-// Windows-1252 and in UTF-8.
+// program-menu folders. Its path is plain ASCII.
 struct ProductHome {
     TemporaryFolder home;
 #ifdef _WIN32
@@ -86,8 +85,8 @@ struct ProductHome {
     }
 
     InstallServices installServices(platform::MessageBoxes& messages) {
-        return {messages, keys, platform::systemInstallFiles(), home / "dist", home.path, home / ".local/share",
-                desktop, programs};
+        return {messages, keys,    platform::systemInstallFiles(), home / "dist", home.path, home / ".local/share",
+                desktop,  programs};
     }
     UninstallServices uninstallServices(platform::MessageBoxes& messages, const TestPath& currentFolder) {
         return {messages, keys, platform::systemInstallFiles(), currentFolder, desktop, programs};

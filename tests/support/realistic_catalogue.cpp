@@ -19,47 +19,122 @@ struct Draw {
     int below(int n) { return static_cast<int>(engine() % static_cast<unsigned>(n)); }
     bool oneIn(int n) { return below(n) == 0; }
     template <std::size_t N>
-    const char* pick(const std::array<const char*, N>& words) { return words[below(static_cast<int>(N))]; }
+    const char* pick(const std::array<const char*, N>& words) {
+        return words[below(static_cast<int>(N))];
+    }
 };
 
-// Windows-1252: \xE9 e-acute, \xEB e-diaeresis, \xE1 a-acute, \xFC u-umlaut,
-// \xF6 o-umlaut, \xE7 c-cedilla, \xF8 o-slash.
+// Latin letters beyond ASCII, in UTF-8: e-acute, e-diaeresis, a-acute, u-umlaut,
+// o-umlaut, c-cedilla, o-slash.
 constexpr std::array<const char*, 64> surnames = {
-    "Smith", "Jones", "Taylor", "Brown", "Williams", "Wilson", "Johnson", "Davies", "Robinson", "Wright",
-    "Thompson", "Evans", "Walker", "White", "Roberts", "Green", "Hall", "Wood", "Jackson", "Clarke",
-    "Patel", "Khan", "Lewis", "James", "Phillips", "Mason", "Mitchell", "Rose", "Davis", "Rodriguez",
-    "Cox", "Alexander", "Garden", "Campbell", "Johnston", "Moore", "Smyth", "O'Neill", "Doherty", "Stewart",
-    "Quinn", "Murphy", "Graham", "Mc Laughlin", "Hamilton", "Murray", "Hughes", "Robertson", "Thomson", "Scott",
-    "Bront\xEB", "le Carr\xE9", "Garc\xED" "a M\xE1" "rquez", "M\xFCller", "Sch\xF6nberg", "Fran\xE7ois", "\xD8rsted",
-    "du Maurier", "de la Mare", "van der Berg", "Le Guin", "Saint-Exup\xE9ry", "Ng", "Fitzgerald-Smythe",
+    "Smith",
+    "Jones",
+    "Taylor",
+    "Brown",
+    "Williams",
+    "Wilson",
+    "Johnson",
+    "Davies",
+    "Robinson",
+    "Wright",
+    "Thompson",
+    "Evans",
+    "Walker",
+    "White",
+    "Roberts",
+    "Green",
+    "Hall",
+    "Wood",
+    "Jackson",
+    "Clarke",
+    "Patel",
+    "Khan",
+    "Lewis",
+    "James",
+    "Phillips",
+    "Mason",
+    "Mitchell",
+    "Rose",
+    "Davis",
+    "Rodriguez",
+    "Cox",
+    "Alexander",
+    "Garden",
+    "Campbell",
+    "Johnston",
+    "Moore",
+    "Smyth",
+    "O'Neill",
+    "Doherty",
+    "Stewart",
+    "Quinn",
+    "Murphy",
+    "Graham",
+    "Mc Laughlin",
+    "Hamilton",
+    "Murray",
+    "Hughes",
+    "Robertson",
+    "Thomson",
+    "Scott",
+    "Bront\u00EB",
+    "le Carr\u00E9",
+    "Garc\u00ED"
+    "a M\u00E1"
+    "rquez",
+    "M\u00FCller",
+    "Sch\u00F6nberg",
+    "Fran\u00E7ois",
+    "\u00D8rsted",
+    "du Maurier",
+    "de la Mare",
+    "van der Berg",
+    "Le Guin",
+    "Saint-Exup\u00E9ry",
+    "Ng",
+    "Fitzgerald-Smythe",
 };
 
 constexpr std::array<const char*, 48> forenames = {
-    "John", "Mary", "Anne", "Peter", "Margaret", "David", "Elizabeth", "James", "Susan", "Robert", "Helen",
-    "William", "Jane", "Thomas", "Patricia", "Charles", "Agatha", "Graham", "Ursula K.", "J.R.R.", "P.G.",
-    "Dorothy L.", "Arthur Conan", "Jean-Paul", "Ren\xE9", "Zo\xEB", "Ian", "Iris", "Kazuo", "Chinua", "Toni",
-    "Gabriel", "Isabel", "Umberto", "Leo", "Fyodor", "Hilary", "Alice", "Ali", "Salman", "Doris", "Muriel",
-    "Kingsley", "Evelyn", "Graham Greene", "A.", "E. M.", "Bartholomew Augustine",
+    "John",      "Mary",     "Anne",          "Peter",      "Margaret",     "David",
+    "Elizabeth", "James",    "Susan",         "Robert",     "Helen",        "William",
+    "Jane",      "Thomas",   "Patricia",      "Charles",    "Agatha",       "Graham",
+    "Ursula K.", "J.R.R.",   "P.G.",          "Dorothy L.", "Arthur Conan", "Jean-Paul",
+    "Ren\u00E9", "Zo\u00EB", "Ian",           "Iris",       "Kazuo",        "Chinua",
+    "Toni",      "Gabriel",  "Isabel",        "Umberto",    "Leo",          "Fyodor",
+    "Hilary",    "Alice",    "Ali",           "Salman",     "Doris",        "Muriel",
+    "Kingsley",  "Evelyn",   "Graham Greene", "A.",         "E. M.",        "Bartholomew Augustine",
 };
 
 constexpr std::array<const char*, 96> titleWords = {
-    "night", "garden", "river", "house", "winter", "summer", "shadow", "light", "stone", "city", "island", "war",
-    "peace", "love", "death", "king", "queen", "daughter", "son", "mother", "father", "secret", "silence",
-    "voyage", "journey", "road", "sea", "mountain", "forest", "fire", "water", "glass", "iron", "silver",
-    "golden", "dark", "long", "last", "first", "little", "great", "lost", "hidden", "broken", "quiet", "wild",
-    "strange", "empty", "year", "hour", "morning", "evening", "letters", "diary", "murder", "affair", "case",
-    "mystery", "return", "tale", "story", "song", "book", "history", "memoirs", "life", "times", "world",
-    "country", "village", "station", "harbour", "tower", "castle", "bridge", "window", "door", "key", "map",
-    "clock", "music", "colour", "names", "heart", "mind", "dream", "ghost", "stranger", "friend", "enemy",
-    "spy", "detective", "captain", "doctor", "teacher", "painter",
+    "night",   "garden",    "river",   "house",   "winter",  "summer",  "shadow",  "light",    "stone",   "city",
+    "island",  "war",       "peace",   "love",    "death",   "king",    "queen",   "daughter", "son",     "mother",
+    "father",  "secret",    "silence", "voyage",  "journey", "road",    "sea",     "mountain", "forest",  "fire",
+    "water",   "glass",     "iron",    "silver",  "golden",  "dark",    "long",    "last",     "first",   "little",
+    "great",   "lost",      "hidden",  "broken",  "quiet",   "wild",    "strange", "empty",    "year",    "hour",
+    "morning", "evening",   "letters", "diary",   "murder",  "affair",  "case",    "mystery",  "return",  "tale",
+    "story",   "song",      "book",    "history", "memoirs", "life",    "times",   "world",    "country", "village",
+    "station", "harbour",   "tower",   "castle",  "bridge",  "window",  "door",    "key",      "map",     "clock",
+    "music",   "colour",    "names",   "heart",   "mind",    "dream",   "ghost",   "stranger", "friend",  "enemy",
+    "spy",     "detective", "captain", "doctor",  "teacher", "painter",
 };
 
-constexpr std::array<const char*, 12> smallWords = {"the", "of", "in", "at", "for", "with", "and", "a",
-                                                     "from", "or", "on", "to"};
+constexpr std::array<const char*, 12> smallWords = {"the", "of", "in",   "at", "for", "with",
+                                                    "and", "a",  "from", "or", "on",  "to"};
 
 constexpr std::array<const char*, 12> dispositions = {
-    "Kept on the shelf", "Kept on the shelf", "Kept on the shelf", "Lent to Margaret", "Lent to Paul",
-    "Given away", "Given to the library", "Sold", "Borrowed from the library", "Second-hand copy", "", "",
+    "Kept on the shelf",
+    "Kept on the shelf",
+    "Kept on the shelf",
+    "Lent to Margaret",
+    "Lent to Paul",
+    "Given away",
+    "Given to the library",
+    "Sold",
+    "Borrowed from the library",
+    "Second-hand copy",
+    "",
+    "",
 };
 
 std::string capitalised(std::string word) {

@@ -8,7 +8,7 @@
 
 // One book as a user would type it into the record dialog.
 struct TypedBook {
-    std::string author;  // Windows-1252 bytes, "Surname, Forenames"
+    std::string author;  // UTF-8, "Surname, Forenames"
     std::string title;   // 1 to 255 bytes
     std::string disposition;
     std::uint16_t packedDate = 0;  // 0: not read

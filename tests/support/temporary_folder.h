@@ -31,7 +31,8 @@ struct TemporaryFolder {
         std::error_code ignored;
         fs::permissions(fsPath(path), fs::perms::all, ignored);
         for (auto& entry : fs::recursive_directory_iterator(fsPath(path), ignored))
-            if (!entry.is_symlink()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+            if (!entry.is_symlink())
+                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
         fs::remove_all(fsPath(path), ignored);
     }
     TemporaryFolder(const TemporaryFolder&) = delete;

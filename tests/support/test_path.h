@@ -31,7 +31,9 @@ struct TestPath : std::string {
 };
 
 // The folder with the system's separator at its end, as a test names it.
-inline TestPath folderWithSeparator(const TestPath& folder) { return platform::withFinalSeparator(folder).systemBytes(); }
+inline TestPath folderWithSeparator(const TestPath& folder) {
+    return platform::withFinalSeparator(folder).systemBytes();
+}
 
 namespace platform {
 // How a test's failure message shows a path: its bytes.

@@ -7,7 +7,7 @@
 
 // A small tmpfs mounted on a folder for the length of a test (root only).
 class TmpfsMount {
-public:
+  public:
     TmpfsMount(const std::string& folder, const std::string& options) : folder_(folder), options_(options) {
         ::mkdir(folder.c_str(), 0777);
         mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, options.c_str()) == 0;
@@ -24,7 +24,7 @@ public:
         return ::mount("tmpfs", folder_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, options_.c_str()) == 0;
     }
 
-private:
+  private:
     std::string folder_;
     std::string options_;
     bool mounted_ = false;

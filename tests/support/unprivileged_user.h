@@ -7,7 +7,7 @@
 // Runs the rest of the scope with the effective user nobody (65534) when the
 // test runs as root, so that permission bits bind; does nothing otherwise.
 class AsUnprivilegedUser {
-public:
+  public:
     AsUnprivilegedUser() : wasRoot_(::geteuid() == 0) {
         if (wasRoot_ && (::setegid(65534) != 0 || ::seteuid(65534) != 0)) throw std::runtime_error("seteuid failed");
     }
@@ -20,7 +20,6 @@ public:
     AsUnprivilegedUser(const AsUnprivilegedUser&) = delete;
     AsUnprivilegedUser& operator=(const AsUnprivilegedUser&) = delete;
 
-private:
+  private:
     bool wasRoot_;
 };
-

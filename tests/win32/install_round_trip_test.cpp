@@ -74,8 +74,10 @@ struct ShellFoldersMoved {
     }
     ~ShellFoldersMoved() {
         for (const auto& [name, value] : saved)
-            if (value) set(name, *value);
-            else RegDeleteKeyValueW(HKEY_CURRENT_USER, Key, name.c_str());
+            if (value)
+                set(name, *value);
+            else
+                RegDeleteKeyValueW(HKEY_CURRENT_USER, Key, name.c_str());
     }
     ShellFoldersMoved(const ShellFoldersMoved&) = delete;
     ShellFoldersMoved& operator=(const ShellFoldersMoved&) = delete;
@@ -83,9 +85,9 @@ struct ShellFoldersMoved {
     void move(const std::wstring& name, const TestPath& folder) {
         wchar_t value[MAX_PATH * 4] = {};
         DWORD size = sizeof value;
-        const bool had = RegGetValueW(HKEY_CURRENT_USER, Key, name.c_str(), RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ |
-                                                                                 RRF_NOEXPAND,
-                                      nullptr, value, &size) == ERROR_SUCCESS;
+        const bool had =
+            RegGetValueW(HKEY_CURRENT_USER, Key, name.c_str(), RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+                         nullptr, value, &size) == ERROR_SUCCESS;
         saved.emplace_back(name, had ? std::optional<std::wstring>(value) : std::nullopt);
         SHCreateDirectoryExW(nullptr, wideFromPath(std::string_view(folder)).c_str(), nullptr);
         set(name, wideFromPath(std::string_view(folder)));
@@ -117,7 +119,9 @@ TEST(Win32InstallRoundTrip, TheReleaseArchiveInstallsStartsAndUninstalls) {
 
     const TestPath release = releaseFolder();
     ASSERT_EQ(namesIn(release), "install.exe " + InstalledFiles) << release;
-    const TestPath installFolder = root / "B\xC3\xBC" "cher\\Folimarch";  // "Bücher"
+    const TestPath installFolder = root /
+                                   "B\xC3\xBC"
+                                   "cher\\Folimarch";  // "Bücher"
 
     // The install dialog, its folder typed over, both shortcuts left chosen.
     {
@@ -158,7 +162,8 @@ TEST(Win32InstallRoundTrip, TheReleaseArchiveInstallsStartsAndUninstalls) {
     // The uninstaller, started in the install folder: No leaves everything;
     // Yes removes all but itself and tells where the rest of the folder is.
     {
-        RunningProgram uninstaller(wideFromPath(installFolder + "\\unInstall.exe"), wideFromPath(std::string_view(installFolder)));
+        RunningProgram uninstaller(wideFromPath(installFolder + "\\unInstall.exe"),
+                                   wideFromPath(std::string_view(installFolder)));
         EXPECT_EQ(answerMessageBox(uninstaller, L"Quillery", IDNO), L"Uninstall Quillery now?");
         EXPECT_EQ(uninstaller.awaitExit(), 0u);
     }
@@ -166,7 +171,8 @@ TEST(Win32InstallRoundTrip, TheReleaseArchiveInstallsStartsAndUninstalls) {
     EXPECT_TRUE(entryExists());
     EXPECT_EQ(namesIn(desktop) + " " + namesIn(programs), "Folimarch.lnk Folimarch.lnk");
     {
-        RunningProgram uninstaller(wideFromPath(installFolder + "\\unInstall.exe"), wideFromPath(std::string_view(installFolder)));
+        RunningProgram uninstaller(wideFromPath(installFolder + "\\unInstall.exe"),
+                                   wideFromPath(std::string_view(installFolder)));
         EXPECT_EQ(answerMessageBox(uninstaller, L"Quillery", IDYES), L"Uninstall Quillery now?");
         EXPECT_EQ(answerMessageBox(uninstaller, L"Uninstall Quorvels", IDOK),
                   L"Quillery has been successfully uninstalled...\r\n\r\n"

@@ -83,7 +83,9 @@ TEST(Win32Save, EveryCallFailingInTurnLeavesTheOldOrTheNewFileWhole) {
 // (ERROR_UNABLE_TO_MOVE_REPLACEMENT); the other calls are the system's.
 struct ReplaceLosingTheTarget final : platform::Win32FileCalls {
     Win32FileCalls& real = platform::systemWin32FileCalls();
-    Error readFile(const platform::SystemPath& p, std::size_t m, std::string& c) override { return real.readFile(p, m, c); }
+    Error readFile(const platform::SystemPath& p, std::size_t m, std::string& c) override {
+        return real.readFile(p, m, c);
+    }
     Error status(const platform::SystemPath& p, bool f, platform::FileInfo& i) override { return real.status(p, f, i); }
     Error finalPath(const platform::SystemPath& p, platform::SystemPath& t) override { return real.finalPath(p, t); }
     Error createNew(const platform::SystemPath& p, Handle& h) override { return real.createNew(p, h); }
@@ -140,14 +142,16 @@ TEST(Win32Save, ASaveKilledAtEachCallLeavesTheOldOrTheNewFileWhole) {
         writeFile(path, OldBytes);
         SetEnvironmentVariableA("QUORVELS_KILL_AT", std::to_string(k).c_str());
         const unsigned long exitCode =
-            run(L"\"" + thisProgram() + L"\" --gtest_also_run_disabled_tests --gtest_filter=Win32Save.DISABLED_KilledChild");
+            run(L"\"" + thisProgram() +
+                L"\" --gtest_also_run_disabled_tests --gtest_filter=Win32Save.DISABLED_KilledChild");
         ASSERT_EQ(exitCode, FailingWin32Calls::KilledExitCode) << "call " << k << " was not reached";
         const std::string now = contentsOf(path);
         EXPECT_TRUE(now == OldBytes || now == NewBytes) << "killed at call " << k << ": " << now.size() << " bytes";
         sawNew += now == NewBytes;
         // Sorted, a left temporary ".c.pmr.xxxxxxxx.tmp" comes first.
         const std::string names = namesIn(folder.path);
-        const bool temporaryLeft = names.size() == 25 && names.rfind(".c.pmr.", 0) == 0 && names.substr(15) == ".tmp c.pmr";
+        const bool temporaryLeft =
+            names.size() == 25 && names.rfind(".c.pmr.", 0) == 0 && names.substr(15) == ".tmp c.pmr";
         EXPECT_TRUE(names == "c.pmr" || temporaryLeft) << names;
         if (temporaryLeft) DeleteFileW(platform::widePath(folder / names.substr(0, 19)).c_str());
         EXPECT_FALSE(platform::systemFiles().holdOpen(path).heldElsewhere) << "killed at call " << k;
@@ -215,10 +219,11 @@ TEST(Win32Save, AttributesFoldersAndDevices) {
 TEST(Win32Save, NamesTheAnsiCodePageCannotHoldAndPathsBeyondMaxPath) {
     TempFolder folder;
     platform::Files& files = platform::systemFiles();
-    const TestPath name = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC "  // Ελληνικά
-                            "\xD0\x9A\xD0\xB8\xD1\x80\xD0\xB8\xD0\xBB\xD0\xBB\xD0\xB8\xD1\x86\xD0\xB0 "  // Кириллица
-                            "\xE6\xBC\xA2\xE5\xAD\x97 \xF0\x9F\x93\x9A.pmr";  // 漢字 📚
-    for (int round = 0; round < 2; ++round) {  // created, then replaced
+    const TestPath name =
+        "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC "          // Ελληνικά
+        "\xD0\x9A\xD0\xB8\xD1\x80\xD0\xB8\xD0\xBB\xD0\xBB\xD0\xB8\xD1\x86\xD0\xB0 "  // Кириллица
+        "\xE6\xBC\xA2\xE5\xAD\x97 \xF0\x9F\x93\x9A.pmr";                             // 漢字 📚
+    for (int round = 0; round < 2; ++round) {                                        // created, then replaced
         const std::string bytes = NewBytes + std::to_string(round);
         EXPECT_EQ(files.replaceWhole(folder / name, bytes).outcome, ReplaceResult::Replaced);
         EXPECT_TRUE(contentsOf(folder / name) == bytes);

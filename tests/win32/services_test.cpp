@@ -46,7 +46,8 @@ TEST(Win32Registry, TheUninstallEntryAsRegQueryShowsIt) {
     EXPECT_NE(output.find("Folimarch"), std::string::npos) << output;
 
     // A value the ANSI code page cannot hold, and the longest value.
-    const std::string greek = "C:\\\xCE\xA0\xCF\x81\xCE\xBF\xCE\xB3\xCF\x81\xCE\xAC\xCE\xBC\xCE\xBC\xCE\xB1\xCF\x84\xCE\xB1";
+    const std::string greek =
+        "C:\\\xCE\xA0\xCF\x81\xCE\xBF\xCE\xB3\xCF\x81\xCE\xAC\xCE\xBC\xCE\xBC\xCE\xB1\xCF\x84\xCE\xB1";
     EXPECT_TRUE(keys.setString(key, "Greek", greek));
     EXPECT_EQ(keys.queryString(key, "greek"), greek);
     EXPECT_TRUE(keys.setString(key, "Long", std::string(255, 'x')));
@@ -109,8 +110,8 @@ TEST(Win32Install, FoldersCopiesAndRemovalsWithAttributes) {
 
     // A running program (open as Windows opens an image: others may read and
     // rename it) cannot be replaced, but is renamed away for the new copy.
-    HANDLE running = CreateFileW(platform::widePath(installed).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                 nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE running = CreateFileW(platform::widePath(installed).c_str(), GENERIC_READ,
+                                 FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(running, INVALID_HANDLE_VALUE);
     writeFile(folder / "newer.exe", "newer program");
     EXPECT_EQ(files.copyReplacing(folder / "newer.exe", installed), "");
@@ -141,8 +142,9 @@ TEST(Win32Install, FoldersCopiesAndRemovalsWithAttributes) {
 }
 
 TEST(Win32Folders, TheSpecialFoldersAreThereWithoutAFinalSeparator) {
-    for (const platform::SystemPath& path : {platform::currentFolder(), platform::homeFolder(), platform::installParentFolder(),
-                                     platform::desktopFolder(), platform::programsFolder()}) {
+    for (const platform::SystemPath& path :
+         {platform::currentFolder(), platform::homeFolder(), platform::installParentFolder(), platform::desktopFolder(),
+          platform::programsFolder()}) {
         const std::string& folder = path.systemBytes();
         ASSERT_GT(folder.size(), 3u) << folder;
         EXPECT_NE(folder.back(), '\\') << folder;

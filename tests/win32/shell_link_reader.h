@@ -34,7 +34,8 @@ inline ShellLink readShellLink(const std::string& path) {
         wchar_t text[MAX_PATH * 4] = {};
         PIDLIST_ABSOLUTE items = nullptr;
         if (SUCCEEDED(shellLink->GetIDList(&items)) && items != nullptr) {
-            if (SHGetPathFromIDListEx(items, text, MAX_PATH * 4, GPFIDL_DEFAULT)) link.target = platform::pathFromWide(text).systemBytes();
+            if (SHGetPathFromIDListEx(items, text, MAX_PATH * 4, GPFIDL_DEFAULT))
+                link.target = platform::pathFromWide(text).systemBytes();
             CoTaskMemFree(items);
         }
         text[0] = 0;

@@ -23,14 +23,14 @@ std::wstring randomWide(std::mt19937& random) {
     std::wstring wide;
     for (int n = length(random); n > 0; --n) {
         switch (kind(random)) {
-        case 0: wide += static_cast<wchar_t>(ascii(random)); break;
-        case 1: wide += static_cast<wchar_t>(plane(random)); break;
-        case 2: wide += static_cast<wchar_t>(surrogate(random)); break;
-        case 3:  // a pair
-            wide += static_cast<wchar_t>(0xD800 + surrogate(random) % 0x400);
-            wide += static_cast<wchar_t>(0xDC00 + surrogate(random) % 0x400);
-            break;
-        default: wide += L"\u00E9\u03A9\u0416\u6F22"[ascii(random) % 4]; break;
+            case 0: wide += static_cast<wchar_t>(ascii(random)); break;
+            case 1: wide += static_cast<wchar_t>(plane(random)); break;
+            case 2: wide += static_cast<wchar_t>(surrogate(random)); break;
+            case 3:  // a pair
+                wide += static_cast<wchar_t>(0xD800 + surrogate(random) % 0x400);
+                wide += static_cast<wchar_t>(0xDC00 + surrogate(random) % 0x400);
+                break;
+            default: wide += L"\u00E9\u03A9\u0416\u6F22"[ascii(random) % 4]; break;
         }
     }
     return wide;
@@ -39,7 +39,8 @@ std::wstring randomWide(std::mt19937& random) {
 bool hasLoneSurrogate(const std::wstring& wide) {
     for (std::size_t i = 0; i < wide.size(); ++i) {
         const unsigned unit = static_cast<char16_t>(wide[i]);
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < wide.size() && (static_cast<char16_t>(wide[i + 1]) & 0xFC00) == 0xDC00)
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < wide.size() &&
+            (static_cast<char16_t>(wide[i + 1]) & 0xFC00) == 0xDC00)
             ++i;
         else if (unit >= 0xD800 && unit <= 0xDFFF)
             return true;
@@ -57,7 +58,8 @@ std::wstring systemFromUtf8(const std::string& bytes) {
 
 std::string systemToUtf8(const std::wstring& wide) {
     if (wide.empty()) return {};
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), length, nullptr, nullptr);
     return bytes;
@@ -90,7 +92,8 @@ TEST(WidePath, OnlyAnAbsolutePathTooLongForThePlainFormGetsTheLongPrefix) {
     const std::string part(100, 'x');
     const std::string longTail = part + "\\" + part + "/" + part;
     EXPECT_EQ(platform::widePath(TestPath("C:\\short/name")), L"C:\\short/name");
-    EXPECT_EQ(platform::widePath(TestPath("C:\\" + longTail)), wideFromPath("\\\\?\\C:\\" + part + "\\" + part + "\\" + part));
+    EXPECT_EQ(platform::widePath(TestPath("C:\\" + longTail)),
+              wideFromPath("\\\\?\\C:\\" + part + "\\" + part + "\\" + part));
     EXPECT_EQ(platform::widePath(TestPath("\\\\server\\share\\" + longTail)),
               wideFromPath("\\\\?\\UNC\\server\\share\\" + part + "\\" + part + "\\" + part));
     EXPECT_EQ(platform::widePath(TestPath(longTail)), wideFromPath(longTail));  // relative: the system resolves it

@@ -37,7 +37,8 @@ void removeAll(const TestPath& path) {
         DeleteFileW(wide.c_str());
         return;
     }
-    for (const std::wstring& name : entriesOf(path)) removeAll(path + "\\" + platform::pathFromWide(name).systemBytes());
+    for (const std::wstring& name : entriesOf(path))
+        removeAll(path + "\\" + platform::pathFromWide(name).systemBytes());
     RemoveDirectoryW(wide.c_str());
 }
 

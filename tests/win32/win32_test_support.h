@@ -6,7 +6,6 @@
 
 namespace win32_test {
 
-
 // A fresh folder under the system's temporary folder, removed with all it
 // holds (attributes cleared first) when the test ends.
 struct TempFolder {

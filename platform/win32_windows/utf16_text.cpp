@@ -1,25 +1,19 @@
-#include "platform/win32_windows/cp1252_text.h"
+#include "platform/win32_windows/utf16_text.h"
 
-#include "platform/cp1252.h"
+#include "platform/utf16.h"
 
 namespace platform::win32 {
 
 // wchar_t is a UTF-16 unit on Windows.
 static_assert(sizeof(wchar_t) == sizeof(char16_t));
 
-std::wstring toWide(std::string_view cp1252) {
-    const std::u16string units = cp1252ToUtf16(cp1252);
+std::wstring toWide(std::string_view text) {
+    const std::u16string units = utf8ToUtf16(text);
     return {units.begin(), units.end()};
 }
 
 std::string fromWide(std::wstring_view text) {
-    return utf16ToCp1252(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
-}
-
-std::optional<char> cp1252ByteOf(wchar_t unit) {
-    const std::string byte = fromWide(std::wstring_view(&unit, 1));
-    if (byte == "?" && unit != L'?') return std::nullopt;
-    return byte.front();
+    return utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
 }
 
 std::wstring windowText(HWND window) {

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Tables generated at build time from the Unicode Character Database
+// (core/unicode_tables.py), so that every system gives the same answers.
+
+// A character's grapheme cluster break property; Extended Pictographic
+// characters (emoji) are told apart, since clusters join them across a
+// zero-width joiner.
+enum class GraphemeBreak : std::uint8_t {
+    Other,
+    CR,
+    LF,
+    Control,
+    Extend,
+    ZWJ,
+    RegionalIndicator,
+    Prepend,
+    SpacingMark,
+    L,
+    V,
+    T,
+    LV,
+    LVT,
+    ExtendedPictographic
+};
+
+struct GraphemeBreakRange {
+    char32_t first, last;
+    GraphemeBreak value;
+};
+
+// Ascending, without overlaps; characters in no range are Other.
+extern const GraphemeBreakRange GraphemeBreakRanges[];
+extern const std::size_t GraphemeBreakRangeCount;
