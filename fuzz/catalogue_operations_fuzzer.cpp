@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const int row = viewCount(catalogue.view) == 0 ? 0 : 1 + input.byte() % viewCount(catalogue.view);
                 if (row != 0)
                     toggleFlag(catalogue.books.records[catalogue.view.order[row]].flags,
-                               input.byte() % 2 ? marked : deleted);
+                               input.byte() % 2 ? MarkedFlag : DeletedFlag);
                 break;
             }
             case 6: saveAndLoad(catalogue); break;

@@ -1,7 +1,7 @@
 // The catalogue program on the Windows desktop, as main() builds it, walked
 // through by a user: the real main window, record, find and print dialogs,
-// message boxes and the Save As dialog, driven with keys typed into the
-// boxes, clicks and double clicks on the list's rows, buttons pressed and
+// message boxes and the Open and Save As dialogs, driven with keys typed into
+// the boxes, clicks and double clicks on the list's rows, buttons pressed and
 // commands taken from the real menu bar by the captions the user reads. What
 // the user sees is read back from the real controls. The printer records
 // instead of printing.
@@ -126,7 +126,8 @@ struct ProgramOnWindows : ::testing::Test {
                     desktop->files(),
                     desktop->helpViewer(),
                     clock,
-                    &desktop->fileDialogs()};
+                    &desktop->fileDialogs(),
+                    &desktop->transliterator()};
     RecordingPrinter* printer = nullptr;  // while the main window runs
 
     void start() {
@@ -463,6 +464,133 @@ TEST_F(ProgramOnWindows, AUserKeepsACatalogueThroughTheWindowsDialogs) {
     EXPECT_EQ(booksInFile(folder / "copy.pmr"), saved);
     EXPECT_EQ(readFile(folder / "quorvels.ini"), folder / "copy.pmr\r\n");
     EXPECT_EQ(booksInFile(folder / "stories.pmr").size(), 4u);
+}
+
+// A user keeps books in Russian and in Japanese: types them into the record
+// dialog, finds one by its Cyrillic author, prints the Book List, saves (told
+// once that the file takes its newer form), opens the file again and saves it
+// as a "Quorvels 2.00 catalogue", where each letter that form lacks becomes
+// its nearest, "?" where there is none. The file dialogs take the name set in
+// their name box, and the file type chosen in their list of types.
+TEST_F(ProgramOnWindows, BooksInAnyScriptAreFoundPrintedSavedAndKeptInTheOldFormWithTheirNearestLetters) {
+    const Rows authors{"Толстой, Лев", "村上春樹"}, titles{"Война и мир", "１Ｑ８４"};
+    const Rows typed{" \t" + authors[0] + "\t" + titles[0], " \t" + authors[1] + "\t" + titles[1]};
+    const std::string scripts = folder / "scripts.pmr", old = folder / "old.pmr";
+    UserScript script;
+    Rows printed;
+    script.whenShown(L"Quorvels - Lectorium", [&](HWND window) {
+        // Edit > Add Book, once for each book, its letters typed into the
+        // Author box and, after Tab, the Title box; Enter presses "&Add".
+        for (std::size_t book = 0; book < authors.size(); ++book) {
+            script.whenShown(L"Add Record Data", [&](HWND dialog) {
+                EXPECT_EQ(focusedId(), AuthorBoxId);
+                typeHere(authors[book]);
+                pressKey(dialog, VK_TAB);
+                typeHere(titles[book]);
+                pressKey(dialog, VK_RETURN);
+            });
+            choose(window, "&Edit", "&Add Book");
+        }
+        EXPECT_EQ(rows(), typed);
+        EXPECT_EQ(status(), (Rows{"", "View All by Author", "", " 2 of  2"}));
+
+        // Edit > Find Books: the author's name typed in Cyrillic finds his book.
+        script.whenShown(L"Find Books", [](HWND dialog) {
+            EXPECT_EQ(focusedId(), AuthorBoxId);
+            typeHere("Толстой");
+            pressKey(dialog, VK_RETURN);  // "&Find"
+        });
+        choose(window, "&Edit", "&Find Books");
+        EXPECT_EQ(rows(), Rows{typed[0]});
+        EXPECT_EQ(status(), (Rows{"", "Books Found by Author", "", " 1 of  1"}));
+        choose(window, "&View", "&List All Books");
+        EXPECT_EQ(rows(), typed);
+
+        // File > Print: with nothing marked, Enter prints every book listed
+        // as the Book List.
+        script.whenShown(L"Print Book List", [](HWND dialog) {
+            EXPECT_TRUE(isChecked(dialog, AllListedId));
+            EXPECT_TRUE(isChecked(dialog, BookListLayoutId));
+            pressKey(dialog, VK_RETURN);  // "&Print"
+        });
+        choose(window, "&File", "P&rint");
+        ASSERT_NE(printer, nullptr);
+        for (const auto& page : printer->pages)
+            for (const auto& text : page) printed.push_back(text.text);
+
+        // File > Save: "Save file now?", the Save As dialog, as the catalogue
+        // has no file yet, and the notice of the newer form.
+        script.whenShown(L"Save File", [&](HWND box) {
+            EXPECT_TRUE(showsText(box, "Save file now?"));
+            UserScript::press(box, IDYES);
+            script.whenShown(L"Save File", [&](HWND dialog) {
+                SetWindowTextW(fileNameBox(dialog), L"scripts");
+                UserScript::press(dialog, IDOK);
+                script.whenShown(L"Save File", [&](HWND notice) {
+                    EXPECT_TRUE(showsText(notice, "File Name: " + scripts +
+                                                      "\r\nThe catalogue now holds letters that a \"Quorvels 2.00\" "
+                                                      "file cannot hold, so it is saved in a newer form, which older "
+                                                      "copies of Quorvels cannot open.\r\nTo keep a copy they can "
+                                                      "open, use Save As with the file type \"Quorvels 2.00 "
+                                                      "catalogue\"."));
+                    UserScript::press(notice, IDOK);
+                });
+            });
+        });
+        choose(window, "&File", "&Save");
+        EXPECT_EQ(readFile(scripts).substr(0, 13), "Quorvels 3.00");
+        EXPECT_EQ(status(1), "scripts.pmr");
+
+        // Saved again, it says nothing more: a further box would be one the
+        // script never answers.
+        script.whenShown(L"Save File", [](HWND box) {
+            EXPECT_TRUE(showsText(box, "Save file now?"));
+            UserScript::press(box, IDYES);
+        });
+        choose(window, "&File", "&Save");
+        EXPECT_FALSE(catalogue.books.changed);
+
+        // File > Open: the file opened again shows the same books.
+        script.whenShown(L"Open File", [](HWND dialog) {
+            SetWindowTextW(fileNameBox(dialog), L"scripts");
+            UserScript::press(dialog, IDOK);
+        });
+        choose(window, "&File", "&Open");
+        EXPECT_EQ(rows(), typed);
+        EXPECT_EQ(status(), (Rows{"scripts.pmr", "View All by Author", "", " 1 of  2"}));
+
+        // File > Save As with the file type "Quorvels 2.00 catalogue": it
+        // says how many texts change and asks; Yes writes the old form with
+        // the nearest letters, which the list shows too, the current book
+        // still Tolstoy's.
+        script.whenShown(L"Save File", [&](HWND dialog) {
+            HWND types = GetDlgItem(dialog, cmb1);
+            SendMessageW(types, CB_SETCURSEL, 1, 0);
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
+            EXPECT_EQ(textOf(types), "Quorvels 2.00 catalogue");
+            SetWindowTextW(fileNameBox(dialog), L"old");
+            UserScript::press(dialog, IDOK);
+            script.whenShown(L"Save File", [](HWND question) {
+                EXPECT_TRUE(showsText(question,
+                                      "4 texts hold letters that a \"Quorvels 2.00\" file cannot hold. Saved in "
+                                      "that form, each such letter becomes its nearest plain letter, or \"?\" where "
+                                      "there is none, and the catalogue keeps the changed texts.\r\nSave in the "
+                                      "older form?"));
+                UserScript::press(question, IDYES);
+            });
+        });
+        choose(window, "&File", "Save&As");
+        EXPECT_EQ(readFile(old).substr(0, 13), "Quorvels 2.00");
+        EXPECT_EQ(rows(), (Rows{" \t????\t1Q84", " \t???????, ???\t????? ? ???"}));
+        EXPECT_EQ(status(), (Rows{"old.pmr", "View All by Author", "", " 2 of  2"}));
+        SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);  // nothing unsaved: no question
+    });
+    start();
+
+    EXPECT_FALSE(state.window);
+    EXPECT_EQ(printed, (Rows{"List of Books", "Page 1", authors[0], "  " + titles[0], authors[1], "  " + titles[1]}));
+    EXPECT_EQ(readFile(scripts).substr(0, 13), "Quorvels 3.00");
+    EXPECT_EQ(readFile(folder / "quorvels.ini"), old + "\r\n");
 }
 
 }  // namespace

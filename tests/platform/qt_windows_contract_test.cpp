@@ -10,6 +10,7 @@
 #include "platform/qt_windows/qt_text.h"
 #include "platform/qt_windows/qt_windows.h"
 #include "tests/platform/windows_contract.h"
+#include "tests/support/typed_keys.h"
 
 namespace {
 
@@ -46,16 +47,8 @@ struct QtBackend {
     void pressEnter(WindowHandle window) { QTest::keyClick(&shown(window), Qt::Key_Return); }
     void pressEscape(WindowHandle window) { QTest::keyClick(&shown(window), Qt::Key_Escape); }
     void closeBox(WindowHandle window) { shown(window).close(); }
-    // One key for each character, as a keyboard or an input method sends
-    // it: a character beyond the Basic Multilingual Plane as its surrogate pair.
     void typeKeys(WindowHandle window, int id, const std::string& keys) {
-        QLineEdit* box = shown(window).control<QLineEdit>(id);
-        const QString text = platform::qt::toQt(keys);
-        for (qsizetype at = 0; at < text.size();) {
-            const qsizetype length = text[at].isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
-            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, text.mid(at, length), Qt::NoModifier);
-            at += length;
-        }
+        typeCharacters(shown(window).control<QLineEdit>(id), platform::qt::toQt(keys));
     }
     void paste(WindowHandle window, int id, const std::string& text) {
         QGuiApplication::clipboard()->setText(platform::qt::toQt(text));
