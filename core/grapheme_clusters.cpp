@@ -44,6 +44,13 @@ GraphemeBreak readBreak(std::string_view text, std::size_t& position) {
 
 std::size_t nextClusterBoundary(std::string_view text, std::size_t position) {
     if (position >= text.size()) return text.size();
+    // A printable ASCII character followed by another ASCII byte (or by
+    // nothing) is a cluster of its own: only marks, joiners and the like,
+    // all beyond ASCII, extend a cluster.
+    const auto isPrintableAscii = [](char byte) { return byte >= 0x20 && byte < 0x7F; };
+    if (isPrintableAscii(text[position]) &&
+        (position + 1 == text.size() || static_cast<unsigned char>(text[position + 1]) < 0x80))
+        return position + 1;
     GraphemeBreak before = readBreak(text, position);
     bool emojiThenExtenders = before == ExtendedPictographic;
     bool joinerAfterEmoji = false;
@@ -62,6 +69,7 @@ std::size_t nextClusterBoundary(std::string_view text, std::size_t position) {
 }
 
 std::size_t wholeClusterPrefix(std::string_view text, std::size_t bytes) {
+    if (bytes >= text.size()) return text.size();  // the end of a text ends its last cluster
     std::size_t prefix = 0;
     while (prefix < text.size()) {
         const std::size_t next = nextClusterBoundary(text, prefix);

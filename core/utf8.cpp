@@ -1,33 +1,18 @@
 #include "core/utf8.h"
 
-std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& position) {
-    const auto lead = static_cast<unsigned char>(text[position++]);
-    if (lead < 0x80) return lead;
-    int length = 0;
-    char32_t character = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        character = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        character = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        character = lead & 0x07;
-    } else {
-        return std::nullopt;
+#include <cstdint>
+#include <cstring>
+
+std::size_t asciiPrefix(std::string_view text) {
+    // Eight bytes at a time: a word with no high bit set is eight ASCII bytes.
+    constexpr std::uint64_t highBits = 0x8080808080808080u;
+    std::size_t position = 0;
+    for (std::uint64_t word; position + sizeof word <= text.size(); position += sizeof word) {
+        std::memcpy(&word, text.data() + position, sizeof word);
+        if ((word & highBits) != 0) break;
     }
-    if (position + length - 1 > text.size()) return std::nullopt;
-    for (int i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[position + i - 1]);
-        if ((next & 0xC0) != 0x80) return std::nullopt;
-        character = (character << 6) | (next & 0x3F);
-    }
-    constexpr char32_t shortest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (character < shortest[length] || character > 0x10FFFF || (character >= 0xD800 && character <= 0xDFFF))
-        return std::nullopt;
-    position += length - 1;
-    return character;
+    while (position < text.size() && static_cast<unsigned char>(text[position]) < 0x80) ++position;
+    return position;
 }
 
 void appendUtf8(std::string& text, char32_t character) {
@@ -49,7 +34,7 @@ void appendUtf8(std::string& text, char32_t character) {
 }
 
 bool isWellFormedUtf8(std::string_view text) {
-    for (std::size_t position = 0; position < text.size();)
+    for (std::size_t position = asciiPrefix(text); position < text.size();)
         if (!decodeUtf8(text, position)) return false;
     return true;
 }
@@ -74,6 +59,7 @@ std::string wellFormedUtf8(std::string_view text) {
 }
 
 std::size_t characterPrefix(std::string_view text, std::size_t characters) {
+    if (text.size() <= characters) return text.size();  // no character is shorter than a byte
     std::size_t position = 0;
     for (; position < text.size(); ++position)
         if ((static_cast<unsigned char>(text[position]) & 0xC0) != 0x80 && characters-- == 0) break;

@@ -12,7 +12,39 @@
 // it. A malformed sequence (a stray or missing continuation byte, an overlong
 // form, a surrogate, a value beyond U+10FFFF) yields nothing and moves past
 // its first byte only.
-std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& position);
+// Inline: every text the catalogue compares, cuts or converts goes through it.
+inline std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& position) {
+    const auto byteAt = [text](std::size_t at) { return static_cast<char32_t>(static_cast<unsigned char>(text[at])); };
+    const auto continues = [&](std::size_t at) { return at < text.size() && (byteAt(at) & 0xC0) == 0x80; };
+    const char32_t lead = byteAt(position++);
+    if (lead < 0x80) return lead;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        if (!continues(position)) return std::nullopt;
+        return (lead & 0x1F) << 6 | (byteAt(position++) & 0x3F);
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        if (!continues(position) || !continues(position + 1)) return std::nullopt;
+        const char32_t character = (lead & 0x0F) << 12 | (byteAt(position) & 0x3F) << 6 | (byteAt(position + 1) & 0x3F);
+        if (character < 0x800 || (character >= 0xD800 && character <= 0xDFFF)) return std::nullopt;
+        position += 2;
+        return character;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        if (!continues(position) || !continues(position + 1) || !continues(position + 2)) return std::nullopt;
+        const char32_t character = (lead & 0x07) << 18 | (byteAt(position) & 0x3F) << 12 |
+                                   (byteAt(position + 1) & 0x3F) << 6 | (byteAt(position + 2) & 0x3F);
+        if (character < 0x10000 || character > 0x10FFFF) return std::nullopt;
+        position += 3;
+        return character;
+    }
+    return std::nullopt;
+}
+
+// The length of the run of ASCII bytes (below 0x80) that starts the text.
+// Most catalogue texts are ASCII throughout, and an ASCII byte is a whole
+// character in every form the catalogue uses, so callers skip this run
+// without decoding it.
+std::size_t asciiPrefix(std::string_view text);
 
 // Appends the UTF-8 form of one character (at most U+10FFFF, no surrogate).
 void appendUtf8(std::string& text, char32_t character);

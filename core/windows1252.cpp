@@ -28,14 +28,17 @@ std::optional<unsigned char> windows1252Byte(char32_t character) {
 }
 
 std::string windows1252ToUtf8(std::string_view bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    for (const char byte : bytes) appendUtf8(text, windows1252Character(static_cast<unsigned char>(byte)));
+    const std::size_t ascii = asciiPrefix(bytes);
+    std::string text(bytes.substr(0, ascii));
+    if (ascii == bytes.size()) return text;
+    text.reserve(bytes.size() + bytes.size() / 2);
+    for (const char byte : bytes.substr(ascii))
+        appendUtf8(text, windows1252Character(static_cast<unsigned char>(byte)));
     return text;
 }
 
 bool fitsWindows1252(std::string_view text) {
-    for (std::size_t position = 0; position < text.size();) {
+    for (std::size_t position = asciiPrefix(text); position < text.size();) {
         const auto character = decodeUtf8(text, position);
         if (!character || !windows1252Byte(*character)) return false;
     }
@@ -43,9 +46,11 @@ bool fitsWindows1252(std::string_view text) {
 }
 
 std::string utf8ToWindows1252(std::string_view text, char replacement) {
-    std::string bytes;
+    std::size_t position = asciiPrefix(text);
+    std::string bytes(text.substr(0, position));
+    if (position == text.size()) return bytes;
     bytes.reserve(text.size());
-    for (std::size_t position = 0; position < text.size();) {
+    while (position < text.size()) {
         const auto character = decodeUtf8(text, position);
         const auto byte = character ? windows1252Byte(*character) : std::nullopt;
         bytes += byte ? static_cast<char>(*byte) : replacement;

@@ -37,10 +37,11 @@ class Reader {
         return static_cast<std::uint16_t>(low | high << 8);
     }
     std::int16_t signedWord() { return static_cast<std::int16_t>(word()); }
-    std::string bytes(std::size_t n) {
-        std::string text(n, '\0');
-        read(text.data(), n);
-        return text;
+    // The next n bytes, fewer when the file ends first (endedEarly tells).
+    std::string_view bytes(std::size_t n) {
+        const std::size_t from = std::min(position_, bytes_.size());
+        position_ += n;
+        return bytes_.substr(from, n);
     }
     void skip(std::size_t n) { position_ += n; }
     bool endedEarly() const { return position_ > bytes_.size(); }
@@ -95,7 +96,7 @@ class TextReader {
             note(field, number, "is " + std::to_string(length) + " bytes long");
             return {};
         }
-        std::string text = reader_.bytes(length);
+        std::string text(reader_.bytes(length));
         if (!isWellFormedUtf8(text))
             note(field, number, "is not well-formed UTF-8");
         else if (const std::size_t characters = characterCount(text); characters > MaxTextCharacters)
@@ -125,12 +126,26 @@ std::string describeText(const std::string& text) {
 }
 
 // Why a text in memory cannot be written in either form; "" when it can.
-std::string textFlaw(const std::string& text) {
-    if (!isWellFormedUtf8(text)) return "is not well-formed UTF-8";
-    const std::size_t characters = characterCount(text);
+// Sets `form` to the new form when only that holds the text.
+std::string textFlaw(const std::string& text, FileForm& form) {
+    std::size_t characters = text.size();
+    if (asciiPrefix(text) != text.size()) {  // most texts are ASCII, which both forms hold as it is
+        if (!isWellFormedUtf8(text)) return "is not well-formed UTF-8";
+        if (!fitsWindows1252(text)) form = FileForm::New;
+        characters = characterCount(text);
+    }
     if (characters <= MaxTextCharacters) return {};
     return "is " + std::to_string(characters) + " characters long; a text can hold at most " +
            std::to_string(MaxTextCharacters);
+}
+
+// Why the title or disposition of a book cannot be written; "" when both can.
+std::string bookTextsFlaw(const BookRecord& record, const std::string& author, FileForm& form) {
+    for (const std::string* text : {&record.title, &record.disposition})
+        if (const std::string flaw = textFlaw(*text, form); !flaw.empty())
+            return std::string(text == &record.title ? "the title" : "the disposition") + " of the book " +
+                   describeText(record.title) + " by " + describeText(author) + " " + flaw;
+    return {};
 }
 
 DecodeResult endedEarly(std::string_view bytes) {
@@ -250,23 +265,19 @@ PurgePlan planPurge(const BookTables& books) {
             return refuse("record " + std::to_string(i) + " points outside the author or read-date table");
         if (dateUsed[record.dateIndex])
             return refuse("two records share read date " + std::to_string(record.dateIndex));
-        const std::string& author = books.authors[record.authorIndex];
-        for (const std::string* text : {&author, &record.title, &record.disposition}) {
-            const std::string flaw = textFlaw(*text);
-            if (!flaw.empty())
-                return refuse(text == &author ? "the author " + describeText(author) + " " + flaw
-                                              : std::string(text == &record.title ? "the title" : "the disposition") +
-                                                    " of the book " + describeText(record.title) + " by " +
-                                                    describeText(author) + " " + flaw);
-            if (!fitsWindows1252(*text)) plan.form = FileForm::New;
-        }
+        if (std::string flaw = bookTextsFlaw(record, books.authors[record.authorIndex], plan.form); !flaw.empty())
+            return refuse(std::move(flaw));
         authorUsed[record.authorIndex] = 1;
         dateUsed[record.dateIndex] = 1;
         plan.keptRecords.push_back(i);
         plan.newRecordNumber[i] = static_cast<int>(plan.keptRecords.size());
     }
-    for (int a = 1; a <= authors; ++a)
-        if (authorUsed[a]) plan.newAuthorIndex[a] = ++plan.authorCount;
+    for (int a = 1; a <= authors; ++a) {
+        if (!authorUsed[a]) continue;
+        if (const std::string flaw = textFlaw(books.authors[a], plan.form); !flaw.empty())
+            return refuse("the author " + describeText(books.authors[a]) + " " + flaw);
+        plan.newAuthorIndex[a] = ++plan.authorCount;
+    }
     int date = 0;
     for (int d = 1; d <= records; ++d)
         if (dateUsed[d]) plan.newDateIndex[d] = ++date;

@@ -2,6 +2,8 @@
 // catalogues.
 #include <benchmark/benchmark.h>
 
+#include <functional>
+
 #include "bench/support/bench_catalogue.h"
 #include "bench/support/view_variants.h"
 #include "core/letter_case.h"
@@ -14,8 +16,8 @@ namespace {
 // One new book, as the record dialog stores it; `lettersKnown` says whether
 // the catalogue's texts are known to be in form, as after a first insertion
 // (right after loading they are not, and the insertion converts them all).
-void insertOneBook(benchmark::State& state, bool lettersKnown) {
-    Catalogue start = loadBenchCatalogue(static_cast<int>(state.range(0)));
+void insertOneBook(benchmark::State& state, const BenchCatalogue& file, bool lettersKnown) {
+    Catalogue start = file.load();
     makeRoomForOneBook(start);
     if (lettersKnown) applyLetterCase(start.books);
     for (auto _ : state) {
@@ -27,30 +29,19 @@ void insertOneBook(benchmark::State& state, bool lettersKnown) {
         benchmark::DoNotOptimize(catalogue.view.currentRecord);
     }
 }
-BENCHMARK_CAPTURE(insertOneBook, insertRecord, true)
-    ->Name("insertRecord")
-    ->Apply(atCatalogueSizes)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(insertOneBook, insertRecord_firstAfterLoad, false)
-    ->Name("insertRecord_firstAfterLoad")
-    ->Apply(atCatalogueSizes)
-    ->Unit(benchmark::kMillisecond);
 
-[[maybe_unused]] const bool rebuildRegistered = [] {
-    registerForEveryView("rebuildView", [](benchmark::State& state, const ViewVariant& variant) {
-        Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
-        setUpView(catalogue, variant);
-        for (auto _ : state) {
-            rebuildView(catalogue);
-            benchmark::DoNotOptimize(catalogue.view.order.data());
-        }
-    });
-    return true;
-}();
+void rebuildEveryView(benchmark::State& state, const BenchCatalogue& file, const ViewVariant& variant) {
+    Catalogue catalogue = file.load();
+    setUpView(catalogue, variant);
+    for (auto _ : state) {
+        rebuildView(catalogue);
+        benchmark::DoNotOptimize(catalogue.view.order.data());
+    }
+}
 
 // Every author and title switched to one form; switching back is untimed.
-void toggleLetterCaseTo(benchmark::State& state, bool toCapitals) {
-    Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
+void toggleLetterCaseTo(benchmark::State& state, const BenchCatalogue& file, bool toCapitals) {
+    Catalogue catalogue = file.load();
     if (catalogue.books.upperCase == toCapitals) toggleLetterCase(catalogue.books);
     for (auto _ : state) {
         toggleLetterCase(catalogue.books);
@@ -60,23 +51,25 @@ void toggleLetterCaseTo(benchmark::State& state, bool toCapitals) {
         state.ResumeTiming();
     }
 }
-BENCHMARK_CAPTURE(toggleLetterCaseTo, capitals, true)
-    ->Name("toggleLetterCase/toCapitals")
-    ->Apply(atCatalogueSizes)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(toggleLetterCaseTo, properCase, false)
-    ->Name("toggleLetterCase/toProperCase")
-    ->Apply(atCatalogueSizes)
-    ->Unit(benchmark::kMillisecond);
 
 // The reading statistics' figures of the whole catalogue.
-void figures(benchmark::State& state) {
-    const Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
+void figures(benchmark::State& state, const BenchCatalogue& file) {
+    const Catalogue catalogue = file.load();
     for (auto _ : state) {
         ReadingFigures counted = readingFigures(catalogue.books);
         benchmark::DoNotOptimize(counted.readPerYear.data());
     }
 }
-BENCHMARK(figures)->Name("readingFigures")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
+
+[[maybe_unused]] const bool registered = [] {
+    using namespace std::placeholders;
+    registerOnBenchCatalogues("insertRecord", std::bind(insertOneBook, _1, _2, true));
+    registerOnBenchCatalogues("insertRecord_firstAfterLoad", std::bind(insertOneBook, _1, _2, false));
+    registerForEveryView("rebuildView", rebuildEveryView);
+    registerOnBenchCatalogues("toggleLetterCase/toCapitals", std::bind(toggleLetterCaseTo, _1, _2, true));
+    registerOnBenchCatalogues("toggleLetterCase/toProperCase", std::bind(toggleLetterCaseTo, _1, _2, false));
+    registerOnBenchCatalogues("readingFigures", figures);
+    return true;
+}();
 
 }  // namespace

@@ -2,35 +2,48 @@
 // all four together, with the texts a user would type.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "bench/support/bench_catalogue.h"
 #include "dialogs/find_search.h"
 
 namespace {
 
-void find(benchmark::State& state, const FindCriteria& criteria) {
-    Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
-    for (auto _ : state) benchmark::DoNotOptimize(runFind(catalogue.books, criteria));
+// What a user would type to find some of the books: part of an author, a
+// title word, a disposition word, and one more of each for all four at once.
+struct TypedSearches {
+    const char* author;
+    const char* title;
+    const char* disposition;
+    const char* titleOfAll;
+    const char* dispositionOfAll;
+};
+
+const TypedSearches& typedSearches(BookScripts scripts) {
+    static const TypedSearches latin{authorToFind(BookScripts::Latin), "night", "lent", "the", "shelf"};
+    static const TypedSearches cyrillicAndJapanese{authorToFind(BookScripts::CyrillicAndJapanese), "ночь", "Одолжил",
+                                                   "の", "本棚"};
+    return scripts == BookScripts::Latin ? latin : cyrillicAndJapanese;
 }
 
-BENCHMARK_CAPTURE(find, author, makeFindCriteria("smith", "", "", -1))
-    ->Name("runFind/author")
-    ->Apply(atCatalogueSizes)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(find, title, makeFindCriteria("", "night", "", -1))
-    ->Name("runFind/title")
-    ->Apply(atCatalogueSizes)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(find, disposition, makeFindCriteria("", "", "lent", -1))
-    ->Name("runFind/disposition")
-    ->Apply(atCatalogueSizes)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(find, category, makeFindCriteria("", "", "", 5))
-    ->Name("runFind/category")
-    ->Apply(atCatalogueSizes)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(find, all, makeFindCriteria("smith", "the", "shelf", 2))
-    ->Name("runFind/allFour")
-    ->Apply(atCatalogueSizes)
-    ->Unit(benchmark::kMillisecond);
+void registerFind(const std::string& name, FindCriteria (*criteria)(const TypedSearches&)) {
+    registerOnBenchCatalogues(name, [criteria](benchmark::State& state, const BenchCatalogue& file) {
+        Catalogue catalogue = file.load();
+        const FindCriteria typed = criteria(typedSearches(file.scripts));
+        for (auto _ : state) benchmark::DoNotOptimize(runFind(catalogue.books, typed));
+    });
+}
+
+[[maybe_unused]] const bool registered = [] {
+    registerFind("runFind/author", [](const TypedSearches& t) { return makeFindCriteria(t.author, "", "", -1); });
+    registerFind("runFind/title", [](const TypedSearches& t) { return makeFindCriteria("", t.title, "", -1); });
+    registerFind("runFind/disposition",
+                 [](const TypedSearches& t) { return makeFindCriteria("", "", t.disposition, -1); });
+    registerFind("runFind/category", [](const TypedSearches&) { return makeFindCriteria("", "", "", 5); });
+    registerFind("runFind/allFour", [](const TypedSearches& t) {
+        return makeFindCriteria(t.author, t.titleOfAll, t.dispositionOfAll, 2);
+    });
+    return true;
+}();
 
 }  // namespace

@@ -18,11 +18,11 @@
 
 namespace {
 
-void timeInMainWindow(benchmark::State& state, const std::function<void(BenchWindow&)>& step,
-                      const std::function<void(BenchWindow&)>& prepare) {
+void timeInMainWindow(benchmark::State& state, const BenchCatalogue& benchFile,
+                      const std::function<void(BenchWindow&)>& step, const std::function<void(BenchWindow&)>& prepare) {
     const auto listFont = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     std::optional<RememberingMeasure> screenMeasure(std::in_place, listFont);
-    Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
+    Catalogue catalogue = benchFile.load();
     OpenedFile file;
     MainWindowState windowState;
     windowState.listMeasure = &*screenMeasure;
@@ -34,7 +34,7 @@ void timeInMainWindow(benchmark::State& state, const std::function<void(BenchWin
     QTimer::singleShot(0, [&] {
         auto& list = *windows.find(windowState.window)->control<platform::qt::ListBoxView>(BookListId);
         while (!list.window()->windowHandle()->isExposed()) QCoreApplication::processEvents();
-        BenchWindow bench{state, main, list, messages, listFont, screenMeasure};
+        BenchWindow bench{state, benchFile.scripts, main, list, messages, listFont, screenMeasure};
         if (prepare) prepare(bench);
         for (auto _ : state) step(bench);
         QAccessible::setActive(false);
@@ -47,10 +47,9 @@ void timeInMainWindow(benchmark::State& state, const std::function<void(BenchWin
 
 void registerInMainWindow(const char* name, const std::function<void(BenchWindow&)>& step,
                           const std::function<void(BenchWindow&)>& prepare) {
-    benchmark::RegisterBenchmark(name,
-                                 [step, prepare](benchmark::State& state) { timeInMainWindow(state, step, prepare); })
-        ->Apply(atCatalogueSizes)
-        ->Unit(benchmark::kMillisecond);
+    registerOnBenchCatalogues(name, [step, prepare](benchmark::State& state, const BenchCatalogue& file) {
+        timeInMainWindow(state, file, step, prepare);
+    });
 }
 
 void drawList(BenchWindow& bench) { bench.list.viewport()->repaint(); }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "bench/support/bench_catalogue.h"
 #include "mainwindow/remembering_measure.h"
 #include "mainwindow/main_window.h"
 #include "platform/qt_windows/list_box.h"
@@ -15,6 +16,7 @@
 // once. What a benchmark step may reach.
 struct BenchWindow {
     benchmark::State& state;
+    BookScripts scripts;  // of the catalogue's texts
     MainWindow& main;
     platform::qt::ListBoxView& list;
     platform::scripted::ScriptedMessageBoxes& messages;  // answers the benchmark queues
@@ -22,8 +24,8 @@ struct BenchWindow {
     std::optional<RememberingMeasure>& screenMeasure;  // wraps listFont
 };
 
-// Registers `step` as `name` at both catalogue sizes: each iteration runs it
-// once in a main window that is up on the screen, after `prepare` ran once.
+// Registers `step` as `name` on the benchmark catalogues: each iteration runs
+// it once in a main window that is up on the screen, after `prepare` ran once.
 void registerInMainWindow(const char* name, const std::function<void(BenchWindow&)>& step,
                           const std::function<void(BenchWindow&)>& prepare = {});
 

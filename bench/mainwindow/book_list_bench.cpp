@@ -19,19 +19,23 @@ void typeKey(BenchWindow& bench, const QString& key) {
 }
 
 // A new search each time (as after a pause): no author begins with "x"
-// (none of the 64 surnames does), so it reads the author of every row.
+// (none of the surnames in any script does), so it reads the author of every
+// row.
 void typeLetterNoAuthorBegins(BenchWindow& bench) {
     bench.main.state.typeAhead = {};
     typeKey(bench, QStringLiteral("x"));
 }
 
-// A new search that jumps across the list: to the first author with "w"
-// from the top, back to one with "a" after wrapping round, the row drawn.
+// A new search that jumps across the list: to the first author with a late
+// initial ("w", or the Japanese "山" after every Cyrillic author) from the
+// top, back to one with an early initial ("a", or the Cyrillic "К") after
+// wrapping round, the row drawn.
 void typeLetterAndJump(BenchWindow& bench) {
+    const bool latin = bench.scripts == BookScripts::Latin;
     bench.main.state.typeAhead = {};
     typeKey(bench, bench.main.catalogue.view.selectedRow < viewCount(bench.main.catalogue.view) / 2
-                       ? QStringLiteral("w")
-                       : QStringLiteral("a"));
+                       ? (latin ? QStringLiteral("w") : QStringLiteral("山"))
+                       : (latin ? QStringLiteral("a") : QStringLiteral("К")));
     drawList(bench);
 }
 

@@ -52,9 +52,9 @@ void undeleteAll(CommandBench& bench) {
 }
 
 // What the find dialog's Find does for an author typed in.
-FindDialogOutcome findSmith(Catalogue& catalogue) {
+FindDialogOutcome findAuthor(Catalogue& catalogue, const char* author) {
     catalogue.view.mode = ViewMode::Found;
-    runFind(catalogue.books, makeFindCriteria("smith", "", "", -1));
+    runFind(catalogue.books, makeFindCriteria(author, "", "", -1));
     rebuildView(catalogue);
     catalogue.view.selectedRow = 1;
     catalogue.view.currentRecord = catalogue.view.order[1];
@@ -130,7 +130,7 @@ const std::vector<CommandStep>& commandSteps() {
         {"command/Find_author",
          [](CommandBench& bench) {
              untimed(bench, [&] { press(bench, ListAllBooksCommand); });
-             takeFindDialogOutcome(bench.main, findSmith(bench.main.catalogue));
+             takeFindDialogOutcome(bench.main, findAuthor(bench.main.catalogue, bench.authorToFind));
              fillBookList(bench.main);
              bench.drawList();
          }},

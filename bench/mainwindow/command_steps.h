@@ -11,7 +11,8 @@
 struct CommandBench {
     MainWindow& main;
     platform::scripted::ScriptedMessageBoxes& messages;  // answers the step queues
-    std::function<void()> drawList;                      // draws the list's rows at once, as the screen shows them
+    const char* authorToFind;        // typed into the find dialog: part of some authors, as they are written
+    std::function<void()> drawList;  // draws the list's rows at once, as the screen shows them
     std::function<void(const std::function<void()>&)> untimed;  // runs a part of the step outside the timing
 };
 

@@ -5,7 +5,7 @@
 void registerCommandBenchmarks() {
     for (const CommandStep& step : commandSteps())
         registerInMainWindow(step.name, [run = step.run](BenchWindow& bench) {
-            CommandBench command{bench.main, bench.messages, [&bench] { drawList(bench); },
+            CommandBench command{bench.main, bench.messages, authorToFind(bench.scripts), [&bench] { drawList(bench); },
                                  [&bench](const std::function<void()>& part) {
                                      bench.state.PauseTiming();
                                      part();

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <functional>
 #include <optional>
 
 #include "bench/support/bench_catalogue.h"
@@ -22,10 +23,10 @@ void buildEveryLine(const Catalogue& catalogue, const platform::TextMeasure& mea
     }
 }
 
-void everyLine(benchmark::State& state, bool firstTime) {
+void everyLine(benchmark::State& state, const BenchCatalogue& file, bool firstTime) {
     const auto listFont = platform::qt::QtTextMeasure::inDialogUnits(QApplication::font(), ListTextUnit);
     std::optional<RememberingMeasure> measure(std::in_place, listFont);
-    const Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
+    const Catalogue catalogue = file.load();
     buildEveryLine(catalogue, *measure);
     for (auto _ : state) {
         if (firstTime) {
@@ -36,14 +37,12 @@ void everyLine(benchmark::State& state, bool firstTime) {
         buildEveryLine(catalogue, *measure);
     }
 }
-BENCHMARK_CAPTURE(everyLine, firstTime, true)
-    ->Name("listTextOf_everyRow_firstTime")
-    ->Apply(atCatalogueSizes)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(everyLine, remembered, false)
-    ->Name("listTextOf_everyRow_remembered")
-    ->Apply(atCatalogueSizes)
-    ->Unit(benchmark::kMillisecond);
+[[maybe_unused]] const bool registered = [] {
+    using namespace std::placeholders;
+    registerOnBenchCatalogues("listTextOf_everyRow_firstTime", std::bind(everyLine, _1, _2, true));
+    registerOnBenchCatalogues("listTextOf_everyRow_remembered", std::bind(everyLine, _1, _2, false));
+    return true;
+}();
 
 }  // namespace
 

@@ -2,6 +2,8 @@
 // surface: the cost of the layout itself, without a printer.
 #include <benchmark/benchmark.h>
 
+#include <functional>
+
 #include "bench/support/bench_catalogue.h"
 #include "core/catalogue.h"
 #include "platform/testing/recording_print_surface.h"
@@ -10,8 +12,8 @@
 
 namespace {
 
-void printAll(benchmark::State& state, bool bookData) {
-    Catalogue catalogue = loadBenchCatalogue(static_cast<int>(state.range(0)));
+void printAll(benchmark::State& state, const BenchCatalogue& file, bool bookData) {
+    Catalogue catalogue = file.load();
     platform::scripted::ScriptedMessageBoxes boxes;
     const PrintOptions options{.allListed = true, .normalFont = true, .bookData = bookData};
     std::size_t pages = 0;
@@ -24,10 +26,11 @@ void printAll(benchmark::State& state, bool bookData) {
     state.counters["pages"] = static_cast<double>(pages);
 }
 
-void BM_PrintBookList(benchmark::State& state) { printAll(state, false); }
-void BM_PrintBookData(benchmark::State& state) { printAll(state, true); }
+[[maybe_unused]] const bool registered = [] {
+    using namespace std::placeholders;
+    registerOnBenchCatalogues("printBooks_bookList", std::bind(printAll, _1, _2, false));
+    registerOnBenchCatalogues("printBooks_bookData", std::bind(printAll, _1, _2, true));
+    return true;
+}();
 
 }  // namespace
-
-BENCHMARK(BM_PrintBookList)->Name("printBooks_bookList")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PrintBookData)->Name("printBooks_bookData")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);

@@ -28,31 +28,29 @@ struct BenchFolder {
     std::string path;
 };
 
-Catalogue makeCatalogue(int size) { return loadBenchCatalogue(size); }
-
-void BM_SaveCatalogue(benchmark::State& state) {
+void saveToFolder(benchmark::State& state, const BenchCatalogue& file) {
     BenchFolder folder;
-    Catalogue catalogue = makeCatalogue(static_cast<int>(state.range(0)));
-    OpenedFile file{platform::SystemPath::fromSystem(folder.path + "/bench.pmr"), {}};
+    Catalogue catalogue = file.load();
+    OpenedFile saved{platform::SystemPath::fromSystem(folder.path + "/bench.pmr"), {}};
     for (auto _ : state) {
         catalogue.books.changed = true;
-        if (saveCatalogue(catalogue, file, platform::systemFiles()).result != SaveOutcome::Saved)
+        if (saveCatalogue(catalogue, saved, platform::systemFiles()).result != SaveOutcome::Saved)
             state.SkipWithError("the save failed");
     }
-    state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(file.path.systemBytes()));
+    state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(saved.path.systemBytes()));
 }
 
-void BM_LoadCatalogue(benchmark::State& state) {
+void loadFromFile(benchmark::State& state, const BenchCatalogue& file) {
     for (auto _ : state) {
         Catalogue catalogue;
-        OpenedFile file{platform::SystemPath::fromSystem(benchCatalogueFile(static_cast<int>(state.range(0)))), {}};
-        if (!loadCatalogue(catalogue, file, platform::systemFiles()).loaded) state.SkipWithError("the load failed");
+        OpenedFile opened{platform::SystemPath::fromSystem(file.file()), {}};
+        if (!loadCatalogue(catalogue, opened, platform::systemFiles()).loaded) state.SkipWithError("the load failed");
         benchmark::DoNotOptimize(catalogue.view.order.data());
     }
 }
 
-void BM_EncodeCatalogue(benchmark::State& state) {
-    const Catalogue catalogue = makeCatalogue(static_cast<int>(state.range(0)));
+void encode(benchmark::State& state, const BenchCatalogue& file) {
+    const Catalogue catalogue = file.load();
     for (auto _ : state) {
         const PurgePlan plan = planPurge(catalogue.books);
         std::string bytes = encodeCatalogue(catalogue.books, plan);
@@ -60,8 +58,8 @@ void BM_EncodeCatalogue(benchmark::State& state) {
     }
 }
 
-void BM_DecodeCatalogue(benchmark::State& state) {
-    const Catalogue source = makeCatalogue(static_cast<int>(state.range(0)));
+void decode(benchmark::State& state, const BenchCatalogue& file) {
+    const Catalogue source = file.load();
     const std::string bytes = encodeCatalogue(source.books, planPurge(source.books));
     for (auto _ : state) {
         Catalogue catalogue;
@@ -71,9 +69,12 @@ void BM_DecodeCatalogue(benchmark::State& state) {
     }
 }
 
-}  // namespace
+[[maybe_unused]] const bool registered = [] {
+    registerOnBenchCatalogues("saveCatalogue", saveToFolder);
+    registerOnBenchCatalogues("loadCatalogue", loadFromFile);
+    registerOnBenchCatalogues("encodeCatalogue", encode);
+    registerOnBenchCatalogues("decodeCatalogue", decode);
+    return true;
+}();
 
-BENCHMARK(BM_SaveCatalogue)->Name("saveCatalogue")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadCatalogue)->Name("loadCatalogue")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_EncodeCatalogue)->Name("encodeCatalogue")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DecodeCatalogue)->Name("decodeCatalogue")->Apply(atCatalogueSizes)->Unit(benchmark::kMillisecond);
+}  // namespace

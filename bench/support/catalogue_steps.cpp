@@ -25,3 +25,5 @@ void dropBook(Catalogue& catalogue, int record) {
 void makeRoomForOneBook(Catalogue& catalogue) {
     if (recordCount(catalogue.books) == MaxRecords) dropBook(catalogue, 1);
 }
+
+const char* authorToFind(BookScripts scripts) { return scripts == BookScripts::Latin ? "smith" : "Иванов"; }

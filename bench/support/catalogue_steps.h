@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/catalogue.h"
+#include "tests/support/realistic_catalogue.h"
 
 // What the benchmarks do to their catalogues, without the benchmark library,
 // so that the Windows build's measuring programs share it.
@@ -17,3 +18,7 @@ void dropBook(Catalogue& catalogue, int record);
 // A full catalogue takes no more books: its first book is dropped, so that
 // one can be added. Smaller ones stay as they are.
 void makeRoomForOneBook(Catalogue& catalogue);
+
+// Part of some authors' names in books of `scripts`, as a user would type it
+// into the find dialog (letters beyond a to z are matched as typed).
+const char* authorToFind(BookScripts scripts);

@@ -1,7 +1,5 @@
 #include "bench/support/view_variants.h"
 
-#include "bench/support/bench_catalogue.h"
-
 void setUpView(Catalogue& catalogue, const ViewVariant& variant) {
     catalogue.view.sortByDate = variant.sortByDate;
     catalogue.view.mode = variant.mode;
@@ -10,11 +8,11 @@ void setUpView(Catalogue& catalogue, const ViewVariant& variant) {
             setFlag(catalogue.books.records[i].flags, ShownFlag, i % 3 == 0);
 }
 
-void registerForEveryView(const std::string& prefix,
-                          const std::function<void(benchmark::State&, const ViewVariant&)>& run) {
+void registerForEveryView(
+    const std::string& prefix,
+    const std::function<void(benchmark::State&, const BenchCatalogue&, const ViewVariant&)>& run) {
     for (const ViewVariant& variant : viewVariants)
-        benchmark::RegisterBenchmark((prefix + "/" + variant.name).c_str(),
-                                     [run, variant](benchmark::State& state) { run(state, variant); })
-            ->Apply(atCatalogueSizes)
-            ->Unit(benchmark::kMillisecond);
+        registerOnBenchCatalogues(
+            prefix + "/" + variant.name,
+            [run, variant](benchmark::State& state, const BenchCatalogue& file) { run(state, file, variant); });
 }

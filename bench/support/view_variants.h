@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/support/bench_catalogue.h"
 #include "core/catalogue.h"
 
 // The eight views the list can show: two orders by four view modes.
@@ -30,7 +31,7 @@ inline constexpr std::array<ViewVariant, 8> viewVariants = {{
 // that found every third book leaves behind.
 void setUpView(Catalogue& catalogue, const ViewVariant& variant);
 
-// Registers `run` as "<prefix>/<variant>" at both catalogue sizes for each
-// variant, timed in milliseconds.
+// Registers `run` as "<prefix>/<variant>" on the benchmark catalogues for
+// each variant.
 void registerForEveryView(const std::string& prefix,
-                          const std::function<void(benchmark::State&, const ViewVariant&)>& run);
+                          const std::function<void(benchmark::State&, const BenchCatalogue&, const ViewVariant&)>& run);

@@ -45,7 +45,7 @@ void timeEveryStep(Run& run) {
         std::vector<double> times;
         for (int repetition = 0; repetition < run.repetitions; ++repetition) {
             double untimed = 0;
-            CommandBench bench{run.main, run.messages,
+            CommandBench bench{run.main, run.messages, authorToFind(BookScripts::Latin),
                                [list] { RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); },
                                [&untimed](const std::function<void()>& part) {
                                    const double start = nowMilliseconds();

@@ -1,12 +1,16 @@
 #include "tests/support/realistic_catalogue.h"
 
 #include <array>
+#include <optional>
 #include <random>
+#include <span>
 #include <string_view>
 
 #include "core/marks.h"
 #include "core/ordering.h"
 #include "core/read_date.h"
+#include "core/utf8.h"
+#include "tests/support/book_vocabulary.h"
 
 namespace {
 
@@ -18,10 +22,7 @@ struct Draw {
 
     int below(int n) { return static_cast<int>(engine() % static_cast<unsigned>(n)); }
     bool oneIn(int n) { return below(n) == 0; }
-    template <std::size_t N>
-    const char* pick(const std::array<const char*, N>& words) {
-        return words[below(static_cast<int>(N))];
-    }
+    const char* pick(std::span<const char* const> words) { return words[below(static_cast<int>(words.size()))]; }
 };
 
 // Latin letters beyond ASCII, in UTF-8: e-acute, e-diaeresis, a-acute, u-umlaut,
@@ -137,30 +138,52 @@ constexpr std::array<const char*, 12> dispositions = {
     "",
 };
 
+constexpr std::array<const char*, 26> initials = {" A.", " B.", " C.", " D.", " E.", " F.", " G.", " H.", " I.",
+                                                  " J.", " K.", " L.", " M.", " N.", " O.", " P.", " Q.", " R.",
+                                                  " S.", " T.", " U.", " V.", " W.", " X.", " Y.", " Z."};
+
+const BookVocabulary& englishVocabulary() {
+    static const BookVocabulary vocabulary{surnames, forenames, initials, titleWords, smallWords,
+                                           "The",    ", ",      " - ",    " ",        dispositions};
+    return vocabulary;
+}
+
+// The word with its first letter raised: a to z, and the Cyrillic small
+// letters a to ya (U+0430..U+044F, two bytes each in UTF-8); others stay.
 std::string capitalised(std::string word) {
     if (!word.empty() && word[0] >= 'a' && word[0] <= 'z') word[0] = static_cast<char>(word[0] - 'a' + 'A');
+    std::size_t position = 0;
+    const std::optional<char32_t> first = decodeUtf8(word, position);
+    if (first && *first >= U'\u0430' && *first <= U'\u044F') {
+        std::string raised;
+        appendUtf8(raised, *first - 0x20);
+        word.replace(0, position, raised);
+    }
     return word;
 }
 
-// "Surname, Forenames", with an initial now and then so that one surname and
-// forename pair can name several authors.
-std::string typedAuthor(Draw& draw) {
-    std::string author = std::string(draw.pick(surnames)) + ", " + draw.pick(forenames);
-    if (draw.oneIn(3)) author += std::string(" ") + static_cast<char>('A' + draw.below(26)) + ".";
+// "Surname, Forenames", with an initial (or a name's ending) now and then so
+// that one surname and forename pair can name several authors.
+std::string typedAuthor(Draw& draw, const BookVocabulary& words) {
+    std::string author = std::string(draw.pick(words.surnames)) + ", " + draw.pick(words.forenames);
+    if (draw.oneIn(3)) author += draw.pick(words.nameEndings);
     return author;
 }
 
 // Mostly two to eight words; one in forty runs on through subtitles to fill
-// (almost) all 255 bytes.
-std::string typedTitle(Draw& draw) {
-    std::string title = draw.oneIn(3) ? "The" : capitalised(draw.pick(titleWords));
-    const int words = draw.oneIn(40) ? 200 : 1 + draw.below(7);
-    for (int w = 0; w < words; ++w) {
-        std::string next = draw.oneIn(4) ? draw.pick(smallWords) : draw.pick(titleWords);
+// (almost) all 255 characters.
+std::string typedTitle(Draw& draw, const BookVocabulary& words) {
+    std::string title = draw.oneIn(3) ? words.opening : capitalised(draw.pick(words.titleWords));
+    std::size_t characters = characterCount(title);
+    const int count = draw.oneIn(40) ? 200 : 1 + draw.below(7);
+    for (int w = 0; w < count; ++w) {
+        std::string next = draw.oneIn(4) ? draw.pick(words.smallWords) : draw.pick(words.titleWords);
         if (draw.oneIn(2)) next = capitalised(next);
-        const char* joint = draw.oneIn(12) ? ", " : draw.oneIn(20) ? " - " : " ";
-        if (title.size() + std::string_view(joint).size() + next.size() > 255) break;
-        title += joint + next;
+        const std::string_view joint = draw.oneIn(12) ? words.comma : draw.oneIn(20) ? words.dash : words.blank;
+        const std::size_t added = characterCount(joint) + characterCount(next);
+        if (characters + added > static_cast<std::size_t>(MaxTextCharacters)) break;
+        title += std::string(joint) + next;
+        characters += added;
     }
     return title;
 }
@@ -174,10 +197,16 @@ std::uint16_t typedDate(Draw& draw) {
 
 }  // namespace
 
-std::vector<TypedBook> realisticBooks(int size, unsigned seed) {
+std::vector<TypedBook> realisticBooks(int size, unsigned seed, BookScripts scripts) {
+    // Each author writes in one language: every other one in Russian, the
+    // rest in Japanese, when the books are in those scripts.
+    const auto languageOf = [scripts](int author) -> const BookVocabulary& {
+        if (scripts == BookScripts::Latin) return englishVocabulary();
+        return author % 2 == 0 ? russianVocabulary() : japaneseVocabulary();
+    };
     Draw draw(seed);
     std::vector<std::string> authors;
-    for (int a = 0; a < std::max(1, size / 6); ++a) authors.push_back(typedAuthor(draw));
+    for (int a = 0; a < std::max(1, size / 6); ++a) authors.push_back(typedAuthor(draw, languageOf(a)));
 
     std::vector<TypedBook> books;
     books.reserve(static_cast<std::size_t>(size));
@@ -186,10 +215,11 @@ std::vector<TypedBook> realisticBooks(int size, unsigned seed) {
         const int spread = draw.below(static_cast<int>(authors.size()) * 64);
         const auto author = static_cast<std::size_t>(static_cast<long long>(spread) * spread /
                                                      (static_cast<long long>(authors.size()) * 64 * 64));
+        const BookVocabulary& words = languageOf(static_cast<int>(author));
         TypedBook book;
         book.author = authors[author];
-        book.title = typedTitle(draw);
-        book.disposition = draw.pick(dispositions);
+        book.title = typedTitle(draw, words);
+        book.disposition = draw.pick(words.dispositions);
         book.packedDate = typedDate(draw);
         book.category = static_cast<std::uint8_t>(draw.below(14));
         book.review = static_cast<std::uint8_t>(draw.below(10));
