@@ -1,20 +1,5 @@
 #include "core/utf8.h"
 
-#include <cstdint>
-#include <cstring>
-
-std::size_t asciiPrefix(std::string_view text) {
-    // Eight bytes at a time: a word with no high bit set is eight ASCII bytes.
-    constexpr std::uint64_t highBits = 0x8080808080808080u;
-    std::size_t position = 0;
-    for (std::uint64_t word; position + sizeof word <= text.size(); position += sizeof word) {
-        std::memcpy(&word, text.data() + position, sizeof word);
-        if ((word & highBits) != 0) break;
-    }
-    while (position < text.size() && static_cast<unsigned char>(text[position]) < 0x80) ++position;
-    return position;
-}
-
 void appendUtf8(std::string& text, char32_t character) {
     if (character < 0x80) {
         text += static_cast<char>(character);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,7 +47,30 @@ inline std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& po
 // Most catalogue texts are ASCII throughout, and an ASCII byte is a whole
 // character in every form the catalogue uses, so callers skip this run
 // without decoding it.
-std::size_t asciiPrefix(std::string_view text);
+inline std::size_t asciiPrefix(std::string_view text) {
+    // Eight bytes at a time: a word with no high bit set is eight ASCII
+    // bytes, and the lowest high bit of one that has any marks the first
+    // byte beyond ASCII (the word is read little-endian).
+    static_assert(std::endian::native == std::endian::little);
+    constexpr std::uint64_t highBits = 0x8080808080808080u;
+    const auto highBitsAt = [text](std::size_t at) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + at, sizeof word);
+        return word & highBits;
+    };
+    const std::size_t size = text.size();
+    if (size < sizeof(std::uint64_t)) {
+        std::size_t position = 0;
+        while (position < size && static_cast<unsigned char>(text[position]) < 0x80) ++position;
+        return position;
+    }
+    for (std::size_t position = 0; position + sizeof(std::uint64_t) <= size; position += sizeof(std::uint64_t))
+        if (const std::uint64_t high = highBitsAt(position)) return position + std::countr_zero(high) / 8;
+    // The last word overlaps bytes already found ASCII.
+    if (const std::uint64_t high = highBitsAt(size - sizeof(std::uint64_t)))
+        return size - sizeof(std::uint64_t) + std::countr_zero(high) / 8;
+    return size;
+}
 
 // Appends the UTF-8 form of one character (at most U+10FFFF, no surrogate).
 void appendUtf8(std::string& text, char32_t character);

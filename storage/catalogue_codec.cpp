@@ -64,6 +64,9 @@ class Writer {
         if (form == FileForm::New) {
             word(static_cast<std::uint16_t>(text.size()));
             bytes_ += text;
+        } else if (asciiPrefix(text) == text.size()) {  // the same bytes in both forms
+            byte(static_cast<std::uint8_t>(text.size()));
+            bytes_ += text;
         } else {
             const std::string bytes = utf8ToWindows1252(text);
             byte(static_cast<std::uint8_t>(bytes.size()));
