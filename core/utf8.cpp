@@ -18,10 +18,14 @@ void appendUtf8(std::string& text, char32_t character) {
     }
 }
 
-bool isWellFormedUtf8(std::string_view text) {
-    for (std::size_t position = asciiPrefix(text); position < text.size();)
-        if (!decodeUtf8(text, position)) return false;
-    return true;
+bool isWellFormedUtf8(std::string_view text) { return wellFormedCharacterCount(text).has_value(); }
+
+std::optional<std::size_t> wellFormedCharacterCount(std::string_view text) {
+    std::size_t position = asciiPrefix(text);
+    std::size_t characters = position;
+    for (; position < text.size(); ++characters)
+        if (!decodeUtf8(text, position)) return std::nullopt;
+    return characters;
 }
 
 std::size_t characterCount(std::string_view text) {

@@ -78,6 +78,10 @@ void appendUtf8(std::string& text, char32_t character);
 // True when every byte of `text` belongs to a well-formed character.
 bool isWellFormedUtf8(std::string_view text);
 
+// The number of characters of a text, or nothing when it is not well-formed:
+// both in one pass, for the checks of every text a file holds.
+std::optional<std::size_t> wellFormedCharacterCount(std::string_view text);
+
 // The number of characters of a well-formed text.
 std::size_t characterCount(std::string_view text);
 

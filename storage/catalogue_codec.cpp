@@ -100,10 +100,10 @@ class TextReader {
             return {};
         }
         std::string text(reader_.bytes(length));
-        if (!isWellFormedUtf8(text))
+        if (const auto characters = wellFormedCharacterCount(text); !characters)
             note(field, number, "is not well-formed UTF-8");
-        else if (const std::size_t characters = characterCount(text); characters > MaxTextCharacters)
-            note(field, number, "holds " + std::to_string(characters) + " characters");
+        else if (*characters > MaxTextCharacters)
+            note(field, number, "holds " + std::to_string(*characters) + " characters");
         return text;
     }
     // The first text that cannot be, as a sentence fragment; "" when none.
@@ -133,9 +133,10 @@ std::string describeText(const std::string& text) {
 std::string textFlaw(const std::string& text, FileForm& form) {
     std::size_t characters = text.size();
     if (asciiPrefix(text) != text.size()) {  // most texts are ASCII, which both forms hold as it is
-        if (!isWellFormedUtf8(text)) return "is not well-formed UTF-8";
-        if (!fitsWindows1252(text)) form = FileForm::New;
-        characters = characterCount(text);
+        const auto wellFormed = wellFormedCharacterCount(text);
+        if (!wellFormed) return "is not well-formed UTF-8";
+        if (form == FileForm::Old && !fitsWindows1252(text)) form = FileForm::New;
+        characters = *wellFormed;
     }
     if (characters <= MaxTextCharacters) return {};
     return "is " + std::to_string(characters) + " characters long; a text can hold at most " +
