@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "core/catalogue.h"
 #include "core/unicode_tables.h"
@@ -21,32 +22,53 @@ char32_t mapped(char32_t character, CaseDelta delta) {
     return static_cast<char32_t>(static_cast<std::int32_t>(character) + caseDeltasOf(character).*delta);
 }
 
-bool isAscii(std::string_view text) {
-    unsigned char any = 0;
-    for (const char ch : text) any |= static_cast<unsigned char>(ch);
-    return any < 0x80;
+constexpr std::uint64_t EachByte = 0x0101010101010101;
+
+// Flips the case of the letters from `first` to `last` among the ASCII bytes
+// that begin `bytes`, eight at a time where it can; returns how many bytes
+// it took (it stops at the first byte of another character).
+template <char First, char Last>
+std::size_t convertAsciiRun(char* bytes, std::size_t size) {
+    std::size_t at = 0;
+    for (; at + 8 <= size; at += 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, bytes + at, 8);
+        if ((chunk & EachByte * 0x80) != 0) break;
+        // Bytes below 0x80 cannot carry into their neighbours here.
+        const std::uint64_t fromFirst = chunk + EachByte * (0x80 - First);
+        const std::uint64_t pastLast = chunk + EachByte * (0x80 - Last - 1);
+        chunk ^= (fromFirst & ~pastLast & EachByte * 0x80) >> 2;
+        std::memcpy(bytes + at, &chunk, 8);
+    }
+    for (; at < size && static_cast<unsigned char>(bytes[at]) < 0x80; ++at)
+        if (bytes[at] >= First && bytes[at] <= Last) bytes[at] ^= 0x20;
+    return at;
 }
 
-// Appends `text` with every character mapped by `delta`; `ascii` maps the
-// bytes below 0x80 without decoding them.
-void appendMapped(std::string_view text, CaseDelta delta, char (*ascii)(char), std::string& result) {
-    for (std::size_t at = 0; at < text.size();) {
-        if (static_cast<unsigned char>(text[at]) < 0x80) {
-            result += ascii(text[at++]);
-            continue;
-        }
+// Maps, where they stand, the characters of text that start from `from` up
+// to `to`: ASCII runs without decoding, and a character whose mapping takes
+// another number of bytes (rare: "ı" and "I") by moving the rest.
+template <char First, char Last>
+void mapInPlace(std::string& text, CaseDelta delta, std::size_t from = 0, std::size_t to = std::string::npos) {
+    to = std::min(to, text.size());
+    for (std::size_t at = from; at < to;) {
+        at += convertAsciiRun<First, Last>(text.data() + at, to - at);
+        if (at == to) return;
         const std::size_t start = at;
         const auto character = decodeUtf8(text, at);
-        const char32_t to = character ? mapped(*character, delta) : 0;
-        if (!character || to == *character)
-            result.append(text.substr(start, at - start));
-        else
-            appendUtf8(result, to);
+        if (!character || mapped(*character, delta) == *character) continue;
+        std::string encoded;
+        appendUtf8(encoded, mapped(*character, delta));
+        text.replace(start, at - start, encoded);
+        to = to + encoded.size() - (at - start);
+        at = start + encoded.size();
     }
 }
 
-char toUpper(char ch) { return toUpperAscii(ch); }
-char toLower(char ch) { return toLowerAscii(ch); }
+void raiseInPlace(std::string& text, std::size_t from = 0, std::size_t to = std::string::npos) {
+    mapInPlace<'a', 'z'>(text, &CaseDeltas::upper, from, to);
+}
+void lowerInPlace(std::string& text, std::size_t from = 0) { mapInPlace<'A', 'Z'>(text, &CaseDeltas::lower, from); }
 
 }  // namespace
 
@@ -55,28 +77,24 @@ char32_t lowerOf(char32_t character) { return mapped(character, &CaseDeltas::low
 char32_t foldOf(char32_t character) { return mapped(character, &CaseDeltas::fold); }
 
 std::string upperText(std::string_view text) {
-    std::string result;
-    result.reserve(text.size());
-    appendMapped(text, &CaseDeltas::upper, toUpper, result);
+    std::string result(text);
+    raiseInPlace(result);
     return result;
 }
 
 std::string lowerText(std::string_view text) {
-    std::string result;
-    result.reserve(text.size());
-    appendMapped(text, &CaseDeltas::lower, toLower, result);
+    std::string result(text);
+    lowerInPlace(result);
     return result;
 }
 
 std::string foldedText(std::string_view text) {
-    std::string result;
-    result.reserve(text.size());
-    appendMapped(text, &CaseDeltas::fold, toUpper, result);
+    std::string result(text);
+    mapInPlace<'a', 'z'>(result, &CaseDeltas::fold);  // a-z fold as they are raised
     return result;
 }
 
 namespace {
-
 std::string_view withoutLeadingBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     return first == std::string_view::npos ? std::string_view{} : text.substr(first);
@@ -90,43 +108,50 @@ constexpr std::array<bool, 256> wordBreakTable = [] {
     return table;
 }();
 
-constexpr std::size_t longestSmallWord = [] {
-    std::size_t longest = 0, length = 0;
-    for (const char ch : SmallWords) longest = std::max(longest, length = ch == ' ' ? 0 : length + 1);
-    return longest;
+// The small words, each packed into one number (its bytes, first lowest),
+// so that a word is compared with each of them at once.
+constexpr std::size_t longestSmallWord = 4;
+constexpr std::uint32_t packedWord(std::string_view word) {
+    std::uint32_t packed = 0;
+    for (std::size_t i = word.size(); i-- > 0;) packed = packed << 8 | static_cast<unsigned char>(word[i]);
+    return packed;
+}
+constexpr auto packedSmallWords = [] {
+    std::array<std::uint32_t, std::count(SmallWords.begin(), SmallWords.end(), ' ') - 1> packed{};
+    std::size_t count = 0, start = 1;
+    for (std::size_t at = 1; at < SmallWords.size(); ++at)
+        if (SmallWords[at] == ' ') {
+            if (at - start > longestSmallWord) throw "a small word longer than longestSmallWord";
+            packed[count++] = packedWord(SmallWords.substr(start, at - start));
+            start = at + 1;
+        }
+    return packed;
 }();
 
-// Whether the word (in small letters, without blanks) is one of SmallWords,
-// which holds each of them between blanks.
+// Whether the word (in small letters, without blanks) is one of SmallWords.
 bool isSmallWord(std::string_view word) {
     if (word.size() > longestSmallWord) return false;
-    for (auto at = SmallWords.find(word); at != std::string_view::npos; at = SmallWords.find(word, at + 1))
-        if (SmallWords[at - 1] == ' ' && SmallWords[at + word.size()] == ' ') return true;
-    return false;
+    const std::uint32_t packed = packedWord(word);
+    return std::find(packedSmallWords.begin(), packedSmallWords.end(), packed) != packedSmallWords.end();
 }
 
-// Appends a word in small letters: a word of ASCII bytes, as most are, byte
-// by byte without decoding.
+// Appends a word in small letters: one of ASCII bytes, as most are, without
+// decoding.
 void appendLowered(std::string_view word, std::string& result) {
-    if (!isAscii(word)) return appendMapped(word, &CaseDeltas::lower, toLower, result);
     const std::size_t at = result.size();
-    result.resize(at + word.size());
-    std::transform(word.begin(), word.end(), result.begin() + static_cast<std::ptrdiff_t>(at), toLower);
+    result.append(word);
+    unsigned char any = 0;
+    for (const char ch : word) any |= static_cast<unsigned char>(ch);
+    if (any >= 0x80) return lowerInPlace(result, at);
+    for (auto it = result.begin() + static_cast<std::ptrdiff_t>(at); it != result.end(); ++it) *it = toLowerAscii(*it);
 }
 
-// Raises the character that starts at result[at] (its capital may take
-// another number of bytes).
-void raiseCharacterAt(std::string& result, std::size_t at) {
-    if (static_cast<unsigned char>(result[at]) < 0x80) {
+// Raises the character that starts at result[at].
+void raiseFirst(std::string& result, std::size_t at) {
+    if (static_cast<unsigned char>(result[at]) < 0x80)
         result[at] = toUpperAscii(result[at]);
-        return;
-    }
-    std::size_t end = at;
-    const auto character = decodeUtf8(result, end);
-    if (!character || upperOf(*character) == *character) return;
-    std::string capital;
-    appendUtf8(capital, upperOf(*character));
-    result.replace(at, end - at, capital);
+    else
+        raiseInPlace(result, at, at + 1);
 }
 
 // properCase written into `result`, whose room is reused: a conversion of
@@ -144,31 +169,19 @@ void properCaseInto(std::string_view text, std::string& result) {
 
         const std::string_view word(result.data() + wordStart, result.size() - wordStart);
         if (!word.empty() && ((breakChar == '.' && characterCount(word) == 1) || !isSmallWord(word)))
-            raiseCharacterAt(result, wordStart);
+            raiseFirst(result, wordStart);
         if (hasBreak) result += breakChar;
         if (breakChar == ',') result += ' ';  // a comma keeps exactly one blank after it
     }
-    if (!result.empty()) raiseCharacterAt(result, 0);
+    if (!result.empty()) raiseFirst(result, 0);
     result.erase(result.find_last_not_of(' ') + 1);  // npos + 1 is 0: all blanks go
     result.erase(0, result.find_first_not_of(' '));
 }
 
-// A text of ASCII bytes, as most are, is raised where it is; any other is
-// raised into `scratch`, and taken from there only when it changed.
-void raiseAll(std::string& text, std::string& scratch) {
-    if (isAscii(text)) {
-        std::transform(text.begin(), text.end(), text.begin(), toUpper);
-        return;
-    }
-    scratch.clear();
-    appendMapped(text, &CaseDeltas::upper, toUpper, scratch);
-    if (scratch != text) text.swap(scratch);
-}
-
 void convertLetterCase(std::string& text, bool toCapitals, std::string& scratch) {
-    if (toCapitals) return raiseAll(text, scratch);
+    if (toCapitals) return raiseInPlace(text);
     properCaseInto(withoutLeadingBlanks(text), scratch);
-    if (scratch != text) text.swap(scratch);
+    if (scratch != text) text.assign(scratch);
 }
 
 }  // namespace
