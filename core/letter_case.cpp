@@ -135,45 +135,48 @@ bool isSmallWord(std::string_view word) {
     return std::find(packedSmallWords.begin(), packedSmallWords.end(), packed) != packedSmallWords.end();
 }
 
-// Appends a word in small letters: one of ASCII bytes, as most are, without
-// decoding.
-void appendLowered(std::string_view word, std::string& result) {
-    const std::size_t at = result.size();
-    result.append(word);
-    unsigned char any = 0;
-    for (const char ch : word) any |= static_cast<unsigned char>(ch);
-    if (any >= 0x80) return lowerInPlace(result, at);
-    for (auto it = result.begin() + static_cast<std::ptrdiff_t>(at); it != result.end(); ++it) *it = toLowerAscii(*it);
-}
-
-// Raises the character that starts at result[at].
-void raiseFirst(std::string& result, std::size_t at) {
-    if (static_cast<unsigned char>(result[at]) < 0x80)
-        result[at] = toUpperAscii(result[at]);
-    else
-        raiseInPlace(result, at, at + 1);
+// Converts out[from, end) by `convert`, which may change its length, and
+// returns its new end: for the few words that are not ASCII alone.
+template <typename Convert>
+std::size_t convertInRoom(char* out, std::size_t from, std::size_t end, Convert convert) {
+    std::string word(out + from, end - from);
+    convert(word);
+    std::memcpy(out + from, word.data(), word.size());
+    return from + word.size();
 }
 
 // properCase written into `result`, whose room is reused: a conversion of
-// every title then allocates nothing.
+// every title then allocates nothing. It writes through a pointer into room
+// enough for the longest result (a comma gains a blank, a letter lowered or
+// raised at most a byte), one byte at a time for words of ASCII bytes.
 void properCaseInto(std::string_view text, std::string& result) {
-    result.clear();
-    while (!text.empty()) {
-        const auto wordStart = result.size();
-        std::size_t end = 0;
-        while (end < text.size() && !wordBreakTable[static_cast<unsigned char>(text[end])]) ++end;
-        appendLowered(text.substr(0, end), result);
-        const bool hasBreak = end < text.size();
-        const char breakChar = hasBreak ? text[end] : '\0';
-        text = withoutLeadingBlanks(hasBreak ? text.substr(end + 1) : std::string_view{});
+    result.resize(3 * text.size() + 4);
+    char* const out = result.data();
+    std::size_t o = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t wordStart = o;
+        unsigned char any = 0;
+        for (; i < text.size() && !wordBreakTable[static_cast<unsigned char>(text[i])]; ++i) {
+            any |= static_cast<unsigned char>(text[i]);
+            out[o++] = toLowerAscii(text[i]);
+        }
+        if (any >= 0x80) o = convertInRoom(out, wordStart, o, [](std::string& word) { lowerInPlace(word); });
+        const bool hasBreak = i < text.size();
+        const char breakChar = hasBreak ? text[i++] : '\0';
+        while (hasBreak && i < text.size() && text[i] == ' ') ++i;
 
-        const std::string_view word(result.data() + wordStart, result.size() - wordStart);
-        if (!word.empty() && ((breakChar == '.' && characterCount(word) == 1) || !isSmallWord(word)))
-            raiseFirst(result, wordStart);
-        if (hasBreak) result += breakChar;
-        if (breakChar == ',') result += ' ';  // a comma keeps exactly one blank after it
+        const std::string_view word(out + wordStart, o - wordStart);
+        if (!word.empty() && ((breakChar == '.' && characterCount(word) == 1) || !isSmallWord(word))) {
+            if (static_cast<unsigned char>(out[wordStart]) < 0x80)
+                out[wordStart] = toUpperAscii(out[wordStart]);
+            else
+                o = convertInRoom(out, wordStart, o, [](std::string& w) { raiseInPlace(w, 0, 1); });
+        }
+        if (hasBreak) out[o++] = breakChar;
+        if (breakChar == ',') out[o++] = ' ';  // a comma keeps exactly one blank after it
     }
-    if (!result.empty()) raiseFirst(result, 0);
+    result.resize(o);
+    if (!result.empty()) raiseInPlace(result, 0, 1);
     result.erase(result.find_last_not_of(' ') + 1);  // npos + 1 is 0: all blanks go
     result.erase(0, result.find_first_not_of(' '));
 }
