@@ -166,7 +166,10 @@ void properCaseInto(std::string_view text, std::string& result) {
         while (hasBreak && i < text.size() && text[i] == ' ') ++i;
 
         const std::string_view word(out + wordStart, o - wordStart);
-        if (!word.empty() && ((breakChar == '.' && characterCount(word) == 1) || !isSmallWord(word))) {
+        // A word beyond ASCII is small when it folds as one ("ıt" as "it"),
+        // or converting it twice would raise it once and lower it then.
+        const auto small = [&] { return isSmallWord(any < 0x80 ? word : lowerText(foldedText(word))); };
+        if (!word.empty() && ((breakChar == '.' && characterCount(word) == 1) || !small())) {
             if (static_cast<unsigned char>(out[wordStart]) < 0x80)
                 out[wordStart] = toUpperAscii(out[wordStart]);
             else

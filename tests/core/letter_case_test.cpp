@@ -40,7 +40,7 @@ std::string properCaseWordByWord(std::string_view text) {
         if (!word.empty()) {
             if (breakChar == '.' && characterCount(word) == 1)
                 word = raisedFirst(word);
-            else if (SmallWords.find(" " + word + " ") == std::string_view::npos)
+            else if (SmallWords.find(" " + lowerText(foldedText(word)) + " ") == std::string_view::npos)
                 word = raisedFirst(word);
         }
         result += word;
@@ -76,6 +76,7 @@ TEST(ProperCase, GivesTheWordByWordResultForAnyText) {
                                              "mcDONALD",
                                              "\u00C9T\u00C9",
                                              "\u0131",
+                                             "\u0131T",
                                              " ",
                                              "  ",
                                              ",",
