@@ -14,7 +14,7 @@ struct Header {
     int find(std::initializer_list<std::string_view> wanted) const {
         for (const std::string_view name : wanted)
             for (std::size_t i = 0; i < names.size(); ++i)
-                if (names[i] == toUpperAscii(name)) return static_cast<int>(i);
+                if (names[i] == foldedText(name)) return static_cast<int>(i);
         return NoColumn;
     }
     bool has(std::string_view name) const { return find({name}) != NoColumn; }
@@ -33,7 +33,7 @@ BookFormat formatOf(const Header& h) {
 
 ColumnsResult findBookColumns(const std::vector<std::string>& header, const std::vector<std::string>& shownNames) {
     Header h;
-    for (const std::string& name : header) h.names.push_back(toUpperAscii(squeezeBlanks(name)));
+    for (const std::string& name : header) h.names.push_back(foldedText(squeezeBlanks(name)));
 
     ColumnsResult result;
     BookColumns& c = result.columns;

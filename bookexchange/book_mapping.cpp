@@ -55,7 +55,7 @@ constexpr std::array<std::string_view, 17> Particles = {"DE", "DA", "DI",  "DU",
 
 template <std::size_t N>
 bool isOneOf(const std::string& word, const std::array<std::string_view, N>& list) {
-    const std::string upper = toUpperAscii(word);
+    const std::string upper = foldedText(word);
     for (const std::string_view entry : list)
         if (upper == entry) return true;
     return false;
@@ -157,10 +157,10 @@ std::uint8_t reviewFromStars(std::string_view stars) {
 }
 
 std::uint8_t reviewFromName(std::string_view name) {
-    const std::string wanted = toUpperAscii(trimmed(name));
+    const std::string wanted = foldedText(trimmed(name));
     if (wanted.empty()) return 0;
     for (std::size_t code = 1; code < reviewNames.size(); ++code)
-        if (toUpperAscii(reviewNames[code]) == wanted) return static_cast<std::uint8_t>(code);
+        if (foldedText(reviewNames[code]) == wanted) return static_cast<std::uint8_t>(code);
     return 0;
 }
 
@@ -185,9 +185,9 @@ std::vector<std::string> listEntries(std::string_view list) {
 
 std::uint8_t categoryFromShelves(const std::vector<std::string>& shelves) {
     for (const std::string& shelf : shelves) {
-        const std::string name = toUpperAscii(shelf);
+        const std::string name = foldedText(shelf);
         for (std::size_t code = 1; code < categoryNames.size(); ++code)
-            if (*categoryNames[code] != '\0' && toUpperAscii(categoryNames[code]) == name)
+            if (*categoryNames[code] != '\0' && foldedText(categoryNames[code]) == name)
                 return static_cast<std::uint8_t>(code);
         for (const ShelfName& extra : ExtraShelves)
             if (extra.name == name) return extra.category;
@@ -196,12 +196,12 @@ std::uint8_t categoryFromShelves(const std::vector<std::string>& shelves) {
 }
 
 std::string shelfOfCategory(std::uint8_t category) {
-    if (category == FantasyShelf.category) return toLowerAscii(FantasyShelf.name);
-    return toLowerAscii(categoryName(category));
+    if (category == FantasyShelf.category) return lowerText(FantasyShelf.name);
+    return lowerText(categoryName(category));
 }
 
 ReadStatus readStatusOf(std::string_view statusOrShelf) {
-    const std::string status = toLowerAscii(trimmed(statusOrShelf));
+    const std::string status = lowerText(trimmed(statusOrShelf));
     if (status == "read") return ReadStatus::Read;
     if (status == "to-read" || status == "currently-reading" || status == "want-to-read" || status == "paused")
         return ReadStatus::NotRead;

@@ -40,7 +40,7 @@ std::string catalogueText(std::string text, bool upperCase, bool& cut) {
 std::string bookKey(std::string author, std::string title, std::uint16_t date, bool upperCase) {
     convertLetterCase(author, upperCase);
     convertLetterCase(title, upperCase);
-    return toUpperAscii(author) + '\n' + toUpperAscii(title) + '\n' + std::to_string(date);
+    return foldedText(author) + '\n' + foldedText(title) + '\n' + std::to_string(date);
 }
 
 std::string authorOfRow(const BookColumns& c, const RowReader& row) {
@@ -98,7 +98,7 @@ RowOutcome mapRow(const BookColumns& c, const CsvRow& csvRow, const RowReader& r
         if (date.packed == 0 && date.present) dispositionParts.push_back("read " + date.shown);
     }
     dispositionParts.push_back(firstLine(row.text(c.notes)));
-    if (toLowerAscii(squeezeBlanks(row.text(c.owned))) == "yes") dispositionParts.push_back("Owned");
+    if (lowerText(squeezeBlanks(row.text(c.owned))) == "yes") dispositionParts.push_back("Owned");
     dispositionParts.push_back(squeezeBlanks(row.text(c.collections)));
     dispositionParts.push_back(row.text(c.disposition));
     for (const std::string& part : dispositionParts)

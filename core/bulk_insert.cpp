@@ -54,7 +54,7 @@ std::size_t booksThatFit(const BookTables& tables, const std::vector<NewRecord>&
     std::set<std::string> newAuthors;
     for (std::size_t b = from; b < books.size(); ++b) {
         if (records >= MaxRecords) return stop = InsertResult::CatalogueFull, b - from;
-        const std::string key = toUpperAscii(books[b].author);
+        const std::string key = foldedText(books[b].author);
         const auto known = std::lower_bound(tables.authors.begin() + 1, tables.authors.end(), key, foldedLess);
         const bool exists =
             (known != tables.authors.end() && compareFolded(*known, key) == 0) || newAuthors.count(key) > 0;
@@ -100,7 +100,7 @@ MergedTable<std::string> mergeAuthors(BookTables& tables, const std::vector<NewR
         const std::string& author = books[b].author;
         const auto known = std::lower_bound(tables.authors.begin() + 1, tables.authors.end(), author, foldedLess);
         if (known != tables.authors.end() && compareFolded(*known, author) == 0) continue;
-        if (seen.insert(toUpperAscii(author)).second) newAuthors.push_back(author);
+        if (seen.insert(foldedText(author)).second) newAuthors.push_back(author);
     }
     std::sort(newAuthors.begin(), newAuthors.end(), foldedLess);
 

@@ -2,23 +2,99 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "core/catalogue.h"
+#include "core/unicode_tables.h"
+#include "core/utf8.h"
 
-std::string toUpperAscii(std::string_view text) {
+namespace {
+
+const CaseDeltas& caseDeltasOf(char32_t character) {
+    const std::size_t block = character / CaseBlockSize;
+    if (block >= CaseBlockCount) return CaseMappings[0];
+    return CaseMappings[CaseBlockEntries[CaseBlocks[block]][character % CaseBlockSize]];
+}
+
+using CaseDelta = std::int32_t CaseDeltas::*;
+
+char32_t mapped(char32_t character, CaseDelta delta) {
+    return static_cast<char32_t>(static_cast<std::int32_t>(character) + caseDeltasOf(character).*delta);
+}
+
+constexpr std::uint64_t EachByte = 0x0101010101010101;
+
+// Flips the case of the letters from `first` to `last` among the ASCII bytes
+// that begin `bytes`, eight at a time where it can; returns how many bytes
+// it took (it stops at the first byte of another character).
+template <char First, char Last>
+std::size_t convertAsciiRun(char* bytes, std::size_t size) {
+    std::size_t at = 0;
+    for (; at + 8 <= size; at += 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, bytes + at, 8);
+        if ((chunk & EachByte * 0x80) != 0) break;
+        // Bytes below 0x80 cannot carry into their neighbours here.
+        const std::uint64_t fromFirst = chunk + EachByte * (0x80 - First);
+        const std::uint64_t pastLast = chunk + EachByte * (0x80 - Last - 1);
+        chunk ^= (fromFirst & ~pastLast & EachByte * 0x80) >> 2;
+        std::memcpy(bytes + at, &chunk, 8);
+    }
+    for (; at < size && static_cast<unsigned char>(bytes[at]) < 0x80; ++at)
+        if (bytes[at] >= First && bytes[at] <= Last) bytes[at] ^= 0x20;
+    return at;
+}
+
+// Maps, where they stand, the characters of text that start from `from` up
+// to `to`: ASCII runs without decoding, and a character whose mapping takes
+// another number of bytes (rare: "ı" and "I") by moving the rest.
+template <char First, char Last>
+void mapInPlace(std::string& text, CaseDelta delta, std::size_t from = 0, std::size_t to = std::string::npos) {
+    to = std::min(to, text.size());
+    for (std::size_t at = from; at < to;) {
+        at += convertAsciiRun<First, Last>(text.data() + at, to - at);
+        if (at == to) return;
+        const std::size_t start = at;
+        const auto character = decodeUtf8(text, at);
+        if (!character || mapped(*character, delta) == *character) continue;
+        std::string encoded;
+        appendUtf8(encoded, mapped(*character, delta));
+        text.replace(start, at - start, encoded);
+        to = to + encoded.size() - (at - start);
+        at = start + encoded.size();
+    }
+}
+
+void raiseInPlace(std::string& text, std::size_t from = 0, std::size_t to = std::string::npos) {
+    mapInPlace<'a', 'z'>(text, &CaseDeltas::upper, from, to);
+}
+void lowerInPlace(std::string& text, std::size_t from = 0) { mapInPlace<'A', 'Z'>(text, &CaseDeltas::lower, from); }
+
+}  // namespace
+
+char32_t upperOf(char32_t character) { return mapped(character, &CaseDeltas::upper); }
+char32_t lowerOf(char32_t character) { return mapped(character, &CaseDeltas::lower); }
+char32_t foldOf(char32_t character) { return mapped(character, &CaseDeltas::fold); }
+
+std::string upperText(std::string_view text) {
     std::string result(text);
-    for (char& ch : result) ch = toUpperAscii(ch);
+    raiseInPlace(result);
     return result;
 }
 
-std::string toLowerAscii(std::string_view text) {
+std::string lowerText(std::string_view text) {
     std::string result(text);
-    for (char& ch : result) ch = toLowerAscii(ch);
+    lowerInPlace(result);
+    return result;
+}
+
+std::string foldedText(std::string_view text) {
+    std::string result(text);
+    mapInPlace<'a', 'z'>(result, &CaseDeltas::fold);  // a-z fold as they are raised
     return result;
 }
 
 namespace {
-
 std::string_view withoutLeadingBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     return first == std::string_view::npos ? std::string_view{} : text.substr(first);
@@ -32,50 +108,84 @@ constexpr std::array<bool, 256> wordBreakTable = [] {
     return table;
 }();
 
-constexpr std::size_t longestSmallWord = [] {
-    std::size_t longest = 0, length = 0;
-    for (const char ch : SmallWords) longest = std::max(longest, length = ch == ' ' ? 0 : length + 1);
-    return longest;
+// The small words, each packed into one number (its bytes, first lowest),
+// so that a word is compared with each of them at once.
+constexpr std::size_t longestSmallWord = 4;
+constexpr std::uint32_t packedWord(std::string_view word) {
+    std::uint32_t packed = 0;
+    for (std::size_t i = word.size(); i-- > 0;) packed = packed << 8 | static_cast<unsigned char>(word[i]);
+    return packed;
+}
+constexpr auto packedSmallWords = [] {
+    std::array<std::uint32_t, std::count(SmallWords.begin(), SmallWords.end(), ' ') - 1> packed{};
+    std::size_t count = 0, start = 1;
+    for (std::size_t at = 1; at < SmallWords.size(); ++at)
+        if (SmallWords[at] == ' ') {
+            if (at - start > longestSmallWord) throw "a small word longer than longestSmallWord";
+            packed[count++] = packedWord(SmallWords.substr(start, at - start));
+            start = at + 1;
+        }
+    return packed;
 }();
 
-// Whether the word (in small letters, without blanks) is one of SmallWords,
-// which holds each of them between blanks.
+// Whether the word (in small letters, without blanks) is one of SmallWords.
 bool isSmallWord(std::string_view word) {
     if (word.size() > longestSmallWord) return false;
-    for (auto at = SmallWords.find(word); at != std::string_view::npos; at = SmallWords.find(word, at + 1))
-        if (SmallWords[at - 1] == ' ' && SmallWords[at + word.size()] == ' ') return true;
-    return false;
+    const std::uint32_t packed = packedWord(word);
+    return std::find(packedSmallWords.begin(), packedSmallWords.end(), packed) != packedSmallWords.end();
+}
+
+// Converts out[from, end) by `convert`, which may change its length, and
+// returns its new end: for the few words that are not ASCII alone.
+template <typename Convert>
+std::size_t convertInRoom(char* out, std::size_t from, std::size_t end, Convert convert) {
+    std::string word(out + from, end - from);
+    convert(word);
+    std::memcpy(out + from, word.data(), word.size());
+    return from + word.size();
 }
 
 // properCase written into `result`, whose room is reused: a conversion of
-// every title then allocates nothing.
+// every title then allocates nothing. It writes through a pointer into room
+// enough for the longest result (a comma gains a blank, a letter lowered or
+// raised at most a byte), one byte at a time for words of ASCII bytes.
 void properCaseInto(std::string_view text, std::string& result) {
-    result.clear();
-    while (!text.empty()) {
-        const auto wordStart = result.size();
-        std::size_t end = 0;
-        for (; end < text.size() && !wordBreakTable[static_cast<unsigned char>(text[end])]; ++end)
-            result += toLowerAscii(text[end]);
-        const bool hasBreak = end < text.size();
-        const char breakChar = hasBreak ? text[end] : '\0';
-        text = withoutLeadingBlanks(hasBreak ? text.substr(end + 1) : std::string_view{});
+    result.resize(3 * text.size() + 4);
+    char* const out = result.data();
+    std::size_t o = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t wordStart = o;
+        unsigned char any = 0;
+        for (; i < text.size() && !wordBreakTable[static_cast<unsigned char>(text[i])]; ++i) {
+            any |= static_cast<unsigned char>(text[i]);
+            out[o++] = toLowerAscii(text[i]);
+        }
+        if (any >= 0x80) o = convertInRoom(out, wordStart, o, [](std::string& word) { lowerInPlace(word); });
+        const bool hasBreak = i < text.size();
+        const char breakChar = hasBreak ? text[i++] : '\0';
+        while (hasBreak && i < text.size() && text[i] == ' ') ++i;
 
-        const std::string_view word(result.data() + wordStart, end);
-        if (!word.empty() && ((breakChar == '.' && word.size() == 1) || !isSmallWord(word)))
-            result[wordStart] = toUpperAscii(result[wordStart]);
-        if (hasBreak) result += breakChar;
-        if (breakChar == ',') result += ' ';  // a comma keeps exactly one blank after it
+        const std::string_view word(out + wordStart, o - wordStart);
+        // A word beyond ASCII is small when it folds as one ("ıt" as "it"),
+        // or converting it twice would raise it once and lower it then.
+        const auto small = [&] { return isSmallWord(any < 0x80 ? word : lowerText(foldedText(word))); };
+        if (!word.empty() && ((breakChar == '.' && characterCount(word) == 1) || !small())) {
+            if (static_cast<unsigned char>(out[wordStart]) < 0x80)
+                out[wordStart] = toUpperAscii(out[wordStart]);
+            else
+                o = convertInRoom(out, wordStart, o, [](std::string& w) { raiseInPlace(w, 0, 1); });
+        }
+        if (hasBreak) out[o++] = breakChar;
+        if (breakChar == ',') out[o++] = ' ';  // a comma keeps exactly one blank after it
     }
-    if (!result.empty()) result[0] = toUpperAscii(result[0]);
+    result.resize(o);
+    if (!result.empty()) raiseInPlace(result, 0, 1);
     result.erase(result.find_last_not_of(' ') + 1);  // npos + 1 is 0: all blanks go
     result.erase(0, result.find_first_not_of(' '));
 }
 
 void convertLetterCase(std::string& text, bool toCapitals, std::string& scratch) {
-    if (toCapitals) {
-        for (char& ch : text) ch = toUpperAscii(ch);
-        return;
-    }
+    if (toCapitals) return raiseInPlace(text);
     properCaseInto(withoutLeadingBlanks(text), scratch);
     if (scratch != text) text.assign(scratch);
 }

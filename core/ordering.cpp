@@ -12,13 +12,17 @@ namespace {
 
 // Reads the ranks of a text given in up to three parts (a record key is
 // author, one blank, title): a character's rank is its Windows-1252 byte
-// where it has one, else 256 plus its code point, with a-z folded to A-Z. So
-// texts that Windows-1252 holds keep the order of their bytes. A byte that
-// is not well-formed UTF-8 ranks above every character, by its value.
+// where it has one, else 256 plus its code point, every letter taken by its
+// fold (foldOf: a-z as A-Z). So texts that Windows-1252 holds keep the order
+// of their folded bytes. A byte that is not well-formed UTF-8 ranks above
+// every character, by its value.
 class RankReader {
   public:
     RankReader(std::string_view first, std::string_view second = {}, std::string_view third = {})
         : parts_{first, second, third} {}
+
+    // The bytes read so far.
+    std::size_t position() const { return position_; }
 
     // The next rank, or nothing at the end of the text.
     std::optional<std::uint32_t> next() {
@@ -33,10 +37,11 @@ class RankReader {
             ++position_;
             return static_cast<unsigned char>(toUpperAscii(static_cast<char>(byte)));
         }
-        const auto character = decodeUtf8(text, position_);
-        if (!character) return 0x110100u + byte;
-        const auto windowsByte = windows1252Byte(*character);
-        return windowsByte ? *windowsByte : 256u + *character;
+        const auto decoded = decodeUtf8(text, position_);
+        if (!decoded) return 0x110100u + byte;
+        const char32_t character = foldOf(*decoded);
+        const auto windowsByte = windows1252Byte(character);
+        return windowsByte ? *windowsByte : 256u + character;
     }
 
   private:
@@ -67,6 +72,13 @@ int compareFolded(std::string_view a, std::string_view b) {
         if (foldedX != foldedY) return foldedX < foldedY ? -1 : 1;
     }
     return compareRanks(RankReader(a.substr(same)), RankReader(b.substr(same)));
+}
+
+std::optional<std::size_t> foldedPrefixLength(std::string_view text, std::string_view prefix) {
+    RankReader textRanks(text), prefixRanks(prefix);
+    for (auto wanted = prefixRanks.next(); wanted; wanted = prefixRanks.next())
+        if (textRanks.next() != wanted) return std::nullopt;
+    return textRanks.position();
 }
 
 int compareRecordKeys(std::string_view authorA, std::string_view titleA, std::string_view authorB,

@@ -1,16 +1,23 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/catalogue.h"
 
-// Compares two UTF-8 texts with a-z folded to capitals, character by
-// character by rank: a character's Windows-1252 byte where it has one, else
-// 256 plus its code point, so texts Windows-1252 holds keep the order of
-// their bytes; a prefix sorts before the longer text. Returns <0, 0 or >0.
+// Compares two UTF-8 texts with every letter folded to its capital
+// (foldOf), character by character by rank: a character's Windows-1252 byte
+// where it has one, else 256 plus its code point, so texts Windows-1252 holds
+// keep the order of their bytes; a prefix sorts before the longer text.
+// Returns <0, 0 or >0.
 int compareFolded(std::string_view a, std::string_view b);
+
+// The bytes of `text` that begin it and fold as `prefix` does, or nothing
+// when text does not begin so. (A letter and its capital may differ in
+// length: "ı" and "I".)
+std::optional<std::size_t> foldedPrefixLength(std::string_view text, std::string_view prefix);
 
 // Compares the record keys (author, one blank, title) of two books as
 // compareFolded compares the joined texts, without building them: the order

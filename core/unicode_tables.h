@@ -35,3 +35,18 @@ struct GraphemeBreakRange {
 // Ascending, without overlaps; characters in no range are Other.
 extern const GraphemeBreakRange GraphemeBreakRanges[];
 extern const std::size_t GraphemeBreakRangeCount;
+
+// A character's simple case mappings as differences of code points: its
+// capital, its small letter and its fold (the capital of its small letter).
+struct CaseDeltas {
+    std::int32_t upper, lower, fold;
+};
+
+// Two stages: CaseBlocks[c / CaseBlockSize] names the row of
+// CaseBlockEntries that holds c's entry, an index into CaseMappings. Code
+// points beyond the last block, and entry 0, map to themselves.
+inline constexpr std::size_t CaseBlockSize = 128;
+extern const std::uint8_t CaseBlocks[];
+extern const std::size_t CaseBlockCount;
+extern const std::uint8_t CaseBlockEntries[][CaseBlockSize];
+extern const CaseDeltas CaseMappings[];

@@ -14,11 +14,12 @@ std::optional<AuthorProposal> completeAuthor(const BookTables& books, const std:
     int found = 0;
     for (int i = completionStart; i <= authors && found == 0; ++i)
         if (compareFolded(books.authors[i], typed) > 0) found = i;
-    if (found == 0 || compareFolded(std::string_view(books.authors[found]).substr(0, typed.size()), typed) != 0) {
+    const auto typedLength = found == 0 ? std::nullopt : foldedPrefixLength(books.authors[found], typed);
+    if (!typedLength) {
         completionStart = 1;
         return std::nullopt;
     }
-    AuthorProposal proposal{typed + toLowerAscii(std::string_view(books.authors[found]).substr(typed.size())),
+    AuthorProposal proposal{typed + lowerText(std::string_view(books.authors[found]).substr(*typedLength)),
                             typed.size()};
     completionStart = found + 1 > authors ? 1 : found + 1;
     return proposal;

@@ -7,11 +7,11 @@ namespace {
 std::string searchText(const std::string& typed) {
     const auto first = typed.find_first_not_of(' ');
     if (first == std::string::npos) return "";
-    return toLowerAscii(std::string_view(typed).substr(first, typed.find_last_not_of(' ') - first + 1));
+    return foldedText(std::string_view(typed).substr(first, typed.find_last_not_of(' ') - first + 1));
 }
 
 bool contains(const std::string& field, const std::string& wanted) {
-    return wanted.empty() || toLowerAscii(field).find(wanted) != std::string::npos;
+    return wanted.empty() || foldedText(field).find(wanted) != std::string::npos;
 }
 
 }  // namespace

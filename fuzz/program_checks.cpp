@@ -53,11 +53,11 @@ std::optional<BookTables> decoded(const std::string& bytes) {
     return books;
 }
 
-// A text as the Case command leaves it either way: its proper-case form in
-// capitals.
+// A text as the Case command leaves it either way: its proper-case form,
+// folded.
 std::string caseFree(std::string text) {
     convertLetterCase(text, false);
-    return toUpperAscii(text);
+    return foldedText(text);
 }
 
 // The books as a file keeps them, in an order of their own: what marking,

@@ -131,11 +131,36 @@ std::string catalogueBytes(FuzzInput& input) {
     return plan.problem.empty() ? encodeCatalogue(catalogue.books, plan) : std::string(FileMagic);
 }
 
+// A catalogue file as one written when only a-z were folded may be: authors
+// that differ only in the case of letters beyond a-z, and tables in any
+// order.
+std::string oldFoldingBytes(FuzzInput& input) {
+    static const char* const spellings[] = {"\u00C9mile", "\u00E9mile", "\u00C9MILE", "\u00D6lin", "\u00F6lin",
+                                            "\u03A9mega", "\u03C9mega", "\u00B5sic",  "\u039Csic", "\u01C5emal",
+                                            "\u01C6emal", "\u0130z",    "iz",         "Zed",       "abe"};
+    BookTables books;
+    for (int count = 1 + input.below(6); count > 0; --count)
+        books.authors.push_back(std::string(pick(input, spellings)) +
+                                (input.below(2) == 0 ? "" : " " + input.letter()));
+    for (int count = 1 + input.below(8); count > 0 && !input.exhausted(); --count) {
+        BookRecord record;
+        record.authorIndex = static_cast<std::int16_t>(1 + input.below(authorCount(books)));
+        record.dateIndex = static_cast<std::int16_t>(books.records.size());
+        record.title = pick(input, spellings);
+        record.flags = static_cast<std::uint8_t>(input.byte() & 0xFC);
+        books.records.push_back(std::move(record));
+        books.readDates.push_back(static_cast<std::uint16_t>(books.readDates.back() + input.below(2)));
+    }
+    const PurgePlan plan = planPurge(books);
+    return plan.problem.empty() ? encodeCatalogue(books, plan) : std::string(FileMagic);
+}
+
 // What a file holds: none, a catalogue, a damaged one, any bytes, a file
-// holding the file magic alone or nothing.
+// holding the file magic alone or nothing, one of the old folding.
 std::optional<std::string> fileBytes(FuzzInput& input) {
-    switch (input.below(7)) {
+    switch (input.below(8)) {
         case 0: return std::nullopt;
+        case 6: return oldFoldingBytes(input);
         case 1:
         case 2: return catalogueBytes(input);
         case 3: {

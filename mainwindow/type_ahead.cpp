@@ -19,7 +19,7 @@ int rowOfAuthorStartingWith(const Catalogue& catalogue, int fromRow, std::string
     for (int step = 0; step < rows; ++step) {
         const int row = (start - 1 + step) % rows + 1;
         const std::string_view author = authorOf(catalogue.books, catalogue.view.order[row]);
-        if (author.size() >= typed.size() && compareFolded(author.substr(0, typed.size()), typed) == 0) return row;
+        if (foldedPrefixLength(author, typed)) return row;
     }
     return 0;
 }

@@ -23,6 +23,6 @@ inline constexpr std::int64_t TypeAheadPause = 1000;
 const std::string& typeAheadText(TypeAhead& typeAhead, std::string_view keys, std::int64_t time);
 
 // The first view row, searching down from `fromRow` and wrapping round, whose
-// author begins with `typed` (letters a to z folded, as authors are
+// author begins with `typed` (every letter folded, as authors are
 // compared), or 0 when none does or `typed` is empty.
 int rowOfAuthorStartingWith(const Catalogue& catalogue, int fromRow, std::string_view typed);

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/folded_order.h"
 #include "core/letter_case.h"
 #include "core/marks.h"
 #include "core/ordering.h"
@@ -69,12 +70,13 @@ LoadOutcome loadCatalogue(Catalogue& catalogue, OpenedFile& file, platform::File
         books.changed = false;
         recountMarks(books);
         const std::string& firstAuthor = authorCount(books) > 0 ? books.authors[1] : books.authors[0];
-        books.upperCase = firstAuthor == toUpperAscii(firstAuthor);
+        books.upperCase = firstAuthor == upperText(firstAuthor);
         // The texts are the file's: nothing says they are all in one form.
         books.lettersInForm = false;
         // A record number the new file does not have would point outside it.
         int& current = catalogue.view.currentRecord;
         if (current < 0 || current > recordCount(books)) current = 0;
+        current = putInFoldedOrder(books)[current];
     }
     rebuildView(catalogue);
     return {!file.path.empty(), std::nullopt};

@@ -26,7 +26,7 @@ std::vector<TypedBook> distinctBooks(int size, unsigned seed) {
         convertLetterCase(book.author, false);
         convertLetterCase(book.title, false);
         const std::string key = book.author + '\n' + book.title + '\n' + std::to_string(book.packedDate);
-        if (seen.insert(toUpperAscii(key)).second) books.push_back(std::move(book));
+        if (seen.insert(foldedText(key)).second) books.push_back(std::move(book));
     }
     return books;
 }

@@ -55,7 +55,7 @@ TEST(Invariants, HoldAfterRandomInsertionsAndCaseSwitches) {
         // Every record's texts are in the form upperCase names.
         for (int i = 1; i <= recordCount(c.books); ++i) {
             const std::string& title = c.books.records[i].title;
-            EXPECT_EQ(title, c.books.upperCase ? toUpperAscii(title) : properCase(title)) << "seed " << seed;
+            EXPECT_EQ(title, c.books.upperCase ? upperText(title) : properCase(title)) << "seed " << seed;
         }
     }
 }

@@ -13,7 +13,8 @@ std::vector<std::string> invariantBreaks(const Catalogue& c, bool ordered) {
     if (c.books.readDates.size() != c.books.records.size()) fail("readDates and records differ in size");
     if (ordered)
         for (int i = 2; i <= authors; ++i)
-            if (compareFolded(c.books.authors[i - 1], c.books.authors[i]) >= 0)
+            // Equal neighbours come only from a file of the old folding.
+            if (compareFolded(c.books.authors[i - 1], c.books.authors[i]) > 0)
                 fail("authors out of order at " + std::to_string(i));
 
     std::set<int> dateIndices;
