@@ -47,6 +47,8 @@ std::string bareDate(std::string_view text) {
 DayMonthOrder dayMonthOrderOf(const std::vector<std::string_view>& dates) {
     bool dayFirstSeen = false, monthFirstSeen = false;
     for (const std::string_view text : dates) {
+        // Most files write the year first: those dates are passed over without taking them apart.
+        if (text.empty() || allDigits(text.substr(0, 4))) continue;
         const std::vector<std::string> fields = fieldsOf(bareDate(text));
         if (!yearLast(fields)) continue;
         dayFirstSeen = dayFirstSeen || numberOf(fields[0]) > 12;

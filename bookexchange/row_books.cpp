@@ -56,14 +56,16 @@ struct Reading {
     std::vector<std::string> unusable;  // dates the catalogue cannot hold, as the file shows them
     bool read = false;                  // read, with a date or without one
     bool ambiguous = false;
+    int count = 0;  // how often the file says the book was read
 };
 
 // A book shelved as unread has no read; one being read counts only the
 // reads with a date, which were before this one.
 Reading readingOf(const RowContext& context, const RowReader& row, ReadStatus status, bool saysRead) {
     Reading reading;
-    if (status == ReadStatus::NotRead) return reading;
     const BookColumns& c = context.columns;
+    reading.count = readCountOf(row.text(c.readCount));
+    if (status == ReadStatus::NotRead) return reading;
     std::vector<std::string> texts = readEndDates(row.text(c.readHistory));
     if (texts.empty()) texts.push_back(row.text(c.dateRead));
     bool datePresent = false;
@@ -79,14 +81,14 @@ Reading readingOf(const RowContext& context, const RowReader& row, ReadStatus st
     if (status == ReadStatus::Reading)
         reading.read = !reading.dates.empty();
     else
-        reading.read = datePresent || saysRead || readCountOf(row.text(c.readCount)) > 0;
+        reading.read = datePresent || saysRead || reading.count > 0;
     return reading;
 }
 
 std::string dispositionOf(const BookColumns& c, const RowReader& row, const Reading& reading) {
     std::vector<std::string> parts;
-    if (const int count = readCountOf(row.text(c.readCount)); count > 1 && c.readHistory == NoColumn)
-        parts.push_back("read " + std::to_string(count) + " times");
+    if (reading.count > 1 && c.readHistory == NoColumn)
+        parts.push_back("read " + std::to_string(reading.count) + " times");
     for (const std::string& date : reading.unusable) parts.push_back("read " + date);
     parts.push_back(firstLine(row.text(c.notes)));
     if (toLowerAscii(squeezeBlanks(row.text(c.owned))) == "yes") parts.push_back("Owned");
