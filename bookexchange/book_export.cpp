@@ -50,7 +50,7 @@ std::vector<std::string> quorvelsRow(const BookTables& books, int i) {
     const BookRecord& record = books.records[i];
     return {authorOf(books, i),
             record.title,
-            yearFirst(readDateOf(books, i), '-'),
+            isRead(books, i) && readDateOf(books, i) == 0 ? ReadWithoutDateText : yearFirst(readDateOf(books, i), '-'),
             categoryName(record.category),
             reviewName(record.review),
             record.disposition,

@@ -8,7 +8,6 @@
 #include "core/book_record.h"
 #include "core/grapheme_clusters.h"
 #include "core/letter_case.h"
-#include "core/read_date.h"
 #include "core/utf8.h"
 #include "core/vocabularies.h"
 
@@ -67,12 +66,6 @@ std::string joined(const std::vector<std::string>& parts, std::size_t from, std:
     return text;
 }
 
-std::string twoDigits(const std::string& number) { return number.size() == 1 ? "0" + number : number; }
-
-bool allDigits(const std::string& text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-}
-
 struct ShelfName {
     std::string_view name;
     std::uint8_t category;
@@ -119,39 +112,14 @@ std::string firstNameFirst(std::string_view name) {
     return last.empty() ? first : first + " " + last;
 }
 
-FileReadDate fileReadDate(std::string_view text, int currentYear) {
-    std::string date = trimmed(text);
-    if (!date.empty() && date.front() == '[') date = trimmed(date.substr(1, date.find(']') - 1));
-    FileReadDate result;
-    if (date.empty()) return result;
-    result.present = true;
-    result.shown = date;
-
-    std::vector<std::string> fields(1);
-    for (const char ch : date) {
-        if (ch == '-' || ch == '/')
-            fields.emplace_back();
-        else
-            fields.back() += ch;
-    }
-    std::string typed = date;
-    if (fields.size() == 3 && fields[0].size() == 4 && allDigits(fields[0]) && allDigits(fields[1]) &&
-        allDigits(fields[2])) {
-        typed = fields[1] + "-" + fields[2] + "-" + fields[0];
-        result.shown = fields[0] + "-" + twoDigits(fields[1]) + "-" + twoDigits(fields[2]);
-    }
-    if (!parseReadDate(typed, currentYear)) result.packed = packReadDate(typed);
-    return result;
-}
-
-std::uint8_t reviewFromStars(std::string_view stars) {
+std::uint8_t reviewFromStars(std::string_view stars, int pointsPerStar) {
     // 1 star Bad, 2 Ok, 3 Good, 4 Excellent, 5 Great.
     constexpr std::array<std::uint8_t, 6> ReviewOfStars = {0, 3, 5, 6, 8, 9};
     std::string number = trimmed(stars);
     for (char& ch : number)
         if (ch == ',') ch = '.';
     if (number.empty() || number.find_first_not_of("0123456789.") != std::string::npos) return 0;
-    const double value = std::atof(number.c_str());
+    const double value = std::atof(number.c_str()) / pointsPerStar;
     if (!(value > 0)) return 0;
     return ReviewOfStars[static_cast<std::size_t>(std::min(5.0, std::ceil(value)))];
 }
@@ -202,9 +170,9 @@ std::string shelfOfCategory(std::uint8_t category) {
 
 ReadStatus readStatusOf(std::string_view statusOrShelf) {
     const std::string status = lowerText(trimmed(statusOrShelf));
-    if (status == "read") return ReadStatus::Read;
-    if (status == "to-read" || status == "currently-reading" || status == "want-to-read" || status == "paused")
-        return ReadStatus::NotRead;
+    if (status == "read" || status == "read but unowned") return ReadStatus::Read;
+    if (status == "to-read" || status == "want-to-read" || status == "paused") return ReadStatus::NotRead;
+    if (status == "currently-reading") return ReadStatus::Reading;
     if (status == "did-not-finish" || status == "abandoned" || status == "dnf") return ReadStatus::DidNotFinish;
     return ReadStatus::Unknown;
 }

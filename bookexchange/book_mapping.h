@@ -21,21 +21,13 @@ std::string lastNameFirst(std::string_view name);
 // "Last, First" back to "First Last" when it has exactly one comma.
 std::string firstNameFirst(std::string_view name);
 
-// A read date of a file: yyyy/mm/dd, yyyy-mm-dd, either in brackets, or the
-// record dialog's month-day-year.
-struct FileReadDate {
-    bool present = false;      // the field holds a date at all
-    std::uint16_t packed = 0;  // non-zero when it is a legal read date by the record dialog's rules
-    std::string shown;         // the date as yyyy-mm-dd when it has that shape, else as it stands
-};
-FileReadDate fileReadDate(std::string_view text, int currentYear);
-
 // The review "Couldn't finish", which a did-not-finish shelf gives.
 inline constexpr std::uint8_t CouldNotFinishReview = 1;
 
 // The review code of a rating of 0 to 5 stars, half stars rounded up; 0 for
-// none or anything that is not a rating.
-std::uint8_t reviewFromStars(std::string_view stars);
+// none or anything that is not a rating. A rating of `pointsPerStar` points
+// a star is first brought to stars.
+std::uint8_t reviewFromStars(std::string_view stars, int pointsPerStar = 1);
 
 // The review code of a review name, without regard to case; 0 when none matches.
 std::uint8_t reviewFromName(std::string_view name);
@@ -54,7 +46,7 @@ std::uint8_t categoryFromShelves(const std::vector<std::string>& shelves);
 std::string shelfOfCategory(std::uint8_t category);
 
 // What a reading status or a shelf says of the book.
-enum class ReadStatus { Unknown, Read, NotRead, DidNotFinish };
+enum class ReadStatus { Unknown, Read, NotRead, Reading, DidNotFinish };
 ReadStatus readStatusOf(std::string_view statusOrShelf);
 
 // The first line of a text, its blanks squeezed.

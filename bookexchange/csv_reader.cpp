@@ -5,15 +5,31 @@
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr char NoQuote = '\0';
 
 struct Parser {
     std::string_view bytes;
     char delimiter;
+    char quote = '"';  // NoQuote for a tab-separated file
     std::size_t pos = 0;
     int line = 1;
+    std::size_t lineStart = 0;
 
     bool atEnd() const { return pos >= bytes.size(); }
-    bool atFieldEnd() const { return atEnd() || bytes[pos] == delimiter || bytes[pos] == '\r' || bytes[pos] == '\n'; }
+    bool atLineEnd() const { return atEnd() || bytes[pos] == '\r' || bytes[pos] == '\n'; }
+    bool atFieldEnd() const { return atLineEnd() || bytes[pos] == delimiter; }
+    bool atBlank() const { return !atEnd() && bytes[pos] != delimiter && (bytes[pos] == ' ' || bytes[pos] == '\t'); }
+    void skipBlanks() {
+        while (atBlank()) ++pos;
+    }
+
+    // The column of pos on its line, in characters (UTF-8 continuation bytes do not count).
+    int column(std::size_t at) const {
+        const std::string_view before = bytes.substr(lineStart, at - lineStart);
+        return 1 + static_cast<int>(std::count_if(before.begin(), before.end(), [](char ch) {
+                   return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+               }));
+    }
 
     // Moves past a line end (CR LF, LF or a lone CR) at pos, if any.
     bool skipLineEnd() {
@@ -21,99 +37,136 @@ struct Parser {
         if (bytes[pos] == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n') ++pos;
         ++pos;
         ++line;
+        lineStart = pos;
         return true;
     }
 
     // A quoted field from its opening quote on; false when it is never closed.
     bool quotedField(std::string& field) {
+        const char stops[] = {quote, '\r', '\n', '\0'};
         ++pos;
         for (;;) {
             if (atEnd()) return false;
-            const std::size_t stop = bytes.find_first_of("\"\r\n", pos);
+            const std::size_t stop = bytes.find_first_of(stops, pos);
             const std::size_t end = stop == std::string_view::npos ? bytes.size() : stop;
             field.append(bytes.substr(pos, end - pos));
             pos = end;
             if (atEnd()) return false;
-            if (bytes[pos] == '"') {
+            if (bytes[pos] == quote) {
                 ++pos;
-                if (atEnd() || bytes[pos] != '"') return true;
-                field += '"';
+                if (atEnd() || bytes[pos] != quote) return true;
+                field += quote;
                 ++pos;
             } else {
-                const std::size_t lineStart = pos;
+                const std::size_t lineEnd = pos;
                 skipLineEnd();
-                field.append(bytes.substr(lineStart, pos - lineStart));
+                field.append(bytes.substr(lineEnd, pos - lineEnd));
             }
         }
     }
 
+    // A field that is not quoted, without the blanks at its ends.
     void plainField(std::string& field) {
         const std::size_t start = pos;
         while (!atFieldEnd()) ++pos;
-        field.assign(bytes.substr(start, pos - start));
+        std::size_t end = pos;
+        while (end > start && (bytes[end - 1] == ' ' || (delimiter != '\t' && bytes[end - 1] == '\t'))) --end;
+        field.assign(bytes.substr(start, end - start));
     }
 };
 
-// How many fields the first record has when `delimiter` separates them, read
-// as the records are read (a quote opens a quoted field only at its start).
-std::size_t headerFields(std::string_view bytes, char delimiter) {
-    Parser parser{bytes, delimiter};
-    while (parser.skipLineEnd()) {}
-    std::size_t fields = 0;
-    for (std::string field;; field.clear()) {
-        ++fields;
-        if (parser.atEnd() || bytes[parser.pos] != '"')
-            parser.plainField(field);
-        else if (!parser.quotedField(field) || !parser.atFieldEnd())
-            return fields;
-        if (parser.atEnd() || bytes[parser.pos] != delimiter) return fields;
-        ++parser.pos;
+struct FieldProblem {
+    int line = 0;
+    int column = 0;
+    std::string text;
+};
+
+// Reads one field at pos, up to the delimiter or line end after it.
+bool readField(Parser& parser, std::string& field, int number, FieldProblem& problem) {
+    parser.skipBlanks();
+    if (parser.quote == NoQuote || parser.atEnd() || parser.bytes[parser.pos] != parser.quote) {
+        parser.plainField(field);
+        return true;
     }
+    const int opened = parser.line, openedAt = parser.column(parser.pos);
+    if (!parser.quotedField(field)) {
+        problem = {opened, openedAt, "field " + std::to_string(number) + " opens a quote here that is never closed"};
+        return false;
+    }
+    parser.skipBlanks();
+    if (parser.atFieldEnd()) return true;
+    problem = {parser.line, parser.column(parser.pos),
+               "field " + std::to_string(number) +
+                   " has text after its closing quote (a quote inside a quoted field must be doubled)"};
+    return false;
 }
 
-// A tab when the header has more fields between tabs than between commas.
-char delimiterOf(std::string_view bytes) { return headerFields(bytes, '\t') > headerFields(bytes, ',') ? '\t' : ','; }
+// Reads one record from pos on, and the line end after it.
+bool readRecord(Parser& parser, std::vector<std::string>& fields, FieldProblem& problem) {
+    for (;;) {
+        std::string& field = fields.emplace_back();
+        if (!readField(parser, field, static_cast<int>(fields.size()), problem)) return false;
+        if (parser.atEnd() || parser.bytes[parser.pos] != parser.delimiter) break;
+        ++parser.pos;
+    }
+    parser.skipLineEnd();
+    return true;
+}
+
+bool allEmpty(const std::vector<std::string>& fields) {
+    return std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return f.empty(); });
+}
+
+// The quote of the header: a single quote when its first name starts with one.
+char headerQuote(std::string_view bytes, char delimiter) {
+    if (delimiter == '\t') return NoQuote;
+    const std::size_t first = bytes.find_first_not_of(" \t\r\n");
+    return first != std::string_view::npos && bytes[first] == '\'' ? '\'' : '"';
+}
+
+// How many fields the first record has when `delimiter` separates them, read
+// as the records are read.
+std::size_t headerFields(std::string_view bytes, char delimiter) {
+    Parser parser{bytes, delimiter, headerQuote(bytes, delimiter)};
+    while (parser.skipLineEnd()) {}
+    std::vector<std::string> fields;
+    FieldProblem problem;
+    readRecord(parser, fields, problem);
+    return fields.size();
+}
+
+char delimiterOf(std::string_view bytes) {
+    char best = ',';
+    std::size_t most = headerFields(bytes, best);
+    for (const char other : {'\t', ';'})
+        if (const std::size_t fields = headerFields(bytes, other); fields > most) most = fields, best = other;
+    return best;
+}
 
 }  // namespace
 
 CsvReadResult readCsv(std::string_view bytes) {
     if (bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark) bytes.remove_prefix(ByteOrderMark.size());
     CsvReadResult result;
-    Parser parser{bytes, delimiterOf(bytes)};
-    result.table.delimiter = parser.delimiter;
-    const auto failure = [&result](int line, std::string problem) {
-        result.ok = false;
-        result.errorLine = line;
-        result.problem = std::move(problem);
-        return result;
-    };
+    const char delimiter = delimiterOf(bytes);
+    Parser parser{bytes, delimiter, headerQuote(bytes, delimiter)};
+    result.table.delimiter = delimiter;
     bool headerRead = false;
     while (!parser.atEnd()) {
         CsvRow row{parser.line, {}};
-        for (;;) {
-            std::string& field = row.fields.emplace_back();
-            if (!parser.atEnd() && bytes[parser.pos] == '"') {
-                const int opened = parser.line;
-                if (!parser.quotedField(field))
-                    return failure(opened, "field " + std::to_string(row.fields.size()) +
-                                               " opens a quote here that is never closed");
-                if (!parser.atFieldEnd())
-                    return failure(parser.line, "field " + std::to_string(row.fields.size()) +
-                                                    " has text after its closing quote (a quote inside a quoted field "
-                                                    "must be doubled)");
-            } else {
-                parser.plainField(field);
-            }
-            if (parser.atEnd() || bytes[parser.pos] != parser.delimiter) break;
-            ++parser.pos;
+        FieldProblem problem;
+        if (!readRecord(parser, row.fields, problem)) {
+            result.ok = false;
+            result.errorLine = problem.line;
+            result.errorColumn = problem.column;
+            result.problem = std::move(problem.text);
+            return result;
         }
-        parser.skipLineEnd();
-        const bool empty =
-            std::all_of(row.fields.begin(), row.fields.end(), [](const std::string& f) { return f.empty(); });
-        if (empty) continue;
+        if (allEmpty(row.fields)) continue;
         if (!headerRead) {
             result.table.header = std::move(row.fields);
             headerRead = true;
+            parser.quote = delimiter == '\t' ? NoQuote : '"';
         } else {
             result.table.rows.push_back(std::move(row));
         }

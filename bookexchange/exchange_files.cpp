@@ -31,7 +31,10 @@ ImportFileResult planImportFile(const platform::SystemPath& path, platform::File
     }
     ImportPlanResult planned = planImport(bytes, books, currentYear);
     if (!planned.ok) {
-        const std::string where = planned.errorLine > 0 ? "line " + std::to_string(planned.errorLine) + ": " : "";
+        std::string where;
+        if (planned.errorLine > 0) where = "line " + std::to_string(planned.errorLine);
+        if (planned.errorColumn > 0) where += ", column " + std::to_string(planned.errorColumn);
+        if (!where.empty()) where += ": ";
         result.message = notImported(path, where + planned.problem);
         return result;
     }

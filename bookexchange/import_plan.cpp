@@ -1,29 +1,16 @@
 #include "bookexchange/import_plan.h"
 
-#include <algorithm>
 #include <set>
 
 #include "bookexchange/book_mapping.h"
 #include "bookexchange/csv_reader.h"
+#include "bookexchange/file_text.h"
 #include "core/letter_case.h"
 #include "core/marks.h"
 #include "core/utf8.h"
 #include "core/windows1252.h"
 
 namespace {
-
-// The fields of one row as UTF-8 texts: a UTF-8 file's as they are, a
-// Windows-1252 file's converted.
-struct RowReader {
-    const std::vector<std::string>& fields;
-    bool utf8;
-
-    std::string text(int column) const {
-        if (column == NoColumn || column >= static_cast<int>(fields.size())) return {};
-        const std::string& raw = fields[column];
-        return utf8 ? raw : windows1252ToUtf8(raw);
-    }
-};
 
 // An author or title as the catalogue will hold it: in its letter case and
 // at most 255 characters. The conversion runs again after a cut, which may have
@@ -43,76 +30,81 @@ std::string bookKey(std::string author, std::string title, std::uint16_t date, b
     return foldedText(author) + '\n' + foldedText(title) + '\n' + std::to_string(date);
 }
 
-std::string authorOfRow(const BookColumns& c, const RowReader& row) {
-    if (c.authorLastFirst != NoColumn) {
-        const std::string author = squeezeBlanks(row.text(c.authorLastFirst));
-        if (!author.empty()) return author;
-    }
-    std::string author = row.text(c.author);
-    if (c.authorIsList) author = author.substr(0, author.find(','));
-    return c.authorIsLastFirst ? squeezeBlanks(author) : lastNameFirst(author);
+// The book in the catalogue's letter case and text length.
+void bringToCatalogueForm(ImportBook& book, bool upperCase, bool& cut) {
+    book.record.author = catalogueText(std::move(book.record.author), upperCase, cut);
+    book.record.title = catalogueText(std::move(book.record.title), upperCase, cut);
+    cut = cutToTextLimit(book.record.disposition) || cut;
 }
 
-// Every shelf, tag and category name of the row, in the columns' order.
-std::vector<std::string> shelvesOf(const BookColumns& c, const RowReader& row) {
-    std::vector<std::string> shelves;
-    for (const int column : c.shelves)
-        for (std::string& entry : listEntries(row.text(column))) shelves.push_back(std::move(entry));
-    return shelves;
+std::set<std::string> catalogueKeys(const BookTables& books) {
+    std::set<std::string> keys;
+    for (int i = 1; i <= recordCount(books); ++i)
+        if (!testFlag(books.records[i].flags, DeletedFlag))
+            keys.insert(bookKey(authorOf(books, i), books.records[i].title, readDateOf(books, i), books.upperCase));
+    return keys;
 }
 
-struct RowOutcome {
-    enum Kind { Book, Refused } kind = Book;
-    ImportBook book;
-    bool withoutUsableDate = false;
+// The texts of one column of every row, for judging how its dates are written.
+std::vector<std::string_view> columnOf(const CsvTable& table, int column) {
+    std::vector<std::string_view> texts;
+    if (column == NoColumn) return texts;
+    for (const CsvRow& row : table.rows)
+        if (column < static_cast<int>(row.fields.size())) texts.push_back(row.fields[column]);
+    return texts;
+}
+
+// Adds one book of a row to the plan, or counts it among those left out.
+void planBook(ImportPlan& plan, ImportBook book, const BookTables& books, std::set<std::string>& keys,
+              std::set<std::string>& inFile) {
     bool cut = false;
-    std::string reason;
-};
-
-RowOutcome mapRow(const BookColumns& c, const CsvRow& csvRow, const RowReader& row, bool upperCase, int currentYear) {
-    RowOutcome outcome;
-    outcome.book.line = csvRow.line;
-    std::string author = authorOfRow(c, row);
-    std::string title = squeezeBlanks(row.text(c.title));
-    if (author.empty() || title.empty()) {
-        outcome.kind = RowOutcome::Refused;
-        outcome.reason = author.empty() ? "it has no author" : "it has no title";
-        return outcome;
+    bringToCatalogueForm(book, books.upperCase, cut);
+    const NewRecord& record = book.record;
+    const std::string key = bookKey(record.author, record.title, record.packedDate, books.upperCase);
+    if (keys.count(key) > 0) {
+        ++plan.alreadyInCatalogue;
+    } else if (!inFile.insert(key).second) {
+        ++plan.repeatedInFile;
+    } else {
+        plan.readUndated += book.readUndated;
+        plan.textsCut += cut;
+        plan.books.push_back(std::move(book));
     }
+}
 
-    const ReadStatus status = readStatusOf(row.text(c.status));
-    const std::vector<std::string> shelves = shelvesOf(c, row);
-    const bool didNotFinish =
-        status == ReadStatus::DidNotFinish || std::any_of(shelves.begin(), shelves.end(), [](const std::string& shelf) {
-            return readStatusOf(shelf) == ReadStatus::DidNotFinish;
-        });
-
-    // A read date only for a book not shelved as unread; a read book without
-    // a legal one comes in unread, and its date, if any, into the disposition.
-    NewRecord& record = outcome.book.record;
-    std::vector<std::string> dispositionParts;
-    if (status != ReadStatus::NotRead) {
-        const FileReadDate date = fileReadDate(row.text(c.dateRead), currentYear);
-        record.packedDate = date.packed;
-        outcome.withoutUsableDate = date.packed == 0 && (date.present || status == ReadStatus::Read);
-        if (date.packed == 0 && date.present) dispositionParts.push_back("read " + date.shown);
+ImportPlan planRows(const CsvTable& table, const RowContext& context, const BookTables& books) {
+    ImportPlan plan;
+    plan.format = context.columns.format;
+    std::set<std::string> inCatalogue = catalogueKeys(books), inFile;
+    for (const CsvRow& row : table.rows) {
+        RowBooks found = booksOfRow(context, row);
+        if (found.books.empty()) plan.notImportable.push_back({row.line, std::move(found.refusal)});
+        if (found.ambiguousDate) plan.ambiguousDateLines.push_back(row.line);
+        if (found.books.size() > 1) plan.reReads += static_cast<int>(found.books.size()) - 1;
+        for (ImportBook& book : found.books) planBook(plan, std::move(book), books, inCatalogue, inFile);
     }
-    dispositionParts.push_back(firstLine(row.text(c.notes)));
-    if (lowerText(squeezeBlanks(row.text(c.owned))) == "yes") dispositionParts.push_back("Owned");
-    dispositionParts.push_back(squeezeBlanks(row.text(c.collections)));
-    dispositionParts.push_back(row.text(c.disposition));
-    for (const std::string& part : dispositionParts)
-        if (!part.empty()) record.disposition += (record.disposition.empty() ? "" : "; ") + part;
+    return plan;
+}
 
-    record.review = didNotFinish ? CouldNotFinishReview : reviewFromName(row.text(c.review));
-    if (record.review == 0) record.review = reviewFromStars(row.text(c.stars));
-    record.category = categoryFromShelves(shelves);
-    outcome.book.marked = !squeezeBlanks(row.text(c.marked)).empty();
+ImportPlanResult refused(int line, int column, std::string problem) {
+    ImportPlanResult result;
+    result.errorLine = line;
+    result.errorColumn = column;
+    result.problem = std::move(problem);
+    return result;
+}
 
-    record.author = catalogueText(author, upperCase, outcome.cut);
-    record.title = catalogueText(title, upperCase, outcome.cut);
-    outcome.cut = cutToTextLimit(record.disposition) || outcome.cut;
-    return outcome;
+// "; 2 not importable: line 57 (...), line 80 (...)", or the like for other
+// lists of lines. The first few are named; a file of another script would
+// otherwise make a message of thousands of lines.
+std::string linesNamed(const std::vector<RefusedRow>& rows) {
+    constexpr std::size_t Named = 5;
+    std::string text;
+    for (std::size_t i = 0; i < rows.size() && i < Named; ++i)
+        text += (i > 0 ? ", line " : "line ") + std::to_string(rows[i].line) +
+                (rows[i].reason.empty() ? "" : " (" + rows[i].reason + ")");
+    if (rows.size() > Named) text += " and " + std::to_string(rows.size() - Named) + " more";
+    return text;
 }
 
 }  // namespace
@@ -122,81 +114,47 @@ std::string counted(int count, const std::string& one, const std::string& many) 
 }
 
 ImportPlanResult planImport(std::string_view fileBytes, const BookTables& books, int currentYear) {
-    ImportPlanResult result;
-    const CsvReadResult csv = readCsv(fileBytes);
-    if (!csv.ok) {
-        result.errorLine = csv.errorLine;
-        result.problem = csv.problem;
-        return result;
-    }
-    if (csv.table.header.empty()) {
-        result.problem = "it holds no header line, and no books";
-        return result;
-    }
-    const bool utf8 = isWellFormedUtf8(fileBytes);
+    const FileText text = fileText(fileBytes);
+    if (!text.ok) return refused(0, 0, text.problem);
+    const std::string_view bytes = text.converted ? std::string_view(*text.converted) : fileBytes;
+    const CsvReadResult csv = readCsv(bytes);
+    if (!csv.ok) return refused(csv.errorLine, csv.errorColumn, csv.problem);
+    if (csv.table.header.empty()) return refused(0, 0, "it holds no header line, and no books");
+    const bool utf8 = isWellFormedUtf8(bytes);
     std::vector<std::string> shownNames;
     for (const std::string& name : csv.table.header) shownNames.push_back(utf8 ? name : windows1252ToUtf8(name));
     const ColumnsResult columns = findBookColumns(csv.table.header, shownNames);
-    if (!columns.ok) {
-        result.errorLine = 1;
-        result.problem = columns.problem;
-        return result;
-    }
+    if (!columns.ok) return refused(1, 0, columns.problem);
 
-    std::set<std::string> inCatalogue;
-    for (int i = 1; i <= recordCount(books); ++i)
-        if (!testFlag(books.records[i].flags, DeletedFlag))
-            inCatalogue.insert(
-                bookKey(authorOf(books, i), books.records[i].title, readDateOf(books, i), books.upperCase));
-    std::set<std::string> inFile;
-
-    ImportPlan& plan = result.plan;
-    plan.format = columns.columns.format;
-    for (const CsvRow& csvRow : csv.table.rows) {
-        const RowReader row{csvRow.fields, utf8};
-        RowOutcome outcome = mapRow(columns.columns, csvRow, row, books.upperCase, currentYear);
-        if (outcome.kind == RowOutcome::Refused) {
-            plan.notImportable.push_back({csvRow.line, std::move(outcome.reason)});
-            continue;
-        }
-        const NewRecord& record = outcome.book.record;
-        const std::string key = bookKey(record.author, record.title, record.packedDate, books.upperCase);
-        if (inCatalogue.count(key) > 0) {
-            ++plan.alreadyInCatalogue;
-        } else if (!inFile.insert(key).second) {
-            ++plan.repeatedInFile;
-        } else {
-            plan.withoutUsableDate += outcome.withoutUsableDate;
-            plan.textsCut += outcome.cut;
-            plan.books.push_back(std::move(outcome.book));
-        }
-    }
+    const RowContext context{columns.columns, utf8, dayMonthOrderOf(columnOf(csv.table, columns.columns.dateRead)),
+                             currentYear};
+    ImportPlanResult result;
+    result.plan = planRows(csv.table, context, books);
     result.ok = true;
     return result;
 }
 
 std::string importSummary(const ImportPlan& plan) {
-    const int found = static_cast<int>(plan.books.size()) + plan.alreadyInCatalogue + plan.repeatedInFile;
-    std::string text = counted(found, "book", "books") +
-                       " found: " + std::to_string(static_cast<int>(plan.books.size()) - plan.withoutUsableDate) +
-                       " to add";
+    const int toAdd = static_cast<int>(plan.books.size());
+    const int found =
+        toAdd + plan.alreadyInCatalogue + plan.repeatedInFile + static_cast<int>(plan.notImportable.size());
+    std::string text = counted(found, "book", "books") + " found";
+    if (plan.reReads > 0) text += " (" + counted(plan.reReads, "re-read", "re-reads") + " of a book among them)";
+    text += ": " + std::to_string(toAdd) + " to add";
+    if (plan.readUndated > 0) text += " (" + std::to_string(plan.readUndated) + " of them read without a date)";
     if (plan.alreadyInCatalogue > 0)
         text += ", " + std::to_string(plan.alreadyInCatalogue) + " already in the catalogue";
     if (plan.repeatedInFile > 0) text += ", " + std::to_string(plan.repeatedInFile) + " repeated in the file";
-    if (plan.withoutUsableDate > 0)
-        text += ", " + std::to_string(plan.withoutUsableDate) + " without a usable date (imported as unread)";
+    if (!plan.notImportable.empty())
+        text += ", " + std::to_string(plan.notImportable.size()) + " not importable: " + linesNamed(plan.notImportable);
     if (plan.textsCut > 0)
         text += "; " + counted(plan.textsCut, "book has", "books have") + " a text cut to 255 characters";
-    if (!plan.notImportable.empty()) {
-        // The first few rows are named; a file of another script would
-        // otherwise make a message of thousands of lines.
-        constexpr std::size_t Named = 5;
-        text += "; " + std::to_string(plan.notImportable.size()) + " not importable: ";
-        for (std::size_t i = 0; i < plan.notImportable.size() && i < Named; ++i)
-            text += (i > 0 ? ", line " : "line ") + std::to_string(plan.notImportable[i].line) + " (" +
-                    plan.notImportable[i].reason + ")";
-        if (plan.notImportable.size() > Named)
-            text += " and " + std::to_string(plan.notImportable.size() - Named) + " more";
+    if (!plan.ambiguousDateLines.empty()) {
+        std::vector<RefusedRow> lines;
+        for (const int line : plan.ambiguousDateLines) lines.push_back({line, ""});
+        text += "; " + counted(static_cast<int>(lines.size()), "date reads", "dates read") +
+                " both day first and month first (" + linesNamed(lines) +
+                "): kept in the disposition, the book read without a date";
     }
     return text + ".";
 }
@@ -206,8 +164,11 @@ ImportOutcome applyImport(Catalogue& catalogue, const ImportPlan& plan) {
     records.reserve(plan.books.size());
     for (const ImportBook& book : plan.books) records.push_back(book.record);
     const BulkInsertResult inserted = insertRecords(catalogue, records);
-    for (int i = 0; i < inserted.inserted; ++i)
+    for (int i = 0; i < inserted.inserted; ++i) {
         if (plan.books[i].marked) setMarked(catalogue.books, inserted.places[i], true);
+        if (plan.books[i].readUndated)
+            setFlag(catalogue.books.records[inserted.places[i]].flags, ReadUndatedFlag, true);
+    }
     ImportOutcome outcome;
     outcome.planned = static_cast<int>(plan.books.size());
     outcome.added = inserted.inserted;

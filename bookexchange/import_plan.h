@@ -5,20 +5,13 @@
 #include <vector>
 
 #include "bookexchange/book_columns.h"
+#include "bookexchange/row_books.h"
 #include "core/bulk_insert.h"
 #include "core/catalogue.h"
 
 // Importing books from a CSV or TSV file: first a plan of what the file
 // holds and what would be added, which the user sees and confirms; then the
 // plan applied in one step.
-
-// A book of the file that would be added: its texts already in UTF-8 and in
-// the catalogue's letter case, as the catalogue will hold them.
-struct ImportBook {
-    int line = 0;  // where its row starts in the file
-    NewRecord record;
-    bool marked = false;
-};
 
 // A row that cannot become a book, and why.
 struct RefusedRow {
@@ -28,11 +21,13 @@ struct RefusedRow {
 
 struct ImportPlan {
     BookFormat format = BookFormat::Other;
-    std::vector<ImportBook> books;  // to add, in the file's order
-    int alreadyInCatalogue = 0;     // rows that repeat a book of the catalogue
-    int repeatedInFile = 0;         // rows that repeat an earlier row
-    int withoutUsableDate = 0;      // among `books`: read, but imported as unread
-    int textsCut = 0;               // among `books`: with a text cut to 255 characters
+    std::vector<ImportBook> books;        // to add, in the file's order
+    int alreadyInCatalogue = 0;           // rows that repeat a book of the catalogue
+    int repeatedInFile = 0;               // rows that repeat an earlier row
+    int readUndated = 0;                  // among `books`: read on a day the file does not give
+    int reReads = 0;                      // among `books`: the reads of a book after its first
+    std::vector<int> ambiguousDateLines;  // rows whose date reads both day first and month first
+    int textsCut = 0;                     // among `books`: with a text cut to 255 characters
     std::vector<RefusedRow> notImportable;
 };
 
@@ -40,6 +35,7 @@ struct ImportPlanResult {
     bool ok = false;
     ImportPlan plan;
     int errorLine = 0;    // 0 when the problem is not on one line
+    int errorColumn = 0;  // the character of errorLine at fault, 0 when it is the whole line
     std::string problem;  // when not ok: what is wrong, as a sentence fragment
 };
 
@@ -54,9 +50,9 @@ ImportPlanResult planImport(std::string_view fileBytes, const BookTables& books,
 // "1 book", "2 books": a count and the word of its number.
 std::string counted(int count, const std::string& one, const std::string& many);
 
-// What the plan found, for the user: "412 books found: 380 to add, 25
-// already in the catalogue, 7 without a usable date (imported as unread); 2
-// not importable: line 57 (...), line 80 (...)".
+// What the plan found, for the user: "414 books found: 387 to add (7 of them
+// read without a date), 25 already in the catalogue, 2 not importable: line 57
+// (...), line 80 (...)". The parts add up to the books found.
 std::string importSummary(const ImportPlan& plan);
 
 struct ImportOutcome {

@@ -24,7 +24,10 @@ struct BookRecord {
 // Flag bits, addressed by bit number 1..8 (bit n has the mask 2^(n-1)).
 inline constexpr int DeletedFlag = 1;  // deleted by the user; dropped at the next save
 inline constexpr int ShownFlag = 2;    // belongs to the current selection (the view)
-inline constexpr int MarkedFlag = 8;   // marked by the user ("x" in the list)
+// Read on a day nobody knows (the date stays 0). Older copies of the program
+// keep this bit as they found it and show such a book as unread.
+inline constexpr int ReadUndatedFlag = 3;
+inline constexpr int MarkedFlag = 8;  // marked by the user ("x" in the list)
 
 // The flags byte masked with the bit's mask: non-zero when the bit is set.
 constexpr std::uint8_t testFlag(std::uint8_t flags, int bit) {

@@ -61,4 +61,6 @@ inline int viewCount(const CatalogueView& v) { return static_cast<int>(v.order.s
 // Derived reads of record i.
 inline const std::string& authorOf(const BookTables& b, int i) { return b.authors[b.records[i].authorIndex]; }
 inline std::uint16_t readDateOf(const BookTables& b, int i) { return b.readDates[b.records[i].dateIndex]; }
-inline bool isRead(const BookTables& b, int i) { return readDateOf(b, i) != 0; }
+inline bool isRead(const BookTables& b, int i) {
+    return readDateOf(b, i) != 0 || testFlag(b.records[i].flags, ReadUndatedFlag);
+}

@@ -102,3 +102,16 @@ std::string formatReadDate(std::uint16_t packed) {
     return {digit(month / 10), digit(month),     '-',        digit(day / 10), digit(day), '-', digit(year / 1000),
             digit(year / 100), digit(year / 10), digit(year)};
 }
+
+std::string shownReadDate(std::uint16_t packed, bool read) {
+    if (packed != 0) return formatReadDate(packed);
+    return read ? ReadWithoutDateText : "";
+}
+
+bool saysReadWithoutDate(const std::string& typed) {
+    const std::size_t first = typed.find_first_not_of(' ');
+    if (first == std::string::npos) return false;
+    const std::string word = typed.substr(first, typed.find_last_not_of(' ') + 1 - first);
+    return word.size() == 4 && (word[0] | 0x20) == 'r' && (word[1] | 0x20) == 'e' && (word[2] | 0x20) == 'a' &&
+           (word[3] | 0x20) == 'd';
+}

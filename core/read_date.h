@@ -23,3 +23,14 @@ std::uint16_t packReadDate(const std::string& text);
 
 // The normal-form text of a non-zero packed date.
 std::string formatReadDate(std::uint16_t packed);
+
+// What the list, the record dialog and the printouts show for a book read
+// without a date, and what the date box takes for it in any letter case.
+inline constexpr const char* ReadWithoutDateText = "read";
+
+// A book's date as it is shown: MM-DD-YYYY, "read" for a book read without a
+// date, nothing for an unread one.
+std::string shownReadDate(std::uint16_t packed, bool read);
+
+// True when a typed date says "read", without regard to case and blanks around it.
+bool saysReadWithoutDate(const std::string& typed);

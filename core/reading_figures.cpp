@@ -56,10 +56,12 @@ ReadingFigures readingFigures(const BookTables& books) {
         if (testFlag(book.flags, MarkedFlag)) ++figures.marked;
         ++categories[book.category];
         ++reviews[book.review];
-        const std::uint16_t date = readDateOf(books, record);
-        if (date == 0) continue;
+        if (!isRead(books, record)) continue;
         ++figures.read;
-        ++perYear[yearOf(date)];
+        if (const std::uint16_t date = readDateOf(books, record); date != 0)
+            ++perYear[yearOf(date)];
+        else
+            ++figures.readUndated;
     }
     figures.unread = figures.held - figures.read;
     countYears(figures, perYear);

@@ -12,10 +12,11 @@ struct NamedCount {
 };
 
 // The picture of a catalogue's reading. Deleted records are left out of
-// every figure; a book is read when it has a read date.
+// every figure; a book is read when it has a read date or is read without one.
 struct ReadingFigures {
     int held = 0;  // books in the catalogue
     int read = 0;
+    int readUndated = 0;  // of the books read, those without a date, which no year counts
     int unread = 0;
     int marked = 0;
 

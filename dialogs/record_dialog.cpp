@@ -207,10 +207,10 @@ void fillRecordDialog(const Catalogue& catalogue, platform::Windows& windows, Wi
                       RecordDialogMode mode) {
     const int current = catalogue.view.currentRecord;
     const BookRecord& record = catalogue.books.records[current];
-    const std::uint16_t readDate = readDateOf(catalogue.books, current);
     windows.setText(dialog, AuthorBoxId, authorOf(catalogue.books, current));
     windows.setText(dialog, TitleBoxId, record.title);
-    windows.setText(dialog, DateReadBoxId, readDate != 0 ? formatReadDate(readDate) : "");
+    windows.setText(dialog, DateReadBoxId,
+                    shownReadDate(readDateOf(catalogue.books, current), isRead(catalogue.books, current)));
     windows.setText(dialog, DispositionBoxId, record.disposition);
     if (mode == RecordDialogMode::View) {
         windows.setText(dialog, CategoryNameBoxId, categoryName(record.category));

@@ -25,7 +25,8 @@ StoreResult storeRecord(Catalogue& catalogue, const RecordFields& fields, int cu
         return refuse(messages, "Must specify author and title", AuthorBoxId);
 
     std::uint16_t packedDate = 0;
-    if (!fields.date.empty()) {
+    const bool readUndated = saysReadWithoutDate(fields.date);
+    if (!fields.date.empty() && !readUndated) {
         std::string normal = fields.date;  // the box keeps what the user typed
         if (parseReadDate(normal, currentYear)) return refuse(messages, "Illegal date", DateReadBoxId);
         packedDate = packReadDate(normal);
@@ -43,5 +44,6 @@ StoreResult storeRecord(Catalogue& catalogue, const RecordFields& fields, int cu
         catalogue.books.records[replaced].flags = replacedFlags;
         return refuse(messages, fullMessage(result), AuthorBoxId);
     }
+    setFlag(catalogue.books.records[catalogue.view.currentRecord].flags, ReadUndatedFlag, readUndated);
     return {true, 0};
 }

@@ -94,11 +94,17 @@ std::string typedText(FuzzInput& input) {
 }
 
 // A read date: right or wrong, at the edges of months and of the years a
-// read date may have (the clock says 2026), or any bytes.
+// read date may have (the clock says 2026), the word for a book read without
+// a date, or any bytes.
 std::string dateText(FuzzInput& input) {
     static constexpr int years[] = {0, 99, 1899, 1900, 1980, 2000, 2024, 2025, 2026, 2027, 9999};
     static constexpr const char* forms[] = {"%02d-%02d-%04d", "%d/%d/%d", "%d-%d-%02d", "%02d.%02d.%04d"};
-    if (input.below(4) == 0) return input.text(12);
+    static constexpr const char* readWords[] = {"read", " READ ", "Read", "reads"};
+    switch (input.below(6)) {
+        case 0: return input.text(12);
+        case 1: return pick(input, readWords);
+        default: break;
+    }
     const int month = input.below(14), day = input.below(33), year = pick(input, years);
     char text[40];
     std::snprintf(text, sizeof text, pick(input, forms), month, day, year);
@@ -321,12 +327,13 @@ void usePrintDialog(FuzzInput& input, ScriptedUser& dialog) {
 }
 
 // The statistics are only looked at: the year chart's bars count every book
-// held that has a read date, and the dialog closes as any other.
+// held that has a read date (not those read without one), and the dialog
+// closes as any other.
 void useStatisticsDialog(Program& program, ScriptedUser& dialog) {
     int read = 0;
     for (int r = 1; r <= recordCount(program.catalogue.books); ++r) {
         read += !testFlag(program.catalogue.books.records[static_cast<std::size_t>(r)].flags, DeletedFlag) &&
-                isRead(program.catalogue.books, r);
+                readDateOf(program.catalogue.books, r) != 0;
     }
     int charted = 0;
     for (const platform::ChartBar& bar : dialog.control(YearChartId).bars) charted += bar.value;

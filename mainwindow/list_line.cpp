@@ -21,9 +21,9 @@ std::string listTextOf(const BookTables& books, const platform::TextMeasure* mea
     line += author;
     line += '\t';
     line += title;
-    if (const auto date = readDateOf(books, record); date != 0) {
+    if (isRead(books, record)) {
         line += '\t';
-        line += formatReadDate(date);
+        line += shownReadDate(readDateOf(books, record), true);
     }
     return line;
 }

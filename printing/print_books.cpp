@@ -97,8 +97,7 @@ void printBookLine(PrintRun& run, const BookTables& books, int record) {
     run.nextLine();
     run.print(authorOf(books, record), ColumnA);
     run.print("  " + books.records[record].title, ColumnB);
-    if (const std::uint16_t date = readDateOf(books, record); date != 0)
-        run.print("  " + formatReadDate(date), ColumnC);
+    if (isRead(books, record)) run.print("  " + shownReadDate(readDateOf(books, record), true), ColumnC);
 }
 
 // "Category, Review", either alone when the other code is 0, or nothing.

@@ -40,6 +40,13 @@ std::vector<platform::ChartBar> yearBars(const ReadingFigures& figures) {
     return bars;
 }
 
+std::string heldText(const ReadingFigures& figures) {
+    const std::string undated =
+        figures.readUndated > 0 ? " (" + std::to_string(figures.readUndated) + " of them without a date)" : "";
+    return books(figures.held) + " held: " + std::to_string(figures.read) + " read" + undated + ", " +
+           std::to_string(figures.unread) + " unread, " + std::to_string(figures.marked) + " marked.";
+}
+
 std::string busiestText(const ReadingFigures& figures) {
     if (figures.readPerYear.empty()) return "No book has a date read yet.";
     const int most = figures.readPerYear[static_cast<std::size_t>(figures.busiestYear - figures.firstYear)];
@@ -54,9 +61,7 @@ void fillCounts(platform::Windows& windows, WindowHandle dialog, int id, const C
 void fill(platform::Windows& windows, WindowHandle dialog, const Shown& shown) {
     const ReadingFigures& figures = shown.figures;
     windows.setChartBars(dialog, YearChartId, yearBars(figures));
-    windows.setText(dialog, HeldLabelId,
-                    books(figures.held) + " held: " + std::to_string(figures.read) + " read, " +
-                        std::to_string(figures.unread) + " unread, " + std::to_string(figures.marked) + " marked.");
+    windows.setText(dialog, HeldLabelId, heldText(figures));
     windows.setText(dialog, BusiestLabelId, busiestText(figures));
     fillCounts(windows, dialog, CategoryCountsId, shown.categories);
     fillCounts(windows, dialog, ReviewCountsId, shown.reviews);

@@ -48,7 +48,7 @@ TEST(CommandLine, ImportsAndExportsWithoutAWindow) {
     writeFile(folder / "broken.csv", "Author,Title\n\"Smith, Ann,Alpha\n");
     const Outcome broken = run({"--import", folder / "broken.csv", catalogue});
     EXPECT_EQ(broken.status, 1);
-    EXPECT_NE(broken.err.find("line 2: field 1 opens a quote here that is never closed"), std::string::npos)
+    EXPECT_NE(broken.err.find("line 2, column 1: field 1 opens a quote here that is never closed"), std::string::npos)
         << broken.err;
     EXPECT_EQ(readFile(catalogue), written);
 

@@ -2,7 +2,9 @@
 // is asked and told, what lands in the list, and what the files hold.
 #include <gtest/gtest.h>
 
+#include "bookexchange/import_plan.h"
 #include "core/vocabularies.h"
+#include "statistics/statistics_dialog.h"
 #include "tests/mainwindow/program_harness.h"
 
 namespace {
@@ -56,8 +58,8 @@ TEST_F(ExchangeCommands, BooksComeInOnlyWhenTheUserAgreesAndGoOutInEitherForm) {
         EXPECT_EQ(lastFileDialog().request.folder, folder.path);
         EXPECT_EQ(lastBox().caption, "Import Books");
         EXPECT_EQ(lastBox().buttons, Buttons::YesNo);
-        EXPECT_EQ(lastBox().text.rfind("4 books found: 2 to add, 1 already in the catalogue, 1 without a usable date "
-                                       "(imported as unread).",
+        EXPECT_EQ(lastBox().text.rfind("4 books found: 3 to add (1 of them read without a date), 1 already in the "
+                                       "catalogue.",
                                        0),
                   0u)
             << lastBox().text;
@@ -76,7 +78,8 @@ TEST_F(ExchangeCommands, BooksComeInOnlyWhenTheUserAgreesAndGoOutInEitherForm) {
         EXPECT_TRUE(catalogue.books.changed);
         EXPECT_FALSE(enabled(user, ListAllBooksCommand));
         const int emma = catalogue.view.order[1];
-        EXPECT_FALSE(isRead(catalogue.books, emma));                          // read, but without a date
+        EXPECT_TRUE(isRead(catalogue.books, emma));  // read, but without a date
+        EXPECT_EQ(readDateOf(catalogue.books, emma), 0);
         EXPECT_EQ(reviewName(catalogue.books.records[emma].review), "Good");  // three stars
 
         // The same file again adds nothing, and says so.
@@ -135,6 +138,86 @@ TEST_F(ExchangeCommands, BooksComeInOnlyWhenTheUserAgreesAndGoOutInEitherForm) {
         user.chooseMenuItem(ExportBooksCommand);
         EXPECT_EQ(lastBox().caption, "Overwrite Warning");
         EXPECT_EQ(readFile(folder / "all.csv"), all);
+    });
+}
+
+// A reading history: a book read twice, one read on a day nobody noted, one
+// being read again after a dated read, and one still to read.
+constexpr const char* History =
+    "Title,Authors,Read Status,Last Date Read,Dates Read,Read Count,Star Rating\r\n"
+    "Piranesi,Susanna Clarke,read,2024/01/10,\"2023/05/23-2023/06/07, 2024/01/02-2024/01/10\",2,4.5\r\n"
+    "Emma,Jane Austen,read,,,1,3.0\r\n"
+    "Kim,Rudyard Kipling,currently-reading,2019/08/01,2019/07/20-2019/08/01,1,\r\n"
+    "Circe,Madeline Miller,to-read,,,0,\r\n";
+
+TEST_F(ExchangeCommands, AReadingHistoryStaysReadThroughTheViewsTheFiguresAndAnotherRound) {
+    startOnTwoBooks();
+    writeFile(folder / "history.csv", History);
+    start([&](User& user) {
+        ui.fileDialogs.expectName(folder / "history.csv");
+        ui.messageBoxes.expect(Answer::Yes);
+        user.chooseMenuItem(ImportBooksCommand);
+        EXPECT_EQ(lastBox().text.rfind("5 books found (1 re-read of a book among them): 5 to add (1 of them read "
+                                       "without a date).",
+                                       0),
+                  0u)
+            << lastBox().text;
+
+        // Typed as the word, a book is read without a date too.
+        addBookByHand(user, "Woolf, Virginia", "Orlando", " READ ");
+
+        // Books Read lists them all, "read" in the date column; by date the
+        // undated ones come first.
+        user.chooseMenuItem(BooksReadCommand);
+        EXPECT_EQ(titles(user), (Strings{"  Emma", "  Piranesi", "  Piranesi", "  Kim", "  The Hobbit", "  Orlando"}));
+        EXPECT_EQ(rows(user)[0], " \tAusten, Jane\tEmma\tread");
+        user.chooseMenuItem(SortCommand);
+        EXPECT_EQ(titles(user), (Strings{"  Orlando", "  Emma", "  The Hobbit", "  Kim", "  Piranesi", "  Piranesi"}));
+        user.chooseMenuItem(BooksUnreadCommand);
+        EXPECT_EQ(titles(user), (Strings{"  Circe", "  Curtain"}));
+
+        // The figures count them read; the chart only the dated ones.
+        then([](User& dialog) {
+            EXPECT_EQ(dialog.text(HeldLabelId), "8 books held: 6 read (2 of them without a date), 2 unread, 0 marked.");
+            int charted = 0;
+            for (const platform::ChartBar& bar : dialog.control(YearChartId).bars) charted += bar.value;
+            EXPECT_EQ(charted, 4);
+            dialog.click(CloseButtonId);
+        });
+        user.chooseMenuItem(ReadingStatisticsCommand);
+
+        // Out in Goodreads' form: shelf "read" and no date; back in, nothing new.
+        user.chooseMenuItem(ListAllBooksCommand);
+        ui.fileDialogs.expectName(folder / "out.csv", 1);
+        ui.messageBoxes.expect(Answer::Ok);
+        user.chooseMenuItem(ExportBooksCommand);
+        const std::string out = readFile(folder / "out.csv");
+        EXPECT_NE(
+            out.find(",Emma,Jane Austen,\"Austen, Jane\",,\"=\"\"\"\"\",\"=\"\"\"\"\",3,,,,,,,,,,read,,,,1,0\r\n"),
+            std::string::npos)
+            << out;
+        ui.fileDialogs.expectName(folder / "out.csv");
+        ui.messageBoxes.expect(Answer::Ok);
+        user.chooseMenuItem(ImportBooksCommand);
+        EXPECT_EQ(lastBox().text.rfind("8 books found: 0 to add, 8 already in the catalogue.", 0), 0u)
+            << lastBox().text;
+
+        // The same file into an empty catalogue gives the same reads back.
+        const ImportPlanResult again = planImport(out, BookTables{}, 2026);
+        ASSERT_TRUE(again.ok);
+        EXPECT_EQ(again.plan.books.size(), 8u);
+        EXPECT_EQ(again.plan.readUndated, 2);
+
+        // Emptied, the date box makes the book unread (Orlando, first by date).
+        user.chooseMenuItem(BooksReadCommand);
+        user.clickRow(BookListId, 0);
+        then([](User& dialog) {
+            EXPECT_EQ(dialog.text(DateReadBoxId), "read");
+            dialog.replaceText(DateReadBoxId, "");
+            dialog.pressEnter();  // "&Replace"
+        });
+        user.chooseMenuItem(EditBookCommand);
+        EXPECT_EQ(titles(user), (Strings{"  Emma", "  The Hobbit", "  Kim", "  Piranesi", "  Piranesi"}));
     });
 }
 

@@ -65,7 +65,8 @@ struct PrintBooks : testing::Test {
 };
 
 TEST_F(PrintBooks, BookListPutsHeadingInSlotZeroAndRecordsFromSlotThree) {
-    Catalogue catalogue = catalogueOf(2);
+    Catalogue catalogue = catalogueOf(3);
+    setFlag(catalogue.books.records[2].flags, ReadUndatedFlag, true);  // read on a day nobody knows
     print(catalogue, allList);
 
     ASSERT_EQ(printer.pages.size(), 1u);
@@ -73,7 +74,9 @@ TEST_F(PrintBooks, BookListPutsHeadingInSlotZeroAndRecordsFromSlotThree) {
         {ColumnA, slotY(0), "List of Books", Height}, {ColumnC, slotY(0), "Page 1", Height},
         {ColumnA, slotY(3), "Author 01", Height},     {ColumnB, slotY(3), "  Title 01", Height},
         {ColumnC, slotY(3), "  03-01-2001", Height},  {ColumnA, slotY(4), "Author 02", Height},
-        {ColumnB, slotY(4), "  Title 02", Height},
+        {ColumnB, slotY(4), "  Title 02", Height},    {ColumnC, slotY(4), "  read", Height},
+        {ColumnA, slotY(5), "Author 03", Height},     {ColumnB, slotY(5), "  Title 03", Height},
+        {ColumnC, slotY(5), "  03-03-2001", Height},
     };
     EXPECT_EQ(printer.pages[0], expected);
     EXPECT_EQ(printer.calls, (std::vector<std::string>{"startJob Quorvel", "startPage", "endPage", "endJob"}));
