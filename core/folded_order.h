@@ -6,8 +6,8 @@
 
 // Tables read from a file are put in the order of compareFolded: a file
 // written when only a-z were folded may hold its authors and records in
-// another order (an "É" once ranked by its own byte now ranks as "E"'s
-// capital is, "µ" now ranks as its capital "Μ"). The sort is stable and
+// another order (an "é" once ranked by its own byte now ranks as its
+// capital "É" does, "µ" as its capital "Μ"). The sort is stable and
 // changes nothing else: every text stays as the file spells it, and authors
 // the folding takes for one ("Émile" and "émile") stay separate entries, side
 // by side; a new book by that author joins the first of them. So loading
