@@ -45,6 +45,19 @@ std::size_t convertAsciiRun(char* bytes, std::size_t size) {
     return at;
 }
 
+// Maps a two-byte character (the Latin, Greek and Cyrillic letters among
+// them) whose mapping takes two bytes too, where it stands; false for any
+// other character, which the caller maps the long way.
+bool mapTwoByteLetter(char* bytes, CaseDelta delta) {
+    const auto lead = static_cast<unsigned char>(bytes[0]), next = static_cast<unsigned char>(bytes[1]);
+    if (lead < 0xC2 || lead > 0xDF || (next & 0xC0) != 0x80) return false;
+    const char32_t converted = mapped(static_cast<char32_t>((lead & 0x1F) << 6 | (next & 0x3F)), delta);
+    if (converted < 0x80 || converted >= 0x800) return false;
+    bytes[0] = static_cast<char>(0xC0 | converted >> 6);
+    bytes[1] = static_cast<char>(0x80 | (converted & 0x3F));
+    return true;
+}
+
 // Maps, where they stand, the characters of text that start from `from` up
 // to `to`: ASCII runs without decoding, and a character whose mapping takes
 // another number of bytes (rare: "ı" and "I") by moving the rest.
@@ -54,11 +67,21 @@ void mapInPlace(std::string& text, CaseDelta delta, std::size_t from = 0, std::s
     for (std::size_t at = from; at < to;) {
         at += convertAsciiRun<First, Last>(text.data() + at, to - at);
         if (at == to) return;
+        if (at + 1 < to && mapTwoByteLetter(text.data() + at, delta)) {
+            at += 2;
+            continue;
+        }
         const std::size_t start = at;
         const auto character = decodeUtf8(text, at);
-        if (!character || mapped(*character, delta) == *character) continue;
-        std::string encoded;
-        appendUtf8(encoded, mapped(*character, delta));
+        if (!character) continue;
+        const char32_t converted = mapped(*character, delta);
+        if (converted == *character) continue;
+        std::string encoded;  // at most four bytes: no allocation
+        appendUtf8(encoded, converted);
+        if (encoded.size() == at - start) {  // the usual case: written where the letter stands
+            encoded.copy(text.data() + start, encoded.size());
+            continue;
+        }
         text.replace(start, at - start, encoded);
         to = to + encoded.size() - (at - start);
         at = start + encoded.size();
@@ -136,10 +159,11 @@ bool isSmallWord(std::string_view word) {
 }
 
 // Converts out[from, end) by `convert`, which may change its length, and
-// returns its new end: for the few words that are not ASCII alone.
+// returns its new end: for the words that are not ASCII alone. `word` is
+// room reused from one word to the next.
 template <typename Convert>
-std::size_t convertInRoom(char* out, std::size_t from, std::size_t end, Convert convert) {
-    std::string word(out + from, end - from);
+std::size_t convertInRoom(char* out, std::size_t from, std::size_t end, std::string& word, Convert convert) {
+    word.assign(out + from, end - from);
     convert(word);
     std::memcpy(out + from, word.data(), word.size());
     return from + word.size();
@@ -153,6 +177,7 @@ void properCaseInto(std::string_view text, std::string& result) {
     result.resize(3 * text.size() + 4);
     char* const out = result.data();
     std::size_t o = 0;
+    std::string scratch;
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t wordStart = o;
         unsigned char any = 0;
@@ -160,7 +185,7 @@ void properCaseInto(std::string_view text, std::string& result) {
             any |= static_cast<unsigned char>(text[i]);
             out[o++] = toLowerAscii(text[i]);
         }
-        if (any >= 0x80) o = convertInRoom(out, wordStart, o, [](std::string& word) { lowerInPlace(word); });
+        if (any >= 0x80) o = convertInRoom(out, wordStart, o, scratch, [](std::string& word) { lowerInPlace(word); });
         const bool hasBreak = i < text.size();
         const char breakChar = hasBreak ? text[i++] : '\0';
         while (hasBreak && i < text.size() && text[i] == ' ') ++i;
@@ -168,12 +193,17 @@ void properCaseInto(std::string_view text, std::string& result) {
         const std::string_view word(out + wordStart, o - wordStart);
         // A word beyond ASCII is small when it folds as one ("ıt" as "it"),
         // or converting it twice would raise it once and lower it then.
-        const auto small = [&] { return isSmallWord(any < 0x80 ? word : lowerText(foldedText(word))); };
+        // A small word has at most four letters, and a character that folds
+        // into an ASCII letter takes at most three bytes ("K", the Kelvin sign).
+        const auto small = [&] {
+            if (any < 0x80) return isSmallWord(word);
+            return word.size() <= 3 * longestSmallWord && isSmallWord(lowerText(foldedText(word)));
+        };
         if (!word.empty() && ((breakChar == '.' && characterCount(word) == 1) || !small())) {
             if (static_cast<unsigned char>(out[wordStart]) < 0x80)
                 out[wordStart] = toUpperAscii(out[wordStart]);
             else
-                o = convertInRoom(out, wordStart, o, [](std::string& w) { raiseInPlace(w, 0, 1); });
+                o = convertInRoom(out, wordStart, o, scratch, [](std::string& w) { raiseInPlace(w, 0, 1); });
         }
         if (hasBreak) out[o++] = breakChar;
         if (breakChar == ',') out[o++] = ' ';  // a comma keeps exactly one blank after it
