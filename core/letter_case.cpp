@@ -223,7 +223,11 @@ void properCaseInto(std::string_view text, std::string& result) {
         if (breakChar == ',') out[o++] = ' ';  // a comma keeps exactly one blank after it
     }
     result.resize(o);
-    if (!result.empty()) raiseInPlace(result, 0, 1);
+    if (result.empty()) return;
+    if (static_cast<unsigned char>(result[0]) < 0x80)
+        result[0] = toUpperAscii(result[0]);
+    else
+        raiseInPlace(result, 0, 1);
     result.erase(result.find_last_not_of(' ') + 1);  // npos + 1 is 0: all blanks go
     result.erase(0, result.find_first_not_of(' '));
 }
