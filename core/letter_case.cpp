@@ -45,17 +45,31 @@ std::size_t convertAsciiRun(char* bytes, std::size_t size) {
     return at;
 }
 
-// Maps a two-byte character (the Latin, Greek and Cyrillic letters among
-// them) whose mapping takes two bytes too, where it stands; false for any
-// other character, which the caller maps the long way.
-bool mapTwoByteLetter(char* bytes, CaseDelta delta) {
-    const auto lead = static_cast<unsigned char>(bytes[0]), next = static_cast<unsigned char>(bytes[1]);
-    if (lead < 0xC2 || lead > 0xDF || (next & 0xC0) != 0x80) return false;
-    const char32_t converted = mapped(static_cast<char32_t>((lead & 0x1F) << 6 | (next & 0x3F)), delta);
-    if (converted < 0x80 || converted >= 0x800) return false;
-    bytes[0] = static_cast<char>(0xC0 | converted >> 6);
-    bytes[1] = static_cast<char>(0x80 | (converted & 0x3F));
-    return true;
+// Maps a character of two or three bytes (the letters of most scripts)
+// whose mapping takes as many bytes, where it stands; returns its length, or
+// 0 for any other character, which the caller maps the long way.
+std::size_t mapLetterInPlace(char* bytes, std::size_t room, CaseDelta delta) {
+    const auto byte = [bytes](std::size_t at) { return static_cast<char32_t>(static_cast<unsigned char>(bytes[at])); };
+    const auto continues = [&](std::size_t at) { return at < room && (byte(at) & 0xC0) == 0x80; };
+    const char32_t lead = byte(0);
+    if (lead >= 0xC2 && lead <= 0xDF && continues(1)) {
+        const char32_t converted = mapped((lead & 0x1F) << 6 | (byte(1) & 0x3F), delta);
+        if (converted < 0x80 || converted >= 0x800) return 0;
+        bytes[0] = static_cast<char>(0xC0 | converted >> 6);
+        bytes[1] = static_cast<char>(0x80 | (converted & 0x3F));
+        return 2;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF && continues(1) && continues(2)) {
+        const char32_t character = (lead & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
+        if (character < 0x800 || (character >= 0xD800 && character <= 0xDFFF)) return 0;
+        const char32_t converted = mapped(character, delta);
+        if (converted < 0x800 || converted > 0xFFFF) return 0;
+        bytes[0] = static_cast<char>(0xE0 | converted >> 12);
+        bytes[1] = static_cast<char>(0x80 | ((converted >> 6) & 0x3F));
+        bytes[2] = static_cast<char>(0x80 | (converted & 0x3F));
+        return 3;
+    }
+    return 0;
 }
 
 // Maps, where they stand, the characters of text that start from `from` up
@@ -67,8 +81,8 @@ void mapInPlace(std::string& text, CaseDelta delta, std::size_t from = 0, std::s
     for (std::size_t at = from; at < to;) {
         at += convertAsciiRun<First, Last>(text.data() + at, to - at);
         if (at == to) return;
-        if (at + 1 < to && mapTwoByteLetter(text.data() + at, delta)) {
-            at += 2;
+        if (const std::size_t length = mapLetterInPlace(text.data() + at, to - at, delta)) {
+            at += length;
             continue;
         }
         const std::size_t start = at;
@@ -209,7 +223,11 @@ void properCaseInto(std::string_view text, std::string& result) {
         if (breakChar == ',') out[o++] = ' ';  // a comma keeps exactly one blank after it
     }
     result.resize(o);
-    if (!result.empty()) raiseInPlace(result, 0, 1);
+    if (result.empty()) return;
+    if (static_cast<unsigned char>(result[0]) < 0x80)
+        result[0] = toUpperAscii(result[0]);
+    else
+        raiseInPlace(result, 0, 1);
     result.erase(result.find_last_not_of(' ') + 1);  // npos + 1 is 0: all blanks go
     result.erase(0, result.find_first_not_of(' '));
 }

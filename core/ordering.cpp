@@ -60,29 +60,55 @@ int compareRanks(RankReader a, RankReader b) {
 
 }  // namespace
 
-int compareFolded(std::string_view a, std::string_view b) {
-    // While both texts are ASCII, a character's rank is its folded byte:
-    // compared directly, as most texts of a catalogue are.
+namespace {
+
+// Where two texts stop folding alike while both are ASCII, where a
+// character's rank is its folded byte: most texts of a catalogue are ASCII
+// throughout, and this compares them without reading ranks. `order` is the
+// sign of the first difference met between two ASCII bytes, else 0 (a text
+// ended, or one of them goes on beyond ASCII).
+std::size_t sameAsciiRun(std::string_view a, std::string_view b, int& order) {
     const std::size_t shorter = std::min(a.size(), b.size());
-    std::size_t same = 0;
-    for (; same < shorter; ++same) {
+    order = 0;
+    for (std::size_t same = 0; same < shorter; ++same) {
         const auto x = static_cast<unsigned char>(a[same]), y = static_cast<unsigned char>(b[same]);
-        if ((x | y) >= 0x80) break;
+        if ((x | y) >= 0x80) return same;
         const auto foldedX = toUpperAscii(static_cast<char>(x)), foldedY = toUpperAscii(static_cast<char>(y));
-        if (foldedX != foldedY) return foldedX < foldedY ? -1 : 1;
+        if (foldedX != foldedY) {
+            order = foldedX < foldedY ? -1 : 1;
+            return same;
+        }
     }
-    return compareRanks(RankReader(a.substr(same)), RankReader(b.substr(same)));
+    return shorter;
+}
+
+}  // namespace
+
+int compareFolded(std::string_view a, std::string_view b) {
+    int order;
+    const std::size_t same = sameAsciiRun(a, b, order);
+    return order != 0 ? order : compareRanks(RankReader(a.substr(same)), RankReader(b.substr(same)));
 }
 
 std::optional<std::size_t> foldedPrefixLength(std::string_view text, std::string_view prefix) {
-    RankReader textRanks(text), prefixRanks(prefix);
+    int order;
+    const std::size_t same = sameAsciiRun(text, prefix, order);
+    if (order != 0) return std::nullopt;
+    if (same == prefix.size()) return same;
+    RankReader textRanks(text.substr(same)), prefixRanks(prefix.substr(same));
     for (auto wanted = prefixRanks.next(); wanted; wanted = prefixRanks.next())
         if (textRanks.next() != wanted) return std::nullopt;
-    return textRanks.position();
+    return same + textRanks.position();
 }
 
 int compareRecordKeys(std::string_view authorA, std::string_view titleA, std::string_view authorB,
                       std::string_view titleB) {
+    // Two authors that differ between ASCII letters decide the order alone;
+    // one author (the common case among neighbours) leaves it to the titles.
+    if (authorA == authorB) return compareFolded(titleA, titleB);
+    int order;
+    sameAsciiRun(authorA, authorB, order);
+    if (order != 0) return order;
     return compareRanks(RankReader(authorA, " ", titleA), RankReader(authorB, " ", titleB));
 }
 

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "core/letter_case.h"
+
 namespace {
 
 struct Field {
@@ -111,7 +113,6 @@ std::string shownReadDate(std::uint16_t packed, bool read) {
 bool saysReadWithoutDate(const std::string& typed) {
     const std::size_t first = typed.find_first_not_of(' ');
     if (first == std::string::npos) return false;
-    const std::string word = typed.substr(first, typed.find_last_not_of(' ') + 1 - first);
-    return word.size() == 4 && (word[0] | 0x20) == 'r' && (word[1] | 0x20) == 'e' && (word[2] | 0x20) == 'a' &&
-           (word[3] | 0x20) == 'd';
+    return lowerText(std::string_view(typed).substr(first, typed.find_last_not_of(' ') + 1 - first)) ==
+           ReadWithoutDateText;
 }
