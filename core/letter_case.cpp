@@ -127,8 +127,12 @@ std::string lowerText(std::string_view text) {
 
 std::string foldedText(std::string_view text) {
     std::string result(text);
-    mapInPlace<'a', 'z'>(result, &CaseDeltas::fold);  // a-z fold as they are raised
+    foldInPlace(result);
     return result;
+}
+
+void foldInPlace(std::string& text) {
+    mapInPlace<'a', 'z'>(text, &CaseDeltas::fold);  // a-z fold as they are raised
 }
 
 namespace {

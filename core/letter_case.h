@@ -26,6 +26,7 @@ constexpr char toLowerAscii(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_
 std::string upperText(std::string_view text);
 std::string lowerText(std::string_view text);
 std::string foldedText(std::string_view text);
+void foldInPlace(std::string& text);
 
 // Characters that end a word, and the words kept in small letters inside a text.
 inline constexpr std::string_view WordBreaks = " ,;.-/()";

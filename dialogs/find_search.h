@@ -5,8 +5,8 @@
 
 #include "core/catalogue.h"
 
-// What the find dialog searches for. Texts are in small letters without
-// surrounding blanks; an empty text or category 0 sets no condition.
+// What the find dialog searches for. Texts are folded (see foldedText),
+// without surrounding blanks; an empty text or category 0 sets no condition.
 struct FindCriteria {
     std::string author;
     std::string title;

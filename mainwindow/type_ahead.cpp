@@ -13,13 +13,23 @@ const std::string& typeAheadText(TypeAhead& typeAhead, std::string_view keys, st
 }
 
 int rowOfAuthorStartingWith(const Catalogue& catalogue, int fromRow, std::string_view typed) {
-    const int rows = viewCount(catalogue.view);
+    const CatalogueView& view = catalogue.view;
+    const BookTables& books = catalogue.books;
+    const int rows = viewCount(view);
     if (typed.empty() || rows == 0) return 0;
     const int start = std::clamp(fromRow, 1, rows);
-    for (int step = 0; step < rows; ++step) {
-        const int row = (start - 1 + step) % rows + 1;
-        const std::string_view author = authorOf(catalogue.books, catalogue.view.order[row]);
-        if (foldedPrefixLength(author, typed)) return row;
-    }
+    // Rows of one author stand together in the usual order, and an author
+    // already compared cannot begin with the text now: it is skipped.
+    int lastAuthor = -1;
+    const auto authorBegins = [&](int row) {
+        const int author = books.records[view.order[row]].authorIndex;
+        if (author == lastAuthor) return false;
+        lastAuthor = author;
+        return foldedPrefixLength(books.authors[author], typed).has_value();
+    };
+    for (int row = start; row <= rows; ++row)
+        if (authorBegins(row)) return row;
+    for (int row = 1; row < start; ++row)
+        if (authorBegins(row)) return row;
     return 0;
 }
