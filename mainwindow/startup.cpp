@@ -28,13 +28,13 @@ platform::SystemPath namedCataloguePath(const StartupPlace& place) {
 }  // namespace
 
 void runQuorvels(MainWindow& main, const StartupPlace& place, const StartupServices& services) {
-    // The run's constants, the screen measure and the printer. The help path
-    // is kept whole, however long the start folder is.
+    // The run's constants, the screen measure and how to find the printer.
+    // The help path is kept whole, however long the start folder is.
     const platform::SystemPath& startDirectory = place.startDirectory;
     main.state.startDirectory = startDirectory;
     main.state.helpPath = findHelpFile(helpFolders(startDirectory, place.programFile), main.files);
     main.state.listMeasure = &services.listMeasure;
-    main.state.printer = services.openDefaultPrinter();
+    main.state.printer.open = services.openDefaultPrinter;
 
     // The view of the catalogue before loading, with its caption for status
     // field 2: a refused load changes nothing, so the window then shows it.

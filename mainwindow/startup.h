@@ -11,8 +11,9 @@
 
 // What start-up takes from the platform beside the main window's services.
 struct StartupServices {
-    const platform::TextMeasure& listMeasure;                                     // measures in the book list's font
-    std::function<std::unique_ptr<platform::PrintSurface>()> openDefaultPrinter;  // none without a printer
+    const platform::TextMeasure& listMeasure;  // measures in the book list's font
+    // The default printer (none without one), opened when printing first wants it.
+    std::function<std::unique_ptr<platform::PrintSurface>()> openDefaultPrinter;
 };
 
 // Where the program was started, and the catalogue its command line names.
@@ -23,9 +24,9 @@ struct StartupPlace {
 };
 
 // The catalogue program from start to end: takes the start folder, the
-// screen measure and the default printer; loads the catalogue the command
-// line names and remembers it in the settings file, as Open does (but a
-// missing file is not created), or, when none is named or the named one is
+// screen measure and the way to the default printer; loads the catalogue the
+// command line names and remembers it in the settings file, as Open does (but
+// a missing file is not created), or, when none is named or the named one is
 // refused, the one the settings file in `startDirectory` names. Any message
 // about them comes before the window; then the main window runs until it is
 // closed.
