@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "mainwindow/catalogue_ahead.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/storage_dialogue.h"
 #include "platform/print_surface.h"
@@ -14,6 +15,8 @@ struct StartupServices {
     const platform::TextMeasure& listMeasure;  // measures in the book list's font
     // The default printer (none without one), opened when printing first wants it.
     std::function<std::unique_ptr<platform::PrintSurface>()> openDefaultPrinter;
+    // The catalogue the program began loading before the toolkit started; none: loaded in turn.
+    CatalogueAhead* ahead = nullptr;
 };
 
 // Where the program was started, and the catalogue its command line names.
@@ -31,6 +34,10 @@ struct StartupPlace {
 // about them comes before the window; then the main window runs until it is
 // closed.
 void runQuorvels(MainWindow& main, const StartupPlace& place, const StartupServices& services);
+
+// The catalogue runQuorvels loads first: the one the command line names, else
+// the one the settings file remembers; "" when there is neither.
+platform::SystemPath firstCatalogue(const StartupPlace& place, platform::Files& files);
 
 // Loading and saving through the main window: its message boxes, files,
 // status line, Save As command and the hold on its catalogue's file.

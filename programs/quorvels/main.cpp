@@ -33,6 +33,14 @@ int main(int argc, char** argv) {
     }
     const platform::SystemPath startDirectory = platform::currentFolder();
 
+    // The catalogue start-up will load first is read on a thread of its own
+    // while the toolkit starts. Named by the arguments before the toolkit has
+    // taken its own from them: start-up loads it again if that guess was wrong.
+    std::ostringstream ignored;
+    const std::optional<platform::SystemPath> guessed = windowCatalogue(arguments, ignored);
+    CatalogueAhead ahead = loadAhead(
+        guessed ? firstCatalogue({startDirectory, {}, *guessed}, system.files) : platform::SystemPath(), system.files);
+
     // The toolkit takes its own options from the arguments; what is left
     // may name the catalogue to open.
     const std::unique_ptr<platform::Desktop> desktop = platform::openDesktop(argc, argv);
@@ -61,6 +69,6 @@ int main(int argc, char** argv) {
     const std::unique_ptr<platform::TextMeasure> listMeasure = desktop->listTextMeasure(ListTextUnit);
     const RememberingMeasure rememberingMeasure(*listMeasure);
     runQuorvels(main, {startDirectory, desktop->programFile(), *named},
-                {rememberingMeasure, [&desktop] { return desktop->openDefaultPrinter(); }});
+                {rememberingMeasure, [&desktop] { return desktop->openDefaultPrinter(); }, &ahead});
     return 0;
 }
