@@ -17,6 +17,10 @@
 #include "platform/special_folders.h"
 #include "platform/system_services.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments = platform::programArguments(argc, argv);
     if (namesCommand(arguments)) platform::useParentConsole();
@@ -36,6 +40,11 @@ int main(int argc, char** argv) {
     // The catalogue start-up will load first is read on a thread of its own
     // while the toolkit starts. Named by the arguments before the toolkit has
     // taken its own from them: start-up loads it again if that guess was wrong.
+#if defined(__GLIBC__)
+    // One heap for every thread, so that what the load frees is used again by
+    // the window instead of staying with the loading thread's own heap.
+    mallopt(M_ARENA_MAX, 1);
+#endif
     std::ostringstream ignored;
     const std::optional<platform::SystemPath> guessed = windowCatalogue(arguments, ignored);
     CatalogueAhead ahead = loadAhead(
