@@ -20,7 +20,7 @@ void openFindDialog(MainWindow& main) {
 // print what the user selected.
 void openPrintDialog(MainWindow& main) {
     markSelectedRows(main, 2);
-    showPrintDialog(main.catalogue, main.windows, main.messages, main.state.printer.get(), main.state.window);
+    showPrintDialog(main.catalogue, main.windows, main.messages, defaultPrinter(main.state.printer), main.state.window);
 }
 
 void takeRecordDialogOutcome(MainWindow& main, const RecordDialogOutcome& outcome) {

@@ -177,7 +177,7 @@ void bookListDoubleClicked(MainWindow& main) {
 void cleanUp(MainWindow& main) {
     main.help.close(main.state.helpPath);
     main.state.listMeasure = nullptr;
-    main.state.printer.reset();
+    main.state.printer.surface.reset();
     main.state.window = {};
 }
 

@@ -5,13 +5,13 @@
 
 #include "core/catalogue.h"
 #include "mainwindow/book_list.h"
+#include "mainwindow/default_printer.h"
 #include "mainwindow/type_ahead.h"
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/files.h"
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
-#include "platform/print_surface.h"
 #include "platform/text_measure.h"
 #include "platform/transliterator.h"
 #include "platform/window.h"
@@ -23,7 +23,7 @@ struct MainWindowState {
     platform::SystemPath startDirectory;                // the working directory at start-up
     platform::SystemPath helpPath;                      // found at start-up (help_file.h), kept whole however long
     platform::WindowHandle window;                      // the main window while it exists; none before and after
-    std::unique_ptr<platform::PrintSurface> printer;    // the default printer, opened at start-up; none without one
+    DefaultPrinter printer;                             // looked up when printing first wants it
     TypeAhead typeAhead;                                // what was typed into the book list
     std::unique_ptr<platform::FileHold> catalogueHold;  // tells other copies the catalogue's file is open here
 

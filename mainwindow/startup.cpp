@@ -28,13 +28,13 @@ platform::SystemPath namedCataloguePath(const StartupPlace& place) {
 }  // namespace
 
 void runQuorvels(MainWindow& main, const StartupPlace& place, const StartupServices& services) {
-    // The run's constants, the screen measure and the printer. The help path
-    // is kept whole, however long the start folder is.
+    // The run's constants, the screen measure and how to find the printer.
+    // The help path is kept whole, however long the start folder is.
     const platform::SystemPath& startDirectory = place.startDirectory;
     main.state.startDirectory = startDirectory;
     main.state.helpPath = findHelpFile(helpFolders(startDirectory, place.programFile), main.files);
     main.state.listMeasure = &services.listMeasure;
-    main.state.printer = services.openDefaultPrinter();
+    main.state.printer.open = services.openDefaultPrinter;
 
     // The view of the catalogue before loading, with its caption for status
     // field 2: a refused load changes nothing, so the window then shows it.
@@ -45,18 +45,26 @@ void runQuorvels(MainWindow& main, const StartupPlace& place, const StartupServi
     // a refused named one, as the open catalogue stays after a refused Open,
     // unless it is that same file, refused already.
     StorageDialogue dialogue = storageDialogueOf(main);
+    CatalogueAhead none;
+    CatalogueAhead& ahead = services.ahead != nullptr ? *services.ahead : none;
+    const auto load = [&] { return loadFromAhead(ahead, main.catalogue, main.file, main.files); };
     const platform::SystemPath remembered = readSettings(startDirectory, main.files);
     const platform::SystemPath named = namedCataloguePath(place);
     bool loaded = false;
     if (!named.empty()) {
         main.file.path = named;
-        loaded = loadCatalogueTelling(main.catalogue, main.file, dialogue);
+        loaded = loadTelling(main.file, dialogue, load);
         if (loaded) writeSettingsTelling(main.file, startDirectory, dialogue);
     }
     if (!loaded && remembered != named) {
         main.file.path = remembered;
-        loadCatalogueTelling(main.catalogue, main.file, dialogue);
+        loadTelling(main.file, dialogue, load);
     }
 
     runMainWindow(main);
+}
+
+platform::SystemPath firstCatalogue(const StartupPlace& place, platform::Files& files) {
+    const platform::SystemPath named = namedCataloguePath(place);
+    return named.empty() ? readSettings(place.startDirectory, files) : named;
 }

@@ -23,8 +23,12 @@ bool holdFile(StorageDialogue& dialogue, const platform::SystemPath& fileName) {
 
 bool loadCatalogueTelling(Catalogue& catalogue, OpenedFile& file, StorageDialogue& dialogue,
                           const platform::SystemPath& previousPath) {
+    return loadTelling(file, dialogue, [&] { return loadCatalogue(catalogue, file, dialogue.files, previousPath); });
+}
+
+bool loadTelling(const OpenedFile& file, StorageDialogue& dialogue, const std::function<LoadOutcome()>& load) {
     if (!file.path.empty()) showProgress(dialogue, OpeningStatus);
-    const LoadOutcome outcome = loadCatalogue(catalogue, file, dialogue.files, previousPath);
+    const LoadOutcome outcome = load();
     if (outcome.problem) tell(dialogue, *outcome.problem);
     showProgress(dialogue, "");
     if (!outcome.loaded) return false;

@@ -7,6 +7,7 @@
 #include "core/catalogue.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "storage/catalogue_file.h"
 #include "storage/opened_file.h"
 
 // The main window's side of loading and saving: it shows the progress,
@@ -34,6 +35,10 @@ struct StorageDialogue {
 // (and it is opened all the same). Returns true only when a file was loaded.
 bool loadCatalogueTelling(Catalogue& catalogue, OpenedFile& file, StorageDialogue& dialogue,
                           const platform::SystemPath& previousPath = {});
+
+// As loadCatalogueTelling, with the loading itself done by `load`, which does
+// to the catalogue and `file` what loadCatalogue does.
+bool loadTelling(const OpenedFile& file, StorageDialogue& dialogue, const std::function<LoadOutcome()>& load);
 
 // Saves the catalogue (see saveCatalogue). When another program has changed
 // the file, it asks first: Yes saves over it, No runs Save As (the result is

@@ -124,8 +124,10 @@ int main(int argc, char** argv) {
         const std::wstring program = programPath();
         std::array<std::wstring, sizes.size()> folders;
         for (std::size_t s = 0; s < sizes.size(); ++s) folders[s] = startFolder(root, catalogues, sizes[s]);
+        std::vector<StartCase> cases;
+        for (const int size : sizes) cases.push_back({std::to_string(size) + " books", 0});
         measureStarts(
-            sizes, rounds, [&](std::size_t s) { return startOnce(program, folders[s]); }, "Windows start-up",
+            cases, rounds, [&](std::size_t s) { return startOnce(program, folders[s]); }, "Windows start-up",
             "peak working set");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "win32_startup_bench: %s\n", error.what());

@@ -10,20 +10,22 @@ namespace {
 
 constexpr int TextMargin = 2;  // pixels between the row's left edge and the text
 
+// Each part is shaped once, for its width and its drawing.
 void drawParts(HDC dc, const RECT& rect, const std::wstring& text, const std::vector<int>& tabStops) {
-    std::vector<std::wstring_view> parts;
+    std::vector<ShapedText> parts;
     std::vector<int> widths;
     const std::wstring_view all(text);
     for (std::size_t start = 0;;) {
         const std::size_t tab = all.find(L'\t', start);
-        parts.push_back(all.substr(start, tab == std::wstring_view::npos ? std::wstring_view::npos : tab - start));
-        widths.push_back(shapedTextWidth(dc, parts.back()));
+        parts.emplace_back(dc,
+                           all.substr(start, tab == std::wstring_view::npos ? std::wstring_view::npos : tab - start));
+        widths.push_back(shapedTextWidth(parts.back()));
         if (tab == std::wstring_view::npos) break;
         start = tab + 1;
     }
     const std::vector<int> starts = tabbedPartStarts(widths, tabStops, shapedTextWidth(dc, L" "));
     for (std::size_t part = 0; part < parts.size(); ++part)
-        drawShapedText(dc, rect.left + TextMargin + starts[part], rect.top, parts[part], &rect);
+        drawShapedText(parts[part], rect.left + TextMargin + starts[part], rect.top, &rect);
 }
 
 }  // namespace

@@ -17,6 +17,10 @@
 #include "platform/special_folders.h"
 #include "platform/system_services.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments = platform::programArguments(argc, argv);
     if (namesCommand(arguments)) platform::useParentConsole();
@@ -32,6 +36,19 @@ int main(int argc, char** argv) {
         return 1;
     }
     const platform::SystemPath startDirectory = platform::currentFolder();
+
+    // The catalogue start-up will load first is read on a thread of its own
+    // while the toolkit starts. Named by the arguments before the toolkit has
+    // taken its own from them: start-up loads it again if that guess was wrong.
+#if defined(__GLIBC__)
+    // One heap for every thread, so that what the load frees is used again by
+    // the window instead of staying with the loading thread's own heap.
+    mallopt(M_ARENA_MAX, 1);
+#endif
+    std::ostringstream ignored;
+    const std::optional<platform::SystemPath> guessed = windowCatalogue(arguments, ignored);
+    CatalogueAhead ahead = loadAhead(
+        guessed ? firstCatalogue({startDirectory, {}, *guessed}, system.files) : platform::SystemPath(), system.files);
 
     // The toolkit takes its own options from the arguments; what is left
     // may name the catalogue to open.
@@ -61,6 +78,6 @@ int main(int argc, char** argv) {
     const std::unique_ptr<platform::TextMeasure> listMeasure = desktop->listTextMeasure(ListTextUnit);
     const RememberingMeasure rememberingMeasure(*listMeasure);
     runQuorvels(main, {startDirectory, desktop->programFile(), *named},
-                {rememberingMeasure, [&desktop] { return desktop->openDefaultPrinter(); }});
+                {rememberingMeasure, [&desktop] { return desktop->openDefaultPrinter(); }, &ahead});
     return 0;
 }

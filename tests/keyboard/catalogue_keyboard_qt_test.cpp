@@ -52,7 +52,7 @@ TEST_F(ProgramByKeyboard, EveryDialogIsWalkedFromTheMainWindow) {
     ASSERT_EQ(catalogue.books.markedCount, 0);
     auto printer = std::make_unique<platform::scripted::RecordingPrintSurface>();
     const auto& printed = printer->pages;
-    state.printer = std::move(printer);
+    state.printer.open = [&printer]() -> std::unique_ptr<platform::PrintSurface> { return std::move(printer); };
     const auto printedSmallBookData = [&] {
         ASSERT_FALSE(printed.empty());
         EXPECT_EQ(printed[0].front().text, "Book Data");

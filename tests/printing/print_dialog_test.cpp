@@ -41,7 +41,8 @@ struct PrintDialogTest : MainWindowHarness, ::testing::Test {
                const std::function<void(ScriptedUser&)>& after = {}, bool withPrinter = true) {
         auto surface = std::make_unique<RecordingPrinter>();
         const RecordingPrinter* printer = surface.get();
-        if (withPrinter) state.printer = std::move(surface);
+        if (withPrinter)
+            state.printer.open = [&surface]() -> std::unique_ptr<platform::PrintSurface> { return std::move(surface); };
         run([&](ScriptedUser& user) {
             before(user);
             ui.queueScript(dialog);
