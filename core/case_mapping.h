@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+#include "core/letter_case.h"
+#include "core/unicode_tables.h"
+#include "core/utf8.h"
+
+// The simple case mappings of characters as texts are converted, each by its
+// quickest way: ASCII letters by arithmetic, eight bytes at a time where they
+// can; characters of two bytes through one direct table; characters of three
+// bytes whose run has no cased character (kana, CJK ideographs, Hangul) left
+// as they are; any other character through the general two-stage table.
+
+// In the order of CaseDeltas and of TwoByteCaseMappings.
+enum class CaseMap : std::uint8_t { Upper, Lower, Fold };
+
+// The mapping of any code point, through the general two-stage table.
+inline char32_t mappedCharacter(char32_t character, CaseMap map) {
+    const std::size_t block = character / CaseBlockSize;
+    if (block >= CaseBlockCount) return character;
+    const CaseDeltas& deltas = CaseMappings[CaseBlockEntries[CaseBlocks[block]][character % CaseBlockSize]];
+    const std::int32_t delta = map == CaseMap::Upper   ? deltas.upper
+                               : map == CaseMap::Lower ? deltas.lower
+                                                       : deltas.fold;
+    return static_cast<char32_t>(static_cast<std::int32_t>(character) + delta);
+}
+
+inline constexpr std::uint64_t EachByte = 0x0101010101010101;
+
+// Eight ASCII bytes with the letters the mapping changes flipped: A-Z for
+// Lower, a-z for Upper and Fold. Bytes below 0x80 carry into no neighbour;
+// those before the first byte of 0x80 or more come out right whatever
+// follows, since a carry only runs toward the later bytes (little-endian).
+inline std::uint64_t mappedAsciiChunk(std::uint64_t chunk, CaseMap map) {
+    const std::uint64_t first = map == CaseMap::Lower ? 'A' : 'a';
+    const std::uint64_t fromFirst = chunk + EachByte * (0x80 - first);
+    const std::uint64_t pastLast = chunk + EachByte * (0x80 - first - 26);
+    return chunk ^ ((fromFirst & ~pastLast & EachByte * 0x80) >> 2);
+}
+
+inline char mappedAscii(char ch, CaseMap map) { return map == CaseMap::Lower ? toLowerAscii(ch) : toUpperAscii(ch); }
+
+// A character that does not start with an ASCII byte, and what it becomes.
+struct MappedCharacter {
+    std::size_t length;  // the bytes it takes in the text
+    char32_t mapped;     // the character to write instead, or Unchanged
+};
+inline constexpr char32_t Unchanged = 0xFFFFFFFF;
+
+// mapCharacter for the characters its quick ways leave: decoded and looked
+// up in the general table.
+MappedCharacter mapAnyCharacter(std::string_view text, CaseMap map);
+
+// Maps the character that starts `text` (its first byte is 0x80 or more). A
+// byte that starts no well-formed character, and a character that maps to
+// itself, stay Unchanged.
+inline MappedCharacter mapCharacter(std::string_view text, CaseMap map) {
+    const auto byte = [text](std::size_t at) { return static_cast<char32_t>(static_cast<unsigned char>(text[at])); };
+    const auto continues = [&](std::size_t at) { return at < text.size() && (byte(at) & 0xC0) == 0x80; };
+    const char32_t lead = byte(0);
+    if (lead >= 0xC2 && lead <= 0xDF && continues(1)) {
+        const char32_t character = (lead & 0x1F) << 6 | (byte(1) & 0x3F);
+        const char32_t mapped = TwoByteCaseMappings[static_cast<int>(map)][character - TwoByteFirst];
+        return {2, mapped == character ? Unchanged : mapped};
+    }
+    // Bytes that form no well-formed character stay as they are too, so a
+    // run without case needs no check of the form (overlong, surrogate).
+    if (lead >= 0xE0 && lead <= 0xEF && continues(1) && continues(2) &&
+        !CasedRuns[(lead & 0x0F) << 6 | (byte(1) & 0x3F)])
+        return {3, Unchanged};
+    return mapAnyCharacter(text, map);
+}
+
+// Writes the mapping of the character that starts `text` (its first byte is
+// 0x80 or more) at `out`, which has room for four bytes; returns the end of
+// what it wrote, and the character's length in `length`.
+inline char* writeMappedCharacter(std::string_view text, CaseMap map, char* out, std::size_t& length) {
+    const MappedCharacter character = mapCharacter(text, map);
+    length = character.length;
+    if (character.mapped != Unchanged) return writeUtf8(character.mapped, out);
+    for (std::size_t at = 0; at < character.length; ++at) *out++ = text[at];
+    return out;
+}
