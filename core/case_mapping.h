@@ -51,6 +51,38 @@ struct MappedCharacter {
 };
 inline constexpr char32_t Unchanged = 0xFFFFFFFF;
 
+// Maps the characters of two bytes that begin `in` and whose mappings take
+// two bytes too, writing them at the same places from `out` (which may be
+// `in`); returns the bytes it took.
+inline std::size_t mapTwoByteRun(const char* in, std::size_t size, char* out, CaseMap map) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(in);
+    std::size_t at = 0;
+    for (; at + 2 <= size; at += 2) {
+        if (bytes[at] < 0xC2 || bytes[at] > 0xDF || (bytes[at + 1] & 0xC0) != 0x80) break;
+        const char32_t character = (bytes[at] & 0x1Fu) << 6 | (bytes[at + 1] & 0x3Fu);
+        const char32_t mapped = TwoByteCaseMappings[static_cast<int>(map)][character - TwoByteFirst];
+        if (mapped < TwoByteFirst || mapped >= TwoByteEnd) break;
+        out[at] = static_cast<char>(0xC0 | mapped >> 6);
+        out[at + 1] = static_cast<char>(0x80 | (mapped & 0x3F));
+    }
+    return at;
+}
+
+// The bytes of the characters of three bytes that begin `in` and whose runs
+// have no cased character: they stay as they are.
+inline std::size_t caselessRunLength(const char* in, std::size_t size) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(in);
+    std::size_t at = 0;
+    for (; at + 3 <= size; at += 3) {
+        if (bytes[at] < 0xE0 || bytes[at] > 0xEF || (bytes[at + 1] & 0xC0) != 0x80 || (bytes[at + 2] & 0xC0) != 0x80)
+            break;
+        // Bytes that form no well-formed character stay as they are too, so
+        // the run needs no check of the form (overlong, surrogate).
+        if (CasedRuns[(bytes[at] & 0x0Fu) << 6 | (bytes[at + 1] & 0x3Fu)]) break;
+    }
+    return at;
+}
+
 // mapCharacter for the characters its quick ways leave: decoded and looked
 // up in the general table.
 MappedCharacter mapAnyCharacter(std::string_view text, CaseMap map);

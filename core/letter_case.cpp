@@ -37,6 +37,14 @@ void mapInPlace(std::string& text, CaseMap map) {
             at += mapAsciiRun(text.data() + at, text.size() - at, map);
             continue;
         }
+        if (const std::size_t run = mapTwoByteRun(text.data() + at, text.size() - at, text.data() + at, map)) {
+            at += run;
+            continue;
+        }
+        if (const std::size_t run = caselessRunLength(text.data() + at, text.size() - at)) {
+            at += run;
+            continue;
+        }
         const MappedCharacter character = mapCharacter(std::string_view(text).substr(at), map);
         if (character.mapped == Unchanged) {
             at += character.length;

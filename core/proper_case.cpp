@@ -148,6 +148,17 @@ std::string_view properCaseInto(std::string_view text, std::string& room) {
                 continue;
             }
             beyondAscii = true;
+            if (const std::size_t run = mapTwoByteRun(text.data() + i, text.size() - i, out + o, CaseMap::Lower)) {
+                i += run;
+                o += run;
+                continue;
+            }
+            if (const std::size_t run = caselessRunLength(text.data() + i, text.size() - i)) {
+                std::memcpy(out + o, text.data() + i, run);
+                i += run;
+                o += run;
+                continue;
+            }
             std::size_t length;
             o = writeMappedCharacter(text.substr(i), CaseMap::Lower, out + o, length) - out;
             i += length;
