@@ -65,8 +65,10 @@ bool isSmallWord(std::string_view word) {
     std::uint32_t packed;
     std::memcpy(&packed, word.data(), 4);
     packed &= (std::uint64_t{1} << 8 * std::min(word.size(), longestSmallWord)) - 1;
-    // An empty word packs as the empty slots read.
-    return (smallWordSlots[smallWordSlot(packed, smallWordFactor)] == packed) & (word.size() - 1 < longestSmallWord);
+    // One comparison of the slot and of the length (1 to 4: an empty word
+    // packs as the empty slots read).
+    const std::uint64_t difference = smallWordSlots[smallWordSlot(packed, smallWordFactor)] ^ packed;
+    return (difference | (word.size() - 1) / longestSmallWord) == 0;
 }
 
 // Whether a word beyond ASCII is small when folded and lowered ("ıt" as
@@ -171,8 +173,8 @@ std::string_view properCaseInto(std::string_view text, std::string& room) {
         if (!word.empty()) {
             const bool initial = breakChar == '.' && characterCount(word) == 1;
             const bool raise = initial || !(beyondAscii ? foldsToSmallWord(word) : isSmallWord(word));
-            if (static_cast<unsigned char>(word[0]) < 0x80)
-                out[wordStart] = raise ? toUpperAscii(word[0]) : word[0];
+            if (static_cast<unsigned char>(word[0]) < 0x80)  // by arithmetic: small words come unpredictably
+                out[wordStart] = static_cast<char>(word[0] ^ 0x20 * (raise & (word[0] >= 'a') & (word[0] <= 'z')));
             else if (raise)
                 o = raiseFirstCharacter(out, wordStart, o);
         }
