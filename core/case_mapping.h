@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -99,11 +100,7 @@ inline MappedCharacter mapCharacter(std::string_view text, CaseMap map) {
         const char32_t mapped = TwoByteCaseMappings[static_cast<int>(map)][character - TwoByteFirst];
         return {2, mapped == character ? Unchanged : mapped};
     }
-    // Bytes that form no well-formed character stay as they are too, so a
-    // run without case needs no check of the form (overlong, surrogate).
-    if (lead >= 0xE0 && lead <= 0xEF && continues(1) && continues(2) &&
-        !CasedRuns[(lead & 0x0F) << 6 | (byte(1) & 0x3F)])
-        return {3, Unchanged};
+    if (caselessRunLength(text.data(), std::min<std::size_t>(text.size(), 3)) == 3) return {3, Unchanged};
     return mapAnyCharacter(text, map);
 }
 
