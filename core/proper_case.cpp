@@ -58,17 +58,14 @@ constexpr auto smallWordSlots = [] {
 }();
 
 // Whether the word (in small letters, without blanks) is one of SmallWords;
-// four bytes from its start must be readable. Without a branch: short words
-// and long ones follow each other unpredictably.
+// four bytes from its start must be readable, and are read as one number.
 bool isSmallWord(std::string_view word) {
     static_assert(std::endian::native == std::endian::little);  // packed as packedWord packs
     std::uint32_t packed;
     std::memcpy(&packed, word.data(), 4);
     packed &= (std::uint64_t{1} << 8 * std::min(word.size(), longestSmallWord)) - 1;
-    // One comparison of the slot and of the length (1 to 4: an empty word
-    // packs as the empty slots read).
-    const std::uint64_t difference = smallWordSlots[smallWordSlot(packed, smallWordFactor)] ^ packed;
-    return (difference | (word.size() - 1) / longestSmallWord) == 0;
+    // An empty word packs as the empty slots read.
+    return (smallWordSlots[smallWordSlot(packed, smallWordFactor)] == packed) & (word.size() - 1 < longestSmallWord);
 }
 
 // Whether a word beyond ASCII is small when folded and lowered ("ıt" as
