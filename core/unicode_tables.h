@@ -50,3 +50,17 @@ extern const std::uint8_t CaseBlocks[];
 extern const std::size_t CaseBlockCount;
 extern const std::uint8_t CaseBlockEntries[][CaseBlockSize];
 extern const CaseDeltas CaseMappings[];
+
+// The upper, lower and fold mappings (in that order) of every character of
+// two UTF-8 bytes, U+0080 to U+07FF (Latin-1, Latin Extended, Greek,
+// Cyrillic, Armenian, Hebrew, Arabic), at character - TwoByteFirst: one
+// look-up per letter where texts are converted.
+inline constexpr char32_t TwoByteFirst = 0x80, TwoByteEnd = 0x800;
+extern const char16_t TwoByteCaseMappings[3][TwoByteEnd - TwoByteFirst];
+
+// Whether any character of each run of CasedRunSize code points below
+// U+10000 (the characters of three bytes whose first two bytes agree) has a
+// case mapping: the others (kana, CJK ideographs, Hangul) stay as they are
+// without a look-up.
+inline constexpr std::size_t CasedRunSize = 64;
+extern const std::uint8_t CasedRuns[0x10000 / CasedRunSize];

@@ -72,6 +72,28 @@ inline std::size_t asciiPrefix(std::string_view text) {
     return size;
 }
 
+// Writes the UTF-8 form of one character (at most U+10FFFF, no surrogate) at
+// `out`, which has room for four bytes, and returns the end of what it wrote.
+inline char* writeUtf8(char32_t character, char* out) {
+    const auto put = [&out](char32_t byte) { *out++ = static_cast<char>(byte); };
+    if (character < 0x80) {
+        put(character);
+    } else if (character < 0x800) {
+        put(0xC0 | character >> 6);
+        put(0x80 | (character & 0x3F));
+    } else if (character < 0x10000) {
+        put(0xE0 | character >> 12);
+        put(0x80 | (character >> 6 & 0x3F));
+        put(0x80 | (character & 0x3F));
+    } else {
+        put(0xF0 | character >> 18);
+        put(0x80 | (character >> 12 & 0x3F));
+        put(0x80 | (character >> 6 & 0x3F));
+        put(0x80 | (character & 0x3F));
+    }
+    return out;
+}
+
 // Appends the UTF-8 form of one character (at most U+10FFFF, no surrogate).
 void appendUtf8(std::string& text, char32_t character);
 

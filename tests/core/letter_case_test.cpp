@@ -13,9 +13,10 @@ namespace {
 // The word with its first character raised.
 std::string raisedFirst(const std::string& word) {
     std::size_t end = 0;
-    const char32_t first = *decodeUtf8(word, end);
+    const auto first = decodeUtf8(word, end);
+    if (!first) return word;  // a byte of no well-formed character stays
     std::string raised;
-    appendUtf8(raised, upperOf(first));
+    appendUtf8(raised, upperOf(*first));
     return raised + word.substr(end);
 }
 
@@ -68,6 +69,57 @@ TEST(ProperCase, GivesTheWordByWordResultForAnyText) {
         std::string converted = text;
         convertLetterCase(converted, false);
         ASSERT_EQ(converted, properCaseWordByWord(text.substr(std::min(text.size(), text.find_first_not_of(' ')))));
+    }
+}
+
+// The conversions of whole texts take quicker ways (ASCII eight bytes at a
+// time, one table for characters of two bytes, runs without case left as
+// they are): over texts of many scripts, with characters whose mappings
+// take another number of bytes and bytes of no well-formed character, they
+// give what mapping character by character gives.
+TEST(LetterCase, TextsMapAsTheirCharactersDoOneByOne) {
+    const std::vector<std::string> pieces = {"Abc xyz ",
+                                             "LONGER WORDS, HERE",
+                                             "\u0131\u0130",
+                                             "\u023F\u023E",
+                                             "\u212A",
+                                             "\u00DF\u00C9",
+                                             "\u0416\u0438\u0437\u043D\u044C",
+                                             "\u043D\u043E\u0447\u044C",
+                                             "\u0401\u0451",
+                                             "\u03A9\u03C9",
+                                             "\u3072\u3089\u304C\u306A",
+                                             "\u6F22\u5B57",
+                                             "\u1E00\u1E01",
+                                             "\u0531",
+                                             "\U00010400\U00010428",
+                                             "\xFF",
+                                             "\xC3",
+                                             "\xE3\x81",
+                                             "\xED\xA0\x80",
+                                             "\xE0\x80\xB0",
+                                             ". ",
+                                             "the",
+                                             "IT"};
+    const auto byCharacter = [](std::string_view text, char32_t (*map)(char32_t)) {
+        std::string mapped;
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t start = at;
+            if (const auto character = decodeUtf8(text, at))
+                appendUtf8(mapped, map(*character));
+            else
+                mapped += text[start];
+        }
+        return mapped;
+    };
+    std::mt19937 random(5);
+    for (int sample = 0; sample < 20000; ++sample) {
+        std::string text;
+        for (int n = static_cast<int>(random() % 10); n > 0; --n) text += pieces[random() % pieces.size()];
+        ASSERT_EQ(upperText(text), byCharacter(text, upperOf)) << text;
+        ASSERT_EQ(lowerText(text), byCharacter(text, lowerOf)) << text;
+        ASSERT_EQ(foldedText(text), byCharacter(text, foldOf)) << text;
+        ASSERT_EQ(properCase(text), properCaseWordByWord(text)) << text;
     }
 }
 
