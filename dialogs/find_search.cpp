@@ -1,5 +1,7 @@
 #include "dialogs/find_search.h"
 
+#include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "core/letter_case.h"
@@ -12,13 +14,24 @@ std::string searchText(const std::string& typed) {
     return foldedText(std::string_view(typed).substr(first, typed.find_last_not_of(' ') - first + 1));
 }
 
-// Whether `field`, folded, holds `wanted`, which is folded already. The
-// field is folded into `room`, reused from one field to the next.
-bool contains(std::string_view field, const std::string& wanted, std::string& room) {
-    room.assign(field);
-    foldInPlace(room);
-    return room.find(wanted) != std::string::npos;
-}
+// One folded text searched for in many fields. A search that skips ahead by
+// the last byte looked at, rather than testing every place its first byte
+// occurs: in Cyrillic and Greek texts nearly every other byte is the same.
+struct FoldedSearch {
+    explicit FoldedSearch(const std::string& wanted) : wanted(wanted), searcher(wanted.begin(), wanted.end()) {}
+
+    // Whether `field`, folded into `room` (reused from one field to the
+    // next), holds the text; an empty text is in every field.
+    bool foundIn(std::string_view field, std::string& room) const {
+        if (wanted.empty()) return true;
+        room.assign(field);
+        foldInPlace(room);
+        return std::search(room.cbegin(), room.cend(), searcher) != room.cend();
+    }
+
+    const std::string& wanted;
+    std::boyer_moore_horspool_searcher<std::string::const_iterator> searcher;
+};
 
 }  // namespace
 
@@ -34,19 +47,17 @@ bool hasNoCondition(const FindCriteria& criteria) {
 
 bool runFind(BookTables& books, const FindCriteria& criteria) {
     std::string room;
-    const auto holds = [&room](std::string_view field, const std::string& wanted) {
-        return wanted.empty() || contains(field, wanted, room);
-    };
+    const FoldedSearch author(criteria.author), title(criteria.title), disposition(criteria.disposition);
     // Each author is searched once, not once for every book of theirs.
     std::vector<bool> authorMatches(books.authors.size(), true);
     if (!criteria.author.empty())
         for (std::size_t a = 1; a < books.authors.size(); ++a)
-            authorMatches[a] = contains(books.authors[a], criteria.author, room);
+            authorMatches[a] = author.foundIn(books.authors[a], room);
     bool any = false;
     for (int i = 1; i <= recordCount(books); ++i) {
         BookRecord& record = books.records[i];
         const bool match = (criteria.author.empty() || authorMatches[record.authorIndex]) &&
-                           holds(record.title, criteria.title) && holds(record.disposition, criteria.disposition) &&
+                           title.foundIn(record.title, room) && disposition.foundIn(record.disposition, room) &&
                            (criteria.category == 0 || record.category == criteria.category);
         setFlag(record.flags, ShownFlag, match);
         any = any || match;
