@@ -1,7 +1,11 @@
 // What a save finds before it writes, and what it does without an answer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "storage/catalogue_file.h"
+#include "storage/file_on_disk.h"
 #include "tests/storage/save_sequence.h"
 
 namespace {
@@ -53,6 +57,28 @@ TEST(SaveLook, AVanishedFileIsMissingAndNoChange) {
     EXPECT_TRUE(look.now.missing);
     EXPECT_FALSE(look.changedElsewhere);
     EXPECT_FALSE(look.problem);
+}
+
+TEST(FileStamp, AnyChangeOfTheBytesShowsWhenTheDescriptionsDiffer) {
+    std::mt19937 random(41);
+    const auto below = [&](std::size_t bound) {
+        return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random);
+    };
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes(below(100), '\0');
+        for (char& byte : bytes) byte = static_cast<char>(below(256));
+        FileOnDisk now;  // described by nothing: only the bytes can tell
+        now.bytes = bytes;
+        const FileStamp stamp = stampOf(platform::SystemPath::fromSystem("c.pmr"), false, {}, bytes);
+        ASSERT_FALSE(changedSince(stamp, now));
+        // A byte changed, the file cut or grown, two of its words swapped.
+        if (round % 4 == 0 && !bytes.empty()) now.bytes[below(bytes.size())] ^= static_cast<char>(1 + below(255));
+        if (round % 4 == 1) now.bytes.resize(below(bytes.size() + 1));
+        if (round % 4 == 2) now.bytes += static_cast<char>(below(256));
+        if (round % 4 == 3 && bytes.size() >= 16)
+            std::rotate(now.bytes.begin(), now.bytes.begin() + 8, now.bytes.begin() + 16);
+        ASSERT_EQ(changedSince(stamp, now), now.bytes != bytes) << round;
+    }
 }
 
 }  // namespace
