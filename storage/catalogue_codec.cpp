@@ -334,6 +334,19 @@ std::string encodeCatalogue(const BookTables& books, const PurgePlan& plan) {
 void applyPurge(Catalogue& catalogue, const PurgePlan& plan) {
     const bool recordsDropped = static_cast<int>(plan.keptRecords.size()) != recordCount(catalogue.books);
     const bool authorsDropped = plan.authorCount != authorCount(catalogue.books);
+    const int current = catalogue.view.currentRecord;
+    catalogue.view.currentRecord =
+        current >= 1 && current < static_cast<int>(plan.newRecordNumber.size()) ? plan.newRecordNumber[current] : 0;
+    if (!recordsDropped && !authorsDropped) {
+        // Every record, author and read date stays where it is.
+        BookTables& books = catalogue.books;
+        books.records[0] = BookRecord{};
+        books.authors[0].clear();
+        books.readDates[0] = 0;
+        for (std::size_t i = 1; i < books.records.size(); ++i) setFlag(books.records[i].flags, ShownFlag, true);
+        recountMarks(books);
+        return;
+    }
 
     // A deleted record can still be marked (the old version an edit keeps,
     // a record a file holds so): its mark goes with it.
@@ -358,8 +371,5 @@ void applyPurge(Catalogue& catalogue, const PurgePlan& plan) {
     catalogue.books.authors = std::move(authors);
     catalogue.books.readDates = std::move(dates);
     recountMarks(catalogue.books);
-    const int current = catalogue.view.currentRecord;
-    catalogue.view.currentRecord =
-        current >= 1 && current < static_cast<int>(plan.newRecordNumber.size()) ? plan.newRecordNumber[current] : 0;
-    if (recordsDropped || authorsDropped) rebuildView(catalogue);
+    rebuildView(catalogue);
 }
