@@ -57,6 +57,10 @@ TEST(SaveLook, AVanishedFileIsMissingAndNoChange) {
     EXPECT_TRUE(look.now.missing);
     EXPECT_FALSE(look.changedElsewhere);
     EXPECT_FALSE(look.problem);
+    // A look made by hand holds no plan of this catalogue: the save plans afresh.
+    EXPECT_EQ(saveCatalogue(c, file, platform::systemFiles(), SaveLook{}, {}).result, SaveOutcome::Saved);
+    EXPECT_EQ(readBytes(dir / "c.pmr"), encodeCatalogue(c.books, planPurge(c.books)));
+    EXPECT_GT(recordCount(c.books), 0);
 }
 
 TEST(FileStamp, AnyChangeOfTheBytesShowsWhenTheDescriptionsDiffer) {
