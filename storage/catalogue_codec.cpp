@@ -1,6 +1,5 @@
 #include "storage/catalogue_codec.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "core/grapheme_clusters.h"
@@ -51,50 +50,33 @@ class Reader {
     std::size_t position_ = 0;
 };
 
-// Writes the layout's little-endian fields into a buffer made as large as
-// the file can be, so that a field costs a store or a copy rather than a
-// call; should the buffer be short after all, it grows.
 class Writer {
   public:
-    explicit Writer(std::size_t most) : bytes_(most, '\0') {}
-    void byte(std::uint8_t value) { *room(1) = static_cast<char>(value); }
+    explicit Writer(std::size_t expected) { bytes_.reserve(expected); }
+    void byte(std::uint8_t value) { bytes_.push_back(static_cast<char>(value)); }
     void word(std::uint16_t value) {
-        char* at = room(2);
-        at[0] = static_cast<char>(value & 0xFF);
-        at[1] = static_cast<char>(value >> 8);
+        byte(static_cast<std::uint8_t>(value & 0xFF));
+        byte(static_cast<std::uint8_t>(value >> 8));
     }
     // A catalogue text, its length checked by planPurge.
     void text(const std::string& text, FileForm form) {
         if (form == FileForm::New) {
             word(static_cast<std::uint16_t>(text.size()));
-            raw(text);
+            bytes_ += text;
         } else if (asciiPrefix(text) == text.size()) {  // the same bytes in both forms
             byte(static_cast<std::uint8_t>(text.size()));
-            raw(text);
+            bytes_ += text;
         } else {
             const std::string bytes = utf8ToWindows1252(text);
             byte(static_cast<std::uint8_t>(bytes.size()));
-            raw(bytes);
+            bytes_ += bytes;
         }
     }
-    void raw(std::string_view text) {
-        if (!text.empty()) std::memcpy(room(text.size()), text.data(), text.size());
-    }
-    std::string take() {
-        bytes_.resize(used_);
-        return std::move(bytes_);
-    }
+    void raw(std::string_view text) { bytes_ += text; }
+    std::string take() { return std::move(bytes_); }
 
   private:
-    char* room(std::size_t count) {
-        if (bytes_.size() - used_ < count) bytes_.resize(std::max(2 * bytes_.size(), used_ + count));
-        char* at = bytes_.data() + used_;
-        used_ += count;
-        return at;
-    }
-
     std::string bytes_;
-    std::size_t used_ = 0;
 };
 
 DecodeResult damaged(std::string problem) { return {DecodeResult::Damaged, std::move(problem), {}}; }
@@ -323,13 +305,10 @@ PurgePlan planPurge(const BookTables& books) {
 }
 
 std::string encodeCatalogue(const BookTables& books, const PurgePlan& plan) {
-    // The most the file takes: every text as UTF-8 behind two length bytes,
-    // as the new form writes it (the old form takes no more).
-    std::size_t most = FileMagic.size() + 4 + plan.keptRecords.size() * (7 + 2 * 2 + 2);
-    for (const int i : plan.keptRecords) most += books.records[i].title.size() + books.records[i].disposition.size();
-    for (std::size_t a = 1; a < plan.newAuthorIndex.size(); ++a)
-        if (plan.newAuthorIndex[a] != 0) most += 2 + books.authors[a].size();
-    Writer writer(most);
+    std::size_t expected = FileMagic.size() + 4 + plan.keptRecords.size() * 11;
+    for (const int i : plan.keptRecords)
+        expected += books.records[i].title.size() + books.records[i].disposition.size();
+    Writer writer(expected + static_cast<std::size_t>(plan.authorCount) * 24);
 
     writer.raw(plan.form == FileForm::Old ? FileMagic : NewFormMagic);
     writer.word(static_cast<std::uint16_t>(plan.keptRecords.size()));
