@@ -60,26 +60,21 @@ TEST(SaveLook, AVanishedFileIsMissingAndNoChange) {
     // A look made by hand holds no plan of this catalogue: the save plans afresh.
     EXPECT_EQ(saveCatalogue(c, file, platform::systemFiles(), SaveLook{}, {}).result, SaveOutcome::Saved);
     EXPECT_EQ(readBytes(dir / "c.pmr"), encodeCatalogue(c.books, planPurge(c.books)));
-    EXPECT_GT(recordCount(c.books), 0);
 }
 
 TEST(FileStamp, AnyChangeOfTheBytesShowsWhenTheDescriptionsDiffer) {
     std::mt19937 random(41);
-    const auto below = [&](std::size_t bound) {
-        return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random);
-    };
     for (int round = 0; round < 3000; ++round) {
-        std::string bytes(below(100), '\0');
-        for (char& byte : bytes) byte = static_cast<char>(below(256));
-        FileOnDisk now;  // described by nothing: only the bytes can tell
-        now.bytes = bytes;
+        std::string bytes(random() % 100, '\0');
+        for (char& byte : bytes) byte = static_cast<char>(random());
+        FileOnDisk now{false, false, {}, bytes, {}};  // described by nothing: only the bytes can tell
         const FileStamp stamp = stampOf(platform::SystemPath::fromSystem("c.pmr"), false, {}, bytes);
         ASSERT_FALSE(changedSince(stamp, now));
-        // A byte changed, the file cut or grown, two of its words swapped.
-        if (round % 4 == 0 && !bytes.empty()) now.bytes[below(bytes.size())] ^= static_cast<char>(1 + below(255));
-        if (round % 4 == 1) now.bytes.resize(below(bytes.size() + 1));
-        if (round % 4 == 2) now.bytes += static_cast<char>(below(256));
-        if (round % 4 == 3 && bytes.size() >= 16)
+        // A byte changed, the file cut, two of its words swapped.
+        if (round % 3 == 0 && !bytes.empty())
+            now.bytes[random() % bytes.size()] ^= static_cast<char>(1 + random() % 255);
+        if (round % 3 == 1) now.bytes.resize(random() % (bytes.size() + 1));
+        if (round % 3 == 2 && bytes.size() >= 16)
             std::rotate(now.bytes.begin(), now.bytes.begin() + 8, now.bytes.begin() + 16);
         ASSERT_EQ(changedSince(stamp, now), now.bytes != bytes) << round;
     }
