@@ -1,5 +1,6 @@
 #include "core/windows1252.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/utf8.h"
@@ -14,6 +15,14 @@ constexpr std::array<char32_t, 32> HighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// Whether a character can be one of HighControls: those beyond 0xFF lie in
+// two bands.
+constexpr bool mayBeHighControl(char32_t character) {
+    return character < 0x100 || (character >= 0x152 && character <= 0x2DC) ||
+           (character >= 0x2013 && character <= 0x2122);
+}
+static_assert(std::all_of(HighControls.begin(), HighControls.end(), mayBeHighControl));
+
 }  // namespace
 
 char32_t windows1252Character(unsigned char byte) {
@@ -22,6 +31,8 @@ char32_t windows1252Character(unsigned char byte) {
 
 std::optional<unsigned char> windows1252Byte(char32_t character) {
     if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) return static_cast<unsigned char>(character);
+    // Most other characters (Cyrillic, Greek, the scripts of Asia) need no search.
+    if (!mayBeHighControl(character)) return std::nullopt;
     for (std::size_t i = 0; i < HighControls.size(); ++i)
         if (HighControls[i] == character) return static_cast<unsigned char>(0x80 + i);
     return std::nullopt;
@@ -29,9 +40,11 @@ std::optional<unsigned char> windows1252Byte(char32_t character) {
 
 std::string windows1252ToUtf8(std::string_view bytes) {
     const std::size_t ascii = asciiPrefix(bytes);
-    std::string text(bytes.substr(0, ascii));
-    if (ascii == bytes.size()) return text;
-    text.reserve(bytes.size() + bytes.size() / 2);
+    if (ascii == bytes.size()) return std::string(bytes);
+    // One allocation: every other byte becomes at most three.
+    std::string text;
+    text.reserve(ascii + 3 * (bytes.size() - ascii));
+    text.append(bytes.substr(0, ascii));
     for (const char byte : bytes.substr(ascii))
         appendUtf8(text, windows1252Character(static_cast<unsigned char>(byte)));
     return text;

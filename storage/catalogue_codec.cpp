@@ -27,9 +27,8 @@ class Reader {
         position_ += n;
     }
     std::uint8_t byte() {
-        char c;
-        read(&c, 1);
-        return static_cast<std::uint8_t>(c);
+        const std::size_t at = position_++;
+        return at < bytes_.size() ? static_cast<std::uint8_t>(bytes_[at]) : 0;
     }
     std::uint16_t word() {
         const unsigned low = byte();
@@ -128,18 +127,29 @@ std::string describeText(const std::string& text) {
     return "\"" + text.substr(0, shown) + (shown < text.size() ? "..." : "") + "\"";
 }
 
+// The characters of a text, or nothing when it is not well-formed UTF-8;
+// sets `form` to the new form at the first character Windows-1252 lacks. One
+// pass: once the form is new, the rest is only checked and counted.
+std::optional<std::size_t> checkedCharacterCount(std::string_view text, FileForm& form) {
+    std::size_t position = asciiPrefix(text);  // most texts are ASCII, which both forms hold as it is
+    std::size_t characters = position;
+    for (; form == FileForm::Old && position < text.size(); ++characters) {
+        const auto character = decodeUtf8(text, position);
+        if (!character) return std::nullopt;
+        if (!windows1252Byte(*character)) form = FileForm::New;
+    }
+    if (position == text.size()) return characters;
+    const auto rest = wellFormedCharacterCount(text.substr(position));
+    return rest ? std::optional(characters + *rest) : std::nullopt;
+}
+
 // Why a text in memory cannot be written in either form; "" when it can.
 // Sets `form` to the new form when only that holds the text.
 std::string textFlaw(const std::string& text, FileForm& form) {
-    std::size_t characters = text.size();
-    if (asciiPrefix(text) != text.size()) {  // most texts are ASCII, which both forms hold as it is
-        const auto wellFormed = wellFormedCharacterCount(text);
-        if (!wellFormed) return "is not well-formed UTF-8";
-        if (form == FileForm::Old && !fitsWindows1252(text)) form = FileForm::New;
-        characters = *wellFormed;
-    }
-    if (characters <= MaxTextCharacters) return {};
-    return "is " + std::to_string(characters) + " characters long; a text can hold at most " +
+    const auto characters = checkedCharacterCount(text, form);
+    if (!characters) return "is not well-formed UTF-8";
+    if (*characters <= MaxTextCharacters) return {};
+    return "is " + std::to_string(*characters) + " characters long; a text can hold at most " +
            std::to_string(MaxTextCharacters);
 }
 
@@ -160,9 +170,12 @@ DecodeResult endedEarly(std::string_view bytes) {
 // Reads the record blocks, the authors and the read dates the counts
 // declare, until the file ends.
 void readTables(Reader& reader, TextReader& texts, int records, int authors, BookTables& read) {
-    read.records.assign(records + 1, BookRecord{});
+    // Built in place; a file that ends early leaves the tables short, and
+    // is refused.
+    read.records.assign(1, BookRecord{});
+    read.records.reserve(records + 1);
     for (int i = 1; i <= records && !reader.endedEarly(); ++i) {
-        BookRecord& record = read.records[i];
+        BookRecord& record = read.records.emplace_back();
         record.authorIndex = reader.signedWord();
         record.dateIndex = reader.signedWord();
         record.category = reader.byte();
@@ -171,8 +184,9 @@ void readTables(Reader& reader, TextReader& texts, int records, int authors, Boo
         record.title = texts.next("title", i);
         record.disposition = texts.next("disposition", i);
     }
-    read.authors.assign(authors + 1, std::string{});
-    for (int i = 1; i <= authors && !reader.endedEarly(); ++i) read.authors[i] = texts.next(nullptr, i);
+    read.authors.assign(1, std::string{});
+    read.authors.reserve(authors + 1);
+    for (int i = 1; i <= authors && !reader.endedEarly(); ++i) read.authors.push_back(texts.next(nullptr, i));
     read.readDates.assign(records + 1, 0);
     for (int i = 1; i <= records; ++i) read.readDates[i] = reader.word();
 }
@@ -321,6 +335,19 @@ std::string encodeCatalogue(const BookTables& books, const PurgePlan& plan) {
 void applyPurge(Catalogue& catalogue, const PurgePlan& plan) {
     const bool recordsDropped = static_cast<int>(plan.keptRecords.size()) != recordCount(catalogue.books);
     const bool authorsDropped = plan.authorCount != authorCount(catalogue.books);
+    const int current = catalogue.view.currentRecord;
+    catalogue.view.currentRecord =
+        current >= 1 && current < static_cast<int>(plan.newRecordNumber.size()) ? plan.newRecordNumber[current] : 0;
+    if (!recordsDropped && !authorsDropped) {
+        // Every record, author and read date stays where it is.
+        BookTables& books = catalogue.books;
+        books.records[0] = BookRecord{};
+        books.authors[0].clear();
+        books.readDates[0] = 0;
+        for (std::size_t i = 1; i < books.records.size(); ++i) setFlag(books.records[i].flags, ShownFlag, true);
+        recountMarks(books);
+        return;
+    }
 
     // A deleted record can still be marked (the old version an edit keeps,
     // a record a file holds so): its mark goes with it.
@@ -345,8 +372,5 @@ void applyPurge(Catalogue& catalogue, const PurgePlan& plan) {
     catalogue.books.authors = std::move(authors);
     catalogue.books.readDates = std::move(dates);
     recountMarks(catalogue.books);
-    const int current = catalogue.view.currentRecord;
-    catalogue.view.currentRecord =
-        current >= 1 && current < static_cast<int>(plan.newRecordNumber.size()) ? plan.newRecordNumber[current] : 0;
-    if (recordsDropped || authorsDropped) rebuildView(catalogue);
+    rebuildView(catalogue);
 }

@@ -92,10 +92,11 @@ bool holdCatalogueFile(platform::Files& files, const platform::SystemPath& path,
 
 SaveLook lookAtCatalogueFile(const Catalogue& catalogue, const OpenedFile& file, platform::Files& files) {
     const platform::SystemPath& fileName = file.path;
-    if (fileName.empty()) return {FileProblem{FileProblem::NoFileName, fileName, {}, {}, {}}, {}, false};
-    if (const PurgePlan plan = planPurge(catalogue.books); !plan.problem.empty())
-        return {FileProblem{FileProblem::NotSaved, fileName, {}, plan.problem, {}}, {}, false};
+    if (fileName.empty()) return {FileProblem{FileProblem::NoFileName, fileName, {}, {}, {}}, {}, false, {}};
     SaveLook look;
+    look.plan = planPurge(catalogue.books);
+    if (!look.plan.problem.empty())
+        return {FileProblem{FileProblem::NotSaved, fileName, {}, look.plan.problem, {}}, {}, false, {}};
     look.now = lookAt(files, fileName);
     look.changedElsewhere = file.onDisk.path == fileName && changedSince(file.onDisk, look.now);
     return look;
@@ -114,7 +115,13 @@ SaveOutcome saveCatalogue(Catalogue& catalogue, OpenedFile& file, platform::File
                     {FileProblem::BackupNotKept, fileName, backupNameOf(fileName), std::move(reason), {}}};
     }
 
-    const PurgePlan plan = planPurge(catalogue.books);
+    // The look's plan, unless it is not of this catalogue's shape (a look
+    // made by hand): then a fresh one, which a text may still refuse.
+    const bool planFits = look.plan.newRecordNumber.size() == catalogue.books.records.size() &&
+                          look.plan.newAuthorIndex.size() == catalogue.books.authors.size();
+    std::optional<PurgePlan> fresh;
+    const PurgePlan& plan = planFits ? look.plan : fresh.emplace(planPurge(catalogue.books));
+    if (!plan.problem.empty()) return {SaveOutcome::NotSaved, {FileProblem::NotSaved, fileName, {}, plan.problem, {}}};
     const std::string bytes = encodeCatalogue(catalogue.books, plan);
     const platform::ReplaceResult written = files.replaceWhole(fileName, bytes);
     if (written.outcome == platform::ReplaceResult::NotReplaced)

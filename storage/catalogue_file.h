@@ -6,6 +6,7 @@
 
 #include "core/catalogue.h"
 #include "platform/files.h"
+#include "storage/catalogue_codec.h"
 #include "storage/file_on_disk.h"
 #include "storage/file_problem.h"
 #include "storage/opened_file.h"
@@ -64,6 +65,7 @@ struct SaveLook {
     // was saved to it (file.onDisk). Only that file can have been changed behind
     // its back; Save As asks before replacing another.
     bool changedElsewhere = false;
+    PurgePlan plan;  // what the save writes, planned once (without `problem`)
 };
 
 // Looks at what a save of a changed catalogue would meet (without looking at
@@ -92,7 +94,8 @@ struct SaveOutcome {
 // deleted records, the read dates they owned and the authors no remaining
 // record uses, sets `shown` on every remaining record and replaces the file
 // atomically (see platform::Files::replaceWhole); `look` is what
-// lookAtCatalogueFile found just before. The file has the old form when
+// lookAtCatalogueFile found just before, the catalogue unchanged since (its
+// plan is written). The file has the old form when
 // Windows-1252 holds every text written, else the new form (see
 // catalogue_codec.h). On Saved `changed` is clear, file.onDisk describes the
 // new file and file.form is its form.

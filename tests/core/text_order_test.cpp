@@ -48,6 +48,26 @@ std::string randomText(std::mt19937& random, int length) {
     return text;
 }
 
+// The characters of a text, read by decoding them one by one.
+std::optional<std::size_t> decodedCharacterCount(std::string_view text) {
+    std::size_t characters = 0;
+    for (std::size_t position = 0; position < text.size(); ++characters)
+        if (!decodeUtf8(text, position)) return std::nullopt;
+    return characters;
+}
+
+// The ranks compareFolded orders texts by, read character by character.
+std::vector<std::uint32_t> ranksOf(std::string_view text) {
+    std::vector<std::uint32_t> ranks;
+    for (std::size_t position = 0; position < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[position]);
+        const auto character = decodeUtf8(text, position);
+        const auto windowsByte = character ? windows1252Byte(foldOf(*character)) : std::nullopt;
+        ranks.push_back(!character ? 0x110100u + byte : windowsByte ? *windowsByte : 256u + foldOf(*character));
+    }
+    return ranks;
+}
+
 }  // namespace
 
 TEST(TextOrder, Windows1252TextsKeepTheOrderOfTheirFoldedBytesAndEveryByteSurvivesTheRoundTrip) {
@@ -89,6 +109,29 @@ TEST(Utf8, MalformedSequencesAreRefusedAndFourByteCharactersCount) {
     EXPECT_EQ(characterCount("a" + face + "\xD0\x96"), 3u);
     EXPECT_FALSE(fitsWindows1252(face));
     EXPECT_EQ(utf8ToWindows1252("\xD0\x96" + face + "\xC3\xA9"), "??\xE9");
+}
+
+TEST(Utf8, CheckingOnTheBytesAgreesWithDecodingAndTextsThatBeginAlikeCompareByRank) {
+    std::mt19937 random(31);
+    const auto below = [&](std::size_t bound) { return random() % bound; };
+    for (int round = 0; round < 6000; ++round) {
+        // Texts cut anywhere, a byte changed, a lead and continuation bytes put in.
+        std::string text = randomText(random, static_cast<int>(below(12)));
+        if (round % 4 == 1 && !text.empty()) text.resize(below(text.size()));
+        if (round % 4 == 2 && !text.empty()) text[below(text.size())] = static_cast<char>(below(256));
+        if (round % 4 == 3) {
+            std::string bytes(1, static_cast<char>(0xC0 + below(64)));
+            for (std::size_t more = below(4); more > 0; --more) bytes += static_cast<char>(0x80 + below(64));
+            text.insert(below(text.size() + 1), bytes);
+        }
+        ASSERT_EQ(wellFormedCharacterCount(text), decodedCharacterCount(text)) << text;
+        // Texts that begin alike are ordered by their ranks all the same.
+        const std::string start = randomText(random, static_cast<int>(below(10)));
+        const std::string a = start + randomText(random, 2) + text, b = start + randomText(random, 2);
+        const auto ranksA = ranksOf(a), ranksB = ranksOf(b);
+        ASSERT_EQ(sign(compareFolded(a, b)), ranksA < ranksB ? -1 : ranksB < ranksA ? 1 : 0) << a << " | " << b;
+        ASSERT_EQ(sign(compareRecordKeys(a, b, b, a)), sign(compareFolded(a + " " + b, b + " " + a)));
+    }
 }
 
 namespace {

@@ -590,6 +590,12 @@ TEST(CatalogueSave, AfterFindOrListAllExactlyTheUndeletedRecordsAreWritten) {
     }
     EXPECT_TRUE(invariantBreaks(back).empty());
     EXPECT_EQ(books(c), kept);  // memory holds what was written
+
+    // With nothing to drop, memory keeps its tables and shows every record.
+    setFlag(c.books.records[1].flags, ShownFlag, false);
+    save(c, dir / "f.pmr");
+    for (int i = 1; i <= recordCount(c.books); ++i) EXPECT_TRUE(testFlag(c.books.records[i].flags, ShownFlag));
+    EXPECT_EQ(books(c), kept);
 }
 
 TEST(CatalogueSave, AShorterCatalogueOverALongerFileLoadsBackExactly) {
