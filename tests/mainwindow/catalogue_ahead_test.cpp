@@ -37,8 +37,8 @@ TEST(CatalogueAhead, StartUpSeesWhatALoadInTurnGives) {
                                       .bytes);
     writeBytes(dir / "old.pmr", "Quorvels 1.00 and more");
     writeBytes(dir / "damaged.pmr", Layout{}.counts(3, 1).bytes);
-    for (const std::string& aheadOf : {"books.pmr", "old.pmr", "damaged.pmr", "missing.pmr"})
-        for (const std::string& loaded : {"books.pmr", "old.pmr", "missing.pmr"}) {
+    for (const char* aheadOf : {"books.pmr", "old.pmr", "damaged.pmr", "missing.pmr"})
+        for (const char* loaded : {"books.pmr", "old.pmr", "missing.pmr"}) {
             CatalogueAhead ahead = loadAhead(dir / aheadOf, platform::systemFiles());
             EXPECT_EQ(loadedInto(dir, loaded, &ahead), loadedInto(dir, loaded, nullptr)) << aheadOf << " " << loaded;
         }
