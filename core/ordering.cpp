@@ -4,6 +4,7 @@
 #include <cstring>
 #include <optional>
 
+#include "core/folded_order.h"
 #include "core/letter_case.h"
 #include "core/utf8.h"
 #include "core/vocabularies.h"
@@ -140,6 +141,19 @@ int datePlace(const BookTables& books, std::uint16_t date) {
     return recordCount(books) + 1;
 }
 
+// Whether an author entry, in the catalogue's letter case, is `author` under
+// folding: asked only of a catalogue that can take no new author, before
+// anything in it changes.
+bool holdsAuthor(const BookTables& books, const std::string& author) {
+    std::string entry;
+    for (int i = 1; i <= authorCount(books); ++i) {
+        entry = books.authors[i];
+        if (!books.lettersInForm) convertLetterCase(entry, books.upperCase);
+        if (compareFolded(entry, author) == 0) return true;
+    }
+    return false;
+}
+
 int recordPlace(const BookTables& books, const std::string& author, const std::string& title) {
     for (int i = 1; i <= recordCount(books); ++i)
         if (compareRecordKeys(authorOf(books, i), books.records[i].title, author, title) >= 0) return i;
@@ -148,14 +162,26 @@ int recordPlace(const BookTables& books, const std::string& author, const std::s
 
 }  // namespace
 
-InsertResult insertRecord(Catalogue& catalogue, const std::string& author, const std::string& title,
+InsertResult insertRecord(Catalogue& catalogue, const std::string& typedAuthor, const std::string& typedTitle,
                           const std::string& disposition, std::uint16_t packedDate, std::uint8_t category,
                           std::uint8_t review) {
     BookTables& books = catalogue.books;
     if (recordCount(books) >= MaxRecords) return InsertResult::CatalogueFull;
+    // The book is placed by its texts as the catalogue will hold them: proper
+    // case changes blanks and commas, which would otherwise move a text away
+    // from the place it was given.
+    std::string author = typedAuthor, title = typedTitle;
+    convertLetterCase(author, books.upperCase);
+    convertLetterCase(title, books.upperCase);
+    if (authorCount(books) >= MaxAuthors && !holdsAuthor(books, author)) return InsertResult::AuthorsFull;
+    // Texts read from a file are brought into the catalogue's form first, and
+    // put back in order should that move any.
+    if (!books.lettersInForm) {
+        applyLetterCase(books);
+        putInFoldedOrder(books);
+    }
     const int authorAt = authorPlace(books, author);
     const bool authorExists = authorAt <= authorCount(books) && compareFolded(books.authors[authorAt], author) == 0;
-    if (!authorExists && authorCount(books) >= MaxAuthors) return InsertResult::AuthorsFull;
 
     if (!authorExists) {
         books.authors.insert(books.authors.begin() + authorAt, author);
@@ -180,12 +206,6 @@ InsertResult insertRecord(Catalogue& catalogue, const std::string& author, const
     books.records.insert(books.records.begin() + place, std::move(record));
 
     catalogue.view.currentRecord = place;
-    if (books.lettersInForm) {
-        if (!authorExists) convertLetterCase(books.authors[authorAt], books.upperCase);
-        convertLetterCase(books.records[place].title, books.upperCase);
-    } else {
-        applyLetterCase(books);
-    }
     rebuildView(catalogue);
     books.changed = true;
     return InsertResult::Inserted;

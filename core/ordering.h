@@ -31,13 +31,13 @@ enum class InsertResult {
     AuthorsFull,    // the author is new and the catalogue already holds MaxAuthors authors
 };
 
-// Places one new record (flags: shown only) at its author-then-title place,
-// reusing an author entry equal without regard to letter case and giving the
-// record its own entry in the sorted date table. Makes it the current record,
-// brings every author and title into the current letter case, rebuilds the
-// view and sets changed. When the catalogue is full nothing changes and the
-// result says why.
-InsertResult insertRecord(Catalogue& catalogue, const std::string& author, const std::string& title,
+// Brings the new author and title, and every author and title held, into the
+// current letter case, then places one new record (flags: shown only) at its
+// author-then-title place, reusing an author entry equal without regard to
+// letter case and giving the record its own entry in the sorted date table.
+// Makes it the current record, rebuilds the view and sets changed. When the
+// catalogue is full nothing changes and the result says why.
+InsertResult insertRecord(Catalogue& catalogue, const std::string& typedAuthor, const std::string& typedTitle,
                           const std::string& disposition, std::uint16_t packedDate, std::uint8_t category,
                           std::uint8_t review);
 

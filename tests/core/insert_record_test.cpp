@@ -56,6 +56,11 @@ TEST(InsertRecord, AuthorIsReusedAcrossLetterCaseAndKeepsFirstSpelling) {
     EXPECT_EQ(authorCount(catalogue.books), 1);
     EXPECT_EQ(catalogue.books.authors[1], "Smith");
     EXPECT_EQ(catalogue.books.records[1].authorIndex, catalogue.books.records[2].authorIndex);
+
+    // Also when proper case gives the typed author the entry's blank.
+    addBook(catalogue, "Austen, Jane", "Emma");
+    addBook(catalogue, "AUSTEN,JANE", "Persuasion");
+    EXPECT_EQ(authorCount(catalogue.books), 2);
 }
 
 TEST(InsertRecord, NewAuthorShiftsTheIndicesOfLaterAuthors) {
