@@ -62,6 +62,11 @@ class ListBoxView final : public QListView {
     std::function<void(const QString& text, std::int64_t time)> onTyped;
 
     int rowHeight() const;
+    // Replaces every row with those of `source`, which must outlive them, and
+    // lays them out at once when the list is on the screen: before anything
+    // is selected, no row has a persistent index, and the toolkit's layout,
+    // which looks each row up among them, passes every row without a search.
+    void showRows(const ListRows& source);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -71,6 +76,9 @@ class ListBoxView final : public QListView {
     void keyPressEvent(QKeyEvent* event) override;
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    // Every row has the same height, so a changed text leaves the layout as
+    // it is: the row is drawn again, without the toolkit's layout of every row.
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) override;
 
   private:
     // Runs one user event through the list and notifies once if it changed the selection.
