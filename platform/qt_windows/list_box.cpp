@@ -68,7 +68,7 @@ void TabbedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     // The last part's width moves nothing: it is not measured.
     std::vector<int> widths(static_cast<std::size_t>(parts.size()), 0);
     for (qsizetype part = 0; part + 1 < parts.size(); ++part)
-        widths[static_cast<std::size_t>(part)] = item.fontMetrics.horizontalAdvance(parts[part]);
+        widths[static_cast<std::size_t>(part)] = partWidth(item, parts[part]);
     const std::vector<int> starts =
         tabbedPartStarts(widths, tabStops, item.fontMetrics.horizontalAdvance(QLatin1Char(' ')));
 
@@ -82,6 +82,16 @@ void TabbedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     for (qsizetype part = 0; part < parts.size(); ++part)
         painter->drawText(QPoint(origin + starts[part], baseline), parts[part]);
     painter->restore();
+}
+
+int TabbedRowDelegate::partWidth(const QStyleOptionViewItem& item, const QString& part) const {
+    if (item.font != widthsFont || widths.size() >= MostWidthsKept) {
+        widths.clear();
+        widthsFont = item.font;
+    }
+    const auto known = widths.constFind(part);
+    if (known != widths.cend()) return *known;
+    return *widths.insert(part, item.fontMetrics.horizontalAdvance(part));
 }
 
 QSize TabbedRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {

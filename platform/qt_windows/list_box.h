@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QListView>
 #include <QStyledItemDelegate>
 #include <functional>
@@ -44,6 +45,15 @@ class TabbedRowDelegate final : public QStyledItemDelegate {
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+  private:
+    // The width of a part in the item's font. Rows share many parts (the
+    // mark, an author's several books), and measuring shapes the text anew:
+    // widths are kept for the font they were measured in.
+    int partWidth(const QStyleOptionViewItem& item, const QString& part) const;
+    static constexpr qsizetype MostWidthsKept = 4096;
+    mutable QFont widthsFont;
+    mutable QHash<QString, int> widths;
 };
 
 // The list box: extended selection, a vertical scroll bar always shown, and
