@@ -65,8 +65,10 @@ void TabbedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     style->drawControl(QStyle::CE_ItemViewItem, &item, painter, view);  // background, selection, focus frame
 
     const QStringList parts = text.split(QLatin1Char('\t'));
-    std::vector<int> widths;
-    for (const QString& part : parts) widths.push_back(item.fontMetrics.horizontalAdvance(part));
+    // The last part's width moves nothing: it is not measured.
+    std::vector<int> widths(static_cast<std::size_t>(parts.size()), 0);
+    for (qsizetype part = 0; part + 1 < parts.size(); ++part)
+        widths[static_cast<std::size_t>(part)] = partWidth(item, parts[part]);
     const std::vector<int> starts =
         tabbedPartStarts(widths, tabStops, item.fontMetrics.horizontalAdvance(QLatin1Char(' ')));
 
@@ -80,6 +82,16 @@ void TabbedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     for (qsizetype part = 0; part < parts.size(); ++part)
         painter->drawText(QPoint(origin + starts[part], baseline), parts[part]);
     painter->restore();
+}
+
+int TabbedRowDelegate::partWidth(const QStyleOptionViewItem& item, const QString& part) const {
+    if (item.font != widthsFont || widths.size() >= MostWidthsKept) {
+        widths.clear();
+        widthsFont = item.font;
+    }
+    const auto known = widths.constFind(part);
+    if (known != widths.cend()) return *known;
+    return *widths.insert(part, item.fontMetrics.horizontalAdvance(part));
 }
 
 QSize TabbedRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
@@ -106,6 +118,11 @@ ListBoxView::ListBoxView(QWidget* parent)
 }
 
 int ListBoxView::rowHeight() const { return fontMetrics().height(); }
+
+void ListBoxView::showRows(const ListRows& source) {
+    rows->setRows(source);
+    if (isVisible()) doItemsLayout();
+}
 
 void ListBoxView::asUserAction(const std::function<void()>& action) {
     if (inUserAction) return action();
@@ -168,6 +185,10 @@ void ListBoxView::selectionChanged(const QItemSelection& selected, const QItemSe
 void ListBoxView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QListView::currentChanged(current, previous);
     if (inUserAction) selectionMoved = true;
+}
+
+void ListBoxView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) {
+    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);  // QListView's own would lay out every row again
 }
 
 }  // namespace platform::qt

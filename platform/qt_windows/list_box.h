@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QListView>
 #include <QStyledItemDelegate>
 #include <functional>
@@ -44,6 +45,15 @@ class TabbedRowDelegate final : public QStyledItemDelegate {
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+  private:
+    // The width of a part in the item's font. Rows share many parts (the
+    // mark, an author's several books), and measuring shapes the text anew:
+    // widths are kept for the font they were measured in.
+    int partWidth(const QStyleOptionViewItem& item, const QString& part) const;
+    static constexpr qsizetype MostWidthsKept = 4096;
+    mutable QFont widthsFont;
+    mutable QHash<QString, int> widths;
 };
 
 // The list box: extended selection, a vertical scroll bar always shown, and
@@ -62,6 +72,11 @@ class ListBoxView final : public QListView {
     std::function<void(const QString& text, std::int64_t time)> onTyped;
 
     int rowHeight() const;
+    // Replaces every row with those of `source`, which must outlive them, and
+    // lays them out at once when the list is on the screen: before anything
+    // is selected, no row has a persistent index, and the toolkit's layout,
+    // which looks each row up among them, passes every row without a search.
+    void showRows(const ListRows& source);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -71,6 +86,9 @@ class ListBoxView final : public QListView {
     void keyPressEvent(QKeyEvent* event) override;
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    // Every row has the same height, so a changed text leaves the layout as
+    // it is: the row is drawn again, without the toolkit's layout of every row.
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) override;
 
   private:
     // Runs one user event through the list and notifies once if it changed the selection.

@@ -131,7 +131,7 @@ void QtWindows::setListTabStops(WindowHandle window, int id, const std::vector<i
 }
 
 void QtWindows::setListRows(WindowHandle window, int id, const ListRows& rows) {
-    if (auto* list = control<ListBoxView>(window, id)) list->rows->setRows(rows);
+    if (auto* list = control<ListBoxView>(window, id)) list->showRows(rows);
 }
 
 void QtWindows::setListRowText(WindowHandle window, int id, int row, const std::string& text) {

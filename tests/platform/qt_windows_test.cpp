@@ -252,6 +252,29 @@ TEST_F(QtWindowsTest, ListRowsAreDrawnInColumnsAtTheTabStops) {
     });
 }
 
+// A part measured in one font is measured again in a font twice the size,
+// where it passes the next stop: the part after it moves on to the last.
+TEST_F(QtWindowsTest, ListPartsAreMeasuredAgainInANewFont) {
+    run(sampleDialog(), [&](QtWindow& window, WindowHandle handle) {
+        auto* list = window.control<ListBoxView>(12);
+        const DialogUnits units = window.dialogUnits();
+        int stop = 1;
+        while (units.x(stop) <= list->fontMetrics().horizontalAdvance("WWW") + units.x(6)) ++stop;
+        windows.setListTabStops(handle, 12, {stop, 200});
+        const TextRows rows{"WWW\tEND"};
+        windows.setListRows(handle, 12, rows);
+        list->viewport()->grab();  // measured in the first font
+        QFont larger = list->font();
+        larger.setPointSizeF(larger.pointSizeF() * 2);
+        list->setFont(larger);
+        QApplication::processEvents();
+        const QRect row = list->visualRect(list->rows->index(0));
+        const auto starts = inkRuns(list->viewport()->grab().toImage(), row.top(), row.bottom(), units.x(4));
+        ASSERT_EQ(starts.size(), 2u);
+        EXPECT_GE(starts[1], row.left() + platform::qt::TabbedRowDelegate::TextMargin + units.x(200));
+    });
+}
+
 TEST_F(QtWindowsTest, AWindowOwnedByAnotherOpensAtItsOffsetFromTheOwnersClientArea) {
     WindowSpec inner = sampleDialog();
     inner.caption = "Inner";
