@@ -65,7 +65,8 @@ bool isSmallWord(std::string_view word) {
     std::memcpy(&packed, word.data(), 4);
     packed &= (std::uint64_t{1} << 8 * std::min(word.size(), longestSmallWord)) - 1;
     // An empty word packs as the empty slots read.
-    return (smallWordSlots[smallWordSlot(packed, smallWordFactor)] == packed) & (word.size() - 1 < longestSmallWord);
+    return static_cast<int>(smallWordSlots[smallWordSlot(packed, smallWordFactor)] == packed) &
+           (word.size() - 1 < longestSmallWord);
 }
 
 // Whether a word beyond ASCII is small when folded and lowered ("ıt" as
@@ -171,7 +172,8 @@ std::string_view properCaseInto(std::string_view text, std::string& room) {
             const bool initial = breakChar == '.' && characterCount(word) == 1;
             const bool raise = initial || !(beyondAscii ? foldsToSmallWord(word) : isSmallWord(word));
             if (static_cast<unsigned char>(word[0]) < 0x80)  // by arithmetic: small words come unpredictably
-                out[wordStart] = static_cast<char>(word[0] ^ 0x20 * (raise & (word[0] >= 'a') & (word[0] <= 'z')));
+                out[wordStart] =
+                    static_cast<char>(word[0] ^ 0x20 * (static_cast<int>(raise) & (word[0] >= 'a') & (word[0] <= 'z')));
             else if (raise)
                 o = raiseFirstCharacter(out, wordStart, o);
         }
